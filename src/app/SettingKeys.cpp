@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "app/SettingKeys.h"
+
+#include <charconv>
+
+namespace quorvel {
+
+namespace {
+
+const std::vector<SettingKey> kKeys{
+    {Setting::bolZyw, "bolZyw", SettingType::Boolean, "True", 0, 0, ""},
+    {Setting::intLei, "intLei", SettingType::Integer, "0", 0, 7, ""},
+    {Setting::intIdfTm, "intIdfTm", SettingType::Integer, "1", 0, 1, ""},
+    {Setting::DsIni, "DsIni", SettingType::Integer, "1", 0, 1, ""},
+    {Setting::SxIni, "SxIni", SettingType::Integer, "1", 0, 1, ""},
+    {Setting::BsIni, "BsIni", SettingType::Integer, "1", 0, 1, ""},
+    {Setting::bolZhpm, "bolZhpm", SettingType::Boolean, "False", 0, 0, ""},
+    {Setting::intZhWSetup, "intZhWSetup", SettingType::Integer, "2", 1, 6, ""},
+    {Setting::bolLdm, "bolLdm", SettingType::Boolean, "True", 0, 0, ""},
+    {Setting::IniSerchDay, "IniSerchDay", SettingType::Integer, "6", 2, 16,
+     "为了保证时效性和提高计算效率，软件只能统计16年以内的数据，请输入2到16中的自然数。"},
+    {Setting::UpdateSite, "UpdateSite", SettingType::Text, "", 0, 0, ""},
+    {Setting::LinkHome, "LinkHome", SettingType::Text, "", 0, 0, ""},
+    {Setting::LinkIntro, "LinkIntro", SettingType::Text, "", 0, 0, ""},
+    {Setting::LinkVideo, "LinkVideo", SettingType::Text, "", 0, 0, ""},
+};
+
+} // namespace
+
+const SettingKey& settingKey(Setting setting) { return kKeys[static_cast<std::size_t>(setting)]; }
+
+const std::vector<SettingKey>& allSettingKeys() { return kKeys; }
+
+std::optional<Setting> findSetting(std::string_view name) {
+    for (const auto& key : kKeys)
+        if (key.name == name) return key.setting;
+    return std::nullopt;
+}
+
+std::optional<bool> parseBooleanText(std::string_view text) {
+    if (text == "True" || text == "true" || text == "-1" || text == "1") return true;
+    if (text == "False" || text == "false" || text == "0") return false;
+    return std::nullopt;
+}
+
+std::optional<int> parseIntegerText(std::string_view text) {
+    int value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+    return value;
+}
+
+std::optional<std::string> settingProblem(const SettingKey& key, std::string_view text) {
+    std::string name(key.name);
+    switch (key.type) {
+    case SettingType::Boolean:
+        if (text != "True" && text != "False") return name + " takes True or False, not '" + std::string(text) + "'";
+        return std::nullopt;
+    case SettingType::Integer: {
+        auto value = parseIntegerText(text);
+        if (value && *value >= key.minimum && *value <= key.maximum) return std::nullopt;
+        if (!key.rangeMessage.empty()) return std::string(key.rangeMessage);
+        return name + " takes a whole number from " + std::to_string(key.minimum) + " to " +
+               std::to_string(key.maximum) + ", not '" + std::string(text) + "'";
+    }
+    case SettingType::Text: return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+} // namespace quorvel

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel {
+
+// Every persisted setting; the names are the keys of the settings file.
+enum class Setting {
+    bolZyw,      // free positions (true) or fixed positions
+    intLei,      // attribute kind index 0..7
+    intIdfTm,    // 1: a free-position search also counts the special number
+    DsIni,       // segment base
+    SxIni,       // zodiac base
+    BsIni,       // colour base
+    bolZhpm,     // partial-search scope: regular positions only (true) or with the special number
+    intZhWSetup, // part size of the partial search
+    bolLdm,      // drawn order (true) or sorted order
+    IniSerchDay, // years of history the online update keeps
+    UpdateSite,  // the online update's site prefix
+    LinkHome,    // web-link addresses of the main menu
+    LinkIntro,
+    LinkVideo,
+};
+
+enum class SettingType { Boolean, Integer, Text };
+
+// One key with its type, default text and, for integers, the accepted range.
+struct SettingKey {
+    Setting setting;
+    std::string_view name;
+    SettingType type;
+    std::string_view defaultText;
+    int minimum = 0;
+    int maximum = 0;
+    std::string_view rangeMessage; // shown when a value is refused; empty: a generic message
+};
+
+const SettingKey& settingKey(Setting setting);
+const std::vector<SettingKey>& allSettingKeys();
+std::optional<Setting> findSetting(std::string_view name);
+
+// Why a text is not an acceptable value of a key, or nothing when it is.
+std::optional<std::string> settingProblem(const SettingKey& key, std::string_view text);
+
+// Conversions of stored texts; nothing when the text does not convert.
+std::optional<bool> parseBooleanText(std::string_view text);
+std::optional<int> parseIntegerText(std::string_view text);
+
+} // namespace quorvel

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#include "app/Workspace.h"
+
+#include "model/DrawRecord.h"
+#include "model/Error.h"
+
+#include <set>
+
+namespace quorvel {
+
+namespace {
+
+std::filesystem::path prepareFolder(const std::filesystem::path& folder) {
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec) throw Error("cannot create the data folder " + folder.string() + ": " + ec.message());
+    return folder;
+}
+
+} // namespace
+
+Workspace::Workspace(std::filesystem::path dataFolder, SettingsStore& settingsStore, const Clock& clock)
+    : m_dataFolder(prepareFolder(dataFolder)), m_store(m_dataFolder / kStoreFileName), m_settings(settingsStore),
+      m_clock(clock) {}
+
+ParameterBases Workspace::bases() const { return m_basesOverride ? *m_basesOverride : m_settings.bases(); }
+
+ImportResult Workspace::importHistoryFile(const std::filesystem::path& file) {
+    HistoryText text = readHistoryTextFile(file);
+    std::vector<DrawRecord> records;
+    records.reserve(text.draws.size());
+    const ParameterBases current = bases();
+    for (const Draw& draw : text.draws)
+        records.push_back(deriveRecord(draw, current));
+    m_store.replaceAll(records);
+    return ImportResult{static_cast<int>(records.size()), std::move(text.skipped)};
+}
+
+int Workspace::nextIssue() const {
+    auto latest = m_store.latest();
+    return latest ? latest->issue + 1 : m_clock.currentYear() * 1000 + 1;
+}
+
+AddResult Workspace::addDraw(std::optional<int> issue, const std::array<int, 7>& numbers) {
+    int stored = issue.value_or(nextIssue());
+    if (stored <= 0) throw Error("the issue number must be positive, not " + std::to_string(stored));
+    std::set<int> seen;
+    for (int n : numbers) {
+        if (n < 1 || n > 49) throw Error("number " + std::to_string(n) + " is outside 1..49; nothing was added");
+        if (!seen.insert(n).second)
+            throw Error("number " + std::to_string(n) + " appears twice in the draw; nothing was added");
+    }
+    int idx = m_store.append({deriveRecord(Draw{stored, numbers}, bases())});
+    return AddResult{stored, idx};
+}
+
+} // namespace quorvel

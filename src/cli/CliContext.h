@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/Clock.h"
+#include "app/Workspace.h"
+
+#include <nlohmann/json.hpp>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+
+namespace quorvel {
+
+class SettingsStore;
+
+// A request the command line cannot run as given (exit code 2).
+class UsageError : public std::runtime_error {
+  public:
+    explicit UsageError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// A whole decimal number ("08" is 8); throws UsageError naming what was expected otherwise.
+int parseDecimalArgument(const std::string& text, const std::string& what);
+
+// The options before (or after) any command.
+struct GlobalOptions {
+    std::optional<std::string> dataDir;
+    std::string engine = "memory";
+    std::optional<int> zodiacBase;
+    std::optional<int> segmentBase;
+    std::optional<int> colourBase;
+    bool json = false;
+};
+
+// What one run of quorvel-cli shares between its commands: the options, the output streams and the
+// workspace, opened on first use.
+class CliContext {
+  public:
+    CliContext(std::ostream& out, std::ostream& err, const Clock& clock);
+    ~CliContext();
+
+    GlobalOptions options;
+    std::ostream& out;
+    std::ostream& err;
+
+    Workspace& workspace();
+
+    // Prints a result: as JSON with --json, else through the text printer.
+    void print(const nlohmann::ordered_json& json, const std::function<void(std::ostream&)>& text);
+
+    // The command chosen on the command line; returns the exit code.
+    std::function<int()> action;
+
+  private:
+    const Clock& m_clock;
+    std::unique_ptr<SettingsStore> m_settingsStore;
+    std::unique_ptr<Workspace> m_workspace;
+};
+
+} // namespace quorvel

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#include "cli/CliRunner.h"
+
+#include "cli/CliContext.h"
+#include "cli/Commands.h"
+#include "model/Error.h"
+
+#include <CLI/CLI.hpp>
+#include <SQLiteCpp/Exception.h>
+
+#include <algorithm>
+
+namespace quorvel {
+
+int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, const Clock& clock) {
+    CliContext context(out, err, clock);
+    CLI::App app{"quorvel-cli: the Mark Six history and its omission statistics from the command line", "quorvel-cli"};
+    app.require_subcommand(1);
+    app.fallthrough();
+    GlobalOptions& options = context.options;
+    app.add_option("--data-dir", options.dataDir,
+                   "Data folder (default: $QUORVEL_DATA_DIR, else the user's app data folder)");
+    app.add_option("--engine", options.engine, "Analysis engine: memory (default) or sql (the reference)")
+        ->check(CLI::IsMember({"memory", "sql"}));
+    app.add_option("--zodiac-base", options.zodiacBase, "First zodiac code for this run (0 or 1)")
+        ->check(CLI::Range(0, 1));
+    app.add_option("--segment-base", options.segmentBase, "First segment code for this run (0 or 1)")
+        ->check(CLI::Range(0, 1));
+    app.add_option("--colour-base", options.colourBase, "First colour code for this run (0 or 1)")
+        ->check(CLI::Range(0, 1));
+    app.add_flag("--json", options.json, "Print the result as JSON");
+
+    registerHistoryCommands(app, context);
+    registerSettingsCommands(app, context);
+
+    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::ParseError& e) {
+        int code = app.exit(e, out, err);
+        return code == 0 ? 0 : 2;
+    }
+    try {
+        return context.action ? context.action() : 0;
+    } catch (const UsageError& e) {
+        err << "quorvel-cli: " << e.what() << "\nRun with --help for usage.\n";
+        return 2;
+    } catch (const Error& e) {
+        err << "quorvel-cli: " << e.what() << "\n";
+        return 1;
+    } catch (const SQLite::Exception& e) {
+        err << "quorvel-cli: the history store failed: " << e.what() << "\n";
+        return 1;
+    } catch (const std::exception& e) {
+        err << "quorvel-cli: " << e.what() << "\n";
+        return 1;
+    }
+}
+
+} // namespace quorvel

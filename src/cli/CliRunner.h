@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/Clock.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+// Runs quorvel-cli with these arguments (without the program name) and returns its exit code:
+// 0 ok, 1 refused or failed, 2 usage.
+int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, const Clock& clock);
+
+} // namespace quorvel

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace quorvel {
+
+class CliContext;
+
+// Each command group registers its subcommands; a subcommand's callback sets the context's action.
+void registerHistoryCommands(CLI::App& app, CliContext& context);
+void registerSettingsCommands(CLI::App& app, CliContext& context);
+
+} // namespace quorvel

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: MIT
+// Commands that fill and show the history: import, add, history, row, export-text.
+#include "cli/CliContext.h"
+#include "cli/Commands.h"
+#include "maintain/TextExport.h"
+#include "model/Error.h"
+
+#include <iomanip>
+
+namespace quorvel {
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+void registerImport(CLI::App& app, CliContext& context) {
+    auto file = std::make_shared<std::string>();
+    auto* command = app.add_subcommand("import", "Replace the history by the draws of a history text file");
+    command->add_option("FILE", *file, "History text file: an issue and seven two-digit numbers per line")->required();
+    command->callback([&context, file] {
+        context.action = [&context, file] {
+            ImportResult result = context.workspace().importHistoryFile(*file);
+            json skipped = json::array();
+            for (const auto& line : result.skipped)
+                skipped.push_back({{"line", line.line}, {"text", line.text}, {"reason", line.reason}});
+            context.print({{"imported", result.imported}, {"skipped", skipped}}, [&](std::ostream& out) {
+                out << "imported " << result.imported << " draws";
+                if (!result.skipped.empty()) out << ", skipped " << result.skipped.size() << " lines:";
+                out << "\n";
+                for (const auto& line : result.skipped)
+                    out << "  line " << line.line << ": " << line.reason << ": " << line.text << "\n";
+            });
+            return 0;
+        };
+    });
+}
+
+void registerAdd(CLI::App& app, CliContext& context) {
+    struct Arguments {
+        std::optional<int> issue;
+        std::vector<std::string> numbers;
+    };
+    auto arguments = std::make_shared<Arguments>();
+    auto* command =
+        app.add_subcommand("add", "Add one draw: six regular numbers and the special number, in drawn order");
+    command->add_option("--issue", arguments->issue, "Issue number (default: the latest issue + 1)");
+    command->add_option("NUMBERS", arguments->numbers, "N1 .. N6 and the special number, 1..49")
+        ->required()
+        ->expected(7);
+    command->callback([&context, arguments] {
+        context.action = [&context, arguments] {
+            std::array<int, 7> numbers{};
+            for (std::size_t i = 0; i < numbers.size(); ++i)
+                numbers[i] = parseDecimalArgument(arguments->numbers[i], "number " + std::to_string(i + 1));
+            AddResult result = context.workspace().addDraw(arguments->issue, numbers);
+            context.print({{"issue", result.issue}, {"idx", result.idx}}, [&](std::ostream& out) {
+                out << "added draw " << result.issue << " (IDX " << result.idx << ")\n";
+            });
+            return 0;
+        };
+    });
+}
+
+void registerHistory(CLI::App& app, CliContext& context) {
+    auto* command = app.add_subcommand("history", "List the stored draws in issue order (numbers in drawn order)");
+    command->callback([&context] {
+        context.action = [&context] {
+            std::vector<DrawRecord> records = context.workspace().store().readAll();
+            json rows = json::array();
+            for (const auto& record : records) {
+                Draw draw = record.draw();
+                rows.push_back({{"idx", record.idx}, {"issue", record.issue}, {"numbers", draw.numbers}});
+            }
+            context.print(rows, [&](std::ostream& out) {
+                if (records.empty()) out << "the history is empty\n";
+                for (const auto& record : records) {
+                    out << std::setw(5) << record.idx << "  " << record.issue << " ";
+                    for (int n : record.draw().numbers)
+                        out << " " << std::setw(2) << n;
+                    out << "\n";
+                }
+            });
+            return 0;
+        };
+    });
+}
+
+void registerRow(CLI::App& app, CliContext& context) {
+    auto issue = std::make_shared<int>(0);
+    auto* command = app.add_subcommand("row", "Show every stored field of one draw");
+    command->add_option("ISSUE", *issue, "Issue number")->required();
+    command->callback([&context, issue] {
+        context.action = [&context, issue] {
+            auto fields = context.workspace().store().rowFields(*issue);
+            if (!fields) throw Error("no draw with issue " + std::to_string(*issue) + " is stored");
+            json row = json::object();
+            for (const auto& [name, value] : *fields) {
+                if (const auto* number = std::get_if<std::int64_t>(&value))
+                    row[name] = *number;
+                else if (const auto* text = std::get_if<std::string>(&value))
+                    row[name] = *text;
+                else
+                    row[name] = nullptr;
+            }
+            context.print(row, [&](std::ostream& out) {
+                for (const auto& [name, value] : row.items()) {
+                    out << name << ": ";
+                    if (value.is_string())
+                        out << '"' << value.get<std::string>() << '"';
+                    else
+                        out << value.dump();
+                    out << "\n";
+                }
+            });
+            return 0;
+        };
+    });
+}
+
+void registerExportText(CLI::App& app, CliContext& context) {
+    auto path = std::make_shared<std::string>();
+    auto* command = app.add_subcommand("export-text", "Write the history as a history text file");
+    command->add_option("PATH", *path, "Target file (default: 更新至<latest issue>期历史号码.txt in the data folder)");
+    command->callback([&context, path] {
+        context.action = [&context, path] {
+            Workspace& workspace = context.workspace();
+            std::optional<std::filesystem::path> target;
+            if (!path->empty()) target = std::filesystem::path(*path);
+            auto written = exportHistoryText(workspace.store(), workspace.dataFolder(), target);
+            context.print({{"path", written.string()}},
+                          [&](std::ostream& out) { out << "wrote " << written.string() << "\n"; });
+            return 0;
+        };
+    });
+}
+
+} // namespace
+
+void registerHistoryCommands(CLI::App& app, CliContext& context) {
+    registerImport(app, context);
+    registerAdd(app, context);
+    registerHistory(app, context);
+    registerRow(app, context);
+    registerExportText(app, context);
+}
+
+} // namespace quorvel

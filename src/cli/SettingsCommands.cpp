@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+// settings get|set: the persisted settings of the data folder.
+#include "app/SettingKeys.h"
+#include "cli/CliContext.h"
+#include "cli/Commands.h"
+
+namespace quorvel {
+
+namespace {
+
+Setting requireSetting(const std::string& name) {
+    if (auto setting = findSetting(name)) return *setting;
+    std::string known;
+    for (const auto& key : allSettingKeys())
+        known += (known.empty() ? "" : ", ") + std::string(key.name);
+    throw UsageError("unknown setting '" + name + "'; the settings are " + known);
+}
+
+} // namespace
+
+void registerSettingsCommands(CLI::App& app, CliContext& context) {
+    struct Arguments {
+        std::string key;
+        std::string value;
+    };
+    auto arguments = std::make_shared<Arguments>();
+    auto* settings = app.add_subcommand("settings", "Read or change a persisted setting");
+    settings->require_subcommand(1);
+
+    auto* get = settings->add_subcommand("get", "Print the text a setting reads as (its default when not stored)");
+    get->add_option("KEY", arguments->key, "Setting name, for example bolZyw or IniSerchDay")->required();
+    get->callback([&context, arguments] {
+        context.action = [&context, arguments] {
+            Setting setting = requireSetting(arguments->key);
+            std::string text = context.workspace().settings().effectiveText(setting);
+            context.print(text, [&](std::ostream& out) { out << text << "\n"; });
+            return 0;
+        };
+    });
+
+    auto* set = settings->add_subcommand("set", "Store a setting (Booleans as True or False)");
+    set->add_option("KEY", arguments->key, "Setting name")->required();
+    set->add_option("VALUE", arguments->value, "New value")->required();
+    set->callback([&context, arguments] {
+        context.action = [&context, arguments] {
+            Setting setting = requireSetting(arguments->key);
+            Settings& settings = context.workspace().settings();
+            settings.set(setting, arguments->value);
+            std::string text = settings.effectiveText(setting);
+            context.print(text, [&](std::ostream& out) { out << text << "\n"; });
+            return 0;
+        };
+    });
+}
+
+} // namespace quorvel

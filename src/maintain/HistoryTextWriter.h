@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/Draw.h"
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+// One line of the history text format, without its line end: the issue, a space, then the seven
+// numbers in drawn order, each as two digits followed by a space ("2013017 23 05 49 12 31 08 40 ").
+std::string formatHistoryLine(const Draw& draw);
+
+// Writes the draws, one line each, every line ended by CR LF.
+void writeHistoryText(std::ostream& out, const std::vector<Draw>& draws);
+
+// Writes the draws to a file, replacing it; throws Error when the file cannot be written.
+void writeHistoryTextFile(const std::filesystem::path& file, const std::vector<Draw>& draws);
+
+} // namespace quorvel

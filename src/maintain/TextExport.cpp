@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#include "maintain/TextExport.h"
+
+#include "maintain/HistoryTextWriter.h"
+#include "model/Error.h"
+
+namespace quorvel {
+
+std::filesystem::path defaultTextExportName(int latestIssue) {
+    return std::filesystem::path("更新至" + std::to_string(latestIssue) + "期历史号码.txt");
+}
+
+std::filesystem::path exportHistoryText(const HistoryStore& store, const std::filesystem::path& dataFolder,
+                                        const std::optional<std::filesystem::path>& target) {
+    std::vector<DrawRecord> records = store.readAll();
+    if (records.empty()) throw Error("the history is empty: there is nothing to export; import or add draws first");
+    std::filesystem::path file = target ? *target : dataFolder / defaultTextExportName(records.back().issue);
+    std::vector<Draw> draws;
+    draws.reserve(records.size());
+    for (const DrawRecord& record : records)
+        draws.push_back(record.draw());
+    writeHistoryTextFile(file, draws);
+    return file;
+}
+
+} // namespace quorvel

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace quorvel {
+
+// The data folder: the given one, else the QUORVEL_DATA_DIR environment variable, else the platform's
+// per-user application data folder.
+std::filesystem::path resolveDataFolder(const std::optional<std::string>& given);
+
+} // namespace quorvel

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/SettingsStore.h"
+
+#include <QSettings>
+
+#include <filesystem>
+
+namespace quorvel {
+
+// Settings kept in VOLMIRAD.ini in the data folder, group IniSetting, every value as text.
+class QtSettingsStore : public SettingsStore {
+  public:
+    static constexpr const char* kFileName = "VOLMIRAD.ini";
+
+    explicit QtSettingsStore(const std::filesystem::path& dataFolder);
+
+    std::optional<std::string> read(std::string_view key) const override;
+    void write(std::string_view key, const std::string& text) override;
+
+  private:
+    mutable QSettings m_settings;
+};
+
+} // namespace quorvel

@@ -1,0 +1,214 @@
+// SPDX-License-Identifier: MIT
+#include "store/HistoryStore.h"
+
+#include "model/Error.h"
+#include "store/JetDialect.h"
+#include "store/LishiSchema.h"
+#include "store/Savepoint.h"
+
+#include <SQLiteCpp/Statement.h>
+#include <sqlite3.h>
+
+namespace quorvel {
+
+namespace {
+
+// LEFT(text, n): the first n characters (none when n is not positive).
+void sqlLeft(sqlite3_context* context, int, sqlite3_value** args) {
+    if (sqlite3_value_type(args[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(args[0]));
+    int bytes = sqlite3_value_bytes(args[0]);
+    sqlite3_int64 wanted = sqlite3_value_int64(args[1]);
+    // Count characters, not bytes: a UTF-8 character starts at every byte that is not 10xxxxxx.
+    int end = 0;
+    sqlite3_int64 characters = 0;
+    while (end < bytes && characters < wanted) {
+        ++end;
+        while (end < bytes && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            ++end;
+        ++characters;
+    }
+    sqlite3_result_text(context, text, wanted <= 0 ? 0 : end, SQLITE_TRANSIENT);
+}
+
+// LEN(text): the number of characters.
+void sqlLen(sqlite3_context* context, int, sqlite3_value** args) {
+    if (sqlite3_value_type(args[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const auto* text = reinterpret_cast<const unsigned char*>(sqlite3_value_text(args[0]));
+    int bytes = sqlite3_value_bytes(args[0]);
+    sqlite3_int64 characters = 0;
+    for (int i = 0; i < bytes; ++i)
+        if ((text[i] & 0xC0) != 0x80) ++characters;
+    sqlite3_result_int64(context, characters);
+}
+
+std::string selectList() {
+    std::string list;
+    for (const auto& column : lishiColumns()) {
+        if (column == "intTh" || column == "bolOk" || column == "txtHisP6") continue;
+        list += list.empty() ? column : ", " + column;
+    }
+    return list;
+}
+
+PositionAttributes readPosition(SQLite::Statement& row, char prefix, int p) {
+    auto field = [&](char letter) -> int {
+        char effective = prefix == 'D' && p == 7 ? 'L' : prefix; // D7 has only the number
+        return row.getColumn(positionField(effective, p, letter).c_str()).getInt();
+    };
+    return PositionAttributes{field('A'), field('B'), field('C'), field('E'), field('F'), field('H')};
+}
+
+DrawRecord readRecord(SQLite::Statement& row) {
+    DrawRecord record;
+    record.idx = row.getColumn("IDX").getInt();
+    record.issue = row.getColumn("SQQH").getInt();
+    for (int p = 1; p <= 7; ++p) {
+        record.drawn[static_cast<std::size_t>(p - 1)] = readPosition(row, 'L', p);
+        record.sorted[static_cast<std::size_t>(p - 1)] = readPosition(row, 'D', p);
+    }
+    for (std::size_t k = 0; k < record.lists.size(); ++k) {
+        record.lists[k] = row.getColumn(listColumns()[k].c_str()).getString();
+        record.previousLists[k] = row.getColumn(previousListColumns()[k].c_str()).getString();
+    }
+    return record;
+}
+
+} // namespace
+
+HistoryStore::HistoryStore(const std::filesystem::path& file) : m_file(file) { open(); }
+
+void HistoryStore::open() {
+    try {
+        m_db = std::make_unique<SQLite::Database>(m_file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        m_db->exec("PRAGMA journal_mode=DELETE");
+        for (const auto& statement : schemaStatements())
+            m_db->exec(statement);
+    } catch (const SQLite::Exception& e) {
+        throw Error("cannot open the history store " + m_file.string() + ": " + e.what());
+    }
+    sqlite3_create_function(m_db->getHandle(), std::string(kLeftFunction).c_str(), 2,
+                            SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqlLeft, nullptr, nullptr);
+    sqlite3_create_function(m_db->getHandle(), "LEN", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqlLen, nullptr,
+                            nullptr);
+}
+
+void HistoryStore::insert(const std::vector<DrawRecord>& records) {
+    std::string columns = "SQQH";
+    std::string values = "?";
+    for (const auto& column : positionColumns()) {
+        columns += ", " + column;
+        values += ", ?";
+    }
+    for (std::size_t k = 0; k < listColumns().size(); ++k) {
+        columns += ", " + listColumns()[k] + ", " + previousListColumns()[k];
+        values += ", ?, ?";
+    }
+    SQLite::Statement statement(*m_db, "INSERT INTO Lishi (" + columns + ") VALUES (" + values + ")");
+    for (const auto& record : records) {
+        int index = 1;
+        statement.bind(index++, record.issue);
+        for (int p = 1; p <= 7; ++p) {
+            const PositionAttributes& l = record.drawn[static_cast<std::size_t>(p - 1)];
+            const PositionAttributes& d = record.sorted[static_cast<std::size_t>(p - 1)];
+            for (int value : {l.number, l.zodiac, l.colour, l.head, l.tail, l.segment})
+                statement.bind(index++, value);
+            statement.bind(index++, d.number);
+            if (p < 7)
+                for (int value : {d.zodiac, d.head, d.tail, d.colour, d.segment})
+                    statement.bind(index++, value);
+        }
+        for (std::size_t k = 0; k < record.lists.size(); ++k) {
+            statement.bind(index++, record.lists[k]);
+            statement.bind(index++, record.previousLists[k]);
+        }
+        statement.exec();
+        statement.reset();
+    }
+}
+
+void HistoryStore::renumber() {
+    m_db->exec(
+        "UPDATE Lishi SET IDX = ordered.n FROM (SELECT rowid AS r, ROW_NUMBER() OVER (ORDER BY SQQH, rowid) AS n "
+        "FROM Lishi) AS ordered WHERE Lishi.rowid = ordered.r AND Lishi.IDX IS NOT ordered.n");
+}
+
+int HistoryStore::append(const std::vector<DrawRecord>& records) {
+    Savepoint transaction(*m_db);
+    insert(records);
+    renumber();
+    int idx = 0;
+    if (!records.empty()) {
+        SQLite::Statement query(*m_db, "SELECT IDX FROM Lishi WHERE rowid = ?");
+        query.bind(1, static_cast<std::int64_t>(m_db->getLastInsertRowid()));
+        if (query.executeStep()) idx = query.getColumn(0).getInt();
+    }
+    transaction.commit();
+    return idx;
+}
+
+void HistoryStore::replaceAll(const std::vector<DrawRecord>& records) {
+    Savepoint transaction(*m_db);
+    m_db->exec("DELETE FROM Lishi");
+    insert(records);
+    renumber();
+    transaction.commit();
+}
+
+void HistoryStore::deleteAll() { m_db->exec("DELETE FROM Lishi"); }
+
+std::vector<DrawRecord> HistoryStore::select(const std::string& tail) const {
+    SQLite::Statement query(*m_db, "SELECT " + selectList() + " FROM Lishi " + tail);
+    std::vector<DrawRecord> records;
+    while (query.executeStep())
+        records.push_back(readRecord(query));
+    return records;
+}
+
+std::vector<DrawRecord> HistoryStore::readAll() const { return select("ORDER BY IDX"); }
+
+std::optional<DrawRecord> HistoryStore::first() const {
+    auto rows = select("ORDER BY IDX LIMIT 1");
+    if (rows.empty()) return std::nullopt;
+    return rows.front();
+}
+
+std::optional<DrawRecord> HistoryStore::latest() const {
+    auto rows = select("ORDER BY IDX DESC LIMIT 1");
+    if (rows.empty()) return std::nullopt;
+    return rows.front();
+}
+
+int HistoryStore::count() const { return m_db->execAndGet("SELECT COUNT(*) FROM Lishi").getInt(); }
+
+std::optional<std::vector<std::pair<std::string, FieldValue>>> HistoryStore::rowFields(int issue) const {
+    std::string columns;
+    for (const auto& column : lishiColumns())
+        columns += columns.empty() ? column : ", " + column;
+    SQLite::Statement query(*m_db, "SELECT " + columns + " FROM Lishi WHERE SQQH = ? ORDER BY IDX LIMIT 1");
+    query.bind(1, issue);
+    if (!query.executeStep()) return std::nullopt;
+    std::vector<std::pair<std::string, FieldValue>> fields;
+    for (int i = 0; i < query.getColumnCount(); ++i) {
+        SQLite::Column column = query.getColumn(i);
+        FieldValue value;
+        if (column.isInteger())
+            value = static_cast<std::int64_t>(column.getInt64());
+        else if (column.isText())
+            value = column.getString();
+        fields.emplace_back(column.getName(), value);
+    }
+    return fields;
+}
+
+void HistoryStore::executeJet(const std::string& statement) { m_db->exec(translateJetSql(statement)); }
+
+void HistoryStore::compact() { m_db->exec("VACUUM"); }
+
+} // namespace quorvel

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/DrawRecord.h"
+
+#include <SQLiteCpp/Database.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace quorvel {
+
+// A stored field value as read back: integers, texts, or nothing.
+using FieldValue = std::variant<std::monostate, std::int64_t, std::string>;
+
+// The SQLite store of the draw history (table Lishi) and of the last group calculation (table YL).
+// Every change runs in one transaction and leaves IDX numbering the draws 1..n in issue order.
+class HistoryStore {
+  public:
+    // Opens the store file, creating the tables when the file is new.
+    explicit HistoryStore(const std::filesystem::path& file);
+
+    const std::filesystem::path& file() const { return m_file; }
+    SQLite::Database& database() { return *m_db; }
+
+    // Appends rows (kept in the given order among equal issues); returns the IDX of the last one (0: none).
+    int append(const std::vector<DrawRecord>& records);
+    // Replaces the whole history by these rows.
+    void replaceAll(const std::vector<DrawRecord>& records);
+    void deleteAll();
+
+    // All rows in issue order (IDX 1..n).
+    std::vector<DrawRecord> readAll() const;
+    std::optional<DrawRecord> first() const;
+    std::optional<DrawRecord> latest() const;
+    int count() const;
+
+    // Every column of the first row (in issue order) with that issue, by column name in table order.
+    std::optional<std::vector<std::pair<std::string, FieldValue>>> rowFields(int issue) const;
+
+    // Runs a statement of the system's SQL dialect (translated to SQLite first).
+    void executeJet(const std::string& statement);
+
+    // Compacts the store file (SQLite's VACUUM); the store stays open and usable.
+    void compact();
+
+    // Gives IDX the values 1..n in issue order (equal issues keep their insertion order).
+    void renumber();
+
+  private:
+    void open();
+    void insert(const std::vector<DrawRecord>& records);
+    std::vector<DrawRecord> select(const std::string& tail) const;
+
+    std::filesystem::path m_file;
+    std::unique_ptr<SQLite::Database> m_db;
+};
+
+} // namespace quorvel

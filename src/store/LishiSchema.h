@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+// Name of a per-position field: prefix ('L' or 'D'), position 1..7 and attribute letter ("L3B").
+std::string positionField(char prefix, int position, char letter);
+
+// Every column of table Lishi, in table order: IDX, SQQH, the per-position fields, the list fields,
+// the previous-draw list fields and the search working fields.
+const std::vector<std::string>& lishiColumns();
+
+// The per-position columns in the order a row is written.
+const std::vector<std::string>& positionColumns();
+
+// Names of the list fields and of their previous-draw copies, by kind index.
+const std::vector<std::string>& listColumns();
+const std::vector<std::string>& previousListColumns();
+
+// Statements that create Lishi and YL in a new store.
+std::vector<std::string> schemaStatements();
+
+} // namespace quorvel

@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: MIT
+#include "store/HistoryStore.h"
+
+#include "TempFolder.h"
+#include "store/LishiSchema.h"
+
+#include <SQLiteCpp/Statement.h>
+#include <gtest/gtest.h>
+
+namespace quorvel {
+
+namespace {
+
+DrawRecord record(int issue, std::array<int, 7> numbers) {
+    return deriveRecord(Draw{issue, numbers}, ParameterBases{});
+}
+
+std::vector<std::pair<int, int>> idxAndIssues(const HistoryStore& store) {
+    std::vector<std::pair<int, int>> rows;
+    for (const auto& r : store.readAll())
+        rows.emplace_back(r.idx, r.issue);
+    return rows;
+}
+
+// Issues of the rows whose counter a marking statement raised.
+std::vector<int> marked(HistoryStore& store, const std::string& condition) {
+    store.executeJet("UPDATE [Lishi] SET [intTh]=0");
+    store.executeJet("UPDATE [Lishi] SET [intTh]=([intTh] +1) WHERE " + condition);
+    SQLite::Statement query(store.database(), "SELECT SQQH FROM Lishi WHERE intTh = 1 ORDER BY IDX");
+    std::vector<int> issues;
+    while (query.executeStep())
+        issues.push_back(query.getColumn(0).getInt());
+    return issues;
+}
+
+class HistoryStoreTest : public ::testing::Test {
+  protected:
+    test::TempFolder folder;
+    HistoryStore store{folder / "quorvel.db"};
+};
+
+} // namespace
+
+TEST_F(HistoryStoreTest, NewStoreHasEveryColumn) {
+    SQLite::Statement query(store.database(), "SELECT * FROM Lishi");
+    std::vector<std::string> names;
+    for (int i = 0; i < query.getColumnCount(); ++i)
+        names.push_back(query.getColumnName(i));
+    EXPECT_EQ(names, lishiColumns());
+    EXPECT_EQ(names.size(), 2u + 7 * 6 + 7 + 6 * 5 + 8 + 8 + 3);
+    EXPECT_NO_THROW(store.database().exec("SELECT content, intMinYL, intMaxYL, intLstYl FROM YL"));
+    EXPECT_EQ(store.count(), 0);
+    EXPECT_FALSE(store.latest());
+}
+
+TEST_F(HistoryStoreTest, RowsRoundTripAndKeepIdxInIssueOrder) {
+    store.append({record(2013002, {1, 2, 3, 4, 5, 6, 7}), record(2013003, {8, 9, 10, 11, 12, 13, 14})});
+    // An earlier issue appended later still takes its place in issue order; equal issues keep insertion order.
+    store.append({record(2013001, {23, 5, 49, 12, 31, 8, 40}), record(2013002, {40, 41, 42, 43, 44, 45, 46})});
+    EXPECT_EQ(idxAndIssues(store),
+              (std::vector<std::pair<int, int>>{{1, 2013001}, {2, 2013002}, {3, 2013002}, {4, 2013003}}));
+    auto rows = store.readAll();
+    EXPECT_EQ(rows[1].drawn[0].number, 1);
+    EXPECT_EQ(rows[2].drawn[0].number, 40);
+
+    DrawRecord expected = record(2013001, {23, 5, 49, 12, 31, 8, 40});
+    const DrawRecord& stored = rows[0];
+    EXPECT_EQ(stored.lists, expected.lists);
+    for (std::size_t p = 0; p < 7; ++p) {
+        EXPECT_EQ(stored.drawn[p].zodiac, expected.drawn[p].zodiac);
+        EXPECT_EQ(stored.sorted[p].segment, expected.sorted[p].segment);
+    }
+    EXPECT_EQ(store.first()->issue, 2013001);
+    EXPECT_EQ(store.latest()->issue, 2013003);
+}
+
+TEST_F(HistoryStoreTest, IdxRestartsAfterDeletionAndReplacement) {
+    store.append({record(2013001, {1, 2, 3, 4, 5, 6, 7}), record(2013002, {1, 2, 3, 4, 5, 6, 8})});
+    store.deleteAll();
+    store.append({record(2014001, {1, 2, 3, 4, 5, 6, 7})});
+    EXPECT_EQ(idxAndIssues(store), (std::vector<std::pair<int, int>>{{1, 2014001}}));
+    store.replaceAll({record(2015001, {1, 2, 3, 4, 5, 6, 7}), record(2015002, {1, 2, 3, 4, 5, 6, 9})});
+    EXPECT_EQ(idxAndIssues(store), (std::vector<std::pair<int, int>>{{1, 2015001}, {2, 2015002}}));
+}
+
+TEST_F(HistoryStoreTest, FailedReplacementLeavesTheHistory) {
+    store.append({record(2013001, {1, 2, 3, 4, 5, 6, 7})});
+    store.database().exec("CREATE TRIGGER refuse BEFORE INSERT ON Lishi WHEN NEW.SQQH = 2099002 BEGIN "
+                          "SELECT RAISE(ABORT, 'refused'); END");
+    EXPECT_ANY_THROW(
+        store.replaceAll({record(2099001, {1, 2, 3, 4, 5, 6, 7}), record(2099002, {1, 2, 3, 4, 5, 6, 7})}));
+    EXPECT_EQ(idxAndIssues(store), (std::vector<std::pair<int, int>>{{1, 2013001}}));
+}
+
+TEST_F(HistoryStoreTest, StatementFormsHaveTheirEffect) {
+    store.append({
+        record(2013017, {23, 5, 49, 12, 31, 8, 40}), // special 40: even, sum 4
+        record(2013018, {1, 2, 3, 4, 5, 6, 49}),     // special 49: odd, sum 13
+        record(2013019, {49, 2, 3, 4, 5, 6, 7}),     // 49 only at drawn position 1
+    });
+    EXPECT_EQ(marked(store, "([L7E] + [L7F]) = 13"), (std::vector<int>{2013018}));
+    EXPECT_EQ(marked(store, "([L7A] MOD 2) = 0"), (std::vector<int>{2013017}));
+    EXPECT_EQ(marked(store, "([D6A] MOD 2) = 1"), (std::vector<int>{2013017, 2013019}));
+    EXPECT_EQ(marked(store, "[L1A] = 49"), (std::vector<int>{2013019}));
+    EXPECT_EQ(marked(store, "[txtHisLst] LIKE \"*49*\""), (std::vector<int>{2013017, 2013018, 2013019}));
+    EXPECT_EQ(marked(store, "[txtHisLstWei] LIKE \"*2X9*\""), (std::vector<int>{}));
+    EXPECT_EQ(marked(store, "[txtHisLstDas] LIKE \"*4X1*\""), (std::vector<int>{2013017, 2013018, 2013019}));
+
+    // The working list without the special number's item: 49 is then only in the first and third draw.
+    store.executeJet("UPDATE [Lishi] SET [txtHisP6]= LEFT([txtHisLst],LEN([txtHisLst])-4)");
+    EXPECT_EQ(store.database().execAndGet("SELECT txtHisP6 FROM Lishi WHERE SQQH = 2013018").getString(),
+              "01 02 03 04 05 06");
+    EXPECT_EQ(marked(store, "[txtHisP6] LIKE \"*49*\""), (std::vector<int>{2013017, 2013019}));
+    store.executeJet("UPDATE [Lishi] SET [txtHisP6]= LEFT([txtHisLstSx],LEN([txtHisLstSx])-4)");
+    EXPECT_EQ(store.database().execAndGet("SELECT txtHisP6 FROM Lishi WHERE SQQH = 2013017").getString(),
+              "1X02 1X11 1X07 1X08 1X12 1X06 1");
+    // Zodiac 12 is number 31 in the first draw and the special number 7 in the third.
+    EXPECT_EQ(marked(store, "[txtHisP6] LIKE \"*1X12*\""), (std::vector<int>{2013017}));
+    store.executeJet("UPDATE [Lishi] SET [txtHisP6]= [txtHisLstSx]");
+    EXPECT_EQ(marked(store, "[txtHisP6] LIKE \"*1X12*\""), (std::vector<int>{2013017, 2013019}));
+
+    store.executeJet("UPDATE [Lishi] SET [bolOk]= FALSE");
+    store.executeJet("UPDATE [Lishi] SET [bolOk]= TRUE WHERE [intTh] = 1");
+    SQLite::Statement hits(store.database(),
+                           "SELECT [SQQH] FROM [lishi] WHERE [SQQH] >= 2013017 AND  [SQQH] <= 2013019 "
+                           "AND [bolOk]= TRUE ORDER BY [IDX]");
+    std::vector<int> flagged;
+    while (hits.executeStep())
+        flagged.push_back(hits.getColumn(0).getInt());
+    EXPECT_EQ(flagged, (std::vector<int>{2013017, 2013019}));
+}
+
+TEST_F(HistoryStoreTest, RowFieldsListEveryColumnOfTheFirstMatch) {
+    store.append({record(2013017, {23, 5, 49, 12, 31, 8, 40}), record(2013017, {1, 2, 3, 4, 5, 6, 7})});
+    auto fields = store.rowFields(2013017);
+    ASSERT_TRUE(fields);
+    ASSERT_EQ(fields->size(), lishiColumns().size());
+    EXPECT_EQ((*fields)[0].first, "IDX");
+    EXPECT_EQ(std::get<std::int64_t>((*fields)[0].second), 1);
+    auto find = [&](const std::string& name) {
+        for (const auto& [column, value] : *fields)
+            if (column == name) return value;
+        return FieldValue{};
+    };
+    EXPECT_EQ(std::get<std::int64_t>(find("L1A")), 23);
+    EXPECT_EQ(std::get<std::string>(find("txtHisLst")), "23 05 49 12 31 08 40 ");
+    EXPECT_EQ(std::get<std::string>(find("txtHisPreLstSx")), "");
+    EXPECT_FALSE(store.rowFields(2013018));
+}
+
+TEST_F(HistoryStoreTest, CompactKeepsTheStoreUsable) {
+    store.append({record(2013001, {1, 2, 3, 4, 5, 6, 7})});
+    store.compact();
+    EXPECT_EQ(store.count(), 1);
+    store.executeJet("UPDATE [Lishi] SET [intTh]=0");
+}
+
+} // namespace quorvel
