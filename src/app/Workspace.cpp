@@ -43,7 +43,10 @@ int Workspace::nextIssue() const {
 
 AddResult Workspace::addDraw(std::optional<int> issue, const std::array<int, 7>& numbers) {
     int stored = issue.value_or(nextIssue());
-    if (stored <= 0) throw Error("the issue number must be positive, not " + std::to_string(stored));
+    // Issues are year * 1000 + sequence: seven digits, which the history text format relies on.
+    if (stored < 1000000 || stored > 9999999)
+        throw Error("an issue has seven digits (year and three-digit sequence, e.g. 2013017), not " +
+                    std::to_string(stored) + "; nothing was added");
     std::set<int> seen;
     for (int n : numbers) {
         if (n < 1 || n > 49) throw Error("number " + std::to_string(n) + " is outside 1..49; nothing was added");

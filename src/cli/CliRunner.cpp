@@ -32,6 +32,8 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
 
     registerHistoryCommands(app, context);
     registerSettingsCommands(app, context);
+    registerAnalysisCommands(app, context);
+    registerMaintainCommands(app, context);
 
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
     try {

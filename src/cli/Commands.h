@@ -10,5 +10,7 @@ class CliContext;
 // Each command group registers its subcommands; a subcommand's callback sets the context's action.
 void registerHistoryCommands(CLI::App& app, CliContext& context);
 void registerSettingsCommands(CLI::App& app, CliContext& context);
+void registerAnalysisCommands(CLI::App& app, CliContext& context);
+void registerMaintainCommands(CLI::App& app, CliContext& context);
 
 } // namespace quorvel

@@ -37,7 +37,7 @@ void registerImport(CLI::App& app, CliContext& context) {
 
 void registerAdd(CLI::App& app, CliContext& context) {
     struct Arguments {
-        std::optional<int> issue;
+        std::string issue;
         std::vector<std::string> numbers;
     };
     auto arguments = std::make_shared<Arguments>();
@@ -52,7 +52,9 @@ void registerAdd(CLI::App& app, CliContext& context) {
             std::array<int, 7> numbers{};
             for (std::size_t i = 0; i < numbers.size(); ++i)
                 numbers[i] = parseDecimalArgument(arguments->numbers[i], "number " + std::to_string(i + 1));
-            AddResult result = context.workspace().addDraw(arguments->issue, numbers);
+            std::optional<int> issue;
+            if (!arguments->issue.empty()) issue = parseDecimalArgument(arguments->issue, "--issue");
+            AddResult result = context.workspace().addDraw(issue, numbers);
             context.print({{"issue", result.issue}, {"idx", result.idx}}, [&](std::ostream& out) {
                 out << "added draw " << result.issue << " (IDX " << result.idx << ")\n";
             });
@@ -86,13 +88,14 @@ void registerHistory(CLI::App& app, CliContext& context) {
 }
 
 void registerRow(CLI::App& app, CliContext& context) {
-    auto issue = std::make_shared<int>(0);
+    auto issueText = std::make_shared<std::string>();
     auto* command = app.add_subcommand("row", "Show every stored field of one draw");
-    command->add_option("ISSUE", *issue, "Issue number")->required();
-    command->callback([&context, issue] {
-        context.action = [&context, issue] {
-            auto fields = context.workspace().store().rowFields(*issue);
-            if (!fields) throw Error("no draw with issue " + std::to_string(*issue) + " is stored");
+    command->add_option("ISSUE", *issueText, "Issue number")->required();
+    command->callback([&context, issueText] {
+        context.action = [&context, issueText] {
+            int issue = parseDecimalArgument(*issueText, "the issue");
+            auto fields = context.workspace().store().rowFields(issue);
+            if (!fields) throw Error("no draw with issue " + std::to_string(issue) + " is stored");
             json row = json::object();
             for (const auto& [name, value] : *fields) {
                 if (const auto* number = std::get_if<std::int64_t>(&value))

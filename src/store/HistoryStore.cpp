@@ -9,6 +9,9 @@
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <array>
+
 namespace quorvel {
 
 namespace {
@@ -48,34 +51,76 @@ void sqlLen(sqlite3_context* context, int, sqlite3_value** args) {
     sqlite3_result_int64(context, characters);
 }
 
+// The columns a DrawRecord is read from (every column but the search working fields), in table order.
+const std::vector<std::string>& recordColumns() {
+    static const std::vector<std::string> columns = [] {
+        std::vector<std::string> built;
+        for (const auto& column : lishiColumns())
+            if (column != "intTh" && column != "bolOk" && column != "txtHisP6") built.push_back(column);
+        return built;
+    }();
+    return columns;
+}
+
 std::string selectList() {
     std::string list;
-    for (const auto& column : lishiColumns()) {
-        if (column == "intTh" || column == "bolOk" || column == "txtHisP6") continue;
+    for (const auto& column : recordColumns())
         list += list.empty() ? column : ", " + column;
-    }
     return list;
 }
 
-PositionAttributes readPosition(SQLite::Statement& row, char prefix, int p) {
-    auto field = [&](char letter) -> int {
-        char effective = prefix == 'D' && p == 7 ? 'L' : prefix; // D7 has only the number
-        return row.getColumn(positionField(effective, p, letter).c_str()).getInt();
-    };
-    return PositionAttributes{field('A'), field('B'), field('C'), field('E'), field('F'), field('H')};
+// Position of a column in the select list; rows are read by index, which is much faster than by name.
+int columnIndex(const std::string& name) {
+    const auto& columns = recordColumns();
+    return static_cast<int>(std::find(columns.begin(), columns.end(), name) - columns.begin());
+}
+
+// Column indexes of one position's attributes A, B, C, E, F, H (D7 reads the drawn fields but its number).
+struct PositionColumns {
+    std::array<int, 6> indexes;
+};
+
+const std::array<std::array<PositionColumns, 7>, 2>& positionIndexes() {
+    static const auto indexes = [] {
+        std::array<std::array<PositionColumns, 7>, 2> built{};
+        for (int order = 0; order < 2; ++order)
+            for (int p = 1; p <= 7; ++p) {
+                char prefix = order == 0 ? 'L' : 'D';
+                char effective = prefix == 'D' && p == 7 ? 'L' : prefix;
+                auto& slots = built[static_cast<std::size_t>(order)][static_cast<std::size_t>(p - 1)].indexes;
+                int i = 0;
+                for (char letter : {'A', 'B', 'C', 'E', 'F', 'H'})
+                    slots[static_cast<std::size_t>(i++)] = columnIndex(positionField(effective, p, letter));
+            }
+        return built;
+    }();
+    return indexes;
+}
+
+PositionAttributes readPosition(SQLite::Statement& row, const PositionColumns& columns) {
+    auto field = [&](std::size_t i) { return row.getColumn(columns.indexes[i]).getInt(); };
+    return PositionAttributes{field(0), field(1), field(2), field(3), field(4), field(5)};
 }
 
 DrawRecord readRecord(SQLite::Statement& row) {
+    static const int idxColumn = columnIndex("IDX");
+    static const int issueColumn = columnIndex("SQQH");
+    static const auto listIndexes = [] {
+        std::array<std::pair<int, int>, kKindCount> built{};
+        for (std::size_t k = 0; k < built.size(); ++k)
+            built[k] = {columnIndex(listColumns()[k]), columnIndex(previousListColumns()[k])};
+        return built;
+    }();
     DrawRecord record;
-    record.idx = row.getColumn("IDX").getInt();
-    record.issue = row.getColumn("SQQH").getInt();
-    for (int p = 1; p <= 7; ++p) {
-        record.drawn[static_cast<std::size_t>(p - 1)] = readPosition(row, 'L', p);
-        record.sorted[static_cast<std::size_t>(p - 1)] = readPosition(row, 'D', p);
+    record.idx = row.getColumn(idxColumn).getInt();
+    record.issue = row.getColumn(issueColumn).getInt();
+    for (std::size_t p = 0; p < 7; ++p) {
+        record.drawn[p] = readPosition(row, positionIndexes()[0][p]);
+        record.sorted[p] = readPosition(row, positionIndexes()[1][p]);
     }
     for (std::size_t k = 0; k < record.lists.size(); ++k) {
-        record.lists[k] = row.getColumn(listColumns()[k].c_str()).getString();
-        record.previousLists[k] = row.getColumn(previousListColumns()[k].c_str()).getString();
+        record.lists[k] = row.getColumn(listIndexes[k].first).getString();
+        record.previousLists[k] = row.getColumn(listIndexes[k].second).getString();
     }
     return record;
 }
@@ -163,8 +208,9 @@ void HistoryStore::replaceAll(const std::vector<DrawRecord>& records) {
 
 void HistoryStore::deleteAll() { m_db->exec("DELETE FROM Lishi"); }
 
-std::vector<DrawRecord> HistoryStore::select(const std::string& tail) const {
+std::vector<DrawRecord> HistoryStore::select(const std::string& tail, std::optional<int> parameter) const {
     SQLite::Statement query(*m_db, "SELECT " + selectList() + " FROM Lishi " + tail);
+    if (parameter) query.bind(1, *parameter);
     std::vector<DrawRecord> records;
     while (query.executeStep())
         records.push_back(readRecord(query));
@@ -181,6 +227,12 @@ std::optional<DrawRecord> HistoryStore::first() const {
 
 std::optional<DrawRecord> HistoryStore::latest() const {
     auto rows = select("ORDER BY IDX DESC LIMIT 1");
+    if (rows.empty()) return std::nullopt;
+    return rows.front();
+}
+
+std::optional<DrawRecord> HistoryStore::latestNotAfter(int issue) const {
+    auto rows = select("WHERE SQQH <= ? ORDER BY IDX DESC LIMIT 1", issue);
     if (rows.empty()) return std::nullopt;
     return rows.front();
 }

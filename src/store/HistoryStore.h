@@ -40,6 +40,8 @@ class HistoryStore {
     std::optional<DrawRecord> first() const;
     std::optional<DrawRecord> latest() const;
     int count() const;
+    // The latest draw whose issue is not after the given one.
+    std::optional<DrawRecord> latestNotAfter(int issue) const;
 
     // Every column of the first row (in issue order) with that issue, by column name in table order.
     std::optional<std::vector<std::pair<std::string, FieldValue>>> rowFields(int issue) const;
@@ -56,7 +58,7 @@ class HistoryStore {
   private:
     void open();
     void insert(const std::vector<DrawRecord>& records);
-    std::vector<DrawRecord> select(const std::string& tail) const;
+    std::vector<DrawRecord> select(const std::string& tail, std::optional<int> parameter = std::nullopt) const;
 
     std::filesystem::path m_file;
     std::unique_ptr<SQLite::Database> m_db;

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: MIT
+// The two engines side by side on one generated history of 5,000 draws. The reference engine costs
+// milliseconds per group, so its group runs take a sample of the values and report the time per group;
+// "full_run_ms" is that time times the full run's group count.
+#include "GeneratedHistory.h"
+#include "analysis/GroupPlan.h"
+#include "analysis/MemoryEngine.h"
+#include "analysis/SqlEngine.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+namespace quorvel::bench {
+
+namespace {
+
+constexpr int kDraws = 5000;
+
+GeneratedStore& sharedStore() {
+    static GeneratedStore store(kDraws);
+    return store;
+}
+
+GroupRequest numberGroups(int values, int size) {
+    GroupRequest request;
+    for (int box = 1; box <= values; ++box)
+        request.boxes.push_back(box);
+    request.groupSize = size;
+    request.range = IssueRange{2001001, 2099999};
+    return request;
+}
+
+long combinations(int m, int k) {
+    long result = 1;
+    for (int i = 1; i <= k; ++i)
+        result = result * (m - k + i) / i;
+    return result;
+}
+
+std::unique_ptr<OmissionEngine> engine(bool sql) {
+    if (sql) return std::make_unique<SqlEngine>(sharedStore().store());
+    return std::make_unique<MemoryEngine>(sharedStore().store());
+}
+
+// Runs a group calculation over `sampleValues` values and reports figures for `fullValues`.
+void groupRun(benchmark::State& state, bool sql, int fullValues, int sampleValues, int size) {
+    auto calculation = engine(sql);
+    const GroupRequest request = numberGroups(sampleValues, size);
+    auto started = std::chrono::steady_clock::now();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calculation->groupCalculation(request).rows.size());
+    double runMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count() /
+                   static_cast<double>(state.iterations());
+    const double sampled = static_cast<double>(combinations(sampleValues, size));
+    state.counters["groups"] = sampled;
+    state.counters["ms_per_group"] = runMs / sampled;
+    state.counters["full_run_ms"] = runMs / sampled * static_cast<double>(combinations(fullValues, size));
+}
+
+PositionSearchRequest freeSearch() {
+    PositionSearchRequest request;
+    request.kind = AttributeKind::Zodiac;
+    request.mode = PositionMode::Free;
+    request.selected = {true, false, true, false, true, false, true};
+    request.values = {5, 0, 5, 0, 9, 0, 2};
+    request.texts = {"05", "", "05", "", "09", "", "02"};
+    request.range = IssueRange{2001001, 2099999};
+    return request;
+}
+
+PartialSearchRequest partialSearch() {
+    PartialSearchRequest request;
+    request.kind = AttributeKind::Tail;
+    request.mode = PositionMode::Free;
+    request.partSize = 4;
+    request.partSizeText = "4";
+    request.values = {1, 3, 5, 7, 9, 1, 0};
+    request.range = IssueRange{2001001, 2099999};
+    return request;
+}
+
+} // namespace
+
+static void BM_GroupK4Over24_Memory(benchmark::State& state) { groupRun(state, false, 24, 24, 4); }
+static void BM_GroupK4Over24_Sql(benchmark::State& state) { groupRun(state, true, 24, 8, 4); }
+static void BM_GroupK2Over49_Memory(benchmark::State& state) { groupRun(state, false, 49, 49, 2); }
+static void BM_GroupK2Over49_Sql(benchmark::State& state) { groupRun(state, true, 49, 12, 2); }
+
+static void BM_FreePositionSearch(benchmark::State& state) {
+    auto search = engine(state.range(0) == 1);
+    const PositionSearchRequest request = freeSearch();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(search->positionSearch(request).hits.size());
+}
+
+static void BM_PartialSearchK4Over7(benchmark::State& state) {
+    auto search = engine(state.range(0) == 1);
+    const PartialSearchRequest request = partialSearch();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(search->partialSearch(request).hits.size());
+}
+
+static void BM_MemoryEngineLoad(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MemoryEngine(sharedStore().store()));
+}
+
+BENCHMARK(BM_GroupK4Over24_Memory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GroupK4Over24_Sql)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_GroupK2Over49_Memory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GroupK2Over49_Sql)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_FreePositionSearch)->ArgName("sql")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PartialSearchK4Over7)->ArgName("sql")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MemoryEngineLoad)->Unit(benchmark::kMillisecond);
+
+} // namespace quorvel::bench

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#include "analysis/AnalysisRange.h"
+
+#include "analysis/SearchSupport.h"
+#include "model/Error.h"
+
+namespace quorvel {
+
+ResolvedRange resolveRange(const HistoryStore& store, const RangeChoice& choice) {
+    requireHistory(store);
+    const int firstIssue = store.first()->issue;
+    ResolvedRange resolved;
+    resolved.range = IssueRange{firstIssue, store.latest()->issue};
+    if (choice.reference) {
+        resolved.reference = store.latestNotAfter(*choice.reference);
+        if (!resolved.reference)
+            throw Error("no stored draw at or before issue " + std::to_string(*choice.reference) +
+                        " to take the reference values from (the first stored issue is " + std::to_string(firstIssue) +
+                        ")");
+        if (choice.beforeReference) resolved.range.end = resolved.reference->issue - 1;
+    }
+    if (choice.from) resolved.range.start = *choice.from;
+    if (choice.to) resolved.range.end = *choice.to;
+    return resolved;
+}
+
+ReferenceValues referenceValues(const DrawRecord& draw, AttributeKind kind, NumberOrder order,
+                                const ParameterBases& bases) {
+    ReferenceValues result;
+    for (int p = 1; p <= 7; ++p) {
+        int value = attributeValue(draw, kind, order, p);
+        result.values[static_cast<std::size_t>(p - 1)] = value;
+        result.texts[static_cast<std::size_t>(p - 1)] = valueText(kind, value, bases);
+    }
+    return result;
+}
+
+} // namespace quorvel

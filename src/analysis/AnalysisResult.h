@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+// Minimum, maximum and last omission of one search or group; no hit gives 32767, 0 and latest IDX + 1.
+struct OmissionSummary {
+    static constexpr int kNoMinimum = 32767;
+
+    std::string label;
+    int min = kNoMinimum;
+    int max = 0;
+    int last = 0;
+
+    bool operator==(const OmissionSummary&) const = default;
+};
+
+// One hit draw as the hit list shows it.
+struct HitRow {
+    int issue = 0;
+    std::array<std::string, 7> cells; // the kind's value at positions 1..7, as shown
+    int gap = 0;                      // draws since the previous hit (the first counts from IDX 0)
+    int seq = 0;                      // 1, 2, ... in the list
+
+    bool operator==(const HitRow&) const = default;
+};
+
+// The result of a position or partial search.
+struct SearchResult {
+    std::vector<HitRow> hits;
+    OmissionSummary summary;
+
+    bool operator==(const SearchResult&) const = default;
+};
+
+// One row of the group results (table YL).
+struct GroupRow {
+    std::string content;
+    int min = 0;
+    int max = 0;
+    int last = 0;
+
+    bool operator==(const GroupRow&) const = default;
+};
+
+// The rows a group calculation stored, and why there are none when a request makes no group.
+struct GroupResult {
+    std::vector<GroupRow> rows; // in the order stored
+    std::string note;           // non-empty when the request made no group at all
+
+    bool operator==(const GroupResult&) const = default;
+};
+
+} // namespace quorvel

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: MIT
+#include "analysis/GroupPlan.h"
+
+#include "model/DrawRecord.h"
+#include "model/Error.h"
+
+#include <algorithm>
+#include <set>
+
+namespace quorvel {
+
+namespace {
+
+struct SizeLimit {
+    int groupSize;
+    int maximumValues;
+    const char* message;
+};
+
+constexpr SizeLimit kLimits[] = {
+    {3, 40, "3个分组请选择40个（含）以内的个数的号码"},
+    {4, 24, "4个分组请选择24个（含）以内的个数的号码"},
+    {5, 18, "5个分组请选择18个（含）以内的个数的号码"},
+    {6, 16, "6个分组请选择16个（含）以内的个数的号码"},
+};
+
+} // namespace
+
+int groupBoxCode(AttributeKind kind, int box) {
+    switch (kind) {
+    case AttributeKind::Head:
+    case AttributeKind::Tail:
+    case AttributeKind::Parity: return box - 1;
+    default: return box;
+    }
+}
+
+std::string groupBoxLabel(AttributeKind kind, int box, const ParameterBases& bases) {
+    switch (kind) {
+    case AttributeKind::Number:
+    case AttributeKind::DigitSum: return twoDigits(box);
+    case AttributeKind::Zodiac:
+    case AttributeKind::Colour: return valueText(kind, box, bases);
+    case AttributeKind::Parity: return valueText(kind, box - 1, bases);
+    default: return std::to_string(groupBoxCode(kind, box));
+    }
+}
+
+GroupPlan planGroups(const GroupRequest& request) {
+    GroupPlan plan;
+    plan.kind = request.kind;
+    plan.groupSize = request.groupSize;
+    const int boxCount = kindInfo(request.kind).boxCount;
+    std::set<int> ticked;
+    for (int box : request.boxes)
+        if (box >= 1 && box <= boxCount) ticked.insert(box);
+    const int m = static_cast<int>(ticked.size());
+    for (const SizeLimit& limit : kLimits)
+        if (request.groupSize == limit.groupSize && m > limit.maximumValues) throw Error(limit.message);
+    for (int box : ticked) {
+        plan.codes.push_back(groupBoxCode(request.kind, box));
+        plan.labels.push_back(groupBoxLabel(request.kind, box, request.bases));
+    }
+    if (request.groupSize < 1 || request.groupSize > 6)
+        plan.note = "group size " + std::to_string(request.groupSize) + " is outside 1..6: no group to calculate";
+    else if (m < request.groupSize)
+        plan.note = std::to_string(m) + " usable value(s) ticked for groups of " + std::to_string(request.groupSize) +
+                    ": no group to calculate (tick at least " + std::to_string(request.groupSize) + " of boxes 1.." +
+                    std::to_string(boxCount) + ")";
+    return plan;
+}
+
+void forEachCombination(int m, int k, const std::function<void(const std::vector<int>&)>& visit) {
+    if (k < 1 || k > m) return;
+    std::vector<int> elements(static_cast<std::size_t>(k));
+    for (int i = 0; i < k; ++i)
+        elements[static_cast<std::size_t>(i)] = i;
+    while (true) {
+        visit(elements);
+        int i = k - 1;
+        while (i >= 0 && elements[static_cast<std::size_t>(i)] == m - k + i)
+            --i;
+        if (i < 0) return;
+        ++elements[static_cast<std::size_t>(i)];
+        for (int j = i + 1; j < k; ++j)
+            elements[static_cast<std::size_t>(j)] = elements[static_cast<std::size_t>(j - 1)] + 1;
+    }
+}
+
+std::string groupLabel(const GroupPlan& plan, const std::vector<int>& elements) {
+    std::string label;
+    for (int element : elements) {
+        if (!label.empty()) label += " ";
+        label += plan.labels[static_cast<std::size_t>(element)];
+    }
+    return label;
+}
+
+} // namespace quorvel

@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: MIT
+#include "analysis/MemoryEngine.h"
+
+#include "analysis/AnalysisText.h"
+#include "analysis/GroupPlan.h"
+#include "analysis/GroupResultTable.h"
+#include "analysis/OmissionTally.h"
+#include "model/Error.h"
+#include "store/Savepoint.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+
+namespace quorvel {
+
+namespace {
+
+// An item of a list field: its occurrence number (0 for the number kind) and its code.
+struct ListItem {
+    int occurrence = 0;
+    int code = 0;
+};
+
+// Reads the complete items of a list text; an incomplete remainder (what cutting a five-character item
+// leaves) is no item, just as no pattern can match it.
+std::vector<ListItem> parseItems(std::string_view list, bool numberKind) {
+    std::vector<ListItem> items;
+    std::size_t position = 0;
+    while (position < list.size()) {
+        std::size_t end = list.find(' ', position);
+        if (end == std::string_view::npos) end = list.size();
+        std::string_view token = list.substr(position, end - position);
+        position = end + 1;
+        if (token.empty()) continue;
+        ListItem item;
+        std::string_view codeText = token;
+        if (!numberKind) {
+            std::size_t x = token.find('X');
+            if (x == std::string_view::npos || x == 0 || x + 1 == token.size()) continue;
+            std::from_chars(token.data(), token.data() + x, item.occurrence);
+            codeText = token.substr(x + 1);
+        }
+        auto [stop, ec] = std::from_chars(codeText.data(), codeText.data() + codeText.size(), item.code);
+        if (ec != std::errc() || stop != codeText.data() + codeText.size()) continue;
+        items.push_back(item);
+    }
+    return items;
+}
+
+// The list less its last four characters, as the working list without the special number holds it.
+std::string_view cutList(std::string_view list) { return list.substr(0, list.size() >= 4 ? list.size() - 4 : 0); }
+
+} // namespace
+
+MemoryEngine::MemoryEngine(HistoryStore& store) : m_store(store) { reload(); }
+
+void MemoryEngine::reload() {
+    m_records = m_store.readAll();
+    const int n = static_cast<int>(m_records.size());
+    m_listConditions.assign(static_cast<std::size_t>(conditionSlot(kKindCount, false, 0, 0)), DrawBitset());
+    m_none = DrawBitset(n);
+    for (int i = 0; i < n; ++i) {
+        for (const auto& info : allKinds()) {
+            const int kind = static_cast<int>(info.kind);
+            const std::string& list = m_records[static_cast<std::size_t>(i)].lists[static_cast<std::size_t>(kind)];
+            const bool numberKind = info.kind == AttributeKind::Number;
+            for (bool cut : {false, true}) {
+                for (const ListItem& item : parseItems(cut ? cutList(list) : std::string_view(list), numberKind)) {
+                    if (item.code < 0 || item.code >= kCodes || item.occurrence < 0 || item.occurrence >= kOccurrences)
+                        continue; // no request can ask for such an item
+                    DrawBitset& bits = m_listConditions[static_cast<std::size_t>(
+                        conditionSlot(kind, cut, item.code, item.occurrence))];
+                    if (bits.size() == 0) bits = DrawBitset(n);
+                    bits.set(i);
+                }
+            }
+        }
+    }
+}
+
+void MemoryEngine::requireHistory() const {
+    if (m_records.empty()) throw Error("no history: import or add draws before running an analysis");
+}
+
+const DrawBitset& MemoryEngine::listCondition(AttributeKind kind, bool cut, int code, int occurrence) const {
+    // Number items carry no occurrence: a number occurs at most once in a draw.
+    if (kind == AttributeKind::Number) occurrence = 0;
+    if (code < 0 || code >= kCodes || occurrence < 0 || occurrence >= kOccurrences) return m_none;
+    const DrawBitset& bits =
+        m_listConditions[static_cast<std::size_t>(conditionSlot(static_cast<int>(kind), cut, code, occurrence))];
+    return bits.size() == 0 ? m_none : bits;
+}
+
+DrawBitset MemoryEngine::positionCondition(AttributeKind kind, NumberOrder order, int position, int value) const {
+    DrawBitset bits(static_cast<int>(m_records.size()));
+    for (std::size_t i = 0; i < m_records.size(); ++i)
+        if (attributeValue(m_records[i], kind, order, position) == value) bits.set(static_cast<int>(i));
+    return bits;
+}
+
+std::pair<int, int> MemoryEngine::rangeIndexes(const IssueRange& range) const {
+    auto begin = std::lower_bound(m_records.begin(), m_records.end(), range.start,
+                                  [](const DrawRecord& r, int issue) { return r.issue < issue; });
+    auto end = std::upper_bound(m_records.begin(), m_records.end(), range.end,
+                                [](int issue, const DrawRecord& r) { return issue < r.issue; });
+    int b = static_cast<int>(begin - m_records.begin());
+    int e = static_cast<int>(end - m_records.begin());
+    return {b, std::max(b, e)};
+}
+
+SearchResult MemoryEngine::listHits(const DrawBitset& hits, const IssueRange& range, AttributeKind kind,
+                                    NumberOrder order, const ParameterBases& bases, std::string label) const {
+    SearchResult result;
+    OmissionTally tally;
+    auto [begin, end] = rangeIndexes(range);
+    hits.forEachIn(begin, end, [&](int i) {
+        const DrawRecord& record = m_records[static_cast<std::size_t>(i)];
+        HitRow row;
+        row.issue = record.issue;
+        for (int p = 1; p <= 7; ++p)
+            row.cells[static_cast<std::size_t>(p - 1)] =
+                hitCellText(kind, attributeValue(record, kind, order, p), bases);
+        row.gap = tally.add(record.idx);
+        row.seq = static_cast<int>(result.hits.size()) + 1;
+        result.hits.push_back(std::move(row));
+    });
+    result.summary = tally.summary(std::move(label), m_records.back().idx);
+    return result;
+}
+
+SearchResult MemoryEngine::positionSearch(const PositionSearchRequest& request) {
+    requireHistory();
+    DrawBitset hits(static_cast<int>(m_records.size()), true);
+    std::vector<int> occurrences(64, 0);
+    for (int p = 1; p <= 7; ++p) {
+        if (!request.selected[static_cast<std::size_t>(p - 1)]) continue;
+        const int value = request.values[static_cast<std::size_t>(p - 1)];
+        if (request.mode == PositionMode::Fixed) {
+            hits &= positionCondition(request.kind, request.order, p, value);
+        } else if (request.kind == AttributeKind::Number) {
+            hits &= listCondition(request.kind, !request.includeSpecial, value, 0);
+        } else if (auto slot = counterSlot(request.kind, value)) {
+            int occurrence = ++occurrences[static_cast<std::size_t>(*slot)];
+            hits &= listCondition(request.kind, !request.includeSpecial, value, occurrence);
+        } else {
+            hits &= m_none;
+        }
+    }
+    return listHits(hits, request.range, request.kind, request.order, request.bases, positionSearchLabel(request));
+}
+
+SearchResult MemoryEngine::partialSearch(const PartialSearchRequest& request) {
+    requireHistory();
+    const int n = static_cast<int>(m_records.size());
+    DrawBitset flagged(n);
+    const int positions = request.regularOnly ? 6 : 7;
+    forEachCombination(positions, request.partSize, [&](const std::vector<int>& combination) {
+        DrawBitset hits(n, true);
+        for (int element : combination) {
+            const int value = request.values[static_cast<std::size_t>(element)];
+            if (request.mode == PositionMode::Fixed) {
+                hits &= positionCondition(request.kind, request.order, element + 1, value);
+            } else if (request.kind == AttributeKind::Number) {
+                hits &= listCondition(request.kind, !request.includeSpecial, value, 0);
+            } else if (counterSlot(request.kind, value)) {
+                // Positions of the combination that share a value all ask for its count within the combination.
+                int occurrence = static_cast<int>(std::count_if(combination.begin(), combination.end(), [&](int other) {
+                    return request.values[static_cast<std::size_t>(other)] == value;
+                }));
+                hits &= listCondition(request.kind, !request.includeSpecial, value, occurrence);
+            } else {
+                hits &= m_none;
+            }
+        }
+        flagged |= hits;
+    });
+    return listHits(flagged, request.range, request.kind, request.order, request.bases, partialSearchLabel(request));
+}
+
+GroupResult MemoryEngine::groupCalculation(const GroupRequest& request) {
+    requireHistory();
+    GroupPlan plan = planGroups(request);
+    GroupResult result;
+    result.note = plan.note;
+    if (plan.makesGroups()) {
+        const int n = static_cast<int>(m_records.size());
+        const bool cut = !request.includeSpecial;
+        std::vector<const DrawBitset*> conditions;
+        for (int code : plan.codes)
+            conditions.push_back(&listCondition(plan.kind, cut, code, 1));
+        auto [begin, end] = rangeIndexes(request.range);
+        const int latest = m_records.back().idx;
+        DrawBitset hits(n);
+        forEachCombination(static_cast<int>(plan.codes.size()), plan.groupSize, [&](const std::vector<int>& elements) {
+            hits = *conditions[static_cast<std::size_t>(elements[0])];
+            for (std::size_t e = 1; e < elements.size(); ++e)
+                hits &= *conditions[static_cast<std::size_t>(elements[e])];
+            OmissionTally tally;
+            hits.forEachIn(begin, end, [&](int i) { tally.add(m_records[static_cast<std::size_t>(i)].idx); });
+            OmissionSummary summary = tally.summary(groupLabel(plan, elements), latest);
+            result.rows.push_back(GroupRow{std::move(summary.label), summary.min, summary.max, summary.last});
+        });
+    }
+    Savepoint transaction(m_store.database());
+    GroupResultTable table(m_store);
+    table.clear();
+    table.append(result.rows);
+    transaction.commit();
+    return result;
+}
+
+} // namespace quorvel

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#include "analysis/OmissionEngine.h"
+
+#include "analysis/MemoryEngine.h"
+#include "analysis/SearchSupport.h"
+#include "analysis/SqlEngine.h"
+#include "model/Error.h"
+
+namespace quorvel {
+
+void requireHistory(const HistoryStore& store) {
+    if (store.count() == 0) throw Error("no history: import or add draws before running an analysis");
+}
+
+std::optional<EngineKind> parseEngineKind(std::string_view text) {
+    if (text == "sql") return EngineKind::Sql;
+    if (text == "memory") return EngineKind::Memory;
+    return std::nullopt;
+}
+
+std::unique_ptr<OmissionEngine> makeEngine(EngineKind kind, HistoryStore& store) {
+    if (kind == EngineKind::Sql) return std::make_unique<SqlEngine>(store);
+    return std::make_unique<MemoryEngine>(store);
+}
+
+} // namespace quorvel

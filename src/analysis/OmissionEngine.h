@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "analysis/AnalysisRequest.h"
+#include "analysis/AnalysisResult.h"
+
+#include <memory>
+#include <optional>
+#include <string_view>
+
+namespace quorvel {
+
+class HistoryStore;
+
+// Answers the three analyses over the stored history. Every engine gives the same results; each run is
+// one transaction of the store. An empty history is refused with Error.
+class OmissionEngine {
+  public:
+    virtual ~OmissionEngine() = default;
+
+    virtual SearchResult positionSearch(const PositionSearchRequest& request) = 0;
+    virtual SearchResult partialSearch(const PartialSearchRequest& request) = 0;
+    // Replaces the rows of YL by one row per group and returns them in the order stored. A request over
+    // the size limit throws Error and leaves YL as it was.
+    virtual GroupResult groupCalculation(const GroupRequest& request) = 0;
+};
+
+// The reference engine that runs the statement texts on the store, and the in-memory engine.
+enum class EngineKind { Sql, Memory };
+
+std::optional<EngineKind> parseEngineKind(std::string_view text);
+std::unique_ptr<OmissionEngine> makeEngine(EngineKind kind, HistoryStore& store);
+
+} // namespace quorvel

@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: MIT
+#include "analysis/SqlEngine.h"
+
+#include "analysis/AnalysisText.h"
+#include "analysis/GroupPlan.h"
+#include "analysis/GroupResultTable.h"
+#include "analysis/OmissionTally.h"
+#include "analysis/SearchSupport.h"
+#include "analysis/Statements.h"
+#include "store/JetDialect.h"
+#include "store/LishiSchema.h"
+#include "store/Savepoint.h"
+
+#include <SQLiteCpp/Statement.h>
+
+#include <vector>
+
+namespace quorvel {
+
+namespace {
+
+// The kind's value at a position of the current row of a hit query, read as the stored fields give it.
+int rowValue(SQLite::Statement& row, AttributeKind kind, char prefix, int position) {
+    char effective = position == 7 ? 'L' : prefix;
+    auto field = [&](char letter) {
+        return row.getColumn(positionField(effective, position, letter).c_str()).getInt();
+    };
+    switch (kind) {
+    case AttributeKind::DigitSum: return field('E') + field('F');
+    case AttributeKind::Parity: return field('A') % 2;
+    default: return field(kindInfo(kind).letter);
+    }
+}
+
+// Occurrence counters of one search step, one per value code of the kind.
+class OccurrenceCounters {
+  public:
+    explicit OccurrenceCounters(AttributeKind kind)
+        : m_kind(kind), m_counts(static_cast<std::size_t>(kindInfo(kind).counterSlots), 0) {}
+
+    // Counts one more position with this value; false when the value has no counter slot.
+    bool count(int code) {
+        auto slot = counterSlot(m_kind, code);
+        if (!slot) return false;
+        ++m_counts[static_cast<std::size_t>(*slot)];
+        return true;
+    }
+    // The counter of a value (0 when it has no slot).
+    int operator[](int code) const {
+        auto slot = counterSlot(m_kind, code);
+        return slot ? m_counts[static_cast<std::size_t>(*slot)] : 0;
+    }
+
+  private:
+    AttributeKind m_kind;
+    std::vector<int> m_counts;
+};
+
+} // namespace
+
+void SqlEngine::execute(const std::string& statement) { m_store.executeJet(statement); }
+
+int SqlEngine::latestIdx() { return m_store.database().execAndGet("SELECT COALESCE(MAX(IDX), 0) FROM Lishi").getInt(); }
+
+SearchResult SqlEngine::listHits(const std::string& query, AttributeKind kind, NumberOrder order,
+                                 const ParameterBases& bases, std::string label) {
+    SQLite::Statement hits(m_store.database(), translateJetSql(query));
+    SearchResult result;
+    OmissionTally tally;
+    const char prefix = positionPrefix(order);
+    while (hits.executeStep()) {
+        HitRow row;
+        row.issue = hits.getColumn("SQQH").getInt();
+        for (int p = 1; p <= 7; ++p)
+            row.cells[static_cast<std::size_t>(p - 1)] = hitCellText(kind, rowValue(hits, kind, prefix, p), bases);
+        row.gap = tally.add(hits.getColumn("IDX").getInt());
+        row.seq = static_cast<int>(result.hits.size()) + 1;
+        result.hits.push_back(std::move(row));
+    }
+    result.summary = tally.summary(std::move(label), latestIdx());
+    return result;
+}
+
+OmissionSummary SqlEngine::summarize(const std::string& query, std::string label) {
+    SQLite::Statement hits(m_store.database(), translateJetSql(query));
+    OmissionTally tally;
+    while (hits.executeStep())
+        tally.add(hits.getColumn("IDX").getInt());
+    return tally.summary(std::move(label), latestIdx());
+}
+
+SearchResult SqlEngine::positionSearch(const PositionSearchRequest& request) {
+    requireHistory(m_store);
+    Savepoint transaction(m_store.database());
+    const std::string field(kindInfo(request.kind).listField);
+    execute(statements::resetCounters());
+    int conditions = 0;
+    if (request.mode == PositionMode::Free) {
+        OccurrenceCounters counters(request.kind);
+        const std::string target = request.includeSpecial ? field : "txtHisP6";
+        if (!request.includeSpecial) execute(statements::workingListCut(field));
+        for (int p = 1; p <= 7; ++p) {
+            if (!request.selected[static_cast<std::size_t>(p - 1)]) continue;
+            const int value = request.values[static_cast<std::size_t>(p - 1)];
+            ++conditions;
+            if (request.kind == AttributeKind::Number) {
+                execute(statements::freeMark(target, statements::pattern(request.kind, value, 0)));
+            } else if (counters.count(value)) {
+                execute(statements::freeMark(target, statements::pattern(request.kind, value, counters[value])));
+            }
+        }
+    } else {
+        for (int p = 1; p <= 7; ++p) {
+            if (!request.selected[static_cast<std::size_t>(p - 1)]) continue;
+            ++conditions;
+            execute(statements::fixedMark(request.kind, positionPrefix(request.order), p,
+                                          request.values[static_cast<std::size_t>(p - 1)]));
+        }
+    }
+    SearchResult result = listHits(statements::hitsByCounter(request.range.start, request.range.end, conditions),
+                                   request.kind, request.order, request.bases, positionSearchLabel(request));
+    transaction.commit();
+    return result;
+}
+
+SearchResult SqlEngine::partialSearch(const PartialSearchRequest& request) {
+    requireHistory(m_store);
+    Savepoint transaction(m_store.database());
+    const std::string field(kindInfo(request.kind).listField);
+    const int positions = request.regularOnly ? 6 : 7;
+    const int k = request.partSize;
+    execute(statements::clearFlags());
+    if (request.mode == PositionMode::Free)
+        execute(request.includeSpecial ? statements::workingListWhole(field) : statements::workingListCut(field));
+    forEachCombination(positions, k, [&](const std::vector<int>& combination) {
+        execute(statements::resetCounters());
+        if (request.mode == PositionMode::Free) {
+            OccurrenceCounters counters(request.kind);
+            for (int element : combination)
+                counters.count(request.values[static_cast<std::size_t>(element)]);
+            for (int element : combination) {
+                const int value = request.values[static_cast<std::size_t>(element)];
+                if (request.kind == AttributeKind::Number)
+                    execute(statements::freeMark("txtHisP6", statements::pattern(request.kind, value, 0)));
+                else if (counterSlot(request.kind, value))
+                    execute(
+                        statements::freeMark("txtHisP6", statements::pattern(request.kind, value, counters[value])));
+            }
+        } else {
+            for (int element : combination)
+                execute(statements::fixedMark(request.kind, positionPrefix(request.order), element + 1,
+                                              request.values[static_cast<std::size_t>(element)]));
+        }
+        execute(statements::flagHits(k));
+    });
+    SearchResult result = listHits(statements::hitsByFlag(request.range.start, request.range.end), request.kind,
+                                   request.order, request.bases, partialSearchLabel(request));
+    transaction.commit();
+    return result;
+}
+
+GroupResult SqlEngine::groupCalculation(const GroupRequest& request) {
+    requireHistory(m_store);
+    GroupPlan plan = planGroups(request);
+    Savepoint transaction(m_store.database());
+    GroupResultTable table(m_store);
+    table.clear();
+    const std::string field(kindInfo(request.kind).listField);
+    execute(statements::resetCounters());
+    execute(request.includeSpecial ? statements::workingListWhole(field) : statements::workingListCut(field));
+    GroupResult result;
+    result.note = plan.note;
+    if (plan.makesGroups()) {
+        const std::string hitQuery = statements::hitsByCounter(request.range.start, request.range.end, plan.groupSize);
+        forEachCombination(static_cast<int>(plan.codes.size()), plan.groupSize, [&](const std::vector<int>& elements) {
+            execute(statements::resetCounters());
+            for (int element : elements)
+                execute(statements::freeMark(
+                    "txtHisP6", statements::pattern(plan.kind, plan.codes[static_cast<std::size_t>(element)], 1)));
+            OmissionSummary summary = summarize(hitQuery, groupLabel(plan, elements));
+            GroupRow row{summary.label, summary.min, summary.max, summary.last};
+            table.append(row);
+            result.rows.push_back(std::move(row));
+        });
+    }
+    transaction.commit();
+    return result;
+}
+
+} // namespace quorvel

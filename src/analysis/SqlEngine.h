@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "analysis/OmissionEngine.h"
+#include "store/HistoryStore.h"
+
+namespace quorvel {
+
+// The reference engine: marks hit draws in Lishi with the statement texts (reset, working list, one
+// marking statement per condition), selects them with the hit query and sums up their gaps.
+// A statement that cannot be built (a value outside its kind's counter slots) is left out, so its
+// condition finds no draw.
+class SqlEngine : public OmissionEngine {
+  public:
+    explicit SqlEngine(HistoryStore& store) : m_store(store) {}
+
+    SearchResult positionSearch(const PositionSearchRequest& request) override;
+    SearchResult partialSearch(const PartialSearchRequest& request) override;
+    GroupResult groupCalculation(const GroupRequest& request) override;
+
+  private:
+    void execute(const std::string& statement);
+    // Lists the hits of a hit query with the kind's cells and returns them with their summary.
+    SearchResult listHits(const std::string& query, AttributeKind kind, NumberOrder order, const ParameterBases& bases,
+                          std::string label);
+    OmissionSummary summarize(const std::string& query, std::string label);
+    int latestIdx();
+
+    HistoryStore& m_store;
+};
+
+} // namespace quorvel

@@ -1,0 +1,288 @@
+// SPDX-License-Identifier: MIT
+// The three analyses: search (position search), partial (partial search), group (group calculation).
+#include "analysis/AnalysisRange.h"
+#include "analysis/GroupResultTable.h"
+#include "analysis/OmissionEngine.h"
+#include "analysis/ResultGrids.h"
+#include "cli/CliContext.h"
+#include "cli/Commands.h"
+#include "maintain/WorkbookExport.h"
+
+#include <algorithm>
+
+namespace quorvel {
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+// Choices every analysis shares, as typed.
+struct CommonOptions {
+    std::string kind = "number";
+    std::string from;
+    std::string to;
+    bool withSpecial = false;
+    std::string xlsx;
+};
+
+// Choices of the two searches besides the common ones.
+struct SearchOptions {
+    CommonOptions common;
+    std::string order = "drawn";
+    std::string mode = "free";
+    std::string ref;
+    bool before = false;
+};
+
+void addCommonOptions(CLI::App* command, CommonOptions& options) {
+    command->add_option("--kind", options.kind,
+                        "Attribute kind: 0..7, its Chinese name, or number, zodiac, head, tail, digitsum, segment, "
+                        "colour, parity (default number)");
+    command->add_option("--from", options.from, "First issue of the range (default: the first stored issue)");
+    command->add_option("--to", options.to, "Last issue of the range (default: the last stored issue)");
+    command->add_flag("--with-special", options.withSpecial,
+                      "Count the special number in a free-position match (default: regular numbers only)");
+    command->add_option("--xlsx", options.xlsx,
+                        "Also write the result grid to this .xlsx workbook (replaced if it exists)");
+}
+
+// Writes the grid to the --xlsx workbook, when one was asked for, before anything is printed.
+void writeWorkbookIfAsked(const std::string& path, const CellGrid& grid) {
+    if (!path.empty()) writeWorkbook(path, grid);
+}
+
+void printGrid(std::ostream& out, const CellGrid& grid) {
+    for (const auto& row : grid) {
+        for (std::size_t c = 0; c < row.size(); ++c)
+            out << (c ? "\t" : "") << row[c];
+        out << "\n";
+    }
+}
+
+void addSearchOptions(CLI::App* command, SearchOptions& options) {
+    addCommonOptions(command, options.common);
+    command->add_option("--order", options.order, "Number order: drawn (落地码, default) or sorted (顺序码)")
+        ->check(CLI::IsMember({"drawn", "sorted"}));
+    command->add_option("--mode", options.mode, "Positions: fixed (固定位) or free (自由位, default)")
+        ->check(CLI::IsMember({"fixed", "free"}));
+    command->add_option("--ref", options.ref, "Take the values from the latest stored draw not after this issue");
+    command->add_flag("--before", options.before, "With --ref: end the range just before the reference draw");
+}
+
+AttributeKind kindOf(const CommonOptions& options) {
+    if (auto kind = parseKind(options.kind)) return *kind;
+    throw UsageError("unknown kind '" + options.kind +
+                     "'; use 0..7, the Chinese name, or number, zodiac, head, tail, digitsum, segment, colour, parity");
+}
+
+std::optional<int> optionalDecimal(const std::string& text, const std::string& what) {
+    if (text.empty()) return std::nullopt;
+    return parseDecimalArgument(text, what);
+}
+
+RangeChoice rangeChoice(const CommonOptions& common, const std::string& ref, bool before) {
+    RangeChoice choice;
+    choice.from = optionalDecimal(common.from, "--from");
+    choice.to = optionalDecimal(common.to, "--to");
+    choice.reference = optionalDecimal(ref, "--ref");
+    if (before && !choice.reference) throw UsageError("--before needs --ref ISSUE");
+    choice.beforeReference = before;
+    return choice;
+}
+
+std::unique_ptr<OmissionEngine> engineFor(CliContext& context) {
+    return makeEngine(*parseEngineKind(context.options.engine), context.workspace().store());
+}
+
+json summaryJson(const SearchResult& result) {
+    json hits = json::array();
+    for (const HitRow& hit : result.hits)
+        hits.push_back({{"issue", hit.issue}, {"cells", hit.cells}, {"gap", hit.gap}, {"seq", hit.seq}});
+    return {{"label", result.summary.label},
+            {"hits", hits},
+            {"min", result.summary.min},
+            {"max", result.summary.max},
+            {"last", result.summary.last}};
+}
+
+void printSearch(std::ostream& out, const SearchResult& result) {
+    printGrid(out, hitListGrid(result));
+    out << "\n";
+    printGrid(out, summaryGrid(result.summary));
+}
+
+// Positions 1..7 from "1,2,7".
+std::array<bool, 7> parsePositions(const std::vector<std::string>& texts) {
+    std::array<bool, 7> selected{};
+    for (const auto& text : texts) {
+        int position = parseDecimalArgument(text, "a position");
+        if (position < 1 || position > 7) throw UsageError("positions are 1..7 (7 is the special number), not " + text);
+        selected[static_cast<std::size_t>(position - 1)] = true;
+    }
+    return selected;
+}
+
+void registerSearch(CLI::App& app, CliContext& context) {
+    struct Arguments {
+        SearchOptions search;
+        std::vector<std::string> pos;
+        std::vector<std::string> positions;
+    };
+    auto arguments = std::make_shared<Arguments>();
+    auto* command =
+        app.add_subcommand("search", "Position search: the draws that repeat the values of chosen positions");
+    addSearchOptions(command, arguments->search);
+    command->add_option("--pos", arguments->pos, "Position and value looked for, P=V (P 1..6 regular, 7 special)");
+    command->add_option("--positions", arguments->positions, "With --ref: the positions to look at, e.g. 1,2,7")
+        ->delimiter(',');
+    command->callback([&context, arguments] {
+        context.action = [&context, arguments] {
+            const SearchOptions& options = arguments->search;
+            PositionSearchRequest request;
+            request.kind = kindOf(options.common);
+            request.order = options.order == "sorted" ? NumberOrder::Sorted : NumberOrder::Drawn;
+            request.mode = options.mode == "fixed" ? PositionMode::Fixed : PositionMode::Free;
+            request.includeSpecial = options.common.withSpecial;
+            RangeChoice choice = rangeChoice(options.common, options.ref, options.before);
+            if (choice.reference && !arguments->pos.empty())
+                throw UsageError("give the values either with --pos or from a draw with --ref, not both");
+            if (!choice.reference && !arguments->positions.empty())
+                throw UsageError("--positions needs --ref ISSUE (use --pos P=V to type values)");
+            Workspace& workspace = context.workspace();
+            request.bases = workspace.bases();
+            ResolvedRange resolved = resolveRange(workspace.store(), choice);
+            request.range = resolved.range;
+            if (resolved.reference) {
+                ReferenceValues reference =
+                    referenceValues(*resolved.reference, request.kind, request.order, request.bases);
+                request.values = reference.values;
+                request.texts = reference.texts;
+                request.selected = parsePositions(arguments->positions);
+            }
+            for (const auto& item : arguments->pos) {
+                auto equals = item.find('=');
+                if (equals == std::string::npos) throw UsageError("--pos takes P=V, for example 7=05, not " + item);
+                int position = parseDecimalArgument(item.substr(0, equals), "the position of --pos " + item);
+                if (position < 1 || position > 7)
+                    throw UsageError("positions are 1..7 (7 is the special number), not " + item);
+                std::string text = item.substr(equals + 1);
+                auto p = static_cast<std::size_t>(position - 1);
+                request.values[p] = parseDecimalArgument(text, "the value of --pos " + item);
+                request.texts[p] = text;
+                request.selected[p] = true;
+            }
+            SearchResult result = engineFor(context)->positionSearch(request);
+            writeWorkbookIfAsked(options.common.xlsx, hitListGrid(result));
+            context.print(summaryJson(result), [&](std::ostream& out) { printSearch(out, result); });
+            return 0;
+        };
+    });
+}
+
+void registerPartial(CLI::App& app, CliContext& context) {
+    struct Arguments {
+        SearchOptions search;
+        std::string scope = "all";
+        std::string size = "2";
+        std::vector<std::string> values;
+    };
+    auto arguments = std::make_shared<Arguments>();
+    auto* command =
+        app.add_subcommand("partial", "Partial search: the draws that repeat the values of any k positions");
+    addSearchOptions(command, arguments->search);
+    command->add_option("--scope", arguments->scope, "Positions: regular (平码, 1..6) or all (平特, 1..7, default)")
+        ->check(CLI::IsMember({"regular", "all"}));
+    command->add_option("--size", arguments->size, "Part size k, 1..6 (default 2)");
+    command->add_option("--values", arguments->values, "The seven values of positions 1..7, e.g. 05,11,23,30,31,44,02")
+        ->delimiter(',');
+    command->callback([&context, arguments] {
+        context.action = [&context, arguments] {
+            const SearchOptions& options = arguments->search;
+            PartialSearchRequest request;
+            request.kind = kindOf(options.common);
+            request.order = options.order == "sorted" ? NumberOrder::Sorted : NumberOrder::Drawn;
+            request.mode = options.mode == "fixed" ? PositionMode::Fixed : PositionMode::Free;
+            request.includeSpecial = options.common.withSpecial;
+            request.regularOnly = arguments->scope == "regular";
+            request.partSize = parseDecimalArgument(arguments->size, "--size");
+            request.partSizeText = arguments->size;
+            RangeChoice choice = rangeChoice(options.common, options.ref, options.before);
+            if (choice.reference.has_value() == !arguments->values.empty())
+                throw UsageError("give the seven values either with --values or from a draw with --ref");
+            if (!arguments->values.empty() && arguments->values.size() != 7)
+                throw UsageError("--values takes seven values (positions 1..6 and the special number), not " +
+                                 std::to_string(arguments->values.size()));
+            Workspace& workspace = context.workspace();
+            request.bases = workspace.bases();
+            ResolvedRange resolved = resolveRange(workspace.store(), choice);
+            request.range = resolved.range;
+            if (resolved.reference) {
+                ReferenceValues reference =
+                    referenceValues(*resolved.reference, request.kind, request.order, request.bases);
+                request.values = reference.values;
+                request.texts = reference.texts;
+            }
+            for (std::size_t p = 0; p < arguments->values.size(); ++p) {
+                request.values[p] = parseDecimalArgument(arguments->values[p], "value " + std::to_string(p + 1));
+                request.texts[p] = arguments->values[p];
+            }
+            if (request.partSize < 1 || request.partSize > 6)
+                context.err << "note: part size " << request.partSize << " is outside 1..6, so no draw is a hit\n";
+            SearchResult result = engineFor(context)->partialSearch(request);
+            writeWorkbookIfAsked(options.common.xlsx, hitListGrid(result));
+            context.print(summaryJson(result), [&](std::ostream& out) { printSearch(out, result); });
+            return 0;
+        };
+    });
+}
+
+void registerGroup(CLI::App& app, CliContext& context) {
+    struct Arguments {
+        CommonOptions common;
+        std::string size = "2";
+        std::vector<std::string> boxes;
+        std::string sort = "last";
+    };
+    auto arguments = std::make_shared<Arguments>();
+    auto* command = app.add_subcommand("group", "Group calculation: omissions of every k-combination of ticked values");
+    addCommonOptions(command, arguments->common);
+    command->add_option("--size", arguments->size, "Group size k, 1..6 (default 2)");
+    command
+        ->add_option("--boxes", arguments->boxes,
+                     "Ticked boxes, e.g. 1,5,17: box i is value i (head, tail, parity: i - 1)")
+        ->delimiter(',');
+    command->add_option("--sort", arguments->sort, "Order of the rows: min, max, last (default) or label")
+        ->check(CLI::IsMember({"min", "max", "last", "label"}));
+    command->callback([&context, arguments] {
+        context.action = [&context, arguments] {
+            GroupRequest request;
+            request.kind = kindOf(arguments->common);
+            request.groupSize = parseDecimalArgument(arguments->size, "--size");
+            request.includeSpecial = arguments->common.withSpecial;
+            for (std::size_t i = 0; i < arguments->boxes.size(); ++i)
+                request.boxes.push_back(parseDecimalArgument(arguments->boxes[i], "box " + arguments->boxes[i]));
+            Workspace& workspace = context.workspace();
+            request.bases = workspace.bases();
+            request.range = resolveRange(workspace.store(), rangeChoice(arguments->common, "", false)).range;
+            GroupResult result = engineFor(context)->groupCalculation(request);
+            if (!result.note.empty()) context.err << "note: " << result.note << "\n";
+            std::vector<GroupRow> rows = GroupResultTable(workspace.store()).read(*parseGroupSort(arguments->sort));
+            json list = json::array();
+            for (const GroupRow& row : rows)
+                list.push_back({{"content", row.content}, {"min", row.min}, {"max", row.max}, {"last", row.last}});
+            writeWorkbookIfAsked(arguments->common.xlsx, groupResultGrid(rows));
+            context.print({{"rows", list}}, [&](std::ostream& out) { printGrid(out, groupResultGrid(rows)); });
+            return 0;
+        };
+    });
+}
+
+} // namespace
+
+void registerAnalysisCommands(CLI::App& app, CliContext& context) {
+    registerSearch(app, context);
+    registerPartial(app, context);
+    registerGroup(app, context);
+}
+
+} // namespace quorvel

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+// Commands that shorten, clear and compact the history, and the workbook export.
+#include "analysis/GroupResultTable.h"
+#include "analysis/ResultGrids.h"
+#include "cli/CliContext.h"
+#include "cli/Commands.h"
+#include "maintain/HistoryMaintenance.h"
+#include "maintain/WorkbookExport.h"
+
+namespace quorvel {
+
+namespace {
+
+HistoryMaintenance maintenanceOf(CliContext& context) {
+    Workspace& workspace = context.workspace();
+    return HistoryMaintenance(workspace.store(), workspace.dataFolder(), workspace.bases());
+}
+
+std::string drawCount(int n) { return std::to_string(n) + (n == 1 ? " draw" : " draws"); }
+
+// Prints the draws that remain; a compaction that failed after the change was saved is a warning.
+int report(CliContext& context, const MaintenanceResult& result, const std::string& done) {
+    context.print({{"draws", result.remaining}}, [&](std::ostream& out) {
+        out << done << "; " << drawCount(result.remaining) << (result.remaining == 1 ? " remains\n" : " remain\n");
+    });
+    if (!result.compactionProblem.empty()) context.err << "quorvel-cli: warning: " << result.compactionProblem << "\n";
+    return 0;
+}
+
+void registerDeleteLast(CLI::App& app, CliContext& context) {
+    auto count = std::make_shared<std::string>();
+    auto* command = app.add_subcommand(
+        "delete-last", "Delete the latest draw; with N, delete the latest N draws and derive the kept ones again "
+                       "(through lsbf.txt in the data folder). The store file is compacted afterwards");
+    command->add_option("N", *count, "How many of the latest draws to delete (at least 1)");
+    command->callback([&context, count] {
+        context.action = [&context, count] {
+            if (count->empty())
+                return report(context, maintenanceOf(context).deleteLatestDraw(), "deleted the latest draw");
+            int n = parseDecimalArgument(*count, "the number of draws to delete");
+            int before = context.workspace().store().count();
+            MaintenanceResult result = maintenanceOf(context).deleteLatestDraws(n);
+            return report(context, result,
+                          "deleted the latest " + drawCount(before - result.remaining) +
+                              " and derived the kept ones again");
+        };
+    });
+}
+
+void registerKeepUntil(CLI::App& app, CliContext& context) {
+    auto issue = std::make_shared<std::string>();
+    auto* command = app.add_subcommand(
+        "keep-until", "Keep the draws up to ISSUE (that draw included), delete the later ones and derive the kept "
+                      "ones again (through lsbf.txt in the data folder). The store file is compacted afterwards");
+    command->add_option("ISSUE", *issue, "The last issue to keep, for example 2014016")->required();
+    command->callback([&context, issue] {
+        context.action = [&context, issue] {
+            int last = parseDecimalArgument(*issue, "the issue to keep up to");
+            return report(context, maintenanceOf(context).keepUntil(last),
+                          "kept the draws up to " + std::to_string(last) + " and derived them again");
+        };
+    });
+}
+
+void registerClear(CLI::App& app, CliContext& context) {
+    auto* command = app.add_subcommand(
+        "clear", "Delete every draw at once. No confirmation is asked: the history is gone when it returns");
+    command->callback([&context] {
+        context.action = [&context] { return report(context, maintenanceOf(context).clear(), "cleared the history"); };
+    });
+}
+
+void registerCompact(CLI::App& app, CliContext& context) {
+    auto* command = app.add_subcommand("compact", "Compact the store file; the history is unchanged");
+    command->callback([&context] {
+        context.action = [&context] {
+            return report(context, maintenanceOf(context).compact(), "compacted the store file");
+        };
+    });
+}
+
+void registerExportXlsx(CLI::App& app, CliContext& context) {
+    struct Arguments {
+        std::string grid;
+        std::string path;
+    };
+    auto arguments = std::make_shared<Arguments>();
+    auto* command =
+        app.add_subcommand("export-xlsx", "Write a grid to an .xlsx workbook (sheet Sheet1, cells as text)");
+    command
+        ->add_option("GRID", arguments->grid,
+                     "history: the history list; results: the groups of the last group calculation, ordered by "
+                     "last omission")
+        ->required()
+        ->check(CLI::IsMember({"history", "results"}));
+    command->add_option("PATH", arguments->path,
+                        "Target workbook, replaced when it exists (default: lishi.xlsx or Jieguo.xlsx in the data "
+                        "folder)");
+    command->callback([&context, arguments] {
+        context.action = [&context, arguments] {
+            Workspace& workspace = context.workspace();
+            const bool history = arguments->grid == "history";
+            std::filesystem::path target =
+                !arguments->path.empty()
+                    ? std::filesystem::path(arguments->path)
+                    : workspace.dataFolder() / (history ? kHistoryWorkbookName : kResultWorkbookName);
+            CellGrid grid = history ? historyGrid(workspace.store().readAll())
+                                    : groupResultGrid(GroupResultTable(workspace.store()).read(GroupSort::Last));
+            writeWorkbook(target, grid);
+            context.print({{"path", target.string()}}, [&](std::ostream& out) {
+                out << "wrote " << target.string() << " (" << grid.size() - 1 << " rows below the header)\n";
+            });
+            return 0;
+        };
+    });
+}
+
+} // namespace
+
+void registerMaintainCommands(CLI::App& app, CliContext& context) {
+    registerDeleteLast(app, context);
+    registerKeepUntil(app, context);
+    registerClear(app, context);
+    registerCompact(app, context);
+    registerExportXlsx(app, context);
+}
+
+} // namespace quorvel

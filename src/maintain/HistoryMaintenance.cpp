@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: MIT
+#include "maintain/HistoryMaintenance.h"
+
+#include "maintain/HistoryTextWriter.h"
+#include "model/Error.h"
+#include "store/Savepoint.h"
+
+#include <SQLiteCpp/Exception.h>
+
+#include <algorithm>
+#include <utility>
+
+namespace quorvel {
+
+namespace {
+
+std::string storeFailure(const char* operation, const SQLite::Exception& e) {
+    return std::string(operation) + " failed in the history store: " + e.what() + "; the history was left unchanged";
+}
+
+std::vector<Draw> drawsOf(const std::vector<DrawRecord>& records, std::size_t count) {
+    std::vector<Draw> draws;
+    draws.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        draws.push_back(records[i].draw());
+    return draws;
+}
+
+// The backup must give back exactly the draws written: an issue that is not seven digits long would
+// otherwise come back as another issue, or with other numbers.
+void requireSameDraws(const std::vector<Draw>& written, const std::vector<Draw>& readBack,
+                      const std::filesystem::path& file) {
+    if (written == readBack) return;
+    auto mismatch = std::mismatch(written.begin(), written.end(), readBack.begin(), readBack.end());
+    const Draw& lost = mismatch.first != written.end() ? *mismatch.first : written.back();
+    throw Error("draw " + std::to_string(lost.issue) + " does not read back unchanged from " + file.string() +
+                " (the history text format needs seven-digit issue numbers); the history was left unchanged");
+}
+
+} // namespace
+
+HistoryMaintenance::HistoryMaintenance(HistoryStore& store, std::filesystem::path dataFolder, ParameterBases bases,
+                                       RowDeriver derive)
+    : m_store(store), m_dataFolder(std::move(dataFolder)), m_bases(bases), m_derive(std::move(derive)) {}
+
+void HistoryMaintenance::requireDraws(const char* what) const {
+    if (m_store.count() == 0)
+        throw Error(std::string("the history is empty: there is nothing to ") + what + "; import or add draws first");
+}
+
+MaintenanceResult HistoryMaintenance::deleteLatestDraw() {
+    try {
+        Savepoint transaction(m_store.database());
+        requireDraws("delete");
+        m_store.database().exec("DELETE FROM Lishi WHERE rowid = (SELECT rowid FROM Lishi ORDER BY IDX DESC LIMIT 1)");
+        m_store.renumber();
+        transaction.commit();
+    } catch (const SQLite::Exception& e) {
+        throw Error(storeFailure("deleting the latest draw", e));
+    }
+    return compactAfterChange();
+}
+
+MaintenanceResult HistoryMaintenance::deleteLatestDraws(int count) {
+    if (count < 1)
+        throw Error("the number of draws to delete must be at least 1, not " + std::to_string(count) +
+                    "; nothing was changed");
+    return keepOldest([count](const std::vector<DrawRecord>& records) {
+        auto remove = static_cast<std::size_t>(count);
+        return records.size() > remove ? records.size() - remove : 0;
+    });
+}
+
+MaintenanceResult HistoryMaintenance::keepUntil(int lastIssue) {
+    if (lastIssue < 1)
+        throw Error("the issue to keep the history up to must be positive, not " + std::to_string(lastIssue) +
+                    "; nothing was changed");
+    return keepOldest([lastIssue](const std::vector<DrawRecord>& records) {
+        // The rows are in issue order, so the draws to keep are the ones before the first later issue.
+        auto firstLater = std::find_if(records.begin(), records.end(),
+                                       [lastIssue](const DrawRecord& r) { return r.issue > lastIssue; });
+        return static_cast<std::size_t>(firstLater - records.begin());
+    });
+}
+
+MaintenanceResult HistoryMaintenance::keepOldest(const KeepCount& keepCount) {
+    const std::filesystem::path backup = backupFile();
+    try {
+        // The rows are read inside the transaction, so nothing written meanwhile can be lost by the rebuild.
+        Savepoint transaction(m_store.database());
+        requireDraws("delete");
+        std::vector<DrawRecord> records = m_store.readAll();
+        std::vector<Draw> kept = drawsOf(records, std::min(keepCount(records), records.size()));
+        try {
+            writeHistoryTextFile(backup, kept);
+        } catch (const Error& e) {
+            throw Error(std::string(e.what()) + "; the history was left unchanged");
+        }
+        std::vector<Draw> readBack = readBackupFile(backup);
+        requireSameDraws(kept, readBack, backup);
+        rebuildHistory(m_store, readBack, m_bases, m_derive);
+        transaction.commit();
+    } catch (const SQLite::Exception& e) {
+        throw Error(storeFailure("shortening the history", e));
+    }
+    return compactAfterChange();
+}
+
+MaintenanceResult HistoryMaintenance::clear() {
+    try {
+        Savepoint transaction(m_store.database());
+        m_store.deleteAll();
+        transaction.commit();
+    } catch (const SQLite::Exception& e) {
+        throw Error(storeFailure("clearing the history", e));
+    }
+    return MaintenanceResult{m_store.count(), {}};
+}
+
+MaintenanceResult HistoryMaintenance::compact() {
+    try {
+        m_store.compact();
+    } catch (const SQLite::Exception& e) {
+        throw Error(std::string("compacting the store file failed: ") + e.what() +
+                    "; the history is unchanged; free some disk space and try again");
+    }
+    return MaintenanceResult{m_store.count(), {}};
+}
+
+MaintenanceResult HistoryMaintenance::compactAfterChange() {
+    MaintenanceResult result{m_store.count(), {}};
+    try {
+        m_store.compact();
+    } catch (const SQLite::Exception& e) {
+        result.compactionProblem = std::string("the change was saved, but compacting the store file failed: ") +
+                                   e.what() + "; run the compaction again to reclaim the space";
+    }
+    return result;
+}
+
+} // namespace quorvel

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "maintain/HistoryRebuild.h"
+#include "model/ParameterBases.h"
+#include "store/HistoryStore.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+// The backup file in the data folder that the prefix operations write and rebuild the history from.
+inline constexpr const char* kBackupFileName = "lsbf.txt";
+
+// What a maintenance operation left behind.
+struct MaintenanceResult {
+    int remaining = 0; // draws in the history afterwards
+    // Set when the change was saved but compacting the store file afterwards failed: the history is as
+    // intended, only the space was not reclaimed. The caller must show it.
+    std::string compactionProblem;
+};
+
+// Shortening, clearing and compacting the history of one store. Every change runs in one transaction:
+// it completes, or it raises Error and leaves the history exactly as it was. IDX stays 1..n.
+class HistoryMaintenance {
+  public:
+    // The bases are those in force; the rebuilds derive every kept row with them.
+    HistoryMaintenance(HistoryStore& store, std::filesystem::path dataFolder, ParameterBases bases,
+                       RowDeriver derive = deriveInIssueYear);
+
+    std::filesystem::path backupFile() const { return m_dataFolder / kBackupFileName; }
+
+    // Deletes the latest draw (the last in issue order), then compacts the store. The other rows are kept
+    // as stored. Refuses an empty history.
+    MaintenanceResult deleteLatestDraw();
+
+    // Keeps all but the latest `count` draws: writes them to lsbf.txt, rebuilds the history from it and
+    // compacts the store. A count of at least the number of draws empties the history. Refuses a count
+    // below 1 and an empty history.
+    MaintenanceResult deleteLatestDraws(int count);
+
+    // Keeps the draws whose issue is not after lastIssue (that draw included) the same way, rebuilding
+    // every kept row; an issue below the first one empties the history. Refuses an issue below 1 and an
+    // empty history.
+    MaintenanceResult keepUntil(int lastIssue);
+
+    // Deletes every draw. The store file is not compacted.
+    MaintenanceResult clear();
+
+    // Compacts the store file; the history is unchanged. Raises Error when compaction fails.
+    MaintenanceResult compact();
+
+  private:
+    // How many of the oldest draws (the rows in issue order) to keep.
+    using KeepCount = std::function<std::size_t(const std::vector<DrawRecord>&)>;
+
+    MaintenanceResult keepOldest(const KeepCount& keepCount);
+    MaintenanceResult compactAfterChange();
+    void requireDraws(const char* what) const;
+
+    HistoryStore& m_store;
+    std::filesystem::path m_dataFolder;
+    ParameterBases m_bases;
+    RowDeriver m_derive;
+};
+
+} // namespace quorvel

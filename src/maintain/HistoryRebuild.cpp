@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#include "maintain/HistoryRebuild.h"
+
+#include "ingest/HistoryTextReader.h"
+#include "model/Error.h"
+#include "store/Savepoint.h"
+
+#include <SQLiteCpp/Exception.h>
+
+namespace quorvel {
+
+DrawRecord deriveInIssueYear(const Draw& draw, const ParameterBases& bases) { return deriveRecord(draw, bases); }
+
+std::vector<Draw> readBackupFile(const std::filesystem::path& file) {
+    HistoryText text = readHistoryTextFile(file);
+    if (!text.skipped.empty()) {
+        const SkippedLine& bad = text.skipped.front();
+        throw Error("line " + std::to_string(bad.line) + " of " + file.string() + " cannot be read back (" +
+                    bad.reason + "): '" + bad.text + "'; the history was left unchanged");
+    }
+    return std::move(text.draws);
+}
+
+void rebuildHistory(HistoryStore& store, const std::vector<Draw>& draws, const ParameterBases& bases,
+                    const RowDeriver& derive) {
+    try {
+        Savepoint transaction(store.database());
+        // Emptied first, as the rows are derived anew from nothing but the draws; the savepoint brings
+        // every row back when anything below fails.
+        store.deleteAll();
+        std::vector<DrawRecord> records;
+        records.reserve(draws.size());
+        for (const Draw& draw : draws) {
+            DrawRecord record = derive(draw, bases);
+            if (!records.empty()) record.previousLists = records.back().lists;
+            records.push_back(std::move(record));
+        }
+        store.append(records);
+        transaction.commit();
+    } catch (const SQLite::Exception& e) {
+        throw Error(std::string("rebuilding the history failed in the store: ") + e.what() +
+                    "; the history was left unchanged");
+    }
+}
+
+int rebuildFromBackup(HistoryStore& store, const std::filesystem::path& file, const ParameterBases& bases,
+                      const RowDeriver& derive) {
+    std::vector<Draw> draws = readBackupFile(file);
+    rebuildHistory(store, draws, bases, derive);
+    return static_cast<int>(draws.size());
+}
+
+} // namespace quorvel

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: MIT
+#include "maintain/WorkbookExport.h"
+
+#include "model/Error.h"
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <memory>
+#include <random>
+
+namespace quorvel {
+
+namespace {
+
+struct WorkbookCloser {
+    void operator()(lxw_workbook* workbook) const { workbook_close(workbook); }
+};
+
+// A name beside the target for the workbook being written, so that a failed export leaves the old file.
+std::filesystem::path partialName(const std::filesystem::path& file) {
+    std::random_device random;
+    return file.parent_path() / ("." + file.filename().string() + "." + std::to_string(random()) + ".partial");
+}
+
+void fillSheet(lxw_worksheet* sheet, const CellGrid& grid, const std::filesystem::path& file) {
+    for (std::size_t r = 0; r < grid.size(); ++r) {
+        for (std::size_t c = 0; c < grid[r].size(); ++c) {
+            // Row and column numbers beyond the sheet's limits come back as an error below.
+            auto row = static_cast<lxw_row_t>(std::min<std::size_t>(r, LXW_ROW_MAX));
+            auto column = static_cast<lxw_col_t>(std::min<std::size_t>(c, LXW_COL_MAX));
+            lxw_error status = worksheet_write_string(sheet, row, column, grid[r][c].c_str(), nullptr);
+            if (status != LXW_NO_ERROR)
+                throw Error("cannot write cell (" + std::to_string(r + 1) + ", " + std::to_string(c + 1) + ") of " +
+                            file.string() + ": " + lxw_strerror(status) + "; nothing was written");
+        }
+    }
+}
+
+} // namespace
+
+void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid) {
+    const std::filesystem::path partial = partialName(file);
+    // Whatever happens, no partial workbook is left behind (after the rename there is none to remove).
+    struct PartialFile {
+        std::filesystem::path path;
+        ~PartialFile() {
+            std::error_code ignored;
+            std::filesystem::remove(path, ignored);
+        }
+    } guard{partial};
+
+    lxw_workbook* workbook = workbook_new(partial.string().c_str());
+    if (!workbook) throw Error("cannot create the workbook " + file.string() + ": out of memory");
+    lxw_error status = LXW_NO_ERROR;
+    {
+        // libxlsxwriter frees a workbook only by closing it, so it is closed also when a cell fails.
+        std::unique_ptr<lxw_workbook, WorkbookCloser> open(workbook);
+        lxw_worksheet* sheet = workbook_add_worksheet(workbook, "Sheet1");
+        if (!sheet) throw Error("cannot add the sheet to the workbook " + file.string());
+        fillSheet(sheet, grid, file);
+        status = workbook_close(open.release());
+    }
+    if (status != LXW_NO_ERROR)
+        throw Error("cannot write the workbook " + file.string() + ": " + lxw_strerror(status) +
+                    "; check that its folder exists and is writable");
+    std::error_code ec;
+    std::filesystem::rename(partial, file, ec);
+    if (ec)
+        throw Error("cannot replace " + file.string() + ": " + ec.message() +
+                    "; close it in any program that has it open, or choose another path, and export again");
+}
+
+CellGrid historyGrid(const std::vector<DrawRecord>& records) {
+    CellGrid grid;
+    grid.reserve(records.size() + 1);
+    std::vector<std::string> header{"期号"};
+    for (int c = 1; c <= 6; ++c)
+        header.push_back("落" + std::to_string(c) + "码");
+    header.push_back("特码");
+    grid.push_back(std::move(header));
+    for (const DrawRecord& record : records) {
+        std::vector<std::string> row{std::to_string(record.issue)};
+        for (int n : record.draw().numbers)
+            row.push_back(std::to_string(n));
+        grid.push_back(std::move(row));
+    }
+    return grid;
+}
+
+} // namespace quorvel

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/CellGrid.h"
+#include "model/DrawRecord.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+// Workbook names in the data folder, by source grid: the history list, the hit list, the result grid.
+inline constexpr const char* kHistoryWorkbookName = "lishi.xlsx";
+inline constexpr const char* kHitListWorkbookName = "Jiansuo.xlsx";
+inline constexpr const char* kResultWorkbookName = "Jieguo.xlsx";
+
+// Writes a grid to an .xlsx workbook with one sheet, "Sheet1": grid row r, column c goes to worksheet
+// row r + 1, column c + 1, as text (empty texts leave the cell empty). An existing file is replaced only
+// once the new workbook is complete. Raises Error when the workbook cannot be written.
+void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid);
+
+// The history list: header 期号, 落1码 .. 落6码, 特码, then one row per draw in the given (issue) order with
+// the issue and the seven numbers in drawn order, in plain decimal.
+CellGrid historyGrid(const std::vector<DrawRecord>& records);
+
+} // namespace quorvel

@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: MIT
+// Generated requests on the shuffled real history: the memory engine must give exactly what the
+// statement-running reference engine gives, hit by hit and row by row.
+#include "AnalysisFixture.h"
+#include "analysis/AnalysisRange.h"
+#include "analysis/GroupResultTable.h"
+#include "analysis/MemoryEngine.h"
+#include "analysis/SqlEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace quorvel {
+
+namespace {
+
+class EngineDifferentialTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        s_fixture = new test::StoreFixture(test::StoreFixture::shuffledDraws());
+        s_records = s_fixture->store().readAll();
+    }
+    static void TearDownTestSuite() {
+        delete s_fixture;
+        s_fixture = nullptr;
+    }
+
+    HistoryStore& store() { return s_fixture->store(); }
+
+    // Picks values from a real draw so that hits exist, now and then one outside the kind's range.
+    ReferenceValues valuesFromADraw(std::mt19937& random, AttributeKind kind, NumberOrder order) {
+        const DrawRecord& draw = s_records[std::uniform_int_distribution<std::size_t>(0, s_records.size() - 1)(random)];
+        ReferenceValues values = referenceValues(draw, kind, order, ParameterBases{});
+        if (std::uniform_int_distribution<int>(0, 9)(random) == 0) {
+            int p = std::uniform_int_distribution<int>(0, 6)(random);
+            values.values[static_cast<std::size_t>(p)] = std::uniform_int_distribution<int>(0, 1)(random) ? -1 : 60;
+        }
+        return values;
+    }
+
+    IssueRange randomRange(std::mt19937& random) {
+        static const std::vector<int> issues = [this] {
+            std::vector<int> all;
+            for (const auto& r : store().readAll())
+                all.push_back(r.issue);
+            return all;
+        }();
+        std::uniform_int_distribution<std::size_t> pick(0, issues.size() - 1);
+        int a = issues[pick(random)], b = issues[pick(random)];
+        if (a > b) std::swap(a, b);
+        switch (std::uniform_int_distribution<int>(0, 4)(random)) {
+        case 0: return IssueRange{issues.front(), issues.back()};
+        case 1: return IssueRange{2000001, 2099999};
+        default: return IssueRange{a, b};
+        }
+    }
+
+    static test::StoreFixture* s_fixture;
+    static std::vector<DrawRecord> s_records;
+};
+
+test::StoreFixture* EngineDifferentialTest::s_fixture = nullptr;
+std::vector<DrawRecord> EngineDifferentialTest::s_records;
+
+AttributeKind randomKind(std::mt19937& random) {
+    return static_cast<AttributeKind>(std::uniform_int_distribution<int>(0, kKindCount - 1)(random));
+}
+
+bool coin(std::mt19937& random) { return std::uniform_int_distribution<int>(0, 1)(random) == 1; }
+
+std::string describe(AttributeKind kind, NumberOrder order, PositionMode mode, bool special, const IssueRange& range) {
+    return std::string(kindInfo(kind).englishName) + (order == NumberOrder::Drawn ? " drawn" : " sorted") +
+           (mode == PositionMode::Free ? " free" : " fixed") + (special ? " +special" : "") + " " +
+           std::to_string(range.start) + ".." + std::to_string(range.end);
+}
+
+} // namespace
+
+TEST_F(EngineDifferentialTest, PositionSearchesAgree) {
+    std::mt19937 random(20261207);
+    SqlEngine sql(store());
+    MemoryEngine memory(store());
+    int withHits = 0;
+    for (int i = 0; i < 160; ++i) {
+        PositionSearchRequest request;
+        request.kind = randomKind(random);
+        request.order = coin(random) ? NumberOrder::Drawn : NumberOrder::Sorted;
+        request.mode = coin(random) ? PositionMode::Free : PositionMode::Fixed;
+        request.includeSpecial = coin(random);
+        ReferenceValues values = valuesFromADraw(random, request.kind, request.order);
+        request.values = values.values;
+        request.texts = values.texts;
+        for (auto& selected : request.selected)
+            selected = std::uniform_int_distribution<int>(0, 9)(random) < 3;
+        request.range = randomRange(random);
+        SCOPED_TRACE(describe(request.kind, request.order, request.mode, request.includeSpecial, request.range));
+        SearchResult expected = sql.positionSearch(request);
+        ASSERT_EQ(memory.positionSearch(request), expected) << i;
+        withHits += !expected.hits.empty();
+    }
+    EXPECT_GT(withHits, 80);
+}
+
+TEST_F(EngineDifferentialTest, PartialSearchesAgree) {
+    std::mt19937 random(7);
+    SqlEngine sql(store());
+    MemoryEngine memory(store());
+    int withHits = 0;
+    for (int i = 0; i < 70; ++i) {
+        PartialSearchRequest request;
+        request.kind = randomKind(random);
+        request.order = coin(random) ? NumberOrder::Drawn : NumberOrder::Sorted;
+        request.mode = coin(random) ? PositionMode::Free : PositionMode::Fixed;
+        request.includeSpecial = coin(random);
+        request.regularOnly = coin(random);
+        request.partSize = std::uniform_int_distribution<int>(0, 7)(random);
+        request.partSizeText = std::to_string(request.partSize);
+        ReferenceValues values = valuesFromADraw(random, request.kind, request.order);
+        request.values = values.values;
+        request.texts = values.texts;
+        request.range = randomRange(random);
+        SCOPED_TRACE(describe(request.kind, request.order, request.mode, request.includeSpecial, request.range) +
+                     " k=" + request.partSizeText + (request.regularOnly ? " regular" : " all"));
+        SearchResult expected = sql.partialSearch(request);
+        ASSERT_EQ(memory.partialSearch(request), expected) << i;
+        withHits += !expected.hits.empty();
+    }
+    EXPECT_GT(withHits, 30);
+}
+
+TEST_F(EngineDifferentialTest, GroupCalculationsAgree) {
+    std::mt19937 random(49);
+    SqlEngine sql(store());
+    MemoryEngine memory(store());
+    GroupResultTable table(store());
+    for (int i = 0; i < 24; ++i) {
+        GroupRequest request;
+        request.kind = randomKind(random);
+        request.groupSize = std::uniform_int_distribution<int>(1, 4)(random);
+        request.includeSpecial = coin(random);
+        request.range = randomRange(random);
+        // Few enough values that the reference engine's run stays short (about 15 ms a group).
+        const int boxCount = kindInfo(request.kind).boxCount;
+        const int values =
+            std::min(boxCount, std::array<int, 5>{0, 12, 9, 7, 6}[static_cast<std::size_t>(request.groupSize)]);
+        std::vector<int> boxes(static_cast<std::size_t>(boxCount + 2));
+        for (std::size_t b = 0; b < boxes.size(); ++b)
+            boxes[b] = static_cast<int>(b) + 1;
+        std::shuffle(boxes.begin(), boxes.end(), random);
+        request.boxes.assign(boxes.begin(), boxes.begin() + values); // may hold boxes above the count
+        SCOPED_TRACE(std::string(kindInfo(request.kind).englishName) + " k=" + std::to_string(request.groupSize));
+
+        GroupResult expected = sql.groupCalculation(request);
+        std::vector<GroupRow> expectedByMax = table.read(GroupSort::Max);
+        ASSERT_EQ(memory.groupCalculation(request), expected) << i;
+        EXPECT_EQ(table.read(GroupSort::Max), expectedByMax);
+    }
+}
+
+} // namespace quorvel

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: MIT
+#include "XlsxReader.h"
+#include "cli/CliHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvel {
+
+namespace {
+
+// Six draws of 2013: number 5 in the first four, 49 as the special number of the last two.
+const char* kHistory = "2013020 02 14 03 04 05 06 07\r\n"
+                       "2013021 02 03 04 05 06 07 14\r\n"
+                       "2013022 01 03 04 05 06 07 08\r\n"
+                       "2013023 26 03 04 05 06 07 08\r\n"
+                       "2013025 09 10 11 12 13 15 49\r\n"
+                       "2013026 38 26 01 03 04 11 49\r\n";
+
+class AnalysisCommandsTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", kHistory).string()}).code, 0); }
+
+    test::CliHarness cli;
+};
+
+std::vector<int> issuesOf(const nlohmann::json& result) {
+    std::vector<int> issues;
+    for (const auto& hit : result["hits"])
+        issues.push_back(hit["issue"]);
+    return issues;
+}
+
+} // namespace
+
+TEST_F(AnalysisCommandsTest, SearchRangesAndReferenceDraws) {
+    auto fixed = cli.run({"search", "--kind", "number", "--mode", "fixed", "--pos", "7=49", "--json"});
+    ASSERT_EQ(fixed.code, 0) << fixed.err;
+    EXPECT_EQ(fixed.json(), nlohmann::json::parse(R"({"label":"49 ","hits":[
+        {"issue":2013025,"cells":["9","10","11","12","13","15","49"],"gap":5,"seq":1},
+        {"issue":2013026,"cells":["38","26","1","3","4","11","49"],"gap":1,"seq":2}],"min":1,"max":5,"last":1})"));
+
+    // The reference draw is the latest not after 2013024; --before ends the range before it.
+    auto reference = cli.run({"search", "--kind", "parity", "--ref", "2013024", "--positions", "1,7", "--json"});
+    ASSERT_EQ(reference.code, 0) << reference.err;
+    EXPECT_EQ(reference.json()["label"], "双 双 ");
+    EXPECT_EQ(issuesOf(reference.json()), (std::vector<int>{2013020, 2013021, 2013022, 2013023, 2013025, 2013026}));
+    auto before = cli.run({"search", "--kind", "number", "--mode", "fixed", "--ref", "2013024", "--before",
+                           "--positions", "2", "--json"});
+    EXPECT_EQ(issuesOf(before.json()), (std::vector<int>{2013021, 2013022}));
+    EXPECT_EQ(before.json()["last"], 4);
+    auto overridden = cli.run({"search", "--ref", "2013026", "--before", "--to", "2013021", "--json"});
+    EXPECT_EQ(issuesOf(overridden.json()), (std::vector<int>{2013020, 2013021}));
+
+    // Free mode labels the values as typed; the engines agree.
+    auto typed = cli.run({"search", "--kind", "zodiac", "--pos", "2=5", "--pos", "5=05", "--json"});
+    EXPECT_EQ(typed.json()["label"], "5 05 ");
+    EXPECT_EQ(cli.run({"--engine", "sql", "search", "--kind", "zodiac", "--pos", "2=5", "--pos", "5=05", "--json"}).out,
+              typed.out);
+}
+
+TEST_F(AnalysisCommandsTest, PartialSearchLabelEndsWithThePartSize) {
+    auto partial =
+        cli.run({"partial", "--kind", "number", "--values", "05,11,23,30,31,44,02", "--size", "3", "--json"});
+    ASSERT_EQ(partial.code, 0) << partial.err;
+    EXPECT_EQ(partial.json()["label"], "05 11 23 30 31 44 02 3");
+    EXPECT_EQ(cli.run({"partial", "--values", "1,2,3"}).code, 2);
+    EXPECT_EQ(cli.run({"partial", "--values", "1,2,3,4,5,6,7", "--ref", "2013021"}).code, 2);
+    auto outside = cli.run({"partial", "--values", "1,2,3,4,5,6,7", "--size", "9", "--json"});
+    EXPECT_EQ(outside.code, 0);
+    EXPECT_TRUE(outside.json()["hits"].empty());
+    EXPECT_EQ(outside.json()["min"], 32767);
+}
+
+TEST_F(AnalysisCommandsTest, GroupRowsNotesAndLimits) {
+    auto group =
+        cli.run({"group", "--kind", "number", "--size", "1", "--boxes", "49,5,17", "--sort", "label", "--json"});
+    ASSERT_EQ(group.code, 0) << group.err;
+    EXPECT_EQ(group.json(), nlohmann::json::parse(R"({"rows":[{"content":"05","min":1,"max":1,"last":3},
+        {"content":"17","min":32767,"max":0,"last":7},{"content":"49","min":32767,"max":0,"last":7}]})"));
+    auto special = cli.run({"group", "--kind", "number", "--size", "1", "--boxes", "49", "--with-special", "--json"});
+    EXPECT_EQ(special.json()["rows"][0], nlohmann::json::parse(R"({"content":"49","min":1,"max":5,"last":1})"));
+
+    auto none = cli.run({"group", "--size", "7", "--boxes", "1,2,3", "--json"});
+    EXPECT_EQ(none.code, 0);
+    EXPECT_EQ(none.json(), nlohmann::json::parse(R"({"rows":[]})"));
+    EXPECT_NE(none.err.find("outside 1..6"), std::string::npos);
+    auto few = cli.run({"group", "--kind", "colour", "--size", "4", "--boxes", "1,2,3,4,5", "--json"});
+    EXPECT_EQ(few.code, 0);
+    EXPECT_NE(few.err.find("3 usable value"), std::string::npos);
+
+    std::string boxes;
+    for (int box = 1; box <= 41; ++box)
+        boxes += (box > 1 ? "," : "") + std::to_string(box);
+    auto tooMany = cli.run({"group", "--size", "3", "--boxes", boxes});
+    EXPECT_EQ(tooMany.code, 1);
+    EXPECT_NE(tooMany.err.find("3个分组请选择40个（含）以内的个数的号码"), std::string::npos);
+}
+
+TEST_F(AnalysisCommandsTest, GridsGoToWorkbooksAsShown) {
+    auto hits = cli.folder() / "Jiansuo.xlsx";
+    ASSERT_EQ(cli.run({"search", "--kind", "colour", "--mode", "fixed", "--pos", "7=1", "--xlsx", hits.string()}).code,
+              0);
+    auto sheet = test::readXlsx(hits);
+    ASSERT_EQ(sheet.cells.size(), 4u); // the header and the three draws with a red special number
+    EXPECT_EQ(sheet.cells[0][0], "期号");
+    EXPECT_EQ(sheet.cells[1],
+              (std::vector<std::string>{"2013020", "红", "蓝", "蓝", "蓝", "绿", "绿", "红", "1", "1"}));
+
+    auto results = cli.folder() / "Jieguo.xlsx";
+    ASSERT_EQ(cli.run({"group", "--size", "1", "--boxes", "5,17", "--sort", "max", "--xlsx", results.string()}).code,
+              0);
+    EXPECT_EQ(test::readXlsx(results).cells,
+              (std::vector<std::vector<std::string>>{{"号码（分组）", "最小遗漏", "最大遗漏", "最后遗漏"},
+                                                     {"17", "32767", "0", "7"},
+                                                     {"05", "1", "1", "3"}}));
+}
+
+TEST_F(AnalysisCommandsTest, BadRequestsAreRefused) {
+    struct Case {
+        std::vector<std::string> arguments;
+        int code;
+    };
+    for (const Case& c : {
+             Case{{"search", "--from", "x"}, 2},
+             Case{{"search", "--to", "2013.5"}, 2},
+             Case{{"search", "--pos", "8=1"}, 2},
+             Case{{"search", "--pos", "1:1"}, 2},
+             Case{{"search", "--kind", "stars"}, 2},
+             Case{{"search", "--positions", "1"}, 2},
+             Case{{"search", "--ref", "2012001", "--positions", "1"}, 1},
+             Case{{"group", "--size", "two"}, 2},
+             Case{{"group", "--sort", "content"}, 2},
+             Case{{"search", "--pos", "1=13", "--kind", "zodiac", "--from", "2000001", "--to", "2099999"}, 0},
+         }) {
+        EXPECT_EQ(cli.run(c.arguments).code, c.code) << c.arguments[1];
+    }
+    test::CliHarness empty;
+    auto refused = empty.run({"search"});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_NE(refused.err.find("no history"), std::string::npos);
+}
+
+} // namespace quorvel

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: MIT
+#include "XlsxReader.h"
+#include "cli/CliHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvel {
+
+namespace {
+
+const std::string kHistory = "2013152 01 02 03 04 05 06 07 \r\n2013153 08 09 10 11 12 13 14 \r\n"
+                             "2014001 15 16 17 18 19 20 21 \r\n2014002 22 23 24 25 26 27 28 \r\n";
+
+std::vector<int> issues(test::CliHarness& cli) {
+    std::vector<int> result;
+    for (const auto& row : cli.run({"history", "--json"}).json()) {
+        EXPECT_EQ(row["idx"], result.size() + 1);
+        result.push_back(row["issue"]);
+    }
+    return result;
+}
+
+} // namespace
+
+TEST(MaintainCommands, ShortenTheHistoryOrRefuseAndSayWhy) {
+    struct Case {
+        std::vector<std::string> arguments;
+        int code;
+        std::vector<int> kept;
+        std::string message; // on stderr when refused
+    };
+    const std::vector<Case> cases{
+        {{"delete-last"}, 0, {2013152, 2013153, 2014001}, ""},
+        {{"delete-last", "3"}, 0, {2013152}, ""},
+        {{"delete-last", "08"}, 0, {}, ""}, // decimal, not octal
+        {{"keep-until", "2014001"}, 0, {2013152, 2013153, 2014001}, ""},
+        {{"clear"}, 0, {}, ""},
+        {{"compact"}, 0, {2013152, 2013153, 2014001, 2014002}, ""},
+        {{"delete-last", "0"}, 1, {2013152, 2013153, 2014001, 2014002}, "at least 1, not 0; nothing was changed"},
+        {{"delete-last", "-1"}, 1, {2013152, 2013153, 2014001, 2014002}, "at least 1"},
+        {{"delete-last", "abc"}, 2, {2013152, 2013153, 2014001, 2014002}, "must be a whole number, not 'abc'"},
+        {{"keep-until", "2014x"}, 2, {2013152, 2013153, 2014001, 2014002}, "must be a whole number"},
+        {{"keep-until"}, 2, {2013152, 2013153, 2014001, 2014002}, "ISSUE is required"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.front() + " " + (c.arguments.size() > 1 ? c.arguments[1] : ""));
+        test::CliHarness cli;
+        ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", kHistory).string()}).code, 0);
+        std::vector<std::string> arguments = c.arguments;
+        arguments.push_back("--json");
+        test::CliResult result = cli.run(arguments);
+        EXPECT_EQ(result.code, c.code) << result.err;
+        if (c.code == 0) {
+            EXPECT_EQ(result.json(), nlohmann::json({{"draws", c.kept.size()}}));
+        }
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        EXPECT_EQ(issues(cli), c.kept);
+    }
+}
+
+TEST(MaintainCommands, KeepUntilTheLatestDerivesEveryRowAgain) {
+    test::CliHarness cli;
+    ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", kHistory).string()}).code, 0);
+    int zodiac = cli.run({"row", "2014002", "--json"}).json()["L1B"];
+    auto result = cli.run({"--zodiac-base", "0", "keep-until", "2014002", "--json"});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.json()["draws"], 4);
+    auto row = cli.run({"row", "2014002", "--json"}).json();
+    EXPECT_EQ(row["L1B"], zodiac - 1);
+    EXPECT_EQ(row["txtHisPreLst"], "15 16 17 18 19 20 21 ");
+    EXPECT_EQ(cli.run({"row", "2013152", "--json"}).json()["txtHisPreLst"], "");
+    EXPECT_EQ(test::readFile(cli.folder() / "lsbf.txt"), kHistory);
+}
+
+TEST(MaintainCommands, ExportXlsxWritesTheHistoryAndTheGroupResults) {
+    test::CliHarness cli;
+    ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", kHistory).string()}).code, 0);
+    auto history = cli.run({"export-xlsx", "history", "--json"});
+    ASSERT_EQ(history.code, 0) << history.err;
+    EXPECT_EQ(history.json()["path"], (cli.folder() / "lishi.xlsx").string());
+    auto cells = test::readXlsx(cli.folder() / "lishi.xlsx").cells;
+    ASSERT_EQ(cells.size(), 5u);
+    EXPECT_EQ(cells[0][7], "特码");
+    EXPECT_EQ(cells[1], (std::vector<std::string>{"2013152", "1", "2", "3", "4", "5", "6", "7"}));
+
+    auto target = cli.folder() / "groups.xlsx";
+    auto results = cli.run({"export-xlsx", "results", target.string(), "--json"});
+    ASSERT_EQ(results.code, 0) << results.err;
+    EXPECT_EQ(results.json()["path"], target.string());
+    EXPECT_EQ(test::readXlsx(target).cells,
+              (std::vector<std::vector<std::string>>{{"号码（分组）", "最小遗漏", "最大遗漏", "最后遗漏"}}));
+
+    EXPECT_EQ(cli.run({"export-xlsx", "hits", target.string()}).code, 2);
+    auto failed = cli.run({"export-xlsx", "history", (cli.folder() / "no" / "x.xlsx").string()});
+    EXPECT_EQ(failed.code, 1);
+    EXPECT_NE(failed.err.find("x.xlsx"), std::string::npos);
+}
+
+} // namespace quorvel
