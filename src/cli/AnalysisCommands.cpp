@@ -122,6 +122,32 @@ std::array<bool, 7> parsePositions(const std::vector<std::string>& texts) {
     return selected;
 }
 
+// Fills what both searches share from the options and resolves the range; with a reference draw, the
+// values and texts of positions 1..7 come from it. Returns whether there was a reference draw.
+template <typename Request>
+bool fillSearchRequest(Request& request, CliContext& context, const SearchOptions& options, const RangeChoice& choice) {
+    request.kind = kindOf(options.common);
+    request.order = options.order == "sorted" ? NumberOrder::Sorted : NumberOrder::Drawn;
+    request.mode = options.mode == "fixed" ? PositionMode::Fixed : PositionMode::Free;
+    request.includeSpecial = options.common.withSpecial;
+    Workspace& workspace = context.workspace();
+    request.bases = workspace.bases();
+    ResolvedRange resolved = resolveRange(workspace.store(), choice);
+    request.range = resolved.range;
+    if (!resolved.reference) return false;
+    ReferenceValues reference = referenceValues(*resolved.reference, request.kind, request.order, request.bases);
+    request.values = reference.values;
+    request.texts = reference.texts;
+    return true;
+}
+
+// Writes the --xlsx workbook, then prints the hit list and the summary.
+int showSearch(CliContext& context, const SearchOptions& options, const SearchResult& result) {
+    writeWorkbookIfAsked(options.common.xlsx, hitListGrid(result));
+    context.print(summaryJson(result), [&](std::ostream& out) { printSearch(out, result); });
+    return 0;
+}
+
 void registerSearch(CLI::App& app, CliContext& context) {
     struct Arguments {
         SearchOptions search;
@@ -138,27 +164,14 @@ void registerSearch(CLI::App& app, CliContext& context) {
     command->callback([&context, arguments] {
         context.action = [&context, arguments] {
             const SearchOptions& options = arguments->search;
-            PositionSearchRequest request;
-            request.kind = kindOf(options.common);
-            request.order = options.order == "sorted" ? NumberOrder::Sorted : NumberOrder::Drawn;
-            request.mode = options.mode == "fixed" ? PositionMode::Fixed : PositionMode::Free;
-            request.includeSpecial = options.common.withSpecial;
             RangeChoice choice = rangeChoice(options.common, options.ref, options.before);
             if (choice.reference && !arguments->pos.empty())
                 throw UsageError("give the values either with --pos or from a draw with --ref, not both");
             if (!choice.reference && !arguments->positions.empty())
                 throw UsageError("--positions needs --ref ISSUE (use --pos P=V to type values)");
-            Workspace& workspace = context.workspace();
-            request.bases = workspace.bases();
-            ResolvedRange resolved = resolveRange(workspace.store(), choice);
-            request.range = resolved.range;
-            if (resolved.reference) {
-                ReferenceValues reference =
-                    referenceValues(*resolved.reference, request.kind, request.order, request.bases);
-                request.values = reference.values;
-                request.texts = reference.texts;
+            PositionSearchRequest request;
+            if (fillSearchRequest(request, context, options, choice))
                 request.selected = parsePositions(arguments->positions);
-            }
             for (const auto& item : arguments->pos) {
                 auto equals = item.find('=');
                 if (equals == std::string::npos) throw UsageError("--pos takes P=V, for example 7=05, not " + item);
@@ -171,10 +184,7 @@ void registerSearch(CLI::App& app, CliContext& context) {
                 request.texts[p] = text;
                 request.selected[p] = true;
             }
-            SearchResult result = engineFor(context)->positionSearch(request);
-            writeWorkbookIfAsked(options.common.xlsx, hitListGrid(result));
-            context.print(summaryJson(result), [&](std::ostream& out) { printSearch(out, result); });
-            return 0;
+            return showSearch(context, options, engineFor(context)->positionSearch(request));
         };
     });
 }
@@ -198,40 +208,24 @@ void registerPartial(CLI::App& app, CliContext& context) {
     command->callback([&context, arguments] {
         context.action = [&context, arguments] {
             const SearchOptions& options = arguments->search;
-            PartialSearchRequest request;
-            request.kind = kindOf(options.common);
-            request.order = options.order == "sorted" ? NumberOrder::Sorted : NumberOrder::Drawn;
-            request.mode = options.mode == "fixed" ? PositionMode::Fixed : PositionMode::Free;
-            request.includeSpecial = options.common.withSpecial;
-            request.regularOnly = arguments->scope == "regular";
-            request.partSize = parseDecimalArgument(arguments->size, "--size");
-            request.partSizeText = arguments->size;
             RangeChoice choice = rangeChoice(options.common, options.ref, options.before);
             if (choice.reference.has_value() == !arguments->values.empty())
                 throw UsageError("give the seven values either with --values or from a draw with --ref");
             if (!arguments->values.empty() && arguments->values.size() != 7)
                 throw UsageError("--values takes seven values (positions 1..6 and the special number), not " +
                                  std::to_string(arguments->values.size()));
-            Workspace& workspace = context.workspace();
-            request.bases = workspace.bases();
-            ResolvedRange resolved = resolveRange(workspace.store(), choice);
-            request.range = resolved.range;
-            if (resolved.reference) {
-                ReferenceValues reference =
-                    referenceValues(*resolved.reference, request.kind, request.order, request.bases);
-                request.values = reference.values;
-                request.texts = reference.texts;
-            }
+            PartialSearchRequest request;
+            request.regularOnly = arguments->scope == "regular";
+            request.partSize = parseDecimalArgument(arguments->size, "--size");
+            request.partSizeText = arguments->size;
+            fillSearchRequest(request, context, options, choice);
             for (std::size_t p = 0; p < arguments->values.size(); ++p) {
                 request.values[p] = parseDecimalArgument(arguments->values[p], "value " + std::to_string(p + 1));
                 request.texts[p] = arguments->values[p];
             }
             if (request.partSize < 1 || request.partSize > 6)
                 context.err << "note: part size " << request.partSize << " is outside 1..6, so no draw is a hit\n";
-            SearchResult result = engineFor(context)->partialSearch(request);
-            writeWorkbookIfAsked(options.common.xlsx, hitListGrid(result));
-            context.print(summaryJson(result), [&](std::ostream& out) { printSearch(out, result); });
-            return 0;
+            return showSearch(context, options, engineFor(context)->partialSearch(request));
         };
     });
 }
