@@ -31,13 +31,6 @@ GroupRequest numberGroups(int values, int size) {
     return request;
 }
 
-long combinations(int m, int k) {
-    long result = 1;
-    for (int i = 1; i <= k; ++i)
-        result = result * (m - k + i) / i;
-    return result;
-}
-
 std::unique_ptr<OmissionEngine> engine(bool sql) {
     if (sql) return std::make_unique<SqlEngine>(sharedStore().store());
     return std::make_unique<MemoryEngine>(sharedStore().store());
@@ -52,10 +45,10 @@ void groupRun(benchmark::State& state, bool sql, int fullValues, int sampleValue
         benchmark::DoNotOptimize(calculation->groupCalculation(request).rows.size());
     double runMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count() /
                    static_cast<double>(state.iterations());
-    const double sampled = static_cast<double>(combinations(sampleValues, size));
+    const double sampled = static_cast<double>(combinationCount(sampleValues, size));
     state.counters["groups"] = sampled;
     state.counters["ms_per_group"] = runMs / sampled;
-    state.counters["full_run_ms"] = runMs / sampled * static_cast<double>(combinations(fullValues, size));
+    state.counters["full_run_ms"] = runMs / sampled * static_cast<double>(combinationCount(fullValues, size));
 }
 
 PositionSearchRequest freeSearch() {

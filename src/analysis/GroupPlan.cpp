@@ -70,6 +70,14 @@ GroupPlan planGroups(const GroupRequest& request) {
     return plan;
 }
 
+long combinationCount(int m, int k) {
+    if (k < 1 || k > m) return 0;
+    long count = 1;
+    for (int i = 1; i <= k; ++i)
+        count = count * (m - k + i) / i;
+    return count;
+}
+
 void forEachCombination(int m, int k, const std::function<void(const std::vector<int>&)>& visit) {
     if (k < 1 || k > m) return;
     std::vector<int> elements(static_cast<std::size_t>(k));

@@ -31,6 +31,9 @@ std::string groupBoxLabel(AttributeKind kind, int box, const ParameterBases& bas
 // with the limit message when too many values are ticked for the group size).
 GroupPlan planGroups(const GroupRequest& request);
 
+// The number of k-combinations of m elements (0 when k is outside 1..m).
+long combinationCount(int m, int k);
+
 // Calls visit with the element indexes of every k-combination of m elements, in lexicographic order.
 void forEachCombination(int m, int k, const std::function<void(const std::vector<int>&)>& visit);
 

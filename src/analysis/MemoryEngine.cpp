@@ -56,6 +56,7 @@ std::string_view cutList(std::string_view list) { return list.substr(0, list.siz
 MemoryEngine::MemoryEngine(HistoryStore& store) : m_store(store) { reload(); }
 
 void MemoryEngine::reload() {
+    m_loadedVersion = m_store.historyVersion();
     m_records = m_store.readAll();
     const int n = static_cast<int>(m_records.size());
     m_listConditions.assign(static_cast<std::size_t>(conditionSlot(kKindCount, false, 0, 0)), DrawBitset());
@@ -79,7 +80,8 @@ void MemoryEngine::reload() {
     }
 }
 
-void MemoryEngine::requireHistory() const {
+void MemoryEngine::prepare() {
+    if (m_store.historyVersion() != m_loadedVersion) reload();
     if (m_records.empty()) throw Error("no history: import or add draws before running an analysis");
 }
 
@@ -130,7 +132,7 @@ SearchResult MemoryEngine::listHits(const DrawBitset& hits, const IssueRange& ra
 }
 
 SearchResult MemoryEngine::positionSearch(const PositionSearchRequest& request) {
-    requireHistory();
+    prepare();
     DrawBitset hits(static_cast<int>(m_records.size()), true);
     std::vector<int> occurrences(64, 0);
     for (int p = 1; p <= 7; ++p) {
@@ -150,12 +152,15 @@ SearchResult MemoryEngine::positionSearch(const PositionSearchRequest& request) 
     return listHits(hits, request.range, request.kind, request.order, request.bases, positionSearchLabel(request));
 }
 
-SearchResult MemoryEngine::partialSearch(const PartialSearchRequest& request) {
-    requireHistory();
+SearchResult MemoryEngine::partialSearch(const PartialSearchRequest& request, const Progress& progress) {
+    prepare();
     const int n = static_cast<int>(m_records.size());
     DrawBitset flagged(n);
     const int positions = request.regularOnly ? 6 : 7;
+    const long total = combinationCount(positions, request.partSize);
+    long done = 0;
     forEachCombination(positions, request.partSize, [&](const std::vector<int>& combination) {
+        progress.step(done++, total);
         DrawBitset hits(n, true);
         for (int element : combination) {
             const int value = request.values[static_cast<std::size_t>(element)];
@@ -178,8 +183,8 @@ SearchResult MemoryEngine::partialSearch(const PartialSearchRequest& request) {
     return listHits(flagged, request.range, request.kind, request.order, request.bases, partialSearchLabel(request));
 }
 
-GroupResult MemoryEngine::groupCalculation(const GroupRequest& request) {
-    requireHistory();
+GroupResult MemoryEngine::groupCalculation(const GroupRequest& request, const Progress& progress) {
+    prepare();
     GroupPlan plan = planGroups(request);
     GroupResult result;
     result.note = plan.note;
@@ -192,7 +197,10 @@ GroupResult MemoryEngine::groupCalculation(const GroupRequest& request) {
         auto [begin, end] = rangeIndexes(request.range);
         const int latest = m_records.back().idx;
         DrawBitset hits(n);
-        forEachCombination(static_cast<int>(plan.codes.size()), plan.groupSize, [&](const std::vector<int>& elements) {
+        const int m = static_cast<int>(plan.codes.size());
+        const long total = combinationCount(m, plan.groupSize);
+        forEachCombination(m, plan.groupSize, [&](const std::vector<int>& elements) {
+            progress.step(static_cast<long>(result.rows.size()), total);
             hits = *conditions[static_cast<std::size_t>(elements[0])];
             for (std::size_t e = 1; e < elements.size(); ++e)
                 hits &= *conditions[static_cast<std::size_t>(elements[e])];

@@ -13,16 +13,17 @@ namespace quorvel {
 // The fast engine: the history is loaded once into memory, every condition becomes a bitset over the
 // draws, and a search is a few AND and OR operations. It gives the same results as the SqlEngine,
 // including how the stored list fields are matched (an item "mXcode" of the whole list, or of the list
-// less the special number's item). Call reload() after the history changes.
+// less the special number's item). It loads the history again when the store reports a change.
 class MemoryEngine : public OmissionEngine {
   public:
     explicit MemoryEngine(HistoryStore& store);
 
+    // Loads the history from the store (done by itself whenever the store's history version moved).
     void reload();
 
     SearchResult positionSearch(const PositionSearchRequest& request) override;
-    SearchResult partialSearch(const PartialSearchRequest& request) override;
-    GroupResult groupCalculation(const GroupRequest& request) override;
+    SearchResult partialSearch(const PartialSearchRequest& request, const Progress& progress = {}) override;
+    GroupResult groupCalculation(const GroupRequest& request, const Progress& progress = {}) override;
 
   private:
     // The draws whose (whole or cut) list of the kind holds the item occurrence "X" code (the number
@@ -34,9 +35,11 @@ class MemoryEngine : public OmissionEngine {
     std::pair<int, int> rangeIndexes(const IssueRange& range) const;
     SearchResult listHits(const DrawBitset& hits, const IssueRange& range, AttributeKind kind, NumberOrder order,
                           const ParameterBases& bases, std::string label) const;
-    void requireHistory() const;
+    // Reloads when the history changed since the last load, then refuses an empty history.
+    void prepare();
 
     HistoryStore& m_store;
+    std::uint64_t m_loadedVersion = 0;
     std::vector<DrawRecord> m_records;
     // Draws per (kind, cut, code, occurrence), flat; built at load for every item that occurs.
     static constexpr int kCodes = 64;

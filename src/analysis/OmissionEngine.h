@@ -3,6 +3,7 @@
 
 #include "analysis/AnalysisRequest.h"
 #include "analysis/AnalysisResult.h"
+#include "analysis/Progress.h"
 
 #include <memory>
 #include <optional>
@@ -19,10 +20,12 @@ class OmissionEngine {
     virtual ~OmissionEngine() = default;
 
     virtual SearchResult positionSearch(const PositionSearchRequest& request) = 0;
-    virtual SearchResult partialSearch(const PartialSearchRequest& request) = 0;
-    // Replaces the rows of YL by one row per group and returns them in the order stored. A request over
-    // the size limit throws Error and leaves YL as it was.
-    virtual GroupResult groupCalculation(const GroupRequest& request) = 0;
+    // Reports each combination of positions to `progress`, which may cancel the search.
+    virtual SearchResult partialSearch(const PartialSearchRequest& request, const Progress& progress = {}) = 0;
+    // Replaces the rows of YL by one row per group and returns them in the order stored, reporting each
+    // group to `progress`. A request over the size limit, or a cancelled run, throws Error and leaves YL
+    // as it was.
+    virtual GroupResult groupCalculation(const GroupRequest& request, const Progress& progress = {}) = 0;
 };
 
 // The reference engine that runs the statement texts on the store, and the in-memory engine.

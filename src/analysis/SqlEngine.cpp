@@ -123,7 +123,7 @@ SearchResult SqlEngine::positionSearch(const PositionSearchRequest& request) {
     return result;
 }
 
-SearchResult SqlEngine::partialSearch(const PartialSearchRequest& request) {
+SearchResult SqlEngine::partialSearch(const PartialSearchRequest& request, const Progress& progress) {
     requireHistory(m_store);
     Savepoint transaction(m_store.database());
     const std::string field(kindInfo(request.kind).listField);
@@ -132,7 +132,10 @@ SearchResult SqlEngine::partialSearch(const PartialSearchRequest& request) {
     execute(statements::clearFlags());
     if (request.mode == PositionMode::Free)
         execute(request.includeSpecial ? statements::workingListWhole(field) : statements::workingListCut(field));
+    const long total = combinationCount(positions, k);
+    long done = 0;
     forEachCombination(positions, k, [&](const std::vector<int>& combination) {
+        progress.step(done++, total);
         execute(statements::resetCounters());
         if (request.mode == PositionMode::Free) {
             OccurrenceCounters counters(request.kind);
@@ -159,7 +162,7 @@ SearchResult SqlEngine::partialSearch(const PartialSearchRequest& request) {
     return result;
 }
 
-GroupResult SqlEngine::groupCalculation(const GroupRequest& request) {
+GroupResult SqlEngine::groupCalculation(const GroupRequest& request, const Progress& progress) {
     requireHistory(m_store);
     GroupPlan plan = planGroups(request);
     Savepoint transaction(m_store.database());
@@ -172,7 +175,10 @@ GroupResult SqlEngine::groupCalculation(const GroupRequest& request) {
     result.note = plan.note;
     if (plan.makesGroups()) {
         const std::string hitQuery = statements::hitsByCounter(request.range.start, request.range.end, plan.groupSize);
-        forEachCombination(static_cast<int>(plan.codes.size()), plan.groupSize, [&](const std::vector<int>& elements) {
+        const int m = static_cast<int>(plan.codes.size());
+        const long total = combinationCount(m, plan.groupSize);
+        forEachCombination(m, plan.groupSize, [&](const std::vector<int>& elements) {
+            progress.step(static_cast<long>(result.rows.size()), total);
             execute(statements::resetCounters());
             for (int element : elements)
                 execute(statements::freeMark(

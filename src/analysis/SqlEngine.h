@@ -15,8 +15,8 @@ class SqlEngine : public OmissionEngine {
     explicit SqlEngine(HistoryStore& store) : m_store(store) {}
 
     SearchResult positionSearch(const PositionSearchRequest& request) override;
-    SearchResult partialSearch(const PartialSearchRequest& request) override;
-    GroupResult groupCalculation(const GroupRequest& request) override;
+    SearchResult partialSearch(const PartialSearchRequest& request, const Progress& progress = {}) override;
+    GroupResult groupCalculation(const GroupRequest& request, const Progress& progress = {}) override;
 
   private:
     void execute(const std::string& statement);

@@ -4,6 +4,7 @@
 #include "model/DrawRecord.h"
 #include "model/Error.h"
 
+#include <cctype>
 #include <set>
 
 namespace quorvel {
@@ -26,6 +27,12 @@ Workspace::Workspace(std::filesystem::path dataFolder, SettingsStore& settingsSt
 ParameterBases Workspace::bases() const { return m_basesOverride ? *m_basesOverride : m_settings.bases(); }
 
 ImportResult Workspace::importHistoryFile(const std::filesystem::path& file) {
+    std::string name = file.filename().string();
+    std::string ending = name.size() >= 3 ? name.substr(name.size() - 3) : name;
+    for (char& c : ending)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ending != "txt")
+        throw Error("a history text file's name ends in .txt, not '" + name + "'; the history was left unchanged");
     HistoryText text = readHistoryTextFile(file);
     std::vector<DrawRecord> records;
     records.reserve(text.draws.size());
@@ -55,6 +62,16 @@ AddResult Workspace::addDraw(std::optional<int> issue, const std::array<int, 7>&
     }
     int idx = m_store.append({deriveRecord(Draw{stored, numbers}, bases())});
     return AddResult{stored, idx};
+}
+
+} // namespace quorvel
+
+namespace quorvel {
+
+OmissionEngine& Workspace::engine(EngineKind kind) {
+    std::unique_ptr<OmissionEngine>& engine = kind == EngineKind::Sql ? m_sqlEngine : m_memoryEngine;
+    if (!engine) engine = makeEngine(kind, m_store);
+    return *engine;
 }
 
 } // namespace quorvel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "analysis/OmissionEngine.h"
 #include "app/Clock.h"
 #include "app/Settings.h"
 #include "ingest/HistoryTextReader.h"
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -44,8 +46,8 @@ class Workspace {
     ParameterBases bases() const;
     void overrideBases(const ParameterBases& bases) { m_basesOverride = bases; }
 
-    // Replaces the history by the draws of a history text file. The file is read and checked first;
-    // when it cannot be read the history stays as it was and Error says why.
+    // Replaces the history by the draws of a history text file (its name ends in "txt"). The file is read
+    // and checked first; when it cannot be read the history stays as it was and Error says why.
     ImportResult importHistoryFile(const std::filesystem::path& file);
 
     // Adds one draw; without an issue it takes the latest issue + 1, or on an empty history the current
@@ -55,12 +57,18 @@ class Workspace {
     // The issue the next draw entered by hand gets.
     int nextIssue() const;
 
+    // The analysis engine of a kind, made on first use and kept: the memory engine loads the history
+    // once and again only after it changed.
+    OmissionEngine& engine(EngineKind kind);
+
   private:
     std::filesystem::path m_dataFolder;
     HistoryStore m_store;
     Settings m_settings;
     const Clock& m_clock;
     std::optional<ParameterBases> m_basesOverride;
+    std::unique_ptr<OmissionEngine> m_sqlEngine;
+    std::unique_ptr<OmissionEngine> m_memoryEngine;
 };
 
 } // namespace quorvel

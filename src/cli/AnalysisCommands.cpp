@@ -90,8 +90,8 @@ RangeChoice rangeChoice(const CommonOptions& common, const std::string& ref, boo
     return choice;
 }
 
-std::unique_ptr<OmissionEngine> engineFor(CliContext& context) {
-    return makeEngine(*parseEngineKind(context.options.engine), context.workspace().store());
+OmissionEngine& engineFor(CliContext& context) {
+    return context.workspace().engine(*parseEngineKind(context.options.engine));
 }
 
 json summaryJson(const SearchResult& result) {
@@ -184,7 +184,7 @@ void registerSearch(CLI::App& app, CliContext& context) {
                 request.texts[p] = text;
                 request.selected[p] = true;
             }
-            return showSearch(context, options, engineFor(context)->positionSearch(request));
+            return showSearch(context, options, engineFor(context).positionSearch(request));
         };
     });
 }
@@ -225,7 +225,8 @@ void registerPartial(CLI::App& app, CliContext& context) {
             }
             if (request.partSize < 1 || request.partSize > 6)
                 context.err << "note: part size " << request.partSize << " is outside 1..6, so no draw is a hit\n";
-            return showSearch(context, options, engineFor(context)->partialSearch(request));
+            return showSearch(context, options,
+                              engineFor(context).partialSearch(request, context.progress("combinations")));
         };
     });
 }
@@ -258,7 +259,7 @@ void registerGroup(CLI::App& app, CliContext& context) {
             Workspace& workspace = context.workspace();
             request.bases = workspace.bases();
             request.range = resolveRange(workspace.store(), rangeChoice(arguments->common, "", false)).range;
-            GroupResult result = engineFor(context)->groupCalculation(request);
+            GroupResult result = engineFor(context).groupCalculation(request, context.progress("groups"));
             if (!result.note.empty()) context.err << "note: " << result.note << "\n";
             std::vector<GroupRow> rows = GroupResultTable(workspace.store()).read(*parseGroupSort(arguments->sort));
             json list = json::array();

@@ -5,6 +5,7 @@
 #include "platform/QtSettingsStore.h"
 
 #include <charconv>
+#include <memory>
 
 namespace quorvel {
 
@@ -37,6 +38,20 @@ Workspace& CliContext::workspace() {
         }
     }
     return *m_workspace;
+}
+
+Progress CliContext::progress(const std::string& unit) {
+    if (!showProgress) return Progress();
+    auto shown = std::make_shared<long>(-1);
+    return Progress([this, unit, shown](long done, long total) {
+        long percent = total > 0 ? done * 100 / total : 100;
+        if (percent != *shown) {
+            *shown = percent;
+            err << "\r" << percent << "% (" << done << " of " << total << " " << unit << ")" << std::flush;
+        }
+        if (done + 1 == total) err << "\r\033[K" << std::flush;
+        return true;
+    });
 }
 
 void CliContext::print(const nlohmann::ordered_json& json, const std::function<void(std::ostream&)>& text) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "analysis/Progress.h"
 #include "app/Clock.h"
 #include "app/Workspace.h"
 
@@ -46,6 +47,10 @@ class CliContext {
     GlobalOptions options;
     std::ostream& out;
     std::ostream& err;
+    bool showProgress = false;
+
+    // Progress of a long analysis on err, counting `unit` (nothing unless showProgress).
+    Progress progress(const std::string& unit);
 
     Workspace& workspace();
 

@@ -12,8 +12,10 @@
 
 namespace quorvel {
 
-int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, const Clock& clock) {
+int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, const Clock& clock,
+           bool showProgress) {
     CliContext context(out, err, clock);
+    context.showProgress = showProgress;
     CLI::App app{"quorvel-cli: the Mark Six history and its omission statistics from the command line", "quorvel-cli"};
     app.require_subcommand(1);
     app.fallthrough();

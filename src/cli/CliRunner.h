@@ -10,7 +10,9 @@
 namespace quorvel {
 
 // Runs quorvel-cli with these arguments (without the program name) and returns its exit code:
-// 0 ok, 1 refused or failed, 2 usage.
-int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, const Clock& clock);
+// 0 ok, 1 refused or failed, 2 usage. With showProgress, long analyses report their progress on err
+// (meant for a terminal).
+int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, const Clock& clock,
+           bool showProgress = false);
 
 } // namespace quorvel

@@ -32,10 +32,10 @@ void registerDeleteLast(CLI::App& app, CliContext& context) {
     auto* command = app.add_subcommand(
         "delete-last", "Delete the latest draw; with N, delete the latest N draws and derive the kept ones again "
                        "(through lsbf.txt in the data folder). The store file is compacted afterwards");
-    command->add_option("N", *count, "How many of the latest draws to delete (at least 1)");
-    command->callback([&context, count] {
-        context.action = [&context, count] {
-            if (count->empty())
+    CLI::Option* given = command->add_option("N", *count, "How many of the latest draws to delete (at least 1)");
+    command->callback([&context, count, given] {
+        context.action = [&context, count, given] {
+            if (given->count() == 0)
                 return report(context, maintenanceOf(context).deleteLatestDraw(), "deleted the latest draw");
             int n = parseDecimalArgument(*count, "the number of draws to delete");
             int before = context.workspace().store().count();

@@ -3,7 +3,10 @@
 
 #include <iostream>
 
+#include <unistd.h>
+
 int main(int argc, char** argv) {
     quorvel::SystemClock clock;
-    return quorvel::runCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, clock);
+    const bool terminal = isatty(STDERR_FILENO) == 1;
+    return quorvel::runCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, clock, terminal);
 }

@@ -179,6 +179,7 @@ void HistoryStore::insert(const std::vector<DrawRecord>& records) {
 }
 
 void HistoryStore::renumber() {
+    ++m_historyVersion;
     m_db->exec(
         "UPDATE Lishi SET IDX = ordered.n FROM (SELECT rowid AS r, ROW_NUMBER() OVER (ORDER BY SQQH, rowid) AS n "
         "FROM Lishi) AS ordered WHERE Lishi.rowid = ordered.r AND Lishi.IDX IS NOT ordered.n");
@@ -206,7 +207,10 @@ void HistoryStore::replaceAll(const std::vector<DrawRecord>& records) {
     transaction.commit();
 }
 
-void HistoryStore::deleteAll() { m_db->exec("DELETE FROM Lishi"); }
+void HistoryStore::deleteAll() {
+    ++m_historyVersion;
+    m_db->exec("DELETE FROM Lishi");
+}
 
 std::vector<DrawRecord> HistoryStore::select(const std::string& tail, std::optional<int> parameter) const {
     SQLite::Statement query(*m_db, "SELECT " + selectList() + " FROM Lishi " + tail);

@@ -55,6 +55,10 @@ class HistoryStore {
     // Gives IDX the values 1..n in issue order (equal issues keep their insertion order).
     void renumber();
 
+    // Grows with every change of the history made through this store (appends, deletions, renumbering),
+    // so that a copy of the history in memory knows when to load it again.
+    std::uint64_t historyVersion() const { return m_historyVersion; }
+
   private:
     void open();
     void insert(const std::vector<DrawRecord>& records);
@@ -62,6 +66,7 @@ class HistoryStore {
 
     std::filesystem::path m_file;
     std::unique_ptr<SQLite::Database> m_db;
+    std::uint64_t m_historyVersion = 0;
 };
 
 } // namespace quorvel

@@ -194,6 +194,49 @@ TEST_P(OmissionEnginesTest, GroupCalculationRowsLimitsAndOrder) {
     EXPECT_NE(engine->groupCalculation(zodiac).note.find("outside 1..6"), std::string::npos);
 }
 
+TEST_P(OmissionEnginesTest, ProgressReportsAndCancelsKeepingThePreviousResults) {
+    test::StoreFixture fixture(kZodiacDraws);
+    auto engine = engineOn(fixture.store());
+    GroupResultTable table(fixture.store());
+    GroupRequest request;
+    request.boxes = {1, 2, 3, 4, 5, 6};
+    request.groupSize = 2;
+    request.range = IssueRange{2013001, 2013999};
+    std::vector<long> seen;
+    engine->groupCalculation(request, Progress([&](long done, long total) {
+                                 seen.push_back(done);
+                                 EXPECT_EQ(total, 15);
+                                 return true;
+                             }));
+    EXPECT_EQ(seen.size(), 15u);
+    EXPECT_EQ(seen.back(), 14);
+    const std::vector<GroupRow> before = table.read(GroupSort::Last);
+
+    request.groupSize = 3;
+    EXPECT_THROW(engine->groupCalculation(request, Progress([](long done, long) { return done < 5; })),
+                 AnalysisCancelled);
+    EXPECT_EQ(table.read(GroupSort::Last), before);
+
+    PartialSearchRequest partial;
+    partial.partSize = 3;
+    EXPECT_THROW(engine->partialSearch(partial, Progress([](long, long total) { return total != 35; })),
+                 AnalysisCancelled);
+}
+
+TEST_P(OmissionEnginesTest, SeesTheHistoryAsItChanges) {
+    test::StoreFixture fixture(kZodiacDraws);
+    auto engine = engineOn(fixture.store());
+    PositionSearchRequest all;
+    all.range = IssueRange{2013001, 2013999};
+    EXPECT_EQ(engine->positionSearch(all).hits.size(), 7u);
+    fixture.store().append({deriveRecord(Draw{2013027, {1, 2, 3, 4, 5, 6, 7}}, ParameterBases{})});
+    SearchResult grown = engine->positionSearch(all);
+    EXPECT_EQ(grown.hits.size(), 8u);
+    EXPECT_EQ(grown.summary.last, 1);
+    fixture.store().deleteAll();
+    EXPECT_THROW(engine->positionSearch(all), Error);
+}
+
 TEST_P(OmissionEnginesTest, EmptyHistoryIsRefused) {
     test::StoreFixture fixture({});
     auto engine = engineOn(fixture.store());

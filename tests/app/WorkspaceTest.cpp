@@ -30,7 +30,9 @@ class WorkspaceTest : public ::testing::Test {
 TEST_F(WorkspaceTest, ImportReplacesTheHistoryOnlyWhenTheFileIsRead) {
     workspace.addDraw(2013001, {1, 2, 3, 4, 5, 6, 7});
     EXPECT_THROW(workspace.importHistoryFile(folder / "missing.txt"), Error);
+    EXPECT_THROW(workspace.importHistoryFile(folder.write("h.csv", "2013017 23 05 49 12 31 08 40\r\n")), Error);
     EXPECT_EQ(issues(), (std::vector<int>{2013001}));
+    EXPECT_NO_THROW(workspace.importHistoryFile(folder.write("UPPER.TXT", "2013017 23 05 49 12 31 08 40\r\n")));
 
     auto file = folder.write("h.txt", "2013017 23 05 49 12 31 08 40\r\n01 02 03\r\n08 09 10 11 12 13 14\r\n");
     ImportResult result = workspace.importHistoryFile(file);

@@ -39,6 +39,7 @@ TEST(MaintainCommands, ShortenTheHistoryOrRefuseAndSayWhy) {
         {{"delete-last", "0"}, 1, {2013152, 2013153, 2014001, 2014002}, "at least 1, not 0; nothing was changed"},
         {{"delete-last", "-1"}, 1, {2013152, 2013153, 2014001, 2014002}, "at least 1"},
         {{"delete-last", "abc"}, 2, {2013152, 2013153, 2014001, 2014002}, "must be a whole number, not 'abc'"},
+        {{"delete-last", ""}, 2, {2013152, 2013153, 2014001, 2014002}, "must be a whole number, not ''"},
         {{"keep-until", "2014x"}, 2, {2013152, 2013153, 2014001, 2014002}, "must be a whole number"},
         {{"keep-until"}, 2, {2013152, 2013153, 2014001, 2014002}, "ISSUE is required"},
     };
