@@ -5,6 +5,7 @@
 #include "analysis/GroupPlan.h"
 #include "analysis/GroupResultTable.h"
 #include "analysis/OmissionTally.h"
+#include "analysis/SearchSupport.h"
 #include "model/Error.h"
 #include "store/Savepoint.h"
 
@@ -82,7 +83,7 @@ void MemoryEngine::reload() {
 
 void MemoryEngine::prepare() {
     if (m_store.historyVersion() != m_loadedVersion) reload();
-    if (m_records.empty()) throw Error("no history: import or add draws before running an analysis");
+    if (m_records.empty()) requireHistory(m_store);
 }
 
 const DrawBitset& MemoryEngine::listCondition(AttributeKind kind, bool cut, int code, int occurrence) const {

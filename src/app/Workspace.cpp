@@ -64,10 +64,6 @@ AddResult Workspace::addDraw(std::optional<int> issue, const std::array<int, 7>&
     return AddResult{stored, idx};
 }
 
-} // namespace quorvel
-
-namespace quorvel {
-
 OmissionEngine& Workspace::engine(EngineKind kind) {
     std::unique_ptr<OmissionEngine>& engine = kind == EngineKind::Sql ? m_sqlEngine : m_memoryEngine;
     if (!engine) engine = makeEngine(kind, m_store);
