@@ -82,8 +82,8 @@ void MemoryEngine::reload() {
 }
 
 void MemoryEngine::prepare() {
-    if (m_store.historyVersion() != m_loadedVersion) reload();
-    if (m_records.empty()) requireHistory(m_store);
+    if (m_store.historyVersion() != m_loadedVersion || m_records.empty()) reload();
+    if (m_records.empty()) requireHistory(m_store); // the store is empty too: refused
 }
 
 const DrawBitset& MemoryEngine::listCondition(AttributeKind kind, bool cut, int code, int occurrence) const {
