@@ -19,10 +19,10 @@ const std::vector<SettingKey> kKeys{
     {Setting::bolLdm, "bolLdm", SettingType::Boolean, "True", 0, 0, ""},
     {Setting::IniSerchDay, "IniSerchDay", SettingType::Integer, "6", 2, 16,
      "为了保证时效性和提高计算效率，软件只能统计16年以内的数据，请输入2到16中的自然数。"},
-    {Setting::UpdateSite, "UpdateSite", SettingType::Text, "", 0, 0, ""},
-    {Setting::LinkHome, "LinkHome", SettingType::Text, "", 0, 0, ""},
-    {Setting::LinkIntro, "LinkIntro", SettingType::Text, "", 0, 0, ""},
-    {Setting::LinkVideo, "LinkVideo", SettingType::Text, "", 0, 0, ""},
+    {Setting::txtUpdateSite, "txtUpdateSite", SettingType::Text, "", 0, 0, ""},
+    {Setting::txtHomeUrl, "txtHomeUrl", SettingType::Text, "", 0, 0, ""},
+    {Setting::txtIntroUrl, "txtIntroUrl", SettingType::Text, "", 0, 0, ""},
+    {Setting::txtVideoUrl, "txtVideoUrl", SettingType::Text, "", 0, 0, ""},
 };
 
 } // namespace

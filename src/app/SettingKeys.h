@@ -10,20 +10,20 @@ namespace quorvel {
 
 // Every persisted setting; the names are the keys of the settings file.
 enum class Setting {
-    bolZyw,      // free positions (true) or fixed positions
-    intLei,      // attribute kind index 0..7
-    intIdfTm,    // 1: a free-position search also counts the special number
-    DsIni,       // segment base
-    SxIni,       // zodiac base
-    BsIni,       // colour base
-    bolZhpm,     // partial-search scope: regular positions only (true) or with the special number
-    intZhWSetup, // part size of the partial search
-    bolLdm,      // drawn order (true) or sorted order
-    IniSerchDay, // years of history the online update keeps
-    UpdateSite,  // the online update's site prefix
-    LinkHome,    // web-link addresses of the main menu
-    LinkIntro,
-    LinkVideo,
+    bolZyw,        // free positions (true) or fixed positions
+    intLei,        // attribute kind index 0..7
+    intIdfTm,      // 1: a free-position search also counts the special number
+    DsIni,         // segment base
+    SxIni,         // zodiac base
+    BsIni,         // colour base
+    bolZhpm,       // partial-search scope: regular positions only (true) or with the special number
+    intZhWSetup,   // part size of the partial search
+    bolLdm,        // drawn order (true) or sorted order
+    IniSerchDay,   // years of history the online update keeps
+    txtUpdateSite, // the online update's site prefix (the page of year y is the prefix + y + ".html")
+    txtHomeUrl,    // web-link addresses of the main menu
+    txtIntroUrl,
+    txtVideoUrl,
 };
 
 enum class SettingType { Boolean, Integer, Text };

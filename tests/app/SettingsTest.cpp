@@ -18,7 +18,7 @@ TEST(Settings, DefaultsOnFirstStart) {
     EXPECT_EQ(settings.integer(Setting::intZhWSetup), 2);
     EXPECT_EQ(settings.integer(Setting::IniSerchDay), 6);
     EXPECT_EQ(settings.bases(), (ParameterBases{1, 1, 1}));
-    EXPECT_EQ(settings.text(Setting::UpdateSite), "");
+    EXPECT_EQ(settings.text(Setting::txtUpdateSite), "");
 }
 
 TEST(Settings, StoredTextsThatDoNotConvertFallBackToTheDefault) {

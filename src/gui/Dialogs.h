@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+#include <optional>
+
+class QMenu;
+class QWidget;
+
+namespace quorvel {
+
+// Every dialog and popup menu the window shows goes through this interface, so that tests and the UI
+// script runner can answer them. The window receives one and never opens a dialog on its own.
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+
+    // An information message with an OK button.
+    virtual void message(QWidget* parent, const QString& title, const QString& text) = 0;
+    // An OK/Cancel question with a question icon; true on OK.
+    virtual bool question(QWidget* parent, const QString& title, const QString& text) = 0;
+    // An input box prefilled with defaultText; nothing on Cancel.
+    virtual std::optional<QString> input(QWidget* parent, const QString& title, const QString& prompt,
+                                         const QString& defaultText) = 0;
+    // A file-open dialog starting in folder, with a filter such as "Text(*.txt)"; nothing on Cancel.
+    virtual std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& folder,
+                                            const QString& filter) = 0;
+    // Pops up a menu at a global position; the chosen entry's action is triggered before this returns.
+    virtual void popup(QMenu& menu, const QPoint& globalPosition) = 0;
+};
+
+} // namespace quorvel
