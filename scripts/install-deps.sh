@@ -10,6 +10,10 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )
+# The fuzz run of scripts/test.sh builds with clang and its libFuzzer.
+if [ "${QUORVEL_FUZZ:-0}" = 1 ]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "app/Workspace.h"
 
+#include "maintain/HistoryBackup.h"
+#include "maintain/TextExport.h"
+#include "model/AttributeKind.h"
 #include "model/DrawRecord.h"
 #include "model/Error.h"
+#include "store/Savepoint.h"
 
 #include <cctype>
 #include <set>
@@ -18,10 +22,45 @@ std::filesystem::path prepareFolder(const std::filesystem::path& folder) {
     return folder;
 }
 
+// Opens the store; a damaged file is left alone, and the refusal says how to get the history back.
+HistoryStore openStore(const std::filesystem::path& dataFolder) {
+    try {
+        return HistoryStore(dataFolder / Workspace::kStoreFileName);
+    } catch (const StoreDamaged& e) {
+        auto backup = newestBackup(dataFolder);
+        throw StoreDamaged(std::string(e.what()) + ". Move it away (rename it, e.g. to quorvel.db.damaged) and start " +
+                           "again: a new, empty store is created. " +
+                           (backup ? "Then import the newest backup, " + backup->string() + ", to restore the history."
+                                   : "There is no backup in " + (dataFolder / kBackupFolderName).string() + "."));
+    }
+}
+
+// Why a file gave no draw, with the first reasons its lines were skipped.
+std::string noUsableDraw(const std::filesystem::path& file, const HistoryText& text) {
+    std::string message = file.string() + " holds no usable draw";
+    if (text.skipped.empty()) {
+        message += " (it is empty or holds only blank lines)";
+    } else {
+        message += ": every line was skipped (" + std::to_string(text.skipped.size()) + "; ";
+        for (std::size_t i = 0; i < std::min<std::size_t>(3, text.skipped.size()); ++i)
+            message += (i ? "; " : "") + std::string("line ") + std::to_string(text.skipped[i].line) + ": " +
+                       text.skipped[i].reason;
+        message += text.skipped.size() > 3 ? "; ...)" : ")";
+    }
+    return message + "; the history was left unchanged";
+}
+
+std::string formatNumbers(const Draw& draw) {
+    std::string text;
+    for (int n : draw.numbers)
+        text += (text.empty() ? "" : " ") + twoDigits(n);
+    return text;
+}
+
 } // namespace
 
 Workspace::Workspace(std::filesystem::path dataFolder, SettingsStore& settingsStore, const Clock& clock)
-    : m_dataFolder(prepareFolder(dataFolder)), m_store(m_dataFolder / kStoreFileName), m_settings(settingsStore),
+    : m_dataFolder(prepareFolder(dataFolder)), m_store(openStore(m_dataFolder)), m_settings(settingsStore),
       m_clock(clock) {}
 
 ParameterBases Workspace::bases() const { return m_basesOverride ? *m_basesOverride : m_settings.bases(); }
@@ -34,13 +73,22 @@ ImportResult Workspace::importHistoryFile(const std::filesystem::path& file) {
     if (ending != "txt")
         throw Error("a history text file's name ends in .txt, not '" + name + "'; the history was left unchanged");
     HistoryText text = readHistoryTextFile(file);
+    if (text.draws.empty()) throw Error(noUsableDraw(file, text));
     std::vector<DrawRecord> records;
     records.reserve(text.draws.size());
     const ParameterBases current = bases();
     for (const Draw& draw : text.draws)
         records.push_back(deriveRecord(draw, current));
-    m_store.replaceAll(records);
-    return ImportResult{static_cast<int>(records.size()), std::move(text.skipped)};
+    ImportResult result{static_cast<int>(records.size()), std::move(text.skipped), std::nullopt};
+    try {
+        Savepoint transaction(m_store.database());
+        result.backup = backupHistory(m_store, m_dataFolder);
+        m_store.replaceAll(records);
+        transaction.commit();
+    } catch (const SQLite::Exception& e) {
+        throw Error("the import failed: " + storeFailureMessage(e, m_store.file()));
+    }
+    return result;
 }
 
 int Workspace::nextIssue() const {
@@ -54,15 +102,62 @@ AddResult Workspace::addDraw(std::optional<int> issue, const std::array<int, 7>&
     if (stored < 1000000 || stored > 9999999)
         throw Error("an issue has seven digits (year and three-digit sequence, e.g. 2013017), not " +
                     std::to_string(stored) + "; nothing was added");
+    if (stored % 1000 == 0)
+        throw Error("issue " + std::to_string(stored) + " has the sequence 000; a year's draws count from 001; " +
+                    "nothing was added");
     std::set<int> seen;
     for (int n : numbers) {
         if (n < 1 || n > 49) throw Error("number " + std::to_string(n) + " is outside 1..49; nothing was added");
         if (!seen.insert(n).second)
             throw Error("number " + std::to_string(n) + " appears twice in the draw; nothing was added");
     }
-    int idx = m_store.append({deriveRecord(Draw{stored, numbers}, bases())});
-    return AddResult{stored, idx};
+    try {
+        Savepoint transaction(m_store.database());
+        if (auto holder = m_store.byIssue(stored))
+            throw Error("issue " + std::to_string(stored) + " is already stored: draw " + std::to_string(holder->idx) +
+                        " in the list holds it (" + formatNumbers(holder->draw()) +
+                        "); nothing was added; give another issue, or delete that draw first");
+        int idx = m_store.append({deriveRecord(Draw{stored, numbers}, bases())});
+        transaction.commit();
+        return AddResult{stored, idx};
+    } catch (const SQLite::Exception& e) {
+        throw Error("adding the draw failed: " + storeFailureMessage(e, m_store.file()));
+    }
 }
+
+HistoryMaintenance Workspace::maintenance() { return HistoryMaintenance(m_store, m_dataFolder, bases()); }
+
+MaintenanceResult Workspace::deleteLatestDraw() { return maintenance().deleteLatestDraw(); }
+
+MaintenanceResult Workspace::deleteLatestDraws(int count) { return maintenance().deleteLatestDraws(count); }
+
+MaintenanceResult Workspace::keepUntil(int lastIssue) { return maintenance().keepUntil(lastIssue); }
+
+MaintenanceResult Workspace::clearHistory() { return maintenance().clear(); }
+
+MaintenanceResult Workspace::compactStore() { return maintenance().compact(); }
+
+std::filesystem::path Workspace::exportHistoryText(const std::optional<std::filesystem::path>& target) {
+    return quorvel::exportHistoryText(m_store, m_dataFolder, target);
+}
+
+ResolvedRange Workspace::resolveRange(const RangeChoice& choice) const {
+    return quorvel::resolveRange(m_store, choice);
+}
+
+SearchResult Workspace::positionSearch(EngineKind kind, const PositionSearchRequest& request) {
+    return engine(kind).positionSearch(request);
+}
+
+SearchResult Workspace::partialSearch(EngineKind kind, const PartialSearchRequest& request, const Progress& progress) {
+    return engine(kind).partialSearch(request, progress);
+}
+
+GroupResult Workspace::groupCalculation(EngineKind kind, const GroupRequest& request, const Progress& progress) {
+    return engine(kind).groupCalculation(request, progress);
+}
+
+std::vector<GroupRow> Workspace::groupResults(GroupSort sort) { return GroupResultTable(m_store).read(sort); }
 
 OmissionEngine& Workspace::engine(EngineKind kind) {
     std::unique_ptr<OmissionEngine>& engine = kind == EngineKind::Sql ? m_sqlEngine : m_memoryEngine;

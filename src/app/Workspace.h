@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "analysis/AnalysisRange.h"
+#include "analysis/GroupResultTable.h"
 #include "analysis/OmissionEngine.h"
 #include "app/Clock.h"
 #include "app/Settings.h"
 #include "ingest/HistoryTextReader.h"
+#include "maintain/HistoryMaintenance.h"
 #include "model/Draw.h"
 #include "model/ParameterBases.h"
 #include "store/HistoryStore.h"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -17,10 +21,11 @@
 
 namespace quorvel {
 
-// What an import stored and what it left out.
+// What an import stored, what it left out, and where the history it replaced was saved.
 struct ImportResult {
     int imported = 0;
     std::vector<SkippedLine> skipped;
+    std::optional<std::filesystem::path> backup;
 };
 
 // Where a draw added by hand went.
@@ -47,21 +52,49 @@ class Workspace {
     void overrideBases(const ParameterBases& bases) { m_basesOverride = bases; }
 
     // Replaces the history by the draws of a history text file (its name ends in "txt"). The file is read
-    // and checked first; when it cannot be read the history stays as it was and Error says why.
+    // and checked first; when it cannot be read or yields no usable draw, the history stays as it was and
+    // Error says why. The history it replaces is first saved to the backup folder.
     ImportResult importHistoryFile(const std::filesystem::path& file);
 
     // Adds one draw; without an issue it takes the latest issue + 1, or on an empty history the current
-    // year's first issue. Numbers must be 1..49 and distinct.
+    // year's first issue. Numbers must be 1..49 and distinct; an issue already stored, or with sequence 000,
+    // is refused.
     AddResult addDraw(std::optional<int> issue, const std::array<int, 7>& numbers);
+
+    // History maintenance with the bases in force (HistoryMaintenance.h): each change that removes draws
+    // saves the history to the backup folder first and names the copy in its result.
+    MaintenanceResult deleteLatestDraw();
+    MaintenanceResult deleteLatestDraws(int count);
+    MaintenanceResult keepUntil(int lastIssue);
+    MaintenanceResult clearHistory();
+    MaintenanceResult compactStore();
+
+    // Writes the history as a history text file (to the default name in the data folder without a target).
+    std::filesystem::path exportHistoryText(const std::optional<std::filesystem::path>& target);
+
+    // Changes whenever the history changed, through this workspace or by another program, so that a view
+    // of it knows when to read it again.
+    std::uint64_t historyVersion() const { return m_store.historyVersion(); }
 
     // The issue the next draw entered by hand gets.
     int nextIssue() const;
 
-    // The analysis engine of a kind, made on first use and kept: the memory engine loads the history
-    // once and again only after it changed.
-    OmissionEngine& engine(EngineKind kind);
+    // The range rules every analysis shares (AnalysisRange.h), over the stored history.
+    ResolvedRange resolveRange(const RangeChoice& choice) const;
+
+    // The three analyses on an engine of a kind; Error refuses an empty history or a bad request.
+    SearchResult positionSearch(EngineKind kind, const PositionSearchRequest& request);
+    SearchResult partialSearch(EngineKind kind, const PartialSearchRequest& request, const Progress& progress = {});
+    GroupResult groupCalculation(EngineKind kind, const GroupRequest& request, const Progress& progress = {});
+    // The rows of the last group calculation (table YL), ordered by a column.
+    std::vector<GroupRow> groupResults(GroupSort sort);
 
   private:
+    HistoryMaintenance maintenance();
+    // The engine of a kind, made on first use and kept: the memory engine loads the history once and
+    // again only after it changed.
+    OmissionEngine& engine(EngineKind kind);
+
     std::filesystem::path m_dataFolder;
     HistoryStore m_store;
     Settings m_settings;

@@ -90,9 +90,7 @@ RangeChoice rangeChoice(const CommonOptions& common, const std::string& ref, boo
     return choice;
 }
 
-OmissionEngine& engineFor(CliContext& context) {
-    return context.workspace().engine(*parseEngineKind(context.options.engine));
-}
+EngineKind engineOf(const CliContext& context) { return *parseEngineKind(context.options.engine); }
 
 json summaryJson(const SearchResult& result) {
     json hits = json::array();
@@ -132,7 +130,7 @@ bool fillSearchRequest(Request& request, CliContext& context, const SearchOption
     request.includeSpecial = options.common.withSpecial;
     Workspace& workspace = context.workspace();
     request.bases = workspace.bases();
-    ResolvedRange resolved = resolveRange(workspace.store(), choice);
+    ResolvedRange resolved = workspace.resolveRange(choice);
     request.range = resolved.range;
     if (!resolved.reference) return false;
     ReferenceValues reference = referenceValues(*resolved.reference, request.kind, request.order, request.bases);
@@ -180,11 +178,14 @@ void registerSearch(CLI::App& app, CliContext& context) {
                     throw UsageError("positions are 1..7 (7 is the special number), not " + item);
                 std::string text = item.substr(equals + 1);
                 auto p = static_cast<std::size_t>(position - 1);
+                if (request.selected[p])
+                    throw UsageError("position " + std::to_string(position) +
+                                     " is given twice with --pos; give each position once");
                 request.values[p] = parseDecimalArgument(text, "the value of --pos " + item);
                 request.texts[p] = text;
                 request.selected[p] = true;
             }
-            return showSearch(context, options, engineFor(context).positionSearch(request));
+            return showSearch(context, options, context.workspace().positionSearch(engineOf(context), request));
         };
     });
 }
@@ -225,8 +226,9 @@ void registerPartial(CLI::App& app, CliContext& context) {
             }
             if (request.partSize < 1 || request.partSize > 6)
                 context.err << "note: part size " << request.partSize << " is outside 1..6, so no draw is a hit\n";
-            return showSearch(context, options,
-                              engineFor(context).partialSearch(request, context.progress("combinations")));
+            return showSearch(
+                context, options,
+                context.workspace().partialSearch(engineOf(context), request, context.progress("combinations")));
         };
     });
 }
@@ -254,14 +256,17 @@ void registerGroup(CLI::App& app, CliContext& context) {
             request.kind = kindOf(arguments->common);
             request.groupSize = parseDecimalArgument(arguments->size, "--size");
             request.includeSpecial = arguments->common.withSpecial;
-            for (std::size_t i = 0; i < arguments->boxes.size(); ++i)
-                request.boxes.push_back(parseDecimalArgument(arguments->boxes[i], "box " + arguments->boxes[i]));
+            for (const auto& text : arguments->boxes) {
+                int box = parseDecimalArgument(text, "box " + text);
+                if (box < 1 || box > 49) throw UsageError("boxes are numbered 1..49, not " + text);
+                request.boxes.push_back(box);
+            }
             Workspace& workspace = context.workspace();
             request.bases = workspace.bases();
-            request.range = resolveRange(workspace.store(), rangeChoice(arguments->common, "", false)).range;
-            GroupResult result = engineFor(context).groupCalculation(request, context.progress("groups"));
+            request.range = workspace.resolveRange(rangeChoice(arguments->common, "", false)).range;
+            GroupResult result = workspace.groupCalculation(engineOf(context), request, context.progress("groups"));
             if (!result.note.empty()) context.err << "note: " << result.note << "\n";
-            std::vector<GroupRow> rows = GroupResultTable(workspace.store()).read(*parseGroupSort(arguments->sort));
+            std::vector<GroupRow> rows = workspace.groupResults(*parseGroupSort(arguments->sort));
             json list = json::array();
             for (const GroupRow& row : rows)
                 list.push_back({{"content", row.content}, {"min", row.min}, {"max", row.max}, {"last", row.last}});

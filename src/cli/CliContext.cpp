@@ -24,11 +24,18 @@ CliContext::CliContext(std::ostream& out, std::ostream& err, const Clock& clock)
 
 CliContext::~CliContext() = default;
 
+Settings& CliContext::settings() {
+    if (!m_settings) {
+        m_settingsStore = std::make_unique<QtSettingsStore>(resolveDataFolder(options.dataDir));
+        m_settings = std::make_unique<Settings>(*m_settingsStore);
+    }
+    return *m_settings;
+}
+
 Workspace& CliContext::workspace() {
     if (!m_workspace) {
-        auto folder = resolveDataFolder(options.dataDir);
-        m_settingsStore = std::make_unique<QtSettingsStore>(folder);
-        m_workspace = std::make_unique<Workspace>(folder, *m_settingsStore, m_clock);
+        settings();
+        m_workspace = std::make_unique<Workspace>(resolveDataFolder(options.dataDir), *m_settingsStore, m_clock);
         ParameterBases bases = m_workspace->bases();
         if (options.zodiacBase || options.segmentBase || options.colourBase) {
             bases.zodiac = options.zodiacBase.value_or(bases.zodiac);

@@ -53,6 +53,9 @@ class CliContext {
     Progress progress(const std::string& unit);
 
     Workspace& workspace();
+    // The persisted settings; unlike workspace() this does not open the store, so a damaged or busy store
+    // does not keep a user from reading or changing them.
+    Settings& settings();
 
     // Prints a result: as JSON with --json, else through the text printer.
     void print(const nlohmann::ordered_json& json, const std::function<void(std::ostream&)>& text);
@@ -63,6 +66,7 @@ class CliContext {
   private:
     const Clock& m_clock;
     std::unique_ptr<SettingsStore> m_settingsStore;
+    std::unique_ptr<Settings> m_settings;
     std::unique_ptr<Workspace> m_workspace;
 };
 

@@ -4,6 +4,7 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "model/Error.h"
+#include "platform/DataFolder.h"
 
 #include <CLI/CLI.hpp>
 #include <SQLiteCpp/Exception.h>
@@ -53,7 +54,8 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         err << "quorvel-cli: " << e.what() << "\n";
         return 1;
     } catch (const SQLite::Exception& e) {
-        err << "quorvel-cli: the history store failed: " << e.what() << "\n";
+        err << "quorvel-cli: " << storeFailureMessage(e, resolveDataFolder(options.dataDir) / Workspace::kStoreFileName)
+            << "\n";
         return 1;
     } catch (const std::exception& e) {
         err << "quorvel-cli: " << e.what() << "\n";

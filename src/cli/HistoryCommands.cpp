@@ -2,9 +2,9 @@
 // Commands that fill and show the history: import, add, history, row, export-text.
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
-#include "maintain/TextExport.h"
 #include "model/Error.h"
 
+#include <algorithm>
 #include <iomanip>
 
 namespace quorvel {
@@ -23,12 +23,21 @@ void registerImport(CLI::App& app, CliContext& context) {
             json skipped = json::array();
             for (const auto& line : result.skipped)
                 skipped.push_back({{"line", line.line}, {"text", line.text}, {"reason", line.reason}});
-            context.print({{"imported", result.imported}, {"skipped", skipped}}, [&](std::ostream& out) {
+            json report{{"imported", result.imported}, {"skipped", skipped}};
+            if (result.backup) report["backup"] = result.backup->string();
+            context.print(report, [&](std::ostream& out) {
                 out << "imported " << result.imported << " draws";
                 if (!result.skipped.empty()) out << ", skipped " << result.skipped.size() << " lines:";
                 out << "\n";
-                for (const auto& line : result.skipped)
+                // The first lines show what is wrong; a file that is wrong throughout would flood the terminal.
+                constexpr std::size_t kShown = 20;
+                for (std::size_t i = 0; i < std::min(kShown, result.skipped.size()); ++i) {
+                    const SkippedLine& line = result.skipped[i];
                     out << "  line " << line.line << ": " << line.reason << ": " << line.text << "\n";
+                }
+                if (result.skipped.size() > kShown)
+                    out << "  and " << result.skipped.size() - kShown << " more (--json lists them all)\n";
+                if (result.backup) out << "the history it replaced is saved in " << result.backup->string() << "\n";
             });
             return 0;
         };
@@ -129,7 +138,7 @@ void registerExportText(CLI::App& app, CliContext& context) {
             Workspace& workspace = context.workspace();
             std::optional<std::filesystem::path> target;
             if (!path->empty()) target = std::filesystem::path(*path);
-            auto written = exportHistoryText(workspace.store(), workspace.dataFolder(), target);
+            auto written = workspace.exportHistoryText(target);
             context.print({{"path", written.string()}},
                           [&](std::ostream& out) { out << "wrote " << written.string() << "\n"; });
             return 0;

@@ -6,22 +6,21 @@
 #include "cli/Commands.h"
 #include "maintain/HistoryMaintenance.h"
 #include "maintain/WorkbookExport.h"
+#include "model/Error.h"
 
 namespace quorvel {
 
 namespace {
 
-HistoryMaintenance maintenanceOf(CliContext& context) {
-    Workspace& workspace = context.workspace();
-    return HistoryMaintenance(workspace.store(), workspace.dataFolder(), workspace.bases());
-}
-
 std::string drawCount(int n) { return std::to_string(n) + (n == 1 ? " draw" : " draws"); }
 
 // Prints the draws that remain; a compaction that failed after the change was saved is a warning.
 int report(CliContext& context, const MaintenanceResult& result, const std::string& done) {
-    context.print({{"draws", result.remaining}}, [&](std::ostream& out) {
+    nlohmann::ordered_json json{{"draws", result.remaining}};
+    if (result.backup) json["backup"] = result.backup->string();
+    context.print(json, [&](std::ostream& out) {
         out << done << "; " << drawCount(result.remaining) << (result.remaining == 1 ? " remains\n" : " remain\n");
+        if (result.backup) out << "the history as it was is saved in " << result.backup->string() << "\n";
     });
     if (!result.compactionProblem.empty()) context.err << "quorvel-cli: warning: " << result.compactionProblem << "\n";
     return 0;
@@ -36,10 +35,10 @@ void registerDeleteLast(CLI::App& app, CliContext& context) {
     command->callback([&context, count, given] {
         context.action = [&context, count, given] {
             if (given->count() == 0)
-                return report(context, maintenanceOf(context).deleteLatestDraw(), "deleted the latest draw");
+                return report(context, context.workspace().deleteLatestDraw(), "deleted the latest draw");
             int n = parseDecimalArgument(*count, "the number of draws to delete");
             int before = context.workspace().store().count();
-            MaintenanceResult result = maintenanceOf(context).deleteLatestDraws(n);
+            MaintenanceResult result = context.workspace().deleteLatestDraws(n);
             return report(context, result,
                           "deleted the latest " + drawCount(before - result.remaining) +
                               " and derived the kept ones again");
@@ -56,7 +55,7 @@ void registerKeepUntil(CLI::App& app, CliContext& context) {
     command->callback([&context, issue] {
         context.action = [&context, issue] {
             int last = parseDecimalArgument(*issue, "the issue to keep up to");
-            return report(context, maintenanceOf(context).keepUntil(last),
+            return report(context, context.workspace().keepUntil(last),
                           "kept the draws up to " + std::to_string(last) + " and derived them again");
         };
     });
@@ -66,7 +65,9 @@ void registerClear(CLI::App& app, CliContext& context) {
     auto* command = app.add_subcommand(
         "clear", "Delete every draw at once. No confirmation is asked: the history is gone when it returns");
     command->callback([&context] {
-        context.action = [&context] { return report(context, maintenanceOf(context).clear(), "cleared the history"); };
+        context.action = [&context] {
+            return report(context, context.workspace().clearHistory(), "cleared the history");
+        };
     });
 }
 
@@ -74,7 +75,7 @@ void registerCompact(CLI::App& app, CliContext& context) {
     auto* command = app.add_subcommand("compact", "Compact the store file; the history is unchanged");
     command->callback([&context] {
         context.action = [&context] {
-            return report(context, maintenanceOf(context).compact(), "compacted the store file");
+            return report(context, context.workspace().compactStore(), "compacted the store file");
         };
     });
 }
@@ -104,8 +105,10 @@ void registerExportXlsx(CLI::App& app, CliContext& context) {
                 !arguments->path.empty()
                     ? std::filesystem::path(arguments->path)
                     : workspace.dataFolder() / (history ? kHistoryWorkbookName : kResultWorkbookName);
+            if (history && workspace.store().count() == 0)
+                throw Error("the history is empty: there is nothing to export; import or add draws first");
             CellGrid grid = history ? historyGrid(workspace.store().readAll())
-                                    : groupResultGrid(GroupResultTable(workspace.store()).read(GroupSort::Last));
+                                    : groupResultGrid(workspace.groupResults(GroupSort::Last));
             writeWorkbook(target, grid);
             context.print({{"path", target.string()}}, [&](std::ostream& out) {
                 out << "wrote " << target.string() << " (" << grid.size() - 1 << " rows below the header)\n";

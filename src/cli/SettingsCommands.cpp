@@ -32,7 +32,7 @@ void registerSettingsCommands(CLI::App& app, CliContext& context) {
     get->callback([&context, arguments] {
         context.action = [&context, arguments] {
             Setting setting = requireSetting(arguments->key);
-            std::string text = context.workspace().settings().effectiveText(setting);
+            std::string text = context.settings().effectiveText(setting);
             context.print(text, [&](std::ostream& out) { out << text << "\n"; });
             return 0;
         };
@@ -44,7 +44,7 @@ void registerSettingsCommands(CLI::App& app, CliContext& context) {
     set->callback([&context, arguments] {
         context.action = [&context, arguments] {
             Setting setting = requireSetting(arguments->key);
-            Settings& settings = context.workspace().settings();
+            Settings& settings = context.settings();
             settings.set(setting, arguments->value);
             std::string text = settings.effectiveText(setting);
             context.print(text, [&](std::ostream& out) { out << text << "\n"; });

@@ -4,6 +4,7 @@
 #include "model/Error.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -13,27 +14,205 @@ namespace quorvel {
 
 namespace {
 
+// Thrown inside the reader for a text holding a NUL byte; turned into an Error by the public functions.
+struct NotText {};
+
+const std::string notTextReason = "not a text file (it holds NUL bytes; UTF-16 or binary?)";
+const std::string notTextAdvice = "save the history as plain text (UTF-8), one draw per line, and import that file";
+
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Letters, digits and every byte of a multibyte character belong to a field; ASCII spaces and
+// punctuation separate fields.
+bool isFieldCharacter(char c) {
+    auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x80 || std::isalnum(byte);
+}
+
 std::string_view trim(std::string_view text) {
-    const char* blanks = " \t\r\n";
+    const char* blanks = " \t";
     std::size_t begin = text.find_first_not_of(blanks);
     if (begin == std::string_view::npos) return {};
     std::size_t end = text.find_last_not_of(blanks);
     return text.substr(begin, end - begin + 1);
 }
 
-// Why a line with an issue cannot be a draw, or nothing when it can.
-std::optional<std::string> problemWith(const HistoryLine& parsed) {
-    if (*parsed.issue <= 0) return "the issue number is not positive";
+// The length of the UTF-8 character starting at text[at], or 0 when the bytes there are not one.
+std::size_t utf8Length(std::string_view text, std::size_t at) {
+    auto byteAt = [&](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u; };
+    unsigned lead = byteAt(at);
+    if (lead < 0x80) return 1;
+    auto continuation = [&](std::size_t i, unsigned low = 0x80, unsigned high = 0xBF) {
+        return byteAt(i) >= low && byteAt(i) <= high;
+    };
+    if (lead >= 0xC2 && lead <= 0xDF) return continuation(at + 1) ? 2 : 0;
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        // No overlong forms (E0 80..9F) and no surrogates (ED A0..BF).
+        unsigned low = lead == 0xE0 ? 0xA0 : 0x80;
+        unsigned high = lead == 0xED ? 0x9F : 0xBF;
+        return continuation(at + 1, low, high) && continuation(at + 2) ? 3 : 0;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        unsigned low = lead == 0xF0 ? 0x90 : 0x80;
+        unsigned high = lead == 0xF4 ? 0x8F : 0xBF;
+        return continuation(at + 1, low, high) && continuation(at + 2) && continuation(at + 3) ? 4 : 0;
+    }
+    return 0;
+}
+
+// Text from the file as a report shows it: at most `limit` characters (then "..."), each control
+// character and each byte that is not part of a UTF-8 character shown as '?', so that a terminal or a
+// JSON document can carry it whatever the file held.
+std::string excerpt(std::string_view text, std::size_t limit) {
+    std::string shown;
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < text.size(); ++characters) {
+        if (characters == limit) return shown + "...";
+        std::size_t length = utf8Length(text, at);
+        auto byte = static_cast<unsigned char>(text[at]);
+        if (length == 0 || (length == 1 && (byte < 0x20 || byte == 0x7F))) {
+            shown += '?';
+            at += std::max<std::size_t>(length, 1);
+        } else {
+            shown.append(text.substr(at, length));
+            at += length;
+        }
+    }
+    return shown;
+}
+
+std::string inQuotes(std::string_view text) { return "'" + excerpt(text, 20) + "'"; }
+
+// The field of `line` around position `at`: the run of field characters that holds it.
+std::string_view fieldAround(std::string_view line, std::size_t at) {
+    std::size_t begin = at;
+    while (begin > 0 && isFieldCharacter(line[begin - 1]))
+        --begin;
+    std::size_t end = at;
+    while (end < line.size() && isFieldCharacter(line[end]))
+        ++end;
+    return line.substr(begin, end - begin);
+}
+
+std::string_view firstField(std::string_view line) {
+    auto first = std::find_if(line.begin(), line.end(), isFieldCharacter);
+    if (first == line.end()) return {};
+    return fieldAround(line, static_cast<std::size_t>(first - line.begin()));
+}
+
+std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+
+// Why a line that starts without an issue cannot count on from the line before: its first field is
+// not a two-digit number, so it is most likely a mistyped issue ("2O13017", "201301", "abc").
+std::optional<std::string> unreadableIssue(std::string_view line) {
+    std::string_view field = firstField(line);
+    if (field.empty() || (field.size() == 2 && isDigit(field[0]) && isDigit(field[1]))) return std::nullopt;
+    // Quoted from the start of the line, so that a stray character before the issue shows too.
+    std::string_view start = line.substr(0, static_cast<std::size_t>(field.end() - line.begin()));
+    return "the issue " + inQuotes(start) +
+           " could not be read: start the line with the issue as seven digits (e.g. 2013017), or with the "
+           "first two-digit number to take the previous issue + 1";
+}
+
+// Why a line that starts with its own issue cannot be a draw because of that issue, or nothing.
+std::optional<std::string> problemWithIssue(std::string_view line, int issue) {
+    if (line.size() > 7 && isDigit(line[7]))
+        return "the issue " + inQuotes(fieldAround(line, 0)) +
+               " has more than seven digits: write the issue as seven digits (e.g. 2013017) and a space";
+    if (issue <= 0)
+        return "the issue " + std::string(line.substr(0, 7)) +
+               " is not a draw's issue: write the year and the draw's sequence number, e.g. 2013017";
+    return std::nullopt;
+}
+
+// Why a line's numbers cannot be a draw's, or nothing when they can.
+std::optional<std::string> problemWithNumbers(const HistoryLine& parsed) {
+    if (!parsed.unpaired.empty())
+        return inQuotes(parsed.unpaired) + " is not a two-digit number: write each number as two digits, e.g. 05";
     if (parsed.numbers.size() < 7)
         return "fewer than seven numbers (found " + std::to_string(parsed.numbers.size()) + ")";
     std::set<int> seen;
     for (int n : parsed.numbers) {
-        if (n < 1 || n > 49) return "number " + std::to_string(n) + " is outside 1..49";
-        if (!seen.insert(n).second) return "number " + std::to_string(n) + " appears twice";
+        if (n < 1 || n > 49) return "number " + twoDigits(n) + " is outside 1..49";
+        if (!seen.insert(n).second) return "number " + twoDigits(n) + " appears twice: a draw's numbers all differ";
     }
     return std::nullopt;
+}
+
+// The whole text; NotText when it holds a NUL byte, so that nothing is read from binary data.
+std::string readAll(std::istream& in) {
+    std::string text;
+    std::string chunk;
+    while (std::getline(in, chunk)) {
+        if (chunk.find('\0') != std::string::npos) throw NotText{};
+        text.append(chunk).push_back('\n');
+    }
+    if (in.bad()) throw Error("the text could not be read to its end");
+    return text;
+}
+
+// The lines of `text`, each ended by CR LF, a lone CR, a lone LF or the end of the text.
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", begin);
+        if (end == std::string_view::npos) end = text.size();
+        lines.push_back(text.substr(begin, end - begin));
+        begin = end + 1;
+        if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ++begin;
+    }
+    return lines;
+}
+
+HistoryText parseLines(const std::string& text) {
+    const std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    std::string_view body = text;
+    if (body.starts_with(byteOrderMark)) body.remove_prefix(byteOrderMark.size());
+
+    HistoryText result;
+    std::optional<int> previousIssue;
+    int lineNumber = 0;
+    for (std::string_view raw : splitLines(body)) {
+        ++lineNumber;
+        std::string_view line = trim(raw);
+        if (line.empty()) continue;
+        auto skip = [&](const std::string& reason) {
+            result.skipped.push_back({lineNumber, excerpt(line, 80), reason});
+        };
+        HistoryLine parsed = parseHistoryLine(line);
+        if (parsed.issue) {
+            if (auto problem = problemWithIssue(line, *parsed.issue)) {
+                previousIssue = parsed.issue;
+                skip(*problem);
+                continue;
+            }
+        } else {
+            // A line without its own issue still counts as the next issue, so the lines after it keep
+            // their places even when this one is skipped.
+            std::optional<std::string> issueProblem = unreadableIssue(line);
+            if (previousIssue) previousIssue = *previousIssue + 1;
+            if (issueProblem) {
+                skip(*issueProblem);
+                continue;
+            }
+            if (!previousIssue) {
+                skip("no issue to count from: start the first draw's line with its issue as seven digits, e.g. "
+                     "2013017");
+                continue;
+            }
+            parsed.issue = previousIssue;
+        }
+        previousIssue = parsed.issue;
+        if (auto problem = problemWithNumbers(parsed)) {
+            skip(*problem);
+            continue;
+        }
+        Draw draw{*parsed.issue, {}};
+        std::copy_n(parsed.numbers.begin(), 7, draw.numbers.begin());
+        result.draws.push_back(draw);
+    }
+    return result;
 }
 
 } // namespace
@@ -45,6 +224,11 @@ HistoryLine parseHistoryLine(std::string_view line) {
         parsed.issue = std::stoi(std::string(line.substr(0, 7)));
         position = 8; // the issue and one separator character
     }
+    const std::size_t start = position;
+    auto noteUnpaired = [&](std::size_t at) {
+        if (parsed.unpaired.empty() && at < line.size() && isDigit(line[at]))
+            parsed.unpaired = std::string(fieldAround(line.substr(start), at - start));
+    };
     // A pair of adjacent digits is a number; the scan stops before the last character, so a lone
     // digit at the end of the line is never read.
     while (position + 1 < line.size() && parsed.numbers.size() < 7) {
@@ -52,47 +236,33 @@ HistoryLine parseHistoryLine(std::string_view line) {
             parsed.numbers.push_back((line[position] - '0') * 10 + (line[position + 1] - '0'));
             position += 2;
         } else {
+            noteUnpaired(position);
             ++position;
         }
     }
+    if (parsed.numbers.size() < 7) noteUnpaired(position);
     return parsed;
 }
 
 HistoryText parseHistoryText(std::istream& in) {
-    HistoryText result;
-    std::optional<int> previousIssue;
-    std::string raw;
-    for (int lineNumber = 1; std::getline(in, raw); ++lineNumber) {
-        std::string_view line = trim(raw);
-        if (line.empty()) continue;
-        HistoryLine parsed = parseHistoryLine(line);
-        if (!parsed.issue) {
-            if (!previousIssue) {
-                result.skipped.push_back({lineNumber, std::string(line), "no issue number to count from"});
-                continue;
-            }
-            parsed.issue = *previousIssue + 1;
-        }
-        previousIssue = parsed.issue;
-        if (auto problem = problemWith(parsed)) {
-            result.skipped.push_back({lineNumber, std::string(line), *problem});
-            continue;
-        }
-        Draw draw{*parsed.issue, {}};
-        std::copy_n(parsed.numbers.begin(), 7, draw.numbers.begin());
-        result.draws.push_back(draw);
+    try {
+        return parseLines(readAll(in));
+    } catch (const NotText&) {
+        throw Error("the history text is " + notTextReason + "; " + notTextAdvice);
     }
-    if (in.bad()) throw Error("reading the history text failed");
-    return result;
 }
 
 HistoryText readHistoryTextFile(const std::filesystem::path& file) {
     std::error_code ec;
     if (std::filesystem::is_directory(file, ec)) throw Error("cannot read " + file.string() + ": it is a folder");
+    if (std::filesystem::exists(file, ec) && !std::filesystem::is_regular_file(file, ec))
+        throw Error("cannot read " + file.string() + ": it is not a regular file; import a history text file");
     std::ifstream in(file, std::ios::binary);
     if (!in) throw Error("cannot open " + file.string() + ": " + std::strerror(errno));
     try {
-        return parseHistoryText(in);
+        return parseLines(readAll(in));
+    } catch (const NotText&) {
+        throw Error("cannot import " + file.string() + ": " + notTextReason + "; " + notTextAdvice);
     } catch (const Error&) {
         throw Error("cannot read " + file.string() + ": the file could not be read to its end");
     }

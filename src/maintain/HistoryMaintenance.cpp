@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "maintain/HistoryMaintenance.h"
 
+#include "maintain/HistoryBackup.h"
 #include "maintain/HistoryTextWriter.h"
 #include "model/Error.h"
 #include "store/Savepoint.h"
@@ -14,8 +15,8 @@ namespace quorvel {
 
 namespace {
 
-std::string storeFailure(const char* operation, const SQLite::Exception& e) {
-    return std::string(operation) + " failed in the history store: " + e.what() + "; the history was left unchanged";
+std::string storeFailure(const char* operation, const SQLite::Exception& e, const std::filesystem::path& file) {
+    return std::string(operation) + " failed: " + storeFailureMessage(e, file);
 }
 
 std::vector<Draw> drawsOf(const std::vector<DrawRecord>& records, std::size_t count) {
@@ -49,16 +50,18 @@ void HistoryMaintenance::requireDraws(const char* what) const {
 }
 
 MaintenanceResult HistoryMaintenance::deleteLatestDraw() {
+    std::optional<std::filesystem::path> backup;
     try {
         Savepoint transaction(m_store.database());
         requireDraws("delete");
+        backup = backupHistory(m_store, m_dataFolder);
         m_store.database().exec("DELETE FROM Lishi WHERE rowid = (SELECT rowid FROM Lishi ORDER BY IDX DESC LIMIT 1)");
         m_store.renumber();
         transaction.commit();
     } catch (const SQLite::Exception& e) {
-        throw Error(storeFailure("deleting the latest draw", e));
+        throw Error(storeFailure("deleting the latest draw", e, m_store.file()));
     }
-    return compactAfterChange();
+    return compactAfterChange(backup);
 }
 
 MaintenanceResult HistoryMaintenance::deleteLatestDraws(int count) {
@@ -85,10 +88,12 @@ MaintenanceResult HistoryMaintenance::keepUntil(int lastIssue) {
 
 MaintenanceResult HistoryMaintenance::keepOldest(const KeepCount& keepCount) {
     const std::filesystem::path backup = backupFile();
+    std::optional<std::filesystem::path> safetyCopy;
     try {
         // The rows are read inside the transaction, so nothing written meanwhile can be lost by the rebuild.
         Savepoint transaction(m_store.database());
         requireDraws("delete");
+        safetyCopy = backupHistory(m_store, m_dataFolder);
         std::vector<DrawRecord> records = m_store.readAll();
         std::vector<Draw> kept = drawsOf(records, std::min(keepCount(records), records.size()));
         try {
@@ -101,20 +106,22 @@ MaintenanceResult HistoryMaintenance::keepOldest(const KeepCount& keepCount) {
         rebuildHistory(m_store, readBack, m_bases, m_derive);
         transaction.commit();
     } catch (const SQLite::Exception& e) {
-        throw Error(storeFailure("shortening the history", e));
+        throw Error(storeFailure("shortening the history", e, m_store.file()));
     }
-    return compactAfterChange();
+    return compactAfterChange(safetyCopy);
 }
 
 MaintenanceResult HistoryMaintenance::clear() {
+    std::optional<std::filesystem::path> backup;
     try {
         Savepoint transaction(m_store.database());
+        backup = backupHistory(m_store, m_dataFolder);
         m_store.deleteAll();
         transaction.commit();
     } catch (const SQLite::Exception& e) {
-        throw Error(storeFailure("clearing the history", e));
+        throw Error(storeFailure("clearing the history", e, m_store.file()));
     }
-    return MaintenanceResult{m_store.count(), {}};
+    return MaintenanceResult{m_store.count(), {}, backup};
 }
 
 MaintenanceResult HistoryMaintenance::compact() {
@@ -124,11 +131,11 @@ MaintenanceResult HistoryMaintenance::compact() {
         throw Error(std::string("compacting the store file failed: ") + e.what() +
                     "; the history is unchanged; free some disk space and try again");
     }
-    return MaintenanceResult{m_store.count(), {}};
+    return MaintenanceResult{m_store.count(), {}, std::nullopt};
 }
 
-MaintenanceResult HistoryMaintenance::compactAfterChange() {
-    MaintenanceResult result{m_store.count(), {}};
+MaintenanceResult HistoryMaintenance::compactAfterChange(const std::optional<std::filesystem::path>& backup) {
+    MaintenanceResult result{m_store.count(), {}, backup};
     try {
         m_store.compact();
     } catch (const SQLite::Exception& e) {

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,10 +23,13 @@ struct MaintenanceResult {
     // Set when the change was saved but compacting the store file afterwards failed: the history is as
     // intended, only the space was not reclaimed. The caller must show it.
     std::string compactionProblem;
+    // The safety copy of the history as it was before the change (none when nothing was removed).
+    std::optional<std::filesystem::path> backup;
 };
 
 // Shortening, clearing and compacting the history of one store. Every change runs in one transaction:
-// it completes, or it raises Error and leaves the history exactly as it was. IDX stays 1..n.
+// it completes, or it raises Error and leaves the history exactly as it was. IDX stays 1..n. Before a change
+// removes draws, the history as it was is written to the backup folder (HistoryBackup.h).
 class HistoryMaintenance {
   public:
     // The bases are those in force; the rebuilds derive every kept row with them.
@@ -59,7 +63,7 @@ class HistoryMaintenance {
     using KeepCount = std::function<std::size_t(const std::vector<DrawRecord>&)>;
 
     MaintenanceResult keepOldest(const KeepCount& keepCount);
-    MaintenanceResult compactAfterChange();
+    MaintenanceResult compactAfterChange(const std::optional<std::filesystem::path>& backup);
     void requireDraws(const char* what) const;
 
     HistoryStore& m_store;

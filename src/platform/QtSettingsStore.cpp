@@ -23,6 +23,15 @@ std::optional<std::string> QtSettingsStore::read(std::string_view key) const {
 }
 
 void QtSettingsStore::write(std::string_view key, const std::string& text) {
+    // Saving rewrites the whole file from what QSettings understood of it: a file it could not read would
+    // lose every setting it holds, so it is refused before anything is written.
+    QSettings current(m_settings.fileName(), QSettings::IniFormat);
+    current.allKeys();
+    if (current.status() != QSettings::NoError)
+        throw Error("cannot save the setting " + std::string(key) + ": the settings file " +
+                    m_settings.fileName().toStdString() + " could not be read (" +
+                    (current.status() == QSettings::AccessError ? "no access" : "not a valid INI file") +
+                    "); it was left as it is; correct it or move it away (the defaults then apply)");
     m_settings.setValue(keyPath(key), QString::fromStdString(text));
     m_settings.sync();
     if (m_settings.status() != QSettings::NoError)

@@ -127,16 +127,41 @@ DrawRecord readRecord(SQLite::Statement& row) {
 
 } // namespace
 
+std::string storeFailureMessage(const SQLite::Exception& failure, const std::filesystem::path& file) {
+    const int code = failure.getErrorCode();
+    if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
+        return "the history store " + file.string() + " is held by another program (another quorvel window or " +
+               "quorvel-cli) whose change did not finish within " +
+               std::to_string(HistoryStore::kBusyTimeoutMs / 1000) +
+               " seconds; nothing was changed; try again when it has finished";
+    if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
+        return "the history store " + file.string() + " is damaged (" + failure.what() +
+               "); it was left as it is; move it away, start again with a new store and import the newest backup";
+    return "the history store " + file.string() + " failed: " + failure.what() + "; nothing was changed";
+}
+
 HistoryStore::HistoryStore(const std::filesystem::path& file) : m_file(file) { open(); }
 
 void HistoryStore::open() {
     try {
         m_db = std::make_unique<SQLite::Database>(m_file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-        m_db->exec("PRAGMA journal_mode=DELETE");
-        for (const auto& statement : schemaStatements())
-            m_db->exec(statement);
+        m_db->setBusyTimeout(kBusyTimeoutMs);
+        m_db->exec("PRAGMA journal_mode=WAL");
+        // Only a new store takes the write lock to create its tables: opening an existing one must not wait
+        // for another program's write.
+        if (m_db->execAndGet("SELECT COUNT(*) FROM sqlite_master WHERE name IN ('Lishi', 'YL')").getInt() < 2) {
+            Savepoint transaction(*m_db);
+            for (const auto& statement : schemaStatements())
+                m_db->exec(statement);
+            transaction.commit();
+        }
+        m_seenDataVersion = m_db->execAndGet("PRAGMA data_version").getInt64();
     } catch (const SQLite::Exception& e) {
-        throw Error("cannot open the history store " + m_file.string() + ": " + e.what());
+        const int code = e.getErrorCode();
+        if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
+            throw StoreDamaged("the history store " + m_file.string() + " is damaged: SQLite cannot read it (" +
+                               e.what() + "); it was left as it is");
+        throw Error(storeFailureMessage(e, m_file));
     }
     sqlite3_create_function(m_db->getHandle(), std::string(kLeftFunction).c_str(), 2,
                             SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqlLeft, nullptr, nullptr);
@@ -235,10 +260,25 @@ std::optional<DrawRecord> HistoryStore::latest() const {
     return rows.front();
 }
 
+std::optional<DrawRecord> HistoryStore::byIssue(int issue) const {
+    auto rows = select("WHERE SQQH = ? ORDER BY IDX LIMIT 1", issue);
+    if (rows.empty()) return std::nullopt;
+    return rows.front();
+}
+
 std::optional<DrawRecord> HistoryStore::latestNotAfter(int issue) const {
     auto rows = select("WHERE SQQH <= ? ORDER BY IDX DESC LIMIT 1", issue);
     if (rows.empty()) return std::nullopt;
     return rows.front();
+}
+
+std::uint64_t HistoryStore::historyVersion() const {
+    const std::int64_t dataVersion = m_db->execAndGet("PRAGMA data_version").getInt64();
+    if (dataVersion != m_seenDataVersion) {
+        m_seenDataVersion = dataVersion;
+        ++m_historyVersion;
+    }
+    return m_historyVersion;
 }
 
 int HistoryStore::count() const { return m_db->execAndGet("SELECT COUNT(*) FROM Lishi").getInt(); }

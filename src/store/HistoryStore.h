@@ -2,8 +2,10 @@
 #pragma once
 
 #include "model/DrawRecord.h"
+#include "model/Error.h"
 
 #include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Exception.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -19,11 +21,27 @@ namespace quorvel {
 // A stored field value as read back: integers, texts, or nothing.
 using FieldValue = std::variant<std::monostate, std::int64_t, std::string>;
 
+// Raised when the store file exists but SQLite cannot read it as a store; the file is left untouched.
+class StoreDamaged : public Error {
+  public:
+    using Error::Error;
+};
+
+// What a failure of the store means to the user: a store held by another program's write, a damaged file,
+// or SQLite's own words, with the file named and what to do.
+std::string storeFailureMessage(const SQLite::Exception& failure, const std::filesystem::path& file);
+
 // The SQLite store of the draw history (table Lishi) and of the last group calculation (table YL).
 // Every change runs in one transaction and leaves IDX numbering the draws 1..n in issue order.
+// The store is opened in WAL mode with a busy timeout, so that other programs (the window and the command line
+// share one store) read while one writes, and a writer waits its turn instead of failing at once.
 class HistoryStore {
   public:
-    // Opens the store file, creating the tables when the file is new.
+    // How long a change waits for another program's write to finish before it gives up.
+    static constexpr int kBusyTimeoutMs = 5000;
+
+    // Opens the store file, creating the tables when the file is new. A file SQLite cannot read raises
+    // StoreDamaged and is never overwritten.
     explicit HistoryStore(const std::filesystem::path& file);
 
     const std::filesystem::path& file() const { return m_file; }
@@ -40,6 +58,8 @@ class HistoryStore {
     std::optional<DrawRecord> first() const;
     std::optional<DrawRecord> latest() const;
     int count() const;
+    // The first draw (in issue order) stored under this issue.
+    std::optional<DrawRecord> byIssue(int issue) const;
     // The latest draw whose issue is not after the given one.
     std::optional<DrawRecord> latestNotAfter(int issue) const;
 
@@ -55,9 +75,10 @@ class HistoryStore {
     // Gives IDX the values 1..n in issue order (equal issues keep their insertion order).
     void renumber();
 
-    // Grows with every change of the history made through this store (appends, deletions, renumbering),
-    // so that a copy of the history in memory knows when to load it again.
-    std::uint64_t historyVersion() const { return m_historyVersion; }
+    // Grows with every change of the history made through this store (appends, deletions, renumbering) and
+    // with every change another program committed to the file since the last call, so that a copy of the
+    // history in memory knows when to load it again.
+    std::uint64_t historyVersion() const;
 
   private:
     void open();
@@ -66,7 +87,8 @@ class HistoryStore {
 
     std::filesystem::path m_file;
     std::unique_ptr<SQLite::Database> m_db;
-    std::uint64_t m_historyVersion = 0;
+    mutable std::uint64_t m_historyVersion = 0;
+    mutable std::int64_t m_seenDataVersion = 0;
 };
 
 } // namespace quorvel

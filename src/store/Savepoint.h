@@ -7,7 +7,9 @@
 
 namespace quorvel {
 
-// All-or-nothing guard: changes made while it lives are kept only by commit(); savepoints nest.
+// All-or-nothing guard: changes made while it lives are kept only by commit(); guards nest. The outermost
+// one takes the store's write lock at once (BEGIN IMMEDIATE), so that a change which reads before it writes
+// waits for another program's write instead of failing half-way on a stale snapshot.
 class Savepoint {
   public:
     explicit Savepoint(SQLite::Database& db);
@@ -19,6 +21,7 @@ class Savepoint {
 
   private:
     SQLite::Database& m_db;
+    bool m_outermost;
     std::string m_name;
     bool m_done = false;
 };

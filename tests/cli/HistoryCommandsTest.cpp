@@ -102,12 +102,4 @@ TEST(HistoryCommands, AddDefaultsAndUsageErrors) {
     EXPECT_EQ(cli.run({"history", "--json"}).json().size(), 2u);
 }
 
-TEST(HistoryCommands, ExportOfAnEmptyHistoryIsRefused) {
-    test::CliHarness cli;
-    auto result = cli.run({"export-text"});
-    EXPECT_EQ(result.code, 1);
-    EXPECT_NE(result.err.find("nothing to export"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(cli.folder() / "更新至期历史号码.txt"));
-}
-
 } // namespace quorvel

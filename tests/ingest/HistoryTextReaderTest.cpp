@@ -59,13 +59,96 @@ TEST(HistoryTextReader, CountsIssuesAndReportsSkippedLines) {
     EXPECT_EQ(text.draws[1].numbers, (std::array<int, 7>{1, 2, 3, 4, 5, 6, 7}));
     ASSERT_EQ(text.skipped.size(), 5u);
     EXPECT_EQ(text.skipped[0].line, 1);
-    EXPECT_EQ(text.skipped[0].reason, "no issue number to count from");
+    EXPECT_NE(text.skipped[0].reason.find("no issue to count from"), std::string::npos);
     EXPECT_EQ(text.skipped[1].line, 5);
     EXPECT_EQ(text.skipped[1].text, "01 02 03 04 05 06");
     EXPECT_EQ(text.skipped[1].reason, "fewer than seven numbers (found 6)");
     EXPECT_EQ(text.skipped[2].reason, "number 50 is outside 1..49");
-    EXPECT_EQ(text.skipped[3].reason, "number 6 appears twice");
+    EXPECT_EQ(text.skipped[3].reason, "number 06 appears twice: a draw's numbers all differ");
     EXPECT_EQ(text.skipped[4].line, 10);
+}
+
+TEST(HistoryTextReader, ReasonsNameTheCause) {
+    struct Case {
+        const char* line;
+        const char* reason;
+    };
+    for (const Case& c : {
+             Case{"2O13017 23 05 49 12 31 08 40", "the issue '2O13017' could not be read: start the line with"},
+             Case{"(2013017) 23 05 49 12 31 08 40", "the issue '(2013017' could not be read"},
+             Case{"201301 23 05 49 12 31 08 40", "the issue '201301' could not be read"},
+             Case{"abc", "the issue 'abc' could not be read"},
+             Case{"2013O07 00 05 49 12 31 08 40", "the issue '2013O07' could not be read"},
+             Case{"20130171 23 05 49 12 31 08 40", "the issue '20130171' has more than seven digits"},
+             Case{"0000000 23 05 49 12 31 08 40", "the issue 0000000 is not a draw's issue"},
+             Case{"2013017 23 5 49 12 31 08 40 11", "'5' is not a two-digit number: write each number as two digits"},
+             Case{"2013017 23 05 49 12 31 08 4", "'4' is not a two-digit number"},
+             Case{"2013017 23 O5 49 12 31 08 40", "'O5' is not a two-digit number"},
+             Case{"2013017 23 05 49 12 31 08", "fewer than seven numbers (found 6)"},
+             Case{"2013017 23 05 49 12 31 08 00", "number 00 is outside 1..49"},
+             Case{"2013017 23 05 49 12 31 08 50", "number 50 is outside 1..49"},
+             Case{"2013017 23 05 49 12 31 08 05", "number 05 appears twice"},
+         }) {
+        HistoryText text = parse(std::string("2013016 01 02 03 04 05 06 07\n") + c.line + "\n");
+        ASSERT_EQ(text.skipped.size(), 1u) << c.line;
+        EXPECT_EQ(text.skipped[0].line, 2);
+        EXPECT_TRUE(text.skipped[0].reason.starts_with(c.reason)) << c.line << " -> " << text.skipped[0].reason;
+    }
+    // Whatever bytes a skipped line holds, its report shows printable UTF-8 only, and a long line shortened.
+    HistoryText odd = parse("\xEF\xBB\xBF"
+                            "2013016 01 02 03 04 05 06 07\n"
+                            "01 \x1b[2J 02 \xB5\xE4 \xE6\x9C\x9F\n" +
+                            std::string(200, '7'));
+    ASSERT_EQ(odd.draws.size(), 1u);
+    ASSERT_EQ(odd.skipped.size(), 2u);
+    EXPECT_EQ(odd.skipped[0].text, "01 ?[2J 02 ?? \xE6\x9C\x9F");
+    EXPECT_EQ(odd.skipped[1].text, std::string(80, '7') + "...");
+}
+
+TEST(HistoryTextReader, EveryLineEndEndsALine) {
+    const std::string original = test::readFile(test::realHistory());
+    auto withLineEnds = [&](const std::string& end) {
+        std::string copy;
+        for (std::size_t at = 0, next; at < original.size(); at = next + 2) {
+            next = original.find("\r\n", at);
+            copy += original.substr(at, next - at) + end;
+        }
+        return copy;
+    };
+    const std::vector<Draw> expected = readHistoryTextFile(test::realHistory()).draws;
+    test::TempFolder folder;
+    for (const char* end : {"\r", "\n"}) {
+        HistoryText text = readHistoryTextFile(folder.write("history.txt", withLineEnds(end)));
+        EXPECT_EQ(text.draws.size(), 3546u);
+        EXPECT_EQ(text.draws, expected);
+        EXPECT_TRUE(text.skipped.empty());
+    }
+    HistoryText mixed = parse("2013017 23 05 49 12 31 08 40\r\rx\r\ny\nz\n\rw");
+    std::vector<int> lines;
+    for (const SkippedLine& line : mixed.skipped)
+        lines.push_back(line.line);
+    EXPECT_EQ(lines, (std::vector<int>{3, 4, 5, 7}));
+}
+
+TEST(HistoryTextReader, TextWithNulBytesIsRefused) {
+    test::TempFolder folder;
+    const std::string line = "2013017 23 05 49 12 31 08 40\r\n";
+    std::string utf16le = "\xFF\xFE";
+    std::string utf16be = "\xFE\xFF";
+    for (char c : line) {
+        utf16le += std::string{c, '\0'};
+        utf16be += std::string{'\0', c};
+    }
+    for (const std::string& content : {utf16le, utf16be, line + std::string("\0\x01\x02", 3) + line}) {
+        auto file = folder.write("h.txt", content);
+        try {
+            readHistoryTextFile(file);
+            ADD_FAILURE() << "read as text";
+        } catch (const Error& e) {
+            EXPECT_NE(std::string(e.what()).find(file.string() + ": not a text file"), std::string::npos) << e.what();
+        }
+        EXPECT_THROW(parse(content), Error);
+    }
 }
 
 TEST(HistoryTextReader, WrittenHistoryReadsBackTheSame) {

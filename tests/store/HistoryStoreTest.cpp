@@ -3,9 +3,16 @@
 
 #include "TempFolder.h"
 #include "store/LishiSchema.h"
+#include "store/Savepoint.h"
 
 #include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace quorvel {
 
@@ -153,6 +160,42 @@ TEST_F(HistoryStoreTest, CompactKeepsTheStoreUsable) {
     store.compact();
     EXPECT_EQ(store.count(), 1);
     store.executeJet("UPDATE [Lishi] SET [intTh]=0");
+}
+
+TEST_F(HistoryStoreTest, AReaderAndAWriterOfAnotherProgramBothSucceed) {
+    store.append({record(2013001, {1, 2, 3, 4, 5, 6, 7})});
+    const std::uint64_t version = store.historyVersion();
+    int lockHeld[2];
+    ASSERT_EQ(pipe(lockHeld), 0);
+    pid_t writer = fork();
+    ASSERT_GE(writer, 0);
+    if (writer == 0) {
+        // The other program: a long import that holds the write lock for a second.
+        HistoryStore other(folder / "quorvel.db");
+        Savepoint transaction(other.database());
+        std::vector<DrawRecord> imported;
+        for (int i = 1; i <= 100; ++i)
+            imported.push_back(record(2014000 + i, {1, 2, 3, 4, 5, 6, 7}));
+        other.replaceAll(imported);
+        char signal = 1;
+        if (write(lockHeld[1], &signal, 1) != 1) _exit(2);
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        transaction.commit();
+        _exit(0);
+    }
+    char signal = 0;
+    ASSERT_EQ(read(lockHeld[0], &signal, 1), 1);
+
+    EXPECT_EQ(store.count(), 1) << "a reader sees the history as it was while the write runs";
+    EXPECT_EQ(store.historyVersion(), version);
+    EXPECT_EQ(store.append({record(2015001, {8, 9, 10, 11, 12, 13, 14})}), 101) << "the writer waited its turn";
+    EXPECT_NE(store.historyVersion(), version) << "the other program's change is noticed";
+
+    int status = 0;
+    waitpid(writer, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    close(lockHeld[0]);
+    close(lockHeld[1]);
 }
 
 } // namespace quorvel

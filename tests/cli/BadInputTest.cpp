@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+#include "cli/CliHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvel {
+
+namespace {
+
+const std::string kHistory = "2013152 01 02 03 04 05 06 07 \r\n2013153 08 09 10 11 12 13 14 \r\n";
+
+} // namespace
+
+TEST(BadInput, RefusalsLeaveTheStoredHistoryByteForByte) {
+    test::CliHarness cli;
+    ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", kHistory).string()}).code, 0);
+    const std::string before = cli.run({"history", "--json"}).out;
+    const std::string utf16("\xff\xfe"
+                            "2\0"
+                            "0\0"
+                            "1\0"
+                            "3\0",
+                            10);
+    struct Case {
+        std::vector<std::string> arguments;
+        int code;
+        std::string message;
+    };
+    const std::vector<Case> cases{
+        {{"import", cli.folder().write("empty.txt", "").string()}, 1, "holds no usable draw"},
+        {{"import", cli.folder().write("blank.txt", "\r\n  \r\n\n").string()}, 1, "only blank lines"},
+        {{"import", cli.folder().write("skipped.txt", "abc\r\n2013001 01 02\r\n").string()},
+         1,
+         "every line was skipped"},
+        {{"import", cli.folder().write("utf16.txt", utf16).string()}, 1, "not a text file"},
+        {{"import", cli.folder().write("binary.txt", std::string("2013001 01\0\x7f", 12)).string()},
+         1,
+         "not a text file"},
+        {{"import", cli.folder().write("h.csv", kHistory).string()}, 1, "ends in .txt"},
+        {{"add", "--issue", "2013153", "21", "22", "23", "24", "25", "26", "27"}, 1, "draw 2 in the list holds it"},
+        {{"add", "--issue", "2014000", "21", "22", "23", "24", "25", "26", "27"}, 1, "sequence 000"},
+        {{"add", "21", "22", "23", "24", "25", "26", "21"}, 1, "appears twice"},
+        {{"search", "--kind", "number", "--pos", "1=05", "--pos", "1=06"}, 2, "position 1 is given twice"},
+        {{"group", "--kind", "number", "--size", "2", "--boxes", "1,50"}, 2, "boxes are numbered 1..49, not 50"},
+        {{"group", "--kind", "number", "--size", "2", "--boxes", "0,5"}, 2, "boxes are numbered 1..49, not 0"},
+        {{"keep-until", "abc"}, 2, "must be a whole number"},
+        {{"delete-last", "0"}, 1, "at least 1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.front() + " " + c.arguments.back());
+        test::CliResult result = cli.run(c.arguments);
+        EXPECT_EQ(result.code, c.code) << result.err;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        EXPECT_EQ(cli.run({"history", "--json"}).out, before);
+    }
+    EXPECT_FALSE(std::filesystem::exists(cli.folder() / "backup")) << "a refused change wrote a safety copy";
+}
+
+TEST(BadInput, ExportsOfAnEmptyHistoryAreRefused) {
+    test::CliHarness cli;
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"export-text"}, {"export-xlsx", "history", (cli.folder() / "lishi.xlsx").string()}}) {
+        test::CliResult result = cli.run(arguments);
+        EXPECT_EQ(result.code, 1) << arguments.front();
+        EXPECT_NE(result.err.find("nothing to export"), std::string::npos) << result.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(cli.folder() / "lishi.xlsx"));
+}
+
+TEST(BadInput, DamagedFilesAreNeverOverwritten) {
+    test::CliHarness cli;
+    ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", kHistory).string()}).code, 0);
+    ASSERT_EQ(cli.run({"clear"}).code, 0); // leaves a safety copy to name
+    const std::string garbage(4096, 'x');
+    cli.folder().write("quorvel.db", garbage);
+
+    test::CliResult opened = cli.run({"history"});
+    EXPECT_EQ(opened.code, 1);
+    for (const char* part : {"quorvel.db is damaged", "Move it away", "import the newest backup", "backup/history-"})
+        EXPECT_NE(opened.err.find(part), std::string::npos) << part << " in " << opened.err;
+    EXPECT_EQ(test::readFile(cli.folder() / "quorvel.db"), garbage);
+
+    // Settings live apart from the store and stay usable.
+    EXPECT_EQ(cli.run({"settings", "set", "intLei", "3"}).code, 0);
+    EXPECT_EQ(cli.run({"settings", "get", "intLei"}).out, "3\n");
+
+    // A settings file QSettings cannot read is refused before it would be rewritten without its contents.
+    const std::string unreadable("[IniSetting]\nintLei=3\n\x01\xff[[\n=\n", 24);
+    cli.folder().write("VOLMIRAD.ini", unreadable);
+    test::CliResult set = cli.run({"settings", "set", "intLei", "4"});
+    EXPECT_EQ(set.code, 1);
+    EXPECT_NE(set.err.find("could not be read"), std::string::npos) << set.err;
+    EXPECT_EQ(test::readFile(cli.folder() / "VOLMIRAD.ini"), unreadable);
+}
+
+} // namespace quorvel
