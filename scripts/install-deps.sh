@@ -9,6 +9,7 @@ packages=(
   libxlsxwriter-dev libzip-dev
   libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-qpa-plugins fonts-noto-cjk
 )
 # The fuzz run of scripts/test.sh builds with clang and its libFuzzer.
 if [ "${QUORVEL_FUZZ:-0}" = 1 ]; then

@@ -15,7 +15,8 @@ const std::vector<SettingKey> kKeys{
     {Setting::SxIni, "SxIni", SettingType::Integer, "1", 0, 1, ""},
     {Setting::BsIni, "BsIni", SettingType::Integer, "1", 0, 1, ""},
     {Setting::bolZhpm, "bolZhpm", SettingType::Boolean, "False", 0, 0, ""},
-    {Setting::intZhWSetup, "intZhWSetup", SettingType::Integer, "2", 1, 6, ""},
+    // Any 16-bit part size is kept as typed; outside 1..6 the partial search simply finds nothing.
+    {Setting::intZhWSetup, "intZhWSetup", SettingType::Integer, "2", -32768, 32767, ""},
     {Setting::bolLdm, "bolLdm", SettingType::Boolean, "True", 0, 0, ""},
     {Setting::IniSerchDay, "IniSerchDay", SettingType::Integer, "6", 2, 16,
      "为了保证时效性和提高计算效率，软件只能统计16年以内的数据，请输入2到16中的自然数。"},

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+// Start-up of the window on a 5,000-draw history: opening the store, constructing and showing MainWindow
+// offscreen until the history list is filled and painted.
+#include "GeneratedHistory.h"
+#include "app/Workspace.h"
+#include "gui/MainWindow.h"
+
+#include <QApplication>
+#include <QTableView>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace quorvel::bench {
+
+namespace {
+
+// Start-up shows no dialog; any that appeared would be cancelled.
+class CancelAllDialogs : public Dialogs {
+  public:
+    void message(QWidget*, const QString&, const QString&) override {}
+    bool question(QWidget*, const QString&, const QString&) override { return false; }
+    std::optional<QString> input(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    void popup(QMenu&, const QPoint&) override {}
+};
+
+void windowStartUp(benchmark::State& state) {
+    const int draws = static_cast<int>(state.range(0));
+    GeneratedStore generated(draws);
+    MemorySettingsStore settings;
+    FixedClock clock(2034);
+    CancelAllDialogs dialogs;
+    for (auto _ : state) {
+        Workspace workspace(generated.folder(), settings, clock);
+        MainWindow window(workspace, dialogs);
+        window.show();
+        QApplication::processEvents();
+        auto* history = window.findChild<QTableView*>(QStringLiteral("MSFlexGrid1"));
+        if (history->model()->rowCount() != draws) state.SkipWithError("the history list is not filled");
+    }
+}
+BENCHMARK(windowStartUp)->Arg(5000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+} // namespace quorvel::bench
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/AttributeKind.h"
+#include "model/ParameterBases.h"
+
+#include <array>
+#include <string>
+
+namespace quorvel {
+
+inline constexpr int kCombinationBoxCount = 49;
+
+// The 49 combination boxes (Check6) laid out for one kind: boxes 1..visibleCount are shown, the rest hidden.
+struct CombinationBoxLayout {
+    int visibleCount = 0;
+    std::array<std::string, kCombinationBoxCount> captions; // box j at index j - 1
+};
+
+// Lays the boxes out for a kind. Box j stands for code j of the kind (the value j - 1 for head, tail and
+// odd/even) and reads as that value's name or number. A box whose name index falls outside its name table
+// (zodiac base 0 and box 12, colour base 0 and box 3), and every hidden box, keeps its current caption.
+CombinationBoxLayout layoutCombinationBoxes(AttributeKind kind, const ParameterBases& bases,
+                                            const std::array<std::string, kCombinationBoxCount>& currentCaptions);
+
+} // namespace quorvel

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/Workspace.h"
+
+#include <string>
+
+namespace quorvel {
+
+// The report shown after an import: how many draws were stored from which file, where the replaced history
+// was saved, and the skipped lines (the first kShownSkipped of them with their reasons, then how many more).
+inline constexpr int kShownSkipped = 20;
+std::string importSummaryText(const ImportResult& result, const std::string& fileName);
+
+} // namespace quorvel

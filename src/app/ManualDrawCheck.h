@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace quorvel {
+
+// A draw typed into the seven entry boxes, or why it cannot be stored.
+struct ManualDrawCheck {
+    std::optional<std::array<int, 7>> numbers; // drawn order, the special number last
+    int box = 0;                               // 1..7: the box that is wrong
+    std::string problem;                       // names the box and says what to correct
+};
+
+// Checks the texts of the boxes 1..7 (digits as typed, without the mask's blanks): every box must hold a
+// number 1..49 and no number may appear twice.
+ManualDrawCheck checkManualDraw(const std::array<std::string, 7>& boxTexts);
+
+} // namespace quorvel

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#include "gui/HistoryPanel.h"
+
+#include "gui/GridSetup.h"
+#include "gui/HistoryTableModel.h"
+#include "gui/IssuePrompt.h"
+#include "gui/ManualEntryRow.h"
+#include "gui/WelcomeHint.h"
+
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace quorvel {
+
+namespace {
+
+QPushButton* button(const QString& name, const QString& caption, const QString& tip, bool enabled, QWidget* parent) {
+    auto* result = new QPushButton(caption, parent);
+    result->setObjectName(name);
+    result->setToolTip(tip);
+    result->setEnabled(enabled);
+    return result;
+}
+
+} // namespace
+
+HistoryPanel::HistoryPanel(const QString& shippedHistory, QWidget* parent) : QWidget(parent) {
+    m_model = new HistoryTableModel(this);
+    m_grid = makeGrid(QStringLiteral("MSFlexGrid1"), m_model, this);
+    m_grid->setToolTip(QStringLiteral("鼠标双击列表可以将列表导出到EXCEL"));
+    m_welcome = new WelcomeHint(shippedHistory, this);
+    m_welcome->hide();
+    m_prompt = new IssuePrompt(this);
+    m_entry = new ManualEntryRow(this);
+    m_import = button(QStringLiteral("cmdRdLst"), QStringLiteral("读取历史号文本(&W)"),
+                      QStringLiteral("从历史号码文本文件中读取历史号中最后一期之后的新的历史号码"), true, this);
+
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(m_import, 0, 0);
+    buttons->addWidget(button(QStringLiteral("Command21"), QStringLiteral("历史号在线更新(&O)"),
+                              QStringLiteral("从官方服务器更新历史号码"), false, this),
+                       0, 1);
+    buttons->addWidget(button(QStringLiteral("Command3"), QStringLiteral("删除最后历史(&D)"), {}, false, this), 1, 0);
+    buttons->addWidget(button(QStringLiteral("Command4"), QStringLiteral("历史号码导出文本文件(&O)"), {}, false, this),
+                       1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_welcome);
+    layout->addWidget(m_grid, 1);
+    layout->addWidget(m_prompt);
+    layout->addWidget(m_entry);
+    layout->addLayout(buttons);
+    showHistory(HistoryListing());
+    m_grid->setMinimumWidth(gridWidth(m_grid));
+}
+
+void HistoryPanel::showHistory(HistoryListing listing) {
+    const bool scroll = listing.scrollsToLatest();
+    m_model->setListing(std::move(listing));
+    std::vector<int> widths;
+    for (int column = 0; column < HistoryListing::kColumnCount; ++column)
+        widths.push_back(HistoryListing::columnWidthTwips(column));
+    setColumnWidthsTwips(m_grid, widths);
+    m_grid->setMinimumWidth(std::max(m_grid->minimumWidth(), gridWidth(m_grid)));
+    if (!scroll) return;
+    m_grid->scrollToBottom();
+    // A grid not laid out yet knows no scroll range: scroll again once pending layouts are done.
+    QTimer::singleShot(0, m_grid, &QTableView::scrollToBottom);
+}
+
+void HistoryPanel::setNextIssueText(const QString& text) { m_prompt->issueBox()->setText(text); }
+
+} // namespace quorvel

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#include "gui/IssuePrompt.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace quorvel {
+
+namespace {
+
+const QString kBefore = QStringLiteral("在下面输入 ");
+const QString kNumber = QStringLiteral("2007001");
+
+} // namespace
+
+IssuePrompt::IssuePrompt(QWidget* parent) : QWidget(parent) {
+    m_label = new QLabel(kBefore + kNumber + QStringLiteral(" 期历史号码:"), this);
+    m_label->setObjectName(QStringLiteral("Label12"));
+    m_issue = new QLineEdit(this);
+    m_issue->setObjectName(QStringLiteral("Text1"));
+    m_issue->setAlignment(Qt::AlignCenter);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_label);
+    layout->addStretch();
+    m_label->setMinimumHeight(m_issue->sizeHint().height());
+    m_issue->raise();
+}
+
+void IssuePrompt::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeIssueBox();
+}
+
+void IssuePrompt::placeIssueBox() {
+    const QFontMetrics metrics = m_label->fontMetrics();
+    const int start = m_label->x() + metrics.horizontalAdvance(kBefore) - 4;
+    const int width = metrics.horizontalAdvance(kNumber) + 12;
+    const int height = m_issue->sizeHint().height();
+    m_issue->setGeometry(start, m_label->y() + (m_label->height() - height) / 2, width, height);
+}
+
+} // namespace quorvel

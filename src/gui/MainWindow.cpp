@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: MIT
+#include "gui/MainWindow.h"
+
+#include "app/HistoryListing.h"
+#include "app/ImportSummary.h"
+#include "app/ManualDrawCheck.h"
+#include "app/NextIssueDisplay.h"
+#include "app/Workspace.h"
+#include "gui/CombinationPanel.h"
+#include "gui/HistoryPanel.h"
+#include "gui/MainMenus.h"
+#include "gui/ManualEntryRow.h"
+#include "gui/OptionsPanel.h"
+#include "gui/ResultsPanel.h"
+#include "gui/ShippedHistory.h"
+#include "gui/WelcomeHint.h"
+#include "platform/DesktopLinks.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCursor>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTableView>
+
+#include <exception>
+
+namespace quorvel {
+
+namespace {
+
+const QString kImportTitle = QStringLiteral("读入历史");
+const QString kImportQuestion = QStringLiteral("确实要读入最新历史号码吗？点击'确认'读入,点击'取消'"
+                                               "放弃该操作。确要读入请保证安装目录下存在历史号码的文本文件文件。"
+                                               "读取时可能要花费一段时间,请耐心等候！");
+
+QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+} // namespace
+
+MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), m_workspace(workspace), m_dialogs(dialogs) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("quorvel 六合彩遗漏分析"));
+    setProperty("busy", false);
+
+    auto* central = new QWidget(this);
+    m_history = new HistoryPanel(shippedHistoryFile(), central);
+    m_options = new OptionsPanel(workspace, central);
+    m_combinations = new CombinationPanel(central);
+    m_results = new ResultsPanel(central);
+    auto* layout = new QGridLayout(central);
+    layout->addWidget(m_history, 0, 0, 2, 1);
+    layout->addWidget(m_options, 0, 1);
+    layout->addWidget(m_combinations, 0, 2);
+    layout->addWidget(m_results, 1, 1, 1, 2);
+    layout->setColumnStretch(0, 0);
+    layout->setColumnStretch(1, 3);
+    layout->setColumnStretch(2, 2);
+    layout->setRowStretch(1, 1);
+    setCentralWidget(central);
+    m_menus = new MainMenus(*this, workspace.settings());
+    statusBar();
+    // Check boxes and option buttons react to clicks on their indicator and caption only; kept at their
+    // natural width, a click anywhere on one lands there.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+        if (!qobject_cast<QCheckBox*>(button) && !qobject_cast<QRadioButton*>(button)) continue;
+        QSizePolicy policy = button->sizePolicy();
+        policy.setHorizontalPolicy(QSizePolicy::Maximum);
+        policy.setVerticalPolicy(QSizePolicy::Fixed);
+        button->setSizePolicy(policy);
+    }
+
+    connect(m_options, &OptionsPanel::kindChosen, this,
+            [this](AttributeKind kind) { m_combinations->layoutFor(kind, m_workspace.bases()); });
+    connect(m_options, &OptionsPanel::statusMessage, this, &MainWindow::showStatus);
+    connect(m_menus, &MainMenus::statusMessage, this, &MainWindow::showStatus);
+    connect(m_menus, &MainMenus::linkRequested, this, &MainWindow::openLink);
+    connect(m_options->setupButton(), &QPushButton::clicked, this,
+            [this] { m_dialogs.popup(*m_menus->setupMenu(), QCursor::pos()); });
+    connect(m_history->importButton(), &QPushButton::clicked, this, &MainWindow::importFromUser);
+    connect(m_history->welcome(), &WelcomeHint::importRequested, this, &MainWindow::importFile);
+    connect(m_history->entry(), &ManualEntryRow::drawTyped, this, &MainWindow::storeTypedDraw);
+
+    resize(1280, 800);
+    startUp();
+}
+
+void MainWindow::startUp() {
+    setBusy(true);
+    try {
+        showNextIssue();
+        m_options->startUp();
+        m_menus->tickBases(m_workspace.settings().bases());
+        showHistory();
+    } catch (const std::exception& error) {
+        showStatus(QStringLiteral("The history could not be read: %1").arg(QString::fromUtf8(error.what())));
+    }
+    setBusy(false);
+}
+
+void MainWindow::showHistory() {
+    HistoryListing listing = HistoryListing::load(m_workspace.store());
+    m_history->welcome()->setVisible(listing.drawCount() == 0);
+    m_history->showHistory(std::move(listing));
+}
+
+void MainWindow::showNextIssue() {
+    auto latest = m_workspace.store().latest();
+    NextIssueDisplay display =
+        nextIssueDisplay(latest ? std::optional<int>(latest->issue) : std::nullopt, m_workspace.clock().currentYear());
+    m_history->setNextIssueText(fromStd(display.nextIssueText));
+    m_options->showNextIssue(display);
+}
+
+void MainWindow::refreshAfterHistoryChange() {
+    try {
+        showHistory();
+        showNextIssue();
+    } catch (const std::exception& error) {
+        showStatus(QStringLiteral("The history changed but could not be shown again: %1")
+                       .arg(QString::fromUtf8(error.what())));
+    }
+    m_options->refreshSearch();
+}
+
+void MainWindow::importFromUser() {
+    if (!m_dialogs.question(this, kImportTitle, kImportQuestion)) return;
+    const QString folder = QString::fromStdString((m_workspace.dataFolder() / "历史号码").string());
+    auto chosen = m_dialogs.openFile(this, QStringLiteral("读取历史号文本"), folder, QStringLiteral("Text(*.txt)"));
+    if (!chosen) return;
+    if (!chosen->endsWith(QStringLiteral("txt"), Qt::CaseInsensitive)) {
+        showStatus(QStringLiteral("Nothing was read: %1 is not a history text file (its name must end in .txt).")
+                       .arg(QFileInfo(*chosen).fileName()));
+        return;
+    }
+    importFile(*chosen);
+}
+
+void MainWindow::importFile(const QString& file) {
+    setBusy(true);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString report;
+    bool imported = false;
+    try {
+        ImportResult result = m_workspace.importHistoryFile(file.toStdString());
+        report = fromStd(importSummaryText(result, QFileInfo(file).fileName().toStdString()));
+        imported = true;
+    } catch (const std::exception& error) {
+        report =
+            QStringLiteral("The history was not read and stays as it was:\n%1").arg(QString::fromUtf8(error.what()));
+    }
+    if (imported) refreshAfterHistoryChange();
+    QApplication::restoreOverrideCursor();
+    setBusy(false);
+    if (imported) showStatus(report.section(QLatin1Char('\n'), 0, 0));
+    m_dialogs.message(this, kImportTitle, report);
+}
+
+void MainWindow::storeTypedDraw() {
+    ManualEntryRow* entry = m_history->entry();
+    ManualDrawCheck check = checkManualDraw(entry->typedTexts());
+    if (!check.numbers) {
+        m_dialogs.message(this, QStringLiteral("输入有误"), fromStd(check.problem));
+        return;
+    }
+    AddResult added;
+    try {
+        added = m_workspace.addDraw(std::nullopt, *check.numbers);
+    } catch (const std::exception& error) {
+        m_dialogs.message(this, QStringLiteral("输入有误"),
+                          QStringLiteral("The draw was not stored: %1").arg(QString::fromUtf8(error.what())));
+        return;
+    }
+    entry->clearAndRestart();
+    refreshAfterHistoryChange();
+    showStatus(QStringLiteral("Stored the draw of issue %1.").arg(added.issue));
+}
+
+void MainWindow::openLink(Setting address, const QString& caption) {
+    const std::string url = m_workspace.settings().text(address);
+    const QString name = QString(caption).section(QStringLiteral("(&"), 0, 0);
+    if (url.empty()) {
+        m_dialogs.message(this, name,
+                          QStringLiteral("No address is set for %1. Set one with: quorvel-cli settings set %2 URL")
+                              .arg(name, fromStd(std::string(settingKey(address).name))));
+        return;
+    }
+    if (!openWebAddress(url))
+        m_dialogs.message(this, name, QStringLiteral("The desktop could not open %1 (%2).").arg(fromStd(url), name));
+}
+
+void MainWindow::setBusy(bool busy) { setProperty("busy", busy); }
+
+void MainWindow::showStatus(const QString& text) { statusBar()->showMessage(text); }
+
+} // namespace quorvel

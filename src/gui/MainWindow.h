@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/SettingKeys.h"
+#include "gui/Dialogs.h"
+
+#include <QMainWindow>
+
+namespace quorvel {
+
+class CombinationPanel;
+class HistoryPanel;
+class MainMenus;
+class OptionsPanel;
+class ResultsPanel;
+class Workspace;
+
+// The main window frmMain: the history with the manual entry, the search options, the combination boxes
+// and the result grids over one Workspace. Every dialog goes through the Dialogs it is given. While a long
+// job runs the dynamic property "busy" is true.
+class MainWindow : public QMainWindow {
+  public:
+    MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // The history text file chosen by the user replaces the history (cmdRdLst).
+    void importFromUser();
+    // Replaces the history by a history text file and reports what was stored and skipped.
+    void importFile(const QString& file);
+
+  private:
+    void startUp();
+    void showHistory();
+    void showNextIssue();
+    void refreshAfterHistoryChange();
+    void storeTypedDraw();
+    void openLink(Setting address, const QString& caption);
+    void setBusy(bool busy);
+    void showStatus(const QString& text);
+
+    Workspace& m_workspace;
+    Dialogs& m_dialogs;
+    HistoryPanel* m_history;
+    OptionsPanel* m_options;
+    CombinationPanel* m_combinations;
+    ResultsPanel* m_results;
+    MainMenus* m_menus;
+};
+
+} // namespace quorvel

@@ -1,0 +1,363 @@
+// SPDX-License-Identifier: MIT
+#include "gui/OptionsPanel.h"
+
+#include "app/Workspace.h"
+#include "gui/FocusOutWatcher.h"
+#include "model/Error.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace quorvel {
+
+namespace {
+
+const char* const kPositionNames[7] = {"平1位", "平2位", "平3位", "平4位", "平5位", "平6位", "特位"};
+
+template <typename Widget> Widget* named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+QRadioButton* option(const QString& name, const QString& caption, QWidget* parent) {
+    return named(new QRadioButton(caption, parent), name);
+}
+
+QGroupBox* frame(const QString& name, const QString& caption, QWidget* parent) {
+    return named(new QGroupBox(caption, parent), name);
+}
+
+QLineEdit* box(const QString& name, int digits, QWidget* parent) {
+    auto* result = named(new QLineEdit(parent), name);
+    result->setAlignment(Qt::AlignCenter);
+    result->setMinimumWidth(result->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))) + 14);
+    return result;
+}
+
+std::string boolText(bool value) { return value ? "True" : "False"; }
+
+} // namespace
+
+OptionsPanel::OptionsPanel(Workspace& workspace, QWidget* parent) : QWidget(parent), m_workspace(workspace) {
+    auto* search = named(new QPushButton(QStringLiteral("检索(&S)"), this), QStringLiteral("Command1"));
+    search->setEnabled(false);
+    m_setup = named(new QPushButton(QStringLiteral("软件设置(&T)"), this), QStringLiteral("Command9"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(search);
+    buttons->addWidget(m_setup);
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(buildPositionFrames(), 0, 0, 1, 2);
+    layout->addWidget(buildKindFrame(), 1, 0, 1, 2);
+    layout->addWidget(buildTabs(), 2, 0, 1, 2);
+    layout->addWidget(buildRangeFrame(), 3, 0);
+    layout->addWidget(buildPartialFrame(), 3, 1);
+    layout->addLayout(buttons, 4, 0, 1, 2);
+    layout->setRowStretch(5, 1);
+}
+
+QWidget* OptionsPanel::buildPositionFrames() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    QGroupBox* positions = frame(QStringLiteral("Frame1_0"), QStringLiteral("检索位选择"), row);
+    auto* positionsLayout = new QGridLayout(positions);
+    m_positionModes[0] = option(QStringLiteral("Option1_0"), QStringLiteral("固定位"), positions);
+    m_positionModes[1] = option(QStringLiteral("Option1_1"), QStringLiteral("自由位"), positions);
+    m_countSpecial = named(new QCheckBox(QStringLiteral("自由位计特码"), positions), QStringLiteral("Check2"));
+    positionsLayout->addWidget(m_positionModes[0], 0, 0);
+    positionsLayout->addWidget(m_positionModes[1], 0, 1);
+    positionsLayout->addWidget(m_countSpecial, 1, 0, 1, 2);
+    connect(m_countSpecial, &QCheckBox::clicked, this,
+            [this](bool ticked) { save(Setting::intIdfTm, ticked ? "1" : "0"); });
+
+    // Shown as designed; no search reads it.
+    QGroupBox* period = frame(QStringLiteral("Frame1_1"), QStringLiteral("检索期选择"), row);
+    auto* periodLayout = new QGridLayout(period);
+    m_positionModes[2] = option(QStringLiteral("Option1_2"), QStringLiteral("前    期"), period);
+    m_positionModes[3] = option(QStringLiteral("Option1_3"), QStringLiteral("上期"), period);
+    auto* periods = box(QStringLiteral("MaskEdBox2"), 2, period);
+    periods->setInputMask(QStringLiteral("##;_"));
+    periods->setFixedWidth(periods->minimumWidth());
+    periodLayout->addWidget(m_positionModes[2], 0, 0);
+    periodLayout->addWidget(periods, 0, 1);
+    periodLayout->addWidget(m_positionModes[3], 1, 0);
+    for (int index = 0; index < 4; ++index)
+        connect(m_positionModes[static_cast<std::size_t>(index)], &QRadioButton::clicked, this,
+                [this, index] { chooseFreePositions(index, true); });
+
+    QGroupBox* order = frame(QStringLiteral("Frame1_2"), QStringLiteral("号码序选择"), row);
+    auto* orderLayout = new QVBoxLayout(order);
+    m_orders[0] = option(QStringLiteral("Option2_4"), QStringLiteral("落地码"), order);
+    m_orders[1] = option(QStringLiteral("Option2_5"), QStringLiteral("顺序码"), order);
+    for (QRadioButton* button : m_orders) {
+        orderLayout->addWidget(button);
+        connect(button, &QRadioButton::clicked, this, [this] { chooseOrder(true); });
+    }
+
+    layout->addWidget(positions);
+    layout->addWidget(period);
+    layout->addWidget(order);
+    return row;
+}
+
+QWidget* OptionsPanel::buildKindFrame() {
+    QGroupBox* kinds = frame(QStringLiteral("Frame3"), QStringLiteral("搜索类型选择"), this);
+    auto* layout = new QGridLayout(kinds);
+    for (int index = 0; index < kKindCount; ++index) {
+        QString caption = QString::fromUtf8(kindInfo(static_cast<AttributeKind>(index)).chineseName.data());
+        QRadioButton* button = option(QStringLiteral("Option3_%1").arg(index), caption, kinds);
+        m_kinds[static_cast<std::size_t>(index)] = button;
+        layout->addWidget(button, index / 4, index % 4);
+        connect(button, &QRadioButton::clicked, this, [this, index] { chooseKind(index, true); });
+    }
+    return kinds;
+}
+
+QWidget* OptionsPanel::buildTabs() {
+    auto* area = new QWidget(this);
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_tabs = named(new QTabBar(area), QStringLiteral("TabStrip1"));
+    m_tabs->addTab(QStringLiteral("手动输入号"));
+    m_tabs->addTab(QStringLiteral("历史指定期"));
+    m_tabs->setExpanding(false);
+    layout->addWidget(m_tabs);
+
+    auto* page = new QFrame(area);
+    page->setFrameShape(QFrame::StyledPanel);
+    auto* pageLayout = new QVBoxLayout(page);
+    m_typedFrame = frame(QStringLiteral("Frame2_1"), QString(), page);
+    m_referenceFrame = frame(QStringLiteral("Frame2_2"), QString(), page);
+    auto* typedLayout = new QGridLayout(m_typedFrame);
+    auto* referenceLayout = new QGridLayout(m_referenceFrame);
+    auto* digitsOnly = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-0-9]*")), this);
+    for (int p = 1; p <= 7; ++p) {
+        const auto i = static_cast<std::size_t>(p - 1);
+        const QString caption = QString::fromUtf8(kPositionNames[i]);
+        typedLayout->addWidget(named(new QCheckBox(caption, m_typedFrame), QStringLiteral("Check11_%1").arg(p)), 0,
+                               p - 1);
+        m_typed[i] = box(QStringLiteral("Text22_%1").arg(p), 3, m_typedFrame);
+        m_typed[i]->setValidator(digitsOnly);
+        typedLayout->addWidget(m_typed[i], 1, p - 1);
+        onFocusOut(m_typed[i], [this, p, i] { m_search.setTypedValue(p, m_typed[i]->text().toStdString()); });
+
+        referenceLayout->addWidget(
+            named(new QCheckBox(caption, m_referenceFrame), QStringLiteral("Check1_%1").arg(10 + p)), 0, p - 1);
+        m_shown[i] = box(QStringLiteral("Text2_%1").arg(10 + p), 3, m_referenceFrame);
+        referenceLayout->addWidget(m_shown[i], 1, p - 1);
+    }
+    pageLayout->addWidget(m_typedFrame);
+    pageLayout->addWidget(m_referenceFrame);
+    m_referenceFrame->hide();
+
+    auto* referenceRow = new QHBoxLayout;
+    m_referenceIssue = box(QStringLiteral("Text4"), 8, page);
+    m_onlyBefore = named(new QCheckBox(QStringLiteral("仅检索该期前"), page), QStringLiteral("Check4"));
+    referenceRow->addWidget(m_referenceIssue);
+    referenceRow->addWidget(m_onlyBefore);
+    referenceRow->addStretch();
+    pageLayout->addLayout(referenceRow);
+    // The reference row keeps its room on tab 1, so the frames below do not move when the tab changes.
+    for (QWidget* reference : {static_cast<QWidget*>(m_referenceIssue), static_cast<QWidget*>(m_onlyBefore)}) {
+        QSizePolicy policy = reference->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        reference->setSizePolicy(policy);
+        reference->hide();
+    }
+    onFocusOut(m_referenceIssue, [this] { refreshReference(); });
+    connect(m_onlyBefore, &QCheckBox::clicked, this, &OptionsPanel::onlyBeforeClicked);
+    connect(m_tabs, &QTabBar::currentChanged, this, &OptionsPanel::selectTab);
+    layout->addWidget(page);
+    return area;
+}
+
+QWidget* OptionsPanel::buildRangeFrame() {
+    QGroupBox* range = frame(QStringLiteral("Frame7"), QStringLiteral("检索起止期数"), this);
+    auto* layout = new QHBoxLayout(range);
+    for (int i = 0; i < 2; ++i) {
+        m_range[static_cast<std::size_t>(i)] = box(QStringLiteral("Text3_%1").arg(i), 8, range);
+        m_range[static_cast<std::size_t>(i)]->setText(QStringLiteral("2013001"));
+    }
+    layout->addWidget(m_range[0]);
+    layout->addWidget(new QLabel(QStringLiteral("~"), range));
+    layout->addWidget(m_range[1]);
+    return range;
+}
+
+QWidget* OptionsPanel::buildPartialFrame() {
+    QGroupBox* partial = frame(QStringLiteral("Frame5"), QStringLiteral("多位检索"), this);
+    auto* layout = new QGridLayout(partial);
+    m_scopes[0] = option(QStringLiteral("Option6_0"), QStringLiteral("平特"), partial);
+    m_scopes[1] = option(QStringLiteral("Option6_1"), QStringLiteral("平码"), partial);
+    for (int index = 0; index < 2; ++index)
+        connect(m_scopes[static_cast<std::size_t>(index)], &QRadioButton::clicked, this,
+                [this, index] { save(Setting::bolZhpm, boolText(index == 1)); });
+    m_partSize = named(new QComboBox(partial), QStringLiteral("Combo1"));
+    m_partSize->setEditable(true);
+    m_partSize->setInsertPolicy(QComboBox::NoInsert);
+    for (int size = 1; size <= 6; ++size)
+        m_partSize->addItem(QString::number(size));
+    onFocusOut(m_partSize, [this] { applyPartSize(); });
+    connect(m_partSize, &QComboBox::activated, this, [this] { applyPartSize(); });
+    auto* search = named(new QPushButton(QStringLiteral("分部检索(&G)"), partial), QStringLiteral("Command2"));
+    search->setEnabled(false);
+    layout->addWidget(m_scopes[0], 0, 0);
+    layout->addWidget(m_scopes[1], 0, 1);
+    layout->addWidget(named(new QLabel(QStringLiteral("分部位数"), partial), QStringLiteral("Label1")), 1, 0);
+    layout->addWidget(m_partSize, 1, 1);
+    layout->addWidget(search, 0, 2, 2, 1);
+    return partial;
+}
+
+void OptionsPanel::startUp() {
+    Settings& settings = m_workspace.settings();
+    const int freeIndex = settings.boolean(Setting::bolZyw) ? 1 : 0;
+    m_positionModes[static_cast<std::size_t>(freeIndex)]->setChecked(true);
+    chooseFreePositions(freeIndex, false);
+    m_countSpecial->setChecked(settings.integer(Setting::intIdfTm) == 1);
+    m_scopes[settings.boolean(Setting::bolZhpm) ? 1 : 0]->setChecked(true);
+    m_appliedPartSize = settings.integer(Setting::intZhWSetup);
+    m_partSize->setCurrentText(QString::number(m_appliedPartSize));
+    m_orders[settings.boolean(Setting::bolLdm) ? 0 : 1]->setChecked(true);
+    chooseOrder(false);
+    const int kindIndex = settings.integer(Setting::intLei);
+    m_kinds[static_cast<std::size_t>(kindIndex)]->setChecked(true);
+    chooseKind(kindIndex, false);
+    showFirstAsStart();
+    showLatestAsEnd();
+    refreshSearch();
+}
+
+void OptionsPanel::showNextIssue(const NextIssueDisplay& display) {
+    if (display.endIssue) m_range[1]->setText(QString::fromStdString(*display.endIssue));
+    m_referenceIssue->setText(QString::fromStdString(display.referenceIssue));
+}
+
+AttributeKind OptionsPanel::kind() const {
+    for (int index = 0; index < kKindCount; ++index)
+        if (m_kinds[static_cast<std::size_t>(index)]->isChecked()) return static_cast<AttributeKind>(index);
+    return AttributeKind::Number;
+}
+
+void OptionsPanel::chooseFreePositions(int index, bool saveIt) {
+    const bool free = m_positionModes[1]->isChecked();
+    m_countSpecial->setVisible(free);
+    if (saveIt && index < 2) save(Setting::bolZyw, boolText(free));
+    refreshSearch();
+    // The search range starts at the first stored draw again.
+    showFirstAsStart();
+}
+
+void OptionsPanel::chooseOrder(bool saveIt) {
+    if (saveIt) save(Setting::bolLdm, boolText(m_orders[0]->isChecked()));
+    refreshSearch();
+}
+
+void OptionsPanel::chooseKind(int index, bool saveIt) {
+    refreshSearch();
+    if (saveIt) save(Setting::intLei, std::to_string(index));
+    emit kindChosen(static_cast<AttributeKind>(index));
+}
+
+void OptionsPanel::selectTab(int index) {
+    const bool reference = index == 1;
+    m_typedFrame->setVisible(!reference);
+    m_referenceFrame->setVisible(reference);
+    m_referenceIssue->setVisible(reference);
+    m_onlyBefore->setVisible(reference);
+    refreshSearch();
+    if (!reference) showLatestAsEnd();
+}
+
+void OptionsPanel::onlyBeforeClicked(bool ticked) {
+    if (ticked)
+        refreshReference();
+    else
+        showLatestAsEnd();
+}
+
+void OptionsPanel::applyPartSize() {
+    const QString text = m_partSize->currentText();
+    auto size = typedNumber(text.toStdString());
+    if (!size || *size < -32768 || *size > 32767) {
+        emit statusMessage(
+            QStringLiteral("分部位数 '%1' is not a number: the part size stays %2.").arg(text).arg(m_appliedPartSize));
+        m_partSize->setCurrentText(QString::number(m_appliedPartSize));
+        return;
+    }
+    m_appliedPartSize = *size;
+    save(Setting::intZhWSetup, std::to_string(*size));
+}
+
+void OptionsPanel::showLatestAsEnd() {
+    guarded([this] {
+        if (auto latest = m_workspace.store().latest()) m_range[1]->setText(QString::number(latest->issue));
+    });
+}
+
+void OptionsPanel::showFirstAsStart() {
+    guarded([this] {
+        if (auto first = m_workspace.store().first()) m_range[0]->setText(QString::number(first->issue));
+    });
+}
+
+void OptionsPanel::refreshSearch() {
+    guarded([this] { applyOutcome(m_search.refresh(m_workspace.store(), choices())); });
+}
+
+void OptionsPanel::refreshReference() {
+    guarded([this] { applyOutcome(m_search.refreshReference(m_workspace.store(), choices())); });
+}
+
+void OptionsPanel::guarded(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const std::exception& error) {
+        emit statusMessage(QStringLiteral("The history could not be read: %1").arg(QString::fromUtf8(error.what())));
+    }
+}
+
+void OptionsPanel::applyOutcome(const RefreshOutcome& outcome) {
+    if (!outcome.problem.empty()) emit statusMessage(QString::fromStdString(outcome.problem));
+    if (outcome.endIssue) m_range[1]->setText(QString::number(*outcome.endIssue));
+    if (outcome.shownValues)
+        for (std::size_t i = 0; i < 7; ++i)
+            m_shown[i]->setText(QString::fromStdString((*outcome.shownValues)[i]));
+}
+
+SearchChoices OptionsPanel::choices() const {
+    SearchChoices result;
+    result.referenceTab = m_tabs->currentIndex() == 1;
+    result.kind = kind();
+    result.order = m_orders[1]->isChecked() ? NumberOrder::Sorted : NumberOrder::Drawn;
+    result.bases = m_workspace.bases();
+    for (std::size_t i = 0; i < 7; ++i)
+        result.typedTexts[i] = m_typed[i]->text().toStdString();
+    result.referenceIssueText = m_referenceIssue->text().toStdString();
+    result.onlyBefore = m_onlyBefore->isChecked();
+    return result;
+}
+
+void OptionsPanel::save(Setting setting, const std::string& text) {
+    try {
+        m_workspace.settings().set(setting, text);
+    } catch (const Error& error) {
+        emit statusMessage(QStringLiteral("The choice was not saved: %1").arg(QString::fromUtf8(error.what())));
+    }
+}
+
+} // namespace quorvel

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#include "gui/WelcomeHint.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quorvel {
+
+WelcomeHint::WelcomeHint(const QString& file, QWidget* parent) : QFrame(parent), m_file(file) {
+    setObjectName(QStringLiteral("fraWelcome"));
+    setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QVBoxLayout(this);
+    auto* text = new QLabel(this);
+    text->setWordWrap(true);
+    layout->addWidget(text);
+    auto* buttons = new QHBoxLayout;
+    layout->addLayout(buttons);
+    auto* close = new QPushButton(QStringLiteral("关闭"), this);
+    close->setObjectName(QStringLiteral("cmdWelcomeClose"));
+    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    if (file.isEmpty()) {
+        text->setText(QStringLiteral("历史号码为空。请用“读取历史号文本”读入历史号码文本文件，或在下面逐期输入。"));
+    } else {
+        text->setText(QStringLiteral("历史号码为空。可以读入随软件附带的历史号码（%1），立即看到真实结果；"
+                                     "也可以用“读取历史号文本”读入自己的文件，或在下面逐期输入。")
+                          .arg(QFileInfo(file).fileName()));
+        auto* import = new QPushButton(QStringLiteral("读入附带的历史号码"), this);
+        import->setObjectName(QStringLiteral("cmdWelcomeImport"));
+        connect(import, &QPushButton::clicked, this, [this] { emit importRequested(m_file); });
+        buttons->addWidget(import);
+    }
+    buttons->addStretch();
+    buttons->addWidget(close);
+}
+
+} // namespace quorvel

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+#include "ControlState.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTableView>
+#include <QTextEdit>
+
+namespace quorvel::script {
+
+using Json = ScriptOutput::Json;
+
+std::optional<QString> ControlState::text(const QWidget& control) {
+    if (auto* button = qobject_cast<const QAbstractButton*>(&control)) return button->text();
+    if (auto* edit = qobject_cast<const QLineEdit*>(&control)) return edit->text();
+    if (auto* combo = qobject_cast<const QComboBox*>(&control)) return combo->currentText();
+    if (auto* label = qobject_cast<const QLabel*>(&control)) return label->text();
+    if (auto* frame = qobject_cast<const QGroupBox*>(&control)) return frame->title();
+    if (auto* plain = qobject_cast<const QPlainTextEdit*>(&control)) return plain->toPlainText();
+    if (auto* rich = qobject_cast<const QTextEdit*>(&control)) return rich->toPlainText();
+    if (auto* spin = qobject_cast<const QAbstractSpinBox*>(&control)) return spin->text();
+    if (auto* tabs = qobject_cast<const QTabBar*>(&control)) return tabs->tabText(tabs->currentIndex());
+    if (auto* window = qobject_cast<const QMainWindow*>(&control)) return window->windowTitle();
+    return std::nullopt;
+}
+
+Json ControlState::of(const QWidget& control) const {
+    Json state;
+    if (auto shown = text(control)) state["text"] = ScriptOutput::utf8(*shown);
+    if (auto* button = qobject_cast<const QAbstractButton*>(&control)) state["checked"] = button->isChecked();
+    if (auto* frame = qobject_cast<const QGroupBox*>(&control); frame != nullptr && frame->isCheckable())
+        state["checked"] = frame->isChecked();
+    state["visible"] = &control == &m_window ? control.isVisible() : control.isVisibleTo(&m_window);
+    state["enabled"] = control.isEnabled();
+    state["focused"] = control.hasFocus();
+    if (!control.toolTip().isEmpty()) state["tooltip"] = ScriptOutput::utf8(control.toolTip());
+    if (auto* tabs = qobject_cast<const QTabBar*>(&control)) state["current"] = tabs->currentIndex();
+    if (auto* grid = qobject_cast<const QTableView*>(&control)) addGrid(*grid, state);
+    if (auto* window = qobject_cast<const QMainWindow*>(&control))
+        state["status"] = ScriptOutput::utf8(window->statusBar()->currentMessage());
+    return state;
+}
+
+Json ControlState::of(const QAction& action) {
+    Json state;
+    state["text"] = ScriptOutput::utf8(action.text());
+    state["checked"] = action.isChecked();
+    state["enabled"] = action.isEnabled();
+    return state;
+}
+
+void ControlState::addGrid(const QTableView& grid, Json& state) {
+    const QAbstractItemModel* model = grid.model();
+    Json rows = Json::array();
+    int rowCount = model != nullptr ? model->rowCount() : 0;
+    if (model != nullptr) {
+        // Grid row 0 is the fixed header row; grid row R shows model row R - 1.
+        Json header = Json::array();
+        for (int column = 0; column < model->columnCount(); ++column)
+            header.push_back(ScriptOutput::utf8(model->headerData(column, Qt::Horizontal).toString()));
+        rows.push_back(header);
+        for (int row = 0; row < rowCount; ++row) {
+            Json cells = Json::array();
+            for (int column = 0; column < model->columnCount(); ++column)
+                cells.push_back(ScriptOutput::utf8(model->index(row, column).data().toString()));
+            rows.push_back(cells);
+        }
+    }
+    state["rows"] = rows;
+
+    const int height = grid.viewport()->height();
+    const int first = grid.rowAt(0);
+    int last = grid.rowAt(height - 1);
+    if (last < 0) {
+        last = rowCount - 1;
+    } else if (grid.rowViewportPosition(last) + grid.rowHeight(last) > height) {
+        last -= 1;
+    }
+    state["top_row"] = first + 1;
+    state["bottom_row"] = first < 0 ? 0 : last + 1;
+    // Without a current cell this gives [0, -1].
+    QModelIndex current = grid.currentIndex();
+    state["current"] = Json::array({current.row() + 1, current.column()});
+}
+
+} // namespace quorvel::script

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ScriptOutput.h"
+#include "gui/Dialogs.h"
+
+#include <deque>
+#include <optional>
+
+namespace quorvel::script {
+
+// Answers the window's dialogs and popup menus from the answers a script queued, in order, and prints
+// one line per dialog. Without a queued answer a dialog is cancelled (a menu closed). An answer that
+// does not fit the dialog is remembered as a fault that the runner reports after the step.
+class ScriptDialogs : public Dialogs {
+  public:
+    explicit ScriptDialogs(ScriptOutput& output) : m_output(output) {}
+
+    // Queues an answer for the next dialog: "ok", "cancel", a text or path, or a menu entry's object name.
+    void queue(const QString& answer) { m_answers.push_back(answer); }
+    // The answers no dialog has taken yet.
+    const std::deque<QString>& pending() const { return m_answers; }
+    // The first answer that did not fit its dialog since the last call, and clears it.
+    std::optional<QString> takeFault();
+
+    void message(QWidget* parent, const QString& title, const QString& text) override;
+    bool question(QWidget* parent, const QString& title, const QString& text) override;
+    std::optional<QString> input(QWidget* parent, const QString& title, const QString& prompt,
+                                 const QString& defaultText) override;
+    std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& folder,
+                                    const QString& filter) override;
+    void popup(QMenu& menu, const QPoint& globalPosition) override;
+
+  private:
+    std::optional<QString> next();
+    void print(const char* kind, const QString& title, const QString& text, const std::optional<QString>& answer,
+               ScriptOutput::Json extra = ScriptOutput::Json::object());
+    void fault(const QString& text);
+
+    ScriptOutput& m_output;
+    std::deque<QString> m_answers;
+    std::optional<QString> m_fault;
+};
+
+} // namespace quorvel::script

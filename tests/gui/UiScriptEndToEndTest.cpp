@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+// Runs every script under tests/gui/scripts through quorvel-ui-script against the real window on a fresh
+// data folder and checks its output against the script's .expected lines. In both files @SCRIPTS@ stands
+// for the scripts folder and @DATA_DIR@ for the data folder; in the expected lines @YEAR@ for this year.
+#include "ExpectedLines.h"
+#include "TempFolder.h"
+#include "app/Clock.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <sys/wait.h>
+
+namespace quorvel::script {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kScripts = fs::path(QUORVEL_UI_SCRIPTS);
+
+std::string substitute(std::string text, const std::string& placeholder, const std::string& value) {
+    for (auto at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder, at + value.size()))
+        text.replace(at, placeholder.size(), value);
+    return text;
+}
+
+std::vector<std::string> scriptNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(kScripts))
+        if (entry.path().extension() == ".json") names.push_back(entry.path().stem().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Runs one script on a fresh data folder and checks what it printed.
+void runScript(const std::string& name) {
+    SCOPED_TRACE("script " + name);
+    test::TempFolder work;
+    const fs::path data = work / "data";
+    auto fill = [&](std::string text) {
+        text = substitute(std::move(text), "@SCRIPTS@", kScripts.string());
+        text = substitute(std::move(text), "@YEAR@", std::to_string(SystemClock().currentYear()));
+        return substitute(std::move(text), "@DATA_DIR@", data.string());
+    };
+    const fs::path script = work.write("script.json", fill(test::readFile(kScripts / (name + ".json"))));
+
+    const std::string command = "'" QUORVEL_UI_SCRIPT_BINARY "' --data-dir '" + data.string() + "' '" +
+                                script.string() + "' 2>'" + (work / "stderr.txt").string() + "'";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string printed;
+    std::array<char, 4096> buffer{};
+    for (std::size_t read; (read = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+        printed.append(buffer.data(), read);
+    const int status = pclose(pipe);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "exit status " << status << "\n"
+                                                               << printed << test::readFile(work / "stderr.txt");
+
+    std::vector<std::string> expected;
+    std::istringstream lines(fill(test::readFile(kScripts / (name + ".expected"))));
+    for (std::string line; std::getline(lines, line);)
+        if (!line.empty()) expected.push_back(line);
+    expectLines(printed, expected);
+}
+
+// Every script found, so that a script added to the folder runs without touching this file.
+TEST(UiScriptEndToEnd, EveryScriptPrintsItsExpectedLines) {
+    const auto names = scriptNames();
+    ASSERT_FALSE(names.empty()) << "no scripts in " << kScripts;
+    for (const std::string& name : names)
+        runScript(name);
+}
+
+} // namespace
+} // namespace quorvel::script
