@@ -3,6 +3,7 @@
 
 #include "maintain/HistoryBackup.h"
 #include "maintain/TextExport.h"
+#include "maintain/WorkbookExport.h"
 #include "model/AttributeKind.h"
 #include "model/DrawRecord.h"
 #include "model/Error.h"
@@ -158,6 +159,19 @@ GroupResult Workspace::groupCalculation(EngineKind kind, const GroupRequest& req
 }
 
 std::vector<GroupRow> Workspace::groupResults(GroupSort sort) { return GroupResultTable(m_store).read(sort); }
+
+std::filesystem::path Workspace::exportHistoryWorkbook(const std::optional<std::filesystem::path>& target) {
+    std::vector<DrawRecord> records = m_store.readAll();
+    if (records.empty()) throw Error("the history is empty: there is nothing to export; import or add draws first");
+    return exportGridWorkbook(historyGrid(records), kHistoryWorkbookName, target);
+}
+
+std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
+                                                    const std::optional<std::filesystem::path>& target) {
+    std::filesystem::path file = target ? *target : m_dataFolder / defaultName;
+    writeWorkbook(file, grid);
+    return file;
+}
 
 OmissionEngine& Workspace::engine(EngineKind kind) {
     std::unique_ptr<OmissionEngine>& engine = kind == EngineKind::Sql ? m_sqlEngine : m_memoryEngine;

@@ -8,6 +8,7 @@
 #include "app/Settings.h"
 #include "ingest/HistoryTextReader.h"
 #include "maintain/HistoryMaintenance.h"
+#include "model/CellGrid.h"
 #include "model/Draw.h"
 #include "model/ParameterBases.h"
 #include "store/HistoryStore.h"
@@ -71,6 +72,12 @@ class Workspace {
 
     // Writes the history as a history text file (to the default name in the data folder without a target).
     std::filesystem::path exportHistoryText(const std::optional<std::filesystem::path>& target);
+    // Writes the history list to a workbook (lishi.xlsx in the data folder without a target); refuses an
+    // empty history.
+    std::filesystem::path exportHistoryWorkbook(const std::optional<std::filesystem::path>& target);
+    // Writes a grid as shown to a workbook: the target, or the given file name in the data folder.
+    std::filesystem::path exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
+                                             const std::optional<std::filesystem::path>& target);
 
     // Changes whenever the history changed, through this workspace or by another program, so that a view
     // of it knows when to read it again.

@@ -100,18 +100,20 @@ void registerExportXlsx(CLI::App& app, CliContext& context) {
     command->callback([&context, arguments] {
         context.action = [&context, arguments] {
             Workspace& workspace = context.workspace();
-            const bool history = arguments->grid == "history";
-            std::filesystem::path target =
-                !arguments->path.empty()
-                    ? std::filesystem::path(arguments->path)
-                    : workspace.dataFolder() / (history ? kHistoryWorkbookName : kResultWorkbookName);
-            if (history && workspace.store().count() == 0)
-                throw Error("the history is empty: there is nothing to export; import or add draws first");
-            CellGrid grid = history ? historyGrid(workspace.store().readAll())
-                                    : groupResultGrid(workspace.groupResults(GroupSort::Last));
-            writeWorkbook(target, grid);
+            std::optional<std::filesystem::path> given;
+            if (!arguments->path.empty()) given = std::filesystem::path(arguments->path);
+            std::filesystem::path target;
+            std::size_t rows = 0;
+            if (arguments->grid == "history") {
+                target = workspace.exportHistoryWorkbook(given);
+                rows = static_cast<std::size_t>(workspace.store().count());
+            } else {
+                CellGrid grid = groupResultGrid(workspace.groupResults(GroupSort::Last));
+                target = workspace.exportGridWorkbook(grid, kResultWorkbookName, given);
+                rows = grid.size() - 1;
+            }
             context.print({{"path", target.string()}}, [&](std::ostream& out) {
-                out << "wrote " << target.string() << " (" << grid.size() - 1 << " rows below the header)\n";
+                out << "wrote " << target.string() << " (" << rows << " rows below the header)\n";
             });
             return 0;
         };

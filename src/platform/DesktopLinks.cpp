@@ -11,4 +11,8 @@ bool openWebAddress(const std::string& address) {
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 
+bool openWithDesktopApplication(const std::filesystem::path& file) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+}
+
 } // namespace quorvel
