@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Start-up of the window on a 5,000-draw history: opening the store, constructing and showing MainWindow
 // offscreen until the history list is filled and painted.
+#include "CancelAllDialogs.h"
 #include "GeneratedHistory.h"
 #include "app/Workspace.h"
 #include "gui/MainWindow.h"
@@ -15,16 +16,6 @@
 namespace quorvel::bench {
 
 namespace {
-
-// Start-up shows no dialog; any that appeared would be cancelled.
-class CancelAllDialogs : public Dialogs {
-  public:
-    void message(QWidget*, const QString&, const QString&) override {}
-    bool question(QWidget*, const QString&, const QString&) override { return false; }
-    std::optional<QString> input(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    void popup(QMenu&, const QPoint&) override {}
-};
 
 void windowStartUp(benchmark::State& state) {
     const int draws = static_cast<int>(state.range(0));

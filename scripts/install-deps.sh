@@ -5,9 +5,11 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libsqlite3-dev libsqlitecpp-dev
-  qt6-base-dev
+  # Qt Charts' CMake package needs Qt OpenGL's, which Debian ships in libqt6opengl6-dev.
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev
   libxlsxwriter-dev libzip-dev
   libcli11-dev nlohmann-json3-dev
+  libgumbo-dev libcpp-httplib-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-qpa-plugins fonts-noto-cjk
 )

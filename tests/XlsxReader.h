@@ -10,7 +10,7 @@
 
 namespace quorvel::test {
 
-// What a test needs to know of an .xlsx workbook's first sheet.
+// What a test needs to know of one sheet of an .xlsx workbook.
 struct XlsxSheet {
     std::string name;
     std::vector<std::vector<std::string>> cells; // row by row from A1; cells not written read as ""
@@ -51,8 +51,8 @@ inline std::string unescape(std::string text) {
 
 } // namespace detail
 
-// Reads the first sheet of a workbook written by libxlsxwriter (strings as shared strings).
-inline XlsxSheet readXlsx(const std::filesystem::path& file) {
+// Reads sheet `number` (1: the first) of a workbook written by libxlsxwriter (strings as shared strings).
+inline XlsxSheet readXlsx(const std::filesystem::path& file, int number = 1) {
     int error = 0;
     zip_t* archive = zip_open(file.string().c_str(), ZIP_RDONLY, &error);
     if (!archive) throw std::runtime_error("cannot open " + file.string() + " as a zip archive");
@@ -60,11 +60,13 @@ inline XlsxSheet readXlsx(const std::filesystem::path& file) {
     std::string strings = zip_name_locate(archive, "xl/sharedStrings.xml", 0) >= 0
                               ? detail::zipEntry(archive, "xl/sharedStrings.xml")
                               : std::string();
-    std::string sheetXml = detail::zipEntry(archive, "xl/worksheets/sheet1.xml");
+    std::string sheetXml = detail::zipEntry(archive, ("xl/worksheets/sheet" + std::to_string(number) + ".xml").c_str());
     zip_close(archive);
 
     XlsxSheet sheet;
-    std::size_t nameAt = workbook.find("<sheet name=\"") + 13;
+    std::size_t nameAt = 0;
+    for (int n = 0; n < number; ++n)
+        nameAt = workbook.find("<sheet name=\"", nameAt) + 13;
     sheet.name = workbook.substr(nameAt, workbook.find('"', nameAt) - nameAt);
     std::vector<std::string> shared;
     for (std::size_t at = 0; (at = strings.find("<si>", at)) != std::string::npos; ++at)

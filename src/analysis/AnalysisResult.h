@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "analysis/OmissionStatistics.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -8,6 +10,7 @@
 namespace quorvel {
 
 // Minimum, maximum and last omission of one search or group; no hit gives 32767, 0 and latest IDX + 1.
+// The fuller figures ride beside them.
 struct OmissionSummary {
     static constexpr int kNoMinimum = 32767;
 
@@ -15,6 +18,7 @@ struct OmissionSummary {
     int min = kNoMinimum;
     int max = 0;
     int last = 0;
+    OmissionStatistics statistics{};
 
     bool operator==(const OmissionSummary&) const = default;
 };
@@ -37,12 +41,13 @@ struct SearchResult {
     bool operator==(const SearchResult&) const = default;
 };
 
-// One row of the group results (table YL).
+// One row of the group results (table YL), with the group's fuller figures (kept beside YL).
 struct GroupRow {
     std::string content;
     int min = 0;
     int max = 0;
     int last = 0;
+    OmissionStatistics statistics{};
 
     bool operator==(const GroupRow&) const = default;
 };

@@ -8,11 +8,48 @@
 
 namespace quorvel {
 
+namespace {
+
+const char* const kStatisticsColumns =
+    "hitsInRange, average, longestRun, previous, pHit, expectedGap, pAtLeastLast, pSource";
+
+template <typename Value>
+void bindOptional(SQLite::Statement& statement, int index, const std::optional<Value>& value) {
+    if (value)
+        statement.bind(index, *value);
+    else
+        statement.bind(index);
+}
+
+std::optional<double> optionalReal(const SQLite::Column& column) {
+    return column.isNull() ? std::nullopt : std::optional<double>(column.getDouble());
+}
+
+// The figures of a row read from the columns after the four of YL (all null: none were kept).
+OmissionStatistics readStatistics(SQLite::Statement& query, int first) {
+    OmissionStatistics statistics;
+    if (query.getColumn(first).isNull()) return statistics;
+    statistics.hitsInRange = query.getColumn(first).getInt();
+    statistics.average = optionalReal(query.getColumn(first + 1));
+    statistics.longestRun = query.getColumn(first + 2).getInt();
+    if (!query.getColumn(first + 3).isNull()) statistics.previous = query.getColumn(first + 3).getInt();
+    statistics.pHit = optionalReal(query.getColumn(first + 4));
+    statistics.expectedGap = optionalReal(query.getColumn(first + 5));
+    statistics.pAtLeastLast = optionalReal(query.getColumn(first + 6));
+    statistics.source = query.getColumn(first + 7).getString() == probabilitySourceText(ProbabilitySource::Observed)
+                            ? ProbabilitySource::Observed
+                            : ProbabilitySource::Exact;
+    return statistics;
+}
+
+} // namespace
+
 std::optional<GroupSort> parseGroupSort(std::string_view text) {
     if (text == "min") return GroupSort::Min;
     if (text == "max") return GroupSort::Max;
     if (text == "last") return GroupSort::Last;
     if (text == "label") return GroupSort::Label;
+    if (text == "p") return GroupSort::P;
     return std::nullopt;
 }
 
@@ -22,6 +59,7 @@ const char* groupSortField(GroupSort sort) {
     case GroupSort::Max: return "intMaxYL";
     case GroupSort::Last: return "intLstYl";
     case GroupSort::Label: return "content";
+    case GroupSort::P: return "intLstYl";
     }
     return "intLstYl";
 }
@@ -30,18 +68,57 @@ GroupResultTable::GroupResultTable(HistoryStore& store) : m_store(store) {}
 
 GroupResultTable::~GroupResultTable() = default;
 
-void GroupResultTable::clear() { m_store.database().exec("DELETE FROM YL"); }
+void GroupResultTable::createSideTables() {
+    SQLite::Database& db = m_store.database();
+    db.exec("CREATE TABLE IF NOT EXISTS YLStats (ylRow INTEGER PRIMARY KEY, hitsInRange INTEGER, "
+            "average REAL, longestRun INTEGER, previous INTEGER, pHit REAL, expectedGap REAL, pAtLeastLast REAL, "
+            "pSource TEXT)");
+    db.exec("CREATE TABLE IF NOT EXISTS YLRules (rules TEXT)");
+}
+
+bool GroupResultTable::hasSideTables() const {
+    return m_store.database()
+               .execAndGet("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN ('YLStats', 'YLRules')")
+               .getInt() == 2;
+}
+
+void GroupResultTable::clear() {
+    createSideTables();
+    SQLite::Database& db = m_store.database();
+    db.exec("DELETE FROM YL");
+    db.exec("DELETE FROM YLStats");
+    db.exec("DELETE FROM YLRules");
+}
 
 void GroupResultTable::append(const GroupRow& row) {
-    if (!m_insert)
+    if (!m_insert) {
+        createSideTables();
         m_insert = std::make_unique<SQLite::Statement>(
             m_store.database(), "INSERT INTO YL (content, intMinYL, intMaxYL, intLstYl) VALUES (?, ?, ?, ?)");
+        m_insertStatistics = std::make_unique<SQLite::Statement>(
+            m_store.database(),
+            std::string("INSERT INTO YLStats (ylRow, ") + kStatisticsColumns + ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    }
     m_insert->bind(1, row.content);
     m_insert->bind(2, row.min);
     m_insert->bind(3, row.max);
     m_insert->bind(4, row.last);
     m_insert->exec();
     m_insert->reset();
+
+    const OmissionStatistics& statistics = row.statistics;
+    SQLite::Statement& insert = *m_insertStatistics;
+    insert.bind(1, m_store.database().getLastInsertRowid());
+    insert.bind(2, statistics.hitsInRange);
+    bindOptional(insert, 3, statistics.average);
+    insert.bind(4, statistics.longestRun);
+    bindOptional(insert, 5, statistics.previous);
+    bindOptional(insert, 6, statistics.pHit);
+    bindOptional(insert, 7, statistics.expectedGap);
+    bindOptional(insert, 8, statistics.pAtLeastLast);
+    insert.bind(9, std::string(probabilitySourceText(statistics.source)));
+    insert.exec();
+    insert.reset();
 }
 
 void GroupResultTable::append(const std::vector<GroupRow>& rows) {
@@ -49,15 +126,45 @@ void GroupResultTable::append(const std::vector<GroupRow>& rows) {
         append(row);
 }
 
+void GroupResultTable::setRules(const std::string& rules) {
+    createSideTables();
+    m_store.database().exec("DELETE FROM YLRules");
+    SQLite::Statement insert(m_store.database(), "INSERT INTO YLRules (rules) VALUES (?)");
+    insert.bind(1, rules);
+    insert.exec();
+}
+
 std::vector<GroupRow> GroupResultTable::read(GroupSort sort) const {
-    // Equal values keep the order of storage, so both engines show the same list.
-    SQLite::Statement query(m_store.database(),
-                            translateJetSql(statements::groupResultsBy(groupSortField(sort))) + ", rowid");
+    const bool figures = hasSideTables();
+    std::string text;
+    if (figures) {
+        // The kept figures join their YL row; equal values keep the order of storage, so both engines show
+        // the same list.
+        const std::string order =
+            sort == GroupSort::P ? "S.pAtLeastLast IS NULL, S.pAtLeastLast" : std::string("YL.") + groupSortField(sort);
+        text = std::string("SELECT YL.content, YL.intMinYL, YL.intMaxYL, YL.intLstYl, ") +
+               "S.hitsInRange, S.average, S.longestRun, S.previous, S.pHit, S.expectedGap, S.pAtLeastLast, "
+               "S.pSource FROM YL LEFT JOIN YLStats AS S ON S.ylRow = YL.rowid ORDER BY " +
+               order + ", YL.rowid";
+    } else {
+        text = translateJetSql(statements::groupResultsBy(groupSortField(sort))) + ", rowid";
+    }
+    SQLite::Statement query(m_store.database(), text);
     std::vector<GroupRow> rows;
-    while (query.executeStep())
-        rows.push_back(GroupRow{query.getColumn("content").getString(), query.getColumn("intMinYL").getInt(),
-                                query.getColumn("intMaxYL").getInt(), query.getColumn("intLstYl").getInt()});
+    while (query.executeStep()) {
+        GroupRow row{query.getColumn("content").getString(), query.getColumn("intMinYL").getInt(),
+                     query.getColumn("intMaxYL").getInt(), query.getColumn("intLstYl").getInt()};
+        if (figures) row.statistics = readStatistics(query, 4);
+        rows.push_back(std::move(row));
+    }
     return rows;
+}
+
+std::optional<std::string> GroupResultTable::rules() const {
+    if (!hasSideTables()) return std::nullopt;
+    SQLite::Statement query(m_store.database(), "SELECT rules FROM YLRules");
+    if (!query.executeStep()) return std::nullopt;
+    return query.getColumn(0).getString();
 }
 
 } // namespace quorvel

@@ -2,8 +2,10 @@
 #include "analysis/MemoryEngine.h"
 
 #include "analysis/AnalysisText.h"
+#include "analysis/CountingRules.h"
 #include "analysis/GroupPlan.h"
 #include "analysis/GroupResultTable.h"
+#include "analysis/OmissionBaseline.h"
 #include "analysis/OmissionTally.h"
 #include "analysis/SearchSupport.h"
 #include "model/Error.h"
@@ -60,6 +62,10 @@ void MemoryEngine::reload() {
     m_loadedVersion = m_store.historyVersion();
     m_records = m_store.readAll();
     const int n = static_cast<int>(m_records.size());
+    std::vector<std::pair<int, int>> draws;
+    for (const DrawRecord& record : m_records)
+        draws.emplace_back(record.idx, record.issue);
+    m_timeline = HistoryTimeline(draws);
     m_listConditions.assign(static_cast<std::size_t>(conditionSlot(kKindCount, false, 0, 0)), DrawBitset());
     m_none = DrawBitset(n);
     for (int i = 0; i < n; ++i) {
@@ -113,7 +119,8 @@ std::pair<int, int> MemoryEngine::rangeIndexes(const IssueRange& range) const {
 }
 
 SearchResult MemoryEngine::listHits(const DrawBitset& hits, const IssueRange& range, AttributeKind kind,
-                                    NumberOrder order, const ParameterBases& bases, std::string label) const {
+                                    NumberOrder order, const ParameterBases& bases, std::string label,
+                                    ConditionRates rates) const {
     SearchResult result;
     OmissionTally tally;
     auto [begin, end] = rangeIndexes(range);
@@ -129,6 +136,7 @@ SearchResult MemoryEngine::listHits(const DrawBitset& hits, const IssueRange& ra
         result.hits.push_back(std::move(row));
     });
     result.summary = tally.summary(std::move(label), m_records.back().idx);
+    addBaseline(result.summary.statistics, result.summary.last, m_timeline, range, rates);
     return result;
 }
 
@@ -150,7 +158,8 @@ SearchResult MemoryEngine::positionSearch(const PositionSearchRequest& request) 
             hits &= m_none;
         }
     }
-    return listHits(hits, request.range, request.kind, request.order, request.bases, positionSearchLabel(request));
+    return listHits(hits, request.range, request.kind, request.order, request.bases, positionSearchLabel(request),
+                    ConditionRates(positionSearchCondition(request)));
 }
 
 SearchResult MemoryEngine::partialSearch(const PartialSearchRequest& request, const Progress& progress) {
@@ -181,7 +190,11 @@ SearchResult MemoryEngine::partialSearch(const PartialSearchRequest& request, co
         }
         flagged |= hits;
     });
-    return listHits(flagged, request.range, request.kind, request.order, request.bases, partialSearchLabel(request));
+    // The partial search's rate is observed: the draws of the whole history that any combination hits.
+    long flaggedDraws = 0;
+    flagged.forEachIn(0, n, [&](int) { ++flaggedDraws; });
+    return listHits(flagged, request.range, request.kind, request.order, request.bases, partialSearchLabel(request),
+                    ConditionRates::observed(static_cast<double>(flaggedDraws) / n));
 }
 
 GroupResult MemoryEngine::groupCalculation(const GroupRequest& request, const Progress& progress) {
@@ -198,6 +211,7 @@ GroupResult MemoryEngine::groupCalculation(const GroupRequest& request, const Pr
         auto [begin, end] = rangeIndexes(request.range);
         const int latest = m_records.back().idx;
         DrawBitset hits(n);
+        std::vector<int> codes;
         const int m = static_cast<int>(plan.codes.size());
         const long total = combinationCount(m, plan.groupSize);
         forEachCombination(m, plan.groupSize, [&](const std::vector<int>& elements) {
@@ -208,13 +222,20 @@ GroupResult MemoryEngine::groupCalculation(const GroupRequest& request, const Pr
             OmissionTally tally;
             hits.forEachIn(begin, end, [&](int i) { tally.add(m_records[static_cast<std::size_t>(i)].idx); });
             OmissionSummary summary = tally.summary(groupLabel(plan, elements), latest);
-            result.rows.push_back(GroupRow{std::move(summary.label), summary.min, summary.max, summary.last});
+            codes.clear();
+            for (int element : elements)
+                codes.push_back(plan.codes[static_cast<std::size_t>(element)]);
+            ConditionRates rates(groupCondition(plan.kind, codes, request.includeSpecial, request.bases));
+            addBaseline(summary.statistics, summary.last, m_timeline, request.range, rates);
+            result.rows.push_back(
+                GroupRow{std::move(summary.label), summary.min, summary.max, summary.last, summary.statistics});
         });
     }
     Savepoint transaction(m_store.database());
     GroupResultTable table(m_store);
     table.clear();
     table.append(result.rows);
+    table.setRules(countingRules(request));
     transaction.commit();
     return result;
 }

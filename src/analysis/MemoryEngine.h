@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "analysis/ConditionRates.h"
 #include "analysis/DrawBitset.h"
+#include "analysis/HistoryTimeline.h"
 #include "analysis/OmissionEngine.h"
 #include "model/DrawRecord.h"
 #include "store/HistoryStore.h"
@@ -33,14 +35,16 @@ class MemoryEngine : public OmissionEngine {
     DrawBitset positionCondition(AttributeKind kind, NumberOrder order, int position, int value) const;
     // Draw indexes [begin, end) of an issue range.
     std::pair<int, int> rangeIndexes(const IssueRange& range) const;
+    // Lists the hits of the range with their summary and figures; `rates` gives the baseline.
     SearchResult listHits(const DrawBitset& hits, const IssueRange& range, AttributeKind kind, NumberOrder order,
-                          const ParameterBases& bases, std::string label) const;
+                          const ParameterBases& bases, std::string label, ConditionRates rates) const;
     // Reloads when the history changed since the last load, then refuses an empty history.
     void prepare();
 
     HistoryStore& m_store;
     std::uint64_t m_loadedVersion = 0;
     std::vector<DrawRecord> m_records;
+    HistoryTimeline m_timeline;
     // Draws per (kind, cut, code, occurrence), flat; built at load for every item that occurs.
     static constexpr int kCodes = 64;
     static constexpr int kOccurrences = 8;

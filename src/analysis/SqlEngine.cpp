@@ -2,8 +2,10 @@
 #include "analysis/SqlEngine.h"
 
 #include "analysis/AnalysisText.h"
+#include "analysis/CountingRules.h"
 #include "analysis/GroupPlan.h"
 #include "analysis/GroupResultTable.h"
+#include "analysis/OmissionBaseline.h"
 #include "analysis/OmissionTally.h"
 #include "analysis/SearchSupport.h"
 #include "analysis/Statements.h"
@@ -62,8 +64,17 @@ void SqlEngine::execute(const std::string& statement) { m_store.executeJet(state
 
 int SqlEngine::latestIdx() { return m_store.database().execAndGet("SELECT COALESCE(MAX(IDX), 0) FROM Lishi").getInt(); }
 
-SearchResult SqlEngine::listHits(const std::string& query, AttributeKind kind, NumberOrder order,
-                                 const ParameterBases& bases, std::string label) {
+HistoryTimeline SqlEngine::timeline() {
+    SQLite::Statement query(m_store.database(), "SELECT IDX, SQQH FROM Lishi ORDER BY IDX");
+    std::vector<std::pair<int, int>> draws;
+    while (query.executeStep())
+        draws.emplace_back(query.getColumn(0).getInt(), query.getColumn(1).getInt());
+    return HistoryTimeline(draws);
+}
+
+SearchResult SqlEngine::listHits(const std::string& query, const IssueRange& range, AttributeKind kind,
+                                 NumberOrder order, const ParameterBases& bases, std::string label,
+                                 ConditionRates rates) {
     SQLite::Statement hits(m_store.database(), translateJetSql(query));
     SearchResult result;
     OmissionTally tally;
@@ -78,6 +89,7 @@ SearchResult SqlEngine::listHits(const std::string& query, AttributeKind kind, N
         result.hits.push_back(std::move(row));
     }
     result.summary = tally.summary(std::move(label), latestIdx());
+    addBaseline(result.summary.statistics, result.summary.last, timeline(), range, rates);
     return result;
 }
 
@@ -118,7 +130,8 @@ SearchResult SqlEngine::positionSearch(const PositionSearchRequest& request) {
         }
     }
     SearchResult result = listHits(statements::hitsByCounter(request.range.start, request.range.end, conditions),
-                                   request.kind, request.order, request.bases, positionSearchLabel(request));
+                                   request.range, request.kind, request.order, request.bases,
+                                   positionSearchLabel(request), ConditionRates(positionSearchCondition(request)));
     transaction.commit();
     return result;
 }
@@ -156,8 +169,11 @@ SearchResult SqlEngine::partialSearch(const PartialSearchRequest& request, const
         }
         execute(statements::flagHits(k));
     });
-    SearchResult result = listHits(statements::hitsByFlag(request.range.start, request.range.end), request.kind,
-                                   request.order, request.bases, partialSearchLabel(request));
+    // The partial search's rate is observed: the draws of the whole history that any combination flagged.
+    const double flagged = m_store.database().execAndGet("SELECT COUNT(*) FROM Lishi WHERE bolOk = TRUE").getInt();
+    const ConditionRates rates = ConditionRates::observed(flagged / m_store.count());
+    SearchResult result = listHits(statements::hitsByFlag(request.range.start, request.range.end), request.range,
+                                   request.kind, request.order, request.bases, partialSearchLabel(request), rates);
     transaction.commit();
     return result;
 }
@@ -175,6 +191,8 @@ GroupResult SqlEngine::groupCalculation(const GroupRequest& request, const Progr
     result.note = plan.note;
     if (plan.makesGroups()) {
         const std::string hitQuery = statements::hitsByCounter(request.range.start, request.range.end, plan.groupSize);
+        const HistoryTimeline draws = timeline();
+        std::vector<int> codes;
         const int m = static_cast<int>(plan.codes.size());
         const long total = combinationCount(m, plan.groupSize);
         forEachCombination(m, plan.groupSize, [&](const std::vector<int>& elements) {
@@ -184,11 +202,17 @@ GroupResult SqlEngine::groupCalculation(const GroupRequest& request, const Progr
                 execute(statements::freeMark(
                     "txtHisP6", statements::pattern(plan.kind, plan.codes[static_cast<std::size_t>(element)], 1)));
             OmissionSummary summary = summarize(hitQuery, groupLabel(plan, elements));
-            GroupRow row{summary.label, summary.min, summary.max, summary.last};
+            codes.clear();
+            for (int element : elements)
+                codes.push_back(plan.codes[static_cast<std::size_t>(element)]);
+            ConditionRates rates(groupCondition(plan.kind, codes, request.includeSpecial, request.bases));
+            addBaseline(summary.statistics, summary.last, draws, request.range, rates);
+            GroupRow row{summary.label, summary.min, summary.max, summary.last, summary.statistics};
             table.append(row);
             result.rows.push_back(std::move(row));
         });
     }
+    table.setRules(countingRules(request));
     transaction.commit();
     return result;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "analysis/ConditionRates.h"
+#include "analysis/HistoryTimeline.h"
 #include "analysis/OmissionEngine.h"
 #include "store/HistoryStore.h"
 
@@ -20,11 +22,14 @@ class SqlEngine : public OmissionEngine {
 
   private:
     void execute(const std::string& statement);
-    // Lists the hits of a hit query with the kind's cells and returns them with their summary.
-    SearchResult listHits(const std::string& query, AttributeKind kind, NumberOrder order, const ParameterBases& bases,
-                          std::string label);
+    // Lists the hits of a hit query over a range with the kind's cells and returns them with their summary
+    // and figures; `rates` gives the baseline.
+    SearchResult listHits(const std::string& query, const IssueRange& range, AttributeKind kind, NumberOrder order,
+                          const ParameterBases& bases, std::string label, ConditionRates rates);
     OmissionSummary summarize(const std::string& query, std::string label);
     int latestIdx();
+    // The zodiac years of the stored draws along IDX.
+    HistoryTimeline timeline();
 
     HistoryStore& m_store;
 };

@@ -20,6 +20,11 @@ void PositionSearchState::resetFromManualTab(NumberOrder order, const std::array
         setTypedValue(p, typedTexts[static_cast<std::size_t>(p - 1)]);
 }
 
+void PositionSearchState::followChoices(const SearchChoices& choices) {
+    m_manualValues = !choices.referenceTab;
+    m_order = choices.order;
+}
+
 void PositionSearchState::setTypedValue(int position, std::string_view text) {
     if (auto value = typedNumber(text)) m_values.at(static_cast<std::size_t>(position - 1)) = *value;
 }

@@ -43,6 +43,10 @@ class PositionSearchState {
     // The reset from the manual tab: values from the typed texts; a text that is not a number keeps its value.
     void resetFromManualTab(NumberOrder order, const std::array<std::string, 7>& typedTexts);
 
+    // After an online update: only where the values come from (the typed boxes unless the reference tab is
+    // selected) and the number order follow the window's choices; the values stay.
+    void followChoices(const SearchChoices& choices);
+
     // A typed box of position 1..7 was left: its value, when the text is a number.
     void setTypedValue(int position, std::string_view text);
 

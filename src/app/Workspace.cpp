@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/Workspace.h"
 
+#include "ingest/ResultsPage.h"
 #include "maintain/HistoryBackup.h"
 #include "maintain/TextExport.h"
 #include "maintain/WorkbookExport.h"
@@ -9,6 +10,7 @@
 #include "model/Error.h"
 #include "store/Savepoint.h"
 
+#include <algorithm>
 #include <cctype>
 #include <set>
 
@@ -124,6 +126,71 @@ AddResult Workspace::addDraw(std::optional<int> issue, const std::array<int, 7>&
     } catch (const SQLite::Exception& e) {
         throw Error("adding the draw failed: " + storeFailureMessage(e, m_store.file()));
     }
+}
+
+UpdatePlan Workspace::planUpdate(std::optional<int> yearsToKeep, std::optional<int> currentYear) const {
+    auto first = m_store.first();
+    auto latest = m_store.latest();
+    return quorvel::planUpdate(first ? std::optional<int>(first->issue) : std::nullopt,
+                               latest ? std::optional<int>(latest->issue) : std::nullopt,
+                               currentYear.value_or(m_clock.currentYear()),
+                               yearsToKeep.value_or(m_settings.integer(Setting::IniSerchDay)));
+}
+
+UpdateResult Workspace::applyUpdate(const UpdatePlan& plan, const std::vector<YearPage>& pages) {
+    UpdateResult result;
+    result.yearsToKeep = plan.yearsToKeep;
+    std::vector<Draw> draws;
+    for (const YearPage& page : pages) {
+        if (!page.html) {
+            result.failed.push_back({page.year, page.failure});
+            continue;
+        }
+        std::optional<TableRows> table = readResultsTable(*page.html);
+        if (!table) {
+            result.failed.push_back(
+                {page.year, exceedsResultsPageLimits(*page.html)
+                                ? "the page is larger than a yearly results page can be (over " +
+                                      std::to_string(kMaxResultsPageBytes / 1024 / 1024) + " MB or " +
+                                      std::to_string(kMaxResultsPageTags) + " tags): it was not read"
+                                : "the page holds no table with the id \"main\": not a yearly results page"});
+            continue;
+        }
+        PageDraws read = drawsOfPage(page.year, *table, plan.lastStoredIssue);
+        draws.insert(draws.end(), read.draws.begin(), read.draws.end());
+        result.skipped.insert(result.skipped.end(), read.skipped.begin(), read.skipped.end());
+        result.years.push_back({page.year, 0});
+    }
+    if (result.nothingRead()) return result;
+    std::stable_sort(draws.begin(), draws.end(), [](const Draw& a, const Draw& b) { return a.issue < b.issue; });
+    const ParameterBases current = bases();
+    try {
+        Savepoint transaction(m_store.database());
+        // The store may have changed since the plan was made (another program shares it): clear only a
+        // history that is still too old, and append only draws after the latest stored one.
+        auto first = m_store.first();
+        if (plan.clearsHistory && first && plan.currentYear - first->issue / 1000 > plan.yearsToKeep) {
+            result.backup = backupHistory(m_store, m_dataFolder);
+            m_store.deleteAll();
+            result.cleared = true;
+        } else if (auto latest = m_store.latest()) {
+            std::erase_if(draws, [&](const Draw& draw) { return draw.issue <= latest->issue; });
+        }
+        std::vector<DrawRecord> records;
+        records.reserve(draws.size());
+        for (const Draw& draw : draws) {
+            records.push_back(deriveRecord(draw, current));
+            for (YearCount& year : result.years)
+                if (year.year == draw.issue / 1000) ++year.appended;
+        }
+        m_store.append(records);
+        transaction.commit();
+    } catch (const SQLite::Exception& e) {
+        throw Error("the update failed: " + storeFailureMessage(e, m_store.file()) +
+                    "; the history was left unchanged");
+    }
+    result.appended = static_cast<int>(draws.size());
+    return result;
 }
 
 HistoryMaintenance Workspace::maintenance() { return HistoryMaintenance(m_store, m_dataFolder, bases()); }

@@ -6,7 +6,9 @@
 #include "analysis/OmissionEngine.h"
 #include "app/Clock.h"
 #include "app/Settings.h"
+#include "app/UpdateRun.h"
 #include "ingest/HistoryTextReader.h"
+#include "ingest/UpdatePlan.h"
 #include "maintain/HistoryMaintenance.h"
 #include "model/CellGrid.h"
 #include "model/Draw.h"
@@ -61,6 +63,15 @@ class Workspace {
     // year's first issue. Numbers must be 1..49 and distinct; an issue already stored, or with sequence 000,
     // is refused.
     AddResult addDraw(std::optional<int> issue, const std::array<int, 7>& numbers);
+
+    // Plans an online update of the stored history (UpdatePlan.h) with the years to keep of the settings and
+    // the calendar's year, unless given for this run.
+    UpdatePlan planUpdate(std::optional<int> yearsToKeep = std::nullopt,
+                          std::optional<int> currentYear = std::nullopt) const;
+    // Applies the pages an online update loaded: the new draws of every page read (each derived in the zodiac
+    // year of its own issue) are appended in one transaction, which, when the plan's age check clears the
+    // history, first saves it to the backup folder and clears it. When no page was read nothing changes.
+    UpdateResult applyUpdate(const UpdatePlan& plan, const std::vector<YearPage>& pages);
 
     // History maintenance with the bases in force (HistoryMaintenance.h): each change that removes draws
     // saves the history to the backup folder first and names the copy in its result.

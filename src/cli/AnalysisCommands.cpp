@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The three analyses: search (position search), partial (partial search), group (group calculation).
 #include "analysis/AnalysisRange.h"
+#include "analysis/CountingRules.h"
 #include "analysis/GroupResultTable.h"
 #include "analysis/OmissionEngine.h"
 #include "analysis/ResultGrids.h"
@@ -9,6 +10,7 @@
 #include "maintain/WorkbookExport.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace quorvel {
 
@@ -46,9 +48,10 @@ void addCommonOptions(CLI::App* command, CommonOptions& options) {
                         "Also write the result grid to this .xlsx workbook (replaced if it exists)");
 }
 
-// Writes the grid to the --xlsx workbook, when one was asked for, before anything is printed.
-void writeWorkbookIfAsked(const std::string& path, const CellGrid& grid) {
-    if (!path.empty()) writeWorkbook(path, grid);
+// Writes the grid to the --xlsx workbook, with the counting rules on its second sheet, when one was asked
+// for, before anything is printed.
+void writeWorkbookIfAsked(const std::string& path, const CellGrid& grid, const std::string& rules) {
+    if (!path.empty()) writeWorkbook(path, grid, rules);
 }
 
 void printGrid(std::ostream& out, const CellGrid& grid) {
@@ -92,21 +95,69 @@ RangeChoice rangeChoice(const CommonOptions& common, const std::string& ref, boo
 
 EngineKind engineOf(const CliContext& context) { return *parseEngineKind(context.options.engine); }
 
-json summaryJson(const SearchResult& result) {
+template <typename Value> json optionalJson(const std::optional<Value>& value) {
+    return value ? json(*value) : json(nullptr);
+}
+
+// Adds the figures beyond min, max and last to a result's or a row's object.
+void addStatistics(json& object, const OmissionStatistics& statistics) {
+    object["hits_in_range"] = statistics.hitsInRange;
+    object["average"] = optionalJson(statistics.average);
+    object["longest_run"] = statistics.longestRun;
+    object["previous"] = optionalJson(statistics.previous);
+    object["p_hit"] = optionalJson(statistics.pHit);
+    object["expected_gap"] = optionalJson(statistics.expectedGap);
+    object["p_at_least_last"] = optionalJson(statistics.pAtLeastLast);
+    object["p_source"] = probabilitySourceText(statistics.source);
+}
+
+json summaryJson(const SearchResult& result, const std::string& rules) {
     json hits = json::array();
     for (const HitRow& hit : result.hits)
         hits.push_back({{"issue", hit.issue}, {"cells", hit.cells}, {"gap", hit.gap}, {"seq", hit.seq}});
-    return {{"label", result.summary.label},
-            {"hits", hits},
-            {"min", result.summary.min},
-            {"max", result.summary.max},
-            {"last", result.summary.last}};
+    json object = {{"label", result.summary.label},
+                   {"hits", hits},
+                   {"min", result.summary.min},
+                   {"max", result.summary.max},
+                   {"last", result.summary.last}};
+    addStatistics(object, result.summary.statistics);
+    object["rules"] = rules;
+    return object;
 }
 
-void printSearch(std::ostream& out, const SearchResult& result) {
+// A figure as the table output shows it: six significant digits, "-" when undefined.
+template <typename Value> std::string figureText(const std::optional<Value>& value) {
+    if (!value) return "-";
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.6g", static_cast<double>(*value));
+    return buffer;
+}
+
+// The figures beyond the fixed grid, one row per result: its label, then the figures under their JSON names.
+CellGrid statisticsGrid(const std::vector<std::pair<std::string, OmissionStatistics>>& rows) {
+    CellGrid grid{{"号码（分组）", "hits_in_range", "average", "longest_run", "previous", "p_hit", "expected_gap",
+                   "p_at_least_last", "p_source"}};
+    for (const auto& [label, s] : rows)
+        grid.push_back({label, std::to_string(s.hitsInRange), figureText(s.average), std::to_string(s.longestRun),
+                        figureText(s.previous), figureText(s.pHit), figureText(s.expectedGap),
+                        figureText(s.pAtLeastLast), std::string(probabilitySourceText(s.source))});
+    return grid;
+}
+
+// Prints the fixed grid first, then the fuller figures and the counting rules.
+void printWithStatistics(std::ostream& out, const CellGrid& fixed,
+                         const std::vector<std::pair<std::string, OmissionStatistics>>& rows,
+                         const std::string& rules) {
+    printGrid(out, fixed);
+    out << "\n";
+    printGrid(out, statisticsGrid(rows));
+    out << "\nrules: " << rules << "\n";
+}
+
+void printSearch(std::ostream& out, const SearchResult& result, const std::string& rules) {
     printGrid(out, hitListGrid(result));
     out << "\n";
-    printGrid(out, summaryGrid(result.summary));
+    printWithStatistics(out, summaryGrid(result.summary), {{result.summary.label, result.summary.statistics}}, rules);
 }
 
 // Positions 1..7 from "1,2,7".
@@ -139,10 +190,11 @@ bool fillSearchRequest(Request& request, CliContext& context, const SearchOption
     return true;
 }
 
-// Writes the --xlsx workbook, then prints the hit list and the summary.
-int showSearch(CliContext& context, const SearchOptions& options, const SearchResult& result) {
-    writeWorkbookIfAsked(options.common.xlsx, hitListGrid(result));
-    context.print(summaryJson(result), [&](std::ostream& out) { printSearch(out, result); });
+// Writes the --xlsx workbook, then prints the hit list, the summary, its figures and the counting rules.
+int showSearch(CliContext& context, const SearchOptions& options, const SearchResult& result,
+               const std::string& rules) {
+    writeWorkbookIfAsked(options.common.xlsx, hitListGrid(result), rules);
+    context.print(summaryJson(result, rules), [&](std::ostream& out) { printSearch(out, result, rules); });
     return 0;
 }
 
@@ -185,7 +237,8 @@ void registerSearch(CLI::App& app, CliContext& context) {
                 request.texts[p] = text;
                 request.selected[p] = true;
             }
-            return showSearch(context, options, context.workspace().positionSearch(engineOf(context), request));
+            return showSearch(context, options, context.workspace().positionSearch(engineOf(context), request),
+                              countingRules(request));
         };
     });
 }
@@ -228,7 +281,8 @@ void registerPartial(CLI::App& app, CliContext& context) {
                 context.err << "note: part size " << request.partSize << " is outside 1..6, so no draw is a hit\n";
             return showSearch(
                 context, options,
-                context.workspace().partialSearch(engineOf(context), request, context.progress("combinations")));
+                context.workspace().partialSearch(engineOf(context), request, context.progress("combinations")),
+                countingRules(request));
         };
     });
 }
@@ -248,8 +302,11 @@ void registerGroup(CLI::App& app, CliContext& context) {
         ->add_option("--boxes", arguments->boxes,
                      "Ticked boxes, e.g. 1,5,17: box i is value i (head, tail, parity: i - 1)")
         ->delimiter(',');
-    command->add_option("--sort", arguments->sort, "Order of the rows: min, max, last (default) or label")
-        ->check(CLI::IsMember({"min", "max", "last", "label"}));
+    command
+        ->add_option("--sort", arguments->sort,
+                     "Order of the rows: min, max, last (default), label, or p (the chance of an omission at least "
+                     "as long as the last one, ascending: the groups away unusually long first)")
+        ->check(CLI::IsMember({"min", "max", "last", "label", "p"}));
     command->callback([&context, arguments] {
         context.action = [&context, arguments] {
             GroupRequest request;
@@ -267,11 +324,18 @@ void registerGroup(CLI::App& app, CliContext& context) {
             GroupResult result = workspace.groupCalculation(engineOf(context), request, context.progress("groups"));
             if (!result.note.empty()) context.err << "note: " << result.note << "\n";
             std::vector<GroupRow> rows = workspace.groupResults(*parseGroupSort(arguments->sort));
+            const std::string rules = countingRules(request);
             json list = json::array();
-            for (const GroupRow& row : rows)
-                list.push_back({{"content", row.content}, {"min", row.min}, {"max", row.max}, {"last", row.last}});
-            writeWorkbookIfAsked(arguments->common.xlsx, groupResultGrid(rows));
-            context.print({{"rows", list}}, [&](std::ostream& out) { printGrid(out, groupResultGrid(rows)); });
+            std::vector<std::pair<std::string, OmissionStatistics>> figures;
+            for (const GroupRow& row : rows) {
+                json object = {{"content", row.content}, {"min", row.min}, {"max", row.max}, {"last", row.last}};
+                addStatistics(object, row.statistics);
+                list.push_back(std::move(object));
+                figures.emplace_back(row.content, row.statistics);
+            }
+            writeWorkbookIfAsked(arguments->common.xlsx, groupResultGrid(rows), rules);
+            context.print({{"rows", list}, {"rules", rules}},
+                          [&](std::ostream& out) { printWithStatistics(out, groupResultGrid(rows), figures, rules); });
             return 0;
         };
     });

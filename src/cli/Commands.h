@@ -12,5 +12,6 @@ void registerHistoryCommands(CLI::App& app, CliContext& context);
 void registerSettingsCommands(CLI::App& app, CliContext& context);
 void registerAnalysisCommands(CLI::App& app, CliContext& context);
 void registerMaintainCommands(CLI::App& app, CliContext& context);
+void registerUpdateCommands(CLI::App& app, CliContext& context);
 
 } // namespace quorvel

@@ -86,8 +86,8 @@ void registerExportXlsx(CLI::App& app, CliContext& context) {
         std::string path;
     };
     auto arguments = std::make_shared<Arguments>();
-    auto* command =
-        app.add_subcommand("export-xlsx", "Write a grid to an .xlsx workbook (sheet Sheet1, cells as text)");
+    auto* command = app.add_subcommand(
+        "export-xlsx", "Write a grid to an .xlsx workbook (sheet Sheet1, cells as text; results add a sheet Rules)");
     command
         ->add_option("GRID", arguments->grid,
                      "history: the history list; results: the groups of the last group calculation, ordered by "
@@ -109,7 +109,15 @@ void registerExportXlsx(CLI::App& app, CliContext& context) {
                 rows = static_cast<std::size_t>(workspace.store().count());
             } else {
                 CellGrid grid = groupResultGrid(workspace.groupResults(GroupSort::Last));
-                target = workspace.exportGridWorkbook(grid, kResultWorkbookName, given);
+                // The rows go out with the counting rules of the run that stored them, on a second sheet.
+                const std::string rules =
+                    GroupResultTable(workspace.store())
+                        .rules()
+                        .value_or(
+                            "The counting rules of these rows were not recorded: no group calculation of this program "
+                            "stored them.");
+                target = given ? *given : workspace.dataFolder() / kResultWorkbookName;
+                writeWorkbook(target, grid, rules);
                 rows = grid.size() - 1;
             }
             context.print({{"path", target.string()}}, [&](std::ostream& out) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "gui/CombinationPanel.h"
 
+#include "gui/FocusOutWatcher.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -15,54 +17,60 @@ namespace quorvel {
 
 namespace {
 
-template <typename Widget> Widget* laterControl(Widget* widget, const QString& name) {
+template <typename Widget> Widget* named(Widget* widget, const QString& name) {
     widget->setObjectName(name);
-    widget->setEnabled(false);
     return widget;
 }
 
 } // namespace
 
 CombinationPanel::CombinationPanel(QWidget* parent) : QWidget(parent) {
-    auto* frame = new QGroupBox(QStringLiteral("组合检索"), this);
-    frame->setObjectName(QStringLiteral("Frame6"));
+    auto* frame = named(new QGroupBox(QStringLiteral("组合检索"), this), QStringLiteral("Frame6"));
     auto* boxes = new QGridLayout;
     for (int j = 1; j <= kCombinationBoxCount; ++j) {
-        auto* box = new QCheckBox(QString::number(j), frame);
-        box->setObjectName(QStringLiteral("Check6_%1").arg(j));
+        auto* box = named(new QCheckBox(QString::number(j), frame), QStringLiteral("Check6_%1").arg(j));
         // The block keeps its shape when a kind hides most boxes.
         QSizePolicy policy = box->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         box->setSizePolicy(policy);
         boxes->addWidget(box, (j - 1) / 7, (j - 1) % 7);
         m_boxes[static_cast<std::size_t>(j - 1)] = box;
+        connect(box, &QCheckBox::clicked, this, &CombinationPanel::recount);
     }
 
     auto* bulk = new QHBoxLayout;
     const char* const bulkCaptions[3] = {"全选", "清空", "反选"};
-    for (int j = 0; j < 3; ++j)
-        bulk->addWidget(laterControl(new QPushButton(QString::fromUtf8(bulkCaptions[j]), frame),
-                                     QStringLiteral("cmdZH_%1").arg(j)));
-    auto* count = laterControl(new QLineEdit(QStringLiteral("0"), frame), QStringLiteral("Text5"));
-    count->setAlignment(Qt::AlignCenter);
-    count->setFixedWidth(count->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 16);
-    bulk->addWidget(count);
+    for (int j = 0; j < 3; ++j) {
+        auto* button =
+            named(new QPushButton(QString::fromUtf8(bulkCaptions[j]), frame), QStringLiteral("cmdZH_%1").arg(j));
+        connect(button, &QPushButton::clicked, this, [this, j] { bulkChange(static_cast<BulkChange>(j)); });
+        bulk->addWidget(button);
+    }
+    m_count = named(new QLineEdit(QStringLiteral("0"), frame), QStringLiteral("Text5"));
+    m_count->setReadOnly(true);
+    m_count->setAlignment(Qt::AlignCenter);
+    m_count->setFixedWidth(m_count->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 16);
+    bulk->addWidget(m_count);
     bulk->addStretch();
 
     auto* group = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("组合位数"), frame);
-    label->setObjectName(QStringLiteral("Label5"));
-    auto* size = laterControl(new QComboBox(frame), QStringLiteral("Combo2"));
-    size->setEditable(true);
-    size->setInsertPolicy(QComboBox::NoInsert);
+    m_size = named(new QComboBox(frame), QStringLiteral("Combo2"));
+    m_size->setEditable(true);
+    m_size->setInsertPolicy(QComboBox::NoInsert);
     for (int k = 1; k <= 6; ++k)
-        size->addItem(QString::number(k));
-    size->setCurrentText(QStringLiteral("2"));
-    group->addWidget(label);
-    group->addWidget(size);
-    group->addWidget(laterControl(new QCheckBox(QStringLiteral("不限个数"), frame), QStringLiteral("chkNoLimit")));
+        m_size->addItem(QString::number(k));
+    m_size->setCurrentText(QStringLiteral("2"));
+    onFocusOut(m_size, [this] { applyGroupSize(); });
+    connect(m_size, &QComboBox::activated, this, [this] { applyGroupSize(); });
+    // The core has no way yet to lift the size limits for a run, so the box stays disabled.
+    auto* noLimit = named(new QCheckBox(QStringLiteral("不限个数"), frame), QStringLiteral("chkNoLimit"));
+    noLimit->setEnabled(false);
+    m_group = named(new QPushButton(QStringLiteral("分组计算(&P)"), frame), QStringLiteral("Command5"));
+    group->addWidget(named(new QLabel(QStringLiteral("组合位数"), frame), QStringLiteral("Label5")));
+    group->addWidget(m_size);
+    group->addWidget(noLimit);
     group->addStretch();
-    group->addWidget(laterControl(new QPushButton(QStringLiteral("分组计算(&P)"), frame), QStringLiteral("Command5")));
+    group->addWidget(m_group);
 
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addLayout(boxes);
@@ -75,6 +83,7 @@ CombinationPanel::CombinationPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void CombinationPanel::layoutFor(AttributeKind kind, const ParameterBases& bases) {
+    m_kind = kind;
     std::array<std::string, kCombinationBoxCount> current;
     for (std::size_t i = 0; i < m_boxes.size(); ++i)
         current[i] = m_boxes[i]->text().toStdString();
@@ -84,5 +93,31 @@ void CombinationPanel::layoutFor(AttributeKind kind, const ParameterBases& bases
         m_boxes[i]->setVisible(static_cast<int>(i) < layout.visibleCount);
     }
 }
+
+BoxTicks CombinationPanel::ticks() const {
+    BoxTicks ticks{};
+    for (std::size_t i = 0; i < m_boxes.size(); ++i)
+        ticks[i] = m_boxes[i]->isChecked();
+    return ticks;
+}
+
+int CombinationPanel::applyGroupSize() {
+    GroupSizeEntry entry = readGroupSize(m_size->currentText().toStdString(), m_groupSize);
+    if (!entry.problem.empty()) {
+        emit statusMessage(QString::fromStdString(entry.problem));
+        m_size->setCurrentText(QString::number(m_groupSize));
+    }
+    m_groupSize = entry.size;
+    return m_groupSize;
+}
+
+void CombinationPanel::bulkChange(BulkChange change) {
+    const BoxTicks changed = applyBulkChange(ticks(), change);
+    for (std::size_t i = 0; i < m_boxes.size(); ++i)
+        m_boxes[i]->setChecked(changed[i]);
+    recount();
+}
+
+void CombinationPanel::recount() { m_count->setText(QString::number(tickedCount(ticks(), m_kind))); }
 
 } // namespace quorvel

@@ -1,27 +1,47 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/CombinationBoxLayout.h"
+#include "app/CombinationSelection.h"
 
 #include <QWidget>
 
 #include <array>
 
 class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
 
 namespace quorvel {
 
-// The frame 组合检索 (Frame6): the 49 combination boxes Check6_1..49 laid out per attribute kind, with the
-// group calculation's controls beside them.
+// The frame 组合检索 (Frame6): the 49 combination boxes Check6_1..49 laid out per attribute kind, the bulk
+// buttons 全选/清空/反选 with the recount in Text5, the group size Combo2 and the button 分组计算.
 class CombinationPanel : public QWidget {
+    Q_OBJECT
   public:
     explicit CombinationPanel(QWidget* parent = nullptr);
 
-    // Shows the kind's boxes with their captions and hides the others; ticks stay as they are.
+    // Shows the kind's boxes with their captions and hides the others; ticks and Text5 stay as they are.
     void layoutFor(AttributeKind kind, const ParameterBases& bases);
 
+    BoxTicks ticks() const;
+    // Takes Combo2's text as the group size; a text that is not a number keeps the previous size and says so.
+    int applyGroupSize();
+    QPushButton* groupButton() const { return m_group; }
+
+  signals:
+    void statusMessage(const QString& text);
+
   private:
+    void bulkChange(BulkChange change);
+    void recount();
+
     std::array<QCheckBox*, kCombinationBoxCount> m_boxes{};
+    AttributeKind m_kind = AttributeKind::Number;
+    QLineEdit* m_count = nullptr; // Text5
+    QComboBox* m_size = nullptr;  // Combo2
+    int m_groupSize = 2;
+    QPushButton* m_group = nullptr; // Command5
 };
 
 } // namespace quorvel

@@ -45,8 +45,8 @@ HistoryPanel::HistoryPanel(const QString& shippedHistory, QWidget* parent) : QWi
     buttons->addWidget(button(QStringLiteral("Command21"), QStringLiteral("历史号在线更新(&O)"),
                               QStringLiteral("从官方服务器更新历史号码"), false, this),
                        0, 1);
-    buttons->addWidget(button(QStringLiteral("Command3"), QStringLiteral("删除最后历史(&D)"), {}, false, this), 1, 0);
-    buttons->addWidget(button(QStringLiteral("Command4"), QStringLiteral("历史号码导出文本文件(&O)"), {}, false, this),
+    buttons->addWidget(button(QStringLiteral("Command3"), QStringLiteral("删除最后历史(&D)"), {}, true, this), 1, 0);
+    buttons->addWidget(button(QStringLiteral("Command4"), QStringLiteral("历史号码导出文本文件(&O)"), {}, true, this),
                        1, 1);
 
     auto* layout = new QVBoxLayout(this);

@@ -22,10 +22,9 @@ QMenu* namedMenu(const QString& name, const QString& title, QWidget* parent) {
     return menu;
 }
 
-QAction* laterEntry(QMenu* menu, const QString& name, const QString& caption) {
+QAction* namedEntry(QMenu* menu, const QString& name, const QString& caption) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
-    action->setEnabled(false);
     return action;
 }
 
@@ -41,15 +40,16 @@ MainMenus::MainMenus(QMainWindow& window, Settings& settings) : QObject(&window)
     addBaseMenu(QStringLiteral("mnuBssetup"), QStringLiteral("波色参数设置(&B)"), QStringLiteral("mnuBscs"),
                 {QStringLiteral("波色参数0~2"), QStringLiteral("波色参数1~3")}, Setting::BsIni);
     m_setup->addSeparator();
-    laterEntry(m_setup, QStringLiteral("mnuSetDay"), QStringLiteral("历史号码更新检索年(&Y)"));
+    namedEntry(m_setup, QStringLiteral("mnuSetDay"), QStringLiteral("历史号码更新检索年(&Y)"));
     bar->addMenu(m_setup);
 
     m_history = namedMenu(QStringLiteral("mnuLsgl"), QStringLiteral("历史管理"), &window);
-    laterEntry(m_history, QStringLiteral("mnuErase"), QStringLiteral("删除最后历史(&E)"));
-    laterEntry(m_history, QStringLiteral("mnuClear"), QStringLiteral("清空历史号码(&C)"));
-    laterEntry(m_history, QStringLiteral("mnuDlzd"), QStringLiteral("删除到选定期(&D)"));
-    laterEntry(m_history, QStringLiteral("mnuEszhzd"), QStringLiteral("删除最后指定数量期历史(&E)"));
-    laterEntry(m_history, QStringLiteral("mnuDcls"), QStringLiteral("导出历史号码(&O)"));
+    namedEntry(m_history, QStringLiteral("mnuErase"), QStringLiteral("删除最后历史(&E)"));
+    namedEntry(m_history, QStringLiteral("mnuClear"), QStringLiteral("清空历史号码(&C)"));
+    namedEntry(m_history, QStringLiteral("mnuDlzd"), QStringLiteral("删除到选定期(&D)"));
+    namedEntry(m_history, QStringLiteral("mnuEszhzd"), QStringLiteral("删除最后指定数量期历史(&E)"));
+    namedEntry(m_history, QStringLiteral("mnuDcls"), QStringLiteral("导出历史号码(&O)"));
+    namedEntry(m_history, QStringLiteral("mnuRestore"), QStringLiteral("恢复历史备份(&R)"));
     bar->addMenu(m_history);
 
     const std::array<std::tuple<QString, QString, Setting>, 3> links{{

@@ -6,10 +6,16 @@
 #include "app/ManualDrawCheck.h"
 #include "app/NextIssueDisplay.h"
 #include "app/Workspace.h"
+#include "gui/AnalysisController.h"
 #include "gui/CombinationPanel.h"
+#include "gui/HistoryChangeWatcher.h"
+#include "gui/HistoryExports.h"
+#include "gui/HistoryManagement.h"
 #include "gui/HistoryPanel.h"
 #include "gui/MainMenus.h"
 #include "gui/ManualEntryRow.h"
+#include "gui/OmissionChart.h"
+#include "gui/OnlineUpdate.h"
 #include "gui/OptionsPanel.h"
 #include "gui/ResultsPanel.h"
 #include "gui/ShippedHistory.h"
@@ -25,6 +31,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTableView>
+#include <QVBoxLayout>
 
 #include <exception>
 
@@ -55,7 +62,11 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     auto* layout = new QGridLayout(central);
     layout->addWidget(m_history, 0, 0, 2, 1);
     layout->addWidget(m_options, 0, 1);
-    layout->addWidget(m_combinations, 0, 2);
+    auto* chart = new OmissionChart(central);
+    auto* side = new QVBoxLayout;
+    side->addWidget(m_combinations);
+    side->addWidget(chart, 1);
+    layout->addLayout(side, 0, 2);
     layout->addWidget(m_results, 1, 1, 1, 2);
     layout->setColumnStretch(0, 0);
     layout->setColumnStretch(1, 3);
@@ -84,6 +95,13 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     connect(m_history->importButton(), &QPushButton::clicked, this, &MainWindow::importFromUser);
     connect(m_history->welcome(), &WelcomeHint::importRequested, this, &MainWindow::importFile);
     connect(m_history->entry(), &ManualEntryRow::drawTyped, this, &MainWindow::storeTypedDraw);
+    connectHistoryManagement();
+    auto* update = new OnlineUpdate(workspace, dialogs, *this, *m_history, *m_menus->setupMenu());
+    connect(update, &OnlineUpdate::historyUpdated, this, &MainWindow::refreshAfterUpdate);
+    connect(update, &OnlineUpdate::statusMessage, this, &MainWindow::showStatus);
+    auto* analyses = new AnalysisController(workspace, dialogs, *this, {m_options, m_combinations, m_results, chart});
+    connect(analyses, &AnalysisController::statusMessage, this, &MainWindow::showStatus);
+    connect(m_combinations, &CombinationPanel::statusMessage, this, &MainWindow::showStatus);
 
     resize(1280, 800);
     startUp();
@@ -102,7 +120,30 @@ void MainWindow::startUp() {
     setBusy(false);
 }
 
+void MainWindow::connectHistoryManagement() {
+    auto* management = new HistoryManagement(m_workspace, m_dialogs, *this, *m_history, *m_menus->historyMenu());
+    connect(management, &HistoryManagement::historyChanged, this, &MainWindow::refreshAfterHistoryChange);
+    connect(management, &HistoryManagement::historyListChanged, this, [this] {
+        try {
+            showHistory();
+        } catch (const std::exception& error) {
+            showStatus(
+                QStringLiteral("The history list could not be shown again: %1").arg(QString::fromUtf8(error.what())));
+        }
+    });
+    connect(management, &HistoryManagement::restoreRequested, this, &MainWindow::importFile);
+    connect(management, &HistoryManagement::statusMessage, this, &MainWindow::showStatus);
+    auto* exports = new HistoryExports(m_workspace, m_dialogs, *this, *m_history);
+    connect(exports, &HistoryExports::statusMessage, this, &MainWindow::showStatus);
+    m_watcher = new HistoryChangeWatcher(m_workspace, *this);
+    connect(m_watcher, &HistoryChangeWatcher::changedElsewhere, this, [this] {
+        refreshAfterHistoryChange();
+        showStatus(QStringLiteral("Another program changed the history; the list was read again."));
+    });
+}
+
 void MainWindow::showHistory() {
+    m_watcher->acknowledge();
     HistoryListing listing = HistoryListing::load(m_workspace.store());
     m_history->welcome()->setVisible(listing.drawCount() == 0);
     m_history->showHistory(std::move(listing));
@@ -125,6 +166,17 @@ void MainWindow::refreshAfterHistoryChange() {
                        .arg(QString::fromUtf8(error.what())));
     }
     m_options->refreshSearch();
+}
+
+void MainWindow::refreshAfterUpdate() {
+    try {
+        showHistory();
+        m_options->followHistoryUpdate();
+        showNextIssue();
+    } catch (const std::exception& error) {
+        showStatus(QStringLiteral("The history was updated but could not be shown again: %1")
+                       .arg(QString::fromUtf8(error.what())));
+    }
 }
 
 void MainWindow::importFromUser() {

@@ -9,6 +9,7 @@
 namespace quorvel {
 
 class CombinationPanel;
+class HistoryChangeWatcher;
 class HistoryPanel;
 class MainMenus;
 class OptionsPanel;
@@ -29,9 +30,13 @@ class MainWindow : public QMainWindow {
 
   private:
     void startUp();
+    // History management, the history's exports and the watch for changes made by another program.
+    void connectHistoryManagement();
     void showHistory();
     void showNextIssue();
     void refreshAfterHistoryChange();
+    // After an online update: the list, the range from the first to the latest issue, the next issue.
+    void refreshAfterUpdate();
     void storeTypedDraw();
     void openLink(Setting address, const QString& caption);
     void setBusy(bool busy);
@@ -44,6 +49,7 @@ class MainWindow : public QMainWindow {
     CombinationPanel* m_combinations;
     ResultsPanel* m_results;
     MainMenus* m_menus;
+    HistoryChangeWatcher* m_watcher = nullptr;
 };
 
 } // namespace quorvel

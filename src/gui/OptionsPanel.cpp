@@ -49,11 +49,10 @@ std::string boolText(bool value) { return value ? "True" : "False"; }
 } // namespace
 
 OptionsPanel::OptionsPanel(Workspace& workspace, QWidget* parent) : QWidget(parent), m_workspace(workspace) {
-    auto* search = named(new QPushButton(QStringLiteral("检索(&S)"), this), QStringLiteral("Command1"));
-    search->setEnabled(false);
+    m_searchButton = named(new QPushButton(QStringLiteral("检索(&S)"), this), QStringLiteral("Command1"));
     m_setup = named(new QPushButton(QStringLiteral("软件设置(&T)"), this), QStringLiteral("Command9"));
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(search);
+    buttons->addWidget(m_searchButton);
     buttons->addWidget(m_setup);
 
     auto* layout = new QGridLayout(this);
@@ -148,15 +147,15 @@ QWidget* OptionsPanel::buildTabs() {
     for (int p = 1; p <= 7; ++p) {
         const auto i = static_cast<std::size_t>(p - 1);
         const QString caption = QString::fromUtf8(kPositionNames[i]);
-        typedLayout->addWidget(named(new QCheckBox(caption, m_typedFrame), QStringLiteral("Check11_%1").arg(p)), 0,
-                               p - 1);
+        m_typedPositions[i] = named(new QCheckBox(caption, m_typedFrame), QStringLiteral("Check11_%1").arg(p));
+        typedLayout->addWidget(m_typedPositions[i], 0, p - 1);
         m_typed[i] = box(QStringLiteral("Text22_%1").arg(p), 3, m_typedFrame);
         m_typed[i]->setValidator(digitsOnly);
         typedLayout->addWidget(m_typed[i], 1, p - 1);
         onFocusOut(m_typed[i], [this, p, i] { m_search.setTypedValue(p, m_typed[i]->text().toStdString()); });
 
-        referenceLayout->addWidget(
-            named(new QCheckBox(caption, m_referenceFrame), QStringLiteral("Check1_%1").arg(10 + p)), 0, p - 1);
+        m_shownPositions[i] = named(new QCheckBox(caption, m_referenceFrame), QStringLiteral("Check1_%1").arg(10 + p));
+        referenceLayout->addWidget(m_shownPositions[i], 0, p - 1);
         m_shown[i] = box(QStringLiteral("Text2_%1").arg(10 + p), 3, m_referenceFrame);
         referenceLayout->addWidget(m_shown[i], 1, p - 1);
     }
@@ -213,13 +212,12 @@ QWidget* OptionsPanel::buildPartialFrame() {
         m_partSize->addItem(QString::number(size));
     onFocusOut(m_partSize, [this] { applyPartSize(); });
     connect(m_partSize, &QComboBox::activated, this, [this] { applyPartSize(); });
-    auto* search = named(new QPushButton(QStringLiteral("分部检索(&G)"), partial), QStringLiteral("Command2"));
-    search->setEnabled(false);
+    m_partialButton = named(new QPushButton(QStringLiteral("分部检索(&G)"), partial), QStringLiteral("Command2"));
     layout->addWidget(m_scopes[0], 0, 0);
     layout->addWidget(m_scopes[1], 0, 1);
     layout->addWidget(named(new QLabel(QStringLiteral("分部位数"), partial), QStringLiteral("Label1")), 1, 0);
     layout->addWidget(m_partSize, 1, 1);
-    layout->addWidget(search, 0, 2, 2, 1);
+    layout->addWidget(m_partialButton, 0, 2, 2, 1);
     return partial;
 }
 
@@ -319,6 +317,12 @@ void OptionsPanel::refreshSearch() {
     guarded([this] { applyOutcome(m_search.refresh(m_workspace.store(), choices())); });
 }
 
+void OptionsPanel::followHistoryUpdate() {
+    showFirstAsStart();
+    showLatestAsEnd();
+    m_search.followChoices(choices());
+}
+
 void OptionsPanel::refreshReference() {
     guarded([this] { applyOutcome(m_search.refreshReference(m_workspace.store(), choices())); });
 }
@@ -350,6 +354,25 @@ SearchChoices OptionsPanel::choices() const {
     result.referenceIssueText = m_referenceIssue->text().toStdString();
     result.onlyBefore = m_onlyBefore->isChecked();
     return result;
+}
+
+void OptionsPanel::readChoices(AnalysisChoices& choices) const {
+    const bool referenceTab = m_tabs->currentIndex() == 1;
+    choices.kind = kind();
+    choices.order = m_orders[1]->isChecked() ? NumberOrder::Sorted : NumberOrder::Drawn;
+    choices.fixedPositions = m_positionModes[0]->isChecked();
+    choices.includeSpecial = m_countSpecial->isChecked();
+    for (std::size_t i = 0; i < 7; ++i) {
+        choices.selected[i] = (referenceTab ? m_shownPositions[i] : m_typedPositions[i])->isChecked();
+        choices.texts[i] = (referenceTab ? m_shown[i] : m_typed[i])->text().toStdString();
+    }
+    choices.values = m_search.values();
+    choices.startText = m_range[0]->text().toStdString();
+    choices.endText = m_range[1]->text().toStdString();
+    choices.regularOnly = m_scopes[1]->isChecked();
+    choices.partSize = m_appliedPartSize;
+    choices.partSizeText = m_partSize->currentText().toStdString();
+    choices.bases = m_workspace.bases();
 }
 
 void OptionsPanel::save(Setting setting, const std::string& text) {

@@ -4,6 +4,7 @@
 #include "app/NextIssueDisplay.h"
 #include "app/PositionSearchState.h"
 #include "app/SettingKeys.h"
+#include "app/WindowRequests.h"
 
 #include <QWidget>
 
@@ -37,10 +38,18 @@ class OptionsPanel : public QWidget {
     void showNextIssue(const NextIssueDisplay& display);
     // After the history changed: YSJS on the reference tab, the reset from the manual tab otherwise.
     void refreshSearch();
+    // After an online update: the range from the first to the latest stored issue; of the position-search
+    // state only the values' source and the number order follow the choices.
+    void followHistoryUpdate();
 
     const PositionSearchState& searchState() const { return m_search; }
     AttributeKind kind() const;
     QPushButton* setupButton() const { return m_setup; }
+    QPushButton* searchButton() const { return m_searchButton; }   // Command1
+    QPushButton* partialButton() const { return m_partialButton; } // Command2
+    // Fills what the searches read from these options: positions and texts of the active tab, values, kind,
+    // order, fixed or free, 自由位计特码, the range texts, 平码 or 平特 and the part size.
+    void readChoices(AnalysisChoices& choices) const;
 
   signals:
     // The attribute kind was chosen (by the user or at start-up): the combination boxes follow it.
@@ -87,6 +96,10 @@ class OptionsPanel : public QWidget {
     QCheckBox* m_onlyBefore = nullptr;     // Check4
     std::array<QLineEdit*, 2> m_range{};   // Text3_0, Text3_1
     QPushButton* m_setup = nullptr;        // Command9
+    QPushButton* m_searchButton = nullptr; // Command1
+    QPushButton* m_partialButton = nullptr;
+    std::array<QCheckBox*, 7> m_typedPositions{}; // Check11_1..7
+    std::array<QCheckBox*, 7> m_shownPositions{}; // Check1_11..17
 };
 
 } // namespace quorvel

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "gui/ResultsPanel.h"
 
-#include "analysis/ResultGrids.h"
-#include "gui/CellGridModel.h"
 #include "gui/GridSetup.h"
+#include "gui/HitListModel.h"
+#include "gui/OmissionRowsModel.h"
 
 #include <QHBoxLayout>
 #include <QTableView>
@@ -11,13 +11,12 @@
 namespace quorvel {
 
 ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
-    m_hitModel = new CellGridModel(hitListGrid(SearchResult{}), this);
-    m_omissionModel = new CellGridModel(groupResultGrid({}), this);
+    m_hitModel = new HitListModel(this);
+    m_omissionModel = new OmissionRowsModel(this);
     m_hits = makeGrid(QStringLiteral("MSFlexGrid2"), m_hitModel, this);
     m_hits->setToolTip(QStringLiteral("鼠标双击列表可以将列表导出到EXCEL"));
-    setColumnWidthsTwips(m_hits, {1000, 800, 800, 800, 800, 800, 800, 800, 800, 680});
     m_omissions = makeGrid(QStringLiteral("MSFlexGrid3"), m_omissionModel, this);
-    setColumnWidthsTwips(m_omissions, {1880, 880, 880, 880});
+    fitColumns();
 
     m_hits->setMinimumWidth(gridWidth(m_hits));
     m_omissions->setMinimumWidth(gridWidth(m_omissions));
@@ -25,6 +24,11 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_hits, 3);
     layout->addWidget(m_omissions, 2);
+}
+
+void ResultsPanel::fitColumns() {
+    setColumnWidthsTwips(m_hits, {1000, 800, 800, 800, 800, 800, 800, 800, 800, 680});
+    setColumnWidthsTwips(m_omissions, {1880, 880, 880, 880});
 }
 
 } // namespace quorvel

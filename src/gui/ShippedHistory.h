@@ -5,8 +5,9 @@
 
 namespace quorvel {
 
-// The real history shipped with the program (marksix-history.txt): beside the executable, else in the
-// source tree the program was built from; empty when neither exists.
+// The real history shipped with the program (marksix-history.txt): beside the executable (build tree), else
+// in the installed share/quorvel/ beside bin/, else in the source tree the program was built from; empty when
+// none exists.
 QString shippedHistoryFile();
 
 } // namespace quorvel

@@ -37,9 +37,8 @@ void fillSheet(lxw_worksheet* sheet, const CellGrid& grid, const std::filesystem
     }
 }
 
-} // namespace
-
-void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid) {
+// Writes the sheets in order, each named and filled from its grid.
+void writeSheets(const std::filesystem::path& file, const std::vector<std::pair<std::string, CellGrid>>& sheets) {
     const std::filesystem::path partial = partialName(file);
     // Whatever happens, no partial workbook is left behind (after the rename there is none to remove).
     struct PartialFile {
@@ -56,9 +55,11 @@ void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid) {
     {
         // libxlsxwriter frees a workbook only by closing it, so it is closed also when a cell fails.
         std::unique_ptr<lxw_workbook, WorkbookCloser> open(workbook);
-        lxw_worksheet* sheet = workbook_add_worksheet(workbook, "Sheet1");
-        if (!sheet) throw Error("cannot add the sheet to the workbook " + file.string());
-        fillSheet(sheet, grid, file);
+        for (const auto& [name, grid] : sheets) {
+            lxw_worksheet* sheet = workbook_add_worksheet(workbook, name.c_str());
+            if (!sheet) throw Error("cannot add the sheet " + name + " to the workbook " + file.string());
+            fillSheet(sheet, grid, file);
+        }
         status = workbook_close(open.release());
     }
     if (status != LXW_NO_ERROR)
@@ -69,6 +70,14 @@ void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid) {
     if (ec)
         throw Error("cannot replace " + file.string() + ": " + ec.message() +
                     "; close it in any program that has it open, or choose another path, and export again");
+}
+
+} // namespace
+
+void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid) { writeSheets(file, {{"Sheet1", grid}}); }
+
+void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid, const std::string& rules) {
+    writeSheets(file, {{"Sheet1", grid}, {"Rules", CellGrid{std::vector<std::string>{rules}}}});
 }
 
 CellGrid historyGrid(const std::vector<DrawRecord>& records) {

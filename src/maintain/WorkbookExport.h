@@ -20,6 +20,10 @@ inline constexpr const char* kResultWorkbookName = "Jieguo.xlsx";
 // once the new workbook is complete. Raises Error when the workbook cannot be written.
 void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid);
 
+// The same workbook for a result grid, with a second sheet, "Rules", whose cell A1 holds the line that says
+// how the result's gaps were counted.
+void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid, const std::string& rules);
+
 // The history list: header 期号, 落1码 .. 落6码, 特码, then one row per draw in the given (issue) order with
 // the issue and the seven numbers in drawn order, in plain decimal.
 CellGrid historyGrid(const std::vector<DrawRecord>& records);

@@ -14,11 +14,20 @@
 namespace quorvel {
 
 // Readable failure messages for the result types.
+inline void PrintTo(const OmissionStatistics& s, std::ostream* out) {
+    *out << "hits " << s.hitsInRange << " average " << s.average.value_or(-1) << " run " << s.longestRun << " previous "
+         << s.previous.value_or(-1) << " p " << s.pHit.value_or(-1) << " p(>= last) " << s.pAtLeastLast.value_or(-1)
+         << " " << probabilitySourceText(s.source);
+}
 inline void PrintTo(const GroupRow& row, std::ostream* out) {
-    *out << "{" << row.content << ", " << row.min << ", " << row.max << ", " << row.last << "}";
+    *out << "{" << row.content << ", " << row.min << ", " << row.max << ", " << row.last << "; ";
+    PrintTo(row.statistics, out);
+    *out << "}";
 }
 inline void PrintTo(const OmissionSummary& summary, std::ostream* out) {
-    *out << "{\"" << summary.label << "\", " << summary.min << ", " << summary.max << ", " << summary.last << "}";
+    *out << "{\"" << summary.label << "\", " << summary.min << ", " << summary.max << ", " << summary.last << "; ";
+    PrintTo(summary.statistics, out);
+    *out << "}";
 }
 inline void PrintTo(const HitRow& hit, std::ostream* out) {
     *out << "{" << hit.issue << " gap " << hit.gap << " #" << hit.seq << "}";
@@ -27,6 +36,17 @@ inline void PrintTo(const HitRow& hit, std::ostream* out) {
 } // namespace quorvel
 
 namespace quorvel::test {
+
+// The four figures a grid shows (label, min, max, last), the fuller statistics left out.
+inline OmissionSummary gridFigures(OmissionSummary summary) {
+    summary.statistics = {};
+    return summary;
+}
+inline std::vector<GroupRow> gridFigures(std::vector<GroupRow> rows) {
+    for (GroupRow& row : rows)
+        row.statistics = {};
+    return rows;
+}
 
 // A store in a temporary folder holding the given draws (derived with the given bases).
 class StoreFixture {

@@ -23,6 +23,17 @@ class AnalysisCommandsTest : public ::testing::Test {
     test::CliHarness cli;
 };
 
+// The fields of the fixed grids, the fuller figures and the counting rules left out.
+nlohmann::json fixedFields(nlohmann::json object) {
+    for (const char* key : {"hits_in_range", "average", "longest_run", "previous", "p_hit", "expected_gap",
+                            "p_at_least_last", "p_source", "rules"})
+        object.erase(key);
+    if (object.contains("rows"))
+        for (auto& row : object["rows"])
+            row = fixedFields(row);
+    return object;
+}
+
 std::vector<int> issuesOf(const nlohmann::json& result) {
     std::vector<int> issues;
     for (const auto& hit : result["hits"])
@@ -35,7 +46,7 @@ std::vector<int> issuesOf(const nlohmann::json& result) {
 TEST_F(AnalysisCommandsTest, SearchRangesAndReferenceDraws) {
     auto fixed = cli.run({"search", "--kind", "number", "--mode", "fixed", "--pos", "7=49", "--json"});
     ASSERT_EQ(fixed.code, 0) << fixed.err;
-    EXPECT_EQ(fixed.json(), nlohmann::json::parse(R"({"label":"49 ","hits":[
+    EXPECT_EQ(fixedFields(fixed.json()), nlohmann::json::parse(R"({"label":"49 ","hits":[
         {"issue":2013025,"cells":["9","10","11","12","13","15","49"],"gap":5,"seq":1},
         {"issue":2013026,"cells":["38","26","1","3","4","11","49"],"gap":1,"seq":2}],"min":1,"max":5,"last":1})"));
 
@@ -75,14 +86,15 @@ TEST_F(AnalysisCommandsTest, GroupRowsNotesAndLimits) {
     auto group =
         cli.run({"group", "--kind", "number", "--size", "1", "--boxes", "49,5,17", "--sort", "label", "--json"});
     ASSERT_EQ(group.code, 0) << group.err;
-    EXPECT_EQ(group.json(), nlohmann::json::parse(R"({"rows":[{"content":"05","min":1,"max":1,"last":3},
+    EXPECT_EQ(fixedFields(group.json()), nlohmann::json::parse(R"({"rows":[{"content":"05","min":1,"max":1,"last":3},
         {"content":"17","min":32767,"max":0,"last":7},{"content":"49","min":32767,"max":0,"last":7}]})"));
     auto special = cli.run({"group", "--kind", "number", "--size", "1", "--boxes", "49", "--with-special", "--json"});
-    EXPECT_EQ(special.json()["rows"][0], nlohmann::json::parse(R"({"content":"49","min":1,"max":5,"last":1})"));
+    EXPECT_EQ(fixedFields(special.json()["rows"][0]),
+              nlohmann::json::parse(R"({"content":"49","min":1,"max":5,"last":1})"));
 
     auto none = cli.run({"group", "--size", "7", "--boxes", "1,2,3", "--json"});
     EXPECT_EQ(none.code, 0);
-    EXPECT_EQ(none.json(), nlohmann::json::parse(R"({"rows":[]})"));
+    EXPECT_EQ(fixedFields(none.json()), nlohmann::json::parse(R"({"rows":[]})"));
     EXPECT_NE(none.err.find("outside 1..6"), std::string::npos);
     auto few = cli.run({"group", "--kind", "colour", "--size", "4", "--boxes", "1,2,3,4,5", "--json"});
     EXPECT_EQ(few.code, 0);
@@ -113,6 +125,51 @@ TEST_F(AnalysisCommandsTest, GridsGoToWorkbooksAsShown) {
               (std::vector<std::vector<std::string>>{{"号码（分组）", "最小遗漏", "最大遗漏", "最后遗漏"},
                                                      {"17", "32767", "0", "7"},
                                                      {"05", "1", "1", "3"}}));
+}
+
+TEST_F(AnalysisCommandsTest, FullerFiguresAndTheCountingRulesGoOut) {
+    // Hits at IDX 5 and 6 of six: gaps 5 and 1; the last omission 1 is certain to be reached.
+    auto search = cli.run({"search", "--mode", "fixed", "--pos", "7=49", "--json"}).json();
+    EXPECT_EQ(search["hits_in_range"], 2);
+    EXPECT_EQ(search["average"], 3.0);
+    EXPECT_EQ(search["longest_run"], 2);
+    EXPECT_EQ(search["previous"], 1);
+    EXPECT_DOUBLE_EQ(search["p_hit"].get<double>(), 1.0 / 49);
+    EXPECT_DOUBLE_EQ(search["expected_gap"].get<double>(), 49.0);
+    EXPECT_EQ(search["p_at_least_last"], 1.0);
+    EXPECT_EQ(search["p_source"], "exact");
+    EXPECT_NE(search["rules"].get<std::string>().find("only as position 7"), std::string::npos);
+    auto partial = cli.run({"partial", "--values", "5,1,1,1,1,1,1", "--size", "2", "--from", "2013022", "--json"});
+    EXPECT_EQ(partial.json()["p_source"], "observed");
+    EXPECT_TRUE(partial.json()["average"].is_number());
+
+    // --sort p: the longest absence for its chance first, figures the range cannot give last.
+    auto contents = [](const nlohmann::json& rows) {
+        std::vector<std::string> list;
+        for (const auto& row : rows)
+            list.push_back(row["content"]);
+        return list;
+    };
+    auto whole = cli.run({"group", "--size", "1", "--boxes", "5,17,49", "--sort", "p", "--json"}).json();
+    EXPECT_EQ(contents(whole["rows"]), (std::vector<std::string>{"17", "49", "05"}));
+    EXPECT_NE(whole["rules"].get<std::string>().find("not counted"), std::string::npos);
+    auto later = cli.run({"group", "--size", "1", "--boxes", "5,17,49", "--sort", "p", "--from", "2013021", "--json"});
+    EXPECT_EQ(contents(later.json()["rows"]), (std::vector<std::string>{"05", "17", "49"}));
+    EXPECT_TRUE(later.json()["rows"][1]["p_at_least_last"].is_null());
+    EXPECT_TRUE(later.json()["rows"][1]["average"].is_null());
+
+    // The table output keeps the fixed grid first; workbooks keep Sheet1 and add the rules.
+    auto table = cli.run({"group", "--size", "1", "--boxes", "5", "--with-special"});
+    EXPECT_EQ(table.out.substr(0, table.out.find("\n\n")), "号码（分组）\t最小遗漏\t最大遗漏\t最后遗漏\n05\t1\t1\t3");
+    EXPECT_NE(table.out.find("p_at_least_last"), std::string::npos);
+    EXPECT_NE(table.out.find("rules: "), std::string::npos);
+    auto results = cli.folder() / "groups.xlsx";
+    ASSERT_EQ(cli.run({"export-xlsx", "results", results.string()}).code, 0);
+    EXPECT_EQ(test::readXlsx(results).cells.size(), 2u);
+    test::XlsxSheet rules = test::readXlsx(results, 2);
+    EXPECT_EQ(rules.name, "Rules");
+    ASSERT_EQ(rules.cells.size(), 1u);
+    EXPECT_NE(rules.cells[0][0].find("the special number is counted"), std::string::npos);
 }
 
 TEST_F(AnalysisCommandsTest, BadRequestsAreRefused) {

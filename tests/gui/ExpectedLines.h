@@ -4,9 +4,15 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <sys/wait.h>
 
 namespace quorvel::script {
 
@@ -32,6 +38,26 @@ inline void expectLines(const std::string& printed, const std::vector<std::strin
         EXPECT_TRUE(containsAll(actual, nlohmann::json::parse(expected[i])))
             << "line " << i + 1 << ": " << lines[i] << "\nexpected: " << expected[i];
     }
+}
+
+// Runs a shell command with its stderr sent to stderrFile and gives what it printed on stdout; a failure
+// names the exit status, the output and what the command wrote to stderr.
+inline std::string runExpectingSuccess(const std::string& command, const std::filesystem::path& stderrFile) {
+    FILE* pipe = popen((command + " 2>'" + stderrFile.string() + "'").c_str(), "r");
+    if (!pipe) {
+        ADD_FAILURE() << "cannot start " << command;
+        return {};
+    }
+    std::string printed;
+    std::array<char, 4096> buffer{};
+    for (std::size_t read; (read = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+        printed.append(buffer.data(), read);
+    const int status = pclose(pipe);
+    std::ifstream errors(stderrFile, std::ios::binary);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "exit status " << status << "\n"
+        << printed << std::string(std::istreambuf_iterator<char>(errors), std::istreambuf_iterator<char>());
+    return printed;
 }
 
 } // namespace quorvel::script

@@ -46,17 +46,9 @@ void runScript(const std::string& name) {
     };
     const fs::path script = work.write("script.json", fill(test::readFile(kScripts / (name + ".json"))));
 
-    const std::string command = "'" QUORVEL_UI_SCRIPT_BINARY "' --data-dir '" + data.string() + "' '" +
-                                script.string() + "' 2>'" + (work / "stderr.txt").string() + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string printed;
-    std::array<char, 4096> buffer{};
-    for (std::size_t read; (read = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-        printed.append(buffer.data(), read);
-    const int status = pclose(pipe);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "exit status " << status << "\n"
-                                                               << printed << test::readFile(work / "stderr.txt");
+    const std::string printed = runExpectingSuccess("'" QUORVEL_UI_SCRIPT_BINARY "' --data-dir '" + data.string() +
+                                                        "' '" + script.string() + "'",
+                                                    work / "stderr.txt");
 
     std::vector<std::string> expected;
     std::istringstream lines(fill(test::readFile(kScripts / (name + ".expected"))));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// quorvel-ui-script [--data-dir DIR] SCRIPT.json: starts the real main window on a data folder and runs a
-// UI script against it, printing one JSON object per line.
+// quorvel-ui-script [--data-dir DIR] [--current-year Y] SCRIPT.json: starts the real main window on a data
+// folder (with the calendar at year Y when given) and runs a UI script against it, printing one JSON object
+// per line.
 #include "ScriptRunner.h"
 #include "app/Clock.h"
 #include "app/Workspace.h"
@@ -31,7 +32,9 @@ int main(int argc, char** argv) {
     CLI::App cli{"Runs a UI script (a JSON array of steps) against the quorvel window."};
     std::optional<std::string> dataDir;
     std::string scriptFile;
+    std::optional<int> currentYear;
     cli.add_option("--data-dir", dataDir, "The data folder (else $QUORVEL_DATA_DIR, else the user's app data folder)");
+    cli.add_option("--current-year", currentYear, "The calendar's year for the window (default: today's)");
     cli.add_option("SCRIPT", scriptFile, "The script, a JSON file")->required();
     CLI11_PARSE(cli, argc, argv);
 
@@ -44,7 +47,9 @@ int main(int argc, char** argv) {
     try {
         const std::filesystem::path folder = quorvel::resolveDataFolder(dataDir);
         quorvel::QtSettingsStore settings(folder);
-        quorvel::SystemClock clock;
+        quorvel::SystemClock today;
+        quorvel::FixedClock fixed(currentYear.value_or(0));
+        const quorvel::Clock& clock = currentYear ? static_cast<const quorvel::Clock&>(fixed) : today;
         quorvel::Workspace workspace(folder, settings, clock);
         quorvel::script::ScriptDialogs dialogs(output);
         quorvel::MainWindow window(workspace, dialogs);

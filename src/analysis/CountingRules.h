@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "analysis/AnalysisRequest.h"
+
+#include <string>
+
+namespace quorvel {
+
+// The one line that goes out with every result to say how its gaps were counted: the first gap from the
+// first stored draw, the last omission from the draw after the latest one, the special number counted or not.
+std::string countingRules(const PositionSearchRequest& request);
+std::string countingRules(const PartialSearchRequest& request);
+std::string countingRules(const GroupRequest& request);
+
+} // namespace quorvel

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "analysis/ConditionRates.h"
+#include "analysis/HistoryTimeline.h"
+
+namespace quorvel {
+
+// Fills the baseline figures of a result whose hit figures and last omission are known: the hit rate in
+// the next issue's zodiac year, the expected gap 1/p (none when p is 0), and the chance of an omission at
+// least as long as the last one with independent draws: the product of (1 - p_d) over the draws after the
+// last hit, each in its own zodiac year. That chance is left out when the range cannot show the last hit:
+// it does not reach the latest draw, or, without a hit in it, does not start at the first.
+void addBaseline(OmissionStatistics& statistics, int last, const HistoryTimeline& timeline, const IssueRange& range,
+                 ConditionRates& rates);
+
+} // namespace quorvel

@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: MIT
+#include "analysis/OmissionStatistics.h"
+
+namespace quorvel {
+
+std::string_view probabilitySourceText(ProbabilitySource source) {
+    return source == ProbabilitySource::Observed ? "observed" : "exact";
+}
+
+} // namespace quorvel

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#include "analysis/ResultCells.h"
+
+namespace quorvel {
+
+const std::array<std::string, 10>& hitListHeader() {
+    static const std::array<std::string, 10> header{"期号",  "平1位", "平2位", "平3位",    "平4位",
+                                                    "平5位", "平6位", "特位",  "遗漏次数", "序号"};
+    return header;
+}
+
+std::string hitListCell(const HitRow& hit, int column) {
+    if (column == 0) return std::to_string(hit.issue);
+    if (column >= 1 && column <= 7) return hit.cells[static_cast<std::size_t>(column - 1)];
+    if (column == 8) return std::to_string(hit.gap);
+    if (column == 9) return std::to_string(hit.seq);
+    return {};
+}
+
+const std::array<std::string, 4>& omissionHeader() {
+    static const std::array<std::string, 4> header{"号码（分组）", "最小遗漏", "最大遗漏", "最后遗漏"};
+    return header;
+}
+
+std::string omissionCell(const GroupRow& row, int column) {
+    switch (column) {
+    case 0: return row.content;
+    case 1: return std::to_string(row.min);
+    case 2: return std::to_string(row.max);
+    case 3: return std::to_string(row.last);
+    default: return {};
+    }
+}
+
+} // namespace quorvel

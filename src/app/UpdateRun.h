@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ingest/PageDraws.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+// One yearly page as the fetcher left it: its HTML (UTF-8), or why it could not be loaded.
+struct YearPage {
+    int year = 0;
+    std::optional<std::string> html;
+    std::string failure;
+};
+
+// How many draws one year's page added.
+struct YearCount {
+    int year = 0;
+    int appended = 0;
+};
+
+// A year that added nothing because its page could not be used, and why.
+struct FailedYear {
+    int year = 0;
+    std::string reason;
+};
+
+// What an online update did: the draws appended (in all and per year read), the years that failed, the rows
+// left out, whether the age check cleared the old history and where that history was saved first.
+struct UpdateResult {
+    int appended = 0;
+    std::vector<YearCount> years;
+    std::vector<FailedYear> failed;
+    std::vector<SkippedRow> skipped;
+    bool cleared = false;
+    std::optional<std::filesystem::path> backup;
+    int yearsToKeep = 0;
+
+    // No page could be read: the history was left as it was.
+    bool nothingRead() const { return years.empty(); }
+};
+
+} // namespace quorvel

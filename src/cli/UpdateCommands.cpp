@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+// update: the online update from the yearly results pages of the update site.
+#include "app/SettingKeys.h"
+#include "app/UpdateMessages.h"
+#include "cli/CliContext.h"
+#include "cli/Commands.h"
+#include "model/Error.h"
+#include "platform/PageFetcher.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+#include <memory>
+#include <optional>
+
+namespace quorvel {
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+struct Arguments {
+    std::string site;
+    std::string years;
+    std::string currentYear;
+};
+
+std::optional<int> yearsToKeep(const Arguments& arguments, const CLI::Option* given) {
+    if (given->count() == 0) return std::nullopt;
+    const SettingKey& key = settingKey(Setting::IniSerchDay);
+    if (auto problem = settingProblem(key, arguments.years)) throw UsageError("--years: " + *problem);
+    return parseDecimalArgument(arguments.years, "--years");
+}
+
+std::optional<int> currentYear(const Arguments& arguments, const CLI::Option* given) {
+    if (given->count() == 0) return std::nullopt;
+    const int year = parseDecimalArgument(arguments.currentYear, "--current-year");
+    if (year < 1000 || year > 9999)
+        throw UsageError("--current-year takes a four-digit year, not " + arguments.currentYear);
+    return year;
+}
+
+// Loads the pages one after another, reporting each on stderr when a terminal shows progress.
+std::vector<YearPage> fetch(CliContext& context, const std::string& site, const std::vector<int>& years) {
+    // Qt Network works on an event loop, which needs an application object; the command line has none of its own.
+    static int argc = 1;
+    static char name[] = "quorvel-cli";
+    static char* argv[] = {name, nullptr};
+    std::unique_ptr<QCoreApplication> application;
+    if (QCoreApplication::instance() == nullptr) application = std::make_unique<QCoreApplication>(argc, argv);
+    PageFetcher fetcher;
+    QEventLoop loop;
+    if (context.showProgress)
+        fetcher.onPageStarted = [&context](int index, int count, int year) {
+            context.err << "\r\033[Kyear " << index << " of " << count << " (" << year << ")" << std::flush;
+        };
+    fetcher.onFinished = [&loop] { loop.quit(); };
+    fetcher.start(site, years);
+    loop.exec();
+    if (context.showProgress) context.err << "\r\033[K" << std::flush;
+    return fetcher.pages();
+}
+
+json reportJson(const UpdateResult& result) {
+    json years = json::array();
+    for (const YearCount& year : result.years)
+        years.push_back({{"year", year.year}, {"appended", year.appended}});
+    json failed = json::array();
+    for (const FailedYear& year : result.failed)
+        failed.push_back({{"year", year.year}, {"reason", year.reason}});
+    json skipped = json::array();
+    for (const SkippedRow& row : result.skipped)
+        skipped.push_back({{"year", row.year}, {"row", row.row}, {"text", row.text}, {"reason", row.reason}});
+    json report{{"appended", result.appended}, {"years", years}, {"failed", failed}, {"skipped", skipped}};
+    if (result.cleared) report["cleared"] = true;
+    if (result.backup) report["backup"] = result.backup->string();
+    return report;
+}
+
+} // namespace
+
+void registerUpdateCommands(CLI::App& app, CliContext& context) {
+    auto arguments = std::make_shared<Arguments>();
+    auto* command = app.add_subcommand(
+        "update", "Bring the history up to date from the update site's yearly results pages (the prefix + YYYY.html), "
+                  "from the year of the latest draw to the current year. A history whose first draw is more than the "
+                  "years to keep old is cleared first (saved to backup/), once a page was read");
+    command->add_option("--site", arguments->site,
+                        "Site prefix for this run, e.g. http://127.0.0.1:8080/85122/kj/ (default: the setting "
+                        "txtUpdateSite)");
+    CLI::Option* years = command->add_option("--years", arguments->years,
+                                             "Years of history to keep for this run, 2..16 (default: "
+                                             "the setting IniSerchDay)");
+    CLI::Option* year = command->add_option("--current-year", arguments->currentYear,
+                                            "The current year for this run (default: today's)");
+    command->callback([&context, arguments, years, year] {
+        context.action = [&context, arguments, years, year] {
+            const std::optional<int> keep = yearsToKeep(*arguments, years);
+            const std::optional<int> current = currentYear(*arguments, year);
+            const std::string site =
+                arguments->site.empty() ? context.settings().text(Setting::txtUpdateSite) : arguments->site;
+            if (auto problem = updateSiteProblem(site)) throw Error(*problem + " (or give --site URL for one run)");
+            Workspace& workspace = context.workspace();
+            const UpdatePlan plan = workspace.planUpdate(keep, current);
+            if (plan.years().empty())
+                throw Error("the latest stored draw, " + std::to_string(plan.lastStoredIssue) +
+                            ", is after the current year " + std::to_string(plan.currentYear) +
+                            ": there is no page to load; the history was left unchanged");
+            const UpdateResult result = workspace.applyUpdate(plan, fetch(context, site, plan.years()));
+            context.print(reportJson(result), [&](std::ostream& out) { out << updateSummaryText(result) << "\n"; });
+            if (!result.nothingRead()) return 0;
+            context.err << "quorvel-cli: no page could be read from " << site << "; the history was left unchanged\n";
+            return 1;
+        };
+    });
+}
+
+} // namespace quorvel

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "analysis/GroupResultTable.h"
+#include "analysis/OmissionEngine.h"
+#include "app/WindowRequests.h"
+#include "model/CellGrid.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <utility>
+
+class QModelIndex;
+class QWidget;
+
+namespace quorvel {
+
+class CombinationPanel;
+class Dialogs;
+class OmissionChart;
+class OptionsPanel;
+class ResultsPanel;
+class Workspace;
+
+// Runs the window's analyses: 检索 (Command1), 分部检索 (Command2) and 分组计算 (Command5) from the
+// controls, fills the hit list MSFlexGrid2 and the omission grid MSFlexGrid3, re-orders the group rows on
+// a click in MSFlexGrid3, exports either grid on a double click, and keeps the omission chart on the
+// selected result. Long runs show progress and can be cancelled; a refused or cancelled run keeps the results.
+class AnalysisController : public QObject {
+    Q_OBJECT
+  public:
+    // The panels whose controls it reads and fills.
+    struct Panels {
+        OptionsPanel* options;
+        CombinationPanel* combinations;
+        ResultsPanel* results;
+        OmissionChart* chart;
+    };
+    using FileOpener = std::function<bool(const std::filesystem::path&)>;
+
+    AnalysisController(Workspace& workspace, Dialogs& dialogs, QWidget& window, Panels panels);
+
+    // The engine the analyses run on (the memory engine unless chosen otherwise).
+    void setEngine(EngineKind engine) { m_engine = engine; }
+    // How a written workbook is opened (the desktop's application unless replaced).
+    void setFileOpener(FileOpener opener) { m_openFile = std::move(opener); }
+
+    void runPositionSearch();
+    void runPartialSearch();
+    void runGroupCalculation();
+
+  signals:
+    void statusMessage(const QString& text);
+
+  protected:
+    // Double clicks on the grids' cells. The first click of a double click on MSFlexGrid3 re-orders its
+    // rows, after which the view no longer reports the double click itself.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    enum class OmissionContent { Summary, Groups };
+
+    // The requests from the controls, or nothing when the range or the history refuses any run (said).
+    std::optional<WindowRequests> readRequests();
+    // Runs an analysis with the window busy and progress shown; false when it failed or was cancelled (said).
+    bool run(const QString& what, const std::function<void(const Progress&)>& work);
+    void showSearch(SearchResult result, const QString& what);
+    // Shows group rows; the row holding `keep` stays current (else the first row).
+    void showGroupRows(std::vector<GroupRow> rows, const std::string& keep, int column);
+    void orderGroupRows(int column, const std::string& keep);
+    void omissionCellClicked(int row, int column);
+    void exportHits();
+    void exportOmissions(int row, int column);
+    void exportGrid(const CellGrid& grid, const char* fileName);
+    void updateChart();
+    std::pair<int, int> historyFingerprint();
+
+    Workspace& m_workspace;
+    Dialogs& m_dialogs;
+    QWidget& m_window;
+    Panels m_panels;
+    EngineKind m_engine = EngineKind::Memory;
+    FileOpener m_openFile;
+    bool m_running = false;
+    OmissionContent m_omissions = OmissionContent::Groups;
+    std::optional<GroupSort> m_groupOrder; // how the shown group rows are ordered
+    QString m_searchTitle;
+    // The last group calculation of this window and the history it ran on, for the chart of a row.
+    std::optional<GroupRequest> m_lastGroup;
+    std::pair<int, int> m_lastGroupHistory; // draw count and latest issue
+    QTimer m_chartTimer;
+};
+
+} // namespace quorvel

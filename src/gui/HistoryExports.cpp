@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#include "gui/HistoryExports.h"
+
+#include "app/Workspace.h"
+#include "gui/Dialogs.h"
+#include "gui/HistoryPanel.h"
+#include "gui/WaitCursor.h"
+#include "model/Error.h"
+#include "platform/DesktopLinks.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTableView>
+
+#include <exception>
+
+namespace quorvel {
+
+HistoryExports::HistoryExports(Workspace& workspace, Dialogs& dialogs, QWidget& window, HistoryPanel& panel)
+    : QObject(&window), m_workspace(workspace), m_dialogs(dialogs), m_window(window), m_panel(panel) {
+    auto* textButton = panel.findChild<QPushButton*>(QStringLiteral("Command4"));
+    auto* workbookEntry = window.findChild<QAction*>(QStringLiteral("mnuDcls"));
+    if (textButton == nullptr || workbookEntry == nullptr)
+        throw Error("the window has no Command4 button or mnuDcls menu entry");
+    connect(textButton, &QPushButton::clicked, this, &HistoryExports::exportText);
+    connect(workbookEntry, &QAction::triggered, this, &HistoryExports::exportWorkbook);
+    panel.grid()->viewport()->installEventFilter(this);
+}
+
+bool HistoryExports::eventFilter(QObject* watched, QEvent* event) {
+    // Anywhere on the list, also below its last row: the whole list is exported, not a cell.
+    if (watched == m_panel.grid()->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        exportWorkbook();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void HistoryExports::exportText() {
+    exportAndOpen(
+        QStringLiteral("历史号码导出文本文件"), [this] { return m_workspace.exportHistoryText(std::nullopt); },
+        QStringLiteral("text editor"));
+}
+
+void HistoryExports::exportWorkbook() {
+    exportAndOpen(
+        QStringLiteral("导出历史号码"), [this] { return m_workspace.exportHistoryWorkbook(std::nullopt); },
+        QStringLiteral("spreadsheet application"));
+}
+
+void HistoryExports::exportAndOpen(const QString& title, const std::function<std::filesystem::path()>& write,
+                                   const QString& application) {
+    std::filesystem::path file;
+    try {
+        WaitCursor wait;
+        file = write();
+    } catch (const std::exception& error) {
+        m_dialogs.message(&m_window, title,
+                          QStringLiteral("Nothing was exported: %1").arg(QString::fromUtf8(error.what())));
+        return;
+    }
+    const QString shown = QDir::toNativeSeparators(QString::fromStdString(file.string()));
+    if (openWithDesktopApplication(file)) {
+        emit statusMessage(
+            QStringLiteral("The history was written to %1 and opened in the %2.").arg(shown, application));
+        return;
+    }
+    emit statusMessage(QStringLiteral("The history was written to %1.").arg(shown));
+    m_dialogs.message(&m_window, title,
+                      QStringLiteral("The history was written to %1, but no %2 on this desktop could open it; the "
+                                     "file is kept there.")
+                          .arg(shown, application));
+}
+
+} // namespace quorvel

@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: MIT
+#include "gui/HistoryManagement.h"
+
+#include "app/Settings.h"
+#include "app/Workspace.h"
+#include "gui/Dialogs.h"
+#include "gui/HistoryPanel.h"
+#include "gui/ManualEntryRow.h"
+#include "gui/WaitCursor.h"
+#include "maintain/HistoryBackup.h"
+#include "model/Error.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTableView>
+
+#include <exception>
+
+namespace quorvel {
+
+namespace {
+
+const QString kDeleteTitle = QStringLiteral("删除期数");
+const QString kDeleteUntilPrompt = QStringLiteral("请输入需要删除到的期数，例如‘2014016’");
+const QString kDeleteCountPrompt =
+    QStringLiteral("请输入需要删除最后多少期历史号码（例如输入3，那么就将删除最后的3期历史号码）");
+const QString kClearTitle = QStringLiteral("确认清空");
+const QString kClearQuestion = QStringLiteral("确定要清空所有的历史号码吗？");
+const QString kYearsTitle = QStringLiteral("设置年数");
+const QString kYearsPrompt =
+    QStringLiteral("请输入更新需要保留的历史号码的年数（2~16中的任意自然数），如果超过年数将删除最早的一年的历史号码");
+const QString kWrongInputTitle = QStringLiteral("输入有误");
+const QString kRestoreTitle = QStringLiteral("恢复历史备份");
+
+QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+QString pathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+
+// The caption of a control without its access key: "删除最后历史(&D)" -> "删除最后历史".
+QString plainCaption(const QString& caption) { return QString(caption).section(QStringLiteral("(&"), 0, 0); }
+
+} // namespace
+
+HistoryManagement::HistoryManagement(Workspace& workspace, Dialogs& dialogs, QWidget& window, HistoryPanel& panel,
+                                     QMenu& historyMenu)
+    : QObject(&window), m_workspace(workspace), m_dialogs(dialogs), m_window(window), m_panel(panel),
+      m_menu(historyMenu) {
+    auto* deleteButton = panel.findChild<QPushButton*>(QStringLiteral("Command3"));
+    if (deleteButton == nullptr) throw Error("the history panel has no button Command3");
+    connect(deleteButton, &QPushButton::clicked, this, &HistoryManagement::deleteLatest);
+    connect(&entry("mnuErase"), &QAction::triggered, this, &HistoryManagement::deleteLatest);
+    connect(&entry("mnuClear"), &QAction::triggered, this, &HistoryManagement::clearAll);
+    connect(&entry("mnuDlzd"), &QAction::triggered, this, &HistoryManagement::keepUntilChosen);
+    connect(&entry("mnuEszhzd"), &QAction::triggered, this, &HistoryManagement::deleteLatestCount);
+    connect(&entry("mnuSetDay"), &QAction::triggered, this, &HistoryManagement::chooseYears);
+    connect(&entry("mnuRestore"), &QAction::triggered, this, &HistoryManagement::restoreBackup);
+    panel.grid()->viewport()->installEventFilter(this);
+}
+
+QAction& HistoryManagement::entry(const char* name) const {
+    auto* action = m_window.findChild<QAction*>(QString::fromLatin1(name));
+    if (action == nullptr) throw Error(std::string("the window has no menu entry ") + name);
+    return *action;
+}
+
+bool HistoryManagement::eventFilter(QObject* watched, QEvent* event) {
+    // The menu opens when the right button is released over the list, as the list's own design has it.
+    if (watched == m_panel.grid()->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            m_dialogs.popup(m_menu, mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool HistoryManagement::runRemoval(const QString& title, const std::function<MaintenanceResult()>& removal,
+                                   const QString& done) {
+    MaintenanceResult result;
+    try {
+        WaitCursor wait;
+        result = removal();
+    } catch (const std::exception& error) {
+        m_dialogs.message(&m_window, title,
+                          QStringLiteral("Nothing was removed; the history stays as it was:\n%1")
+                              .arg(QString::fromUtf8(error.what())));
+        return false;
+    }
+    QString status = QStringLiteral("%1 %2 draws remain.").arg(done).arg(result.remaining);
+    if (result.backup) status += QStringLiteral(" The history as it was is saved in %1").arg(pathText(*result.backup));
+    emit statusMessage(status);
+    if (!result.compactionProblem.empty())
+        m_dialogs.message(&m_window, title,
+                          QStringLiteral("The draws were removed, but the store file could not be compacted "
+                                         "afterwards:\n%1")
+                              .arg(fromStd(result.compactionProblem)));
+    return true;
+}
+
+void HistoryManagement::deleteLatest() {
+    if (!runRemoval(
+            QStringLiteral("删除最后历史"), [this] { return m_workspace.deleteLatestDraw(); },
+            QStringLiteral("Deleted the latest draw;")))
+        return;
+    emit historyChanged();
+    m_panel.entry()->box(1)->setFocus();
+}
+
+void HistoryManagement::clearAll() {
+    if (!m_dialogs.question(&m_window, kClearTitle, kClearQuestion)) return;
+    if (runRemoval(
+            plainCaption(entry("mnuClear").text()), [this] { return m_workspace.clearHistory(); },
+            QStringLiteral("Cleared the history;")))
+        emit historyListChanged();
+}
+
+std::optional<int> HistoryManagement::askNumber(const QString& title, const QString& prompt,
+                                                const QString& defaultText) {
+    auto answer = m_dialogs.input(&m_window, title, prompt, defaultText);
+    if (!answer || answer->trimmed().isEmpty()) return std::nullopt;
+    bool whole = false;
+    const int number = answer->trimmed().toInt(&whole);
+    if (!whole) {
+        m_dialogs.message(&m_window, kWrongInputTitle,
+                          QStringLiteral("'%1' is not a whole number; nothing was removed.").arg(answer->trimmed()));
+        return std::nullopt;
+    }
+    return number;
+}
+
+void HistoryManagement::keepUntilChosen() {
+    std::optional<int> latest;
+    try {
+        if (auto draw = m_workspace.store().latest()) latest = draw->issue;
+    } catch (const std::exception& error) {
+        m_dialogs.message(&m_window, kDeleteTitle,
+                          QStringLiteral("The history could not be read: %1").arg(QString::fromUtf8(error.what())));
+        return;
+    }
+    auto issue = askNumber(kDeleteTitle, kDeleteUntilPrompt, QString::number(latest.value_or(0)));
+    if (!issue) return;
+    if (runRemoval(
+            kDeleteTitle, [this, issue] { return m_workspace.keepUntil(*issue); },
+            QStringLiteral("Kept the draws up to issue %1;").arg(*issue)))
+        emit historyChanged();
+}
+
+void HistoryManagement::deleteLatestCount() {
+    auto count = askNumber(kDeleteTitle, kDeleteCountPrompt, QStringLiteral("1"));
+    if (!count) return;
+    if (runRemoval(
+            kDeleteTitle, [this, count] { return m_workspace.deleteLatestDraws(*count); },
+            QStringLiteral("Deleted the latest %1 draws;").arg(*count)))
+        emit historyChanged();
+}
+
+void HistoryManagement::chooseYears() {
+    Settings& settings = m_workspace.settings();
+    const SettingKey& key = settingKey(Setting::IniSerchDay);
+    for (;;) {
+        const QString current = QString::number(settings.integer(Setting::IniSerchDay));
+        auto answer = m_dialogs.input(&m_window, kYearsTitle, kYearsPrompt, current);
+        if (!answer || answer->trimmed().isEmpty()) return;
+        const std::string text = answer->trimmed().toStdString();
+        if (auto problem = settingProblem(key, text)) {
+            m_dialogs.message(&m_window, kWrongInputTitle, fromStd(*problem));
+            continue;
+        }
+        try {
+            settings.set(Setting::IniSerchDay, text);
+        } catch (const std::exception& error) {
+            m_dialogs.message(
+                &m_window, kYearsTitle,
+                QStringLiteral("The number of years was not saved: %1").arg(QString::fromUtf8(error.what())));
+            return;
+        }
+        emit statusMessage(
+            QStringLiteral("The online update keeps the draws of the latest %1 years.").arg(fromStd(text)));
+        return;
+    }
+}
+
+void HistoryManagement::restoreBackup() {
+    const std::filesystem::path folder = m_workspace.dataFolder() / kBackupFolderName;
+    if (!newestBackup(m_workspace.dataFolder())) {
+        m_dialogs.message(&m_window, kRestoreTitle,
+                          QStringLiteral("There is no safety copy in %1 yet: one is written there before every change "
+                                         "that removes draws.")
+                              .arg(QDir::toNativeSeparators(pathText(folder))));
+        return;
+    }
+    auto chosen = m_dialogs.openFile(&m_window, kRestoreTitle, pathText(folder), QStringLiteral("Text(*.txt)"));
+    if (chosen) emit restoreRequested(*chosen);
+}
+
+} // namespace quorvel

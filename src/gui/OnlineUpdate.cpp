@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: MIT
+#include "gui/OnlineUpdate.h"
+
+#include "app/UpdateMessages.h"
+#include "app/Workspace.h"
+#include "gui/Dialogs.h"
+#include "model/Error.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QProgressDialog>
+#include <QPushButton>
+
+#include <exception>
+
+namespace quorvel {
+
+namespace {
+
+const QString kSiteTitle = QStringLiteral("在线更新网址");
+
+QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+} // namespace
+
+OnlineUpdate::OnlineUpdate(Workspace& workspace, Dialogs& dialogs, QWidget& window, QWidget& historyPanel,
+                           QMenu& setupMenu)
+    : QObject(&window), m_workspace(workspace), m_dialogs(dialogs), m_window(window),
+      m_button(historyPanel.findChild<QPushButton*>(QStringLiteral("Command21"))),
+      m_fetcher(PageFetcher::kDefaultTimeout, this) {
+    if (m_button == nullptr) throw Error("the history panel has no button Command21");
+    m_button->setEnabled(true);
+    connect(m_button, &QPushButton::clicked, this, &OnlineUpdate::start);
+    QAction* site = setupMenu.addAction(QStringLiteral("在线更新网址(&U)..."));
+    site->setObjectName(QStringLiteral("mnuSite"));
+    connect(site, &QAction::triggered, this, &OnlineUpdate::chooseSite);
+    m_fetcher.onPageStarted = [this](int index, int count, int year) { showProgress(index, count, year); };
+    m_fetcher.onFinished = [this] { finish(); };
+}
+
+void OnlineUpdate::start() {
+    if (m_fetcher.running()) return;
+    const std::string site = m_workspace.settings().text(Setting::txtUpdateSite);
+    const QString title = QString::fromUtf8(kUpdateTitle);
+    if (auto problem = updateSiteProblem(site)) {
+        m_dialogs.message(&m_window, title, QStringLiteral("Nothing was updated: %1").arg(fromStd(*problem)));
+        return;
+    }
+    try {
+        m_plan = m_workspace.planUpdate();
+    } catch (const std::exception& error) {
+        m_dialogs.message(&m_window, title,
+                          QStringLiteral("Nothing was updated: %1").arg(QString::fromUtf8(error.what())));
+        return;
+    }
+    if (!m_dialogs.question(&m_window, title, fromStd(updateConfirmationText(m_plan)))) return;
+    if (m_plan.years().empty()) {
+        m_dialogs.message(&m_window, title,
+                          QStringLiteral("Nothing was updated: the latest stored draw, %1, is after the current "
+                                         "year %2, so there is no page to load.")
+                              .arg(m_plan.lastStoredIssue)
+                              .arg(m_plan.currentYear));
+        return;
+    }
+    setRunning(true);
+    m_progress =
+        new QProgressDialog(QString(), QStringLiteral("取消"), 0, static_cast<int>(m_plan.years().size()), &m_window);
+    m_progress->setObjectName(QStringLiteral("updateProgress"));
+    m_progress->setWindowTitle(title);
+    m_progress->setWindowModality(Qt::WindowModal);
+    m_progress->setMinimumDuration(0);
+    m_progress->setAutoReset(false);
+    m_progress->setAutoClose(false);
+    connect(m_progress, &QProgressDialog::canceled, this, [this] { m_fetcher.cancel(); });
+    m_fetcher.start(site, m_plan.years());
+}
+
+void OnlineUpdate::showProgress(int index, int count, int year) {
+    if (m_progress == nullptr) return;
+    m_progress->setLabelText(QStringLiteral("Loading the page of %1: year %2 of %3").arg(year).arg(index).arg(count));
+    m_progress->setValue(index - 1);
+}
+
+void OnlineUpdate::finish() {
+    const QString title = QString::fromUtf8(kUpdateTitle);
+    QString report;
+    bool stored = false;
+    if (m_fetcher.cancelled()) {
+        report = QStringLiteral("The update was cancelled; the history was left unchanged.");
+    } else {
+        try {
+            UpdateResult result = m_workspace.applyUpdate(m_plan, m_fetcher.pages());
+            report = fromStd(updateSummaryText(result));
+            stored = !result.nothingRead();
+        } catch (const std::exception& error) {
+            report = QStringLiteral("The new draws were not stored; the history stays as it was:\n%1")
+                         .arg(QString::fromUtf8(error.what()));
+        }
+    }
+    if (stored) emit historyUpdated();
+    m_progress->deleteLater();
+    m_progress->hide();
+    m_progress = nullptr;
+    setRunning(false);
+    emit statusMessage(report.section(QLatin1Char('\n'), 0, 0));
+    m_dialogs.message(&m_window, title, report);
+}
+
+void OnlineUpdate::setRunning(bool running) {
+    m_window.setProperty("busy", running);
+    m_button->setEnabled(!running);
+    if (running)
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void OnlineUpdate::chooseSite() {
+    const QString current = fromStd(m_workspace.settings().text(Setting::txtUpdateSite));
+    auto typed = m_dialogs.input(&m_window, kSiteTitle,
+                                 QStringLiteral("在线更新的网址前缀（每年的网页为前缀 + 年份 + .html），例如 "
+                                                "http://127.0.0.1:8080/85122/kj/"),
+                                 current);
+    if (!typed) return;
+    const std::string site = typed->trimmed().toStdString();
+    if (auto problem = updateSiteProblem(site); problem && !site.empty()) {
+        m_dialogs.message(&m_window, kSiteTitle,
+                          QStringLiteral("The address was not saved: %1").arg(fromStd(*problem)));
+        return;
+    }
+    try {
+        m_workspace.settings().set(Setting::txtUpdateSite, site);
+    } catch (const std::exception& error) {
+        m_dialogs.message(&m_window, kSiteTitle,
+                          QStringLiteral("The address was not saved: %1").arg(QString::fromUtf8(error.what())));
+        return;
+    }
+    emit statusMessage(site.empty() ? QStringLiteral("The update site was cleared.")
+                                    : QStringLiteral("The update site is now %1.").arg(fromStd(site)));
+}
+
+} // namespace quorvel

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+#include "ingest/PageDraws.h"
+
+#include <map>
+#include <set>
+#include <string_view>
+
+namespace quorvel {
+
+namespace {
+
+// The characters of a UTF-8 text from character `start`, at most `count` of them (fewer at its end).
+std::string_view characters(std::string_view text, std::size_t start, std::size_t count) {
+    auto isContinuation = [&](std::size_t i) { return (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80; };
+    std::size_t at = 0;
+    auto skipCharacters = [&](std::size_t n) {
+        for (; n > 0 && at < text.size(); --n)
+            for (++at; at < text.size() && isContinuation(at);)
+                ++at;
+    };
+    skipCharacters(start);
+    const std::size_t begin = at;
+    skipCharacters(count);
+    return text.substr(begin, at - begin);
+}
+
+// A whole number written with digits only, spaces around it allowed; nothing otherwise.
+std::optional<int> slotNumber(std::string_view slot) {
+    const std::size_t begin = slot.find_first_not_of(' ');
+    if (begin == std::string_view::npos) return std::nullopt;
+    const std::size_t end = slot.find_last_not_of(' ');
+    int value = 0;
+    for (char c : slot.substr(begin, end - begin + 1)) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+std::string rowText(const std::vector<std::string>& cells) {
+    std::string text;
+    for (const std::string& cell : cells)
+        text += (text.empty() ? "" : " | ") + cell;
+    constexpr std::size_t kShown = 120;
+    return text.size() > kShown ? std::string(characters(text, 0, kShown)) + "..." : text;
+}
+
+std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+// The draw of one row, or why the row cannot be one. Assumes at least four cells.
+struct RowReading {
+    std::optional<Draw> draw;
+    std::string problem;
+};
+
+RowReading readNumbers(int issue, const std::vector<std::string>& cells) {
+    Draw draw{issue, {}};
+    std::set<int> seen;
+    for (std::size_t slot = 0; slot < 7; ++slot) {
+        const std::string_view text = slot < 6 ? characters(cells[2], slot * 5, 2) : characters(cells[3], 0, 2);
+        const std::string which = slot < 6 ? "regular number " + std::to_string(slot + 1) + " (cell 2)"
+                                           : std::string("the special number (cell 3)");
+        const std::optional<int> number = slotNumber(text);
+        if (!number) return {std::nullopt, which + " reads " + quoted(text) + ", not a number"};
+        if (*number < 1 || *number > 49)
+            return {std::nullopt, which + " is " + std::to_string(*number) + ", outside 1..49"};
+        if (!seen.insert(*number).second)
+            return {std::nullopt, which + " is " + std::to_string(*number) + ", already in the draw"};
+        draw.numbers[slot] = *number;
+    }
+    return {draw, {}};
+}
+
+} // namespace
+
+PageDraws drawsOfPage(int year, const TableRows& rows, int lastStoredIssue) {
+    PageDraws page;
+    std::map<int, int> rowOfIssue;
+    for (std::size_t r = rows.size(); r-- > 1;) {
+        const std::vector<std::string>& cells = rows[r];
+        auto skip = [&](const std::string& reason) {
+            page.skipped.push_back({year, static_cast<int>(r), rowText(cells), reason});
+        };
+        if (cells.size() < 4) {
+            skip("the row has " + std::to_string(cells.size()) + " cells; a draw needs 4");
+            continue;
+        }
+        const std::string_view sequenceText = characters(cells[1], 0, 3);
+        const std::optional<int> sequence = slotNumber(sequenceText);
+        if (!sequence || *sequence == 0) {
+            skip("the draw's sequence number (cell 1) reads " + quoted(sequenceText) + ", not a number from 1");
+            continue;
+        }
+        const int issue = year * 1000 + *sequence;
+        if (issue <= lastStoredIssue) continue;
+        // A special number of 0 marks a draw not held yet: nothing after it on the page is a result.
+        if (slotNumber(characters(cells[3], 0, 2)) == 0) {
+            page.endRow = static_cast<int>(r);
+            break;
+        }
+        RowReading reading = readNumbers(issue, cells);
+        if (!reading.draw) {
+            skip(reading.problem);
+        } else if (auto [kept, added] = rowOfIssue.emplace(issue, static_cast<int>(r)); !added) {
+            skip("issue " + std::to_string(issue) + " is listed twice; the draw of row " +
+                 std::to_string(kept->second) + " was kept");
+        } else {
+            page.draws.push_back(*reading.draw);
+        }
+    }
+    return page;
+}
+
+} // namespace quorvel

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ingest/ResultsPage.h"
+#include "model/Draw.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+// A table row of a results page that did not become a draw, and why. Rows count as the table's `rows` do
+// (row 0 is the header).
+struct SkippedRow {
+    int year = 0;
+    int row = 0;
+    std::string text; // the row's cells as read, joined by " | "
+    std::string reason;
+};
+
+// The new draws of one yearly page, oldest first, and the rows left out.
+struct PageDraws {
+    std::vector<Draw> draws;
+    std::vector<SkippedRow> skipped;
+    // The row whose special number reads 0, which ends the page (the rows above it are not read).
+    std::optional<int> endRow;
+};
+
+// Reads the draws of year's results table from its last row up to row 1 (the header, row 0, is never read):
+// issue = year * 1000 + the first three characters of cell 1; the six regular numbers from the two-character
+// slots at characters 0, 5, 10, 15, 20 and 25 of cell 2; the special number from the first two characters of
+// cell 3 (positions count characters, not bytes; spaces around the digits of a slot are allowed). Rows whose
+// issue is not after lastStoredIssue are passed over; a special number of 0 ends the page. A row with a cell
+// missing, a text that is not a number, a regular number of 0, a number outside 1..49 or a number repeated in
+// the draw is skipped and reported, as is a second row with the same issue (the first one read is kept).
+PageDraws drawsOfPage(int year, const TableRows& rows, int lastStoredIssue);
+
+} // namespace quorvel

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: MIT
+#include "app/WindowRequests.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvel {
+
+namespace {
+
+AnalysisChoices sampleChoices() {
+    AnalysisChoices choices;
+    choices.kind = AttributeKind::Zodiac;
+    choices.order = NumberOrder::Sorted;
+    choices.includeSpecial = true;
+    choices.selected = {false, true, false, false, true, false, true};
+    choices.texts = {"1", "5", "", "", "05", "", "猴"};
+    choices.values = {1, 5, 0, 0, 5, 0, 9};
+    choices.startText = "2013001";
+    choices.endText = " 2014016 ";
+    choices.regularOnly = true;
+    choices.partSize = 3;
+    choices.partSizeText = "3";
+    choices.ticked[0] = choices.ticked[4] = choices.ticked[48] = true;
+    choices.groupSize = 2;
+    return choices;
+}
+
+} // namespace
+
+TEST(WindowRequestsTest, RangeBoxesThatHoldNoIssueRefuseEveryRun) {
+    struct Case {
+        const char* start;
+        const char* end;
+        const char* problem; // part of the message, empty when the range is read
+    } cases[] = {
+        {"2013001", " 2014016 ", ""},
+        {"abc", "2014016", "The start issue (Text3_0) 'abc' is not an issue number"},
+        {"2013001", "", "The end issue (Text3_1) '' is not an issue number"},
+        {"x", "y", "(Text3_0) 'x'"},
+        {"2013001.5", "2014016", "(Text3_0)"},
+    };
+    for (const Case& c : cases) {
+        AnalysisChoices choices = sampleChoices();
+        choices.startText = c.start;
+        choices.endText = c.end;
+        WindowRequests requests(choices);
+        EXPECT_EQ(requests.range().range.has_value(), std::string(c.problem).empty()) << c.start << "|" << c.end;
+        EXPECT_NE(requests.range().problem.find(c.problem), std::string::npos) << requests.range().problem;
+    }
+}
+
+TEST(WindowRequestsTest, EachAnalysisReadsItsControls) {
+    WindowRequests requests(sampleChoices());
+    PositionSearchRequest search = requests.positionSearch();
+    EXPECT_EQ(search.mode, PositionMode::Free);
+    EXPECT_EQ(search.order, NumberOrder::Sorted);
+    EXPECT_TRUE(search.includeSpecial);
+    EXPECT_EQ(search.selected, (std::array<bool, 7>{false, true, false, false, true, false, true}));
+    EXPECT_EQ(search.values[6], 9);
+    EXPECT_EQ(search.texts[6], "猴");
+    EXPECT_EQ(search.range.start, 2013001);
+    EXPECT_EQ(search.range.end, 2014016);
+
+    PartialSearchRequest partial = requests.partialSearch();
+    EXPECT_TRUE(partial.regularOnly);
+    EXPECT_EQ(partial.partSize, 3);
+    EXPECT_EQ(partial.partSizeText, "3");
+    EXPECT_EQ(partial.values, search.values);
+
+    GroupRequest group = requests.group();
+    EXPECT_EQ(group.boxes, (std::vector<int>{1, 5, 49}));
+    EXPECT_EQ(group.groupSize, 2);
+    EXPECT_TRUE(group.includeSpecial);
+    EXPECT_EQ(group.range.end, 2014016);
+
+    AnalysisChoices fixed = sampleChoices();
+    fixed.fixedPositions = true;
+    EXPECT_EQ(WindowRequests(fixed).positionSearch().mode, PositionMode::Fixed);
+}
+
+} // namespace quorvel

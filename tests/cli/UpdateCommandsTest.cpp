@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#include "UpdateServer.h"
+#include "cli/CliHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvel {
+
+TEST(UpdateCommands, LoadsTheYearlyPagesFromTheSite) {
+    test::UpdateServer server;
+    test::CliHarness cli(2026);
+    server.answerStatus(2010, 500);
+    auto result = cli.run({"update", "--site", server.site(), "--current-year", "2014", "--json"});
+    ASSERT_EQ(result.code, 0) << result.err;
+    const auto json = result.json();
+    const std::vector<int> counts{149, 154, 154, 152, 152, 152}; // 2008, 2009, 2011 .. 2014
+    int appended = 0;
+    ASSERT_EQ(json["years"].size(), counts.size());
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        EXPECT_EQ(json["years"][i]["year"], std::vector<int>({2008, 2009, 2011, 2012, 2013, 2014})[i]);
+        EXPECT_EQ(json["years"][i]["appended"], counts[i]);
+        appended += counts[i];
+    }
+    EXPECT_EQ(json["appended"], appended);
+    ASSERT_EQ(json["failed"].size(), 1u);
+    EXPECT_EQ(json["failed"][0]["year"], 2010);
+    EXPECT_NE(json["failed"][0]["reason"].get<std::string>().find("500"), std::string::npos);
+    auto history = cli.run({"history", "--json"}).json();
+    ASSERT_EQ(history.size(), static_cast<std::size_t>(appended));
+    EXPECT_EQ(history.back()["issue"], 2014152);
+    EXPECT_EQ(history.back()["idx"], appended);
+
+    // Up to date: the stored site is used, and only the current year's page is read again.
+    ASSERT_EQ(cli.run({"settings", "set", "txtUpdateSite", server.site()}).code, 0);
+    auto again = cli.run({"update", "--current-year", "2014", "--json"});
+    ASSERT_EQ(again.code, 0) << again.err;
+    EXPECT_EQ(again.json()["appended"], 0);
+    EXPECT_EQ(server.requested().back(), 2014);
+}
+
+TEST(UpdateCommands, RefusesWithoutASiteAndFailsWhenNoPageCanBeRead) {
+    test::CliHarness cli(2014);
+    ASSERT_EQ(cli.run({"add", "--issue", "2014001", "1", "2", "3", "4", "5", "6", "7"}).code, 0);
+    const std::string before = cli.run({"history", "--json"}).out;
+    struct Case {
+        std::vector<std::string> arguments;
+        int code;
+        std::string message;
+    };
+    const std::vector<Case> cases{
+        {{"update"}, 1, "no update site is set"},
+        {{"update", "--site", "127.0.0.1/kj/"}, 1, "is not a web address"},
+        {{"update", "--site", test::siteOfNoServer()}, 1, "no page could be read"},
+        {{"update", "--site", "http://127.0.0.1/", "--years", "1"}, 2, "--years"},
+        {{"update", "--site", "http://127.0.0.1/", "--current-year", "14"}, 2, "four-digit year"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.back());
+        auto result = cli.run(c.arguments);
+        EXPECT_EQ(result.code, c.code);
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        EXPECT_EQ(cli.run({"history", "--json"}).out, before);
+    }
+}
+
+} // namespace quorvel

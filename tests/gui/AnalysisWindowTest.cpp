@@ -1,0 +1,350 @@
+// SPDX-License-Identifier: MIT
+// The window's analyses on the real history, against the command line's results for the same choices.
+#include "WindowFixture.h"
+#include "XlsxReader.h"
+#include "analysis/OmissionEngine.h"
+#include "cli/CliRunner.h"
+#include "gui/AnalysisController.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QProgressDialog>
+#include <QTableView>
+#include <QTimer>
+
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+
+namespace quorvel::test {
+
+namespace {
+
+using Grid = std::vector<std::vector<std::string>>;
+
+class AnalysisWindowTest : public WindowFixture {
+  protected:
+    std::vector<std::filesystem::path> opened;
+
+    // The real history, imported as a user would, then the window.
+    void openOnRealHistory() {
+        ASSERT_EQ(cli({"import", QUORVEL_DATA_FILES "/marksix-history.txt"}).first, 0);
+        open();
+        controller()->setFileOpener([this](const std::filesystem::path& file) {
+            opened.push_back(file);
+            return false;
+        });
+    }
+    AnalysisController* controller() { return window->findChild<AnalysisController*>(QStringLiteral("analyses")); }
+
+    // Runs quorvel-cli on the window's data folder: the exit code and what it printed.
+    std::pair<int, std::string> cli(std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), {"--data-dir", folder.path().string()});
+        std::ostringstream out, err;
+        int code = runCli(arguments, out, err, clock);
+        return {code, out.str()};
+    }
+    nlohmann::json cliJson(std::vector<std::string> arguments) {
+        arguments.push_back("--json");
+        auto [code, out] = cli(std::move(arguments));
+        EXPECT_EQ(code, 0) << out;
+        return code == 0 ? nlohmann::json::parse(out) : nlohmann::json();
+    }
+
+    // Every cell of a result grid as shown, the header row first.
+    Grid cells(const QString& name) {
+        QAbstractItemModel* model = control<QTableView>(name)->model();
+        Grid grid(1);
+        for (int c = 0; c < model->columnCount(); ++c)
+            grid[0].push_back(model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().toStdString());
+        for (int r = 0; r < model->rowCount(); ++r) {
+            grid.emplace_back();
+            for (int c = 0; c < model->columnCount(); ++c)
+                grid.back().push_back(model->index(r, c).data().toString().toStdString());
+        }
+        return grid;
+    }
+    // A click (or double click) on a data cell of a grid, row 0 being its first data row.
+    void clickCell(const QString& name, int row, int column, bool twice = false) {
+        auto* grid = control<QTableView>(name);
+        const QModelIndex index = grid->model()->index(row, column);
+        grid->scrollTo(index);
+        const QPoint centre = grid->visualRect(index).center();
+        if (twice)
+            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centre);
+        else
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre);
+        QApplication::processEvents();
+    }
+    void typeValues(const std::array<const char*, 7>& values) {
+        for (int p = 1; p <= 7; ++p) {
+            type(QStringLiteral("Text22_%1").arg(p), QString::fromUtf8(values[static_cast<std::size_t>(p - 1)]));
+            focus("Text3_0");
+        }
+    }
+    void tickBoxes(const std::vector<int>& boxes) {
+        click("cmdZH_1");
+        for (int box : boxes)
+            click(QStringLiteral("Check6_%1").arg(box));
+    }
+    // The chart's title, then the names of its series as the legend shows them.
+    QStringList chart() {
+        QChart* shown = control<QChartView>("chtOmission")->chart();
+        QStringList texts{shown->title()};
+        for (QAbstractSeries* series : shown->series())
+            texts << series->name();
+        return texts;
+    }
+
+    // The hit list and the summary row against the command line's result.
+    void expectSearchLike(const nlohmann::json& expected) {
+        Grid hits = cells("MSFlexGrid2");
+        ASSERT_EQ(hits.size(), expected["hits"].size() + 1);
+        for (std::size_t i = 0; i < expected["hits"].size(); ++i) {
+            const auto& hit = expected["hits"][i];
+            std::vector<std::string> row{std::to_string(hit["issue"].get<int>())};
+            for (const auto& cell : hit["cells"])
+                row.push_back(cell.get<std::string>());
+            row.push_back(std::to_string(hit["gap"].get<int>()));
+            row.push_back(std::to_string(hit["seq"].get<int>()));
+            ASSERT_EQ(hits[i + 1], row) << "hit " << i;
+        }
+        EXPECT_EQ(cells("MSFlexGrid3"),
+                  (Grid{{"号码（分组）", "最小遗漏", "最大遗漏", "最后遗漏"},
+                        {expected["label"], std::to_string(expected["min"].get<int>()),
+                         std::to_string(expected["max"].get<int>()), std::to_string(expected["last"].get<int>())}}));
+    }
+    void expectGroupsLike(const nlohmann::json& expected) {
+        Grid rows = cells("MSFlexGrid3");
+        ASSERT_EQ(rows.size(), expected["rows"].size() + 1);
+        for (std::size_t i = 0; i < expected["rows"].size(); ++i) {
+            const auto& row = expected["rows"][i];
+            ASSERT_EQ(rows[i + 1], (std::vector<std::string>{row["content"], std::to_string(row["min"].get<int>()),
+                                                             std::to_string(row["max"].get<int>()),
+                                                             std::to_string(row["last"].get<int>())}))
+                << "row " << i;
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(AnalysisWindowTest, SearchesGiveTheCommandLinesHitsAndSummary) {
+    openOnRealHistory();
+    struct Case {
+        const char* name;
+        std::function<void()> choose;
+        QString button;
+        std::vector<std::string> cli;
+    } cases[] = {
+        {"fixed zodiac at the special number",
+         [&] {
+             click("Option1_0");
+             click("Option3_1");
+             click("Check11_7");
+             typeValues({"", "", "", "", "", "", "5"});
+         },
+         "Command1",
+         {"search", "--kind", "zodiac", "--mode", "fixed", "--pos", "7=5"}},
+        {"free numbers at 平2 and 特 without the special number",
+         [&] {
+             click("Option1_1");
+             click("Check2");
+             click("Option3_0");
+             click("Check11_2");
+             typeValues({"", "23", "", "", "", "", "5"});
+         },
+         "Command1",
+         {"search", "--kind", "number", "--pos", "2=23", "--pos", "7=5"}},
+        {"partial search of three out of 平特, tail, sorted order",
+         [&] {
+             click("Option2_5");
+             click("Option3_3");
+             typeValues({"1", "5", "3", "0", "9", "4", "2"});
+             type("Combo1", "3");
+             focus("Text3_0");
+         },
+         "Command2",
+         {"partial", "--kind", "tail", "--order", "sorted", "--size", "3", "--values", "1,5,3,0,9,4,2"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.choose();
+        click(c.button);
+        EXPECT_FALSE(window->property("busy").toBool());
+        expectSearchLike(cliJson(c.cli));
+        EXPECT_TRUE(chart().contains(QStringLiteral("最后 %1").arg(cells("MSFlexGrid3")[1][3].c_str())))
+            << chart().join('|').toStdString();
+    }
+}
+
+TEST_F(AnalysisWindowTest, GroupCalculationOrdersAndChartsItsRows) {
+    openOnRealHistory();
+    click("Option3_0");
+    std::vector<int> boxes;
+    for (int box = 2; box <= 48; box += 2)
+        boxes.push_back(box);
+    tickBoxes(boxes);
+    type("Combo2", "4");
+    click("Command5");
+    ASSERT_EQ(cells("MSFlexGrid3").size(), 10626u + 1);
+    std::vector<std::string> cliBoxes{"group", "--kind", "number", "--size", "4", "--with-special", "--boxes"};
+    std::string list;
+    for (int box : boxes)
+        list += (list.empty() ? "" : ",") + std::to_string(box);
+    cliBoxes.push_back(list);
+    expectGroupsLike(cliJson(cliBoxes));
+    const std::string first = cells("MSFlexGrid3")[1][0];
+    EXPECT_EQ(chart().front(), QStringLiteral("分组 %1").arg(first.c_str()));
+
+    // A click on a data cell of column 2 orders by maximum omission; the clicked group stays current and
+    // the chart marks its figures.
+    const std::string clicked = cells("MSFlexGrid3")[3][0];
+    clickCell("MSFlexGrid3", 2, 2);
+    cliBoxes.insert(cliBoxes.end(), {"--sort", "max"});
+    expectGroupsLike(cliJson(cliBoxes));
+    auto* grid = control<QTableView>("MSFlexGrid3");
+    const int current = grid->currentIndex().row();
+    EXPECT_EQ(cells("MSFlexGrid3")[static_cast<std::size_t>(current) + 1][0], clicked);
+    EXPECT_EQ(chart().front(), QStringLiteral("分组 %1").arg(clicked.c_str()));
+    EXPECT_TRUE(chart().contains(
+        QStringLiteral("最大 %1").arg(cells("MSFlexGrid3")[static_cast<std::size_t>(current) + 1][2].c_str())))
+        << chart().join('|').toStdString();
+
+    // After a search the grid holds its summary; a click shows the group rows again, ordered by the label.
+    click("Command1");
+    ASSERT_EQ(cells("MSFlexGrid3").size(), 2u);
+    clickCell("MSFlexGrid3", 0, 0);
+    cliBoxes.back() = "label";
+    expectGroupsLike(cliJson(cliBoxes));
+
+    // Too many boxes for groups of three: the message, and the rows stay.
+    const Grid before = cells("MSFlexGrid3");
+    click("cmdZH_0");
+    click("Check6_49");
+    click("Check6_48");
+    click("Check6_47");
+    click("Check6_46");
+    click("Check6_45");
+    click("Check6_44");
+    click("Check6_43");
+    click("Check6_42");
+    EXPECT_EQ(text("Text5"), "41");
+    type("Combo2", "3");
+    dialogs.shown.clear();
+    click("Command5");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, "数据溢出");
+    EXPECT_EQ(dialogs.shown[0].text, "3个分组请选择40个（含）以内的个数的号码");
+    EXPECT_EQ(cells("MSFlexGrid3"), before);
+}
+
+TEST_F(AnalysisWindowTest, CombinationFrameTicksAndRecounts) {
+    open();
+    EXPECT_EQ(text("Text5"), "0");
+    EXPECT_EQ(control<QComboBox>("Combo2")->currentText(), "2");
+    click("Option3_1");
+    click("cmdZH_0");
+    for (int box = 1; box <= 49; ++box)
+        EXPECT_TRUE(control<QCheckBox>(QStringLiteral("Check6_%1").arg(box))->isChecked()) << box;
+    EXPECT_EQ(text("Text5"), "12");
+    click("Option3_0");
+    EXPECT_EQ(text("Text5"), "12"); // a change of kind does not recount
+    click("Check6_1");
+    EXPECT_EQ(text("Text5"), "48");
+
+    click("Check6_7");
+    auto ticks = [this] {
+        QString shown;
+        for (int box = 1; box <= 49; ++box)
+            shown += control<QCheckBox>(QStringLiteral("Check6_%1").arg(box))->isChecked() ? '1' : '0';
+        return shown;
+    };
+    const QString before = ticks();
+    click("cmdZH_2");
+    EXPECT_EQ(text("Text5"), "2");
+    click("cmdZH_2");
+    EXPECT_EQ(ticks(), before);
+    EXPECT_EQ(text("Text5"), "47");
+    click("cmdZH_1");
+    EXPECT_EQ(text("Text5"), "0");
+
+    type("Combo2", "abc");
+    focus("Text3_0");
+    EXPECT_EQ(control<QComboBox>("Combo2")->currentText(), "2");
+    EXPECT_TRUE(status().contains("stays 2")) << status().toStdString();
+}
+
+TEST_F(AnalysisWindowTest, DoubleClicksWriteTheGridsAsShown) {
+    openOnRealHistory();
+    click("Option3_1");
+    tickBoxes({1, 3, 5, 7, 9, 11});
+    click("Command5");
+    clickCell("MSFlexGrid3", 4, 1, true);
+    const std::filesystem::path workbook = folder / "Jieguo.xlsx";
+    ASSERT_EQ(opened, std::vector<std::filesystem::path>{workbook});
+    const Grid shown = cells("MSFlexGrid3");
+    cliJson({"group", "--kind", "zodiac", "--with-special", "--boxes", "1,3,5,7,9,11", "--sort", "min"});
+    EXPECT_EQ(cells("MSFlexGrid3"), shown);
+    EXPECT_EQ(readXlsx(workbook).cells, shown);
+    EXPECT_EQ(readXlsx(workbook).name, "Sheet1");
+    EXPECT_EQ(shown[1][1], "1"); // ordered by the clicked column, 最小遗漏
+    EXPECT_TRUE(status().contains(QString::fromStdString(workbook.string()))) << status().toStdString();
+    EXPECT_TRUE(status().contains("no application")) << status().toStdString();
+
+    click("Check11_7");
+    typeValues({"", "", "", "", "", "", "3"});
+    click("Command1");
+    clickCell("MSFlexGrid2", 1, 0, true);
+    EXPECT_EQ(opened.back(), folder / "Jiansuo.xlsx");
+    EXPECT_EQ(readXlsx(folder / "Jiansuo.xlsx").cells, cells("MSFlexGrid2"));
+}
+
+TEST_F(AnalysisWindowTest, RefusedRunsSayWhyAndKeepTheResults) {
+    open();
+    click("Command1"); // an empty history
+    EXPECT_TRUE(status().contains("no history")) << status().toStdString();
+    EXPECT_EQ(cells("MSFlexGrid3").size(), 1u);
+
+    close();
+    openOnRealHistory();
+    click("Command1");
+    const Grid searched = cells("MSFlexGrid2");
+    ASSERT_GT(searched.size(), 3000u);
+    struct Case {
+        const char* box;
+        const char* text;
+    } cases[] = {{"Text3_0", "abc"}, {"Text3_1", ""}, {"Text3_1", "2026x"}};
+    for (const Case& c : cases) {
+        type(c.box, c.text);
+        for (const char* button : {"Command1", "Command2", "Command5"}) {
+            click(button);
+            EXPECT_TRUE(status().contains(QString::fromUtf8(c.box))) << button << ": " << status().toStdString();
+            EXPECT_EQ(cells("MSFlexGrid2"), searched) << button;
+        }
+        type(c.box, c.box == std::string("Text3_0") ? "2001001" : "2026107");
+    }
+
+    // A cancelled run on the reference engine: the previous rows stay.
+    tickBoxes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
+    type("Combo2", "3");
+    click("Command5");
+    const Grid groups = cells("MSFlexGrid3");
+    ASSERT_EQ(groups.size(), 560u + 1);
+    controller()->setEngine(EngineKind::Sql);
+    tickBoxes({20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35});
+    QTimer canceller;
+    QObject::connect(&canceller, &QTimer::timeout, [] {
+        for (QWidget* shown : QApplication::topLevelWidgets())
+            if (auto* progress = qobject_cast<QProgressDialog*>(shown); progress && progress->isVisible())
+                progress->cancel();
+    });
+    canceller.start(20);
+    click("Command5");
+    canceller.stop();
+    EXPECT_EQ(cells("MSFlexGrid3"), groups);
+    EXPECT_TRUE(status().contains("cancelled")) << status().toStdString();
+    EXPECT_FALSE(window->property("busy").toBool());
+}
+
+} // namespace quorvel::test
