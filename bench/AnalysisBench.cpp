@@ -4,8 +4,10 @@
 // "full_run_ms" is that time times the full run's group count.
 #include "GeneratedHistory.h"
 #include "analysis/GroupPlan.h"
+#include "analysis/GroupResultTable.h"
 #include "analysis/MemoryEngine.h"
 #include "analysis/SqlEngine.h"
+#include "store/Savepoint.h"
 
 #include <benchmark/benchmark.h>
 
@@ -80,6 +82,45 @@ static void BM_GroupK4Over24_Sql(benchmark::State& state) { groupRun(state, true
 static void BM_GroupK2Over49_Memory(benchmark::State& state) { groupRun(state, false, 49, 49, 2); }
 static void BM_GroupK2Over49_Sql(benchmark::State& state) { groupRun(state, true, 49, 12, 2); }
 
+// Every group of k of the 49 numbers with the limits lifted, worked out without storing them, on one thread
+// or on one per core (threads 0).
+static void BM_GroupNoLimitOver49_Calculation(benchmark::State& state) {
+    MemoryEngine memory(sharedStore().store());
+    if (state.range(1) > 0) memory.setThreadCount(static_cast<int>(state.range(1)));
+    GroupRequest request = numberGroups(49, static_cast<int>(state.range(0)));
+    request.noLimit = true;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(memory.calculateGroups(request).rows.size());
+    state.counters["groups"] = static_cast<double>(combinationCount(49, static_cast<int>(state.range(0))));
+}
+
+// Storing the 211,876 rows of k = 4 over 49 in YL (and their figures beside it) in one transaction.
+static void BM_GroupNoLimitK4Over49_StoreRows(benchmark::State& state) {
+    MemoryEngine memory(sharedStore().store());
+    GroupRequest request = numberGroups(49, 4);
+    request.noLimit = true;
+    const std::vector<GroupRow> rows = memory.calculateGroups(request).rows;
+    HistoryStore& store = sharedStore().store();
+    for (auto _ : state) {
+        Savepoint transaction(store.database());
+        GroupResultTable table(store);
+        table.clear();
+        table.append(rows);
+        table.setRules("bench");
+        transaction.commit();
+    }
+    state.counters["rows"] = static_cast<double>(rows.size());
+}
+
+// The whole run as the window and the command line make it: calculation and storing.
+static void BM_GroupNoLimitK4Over49_Run(benchmark::State& state) {
+    MemoryEngine memory(sharedStore().store());
+    GroupRequest request = numberGroups(49, 4);
+    request.noLimit = true;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(memory.groupCalculation(request).rows.size());
+}
+
 static void BM_FreePositionSearch(benchmark::State& state) {
     auto search = engine(state.range(0) == 1);
     const PositionSearchRequest request = freeSearch();
@@ -103,6 +144,13 @@ BENCHMARK(BM_GroupK4Over24_Memory)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GroupK4Over24_Sql)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_GroupK2Over49_Memory)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GroupK2Over49_Sql)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_GroupNoLimitOver49_Calculation)
+    ->ArgNames({"k", "threads"})
+    ->ArgsProduct({{3, 4, 5}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_GroupNoLimitK4Over49_StoreRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GroupNoLimitK4Over49_Run)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FreePositionSearch)->ArgName("sql")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PartialSearchK4Over7)->ArgName("sql")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MemoryEngineLoad)->Unit(benchmark::kMillisecond);

@@ -56,6 +56,7 @@ struct GroupRequest {
     bool includeSpecial = false;
     IssueRange range;
     ParameterBases bases; // to name zodiac and colour values in the labels
+    bool noLimit = false; // 不限组数: no size limits, only the group ceiling (engines that can run that many)
 };
 
 } // namespace quorvel

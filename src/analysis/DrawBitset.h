@@ -25,6 +25,11 @@ class DrawBitset {
             m_words[w] &= other.m_words[w];
         return *this;
     }
+    // Becomes a AND b (both of this size) in one pass.
+    void assignAnd(const DrawBitset& a, const DrawBitset& b) {
+        for (std::size_t w = 0; w < m_words.size(); ++w)
+            m_words[w] = a.m_words[w] & b.m_words[w];
+    }
     DrawBitset& operator|=(const DrawBitset& other) {
         for (std::size_t w = 0; w < m_words.size(); ++w)
             m_words[w] |= other.m_words[w];

@@ -55,8 +55,15 @@ GroupPlan planGroups(const GroupRequest& request) {
     for (int box : request.boxes)
         if (box >= 1 && box <= boxCount) ticked.insert(box);
     const int m = static_cast<int>(ticked.size());
-    for (const SizeLimit& limit : kLimits)
-        if (request.groupSize == limit.groupSize && m > limit.maximumValues) throw Error(limit.message);
+    if (!request.noLimit) {
+        for (const SizeLimit& limit : kLimits)
+            if (request.groupSize == limit.groupSize && m > limit.maximumValues) throw Error(limit.message);
+    } else if (const long groups = combinationCount(m, request.groupSize); groups > kGroupCeiling) {
+        throw Error(std::to_string(m) + " values in groups of " + std::to_string(request.groupSize) + " make " +
+                    std::to_string(groups) + " groups, more than the ceiling of " + std::to_string(kGroupCeiling) +
+                    " groups of one run with the size limits lifted (不限组数). Tick fewer values or choose a "
+                    "smaller group size; nothing was calculated.");
+    }
     for (int box : ticked) {
         plan.codes.push_back(groupBoxCode(request.kind, box));
         plan.labels.push_back(groupBoxLabel(request.kind, box, request.bases));
@@ -68,6 +75,11 @@ GroupPlan planGroups(const GroupRequest& request) {
                     ": no group to calculate (tick at least " + std::to_string(request.groupSize) + " of boxes 1.." +
                     std::to_string(boxCount) + ")";
     return plan;
+}
+
+std::string sqlEngineKeepsLimits() {
+    return "The reference engine (--engine sql) keeps the size limits even when they are lifted (不限组数, "
+           "--no-limit): it runs statements for every group and would need hours. The memory engine lifts them.";
 }
 
 long combinationCount(int m, int k) {

@@ -27,9 +27,17 @@ int groupBoxCode(AttributeKind kind, int box);
 // The text naming box i's value in a group label (as the box's caption shows it).
 std::string groupBoxLabel(AttributeKind kind, int box, const ParameterBases& bases);
 
+// The most groups one run may make with the size limits lifted (k = 5 over 49 values still fits): each row
+// with its figures takes about 150 bytes in memory, and as much again in the grid and the store.
+constexpr long kGroupCeiling = 2'000'000;
+
 // Plans a request: ignores boxes above the kind's box count, then applies the size limits (throws Error
-// with the limit message when too many values are ticked for the group size).
+// with the limit message when too many values are ticked for the group size), or with the limits lifted
+// the group ceiling (throws Error naming the number of groups and the ceiling).
 GroupPlan planGroups(const GroupRequest& request);
+
+// What the reference engine says when asked to lift the size limits: it keeps them.
+std::string sqlEngineKeepsLimits();
 
 // The number of k-combinations of m elements (0 when k is outside 1..m).
 long combinationCount(int m, int k);

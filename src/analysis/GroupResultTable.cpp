@@ -6,6 +6,8 @@
 
 #include <SQLiteCpp/Statement.h>
 
+#include <algorithm>
+
 namespace quorvel {
 
 namespace {
@@ -88,42 +90,68 @@ void GroupResultTable::clear() {
     db.exec("DELETE FROM YL");
     db.exec("DELETE FROM YLStats");
     db.exec("DELETE FROM YLRules");
+    m_nextRow = 1;
 }
 
-void GroupResultTable::append(const GroupRow& row) {
-    if (!m_insert) {
-        createSideTables();
-        m_insert = std::make_unique<SQLite::Statement>(
-            m_store.database(), "INSERT INTO YL (content, intMinYL, intMaxYL, intLstYl) VALUES (?, ?, ?, ?)");
-        m_insertStatistics = std::make_unique<SQLite::Statement>(
-            m_store.database(),
-            std::string("INSERT INTO YLStats (ylRow, ") + kStatisticsColumns + ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
+GroupResultTable::Inserts& GroupResultTable::inserts(int rows) {
+    Inserts& statements = m_inserts[rows];
+    if (statements.rows) return statements;
+    createSideTables();
+    // Each row names its YL rowid, and its figures in YLStats the same one.
+    std::string yl = "INSERT INTO YL (rowid, content, intMinYL, intMaxYL, intLstYl) VALUES ";
+    std::string figures = std::string("INSERT INTO YLStats (ylRow, ") + kStatisticsColumns + ") VALUES ";
+    for (int i = 0; i < rows; ++i) {
+        yl += i ? ", (?, ?, ?, ?, ?)" : "(?, ?, ?, ?, ?)";
+        figures += i ? ", (?, ?, ?, ?, ?, ?, ?, ?, ?)" : "(?, ?, ?, ?, ?, ?, ?, ?, ?)";
     }
-    m_insert->bind(1, row.content);
-    m_insert->bind(2, row.min);
-    m_insert->bind(3, row.max);
-    m_insert->bind(4, row.last);
-    m_insert->exec();
-    m_insert->reset();
+    statements.rows = std::make_unique<SQLite::Statement>(m_store.database(), yl);
+    statements.statistics = std::make_unique<SQLite::Statement>(m_store.database(), figures);
+    return statements;
+}
+
+void GroupResultTable::bindRow(Inserts& statements, int slot, const GroupRow& row) {
+    if (m_nextRow == 0)
+        m_nextRow = m_store.database().execAndGet("SELECT COALESCE(MAX(rowid), 0) + 1 FROM YL").getInt64();
+    const std::int64_t rowid = m_nextRow++;
+    SQLite::Statement& yl = *statements.rows;
+    const int first = slot * 5;
+    yl.bind(first + 1, rowid);
+    yl.bindNoCopy(first + 2, row.content);
+    yl.bind(first + 3, row.min);
+    yl.bind(first + 4, row.max);
+    yl.bind(first + 5, row.last);
 
     const OmissionStatistics& statistics = row.statistics;
-    SQLite::Statement& insert = *m_insertStatistics;
-    insert.bind(1, m_store.database().getLastInsertRowid());
-    insert.bind(2, statistics.hitsInRange);
-    bindOptional(insert, 3, statistics.average);
-    insert.bind(4, statistics.longestRun);
-    bindOptional(insert, 5, statistics.previous);
-    bindOptional(insert, 6, statistics.pHit);
-    bindOptional(insert, 7, statistics.expectedGap);
-    bindOptional(insert, 8, statistics.pAtLeastLast);
-    insert.bind(9, std::string(probabilitySourceText(statistics.source)));
-    insert.exec();
-    insert.reset();
+    SQLite::Statement& insert = *statements.statistics;
+    const int at = slot * 9;
+    insert.bind(at + 1, rowid);
+    insert.bind(at + 2, statistics.hitsInRange);
+    bindOptional(insert, at + 3, statistics.average);
+    insert.bind(at + 4, statistics.longestRun);
+    bindOptional(insert, at + 5, statistics.previous);
+    bindOptional(insert, at + 6, statistics.pHit);
+    bindOptional(insert, at + 7, statistics.expectedGap);
+    bindOptional(insert, at + 8, statistics.pAtLeastLast);
+    insert.bindNoCopy(at + 9, probabilitySourceText(statistics.source).data());
 }
 
-void GroupResultTable::append(const std::vector<GroupRow>& rows) {
-    for (const GroupRow& row : rows)
-        append(row);
+void GroupResultTable::append(const GroupRow& row) { append(std::vector<GroupRow>{row}); }
+
+void GroupResultTable::append(const std::vector<GroupRow>& rows, const Progress& progress) {
+    // Chunks of rows per statement: far fewer statement runs than rows, which is what writing costs.
+    constexpr std::size_t kChunk = 128;
+    for (std::size_t done = 0; done < rows.size();) {
+        progress.step(static_cast<long>(done), static_cast<long>(rows.size()));
+        const std::size_t count = std::min(kChunk, rows.size() - done);
+        Inserts& statements = inserts(static_cast<int>(count));
+        for (std::size_t i = 0; i < count; ++i)
+            bindRow(statements, static_cast<int>(i), rows[done + i]);
+        for (SQLite::Statement* statement : {statements.rows.get(), statements.statistics.get()}) {
+            statement->exec();
+            statement->reset();
+        }
+        done += count;
+    }
 }
 
 void GroupResultTable::setRules(const std::string& rules) {
@@ -134,20 +162,27 @@ void GroupResultTable::setRules(const std::string& rules) {
     insert.exec();
 }
 
-std::vector<GroupRow> GroupResultTable::read(GroupSort sort) const {
+std::vector<GroupRow> GroupResultTable::read(GroupSort sort) const { return readRows(sort); }
+
+std::vector<GroupRow> GroupResultTable::readAsStored() const { return readRows(std::nullopt); }
+
+std::vector<GroupRow> GroupResultTable::readRows(std::optional<GroupSort> sort) const {
     const bool figures = hasSideTables();
     std::string text;
     if (figures) {
         // The kept figures join their YL row; equal values keep the order of storage, so both engines show
         // the same list.
-        const std::string order =
-            sort == GroupSort::P ? "S.pAtLeastLast IS NULL, S.pAtLeastLast" : std::string("YL.") + groupSortField(sort);
+        std::string order;
+        if (sort)
+            order = *sort == GroupSort::P ? "S.pAtLeastLast IS NULL, S.pAtLeastLast, "
+                                          : std::string("YL.") + groupSortField(*sort) + ", ";
         text = std::string("SELECT YL.content, YL.intMinYL, YL.intMaxYL, YL.intLstYl, ") +
                "S.hitsInRange, S.average, S.longestRun, S.previous, S.pHit, S.expectedGap, S.pAtLeastLast, "
                "S.pSource FROM YL LEFT JOIN YLStats AS S ON S.ylRow = YL.rowid ORDER BY " +
-               order + ", YL.rowid";
+               order + "YL.rowid";
     } else {
-        text = translateJetSql(statements::groupResultsBy(groupSortField(sort))) + ", rowid";
+        text = sort ? translateJetSql(statements::groupResultsBy(groupSortField(*sort))) + ", rowid"
+                    : std::string("SELECT * FROM YL ORDER BY rowid");
     }
     SQLite::Statement query(m_store.database(), text);
     std::vector<GroupRow> rows;

@@ -2,17 +2,19 @@
 #include "analysis/MemoryEngine.h"
 
 #include "analysis/AnalysisText.h"
+#include "analysis/CombinationSlices.h"
 #include "analysis/CountingRules.h"
-#include "analysis/GroupPlan.h"
 #include "analysis/GroupResultTable.h"
 #include "analysis/OmissionBaseline.h"
 #include "analysis/OmissionTally.h"
+#include "analysis/ParallelTasks.h"
 #include "analysis/SearchSupport.h"
 #include "model/Error.h"
 #include "store/Savepoint.h"
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <string_view>
 
 namespace quorvel {
@@ -56,7 +58,7 @@ std::string_view cutList(std::string_view list) { return list.substr(0, list.siz
 
 } // namespace
 
-MemoryEngine::MemoryEngine(HistoryStore& store) : m_store(store) { reload(); }
+MemoryEngine::MemoryEngine(HistoryStore& store) : m_store(store), m_threads(defaultThreadCount()) { reload(); }
 
 void MemoryEngine::reload() {
     m_loadedVersion = m_store.historyVersion();
@@ -197,44 +199,91 @@ SearchResult MemoryEngine::partialSearch(const PartialSearchRequest& request, co
                     ConditionRates::observed(static_cast<double>(flaggedDraws) / n));
 }
 
-GroupResult MemoryEngine::groupCalculation(const GroupRequest& request, const Progress& progress) {
+std::vector<GroupRow> MemoryEngine::groupRows(const GroupPlan& plan, const GroupRequest& request,
+                                              const Progress& progress) const {
+    const int n = static_cast<int>(m_records.size());
+    const int m = static_cast<int>(plan.codes.size());
+    const int k = plan.groupSize;
+    std::vector<const DrawBitset*> conditions;
+    for (int code : plan.codes)
+        conditions.push_back(&listCondition(plan.kind, !request.includeSpecial, code, 1));
+    auto [begin, end] = rangeIndexes(request.range);
+    const int latest = m_records.back().idx;
+    auto groupCodes = [&](const std::vector<int>& elements) {
+        std::vector<int> codes;
+        for (int element : elements)
+            codes.push_back(plan.codes[static_cast<std::size_t>(element)]);
+        return codes;
+    };
+    // Every group of k distinct numbers has the same hit rate: it is worked out once, not once per group.
+    std::optional<ConditionRates> numberRates;
+    if (plan.kind == AttributeKind::Number) {
+        std::vector<int> firstGroup(static_cast<std::size_t>(k));
+        for (int i = 0; i < k; ++i)
+            firstGroup[static_cast<std::size_t>(i)] = i;
+        numberRates.emplace(groupCondition(plan.kind, groupCodes(firstGroup), request.includeSpecial, request.bases));
+        numberRates->at(m_timeline.nextZodiacYear());
+    }
+
+    const long total = combinationCount(m, k);
+    std::vector<GroupRow> rows(static_cast<std::size_t>(total));
+    const std::vector<CombinationSlice> slices = sliceCombinations(m, k);
+    runTasks(slices.size(), m_threads, total, progress, [&](std::size_t s) {
+        const CombinationSlice& slice = slices[s];
+        // levels[i]: the draws holding the group's elements 0..i, kept while those elements stay.
+        std::vector<DrawBitset> levels(static_cast<std::size_t>(k), DrawBitset(n));
+        std::optional<ConditionRates> sharedRates = numberRates;
+        auto row = rows.begin() + slice.first;
+        forEachInSlice(slice, m, k, [&](const std::vector<int>& elements, int changed) {
+            for (int i = changed; i < k; ++i) {
+                const DrawBitset& condition =
+                    *conditions[static_cast<std::size_t>(elements[static_cast<std::size_t>(i)])];
+                if (i == 0)
+                    levels[0] = condition;
+                else
+                    levels[static_cast<std::size_t>(i)].assignAnd(levels[static_cast<std::size_t>(i - 1)], condition);
+            }
+            OmissionTally tally;
+            levels.back().forEachIn(begin, end, [&](int i) { tally.add(m_records[static_cast<std::size_t>(i)].idx); });
+            OmissionSummary summary = tally.summary(groupLabel(plan, elements), latest);
+            if (sharedRates) {
+                addBaseline(summary.statistics, summary.last, m_timeline, request.range, *sharedRates);
+            } else {
+                ConditionRates rates(
+                    groupCondition(plan.kind, groupCodes(elements), request.includeSpecial, request.bases));
+                addBaseline(summary.statistics, summary.last, m_timeline, request.range, rates);
+            }
+            *row++ = GroupRow{std::move(summary.label), summary.min, summary.max, summary.last, summary.statistics};
+        });
+        return slice.count;
+    });
+    return rows;
+}
+
+GroupResult MemoryEngine::calculateGroups(const GroupRequest& request, const Progress& progress) {
     prepare();
     GroupPlan plan = planGroups(request);
     GroupResult result;
     result.note = plan.note;
-    if (plan.makesGroups()) {
-        const int n = static_cast<int>(m_records.size());
-        const bool cut = !request.includeSpecial;
-        std::vector<const DrawBitset*> conditions;
-        for (int code : plan.codes)
-            conditions.push_back(&listCondition(plan.kind, cut, code, 1));
-        auto [begin, end] = rangeIndexes(request.range);
-        const int latest = m_records.back().idx;
-        DrawBitset hits(n);
-        std::vector<int> codes;
-        const int m = static_cast<int>(plan.codes.size());
-        const long total = combinationCount(m, plan.groupSize);
-        forEachCombination(m, plan.groupSize, [&](const std::vector<int>& elements) {
-            progress.step(static_cast<long>(result.rows.size()), total);
-            hits = *conditions[static_cast<std::size_t>(elements[0])];
-            for (std::size_t e = 1; e < elements.size(); ++e)
-                hits &= *conditions[static_cast<std::size_t>(elements[e])];
-            OmissionTally tally;
-            hits.forEachIn(begin, end, [&](int i) { tally.add(m_records[static_cast<std::size_t>(i)].idx); });
-            OmissionSummary summary = tally.summary(groupLabel(plan, elements), latest);
-            codes.clear();
-            for (int element : elements)
-                codes.push_back(plan.codes[static_cast<std::size_t>(element)]);
-            ConditionRates rates(groupCondition(plan.kind, codes, request.includeSpecial, request.bases));
-            addBaseline(summary.statistics, summary.last, m_timeline, request.range, rates);
-            result.rows.push_back(
-                GroupRow{std::move(summary.label), summary.min, summary.max, summary.last, summary.statistics});
+    if (plan.makesGroups()) result.rows = groupRows(plan, request, progress);
+    return result;
+}
+
+GroupResult MemoryEngine::groupCalculation(const GroupRequest& request, const Progress& progress) {
+    // Working out the groups and storing their rows are reported as one run of twice as many steps.
+    long groups = 0;
+    auto phase = [&progress, &groups](bool storing) {
+        return Progress([&progress, &groups, storing](long done, long total) {
+            groups = total;
+            progress.step(storing ? groups + done : done, 2 * groups);
+            return true;
         });
-    }
+    };
+    GroupResult result = calculateGroups(request, phase(false));
     Savepoint transaction(m_store.database());
     GroupResultTable table(m_store);
     table.clear();
-    table.append(result.rows);
+    table.append(result.rows, phase(true));
     table.setRules(countingRules(request));
     transaction.commit();
     return result;

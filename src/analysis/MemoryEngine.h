@@ -3,6 +3,7 @@
 
 #include "analysis/ConditionRates.h"
 #include "analysis/DrawBitset.h"
+#include "analysis/GroupPlan.h"
 #include "analysis/HistoryTimeline.h"
 #include "analysis/OmissionEngine.h"
 #include "model/DrawRecord.h"
@@ -22,10 +23,15 @@ class MemoryEngine : public OmissionEngine {
 
     // Loads the history from the store (done by itself whenever the store's history version moved).
     void reload();
+    // The threads a group calculation splits its groups over (one per core unless set); the rows are the
+    // same, in the same order, with any count.
+    void setThreadCount(int threads) { m_threads = threads; }
 
     SearchResult positionSearch(const PositionSearchRequest& request) override;
     SearchResult partialSearch(const PartialSearchRequest& request, const Progress& progress = {}) override;
     GroupResult groupCalculation(const GroupRequest& request, const Progress& progress = {}) override;
+    // The rows a group calculation stores, worked out without storing them.
+    GroupResult calculateGroups(const GroupRequest& request, const Progress& progress = {});
 
   private:
     // The draws whose (whole or cut) list of the kind holds the item occurrence "X" code (the number
@@ -38,6 +44,8 @@ class MemoryEngine : public OmissionEngine {
     // Lists the hits of the range with their summary and figures; `rates` gives the baseline.
     SearchResult listHits(const DrawBitset& hits, const IssueRange& range, AttributeKind kind, NumberOrder order,
                           const ParameterBases& bases, std::string label, ConditionRates rates) const;
+    // The rows of every group of a plan, in the order of the groups, worked out on m_threads threads.
+    std::vector<GroupRow> groupRows(const GroupPlan& plan, const GroupRequest& request, const Progress& progress) const;
     // Reloads when the history changed since the last load, then refuses an empty history.
     void prepare();
 
@@ -53,6 +61,7 @@ class MemoryEngine : public OmissionEngine {
     }
     std::vector<DrawBitset> m_listConditions;
     DrawBitset m_none;
+    int m_threads;
 };
 
 } // namespace quorvel

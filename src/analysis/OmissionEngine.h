@@ -22,9 +22,9 @@ class OmissionEngine {
     virtual SearchResult positionSearch(const PositionSearchRequest& request) = 0;
     // Reports each combination of positions to `progress`, which may cancel the search.
     virtual SearchResult partialSearch(const PartialSearchRequest& request, const Progress& progress = {}) = 0;
-    // Replaces the rows of YL by one row per group and returns them in the order stored, reporting each
-    // group to `progress`. A request over the size limit, or a cancelled run, throws Error and leaves YL
-    // as it was.
+    // Replaces the rows of YL by one row per group and returns them in the order stored, reporting its
+    // steps to `progress`. A request over the size limit (or, with the limits lifted, over the group
+    // ceiling), or a cancelled run, throws Error and leaves YL as it was.
     virtual GroupResult groupCalculation(const GroupRequest& request, const Progress& progress = {}) = 0;
 };
 

@@ -9,6 +9,7 @@
 #include "analysis/OmissionTally.h"
 #include "analysis/SearchSupport.h"
 #include "analysis/Statements.h"
+#include "model/Error.h"
 #include "store/JetDialect.h"
 #include "store/LishiSchema.h"
 #include "store/Savepoint.h"
@@ -57,6 +58,19 @@ class OccurrenceCounters {
     AttributeKind m_kind;
     std::vector<int> m_counts;
 };
+
+// The plan under the size limits, which this engine keeps also when a request lifts them; then its refusal
+// says so.
+GroupPlan planWithLimits(const GroupRequest& request) {
+    GroupRequest limited = request;
+    limited.noLimit = false;
+    try {
+        return planGroups(limited);
+    } catch (const Error& limit) {
+        if (!request.noLimit) throw;
+        throw Error(std::string(limit.what()) + "\n" + sqlEngineKeepsLimits());
+    }
+}
 
 } // namespace
 
@@ -180,7 +194,7 @@ SearchResult SqlEngine::partialSearch(const PartialSearchRequest& request, const
 
 GroupResult SqlEngine::groupCalculation(const GroupRequest& request, const Progress& progress) {
     requireHistory(m_store);
-    GroupPlan plan = planGroups(request);
+    GroupPlan plan = planWithLimits(request);
     Savepoint transaction(m_store.database());
     GroupResultTable table(m_store);
     table.clear();

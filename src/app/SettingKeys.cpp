@@ -24,6 +24,7 @@ const std::vector<SettingKey> kKeys{
     {Setting::txtHomeUrl, "txtHomeUrl", SettingType::Text, "", 0, 0, ""},
     {Setting::txtIntroUrl, "txtIntroUrl", SettingType::Text, "", 0, 0, ""},
     {Setting::txtVideoUrl, "txtVideoUrl", SettingType::Text, "", 0, 0, ""},
+    {Setting::bolNoLimit, "bolNoLimit", SettingType::Boolean, "False", 0, 0, ""},
 };
 
 } // namespace

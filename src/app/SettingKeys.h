@@ -24,6 +24,7 @@ enum class Setting {
     txtHomeUrl,    // web-link addresses of the main menu
     txtIntroUrl,
     txtVideoUrl,
+    bolNoLimit, // 不限组数: the group calculation without its size limits (up to the group ceiling)
 };
 
 enum class SettingType { Boolean, Integer, Text };

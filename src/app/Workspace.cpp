@@ -227,6 +227,13 @@ GroupResult Workspace::groupCalculation(EngineKind kind, const GroupRequest& req
 
 std::vector<GroupRow> Workspace::groupResults(GroupSort sort) { return GroupResultTable(m_store).read(sort); }
 
+std::vector<GroupRow> Workspace::groupResults() { return GroupResultTable(m_store).readAsStored(); }
+
+std::string Workspace::groupResultRules() {
+    return GroupResultTable(m_store).rules().value_or(
+        "The counting rules of these rows were not recorded: no group calculation of this program stored them.");
+}
+
 std::filesystem::path Workspace::exportHistoryWorkbook(const std::optional<std::filesystem::path>& target) {
     std::vector<DrawRecord> records = m_store.readAll();
     if (records.empty()) throw Error("the history is empty: there is nothing to export; import or add draws first");
@@ -237,6 +244,14 @@ std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const 
                                                     const std::optional<std::filesystem::path>& target) {
     std::filesystem::path file = target ? *target : m_dataFolder / defaultName;
     writeWorkbook(file, grid);
+    return file;
+}
+
+std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
+                                                    const std::optional<std::filesystem::path>& target,
+                                                    const std::string& rules) {
+    std::filesystem::path file = target ? *target : m_dataFolder / defaultName;
+    writeWorkbook(file, grid, rules);
     return file;
 }
 

@@ -89,6 +89,10 @@ class Workspace {
     // Writes a grid as shown to a workbook: the target, or the given file name in the data folder.
     std::filesystem::path exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
                                              const std::optional<std::filesystem::path>& target);
+    // The same for a result grid, with the line that says how its gaps were counted on a second sheet, "Rules".
+    std::filesystem::path exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
+                                             const std::optional<std::filesystem::path>& target,
+                                             const std::string& rules);
 
     // Changes whenever the history changed, through this workspace or by another program, so that a view
     // of it knows when to read it again.
@@ -106,6 +110,10 @@ class Workspace {
     GroupResult groupCalculation(EngineKind kind, const GroupRequest& request, const Progress& progress = {});
     // The rows of the last group calculation (table YL), ordered by a column.
     std::vector<GroupRow> groupResults(GroupSort sort);
+    // The same rows in the order they were stored.
+    std::vector<GroupRow> groupResults();
+    // The counting rules of those rows, or a line saying that no group calculation of this program stored them.
+    std::string groupResultRules();
 
   private:
     HistoryMaintenance maintenance();

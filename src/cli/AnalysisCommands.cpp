@@ -2,8 +2,11 @@
 // The three analyses: search (position search), partial (partial search), group (group calculation).
 #include "analysis/AnalysisRange.h"
 #include "analysis/CountingRules.h"
+#include "analysis/GroupPlan.h"
 #include "analysis/GroupResultTable.h"
+#include "analysis/GroupRowOrder.h"
 #include "analysis/OmissionEngine.h"
+#include "analysis/ResultCells.h"
 #include "analysis/ResultGrids.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
@@ -11,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <numeric>
 
 namespace quorvel {
 
@@ -54,12 +58,15 @@ void writeWorkbookIfAsked(const std::string& path, const CellGrid& grid, const s
     if (!path.empty()) writeWorkbook(path, grid, rules);
 }
 
+void printRow(std::ostream& out, const std::vector<std::string>& row) {
+    for (std::size_t c = 0; c < row.size(); ++c)
+        out << (c ? "\t" : "") << row[c];
+    out << "\n";
+}
+
 void printGrid(std::ostream& out, const CellGrid& grid) {
-    for (const auto& row : grid) {
-        for (std::size_t c = 0; c < row.size(); ++c)
-            out << (c ? "\t" : "") << row[c];
-        out << "\n";
-    }
+    for (const auto& row : grid)
+        printRow(out, row);
 }
 
 void addSearchOptions(CLI::App* command, SearchOptions& options) {
@@ -134,14 +141,57 @@ template <typename Value> std::string figureText(const std::optional<Value>& val
 }
 
 // The figures beyond the fixed grid, one row per result: its label, then the figures under their JSON names.
+const std::vector<std::string> kStatisticsHeader{"号码（分组）", "hits_in_range",   "average",
+                                                 "longest_run",  "previous",        "p_hit",
+                                                 "expected_gap", "p_at_least_last", "p_source"};
+
+std::vector<std::string> statisticsRow(const std::string& label, const OmissionStatistics& s) {
+    return {label,
+            std::to_string(s.hitsInRange),
+            figureText(s.average),
+            std::to_string(s.longestRun),
+            figureText(s.previous),
+            figureText(s.pHit),
+            figureText(s.expectedGap),
+            figureText(s.pAtLeastLast),
+            std::string(probabilitySourceText(s.source))};
+}
+
 CellGrid statisticsGrid(const std::vector<std::pair<std::string, OmissionStatistics>>& rows) {
-    CellGrid grid{{"号码（分组）", "hits_in_range", "average", "longest_run", "previous", "p_hit", "expected_gap",
-                   "p_at_least_last", "p_source"}};
+    CellGrid grid{kStatisticsHeader};
     for (const auto& [label, s] : rows)
-        grid.push_back({label, std::to_string(s.hitsInRange), figureText(s.average), std::to_string(s.longestRun),
-                        figureText(s.previous), figureText(s.pHit), figureText(s.expectedGap),
-                        figureText(s.pAtLeastLast), std::string(probabilitySourceText(s.source))});
+        grid.push_back(statisticsRow(label, s));
     return grid;
+}
+
+std::string jsonText(const json& value) { return value.dump(-1, ' ', false, json::error_handler_t::replace); }
+
+// Prints the group rows in an order, as --json or as the tables and the rules, row by row: two million
+// groups need no second copy of themselves as JSON or text.
+void printGroupRows(CliContext& context, const std::vector<GroupRow>& rows, const std::vector<std::uint32_t>& order,
+                    const std::string& rules) {
+    std::ostream& out = context.out;
+    if (context.options.json) {
+        out << "{\"rows\":[";
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            const GroupRow& row = rows[order[i]];
+            json object = {{"content", row.content}, {"min", row.min}, {"max", row.max}, {"last", row.last}};
+            addStatistics(object, row.statistics);
+            out << (i ? "," : "") << jsonText(object);
+        }
+        out << "],\"rules\":" << jsonText(rules) << "}\n";
+        return;
+    }
+    const auto& header = omissionHeader();
+    printRow(out, std::vector<std::string>(header.begin(), header.end()));
+    for (std::uint32_t i : order)
+        printRow(out, {omissionCell(rows[i], 0), omissionCell(rows[i], 1), omissionCell(rows[i], 2),
+                       omissionCell(rows[i], 3)});
+    out << "\n";
+    printRow(out, kStatisticsHeader);
+    for (std::uint32_t i : order)
+        printRow(out, statisticsRow(rows[i].content, rows[i].statistics));
+    out << "\nrules: " << rules << "\n";
 }
 
 // Prints the fixed grid first, then the fuller figures and the counting rules.
@@ -293,6 +343,7 @@ void registerGroup(CLI::App& app, CliContext& context) {
         std::string size = "2";
         std::vector<std::string> boxes;
         std::string sort = "last";
+        bool noLimit = false;
     };
     auto arguments = std::make_shared<Arguments>();
     auto* command = app.add_subcommand("group", "Group calculation: omissions of every k-combination of ticked values");
@@ -307,12 +358,16 @@ void registerGroup(CLI::App& app, CliContext& context) {
                      "Order of the rows: min, max, last (default), label, or p (the chance of an omission at least "
                      "as long as the last one, ascending: the groups away unusually long first)")
         ->check(CLI::IsMember({"min", "max", "last", "label", "p"}));
+    command->add_flag("--no-limit", arguments->noLimit,
+                      "Lift the size limits for this run (memory engine; at most " + std::to_string(kGroupCeiling) +
+                          " groups, e.g. every group of 4 of the 49 numbers)");
     command->callback([&context, arguments] {
         context.action = [&context, arguments] {
             GroupRequest request;
             request.kind = kindOf(arguments->common);
             request.groupSize = parseDecimalArgument(arguments->size, "--size");
             request.includeSpecial = arguments->common.withSpecial;
+            request.noLimit = arguments->noLimit;
             for (const auto& text : arguments->boxes) {
                 int box = parseDecimalArgument(text, "box " + text);
                 if (box < 1 || box > 49) throw UsageError("boxes are numbered 1..49, not " + text);
@@ -321,21 +376,23 @@ void registerGroup(CLI::App& app, CliContext& context) {
             Workspace& workspace = context.workspace();
             request.bases = workspace.bases();
             request.range = workspace.resolveRange(rangeChoice(arguments->common, "", false)).range;
-            GroupResult result = workspace.groupCalculation(engineOf(context), request, context.progress("groups"));
+            GroupResult result = workspace.groupCalculation(engineOf(context), request, context.progress("steps"));
             if (!result.note.empty()) context.err << "note: " << result.note << "\n";
-            std::vector<GroupRow> rows = workspace.groupResults(*parseGroupSort(arguments->sort));
+            if (request.noLimit && engineOf(context) == EngineKind::Sql)
+                context.err << "note: " << sqlEngineKeepsLimits() << "\n";
+            // The rows come back in the order stored; they are ordered in memory as YL reads them by the sort.
+            std::vector<std::uint32_t> stored(result.rows.size());
+            std::iota(stored.begin(), stored.end(), std::uint32_t{0});
+            const std::vector<std::uint32_t> order =
+                groupRowOrder(result.rows, stored, *parseGroupSort(arguments->sort));
             const std::string rules = countingRules(request);
-            json list = json::array();
-            std::vector<std::pair<std::string, OmissionStatistics>> figures;
-            for (const GroupRow& row : rows) {
-                json object = {{"content", row.content}, {"min", row.min}, {"max", row.max}, {"last", row.last}};
-                addStatistics(object, row.statistics);
-                list.push_back(std::move(object));
-                figures.emplace_back(row.content, row.statistics);
+            if (!arguments->common.xlsx.empty()) {
+                std::vector<GroupRow> ordered;
+                for (std::uint32_t i : order)
+                    ordered.push_back(result.rows[i]);
+                writeWorkbook(arguments->common.xlsx, groupResultGrid(ordered), rules);
             }
-            writeWorkbookIfAsked(arguments->common.xlsx, groupResultGrid(rows), rules);
-            context.print({{"rows", list}, {"rules", rules}},
-                          [&](std::ostream& out) { printWithStatistics(out, groupResultGrid(rows), figures, rules); });
+            printGroupRows(context, result.rows, order, rules);
             return 0;
         };
     });

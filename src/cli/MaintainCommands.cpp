@@ -110,14 +110,7 @@ void registerExportXlsx(CLI::App& app, CliContext& context) {
             } else {
                 CellGrid grid = groupResultGrid(workspace.groupResults(GroupSort::Last));
                 // The rows go out with the counting rules of the run that stored them, on a second sheet.
-                const std::string rules =
-                    GroupResultTable(workspace.store())
-                        .rules()
-                        .value_or(
-                            "The counting rules of these rows were not recorded: no group calculation of this program "
-                            "stored them.");
-                target = given ? *given : workspace.dataFolder() / kResultWorkbookName;
-                writeWorkbook(target, grid, rules);
+                target = workspace.exportGridWorkbook(grid, kResultWorkbookName, given, workspace.groupResultRules());
                 rows = grid.size() - 1;
             }
             context.print({{"path", target.string()}}, [&](std::ostream& out) {

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "gui/AnalysisController.h"
 
+#include "analysis/CountingRules.h"
 #include "analysis/GroupHits.h"
 #include "analysis/GroupPlan.h"
 #include "app/Workspace.h"
 #include "gui/CombinationPanel.h"
+#include "gui/DetailPanel.h"
 #include "gui/Dialogs.h"
 #include "gui/HitListModel.h"
 #include "gui/OmissionChart.h"
@@ -16,6 +18,8 @@
 #include "platform/DesktopLinks.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
@@ -39,6 +43,16 @@ GroupSort sortOfColumn(int column) {
     }
 }
 
+// The column that stays current when rows are ordered by a sort; P names no column: the last omission is nearest.
+int columnOfSort(GroupSort sort) {
+    switch (sort) {
+    case GroupSort::Label: return 0;
+    case GroupSort::Min: return 1;
+    case GroupSort::Max: return 2;
+    default: return 3;
+    }
+}
+
 } // namespace
 
 AnalysisController::AnalysisController(Workspace& workspace, Dialogs& dialogs, QWidget& window, Panels panels)
@@ -49,6 +63,16 @@ AnalysisController::AnalysisController(Workspace& workspace, Dialogs& dialogs, Q
     connect(m_panels.options->partialButton(), &QPushButton::clicked, this, &AnalysisController::runPartialSearch);
     connect(m_panels.combinations->groupButton(), &QPushButton::clicked, this,
             &AnalysisController::runGroupCalculation);
+    // 不限组数 starts as saved and is saved as soon as it changes.
+    QCheckBox* noLimit = m_panels.combinations->noLimitBox();
+    noLimit->setChecked(m_workspace.settings().boolean(Setting::bolNoLimit));
+    connect(noLimit, &QCheckBox::toggled, this, [this](bool ticked) {
+        try {
+            m_workspace.settings().set(Setting::bolNoLimit, ticked ? "True" : "False");
+        } catch (const std::exception& error) {
+            emit statusMessage(QStringLiteral("不限组数 was not saved: %1").arg(QString::fromUtf8(error.what())));
+        }
+    });
 
     QTableView* hits = m_panels.results->hitGrid();
     QTableView* omissions = m_panels.results->omissionGrid();
@@ -61,6 +85,9 @@ AnalysisController::AnalysisController(Workspace& workspace, Dialogs& dialogs, Q
             [this](int column) { omissionCellClicked(-1, column); });
     connect(omissions->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
             [this](int column) { exportOmissions(-1, column); });
+    connect(m_panels.results->detail(), &DetailPanel::sortChosen, this, [this](GroupSort sort) {
+        if (!m_running) orderGroupRows(sort, groupContentAt(omissionGridRow()), columnOfSort(sort));
+    });
 
     // The chart follows the selection once the grids are drawn, and only for the latest selection.
     m_chartTimer.setSingleShot(true);
@@ -133,7 +160,7 @@ void AnalysisController::runPositionSearch() {
     SearchResult result;
     const PositionSearchRequest request = requests->positionSearch();
     if (run(QStringLiteral("检索"), [&](const Progress&) { result = m_workspace.positionSearch(m_engine, request); }))
-        showSearch(std::move(result), QStringLiteral("检索"));
+        showSearch(std::move(result), QStringLiteral("检索"), countingRules(request));
 }
 
 void AnalysisController::runPartialSearch() {
@@ -145,7 +172,7 @@ void AnalysisController::runPartialSearch() {
     if (!run(QStringLiteral("分部检索"),
              [&](const Progress& progress) { result = m_workspace.partialSearch(m_engine, request, progress); }))
         return;
-    showSearch(std::move(result), QStringLiteral("分部检索"));
+    showSearch(std::move(result), QStringLiteral("分部检索"), countingRules(request));
     if (request.partSize < 1 || request.partSize > 6)
         emit statusMessage(QStringLiteral("分部位数 %1 is outside 1..6, so no draw is a hit.").arg(request.partSize));
 }
@@ -154,11 +181,17 @@ void AnalysisController::runGroupCalculation() {
     if (m_running) return;
     auto requests = readRequests();
     if (!requests) return;
-    const GroupRequest request = requests->group();
+    GroupRequest request = requests->group();
+    request.noLimit = m_panels.combinations->noLimitBox()->isChecked();
+    const bool keepsLimits = request.noLimit && m_engine == EngineKind::Sql; // the reference engine keeps them
     try {
-        planGroups(request);
+        GroupRequest planned = request;
+        planned.noLimit = request.noLimit && !keepsLimits;
+        planGroups(planned);
     } catch (const Error& limit) {
-        m_dialogs.message(&m_window, QStringLiteral("数据溢出"), QString::fromUtf8(limit.what()));
+        QString text = QString::fromUtf8(limit.what());
+        if (keepsLimits) text += QStringLiteral("\n") + fromStd(sqlEngineKeepsLimits());
+        m_dialogs.message(&m_window, QStringLiteral("数据溢出"), text);
         return;
     }
     GroupResult result;
@@ -167,22 +200,24 @@ void AnalysisController::runGroupCalculation() {
         return;
     m_lastGroup = request;
     m_lastGroupHistory = historyFingerprint();
-    // As stored, ordered by last omission; equal ones keep the order they were stored in, as YL reads them.
-    std::stable_sort(result.rows.begin(), result.rows.end(),
-                     [](const GroupRow& a, const GroupRow& b) { return a.last < b.last; });
     const auto count = result.rows.size();
-    showGroupRows(std::move(result.rows), {}, 3);
+    showGroupRows(std::move(result.rows), GroupSort::Last, {}, 3);
     m_groupOrder = GroupSort::Last;
-    emit statusMessage(result.note.empty() ? QStringLiteral("分组计算: %1 groups, ordered by 最后遗漏.").arg(count)
-                                           : QStringLiteral("分组计算: %1.").arg(fromStd(result.note)));
+    m_panels.results->detail()->showSort(GroupSort::Last);
+    QString status = result.note.empty() ? QStringLiteral("分组计算: %1 groups, ordered by 最后遗漏.").arg(count)
+                                         : QStringLiteral("分组计算: %1.").arg(fromStd(result.note));
+    if (keepsLimits) status += QStringLiteral(" ") + fromStd(sqlEngineKeepsLimits());
+    emit statusMessage(status);
 }
 
-void AnalysisController::showSearch(SearchResult result, const QString& what) {
+void AnalysisController::showSearch(SearchResult result, const QString& what, std::string rules) {
     const OmissionSummary summary = result.summary;
+    m_searchRules = std::move(rules);
     const auto hitCount = result.hits.size();
     m_searchTitle = QStringLiteral("%1 %2").arg(what, fromStd(summary.label).trimmed());
     m_panels.results->hitModel()->setResult(std::move(result));
-    m_panels.results->omissionModel()->setRows({GroupRow{summary.label, summary.min, summary.max, summary.last}});
+    m_panels.results->omissionModel()->setRows(
+        {GroupRow{summary.label, summary.min, summary.max, summary.last, summary.statistics}});
     m_omissions = OmissionContent::Summary;
     m_groupOrder.reset();
     m_panels.results->fitColumns();
@@ -195,15 +230,21 @@ void AnalysisController::showSearch(SearchResult result, const QString& what) {
                            .arg(summary.last));
 }
 
-void AnalysisController::showGroupRows(std::vector<GroupRow> rows, const std::string& keep, int column) {
+void AnalysisController::showGroupRows(std::vector<GroupRow> rows, GroupSort sort, const std::string& keep,
+                                       int column) {
+    m_panels.results->omissionModel()->setRows(std::move(rows), sort);
+    m_omissions = OmissionContent::Groups;
+    selectGroupRow(keep, column);
+}
+
+void AnalysisController::selectGroupRow(const std::string& keep, int column) {
+    OmissionRowsModel* model = m_panels.results->omissionModel();
+    const auto& rows = model->rows();
     int current = 0;
     if (!keep.empty()) {
         auto found = std::find_if(rows.begin(), rows.end(), [&](const GroupRow& row) { return row.content == keep; });
         if (found != rows.end()) current = static_cast<int>(found - rows.begin());
     }
-    OmissionRowsModel* model = m_panels.results->omissionModel();
-    model->setRows(std::move(rows));
-    m_omissions = OmissionContent::Groups;
     m_panels.results->fitColumns();
     QTableView* grid = m_panels.results->omissionGrid();
     if (model->rowCount() > 0) {
@@ -214,13 +255,23 @@ void AnalysisController::showGroupRows(std::vector<GroupRow> rows, const std::st
     m_chartTimer.start();
 }
 
-void AnalysisController::orderGroupRows(int column, const std::string& keep) {
-    const GroupSort sort = sortOfColumn(column);
+void AnalysisController::orderGroupRows(GroupSort sort, const std::string& keep, int column) {
     if (m_omissions == OmissionContent::Groups && m_groupOrder == sort) return;
     try {
-        showGroupRows(m_workspace.groupResults(sort), keep, column);
+        if (m_omissions == OmissionContent::Groups && m_groupOrder) {
+            // The grid holds the rows of YL: they are re-ordered in memory.
+            m_panels.results->omissionModel()->orderBy(sort);
+            selectGroupRow(keep, column);
+        } else {
+            showGroupRows(m_workspace.groupResults(), sort, keep, column);
+        }
         m_groupOrder = sort;
+        m_panels.results->detail()->showSort(sort);
+        emit statusMessage(QStringLiteral("分组计算: %1 groups, ordered by %2.")
+                               .arg(m_panels.results->omissionModel()->rowCount())
+                               .arg(m_panels.results->detail()->sortChoice()->currentText()));
     } catch (const std::exception& error) {
+        if (m_groupOrder) m_panels.results->detail()->showSort(*m_groupOrder);
         emit statusMessage(
             QStringLiteral("The group results could not be read: %1").arg(QString::fromUtf8(error.what())));
     }
@@ -228,26 +279,35 @@ void AnalysisController::orderGroupRows(int column, const std::string& keep) {
 
 void AnalysisController::omissionCellClicked(int row, int column) {
     if (m_running) return;
-    const auto& rows = m_panels.results->omissionModel()->rows();
-    const bool groupRow = m_omissions == OmissionContent::Groups && row >= 0 && row < static_cast<int>(rows.size());
-    orderGroupRows(column, groupRow ? rows[static_cast<std::size_t>(row)].content : std::string());
+    orderGroupRows(sortOfColumn(column), groupContentAt(row), column);
 }
+
+std::string AnalysisController::groupContentAt(int row) const {
+    if (m_omissions != OmissionContent::Groups) return {};
+    auto shown = m_panels.results->omissionModel()->rowAt(row);
+    return shown ? shown->content : std::string();
+}
+
+int AnalysisController::omissionGridRow() const { return m_panels.results->omissionGrid()->currentIndex().row(); }
 
 void AnalysisController::exportHits() {
     if (m_running) return;
-    exportGrid(m_panels.results->hitModel()->cells(), "Jiansuo.xlsx");
+    exportGrid(m_panels.results->hitModel()->cells(), "Jiansuo.xlsx", [this] { return m_searchRules; });
 }
 
 void AnalysisController::exportOmissions(int row, int column) {
     if (m_running) return;
     omissionCellClicked(row, column);
-    exportGrid(m_panels.results->omissionModel()->cells(), "Jieguo.xlsx");
+    exportGrid(m_panels.results->omissionModel()->cells(), "Jieguo.xlsx", [this] {
+        return m_omissions == OmissionContent::Groups ? m_workspace.groupResultRules() : m_searchRules;
+    });
 }
 
-void AnalysisController::exportGrid(const CellGrid& grid, const char* fileName) {
+void AnalysisController::exportGrid(const CellGrid& grid, const char* fileName,
+                                    const std::function<std::string()>& rules) {
     std::filesystem::path file;
     try {
-        file = m_workspace.exportGridWorkbook(grid, fileName, std::nullopt);
+        file = m_workspace.exportGridWorkbook(grid, fileName, std::nullopt, rules());
     } catch (const std::exception& error) {
         m_dialogs.message(
             &m_window, QStringLiteral("导出"),

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <utility>
 
 class QModelIndex;
@@ -28,8 +29,9 @@ class Workspace;
 
 // Runs the window's analyses: 检索 (Command1), 分部检索 (Command2) and 分组计算 (Command5) from the
 // controls, fills the hit list MSFlexGrid2 and the omission grid MSFlexGrid3, re-orders the group rows on
-// a click in MSFlexGrid3, exports either grid on a double click, and keeps the omission chart on the
-// selected result. Long runs show progress and can be cancelled; a refused or cancelled run keeps the results.
+// a click in MSFlexGrid3 or a choice in cboSort, exports either grid on a double click (with the counting
+// rules of its result), and keeps the omission chart on the selected result. Long runs show progress and can be
+// cancelled; a refused or cancelled run keeps the results.
 class AnalysisController : public QObject {
     Q_OBJECT
   public:
@@ -68,14 +70,22 @@ class AnalysisController : public QObject {
     std::optional<WindowRequests> readRequests();
     // Runs an analysis with the window busy and progress shown; false when it failed or was cancelled (said).
     bool run(const QString& what, const std::function<void(const Progress&)>& work);
-    void showSearch(SearchResult result, const QString& what);
-    // Shows group rows; the row holding `keep` stays current (else the first row).
-    void showGroupRows(std::vector<GroupRow> rows, const std::string& keep, int column);
-    void orderGroupRows(int column, const std::string& keep);
+    // Shows a search's hits and summary; `rules` says how its gaps were counted, for the workbooks.
+    void showSearch(SearchResult result, const QString& what, std::string rules);
+    // Shows group rows, given in the order stored, ordered by a sort; the row holding `keep` becomes current.
+    void showGroupRows(std::vector<GroupRow> rows, GroupSort sort, const std::string& keep, int column);
+    // Makes the shown row holding `keep` current (else the first row) in a column, and scrolls to it.
+    void selectGroupRow(const std::string& keep, int column);
+    // Shows the stored group rows in an order, keeping the group `keep` current and the column current.
+    void orderGroupRows(GroupSort sort, const std::string& keep, int column);
     void omissionCellClicked(int row, int column);
+    // The group shown at a row of MSFlexGrid3; empty when it shows a search's summary or no such row.
+    std::string groupContentAt(int row) const;
+    int omissionGridRow() const;
     void exportHits();
     void exportOmissions(int row, int column);
-    void exportGrid(const CellGrid& grid, const char* fileName);
+    // Writes a grid as shown to its workbook in the data folder with the counting rules that `rules` gives.
+    void exportGrid(const CellGrid& grid, const char* fileName, const std::function<std::string()>& rules);
     void updateChart();
     std::pair<int, int> historyFingerprint();
 
@@ -89,6 +99,7 @@ class AnalysisController : public QObject {
     OmissionContent m_omissions = OmissionContent::Groups;
     std::optional<GroupSort> m_groupOrder; // how the shown group rows are ordered
     QString m_searchTitle;
+    std::string m_searchRules = "No search has run in this window: the hit list holds no result.";
     // The last group calculation of this window and the history it ran on, for the chart of a row.
     std::optional<GroupRequest> m_lastGroup;
     std::pair<int, int> m_lastGroupHistory; // draw count and latest issue

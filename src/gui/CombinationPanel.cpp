@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gui/CombinationPanel.h"
 
+#include "analysis/GroupPlan.h"
 #include "gui/FocusOutWatcher.h"
 
 #include <QCheckBox>
@@ -62,13 +63,15 @@ CombinationPanel::CombinationPanel(QWidget* parent) : QWidget(parent) {
     m_size->setCurrentText(QStringLiteral("2"));
     onFocusOut(m_size, [this] { applyGroupSize(); });
     connect(m_size, &QComboBox::activated, this, [this] { applyGroupSize(); });
-    // The core has no way yet to lift the size limits for a run, so the box stays disabled.
-    auto* noLimit = named(new QCheckBox(QStringLiteral("不限个数"), frame), QStringLiteral("chkNoLimit"));
-    noLimit->setEnabled(false);
+    m_noLimit = named(new QCheckBox(QStringLiteral("不限组数"), frame), QStringLiteral("chkNoLimit"));
+    m_noLimit->setToolTip(QStringLiteral("勾选后分组计算不再限制号码个数（3个分组40个、4个分组24个、5个分组18个、"
+                                         "6个分组16个），每次最多%1组，例如49个号码的全部三中三、四中四组合。"
+                                         "选择立即保存。")
+                              .arg(kGroupCeiling));
     m_group = named(new QPushButton(QStringLiteral("分组计算(&P)"), frame), QStringLiteral("Command5"));
     group->addWidget(named(new QLabel(QStringLiteral("组合位数"), frame), QStringLiteral("Label5")));
     group->addWidget(m_size);
-    group->addWidget(noLimit);
+    group->addWidget(m_noLimit);
     group->addStretch();
     group->addWidget(m_group);
 

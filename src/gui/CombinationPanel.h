@@ -15,7 +15,8 @@ class QPushButton;
 namespace quorvel {
 
 // The frame 组合检索 (Frame6): the 49 combination boxes Check6_1..49 laid out per attribute kind, the bulk
-// buttons 全选/清空/反选 with the recount in Text5, the group size Combo2 and the button 分组计算.
+// buttons 全选/清空/反选 with the recount in Text5, the group size Combo2, the choice 不限组数 and the button
+// 分组计算.
 class CombinationPanel : public QWidget {
     Q_OBJECT
   public:
@@ -28,6 +29,8 @@ class CombinationPanel : public QWidget {
     // Takes Combo2's text as the group size; a text that is not a number keeps the previous size and says so.
     int applyGroupSize();
     QPushButton* groupButton() const { return m_group; }
+    // 不限组数 (chkNoLimit): the group calculation without its size limits.
+    QCheckBox* noLimitBox() const { return m_noLimit; }
 
   signals:
     void statusMessage(const QString& text);
@@ -42,6 +45,7 @@ class CombinationPanel : public QWidget {
     QComboBox* m_size = nullptr;  // Combo2
     int m_groupSize = 2;
     QPushButton* m_group = nullptr; // Command5
+    QCheckBox* m_noLimit = nullptr; // chkNoLimit
 };
 
 } // namespace quorvel

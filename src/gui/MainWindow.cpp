@@ -60,14 +60,16 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     m_combinations = new CombinationPanel(central);
     m_results = new ResultsPanel(central);
     auto* layout = new QGridLayout(central);
-    layout->addWidget(m_history, 0, 0, 2, 1);
+    // The results take the whole width below the options, so that the hit list, the omission grid and the
+    // details beside it show every column at 1280 wide.
+    layout->addWidget(m_history, 0, 0);
     layout->addWidget(m_options, 0, 1);
     auto* chart = new OmissionChart(central);
     auto* side = new QVBoxLayout;
     side->addWidget(m_combinations);
     side->addWidget(chart, 1);
     layout->addLayout(side, 0, 2);
-    layout->addWidget(m_results, 1, 1, 1, 2);
+    layout->addWidget(m_results, 1, 0, 1, 3);
     layout->setColumnStretch(0, 0);
     layout->setColumnStretch(1, 3);
     layout->setColumnStretch(2, 2);

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "gui/ResultsPanel.h"
 
+#include "gui/DetailPanel.h"
 #include "gui/GridSetup.h"
 #include "gui/HitListModel.h"
 #include "gui/OmissionRowsModel.h"
 
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace quorvel {
 
@@ -24,6 +28,17 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_hits, 3);
     layout->addWidget(m_omissions, 2);
+    m_detail = new DetailPanel(this);
+    layout->addWidget(m_detail, 0);
+
+    connect(m_omissions->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &ResultsPanel::showDetail);
+    connect(m_omissionModel, &QAbstractItemModel::modelReset, this, &ResultsPanel::showDetail);
+    connect(m_omissionModel, &QAbstractItemModel::layoutChanged, this, &ResultsPanel::showDetail);
+    showDetail();
+}
+
+void ResultsPanel::showDetail() {
+    m_detail->showRow(m_omissionModel->rowAt(std::max(0, m_omissions->currentIndex().row())));
 }
 
 void ResultsPanel::fitColumns() {

@@ -7,10 +7,12 @@ class QTableView;
 
 namespace quorvel {
 
+class DetailPanel;
 class HitListModel;
 class OmissionRowsModel;
 
-// The result grids: the hit list MSFlexGrid2 and the omission grid MSFlexGrid3, shown with their headers.
+// The result grids: the hit list MSFlexGrid2 and the omission grid MSFlexGrid3, shown with their headers,
+// and beside them the details panel fraDetail, which follows the omission grid's selected row.
 class ResultsPanel : public QWidget {
   public:
     explicit ResultsPanel(QWidget* parent = nullptr);
@@ -19,14 +21,19 @@ class ResultsPanel : public QWidget {
     QTableView* omissionGrid() const { return m_omissions; }
     HitListModel* hitModel() const { return m_hitModel; }
     OmissionRowsModel* omissionModel() const { return m_omissionModel; }
+    DetailPanel* detail() const { return m_detail; }
     // Sets the designed column widths again, widened where the new rows need more room.
     void fitColumns();
 
   private:
+    // Shows the figures of the omission grid's current row (its first row when none is current).
+    void showDetail();
+
     HitListModel* m_hitModel;
     OmissionRowsModel* m_omissionModel;
     QTableView* m_hits;
     QTableView* m_omissions;
+    DetailPanel* m_detail;
 };
 
 } // namespace quorvel

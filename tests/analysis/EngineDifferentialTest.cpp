@@ -7,9 +7,15 @@
 #include "analysis/MemoryEngine.h"
 #include "analysis/SqlEngine.h"
 
+#include "model/Error.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
 #include <random>
+#include <set>
+#include <sstream>
 
 namespace quorvel {
 
@@ -156,6 +162,79 @@ TEST_F(EngineDifferentialTest, GroupCalculationsAgree) {
         ASSERT_EQ(memory.groupCalculation(request), expected) << i;
         EXPECT_EQ(table.read(GroupSort::Max), expectedByMax);
     }
+}
+
+// With the limits lifted, the groups inside a 12-number subset of a run over 45 numbers are exactly the
+// reference engine's rows for that subset, figures and order included; the reference keeps the limits.
+TEST_F(EngineDifferentialTest, GroupsWithoutLimitsMatchTheReferenceOnASubset) {
+    std::mt19937 random(45);
+    std::vector<int> numbers(49);
+    std::iota(numbers.begin(), numbers.end(), 1);
+    std::shuffle(numbers.begin(), numbers.end(), random);
+    GroupRequest request;
+    request.groupSize = 3;
+    request.noLimit = true;
+    request.range = randomRange(random);
+    request.boxes.assign(numbers.begin(), numbers.begin() + 45);
+    MemoryEngine memory(store());
+    const GroupResult all = memory.groupCalculation(request);
+    ASSERT_EQ(all.rows.size(), 14190u);
+
+    const std::set<int> subset(numbers.begin(), numbers.begin() + 12);
+    std::vector<GroupRow> inside;
+    for (const GroupRow& row : all.rows) {
+        std::istringstream labels(row.content);
+        bool within = true;
+        for (int number; labels >> number;)
+            within = within && subset.count(number) == 1;
+        if (within) inside.push_back(row);
+    }
+    SqlEngine sql(store());
+    GroupRequest limited = request;
+    limited.boxes.assign(subset.begin(), subset.end());
+    const GroupResult expected = sql.groupCalculation(limited);
+    ASSERT_EQ(expected.rows.size(), 220u);
+    EXPECT_EQ(inside, expected.rows);
+
+    try {
+        sql.groupCalculation(request);
+        ADD_FAILURE() << "the reference engine ran 45 numbers in groups of 3";
+    } catch (const Error& refused) {
+        const std::string message = refused.what();
+        EXPECT_NE(message.find("3个分组请选择40个（含）以内的个数的号码"), std::string::npos) << message;
+        EXPECT_NE(message.find("keeps the size limits"), std::string::npos) << message;
+    }
+}
+
+// The run split over threads gives the single-threaded rows, row for row and in the same order, and stops
+// on a cancel.
+TEST_F(EngineDifferentialTest, ThreadedGroupsEqualTheSingleThreadedOnes) {
+    GroupRequest request;
+    request.groupSize = 4;
+    request.noLimit = true;
+    request.includeSpecial = true;
+    request.range = IssueRange{s_records[400].issue, s_records.back().issue};
+    for (int box = 1; box <= 49; ++box)
+        request.boxes.push_back(box);
+    MemoryEngine single(store());
+    single.setThreadCount(1);
+    MemoryEngine threaded(store());
+    threaded.setThreadCount(3);
+    const GroupResult expected = single.groupCalculation(request);
+    const GroupResult result = threaded.groupCalculation(request);
+    ASSERT_EQ(expected.rows.size(), 211876u);
+    ASSERT_EQ(result.rows.size(), expected.rows.size());
+    auto [differs, expectedRow] = std::mismatch(result.rows.begin(), result.rows.end(), expected.rows.begin());
+    if (differs != result.rows.end()) {
+        EXPECT_EQ(*differs, *expectedRow) << "row " << differs - result.rows.begin();
+    }
+    EXPECT_EQ(GroupResultTable(store()).read(GroupSort::Label).size(), 211876u);
+
+    // A cancel, at the latest when the rows are about to be stored, stops the threads and keeps YL.
+    request.groupSize = 3;
+    EXPECT_THROW(threaded.groupCalculation(request, Progress([](long done, long total) { return done < total / 2; })),
+                 AnalysisCancelled);
+    EXPECT_EQ(GroupResultTable(store()).read(GroupSort::Label).size(), 211876u);
 }
 
 } // namespace quorvel

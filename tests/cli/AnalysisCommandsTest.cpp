@@ -108,6 +108,47 @@ TEST_F(AnalysisCommandsTest, GroupRowsNotesAndLimits) {
     EXPECT_NE(tooMany.err.find("3个分组请选择40个（含）以内的个数的号码"), std::string::npos);
 }
 
+TEST_F(AnalysisCommandsTest, NoLimitLiftsTheSizeLimitsForOneRunUpToTheCeiling) {
+    auto boxes = [](int count) {
+        std::string list;
+        for (int box = 1; box <= count; ++box)
+            list += (box > 1 ? "," : "") + std::to_string(box);
+        return list;
+    };
+    struct Case {
+        std::vector<std::string> arguments;
+        int code;
+        std::size_t rows;
+        std::vector<std::string> said; // on stderr
+    } cases[] = {
+        {{"group", "--size", "3", "--boxes", boxes(41), "--no-limit"}, 0, 10660, {}},
+        {{"group", "--size", "3", "--boxes", boxes(41)}, 1, 0, {"3个分组请选择40个（含）以内的个数的号码"}},
+        {{"group", "--size", "6", "--boxes", boxes(49), "--no-limit"}, 1, 0, {"13983816 groups", "2000000"}},
+        {{"--engine", "sql", "group", "--size", "4", "--boxes", boxes(25), "--no-limit"},
+         1,
+         0,
+         {"4个分组请选择24个（含）以内的个数的号码", "keeps the size limits"}},
+        {{"--engine", "sql", "group", "--size", "2", "--boxes", boxes(4), "--no-limit"},
+         0,
+         6,
+         {"keeps the size limits"}},
+    };
+    for (Case& c : cases) {
+        std::string shown;
+        for (const std::string& argument : c.arguments)
+            shown += (argument.size() > 20 ? argument.substr(0, 8) + "..." : argument) + " ";
+        SCOPED_TRACE(shown);
+        c.arguments.push_back("--json");
+        auto result = cli.run(c.arguments);
+        ASSERT_EQ(result.code, c.code) << result.err;
+        if (c.code == 0) {
+            EXPECT_EQ(result.json()["rows"].size(), c.rows);
+        }
+        for (const std::string& text : c.said)
+            EXPECT_NE(result.err.find(text), std::string::npos) << result.err;
+    }
+}
+
 TEST_F(AnalysisCommandsTest, GridsGoToWorkbooksAsShown) {
     auto hits = cli.folder() / "Jiansuo.xlsx";
     ASSERT_EQ(cli.run({"search", "--kind", "colour", "--mode", "fixed", "--pos", "7=1", "--xlsx", hits.string()}).code,

@@ -60,8 +60,8 @@ TEST_F(MainWindowTest, FirstStartShowsTheDefaults) {
     auto* history = control<QTableView>("MSFlexGrid1");
     EXPECT_EQ(history->model()->rowCount(), 0);
     EXPECT_EQ(history->model()->headerData(1, Qt::Horizontal).toString(), "落1码");
-    for (const char* later : {"chkNoLimit"})
-        EXPECT_FALSE(control(later)->isEnabled()) << later;
+    EXPECT_TRUE(control("chkNoLimit")->isEnabled());
+    EXPECT_FALSE(checked("chkNoLimit")); // bolNoLimit: the size limits hold
     EXPECT_TRUE(control<QAction>("mnuSetDay")->isEnabled());
     EXPECT_EQ(storedSetting("bolZyw"), "(none)"); // start-up saves nothing
 }

@@ -37,7 +37,7 @@ class ScriptError : public std::runtime_error {
     explicit ScriptError(const QString& text) : std::runtime_error(text.toStdString()) {}
 };
 
-constexpr std::array kActions{"click", "tab", "type", "focus", "cell", "wheel", "answer", "dump"};
+constexpr std::array kActions{"click", "tab", "type", "focus", "cell", "wheel", "answer", "dump", "screenshot"};
 constexpr int kNotch = 120;
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
@@ -111,7 +111,7 @@ void ScriptRunner::runStep(const Json& step) {
     }
     if (action == nullptr)
         throw ScriptError(QStringLiteral("the step %1 names no action (click, tab, type, focus, cell, wheel, "
-                                         "answer or dump)")
+                                         "answer, dump or screenshot)")
                               .arg(qs(step.dump())));
     const std::string kind = action;
     const std::map<std::string, std::set<std::string>> extraKeys{{"tab", {"index"}},
@@ -134,6 +134,12 @@ void ScriptRunner::runStep(const Json& step) {
             for (const Json& answer : list)
                 m_dialogs.queue(qs(answer.get<std::string>()));
         }
+        return;
+    }
+    if (kind == "screenshot") {
+        // A picture of the whole window as it stands, for a reviewer to look at; it changes nothing.
+        const QString path = qs(*member<std::string>(step, action, true, "the path of a PNG file"));
+        if (!m_window.grab().save(path, "PNG")) throw ScriptError(QStringLiteral("cannot write %1").arg(path));
         return;
     }
     const QString name = qs(*member<std::string>(step, action, true, "the name of a control"));

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "analysis/AnalysisResult.h"
+#include "analysis/GroupResultTable.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace quorvel {
+
+// The order in which a sort shows group rows, worked out in memory: the indexes of `rows` by the sort's
+// column ascending (label: by content; p: by the chance of an omission at least as long as the last, rows
+// without it last), equal values by their place in the stored order (`stored[i]` is row i's place). It is
+// the order in which reading YL by that sort gives the rows.
+std::vector<std::uint32_t> groupRowOrder(const std::vector<GroupRow>& rows, const std::vector<std::uint32_t>& stored,
+                                         GroupSort sort);
+
+} // namespace quorvel

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: MIT
+#include "gui/DetailPanel.h"
+
+#include "analysis/ResultCells.h"
+#include "app/DetailFigures.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+
+namespace quorvel {
+
+namespace {
+
+// The choices: each grid column with the order a click on it gives, then the chance of an omission at least
+// as long as the last, which has no column.
+struct SortChoice {
+    GroupSort sort;
+    int column;
+};
+constexpr SortChoice kSortChoices[] = {
+    {GroupSort::Label, 0}, {GroupSort::Min, 1}, {GroupSort::Max, 2}, {GroupSort::Last, 3}, {GroupSort::P, -1}};
+
+} // namespace
+
+DetailPanel::DetailPanel(QWidget* parent) : QGroupBox(QStringLiteral("遗漏统计"), parent) {
+    setObjectName(QStringLiteral("fraDetail"));
+    auto* layout = new QFormLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setVerticalSpacing(2);
+    layout->setHorizontalSpacing(8);
+    layout->setLabelAlignment(Qt::AlignLeft);
+
+    m_sort = new QComboBox(this);
+    m_sort->setObjectName(QStringLiteral("cboSort"));
+    for (const SortChoice& choice : kSortChoices)
+        m_sort->addItem(choice.column < 0
+                            ? QStringLiteral("P(≥ last)")
+                            : QString::fromStdString(omissionHeader().at(static_cast<std::size_t>(choice.column))),
+                        static_cast<int>(choice.sort));
+    m_sort->setToolTip(QStringLiteral("分组计算结果的排序；P(≥ last) 把遗漏得异常久的组合排在前面"));
+    layout->addRow(QStringLiteral("排序"), m_sort);
+    connect(m_sort, &QComboBox::activated, this,
+            [this](int index) { emit sortChosen(static_cast<GroupSort>(m_sort->itemData(index).toInt())); });
+    showSort(GroupSort::Last);
+
+    for (const DetailFigure& figure : detailFigures(GroupRow{})) {
+        auto* caption = new QLabel(QString::fromStdString(figure.caption), this);
+        auto* value = new QLabel(this);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        layout->addRow(caption, value);
+        m_lines.emplace_back(caption, value);
+    }
+    showRow(std::nullopt);
+}
+
+void DetailPanel::showRow(const std::optional<GroupRow>& row) {
+    const std::vector<DetailFigure> figures = detailFigures(row.value_or(GroupRow{}));
+    for (std::size_t i = 0; i < m_lines.size(); ++i)
+        m_lines[i].second->setText(row ? QString::fromStdString(figures[i].text) : QString::fromUtf8(kNoFigure));
+}
+
+std::vector<std::pair<QString, QString>> DetailPanel::shownFigures() const {
+    std::vector<std::pair<QString, QString>> shown;
+    for (const auto& [caption, value] : m_lines)
+        shown.emplace_back(caption->text(), value->text());
+    return shown;
+}
+
+void DetailPanel::showSort(GroupSort sort) {
+    const QSignalBlocker blocker(m_sort);
+    m_sort->setCurrentIndex(m_sort->findData(static_cast<int>(sort)));
+}
+
+} // namespace quorvel

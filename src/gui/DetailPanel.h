@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "analysis/GroupResultTable.h"
+
+#include <QGroupBox>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+
+namespace quorvel {
+
+// The statistics details panel fraDetail beside the omission grid: the fuller figures of the grid's selected
+// row, and the sort choice cboSort that orders the group results by a column or by P(≥ last).
+class DetailPanel : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit DetailPanel(QWidget* parent = nullptr);
+
+    QComboBox* sortChoice() const { return m_sort; }
+    // Shows a row's figures; without a row every figure reads "—".
+    void showRow(const std::optional<GroupRow>& row);
+    // The caption and the shown text of each figure line, top to bottom.
+    std::vector<std::pair<QString, QString>> shownFigures() const;
+    // Lets the sort choice follow an order chosen elsewhere (a click on a grid column), without signalling.
+    void showSort(GroupSort sort);
+
+  signals:
+    // The user chose an order in cboSort (also when it is the one shown).
+    void sortChosen(GroupSort sort);
+
+  private:
+    QComboBox* m_sort;
+    std::vector<std::pair<QLabel*, QLabel*>> m_lines;
+};
+
+} // namespace quorvel
