@@ -101,13 +101,15 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     auto* update = new OnlineUpdate(workspace, dialogs, *this, *m_history, *m_menus->setupMenu());
     connect(update, &OnlineUpdate::historyUpdated, this, &MainWindow::refreshAfterUpdate);
     connect(update, &OnlineUpdate::statusMessage, this, &MainWindow::showStatus);
-    auto* analyses = new AnalysisController(workspace, dialogs, *this, {m_options, m_combinations, m_results, chart});
-    connect(analyses, &AnalysisController::statusMessage, this, &MainWindow::showStatus);
+    m_analyses = new AnalysisController(workspace, dialogs, *this, {m_options, m_combinations, m_results, chart});
+    connect(m_analyses, &AnalysisController::statusMessage, this, &MainWindow::showStatus);
     connect(m_combinations, &CombinationPanel::statusMessage, this, &MainWindow::showStatus);
 
     resize(1280, 800);
     startUp();
 }
+
+void MainWindow::setEngine(EngineKind engine) { m_analyses->setEngine(engine); }
 
 void MainWindow::startUp() {
     setBusy(true);

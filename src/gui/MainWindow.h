@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "analysis/OmissionEngine.h"
 #include "app/SettingKeys.h"
 #include "gui/Dialogs.h"
 
@@ -8,6 +9,7 @@
 
 namespace quorvel {
 
+class AnalysisController;
 class CombinationPanel;
 class HistoryChangeWatcher;
 class HistoryPanel;
@@ -22,6 +24,9 @@ class Workspace;
 class MainWindow : public QMainWindow {
   public:
     MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // The engine the analyses run on: the memory engine unless the reference engine is chosen.
+    void setEngine(EngineKind engine);
 
     // The history text file chosen by the user replaces the history (cmdRdLst).
     void importFromUser();
@@ -49,6 +54,7 @@ class MainWindow : public QMainWindow {
     CombinationPanel* m_combinations;
     ResultsPanel* m_results;
     MainMenus* m_menus;
+    AnalysisController* m_analyses = nullptr;
     HistoryChangeWatcher* m_watcher = nullptr;
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// quorvel [--data-dir DIR] [--screenshot PATH]: the desktop window over the data folder.
+// quorvel [--data-dir DIR] [--engine memory|sql] [--screenshot PATH]: the desktop window over the data folder.
 #include "app/Workspace.h"
 #include "gui/MainWindow.h"
 #include "gui/WidgetDialogs.h"
@@ -41,9 +41,19 @@ int main(int argc, char** argv) {
     QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                   QStringLiteral("Write a PNG of the window at 1280x800 and exit."),
                                   QStringLiteral("PATH"));
+    QCommandLineOption engine(QStringLiteral("engine"),
+                              QStringLiteral("Analysis engine: memory (default) or sql (the reference, much slower)."),
+                              QStringLiteral("ENGINE"), QStringLiteral("memory"));
     parser.addOption(dataDir);
+    parser.addOption(engine);
     parser.addOption(screenshot);
     parser.process(app);
+    const auto engineKind = quorvel::parseEngineKind(parser.value(engine).toStdString());
+    if (!engineKind) {
+        std::fprintf(stderr, "quorvel: --engine is memory or sql, not '%s'\n",
+                     parser.value(engine).toLocal8Bit().constData());
+        return 2;
+    }
 
     try {
         std::optional<std::string> given;
@@ -55,6 +65,7 @@ int main(int argc, char** argv) {
         quorvel::Workspace workspace(folder, settings, clock);
         quorvel::WidgetDialogs dialogs;
         quorvel::MainWindow window(workspace, dialogs);
+        window.setEngine(*engineKind);
         window.show();
         if (parser.isSet(screenshot)) {
             const QString path = parser.value(screenshot);
@@ -71,7 +82,10 @@ int main(int argc, char** argv) {
         }
         return QApplication::exec();
     } catch (const std::exception& error) {
+        // A store that cannot be opened (damaged, held, no access) ends the start; a window user reads why.
         std::fprintf(stderr, "quorvel: %s\n", error.what());
+        if (!parser.isSet(screenshot) && QGuiApplication::platformName() != QStringLiteral("offscreen"))
+            quorvel::WidgetDialogs().message(nullptr, QStringLiteral("quorvel"), QString::fromUtf8(error.what()));
         return 1;
     }
 }
