@@ -63,7 +63,8 @@ void registerKeepUntil(CLI::App& app, CliContext& context) {
 
 void registerClear(CLI::App& app, CliContext& context) {
     auto* command = app.add_subcommand(
-        "clear", "Delete every draw at once. No confirmation is asked: the history is gone when it returns");
+        "clear",
+        "Delete every draw at once, without a confirmation (the history is first saved to backup/ in the data folder)");
     command->callback([&context] {
         context.action = [&context] {
             return report(context, context.workspace().clearHistory(), "cleared the history");
