@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "analysis/GroupResultTable.h"
 
+#include "analysis/GroupRowOrder.h"
 #include "analysis/Statements.h"
 #include "store/JetDialect.h"
 
 #include <SQLiteCpp/Statement.h>
 
 #include <algorithm>
+#include <numeric>
 
 namespace quorvel {
 
@@ -162,7 +164,18 @@ void GroupResultTable::setRules(const std::string& rules) {
     insert.exec();
 }
 
-std::vector<GroupRow> GroupResultTable::read(GroupSort sort) const { return readRows(sort); }
+std::vector<GroupRow> GroupResultTable::read(GroupSort sort) const {
+    if (sort != GroupSort::Label) return readRows(sort);
+    // Labels order by their values (names in their table order), which the text of the column does not.
+    std::vector<GroupRow> stored = readRows(std::nullopt);
+    std::vector<std::uint32_t> places(stored.size());
+    std::iota(places.begin(), places.end(), 0U);
+    std::vector<GroupRow> ordered;
+    ordered.reserve(stored.size());
+    for (std::uint32_t index : groupRowOrder(stored, places, GroupSort::Label))
+        ordered.push_back(std::move(stored[index]));
+    return ordered;
+}
 
 std::vector<GroupRow> GroupResultTable::readAsStored() const { return readRows(std::nullopt); }
 

@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "analysis/GroupRowOrder.h"
 
+#include "model/NumberTables.h"
+
 #include <algorithm>
+#include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 #include <tuple>
 #include <utility>
@@ -28,7 +33,38 @@ std::vector<std::uint32_t> orderByKey(const std::vector<GroupRow>& rows, const s
     return order;
 }
 
+// The rank of a name in its table (鼠 before 牛, 红 before 蓝, 双 before 单), past every number.
+std::optional<int> nameRank(std::string_view token) {
+    constexpr int kPastNumbers = 100;
+    for (const auto& names :
+         {std::span<const std::string_view>(zodiacNames()), std::span<const std::string_view>(colourNames()),
+          std::span<const std::string_view>(parityNames())}) {
+        auto found = std::find(names.begin(), names.end(), token);
+        if (found != names.end()) return kPastNumbers + static_cast<int>(found - names.begin());
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+std::string groupLabelKey(std::string_view label) {
+    // One byte per value: a number by its value, a name by its table rank, anything else after both.
+    std::string key;
+    std::size_t at = 0;
+    while (at < label.size()) {
+        const std::size_t end = std::min(label.find(' ', at), label.size());
+        const std::string_view token = label.substr(at, end - at);
+        at = end + 1;
+        if (token.empty()) continue;
+        int rank = 255;
+        if (std::all_of(token.begin(), token.end(), [](char c) { return c >= '0' && c <= '9'; }) && token.size() <= 2)
+            rank = 1 + std::stoi(std::string(token));
+        else if (auto named = nameRank(token))
+            rank = *named;
+        key.push_back(static_cast<char>(rank));
+    }
+    return key;
+}
 
 std::vector<std::uint32_t> groupRowOrder(const std::vector<GroupRow>& rows, const std::vector<std::uint32_t>& stored,
                                          GroupSort sort) {
@@ -38,7 +74,8 @@ std::vector<std::uint32_t> groupRowOrder(const std::vector<GroupRow>& rows, cons
     case GroupSort::Max: return orderByKey(rows, stored, [](const GroupRow& row) { return row.max; });
     case GroupSort::Last: return orderByKey(rows, stored, [](const GroupRow& row) { return row.last; });
     case GroupSort::Label:
-        return orderByKey(rows, stored, [](const GroupRow& row) { return std::string_view(row.content); });
+        return orderByKey(rows, stored,
+                          [](const GroupRow& row) { return std::pair(groupLabelKey(row.content), row.content); });
     case GroupSort::P:
         return orderByKey(rows, stored, [](const GroupRow& row) {
             const auto& p = row.statistics.pAtLeastLast;

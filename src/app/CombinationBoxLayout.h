@@ -23,4 +23,10 @@ struct CombinationBoxLayout {
 CombinationBoxLayout layoutCombinationBoxes(AttributeKind kind, const ParameterBases& bases,
                                             const std::array<std::string, kCombinationBoxCount>& currentCaptions);
 
+// The tip of each box: for 生肖 the sign and its numbers in the given zodiac year ("鼠 07 19 31 43"), for
+// 波色 the colour and its numbers; empty for the other kinds and for a box whose name index falls outside
+// its table.
+std::array<std::string, kCombinationBoxCount> combinationBoxTips(AttributeKind kind, const ParameterBases& bases,
+                                                                 int zodiacYear);
+
 } // namespace quorvel

@@ -99,6 +99,15 @@ int Workspace::nextIssue() const {
     return latest ? latest->issue + 1 : m_clock.currentYear() * 1000 + 1;
 }
 
+std::optional<Workspace::LatestDrawsStart> Workspace::startOfLatestDraws(int count) const {
+    const int stored = m_store.count();
+    if (stored == 0 || count < 1) return std::nullopt;
+    const int draws = std::min(count, stored);
+    auto start = m_store.atIndex(stored - draws + 1);
+    if (!start) return std::nullopt;
+    return LatestDrawsStart{start->issue, draws};
+}
+
 AddResult Workspace::addDraw(std::optional<int> issue, const std::array<int, 7>& numbers) {
     int stored = issue.value_or(nextIssue());
     // Issues are year * 1000 + sequence: seven digits, which the history text format relies on.

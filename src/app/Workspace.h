@@ -100,6 +100,13 @@ class Workspace {
 
     // The issue the next draw entered by hand gets.
     int nextIssue() const;
+    // Where a range of the latest `count` draws starts: the issue of the count-th latest draw, or of the first
+    // one when the history holds fewer (draws says how many the range then covers); nothing when it is empty.
+    struct LatestDrawsStart {
+        int issue = 0;
+        int draws = 0;
+    };
+    std::optional<LatestDrawsStart> startOfLatestDraws(int count) const;
 
     // The range rules every analysis shares (AnalysisRange.h), over the stored history.
     ResolvedRange resolveRange(const RangeChoice& choice) const;

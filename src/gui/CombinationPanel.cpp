@@ -3,6 +3,7 @@
 
 #include "analysis/GroupPlan.h"
 #include "gui/FocusOutWatcher.h"
+#include "model/NumberTables.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -85,7 +86,7 @@ CombinationPanel::CombinationPanel(QWidget* parent) : QWidget(parent) {
     layout->addWidget(frame);
 }
 
-void CombinationPanel::layoutFor(AttributeKind kind, const ParameterBases& bases) {
+void CombinationPanel::layoutFor(AttributeKind kind, const ParameterBases& bases, int nextIssue) {
     m_kind = kind;
     std::array<std::string, kCombinationBoxCount> current;
     for (std::size_t i = 0; i < m_boxes.size(); ++i)
@@ -95,6 +96,10 @@ void CombinationPanel::layoutFor(AttributeKind kind, const ParameterBases& bases
         m_boxes[i]->setText(QString::fromStdString(layout.captions[i]));
         m_boxes[i]->setVisible(static_cast<int>(i) < layout.visibleCount);
     }
+    const auto tips = combinationBoxTips(kind, bases, zodiacYearOfIssue(nextIssue));
+    for (std::size_t i = 0; i < m_boxes.size(); ++i)
+        m_boxes[i]->setToolTip(QString::fromStdString(tips[i]));
+    recount();
 }
 
 BoxTicks CombinationPanel::ticks() const {

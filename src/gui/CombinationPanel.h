@@ -22,8 +22,9 @@ class CombinationPanel : public QWidget {
   public:
     explicit CombinationPanel(QWidget* parent = nullptr);
 
-    // Shows the kind's boxes with their captions and hides the others; ticks and Text5 stay as they are.
-    void layoutFor(AttributeKind kind, const ParameterBases& bases);
+    // Shows the kind's boxes with their captions (生肖 and 波色 with their numbers in the zodiac year of the
+    // next issue as tips) and hides the others; ticks stay, Text5 counts the kind's ticked boxes.
+    void layoutFor(AttributeKind kind, const ParameterBases& bases, int nextIssue);
 
     BoxTicks ticks() const;
     // Takes Combo2's text as the group size; a text that is not a number keeps the previous size and says so.

@@ -19,7 +19,7 @@ QTableView* makeGrid(const QString& objectName, QAbstractItemModel* model, QWidg
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     grid->horizontalHeader()->setHighlightSections(false);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setWordWrap(false);
     new GridWheel(grid);

@@ -8,6 +8,7 @@
 #include "app/Workspace.h"
 #include "gui/AnalysisController.h"
 #include "gui/CombinationPanel.h"
+#include "gui/GridCopy.h"
 #include "gui/HistoryChangeWatcher.h"
 #include "gui/HistoryExports.h"
 #include "gui/HistoryManagement.h"
@@ -87,8 +88,7 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
         button->setSizePolicy(policy);
     }
 
-    connect(m_options, &OptionsPanel::kindChosen, this,
-            [this](AttributeKind kind) { m_combinations->layoutFor(kind, m_workspace.bases()); });
+    connect(m_options, &OptionsPanel::kindChosen, this, [this](AttributeKind kind) { layoutCombinations(kind); });
     connect(m_options, &OptionsPanel::statusMessage, this, &MainWindow::showStatus);
     connect(m_menus, &MainMenus::statusMessage, this, &MainWindow::showStatus);
     connect(m_menus, &MainMenus::linkRequested, this, &MainWindow::openLink);
@@ -98,6 +98,11 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     connect(m_history->welcome(), &WelcomeHint::importRequested, this, &MainWindow::importFile);
     connect(m_history->entry(), &ManualEntryRow::drawTyped, this, &MainWindow::storeTypedDraw);
     connectHistoryManagement();
+    // Ctrl+C on every grid; the result grids also offer 复制 on a right click (the history list's right
+    // click opens the history management).
+    new GridCopy(*m_history->grid(), nullptr);
+    new GridCopy(*m_results->hitGrid(), &dialogs);
+    new GridCopy(*m_results->omissionGrid(), &dialogs);
     auto* update = new OnlineUpdate(workspace, dialogs, *this, *m_history, *m_menus->setupMenu());
     connect(update, &OnlineUpdate::historyUpdated, this, &MainWindow::refreshAfterUpdate);
     connect(update, &OnlineUpdate::statusMessage, this, &MainWindow::showStatus);
@@ -130,6 +135,8 @@ void MainWindow::connectHistoryManagement() {
     connect(management, &HistoryManagement::historyListChanged, this, [this] {
         try {
             showHistory();
+            // The prompt names the issue the next typed draw is stored under, also after clearing.
+            showNextIssue();
         } catch (const std::exception& error) {
             showStatus(
                 QStringLiteral("The history list could not be shown again: %1").arg(QString::fromUtf8(error.what())));
@@ -159,6 +166,16 @@ void MainWindow::showNextIssue() {
         nextIssueDisplay(latest ? std::optional<int>(latest->issue) : std::nullopt, m_workspace.clock().currentYear());
     m_history->setNextIssueText(fromStd(display.nextIssueText));
     m_options->showNextIssue(display);
+    // The zodiac tips of the combination boxes follow the zodiac year of the next issue.
+    layoutCombinations(m_options->kind());
+}
+
+void MainWindow::layoutCombinations(AttributeKind kind) {
+    try {
+        m_combinations->layoutFor(kind, m_workspace.bases(), m_workspace.nextIssue());
+    } catch (const std::exception& error) {
+        showStatus(QStringLiteral("The history could not be read: %1").arg(QString::fromUtf8(error.what())));
+    }
 }
 
 void MainWindow::refreshAfterHistoryChange() {
@@ -201,7 +218,9 @@ void MainWindow::importFile(const QString& file) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QString report;
     bool imported = false;
+    bool wasEmpty = false;
     try {
+        wasEmpty = !m_workspace.store().latest();
         ImportResult result = m_workspace.importHistoryFile(file.toStdString());
         report = fromStd(importSummaryText(result, QFileInfo(file).fileName().toStdString()));
         imported = true;
@@ -209,7 +228,11 @@ void MainWindow::importFile(const QString& file) {
         report =
             QStringLiteral("The history was not read and stays as it was:\n%1").arg(QString::fromUtf8(error.what()));
     }
-    if (imported) refreshAfterHistoryChange();
+    if (imported) {
+        refreshAfterHistoryChange();
+        // A first history: the range covers it from its first draw, not from a start typed for none.
+        if (wasEmpty) m_options->showWholeRange();
+    }
     QApplication::restoreOverrideCursor();
     setBusy(false);
     if (imported) showStatus(report.section(QLatin1Char('\n'), 0, 0));
@@ -221,6 +244,7 @@ void MainWindow::storeTypedDraw() {
     ManualDrawCheck check = checkManualDraw(entry->typedTexts());
     if (!check.numbers) {
         m_dialogs.message(this, QStringLiteral("输入有误"), fromStd(check.problem));
+        entry->refuse(check.box);
         return;
     }
     AddResult added;
@@ -229,11 +253,18 @@ void MainWindow::storeTypedDraw() {
     } catch (const std::exception& error) {
         m_dialogs.message(this, QStringLiteral("输入有误"),
                           QStringLiteral("The draw was not stored: %1").arg(QString::fromUtf8(error.what())));
+        entry->focusBox(1);
         return;
     }
     entry->clearAndRestart();
     refreshAfterHistoryChange();
-    showStatus(QStringLiteral("Stored the draw of issue %1.").arg(added.issue));
+    QStringList numbers;
+    for (int number : *check.numbers)
+        numbers << QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+    // The numbers as stored, so that a slip of the finger is seen at once.
+    showStatus(tr("Stored the draw of issue %1: %2 (special number %3).")
+                   .arg(added.issue)
+                   .arg(numbers.mid(0, 6).join(QLatin1Char(' ')), numbers.at(6)));
 }
 
 void MainWindow::openLink(Setting address, const QString& caption) {

@@ -4,6 +4,7 @@
 #include "analysis/OmissionEngine.h"
 #include "app/SettingKeys.h"
 #include "gui/Dialogs.h"
+#include "model/AttributeKind.h"
 
 #include <QMainWindow>
 
@@ -22,6 +23,7 @@ class Workspace;
 // and the result grids over one Workspace. Every dialog goes through the Dialogs it is given. While a long
 // job runs the dynamic property "busy" is true.
 class MainWindow : public QMainWindow {
+    Q_OBJECT
   public:
     MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent = nullptr);
 
@@ -39,6 +41,7 @@ class MainWindow : public QMainWindow {
     void connectHistoryManagement();
     void showHistory();
     void showNextIssue();
+    void layoutCombinations(AttributeKind kind);
     void refreshAfterHistoryChange();
     // After an online update: the list, the range from the first to the latest issue, the next issue.
     void refreshAfterUpdate();

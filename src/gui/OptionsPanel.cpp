@@ -82,16 +82,19 @@ QWidget* OptionsPanel::buildPositionFrames() {
     connect(m_countSpecial, &QCheckBox::clicked, this,
             [this](bool ticked) { save(Setting::intIdfTm, ticked ? "1" : "0"); });
 
-    // Shown as designed; no search reads it.
+    // 前 N 期: a number typed beside it while it is chosen starts the range at the N-th latest draw.
     QGroupBox* period = frame(QStringLiteral("Frame1_1"), QStringLiteral("检索期选择"), row);
     auto* periodLayout = new QGridLayout(period);
     m_positionModes[2] = option(QStringLiteral("Option1_2"), QStringLiteral("前    期"), period);
     m_positionModes[3] = option(QStringLiteral("Option1_3"), QStringLiteral("上期"), period);
-    auto* periods = box(QStringLiteral("MaskEdBox2"), 2, period);
-    periods->setInputMask(QStringLiteral("##;_"));
-    periods->setFixedWidth(periods->minimumWidth());
+    m_latestCount = box(QStringLiteral("MaskEdBox2"), 2, period);
+    m_latestCount->setInputMask(QStringLiteral("##;_"));
+    m_latestCount->setFixedWidth(m_latestCount->minimumWidth());
+    m_latestCount->setToolTip(tr("With this option chosen, a number N typed here starts the search range at the "
+                                 "N-th latest stored draw, so that the searches cover the latest N draws."));
+    connect(m_latestCount, &QLineEdit::textEdited, this, &OptionsPanel::startAtLatestDraws);
     periodLayout->addWidget(m_positionModes[2], 0, 0);
-    periodLayout->addWidget(periods, 0, 1);
+    periodLayout->addWidget(m_latestCount, 0, 1);
     periodLayout->addWidget(m_positionModes[3], 1, 0);
     for (int index = 0; index < 4; ++index)
         connect(m_positionModes[static_cast<std::size_t>(index)], &QRadioButton::clicked, this,
@@ -313,13 +316,37 @@ void OptionsPanel::showFirstAsStart() {
     });
 }
 
+void OptionsPanel::startAtLatestDraws() {
+    if (!m_positionModes[2]->isChecked()) return;
+    const QString text = m_latestCount->displayText().remove(QLatin1Char('_'));
+    const int count = text.toInt();
+    if (count < 1) return;
+    guarded([this, count] {
+        auto start = m_workspace.startOfLatestDraws(count);
+        if (!start) return;
+        m_range[0]->setText(QString::number(start->issue));
+        if (!(m_tabs->currentIndex() == 1 && m_onlyBefore->isChecked())) showLatestAsEnd();
+        if (start->draws < count)
+            emit statusMessage(tr("The history holds only %1 draws: the range starts at its first draw, %2.")
+                                   .arg(start->draws)
+                                   .arg(start->issue));
+        else
+            emit statusMessage(
+                tr("The range starts at %1: the searches cover the latest %2 draws.").arg(start->issue).arg(count));
+    });
+}
+
+void OptionsPanel::showWholeRange() {
+    showFirstAsStart();
+    showLatestAsEnd();
+}
+
 void OptionsPanel::refreshSearch() {
     guarded([this] { applyOutcome(m_search.refresh(m_workspace.store(), choices())); });
 }
 
 void OptionsPanel::followHistoryUpdate() {
-    showFirstAsStart();
-    showLatestAsEnd();
+    showWholeRange();
     m_search.followChoices(choices());
 }
 

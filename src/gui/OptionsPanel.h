@@ -38,6 +38,8 @@ class OptionsPanel : public QWidget {
     void showNextIssue(const NextIssueDisplay& display);
     // After the history changed: YSJS on the reference tab, the reset from the manual tab otherwise.
     void refreshSearch();
+    // The range from the first to the latest stored issue.
+    void showWholeRange();
     // After an online update: the range from the first to the latest stored issue; of the position-search
     // state only the values' source and the number order follow the choices.
     void followHistoryUpdate();
@@ -70,6 +72,8 @@ class OptionsPanel : public QWidget {
     void onlyBeforeClicked(bool ticked);
     void applyPartSize();
     void showLatestAsEnd();
+    // MaskEdBox2 while 前    期 is chosen: the range starts at the N-th latest stored issue.
+    void startAtLatestDraws();
     void showFirstAsStart();
     void refreshReference();
     // Runs a step that reads the store; a failure is said in the status bar and the controls stay.
@@ -81,6 +85,7 @@ class OptionsPanel : public QWidget {
     Workspace& m_workspace;
     PositionSearchState m_search;
     std::array<QRadioButton*, 4> m_positionModes{}; // Option1_0..3
+    QLineEdit* m_latestCount = nullptr;             // MaskEdBox2
     QCheckBox* m_countSpecial = nullptr;            // Check2
     std::array<QRadioButton*, 2> m_orders{};        // Option2_4, Option2_5
     std::array<QRadioButton*, 8> m_kinds{};         // Option3_0..7

@@ -2,6 +2,7 @@
 // quorvel [--data-dir DIR] [--engine memory|sql] [--screenshot PATH]: the desktop window over the data folder.
 #include "app/Workspace.h"
 #include "gui/MainWindow.h"
+#include "gui/Translations.h"
 #include "gui/WidgetDialogs.h"
 #include "platform/DataFolder.h"
 #include "platform/QtSettingsStore.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     preferOffscreenForScreenshots(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvel"));
+    quorvel::installTranslations(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Omission analysis of the Mark Six history."));

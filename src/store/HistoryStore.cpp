@@ -272,6 +272,12 @@ std::optional<DrawRecord> HistoryStore::latestNotAfter(int issue) const {
     return rows.front();
 }
 
+std::optional<DrawRecord> HistoryStore::atIndex(int idx) const {
+    auto rows = select("WHERE IDX = ?", idx);
+    if (rows.empty()) return std::nullopt;
+    return rows.front();
+}
+
 std::uint64_t HistoryStore::historyVersion() const {
     const std::int64_t dataVersion = m_db->execAndGet("PRAGMA data_version").getInt64();
     if (dataVersion != m_seenDataVersion) {

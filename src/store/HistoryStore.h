@@ -62,6 +62,8 @@ class HistoryStore {
     std::optional<DrawRecord> byIssue(int issue) const;
     // The latest draw whose issue is not after the given one.
     std::optional<DrawRecord> latestNotAfter(int issue) const;
+    // The draw at a place of the issue order (IDX 1..count()).
+    std::optional<DrawRecord> atIndex(int idx) const;
 
     // Every column of the first row (in issue order) with that issue, by column name in table order.
     std::optional<std::vector<std::pair<std::string, FieldValue>>> rowFields(int issue) const;

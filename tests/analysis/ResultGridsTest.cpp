@@ -24,6 +24,31 @@ TEST(ResultGrids, GroupRowsReadBackInTheChosenOrder) {
     EXPECT_TRUE(table.read(GroupSort::Last).empty());
 }
 
+TEST(ResultGrids, LabelsOrderByTheirValuesNamesInTableOrder) {
+    test::TempFolder folder;
+    HistoryStore store(folder / "quorvel.db");
+    GroupResultTable table(store);
+    struct Case {
+        std::vector<std::string> stored;
+        std::vector<std::string> ordered;
+    } cases[] = {
+        {{"猪 鼠", "牛 虎", "鼠 猪", "鼠 牛"}, {"鼠 牛", "鼠 猪", "牛 虎", "猪 鼠"}},
+        {{"绿", "蓝", "红"}, {"红", "蓝", "绿"}},
+        {{"单", "双"}, {"双", "单"}},
+    };
+    for (const Case& c : cases) {
+        table.clear();
+        std::vector<GroupRow> rows;
+        for (const std::string& label : c.stored)
+            rows.push_back({label, 1, 1, 1});
+        table.append(rows);
+        std::vector<std::string> read;
+        for (const GroupRow& row : table.read(GroupSort::Label))
+            read.push_back(row.content);
+        EXPECT_EQ(read, c.ordered);
+    }
+}
+
 TEST(ResultGrids, HitListAndSummaryRows) {
     SearchResult result;
     result.hits.push_back(HitRow{2013017, {"蛇", "牛", "蛇", "马", "羊", "狗", "虎"}, 7, 1});

@@ -62,15 +62,16 @@ class AnalysisWindowFixture : public WindowFixture {
         return grid;
     }
     // A click (or double click) on a data cell of a grid, row 0 being its first data row.
-    void clickCell(const QString& name, int row, int column, bool twice = false) {
+    void clickCell(const QString& name, int row, int column, bool twice = false,
+                   Qt::MouseButton button = Qt::LeftButton) {
         auto* grid = control<QTableView>(name);
         const QModelIndex index = grid->model()->index(row, column);
         grid->scrollTo(index);
         const QPoint centre = grid->visualRect(index).center();
         if (twice)
-            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseDClick(grid->viewport(), button, {}, centre);
         else
-            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseClick(grid->viewport(), button, {}, centre);
         QApplication::processEvents();
     }
     void typeValues(const std::array<const char*, 7>& values) {

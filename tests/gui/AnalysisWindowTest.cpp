@@ -8,6 +8,8 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QClipboard>
+#include <QItemSelectionModel>
 #include <QProgressDialog>
 #include <QTableView>
 #include <QTimer>
@@ -144,7 +146,7 @@ TEST_F(AnalysisWindowTest, CombinationFrameTicksAndRecounts) {
         EXPECT_TRUE(control<QCheckBox>(QStringLiteral("Check6_%1").arg(box))->isChecked()) << box;
     EXPECT_EQ(text("Text5"), "12");
     click("Option3_0");
-    EXPECT_EQ(text("Text5"), "12"); // a change of kind does not recount
+    EXPECT_EQ(text("Text5"), "49"); // the new kind's ticked boxes
     click("Check6_1");
     EXPECT_EQ(text("Text5"), "48");
 
@@ -186,6 +188,19 @@ TEST_F(AnalysisWindowTest, DoubleClicksWriteTheGridsAsShown) {
     EXPECT_EQ(shown[1][1], "1"); // ordered by the clicked column, 最小遗漏
     EXPECT_TRUE(status().contains(QString::fromStdString(workbook.string()))) << status().toStdString();
     EXPECT_TRUE(status().contains("no application")) << status().toStdString();
+    // Ctrl+C, and 复制 from the right-click menu, copy the selected cells under their header row.
+    QTableView* results = control<QTableView>("MSFlexGrid3");
+    results->setFocus();
+    results->selectionModel()->select(QItemSelection(results->model()->index(0, 0), results->model()->index(1, 1)),
+                                      QItemSelectionModel::ClearAndSelect);
+    QTest::keyClick(results, Qt::Key_C, Qt::ControlModifier);
+    const std::string copied = shown[0][0] + "\t" + shown[0][1] + "\n" + shown[1][0] + "\t" + shown[1][1] + "\n" +
+                               shown[2][0] + "\t" + shown[2][1] + "\n";
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), copied);
+    QApplication::clipboard()->clear();
+    dialogs.answers = {"mnuCopy_MSFlexGrid3"};
+    clickCell("MSFlexGrid3", 3, 0, false, Qt::RightButton);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), shown[0][0] + "\n" + shown[4][0] + "\n");
 
     click("Check11_7");
     typeValues({"", "", "", "", "", "", "3"});

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTableView>
@@ -34,6 +35,20 @@ std::optional<QString> ControlState::text(const QWidget& control) {
     return std::nullopt;
 }
 
+QRect ControlState::geometryInContent(const QWidget& control) const {
+    // The content is the main window's central widget, or the widget a scroll area there scrolls: mapping
+    // to it leaves out the scrolling, so a control scrolled out of view keeps its place.
+    const QWidget* content = nullptr;
+    if (auto* window = qobject_cast<const QMainWindow*>(&m_window)) {
+        content = window->centralWidget();
+        if (auto* area = qobject_cast<const QScrollArea*>(content); area != nullptr && area->widget() != nullptr)
+            content = area->widget();
+    }
+    if (&control == &m_window || content == nullptr || !content->isAncestorOf(&control))
+        return QRect(control.mapTo(control.window(), QPoint(0, 0)), control.size());
+    return QRect(control.mapTo(content, QPoint(0, 0)), control.size());
+}
+
 Json ControlState::of(const QWidget& control) const {
     Json state;
     if (auto shown = text(control)) state["text"] = ScriptOutput::utf8(*shown);
@@ -43,7 +58,11 @@ Json ControlState::of(const QWidget& control) const {
     state["visible"] = &control == &m_window ? control.isVisible() : control.isVisibleTo(&m_window);
     state["enabled"] = control.isEnabled();
     state["focused"] = control.hasFocus();
-    if (!control.toolTip().isEmpty()) state["tooltip"] = ScriptOutput::utf8(control.toolTip());
+    state["tooltip"] = ScriptOutput::utf8(control.toolTip());
+    const QRect place = geometryInContent(control);
+    state["geometry"] = Json::array({place.x(), place.y(), place.width(), place.height()});
+    const QSize hint = control.minimumSizeHint();
+    state["hint"] = Json::array({hint.width(), hint.height()});
     if (auto* tabs = qobject_cast<const QTabBar*>(&control)) state["current"] = tabs->currentIndex();
     if (auto* grid = qobject_cast<const QTableView*>(&control)) addGrid(*grid, state);
     if (auto* window = qobject_cast<const QMainWindow*>(&control))

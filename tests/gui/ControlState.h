@@ -3,6 +3,8 @@
 
 #include "ScriptOutput.h"
 
+#include <QRect>
+
 #include <optional>
 
 class QAction;
@@ -17,8 +19,9 @@ class ControlState {
     // States are read as seen within the given top-level window.
     explicit ControlState(const QWidget& window) : m_window(window) {}
 
-    // text (when the control has one), checked (buttons), visible, enabled, focused; a grid adds its rows,
-    // top_row, bottom_row and current cell; the main window adds its status bar's text.
+    // text (when the control has one), checked (buttons), visible, enabled, focused, tooltip, geometry
+    // [x, y, width, height] in the main window's content and hint (the minimum size hint); a grid adds its
+    // rows, top_row, bottom_row and current cell; the main window adds its status bar's text.
     ScriptOutput::Json of(const QWidget& control) const;
     // text, checked, enabled of a menu action.
     static ScriptOutput::Json of(const QAction& action);
@@ -28,6 +31,7 @@ class ControlState {
     static std::optional<QString> text(const QWidget& control);
 
   private:
+    QRect geometryInContent(const QWidget& control) const;
     static void addGrid(const QTableView& grid, ScriptOutput::Json& state);
 
     const QWidget& m_window;

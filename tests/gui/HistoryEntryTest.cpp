@@ -40,6 +40,7 @@ TEST_F(HistoryEntryTest, TypedDrawIsStoredUnderTheNextIssue) {
     EXPECT_EQ(focused(), "MaskEdBox1_7");
     keys("40");
     EXPECT_EQ(lastRow(), "2013153 23 5 3 12 31 49 40");
+    EXPECT_TRUE(status().contains("2013153: 23 05 03 12 31 49 (special number 40)")) << status().toStdString();
     EXPECT_EQ(boxes(), "__ __ __ __ __ __ __");
     EXPECT_EQ(focused(), "MaskEdBox1_1");
     EXPECT_EQ(text("Text1"), "2013154");

@@ -75,7 +75,7 @@ TEST_F(HistoryManagementTest, RemovalsRefreshTheWindowAndNameTheirBackupInTheSta
     const Case cases[] = {
         {"Command3", {}, 4, "2014001", "2014002"},     {"mnuErase", {}, 4, "2014001", "2014002"},
         {"mnuEszhzd", {"3"}, 2, "2013152", "2013153"}, {"mnuDlzd", {"2013153"}, 3, "2013153", "2013154"},
-        {"mnuClear", {"ok"}, 0, "", "2014003"}, // clearing shows the list again, nothing else
+        {"mnuClear", {"ok"}, 0, "", "2014001"}, // the next typed draw starts the year
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.control);

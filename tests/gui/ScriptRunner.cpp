@@ -37,7 +37,7 @@ class ScriptError : public std::runtime_error {
     explicit ScriptError(const QString& text) : std::runtime_error(text.toStdString()) {}
 };
 
-constexpr std::array kActions{"click", "tab", "type", "focus", "cell", "wheel", "answer", "dump", "screenshot"};
+constexpr std::array kActions{"click", "tab", "type", "keys", "focus", "cell", "wheel", "answer", "dump", "screenshot"};
 constexpr int kNotch = 120;
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
@@ -110,11 +110,12 @@ void ScriptRunner::runStep(const Json& step) {
         action = candidate;
     }
     if (action == nullptr)
-        throw ScriptError(QStringLiteral("the step %1 names no action (click, tab, type, focus, cell, wheel, "
-                                         "answer, dump or screenshot)")
+        throw ScriptError(QStringLiteral("the step %1 names no action (click, tab, type, keys, focus, cell, "
+                                         "wheel, answer, dump or screenshot)")
                               .arg(qs(step.dump())));
     const std::string kind = action;
-    const std::map<std::string, std::set<std::string>> extraKeys{{"tab", {"index"}},
+    const std::map<std::string, std::set<std::string>> extraKeys{{"click", {"at"}},
+                                                                 {"tab", {"index"}},
                                                                  {"type", {"text"}},
                                                                  {"cell", {"row", "column", "button", "double"}},
                                                                  {"wheel", {"notches"}}};
@@ -142,8 +143,21 @@ void ScriptRunner::runStep(const Json& step) {
         if (!m_window.grab().save(path, "PNG")) throw ScriptError(QStringLiteral("cannot write %1").arg(path));
         return;
     }
+    if (kind == "keys") {
+        typeKeys(qs(*member<std::string>(step, action, true, "a text")));
+        return;
+    }
     const QString name = qs(*member<std::string>(step, action, true, "the name of a control"));
-    if (kind == "click") click(name);
+    if (kind == "click") {
+        if (step.contains("at")) {
+            const Json& at = step.at("at");
+            if (!at.is_array() || at.size() != 2 || !at[0].is_number_integer() || !at[1].is_number_integer())
+                throw ScriptError(QStringLiteral("\"at\" must be [X, Y], two whole numbers"));
+            clickPoint(name, QPoint(at[0].get<int>(), at[1].get<int>()));
+        } else {
+            click(name);
+        }
+    }
     if (kind == "tab") selectTab(name, *member<int>(step, "index", true, "a whole number"));
     if (kind == "type") type(name, qs(*member<std::string>(step, "text", true, "a text")));
     if (kind == "focus") focus(name);
@@ -219,6 +233,19 @@ void ScriptRunner::click(const QString& name) {
     clickAt(*control, position, name, Qt::LeftButton, false);
 }
 
+void ScriptRunner::clickPoint(const QString& name, const QPoint& position) {
+    QWidget& control = requireWidget(name);
+    if (!usable(control, name)) return;
+    if (!control.rect().contains(position))
+        throw ScriptError(QStringLiteral("[%1, %2] is outside %3, which is %4 x %5 pixels")
+                              .arg(position.x())
+                              .arg(position.y())
+                              .arg(name)
+                              .arg(control.width())
+                              .arg(control.height()));
+    clickAt(control, position, name, Qt::LeftButton, false);
+}
+
 void ScriptRunner::selectTab(const QString& name, int index) {
     QWidget& control = requireWidget(name);
     auto* bar = qobject_cast<QTabBar*>(&control);
@@ -268,6 +295,10 @@ void ScriptRunner::type(const QString& name, const QString& text) {
     if (!usable(control, name)) return;
     giveFocus(control, name);
     clearByKeys(control);
+    typeKeys(text);
+}
+
+void ScriptRunner::typeKeys(const QString& text) {
     for (char32_t character : text.toUcs4()) {
         const QString keyText = QString::fromUcs4(&character, 1);
         switch (character) {

@@ -33,6 +33,10 @@ class ScriptRunner {
   private:
     void runStep(const nlohmann::json& step);
     void click(const QString& name);
+    // A left click at a point inside the control (pixels from its top left).
+    void clickPoint(const QString& name, const QPoint& position);
+    // Types a text key by key into whatever has the focus, clearing nothing.
+    void typeKeys(const QString& text);
     void selectTab(const QString& name, int index);
     void type(const QString& name, const QString& text);
     void focus(const QString& name);

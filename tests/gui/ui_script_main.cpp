@@ -6,6 +6,7 @@
 #include "app/Clock.h"
 #include "app/Workspace.h"
 #include "gui/MainWindow.h"
+#include "gui/Translations.h"
 #include "platform/DataFolder.h"
 #include "platform/QtSettingsStore.h"
 
@@ -29,6 +30,7 @@ int fail(ScriptOutput& output, const std::string& text) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    quorvel::installTranslations(application);
     CLI::App cli{"Runs a UI script (a JSON array of steps) against the quorvel window."};
     std::optional<std::string> dataDir;
     std::string scriptFile;

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+
+class QMenu;
+class QTableView;
+
+namespace quorvel {
+
+class Dialogs;
+
+// Copying from a grid: Ctrl+C puts the selected cells, under their header row, on the clipboard as
+// tab-separated text (it pastes into a spreadsheet). With a menu, a right click on the grid offers "复制".
+class GridCopy : public QObject {
+    Q_OBJECT
+  public:
+    GridCopy(QTableView& grid, Dialogs* menuDialogs);
+
+    // Copies the selected cells (the rectangle they span) with the header row; nothing when none is selected.
+    void copySelection();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QTableView& m_grid;
+    Dialogs* m_dialogs;
+    QMenu* m_menu = nullptr;
+};
+
+} // namespace quorvel
