@@ -14,6 +14,10 @@ namespace quorvel {
 // Fixed positions (固定位: each value at its own position) or free positions (自由位: anywhere in the draw).
 enum class PositionMode { Fixed, Free };
 
+// Where the first gap of the minimum and maximum omission counts from: the first stored draw (the rule of
+// the summary row), or the range's first draw (the draw just before the range counts as the previous hit).
+enum class GapStart { History, Range };
+
 // Issues from start to end, both included.
 struct IssueRange {
     int start = 0;
@@ -31,6 +35,7 @@ struct PositionSearchRequest {
     std::array<std::string, 7> texts; // each position's text as shown; names the values in free mode
     IssueRange range;
     ParameterBases bases; // to show zodiac and colour codes by name
+    GapStart gapsFrom = GapStart::History;
 };
 
 // The partial search (分部检索): draws that repeat the values of any k positions together.
@@ -46,6 +51,7 @@ struct PartialSearchRequest {
     std::string partSizeText; // k as the user gave it, ends the label
     IssueRange range;
     ParameterBases bases;
+    GapStart gapsFrom = GapStart::History;
 };
 
 // The group calculation (分组计算): omission statistics of every k-combination of the ticked boxes.
@@ -57,6 +63,7 @@ struct GroupRequest {
     IssueRange range;
     ParameterBases bases; // to name zodiac and colour values in the labels
     bool noLimit = false; // 不限组数: no size limits, only the group ceiling (engines that can run that many)
+    GapStart gapsFrom = GapStart::History;
 };
 
 } // namespace quorvel

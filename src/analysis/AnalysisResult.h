@@ -27,8 +27,9 @@ struct OmissionSummary {
 struct HitRow {
     int issue = 0;
     std::array<std::string, 7> cells; // the kind's value at positions 1..7, as shown
-    int gap = 0;                      // draws since the previous hit (the first counts from IDX 0)
+    int gap = 0;                      // draws since the previous hit; the first as the request's GapStart says
     int seq = 0;                      // 1, 2, ... in the list
+    int idx = 0;                      // IDX of the draw
 
     bool operator==(const HitRow&) const = default;
 };
@@ -37,6 +38,7 @@ struct HitRow {
 struct SearchResult {
     std::vector<HitRow> hits;
     OmissionSummary summary;
+    int rangeBase = 0; // IDX of the draw just before the range: the gaps inside the range count from it
 
     bool operator==(const SearchResult&) const = default;
 };

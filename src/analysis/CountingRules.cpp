@@ -5,7 +5,7 @@ namespace quorvel {
 
 namespace {
 
-std::string rulesLine(PositionMode mode, bool includeSpecial) {
+std::string rulesLine(PositionMode mode, bool includeSpecial, GapStart gapsFrom) {
     std::string special;
     if (mode == PositionMode::Fixed)
         special = "fixed positions: the special number counts only as position 7 (特位)";
@@ -13,21 +13,30 @@ std::string rulesLine(PositionMode mode, bool includeSpecial) {
         special = "the special number is counted (自由位计特码)";
     else
         special = "the special number is not counted, only the six regular numbers";
-    return "Gaps count draws by IDX: the first gap from the first stored draw (not the start of the range), the last "
-           "omission from the draw after the latest stored draw (not the end of the range); " +
-           special + ".";
+    const std::string firstGap =
+        gapsFrom == GapStart::Range
+            ? "the first gap of every figure (min, max, average and the chart) from the range's first draw (the "
+              "draw just before the range counts as a hit)"
+            : "the first gap of min and max from the first stored draw (not the start of the range); average, "
+              "longest_run, previous and the chart count only gaps inside the range, the first from the range's "
+              "first draw (the draw just before the range counts as a hit)";
+    return "Gaps count draws by IDX: " + firstGap +
+           "; the last omission from the draw after the latest stored draw (not the end of the range); " + special +
+           ".";
 }
 
 } // namespace
 
 std::string countingRules(const PositionSearchRequest& request) {
-    return rulesLine(request.mode, request.includeSpecial);
+    return rulesLine(request.mode, request.includeSpecial, request.gapsFrom);
 }
 
 std::string countingRules(const PartialSearchRequest& request) {
-    return rulesLine(request.mode, request.includeSpecial);
+    return rulesLine(request.mode, request.includeSpecial, request.gapsFrom);
 }
 
-std::string countingRules(const GroupRequest& request) { return rulesLine(PositionMode::Free, request.includeSpecial); }
+std::string countingRules(const GroupRequest& request) {
+    return rulesLine(PositionMode::Free, request.includeSpecial, request.gapsFrom);
+}
 
 } // namespace quorvel

@@ -35,6 +35,7 @@ std::optional<PositionSearchRequest> groupHitsRequest(const GroupRequest& reques
     search.includeSpecial = request.includeSpecial;
     search.range = request.range;
     search.bases = request.bases;
+    search.gapsFrom = request.gapsFrom;
     for (std::size_t i = 0; i < elements.size(); ++i) {
         search.selected[i] = true;
         search.values[i] = plan.codes[static_cast<std::size_t>(elements[i])];

@@ -120,12 +120,18 @@ std::pair<int, int> MemoryEngine::rangeIndexes(const IssueRange& range) const {
     return {b, std::max(b, e)};
 }
 
+int MemoryEngine::rangeBase(int begin) const {
+    return begin < static_cast<int>(m_records.size()) ? m_records[static_cast<std::size_t>(begin)].idx - 1
+                                                      : m_records.back().idx;
+}
+
 SearchResult MemoryEngine::listHits(const DrawBitset& hits, const IssueRange& range, AttributeKind kind,
-                                    NumberOrder order, const ParameterBases& bases, std::string label,
-                                    ConditionRates rates) const {
+                                    NumberOrder order, const ParameterBases& bases, GapStart gapsFrom,
+                                    std::string label, ConditionRates rates) const {
     SearchResult result;
-    OmissionTally tally;
     auto [begin, end] = rangeIndexes(range);
+    result.rangeBase = rangeBase(begin);
+    OmissionTally tally(result.rangeBase, gapsFrom);
     hits.forEachIn(begin, end, [&](int i) {
         const DrawRecord& record = m_records[static_cast<std::size_t>(i)];
         HitRow row;
@@ -135,6 +141,7 @@ SearchResult MemoryEngine::listHits(const DrawBitset& hits, const IssueRange& ra
                 hitCellText(kind, attributeValue(record, kind, order, p), bases);
         row.gap = tally.add(record.idx);
         row.seq = static_cast<int>(result.hits.size()) + 1;
+        row.idx = record.idx;
         result.hits.push_back(std::move(row));
     });
     result.summary = tally.summary(std::move(label), m_records.back().idx);
@@ -160,8 +167,8 @@ SearchResult MemoryEngine::positionSearch(const PositionSearchRequest& request) 
             hits &= m_none;
         }
     }
-    return listHits(hits, request.range, request.kind, request.order, request.bases, positionSearchLabel(request),
-                    ConditionRates(positionSearchCondition(request)));
+    return listHits(hits, request.range, request.kind, request.order, request.bases, request.gapsFrom,
+                    positionSearchLabel(request), ConditionRates(positionSearchCondition(request)));
 }
 
 SearchResult MemoryEngine::partialSearch(const PartialSearchRequest& request, const Progress& progress) {
@@ -195,8 +202,8 @@ SearchResult MemoryEngine::partialSearch(const PartialSearchRequest& request, co
     // The partial search's rate is observed: the draws of the whole history that any combination hits.
     long flaggedDraws = 0;
     flagged.forEachIn(0, n, [&](int) { ++flaggedDraws; });
-    return listHits(flagged, request.range, request.kind, request.order, request.bases, partialSearchLabel(request),
-                    ConditionRates::observed(static_cast<double>(flaggedDraws) / n));
+    return listHits(flagged, request.range, request.kind, request.order, request.bases, request.gapsFrom,
+                    partialSearchLabel(request), ConditionRates::observed(static_cast<double>(flaggedDraws) / n));
 }
 
 std::vector<GroupRow> MemoryEngine::groupRows(const GroupPlan& plan, const GroupRequest& request,
@@ -208,6 +215,7 @@ std::vector<GroupRow> MemoryEngine::groupRows(const GroupPlan& plan, const Group
     for (int code : plan.codes)
         conditions.push_back(&listCondition(plan.kind, !request.includeSpecial, code, 1));
     auto [begin, end] = rangeIndexes(request.range);
+    const int base = rangeBase(begin);
     const int latest = m_records.back().idx;
     auto groupCodes = [&](const std::vector<int>& elements) {
         std::vector<int> codes;
@@ -243,7 +251,7 @@ std::vector<GroupRow> MemoryEngine::groupRows(const GroupPlan& plan, const Group
                 else
                     levels[static_cast<std::size_t>(i)].assignAnd(levels[static_cast<std::size_t>(i - 1)], condition);
             }
-            OmissionTally tally;
+            OmissionTally tally(base, request.gapsFrom);
             levels.back().forEachIn(begin, end, [&](int i) { tally.add(m_records[static_cast<std::size_t>(i)].idx); });
             OmissionSummary summary = tally.summary(groupLabel(plan, elements), latest);
             if (sharedRates) {

@@ -41,9 +41,12 @@ class MemoryEngine : public OmissionEngine {
     DrawBitset positionCondition(AttributeKind kind, NumberOrder order, int position, int value) const;
     // Draw indexes [begin, end) of an issue range.
     std::pair<int, int> rangeIndexes(const IssueRange& range) const;
+    // IDX of the draw just before the draw index `begin` (the latest IDX when `begin` is past the end).
+    int rangeBase(int begin) const;
     // Lists the hits of the range with their summary and figures; `rates` gives the baseline.
     SearchResult listHits(const DrawBitset& hits, const IssueRange& range, AttributeKind kind, NumberOrder order,
-                          const ParameterBases& bases, std::string label, ConditionRates rates) const;
+                          const ParameterBases& bases, GapStart gapsFrom, std::string label,
+                          ConditionRates rates) const;
     // The rows of every group of a plan, in the order of the groups, worked out on m_threads threads.
     std::vector<GroupRow> groupRows(const GroupPlan& plan, const GroupRequest& request, const Progress& progress) const;
     // Reloads when the history changed since the last load, then refuses an empty history.

@@ -16,7 +16,7 @@ std::string_view probabilitySourceText(ProbabilitySource source);
 // A figure that is undefined (no hit, one hit, a hit rate of 0, a range that cannot tell) is empty.
 struct OmissionStatistics {
     int hitsInRange = 0;
-    std::optional<double> average;      // mean of the gaps of the hits in the range (the first from IDX 0)
+    std::optional<double> average;      // mean of the gaps inside the range (the first from the range's start)
     int longestRun = 0;                 // most hits in draws with consecutive IDX
     std::optional<int> previous;        // the gap of the last hit: the omission before it (needs two hits)
     std::optional<double> pHit;         // chance per draw that a draw of the next issue's zodiac year hits

@@ -78,6 +78,14 @@ void SqlEngine::execute(const std::string& statement) { m_store.executeJet(state
 
 int SqlEngine::latestIdx() { return m_store.database().execAndGet("SELECT COALESCE(MAX(IDX), 0) FROM Lishi").getInt(); }
 
+int SqlEngine::rangeBase(const IssueRange& range) {
+    SQLite::Statement query(m_store.database(), "SELECT COALESCE((SELECT MIN(IDX) FROM Lishi WHERE SQQH >= ?) - 1, "
+                                                "(SELECT COALESCE(MAX(IDX), 0) FROM Lishi))");
+    query.bind(1, range.start);
+    query.executeStep();
+    return query.getColumn(0).getInt();
+}
+
 HistoryTimeline SqlEngine::timeline() {
     SQLite::Statement query(m_store.database(), "SELECT IDX, SQQH FROM Lishi ORDER BY IDX");
     std::vector<std::pair<int, int>> draws;
@@ -87,18 +95,20 @@ HistoryTimeline SqlEngine::timeline() {
 }
 
 SearchResult SqlEngine::listHits(const std::string& query, const IssueRange& range, AttributeKind kind,
-                                 NumberOrder order, const ParameterBases& bases, std::string label,
+                                 NumberOrder order, const ParameterBases& bases, GapStart gapsFrom, std::string label,
                                  ConditionRates rates) {
     SQLite::Statement hits(m_store.database(), translateJetSql(query));
     SearchResult result;
-    OmissionTally tally;
+    result.rangeBase = rangeBase(range);
+    OmissionTally tally(result.rangeBase, gapsFrom);
     const char prefix = positionPrefix(order);
     while (hits.executeStep()) {
         HitRow row;
         row.issue = hits.getColumn("SQQH").getInt();
         for (int p = 1; p <= 7; ++p)
             row.cells[static_cast<std::size_t>(p - 1)] = hitCellText(kind, rowValue(hits, kind, prefix, p), bases);
-        row.gap = tally.add(hits.getColumn("IDX").getInt());
+        row.idx = hits.getColumn("IDX").getInt();
+        row.gap = tally.add(row.idx);
         row.seq = static_cast<int>(result.hits.size()) + 1;
         result.hits.push_back(std::move(row));
     }
@@ -107,9 +117,9 @@ SearchResult SqlEngine::listHits(const std::string& query, const IssueRange& ran
     return result;
 }
 
-OmissionSummary SqlEngine::summarize(const std::string& query, std::string label) {
+OmissionSummary SqlEngine::summarize(const std::string& query, int rangeBase, GapStart gapsFrom, std::string label) {
     SQLite::Statement hits(m_store.database(), translateJetSql(query));
-    OmissionTally tally;
+    OmissionTally tally(rangeBase, gapsFrom);
     while (hits.executeStep())
         tally.add(hits.getColumn("IDX").getInt());
     return tally.summary(std::move(label), latestIdx());
@@ -144,7 +154,7 @@ SearchResult SqlEngine::positionSearch(const PositionSearchRequest& request) {
         }
     }
     SearchResult result = listHits(statements::hitsByCounter(request.range.start, request.range.end, conditions),
-                                   request.range, request.kind, request.order, request.bases,
+                                   request.range, request.kind, request.order, request.bases, request.gapsFrom,
                                    positionSearchLabel(request), ConditionRates(positionSearchCondition(request)));
     transaction.commit();
     return result;
@@ -186,8 +196,9 @@ SearchResult SqlEngine::partialSearch(const PartialSearchRequest& request, const
     // The partial search's rate is observed: the draws of the whole history that any combination flagged.
     const double flagged = m_store.database().execAndGet("SELECT COUNT(*) FROM Lishi WHERE bolOk = TRUE").getInt();
     const ConditionRates rates = ConditionRates::observed(flagged / m_store.count());
-    SearchResult result = listHits(statements::hitsByFlag(request.range.start, request.range.end), request.range,
-                                   request.kind, request.order, request.bases, partialSearchLabel(request), rates);
+    SearchResult result =
+        listHits(statements::hitsByFlag(request.range.start, request.range.end), request.range, request.kind,
+                 request.order, request.bases, request.gapsFrom, partialSearchLabel(request), rates);
     transaction.commit();
     return result;
 }
@@ -206,6 +217,7 @@ GroupResult SqlEngine::groupCalculation(const GroupRequest& request, const Progr
     if (plan.makesGroups()) {
         const std::string hitQuery = statements::hitsByCounter(request.range.start, request.range.end, plan.groupSize);
         const HistoryTimeline draws = timeline();
+        const int base = rangeBase(request.range);
         std::vector<int> codes;
         const int m = static_cast<int>(plan.codes.size());
         const long total = combinationCount(m, plan.groupSize);
@@ -215,7 +227,7 @@ GroupResult SqlEngine::groupCalculation(const GroupRequest& request, const Progr
             for (int element : elements)
                 execute(statements::freeMark(
                     "txtHisP6", statements::pattern(plan.kind, plan.codes[static_cast<std::size_t>(element)], 1)));
-            OmissionSummary summary = summarize(hitQuery, groupLabel(plan, elements));
+            OmissionSummary summary = summarize(hitQuery, base, request.gapsFrom, groupLabel(plan, elements));
             codes.clear();
             for (int element : elements)
                 codes.push_back(plan.codes[static_cast<std::size_t>(element)]);

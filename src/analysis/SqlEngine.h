@@ -25,9 +25,11 @@ class SqlEngine : public OmissionEngine {
     // Lists the hits of a hit query over a range with the kind's cells and returns them with their summary
     // and figures; `rates` gives the baseline.
     SearchResult listHits(const std::string& query, const IssueRange& range, AttributeKind kind, NumberOrder order,
-                          const ParameterBases& bases, std::string label, ConditionRates rates);
-    OmissionSummary summarize(const std::string& query, std::string label);
+                          const ParameterBases& bases, GapStart gapsFrom, std::string label, ConditionRates rates);
+    OmissionSummary summarize(const std::string& query, int rangeBase, GapStart gapsFrom, std::string label);
     int latestIdx();
+    // IDX of the draw just before the first draw of a range (the latest IDX when no draw is that late).
+    int rangeBase(const IssueRange& range);
     // The zodiac years of the stored draws along IDX.
     HistoryTimeline timeline();
 

@@ -25,6 +25,7 @@ const std::vector<SettingKey> kKeys{
     {Setting::txtIntroUrl, "txtIntroUrl", SettingType::Text, "", 0, 0, ""},
     {Setting::txtVideoUrl, "txtVideoUrl", SettingType::Text, "", 0, 0, ""},
     {Setting::bolNoLimit, "bolNoLimit", SettingType::Boolean, "False", 0, 0, ""},
+    {Setting::bolGapFromRange, "bolGapFromRange", SettingType::Boolean, "False", 0, 0, ""},
 };
 
 } // namespace

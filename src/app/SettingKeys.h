@@ -24,7 +24,8 @@ enum class Setting {
     txtHomeUrl,    // web-link addresses of the main menu
     txtIntroUrl,
     txtVideoUrl,
-    bolNoLimit, // 不限组数: the group calculation without its size limits (up to the group ceiling)
+    bolNoLimit,      // 不限组数: the group calculation without its size limits (up to the group ceiling)
+    bolGapFromRange, // 遗漏从起始期计: the first gap of min and max counts from the range's first draw
 };
 
 enum class SettingType { Boolean, Integer, Text };

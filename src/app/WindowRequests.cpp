@@ -36,6 +36,7 @@ template <typename Request> Request WindowRequests::searchRequest() const {
     request.texts = m_choices.texts;
     request.range = rangeOrEmpty();
     request.bases = m_choices.bases;
+    request.gapsFrom = m_choices.gapsFrom;
     return request;
 }
 
@@ -60,6 +61,7 @@ GroupRequest WindowRequests::group() const {
         if (m_choices.ticked[static_cast<std::size_t>(box - 1)]) request.boxes.push_back(box);
     request.groupSize = m_choices.groupSize;
     request.includeSpecial = m_choices.includeSpecial;
+    request.gapsFrom = m_choices.gapsFrom;
     request.range = rangeOrEmpty();
     request.bases = m_choices.bases;
     return request;

@@ -27,6 +27,7 @@ struct AnalysisChoices {
     std::string partSizeText;                        // Combo1's text, ends a partial search's label
     std::array<bool, kCombinationBoxCount> ticked{}; // Check6_1..49
     int groupSize = 2;                               // the group size in force (组合位数)
+    GapStart gapsFrom = GapStart::History;           // 遗漏从起始期计 (chkGapFromRange) ticked: Range
     ParameterBases bases;
 };
 

@@ -29,6 +29,7 @@ struct CommonOptions {
     std::string to;
     bool withSpecial = false;
     std::string xlsx;
+    std::string gapsFrom = "history";
 };
 
 // Choices of the two searches besides the common ones.
@@ -50,6 +51,15 @@ void addCommonOptions(CLI::App* command, CommonOptions& options) {
                       "Count the special number in a free-position match (default: regular numbers only)");
     command->add_option("--xlsx", options.xlsx,
                         "Also write the result grid to this .xlsx workbook (replaced if it exists)");
+    command
+        ->add_option("--gaps-from", options.gapsFrom,
+                     "Where the first gap of min and max counts from: history (the first stored draw, default) or "
+                     "range (the range's first draw, as the average always counts it)")
+        ->check(CLI::IsMember({"history", "range"}));
+}
+
+GapStart gapStartOf(const CommonOptions& options) {
+    return options.gapsFrom == "range" ? GapStart::Range : GapStart::History;
 }
 
 // Writes the grid to the --xlsx workbook, with the counting rules on its second sheet, when one was asked
@@ -229,6 +239,7 @@ bool fillSearchRequest(Request& request, CliContext& context, const SearchOption
     request.order = options.order == "sorted" ? NumberOrder::Sorted : NumberOrder::Drawn;
     request.mode = options.mode == "fixed" ? PositionMode::Fixed : PositionMode::Free;
     request.includeSpecial = options.common.withSpecial;
+    request.gapsFrom = gapStartOf(options.common);
     Workspace& workspace = context.workspace();
     request.bases = workspace.bases();
     ResolvedRange resolved = workspace.resolveRange(choice);
@@ -368,6 +379,7 @@ void registerGroup(CLI::App& app, CliContext& context) {
             request.groupSize = parseDecimalArgument(arguments->size, "--size");
             request.includeSpecial = arguments->common.withSpecial;
             request.noLimit = arguments->noLimit;
+            request.gapsFrom = gapStartOf(arguments->common);
             for (const auto& text : arguments->boxes) {
                 int box = parseDecimalArgument(text, "box " + text);
                 if (box < 1 || box > 49) throw UsageError("boxes are numbered 1..49, not " + text);

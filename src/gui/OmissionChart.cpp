@@ -3,19 +3,18 @@
 
 #include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace quorvel {
 
 namespace {
-
-// Issue labels along the axis: about this many, taken from the hits.
-constexpr int kIssueLabels = 3;
 
 QLineSeries* lineSeries(const QColor& colour, Qt::PenStyle style, QChart* chart) {
     auto* series = new QLineSeries(chart);
@@ -34,6 +33,20 @@ QScatterSeries* pointSeries(const QColor& colour, double size, QChart* chart) {
     series->setMarkerSize(size);
     chart->addSeries(series);
     return series;
+}
+
+void removeLabels(QCategoryAxis* axis) {
+    for (const QString& label : axis->categoriesLabels())
+        axis->remove(label);
+}
+
+// The step of the value axis: the smallest of 1, 2, 5, 10, 20, ... whose ticks from 0 past `top` number at
+// most `ticks`.
+int valueStep(double top, int ticks) {
+    for (long magnitude = 1;; magnitude *= 10)
+        for (long factor : {1L, 2L, 5L})
+            if (std::floor(top / static_cast<double>(factor * magnitude)) + 2 <= ticks)
+                return static_cast<int>(factor * magnitude);
 }
 
 } // namespace
@@ -71,64 +84,97 @@ OmissionChart::OmissionChart(QWidget* parent) : QChartView(parent) {
     // The marked hit needs no legend entry: it is the row selected in the hit list.
     chart->legend()->markers(m_marked).front()->setVisible(false);
     setChart(chart);
+    // The labels that fit depend on the plot area: chosen again once the layout has settled on a new one.
+    connect(
+        chart, &QChart::plotAreaChanged, this,
+        [this](const QRectF& area) {
+            if (m_showsHits && area != m_labelledArea) relabel();
+        },
+        Qt::QueuedConnection);
     showNote(QStringLiteral("遗漏图: 检索、分部检索或分组计算后显示"));
 }
 
 void OmissionChart::showHits(const SearchResult& result, const QString& title) {
     m_result = result;
-    m_positions.clear();
+    m_gapsInRange.clear();
     QList<QPointF> gaps;
-    double position = 0;
+    // The draw just before the range counts as the previous hit, whatever rule the summary row follows.
+    double previous = result.rangeBase;
     for (const HitRow& hit : result.hits) {
-        position += hit.gap;
-        m_positions.push_back(position);
-        gaps.append(QPointF(position, hit.gap));
+        m_gapsInRange.push_back(hit.idx - previous);
+        gaps.append(QPointF(hit.idx, m_gapsInRange.back()));
+        previous = hit.idx;
     }
     const OmissionSummary& summary = result.summary;
-    // The last omission counts from the last hit to the draw after the latest one.
-    const double next = position + summary.last;
-    // Gaps count from the start of the history, so the axis does too.
-    const double from = 0;
+    const bool anyHit = !result.hits.empty();
+    m_from = result.rangeBase;
+    // The last omission counts from the last hit (IDX 0 without one) to the draw after the latest one.
+    m_next = (anyHit ? result.hits.back().idx : 0) + summary.last;
     m_gaps->replace(gaps);
     m_gaps->setName(QStringLiteral("遗漏"));
-    const bool anyHit = !result.hits.empty();
-    m_min->replace(anyHit ? QList<QPointF>{{from, double(summary.min)}, {next, double(summary.min)}}
-                          : QList<QPointF>{});
-    m_min->setName(anyHit ? QStringLiteral("最小 %1").arg(summary.min) : QStringLiteral("最小 -"));
-    m_max->replace(anyHit ? QList<QPointF>{{from, double(summary.max)}, {next, double(summary.max)}}
-                          : QList<QPointF>{});
-    m_max->setName(anyHit ? QStringLiteral("最大 %1").arg(summary.max) : QStringLiteral("最大 -"));
-    m_last->replace(QList<QPointF>{{next, double(summary.last)}});
+    const int least = anyHit ? static_cast<int>(*std::min_element(m_gapsInRange.begin(), m_gapsInRange.end())) : 0;
+    const int greatest = anyHit ? static_cast<int>(*std::max_element(m_gapsInRange.begin(), m_gapsInRange.end())) : 0;
+    m_min->replace(anyHit ? QList<QPointF>{{m_from, double(least)}, {m_next, double(least)}} : QList<QPointF>{});
+    m_min->setName(anyHit ? QStringLiteral("最小 %1").arg(least) : QStringLiteral("最小 -"));
+    m_max->replace(anyHit ? QList<QPointF>{{m_from, double(greatest)}, {m_next, double(greatest)}} : QList<QPointF>{});
+    m_max->setName(anyHit ? QStringLiteral("最大 %1").arg(greatest) : QStringLiteral("最大 -"));
+    m_last->replace(QList<QPointF>{{m_next, double(summary.last)}});
     m_last->setName(QStringLiteral("最后 %1").arg(summary.last));
     m_marked->clear();
-
-    for (const QString& label : m_issues->categoriesLabels())
-        m_issues->remove(label);
-    m_issues->setStartValue(from);
-    const int count = static_cast<int>(result.hits.size());
-    const int step = std::max(1, (count + kIssueLabels - 1) / kIssueLabels);
-    double labelled = -next;
-    for (int i = 0; i < count; i += step) {
-        labelled = m_positions[static_cast<std::size_t>(i)];
-        m_issues->append(QString::number(result.hits[static_cast<std::size_t>(i)].issue), labelled);
-    }
-    // The next draw is named unless its label would run into the last issue's.
-    if (next - labelled > 0.15 * next) m_issues->append(QStringLiteral("下期"), next);
-    m_issues->setRange(from, next + 1);
-    const int top = std::max({anyHit ? summary.max : 0, summary.last, 1});
-    m_values->setRange(0, top * 1.1 + 1);
+    m_top = std::max({greatest, summary.last, 1});
+    m_showsHits = true;
+    relabel();
     chart()->setTitle(title);
+}
+
+void OmissionChart::relabel() {
+    m_labelledArea = chart()->plotArea();
+    QRectF area = m_labelledArea;
+    // Before the first layout the plot area is empty: the view's size less room for the axes stands in.
+    if (area.width() < 1 || area.height() < 1)
+        area = QRectF(48, 40, std::max(width() - 56, 40), std::max(height() - 72, 40));
+
+    // Issue labels, centred on their draws: the next draw's 下期 first, then the hits from the left as long
+    // as a label keeps a gap to the one before and to 下期, and stays inside the plot area on the left.
+    removeLabels(m_issues);
+    const double to = m_next + 1;
+    m_issues->setStartValue(m_from);
+    m_issues->setRange(m_from, to);
+    const QFontMetricsF issueMetrics(m_issues->labelsFont());
+    const double space = issueMetrics.horizontalAdvance(QStringLiteral("00"));
+    auto at = [&](double x) { return area.left() + (x - m_from) / (to - m_from) * area.width(); };
+    const QString nextText = QStringLiteral("下期");
+    const double nextLeft = at(m_next) - issueMetrics.horizontalAdvance(nextText) / 2;
+    double freeFrom = area.left();
+    for (const HitRow& hit : m_result.hits) {
+        const QString text = QString::number(hit.issue);
+        const double half = issueMetrics.horizontalAdvance(text) / 2;
+        const double x = at(hit.idx);
+        if (x - half < freeFrom || x + half + space > nextLeft) continue;
+        m_issues->append(text, hit.idx);
+        freeFrom = x + half + space;
+    }
+    m_issues->append(nextText, m_next);
+
+    // Value ticks at steps of 1, 2, 5, 10, ... with a label's height and more between two of them.
+    const QFontMetricsF valueMetrics(m_values->labelsFont());
+    const int ticks = std::max(2, static_cast<int>(area.height() / (valueMetrics.height() * 1.8)) + 1);
+    const int step = valueStep(m_top, ticks);
+    const int intervals = static_cast<int>(std::floor(m_top / step)) + 1;
+    m_values->setRange(0, intervals * step);
+    m_values->setTickCount(intervals + 1);
 }
 
 void OmissionChart::markHit(int row) {
     m_marked->clear();
-    if (row < 0 || row >= static_cast<int>(m_positions.size())) return;
-    m_marked->append(m_positions[static_cast<std::size_t>(row)], m_result.hits[static_cast<std::size_t>(row)].gap);
+    if (row < 0 || row >= static_cast<int>(m_gapsInRange.size())) return;
+    m_marked->append(m_result.hits[static_cast<std::size_t>(row)].idx, m_gapsInRange[static_cast<std::size_t>(row)]);
 }
 
 void OmissionChart::showNote(const QString& note) {
+    m_showsHits = false;
     m_result = {};
-    m_positions.clear();
+    m_gapsInRange.clear();
     for (QXYSeries* series :
          {static_cast<QXYSeries*>(m_gaps), static_cast<QXYSeries*>(m_min), static_cast<QXYSeries*>(m_max),
           static_cast<QXYSeries*>(m_last), static_cast<QXYSeries*>(m_marked)})
@@ -137,10 +183,10 @@ void OmissionChart::showNote(const QString& note) {
     m_min->setName(QStringLiteral("最小"));
     m_max->setName(QStringLiteral("最大"));
     m_last->setName(QStringLiteral("最后"));
-    for (const QString& label : m_issues->categoriesLabels())
-        m_issues->remove(label);
+    removeLabels(m_issues);
     m_issues->setRange(0, 10);
     m_values->setRange(0, 10);
+    m_values->setTickCount(5);
     chart()->setTitle(note);
 }
 

@@ -12,9 +12,11 @@ class QValueAxis;
 
 namespace quorvel {
 
-// The omission chart chtOmission: the gap of each hit draw over the issue axis (from the start of the
-// history), with the minimum and maximum omission drawn as lines and the last omission as a point after the
-// latest draw; the legend names them 遗漏, 最小, 最大 and 最后 with their figures. One hit can be marked.
+// The omission chart chtOmission: the gaps inside the range over the issue axis (the first gap from the
+// range's first draw, whatever rule the summary row counts by), with the least and greatest of those gaps
+// drawn as lines and the last omission as a point after the latest draw; the legend names them 遗漏, 最小,
+// 最大 and 最后 with their figures. One hit can be marked. The axes take as many labels as fit the chart's
+// size, so labels never overlap.
 class OmissionChart : public QChartView {
   public:
     explicit OmissionChart(QWidget* parent = nullptr);
@@ -27,8 +29,16 @@ class OmissionChart : public QChartView {
     void showNote(const QString& note);
 
   private:
+    // Chooses the axes' labels and ticks for the plot area's size.
+    void relabel();
+
     SearchResult m_result;
-    std::vector<double> m_positions; // IDX of each hit: the running sum of the gaps
+    std::vector<double> m_gapsInRange; // the gap of each hit, the first from the range's first draw
+    double m_from = 0;                 // the axis starts at the draw just before the range
+    double m_next = 0;                 // the draw after the latest one, where the last omission is drawn
+    double m_top = 0;                  // the highest figure drawn
+    QRectF m_labelledArea;             // the plot area the labels were chosen for
+    bool m_showsHits = false;          // a result is drawn (not a note)
     QLineSeries* m_gaps;
     QLineSeries* m_min;
     QLineSeries* m_max;

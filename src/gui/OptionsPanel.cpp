@@ -189,14 +189,21 @@ QWidget* OptionsPanel::buildTabs() {
 
 QWidget* OptionsPanel::buildRangeFrame() {
     QGroupBox* range = frame(QStringLiteral("Frame7"), QStringLiteral("检索起止期数"), this);
-    auto* layout = new QHBoxLayout(range);
+    auto* layout = new QGridLayout(range);
     for (int i = 0; i < 2; ++i) {
         m_range[static_cast<std::size_t>(i)] = box(QStringLiteral("Text3_%1").arg(i), 8, range);
         m_range[static_cast<std::size_t>(i)]->setText(QStringLiteral("2013001"));
     }
-    layout->addWidget(m_range[0]);
-    layout->addWidget(new QLabel(QStringLiteral("~"), range));
-    layout->addWidget(m_range[1]);
+    layout->addWidget(m_range[0], 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral("~"), range), 0, 1);
+    layout->addWidget(m_range[1], 0, 2);
+    m_gapFromRange = named(new QCheckBox(tr("遗漏从起始期计"), range), QStringLiteral("chkGapFromRange"));
+    m_gapFromRange->setToolTip(tr("勾选后，最小遗漏和最大遗漏的第一个遗漏从起始期起计（起始期的前一期算作上次出现）；"
+                                  "不勾选时从历史第一期起计。平均遗漏和遗漏图总是只计起止期之内的遗漏，"
+                                  "最后遗漏总是计到最新一期的下一期。"));
+    connect(m_gapFromRange, &QCheckBox::clicked, this,
+            [this](bool ticked) { save(Setting::bolGapFromRange, boolText(ticked)); });
+    layout->addWidget(m_gapFromRange, 1, 0, 1, 3);
     return range;
 }
 
@@ -233,6 +240,7 @@ void OptionsPanel::startUp() {
     m_scopes[settings.boolean(Setting::bolZhpm) ? 1 : 0]->setChecked(true);
     m_appliedPartSize = settings.integer(Setting::intZhWSetup);
     m_partSize->setCurrentText(QString::number(m_appliedPartSize));
+    m_gapFromRange->setChecked(settings.boolean(Setting::bolGapFromRange));
     m_orders[settings.boolean(Setting::bolLdm) ? 0 : 1]->setChecked(true);
     chooseOrder(false);
     const int kindIndex = settings.integer(Setting::intLei);
@@ -400,6 +408,7 @@ void OptionsPanel::readChoices(AnalysisChoices& choices) const {
     choices.partSize = m_appliedPartSize;
     choices.partSizeText = m_partSize->currentText().toStdString();
     choices.bases = m_workspace.bases();
+    choices.gapsFrom = m_gapFromRange->isChecked() ? GapStart::Range : GapStart::History;
 }
 
 void OptionsPanel::save(Setting setting, const std::string& text) {

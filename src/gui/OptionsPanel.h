@@ -50,7 +50,7 @@ class OptionsPanel : public QWidget {
     QPushButton* searchButton() const { return m_searchButton; }   // Command1
     QPushButton* partialButton() const { return m_partialButton; } // Command2
     // Fills what the searches read from these options: positions and texts of the active tab, values, kind,
-    // order, fixed or free, 自由位计特码, the range texts, 平码 or 平特 and the part size.
+    // order, fixed or free, 自由位计特码, the range texts, 遗漏从起始期计, 平码 or 平特 and the part size.
     void readChoices(AnalysisChoices& choices) const;
 
   signals:
@@ -100,6 +100,7 @@ class OptionsPanel : public QWidget {
     QLineEdit* m_referenceIssue = nullptr; // Text4
     QCheckBox* m_onlyBefore = nullptr;     // Check4
     std::array<QLineEdit*, 2> m_range{};   // Text3_0, Text3_1
+    QCheckBox* m_gapFromRange = nullptr;   // chkGapFromRange
     QPushButton* m_setup = nullptr;        // Command9
     QPushButton* m_searchButton = nullptr; // Command1
     QPushButton* m_partialButton = nullptr;

@@ -100,6 +100,7 @@ TEST_F(EngineDifferentialTest, PositionSearchesAgree) {
         for (auto& selected : request.selected)
             selected = std::uniform_int_distribution<int>(0, 9)(random) < 3;
         request.range = randomRange(random);
+        request.gapsFrom = i % 2 ? GapStart::Range : GapStart::History;
         SCOPED_TRACE(describe(request.kind, request.order, request.mode, request.includeSpecial, request.range));
         SearchResult expected = sql.positionSearch(request);
         ASSERT_EQ(memory.positionSearch(request), expected) << i;
@@ -126,6 +127,7 @@ TEST_F(EngineDifferentialTest, PartialSearchesAgree) {
         request.values = values.values;
         request.texts = values.texts;
         request.range = randomRange(random);
+        request.gapsFrom = i % 2 ? GapStart::Range : GapStart::History;
         SCOPED_TRACE(describe(request.kind, request.order, request.mode, request.includeSpecial, request.range) +
                      " k=" + request.partSizeText + (request.regularOnly ? " regular" : " all"));
         SearchResult expected = sql.partialSearch(request);
@@ -146,6 +148,7 @@ TEST_F(EngineDifferentialTest, GroupCalculationsAgree) {
         request.groupSize = std::uniform_int_distribution<int>(1, 4)(random);
         request.includeSpecial = coin(random);
         request.range = randomRange(random);
+        request.gapsFrom = i % 2 ? GapStart::Range : GapStart::History;
         // Few enough values that the reference engine's run stays short (about 15 ms a group).
         const int boxCount = kindInfo(request.kind).boxCount;
         const int values =

@@ -103,6 +103,14 @@ TEST_P(OmissionEnginesTest, GapsCountFromIdxZeroAndTheLatestDraw) {
     special.range = IssueRange{2014001, 2014007}; // ends five draws before the latest, on a hit
     EXPECT_EQ(test::gridFigures(engine->positionSearch(special).summary), (OmissionSummary{"49 ", 7, 7, 6}));
 
+    // Counted from the range: the draw before it (IDX 2) stands for the previous hit; the last omission stays.
+    special.gapsFrom = GapStart::Range;
+    special.range = IssueRange{2014003, 2014012};
+    EXPECT_EQ(gaps(engine->positionSearch(special)), (std::vector<int>{5, 5}));
+    EXPECT_EQ(test::gridFigures(engine->positionSearch(special).summary), (OmissionSummary{"49 ", 5, 5, 1}));
+    special.range = IssueRange{2014008, 2014011}; // no hit in the range
+    EXPECT_EQ(test::gridFigures(engine->positionSearch(special).summary), (OmissionSummary{"49 ", 32767, 0, 13}));
+
     PositionSearchRequest none; // no position selected: every draw of the range is a hit
     none.range = IssueRange{2014010, 2014099};
     SearchResult all = engine->positionSearch(none);

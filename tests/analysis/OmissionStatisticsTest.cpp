@@ -54,7 +54,9 @@ TEST_P(OmissionStatisticsTest, SearchFiguresAndWhenTheyAreUndefined) {
     } cases[] = {
         {"hits at 3, 4, 5, 10 of 12", numberSearch(9, all), 4, 10.0 / 4, 3, 5, 3, missing(2)},
         {"a range that ends before the latest draw", numberSearch(9, {2014001, 2014031}), 4, 10.0 / 4, 3, 5, 3, {}},
-        {"one hit: no previous omission", numberSearch(9, {2014028, 2014999}), 1, 10.0, 1, {}, 3, missing(2)},
+        {"one hit: no previous omission", numberSearch(9, {2014028, 2014999}), 1, 3.0, 1, {}, 3, missing(2)},
+        {"a later start: the first gap from the draw before it", numberSearch(9, {2014024, 2014999}), 3, 7.0 / 3, 2, 5,
+         3, missing(2)},
         {"no hit in the whole history", numberSearch(40, all), 0, {}, 0, {}, 13, missing(12)},
         {"no hit in a range that starts later", numberSearch(40, {2014022, 2014999}), 0, {}, 0, {}, 13, {}},
     };

@@ -213,6 +213,46 @@ TEST_F(AnalysisCommandsTest, FullerFiguresAndTheCountingRulesGoOut) {
     EXPECT_NE(rules.cells[0][0].find("the special number is counted"), std::string::npos);
 }
 
+// --gaps-from range counts the first gap of min and max from the range's first draw; the average counts
+// only gaps inside the range under either rule, and the rules line says which rule counted.
+TEST_F(AnalysisCommandsTest, GapsFromTheRangeOrTheHistory) {
+    struct Case {
+        std::vector<std::string> arguments;
+        int min, max, last;
+        double average;
+        const char* rule;
+    };
+    // From 2013022 (IDX 3): 49 as the special number at IDX 5 and 6, number 5 at IDX 3 and 4.
+    const std::vector<std::string> special{"search", "--mode", "fixed", "--pos", "7=49", "--from", "2013022"};
+    const std::vector<std::string> five{"group", "--size", "1", "--boxes", "5", "--from", "2013022"};
+    const std::vector<std::string> partial{"partial",  "--mode",         "fixed",  "--size", "1",
+                                           "--values", "0,0,0,0,0,0,49", "--from", "2013022"};
+    auto with = [](std::vector<std::string> arguments, std::vector<std::string> more) {
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        arguments.push_back("--json");
+        return arguments;
+    };
+    for (const Case& c : {
+             Case{with(special, {}), 1, 5, 1, 2.0, "the first gap of min and max from the first stored draw"},
+             Case{with(special, {"--gaps-from", "history"}), 1, 5, 1, 2.0, "from the first stored draw"},
+             Case{with(special, {"--gaps-from", "range"}), 1, 3, 1, 2.0, "the first gap of every figure"},
+             Case{with(partial, {"--gaps-from", "range"}), 1, 3, 1, 2.0, "the first gap of every figure"},
+             Case{with(five, {}), 1, 3, 3, 1.0, "from the first stored draw"},
+             Case{with(five, {"--gaps-from", "range"}), 1, 1, 3, 1.0, "the first gap of every figure"},
+         }) {
+        auto run = cli.run(c.arguments);
+        ASSERT_EQ(run.code, 0) << run.err;
+        const nlohmann::json result = run.json();
+        const nlohmann::json& row = result.contains("rows") ? result["rows"][0] : result;
+        EXPECT_EQ(std::tuple(row["min"], row["max"], row["last"], row["average"]),
+                  std::tuple(c.min, c.max, c.last, c.average))
+            << c.arguments[0] << " " << c.arguments[c.arguments.size() - 2];
+        EXPECT_NE(result["rules"].get<std::string>().find(c.rule), std::string::npos) << result["rules"];
+    }
+    auto hits = cli.run(with(special, {"--gaps-from", "range"})).json()["hits"];
+    EXPECT_EQ(std::tuple(hits[0]["gap"], hits[1]["gap"]), std::tuple(3, 1));
+}
+
 TEST_F(AnalysisCommandsTest, BadRequestsAreRefused) {
     struct Case {
         std::vector<std::string> arguments;
@@ -228,6 +268,7 @@ TEST_F(AnalysisCommandsTest, BadRequestsAreRefused) {
              Case{{"search", "--ref", "2012001", "--positions", "1"}, 1},
              Case{{"group", "--size", "two"}, 2},
              Case{{"group", "--sort", "content"}, 2},
+             Case{{"partial", "--gaps-from", "start"}, 2},
              Case{{"search", "--pos", "1=13", "--kind", "zodiac", "--from", "2000001", "--to", "2099999"}, 0},
          }) {
         EXPECT_EQ(cli.run(c.arguments).code, c.code) << c.arguments[1];

@@ -5,7 +5,9 @@
 #include "analysis/OmissionEngine.h"
 #include "cli/CliRunner.h"
 #include "gui/AnalysisController.h"
+#include "gui/DetailPanel.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
@@ -13,6 +15,7 @@
 #include <QProgressDialog>
 #include <QTableView>
 #include <QTimer>
+#include <QXYSeries>
 
 #include <nlohmann/json.hpp>
 
@@ -22,7 +25,25 @@ namespace quorvel::test {
 
 namespace {
 
-class AnalysisWindowTest : public AnalysisWindowFixture {};
+class AnalysisWindowTest : public AnalysisWindowFixture {
+  protected:
+    // Lets the chart follow the results and its layout settle.
+    void settle() { QTest::qWait(50); }
+    QChart* shownChart() { return control<QChartView>("chtOmission")->chart(); }
+    // The points of the chart's gap series (x is the draw's IDX, y its gap).
+    QList<QPointF> chartGaps() { return qobject_cast<QXYSeries*>(shownChart()->series().front())->points(); }
+    QString figure(const char* caption) {
+        for (const auto& [shownCaption, text] : control<DetailPanel>("fraDetail")->shownFigures())
+            if (shownCaption == QString::fromUtf8(caption)) return text;
+        return {};
+    }
+    // Searches the special number 49 at 特位, fixed, from a start issue.
+    void searchSpecialFrom(const QString& start) {
+        type("Text3_0", start);
+        click("Command1");
+        settle();
+    }
+};
 
 } // namespace
 
@@ -255,6 +276,66 @@ TEST_F(AnalysisWindowTest, RefusedRunsSayWhyAndKeepTheResults) {
     EXPECT_EQ(cells("MSFlexGrid3"), groups);
     EXPECT_TRUE(status().contains("cancelled")) << status().toStdString();
     EXPECT_FALSE(window->property("busy").toBool());
+}
+
+// The chart and the average count only gaps inside the range, whichever rule the summary row follows;
+// 遗漏从起始期计 makes the summary row count its first gap from the range's start too, and is kept.
+TEST_F(AnalysisWindowTest, ChartAndAverageCountGapsInsideTheRange) {
+    // The special number is 49 in draws 1, 6, 7 and 10 of twelve.
+    for (int i = 1; i <= 12; ++i)
+        addDraws({Draw{2014000 + i, {1, 2, 3, 4, 5, 6, i == 1 || i == 6 || i == 7 || i == 10 ? 49 : 48}}});
+    open();
+    click("Option1_0");
+    click("Option3_0");
+    click("Check11_7");
+    typeValues({"", "", "", "", "", "", "49"});
+    EXPECT_FALSE(checked("chkGapFromRange"));
+
+    // From 2014003 (IDX 3): hits at IDX 6, 7 and 10; inside the range the gaps are 4 (from IDX 2), 1 and 3.
+    searchSpecialFrom("2014003");
+    const QList<QPointF> inRange{{6, 4}, {7, 1}, {10, 3}};
+    EXPECT_EQ(cells("MSFlexGrid3")[1], (std::vector<std::string>{"49 ", "1", "6", "3"})); // the first gap is 6
+    EXPECT_EQ(chartGaps(), inRange);
+    EXPECT_EQ(chart().mid(1), (QStringList{"遗漏", "最小 1", "最大 4", "最后 3", ""}));
+    EXPECT_EQ(figure("平均遗漏"), "2.67"); // (4 + 1 + 3) / 3
+
+    click("chkGapFromRange");
+    searchSpecialFrom("2014003");
+    EXPECT_EQ(cells("MSFlexGrid3")[1], (std::vector<std::string>{"49 ", "1", "4", "3"}));
+    EXPECT_EQ(cells("MSFlexGrid2")[1][8], "4");
+    EXPECT_EQ(chartGaps(), inRange);
+    EXPECT_EQ(figure("平均遗漏"), "2.67");
+    restart();
+    EXPECT_TRUE(checked("chkGapFromRange"));
+}
+
+// 生肖 05 at 特位 from 2020001 on the real history: the chart's greatest gap is the range's own, and the
+// issue labels keep apart at any width the window takes.
+TEST_F(AnalysisWindowTest, ChartLabelsNeverOverlap) {
+    openOnRealHistory();
+    click("Option1_0");
+    click("Option3_1");
+    click("Check11_7");
+    typeValues({"", "", "", "", "", "", "5"});
+    const nlohmann::json range = cliJson(
+        {"search", "--kind", "zodiac", "--mode", "fixed", "--pos", "7=5", "--from", "2020001", "--gaps-from", "range"});
+    for (const QSize size : {QSize(1024, 768), QSize(1280, 800), QSize(1920, 1080)}) {
+        window->resize(size);
+        searchSpecialFrom("2020001");
+        EXPECT_TRUE(chart().contains(QStringLiteral("最大 %1").arg(range["max"].get<int>())))
+            << chart().join('|').toStdString();
+        auto* issues = qobject_cast<QCategoryAxis*>(shownChart()->axes(Qt::Horizontal).front());
+        const QFontMetricsF metrics(issues->labelsFont());
+        ASSERT_GE(issues->count(), 2) << size.width();
+        double previousRight = -1e9;
+        for (const QString& label : issues->categoriesLabels()) {
+            const double x =
+                shownChart()->mapToPosition(QPointF(issues->endValue(label), 0), shownChart()->series().front()).x();
+            const double half = metrics.horizontalAdvance(label) / 2;
+            EXPECT_GT(x - half, previousRight) << label.toStdString() << " at width " << size.width();
+            previousRight = x + half;
+        }
+    }
 }
 
 } // namespace quorvel::test
