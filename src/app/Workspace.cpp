@@ -64,9 +64,30 @@ std::string formatNumbers(const Draw& draw) {
 
 Workspace::Workspace(std::filesystem::path dataFolder, SettingsStore& settingsStore, const Clock& clock)
     : m_dataFolder(prepareFolder(dataFolder)), m_store(openStore(m_dataFolder)), m_settings(settingsStore),
-      m_clock(clock) {}
+      m_clock(clock) {
+    // A store that never recorded its bases (new, or made before they were recorded) holds rows derived with
+    // the settings in force until now. Another program's long write may keep the record for the next opening.
+    if (!m_store.derivedBases()) {
+        try {
+            m_store.recordDerivedBases(m_settings.bases());
+        } catch (const SQLite::Exception&) {
+        }
+    }
+}
 
 ParameterBases Workspace::bases() const { return m_basesOverride ? *m_basesOverride : m_settings.bases(); }
+
+std::optional<BasesMismatch> Workspace::storedBasesMismatch() const {
+    const ParameterBases settings = m_settings.bases();
+    return basesMismatch(m_store.derivedBases().value_or(settings), settings, m_store.count() == 0);
+}
+
+void Workspace::requireRunBasesMatchStore() const {
+    if (!m_basesOverride || m_store.count() == 0) return;
+    const ParameterBases settings = m_settings.bases();
+    const ParameterBases stored = m_store.derivedBases().value_or(settings);
+    if (stored != *m_basesOverride) throw Error(runBasesRefusal(stored, *m_basesOverride, settings));
+}
 
 ImportResult Workspace::importHistoryFile(const std::filesystem::path& file) {
     std::string name = file.filename().string();
@@ -75,6 +96,7 @@ ImportResult Workspace::importHistoryFile(const std::filesystem::path& file) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (ending != "txt")
         throw Error("a history text file's name ends in .txt, not '" + name + "'; the history was left unchanged");
+    requireRunBasesMatchStore();
     HistoryText text = readHistoryTextFile(file);
     if (text.draws.empty()) throw Error(noUsableDraw(file, text));
     std::vector<DrawRecord> records;
@@ -87,6 +109,7 @@ ImportResult Workspace::importHistoryFile(const std::filesystem::path& file) {
         Savepoint transaction(m_store.database());
         result.backup = backupHistory(m_store, m_dataFolder);
         m_store.replaceAll(records);
+        m_store.recordDerivedBases(current);
         transaction.commit();
     } catch (const SQLite::Exception& e) {
         throw Error("the import failed: " + storeFailureMessage(e, m_store.file()));
@@ -129,7 +152,12 @@ AddResult Workspace::addDraw(std::optional<int> issue, const std::array<int, 7>&
             throw Error("issue " + std::to_string(stored) + " is already stored: draw " + std::to_string(holder->idx) +
                         " in the list holds it (" + formatNumbers(holder->draw()) +
                         "); nothing was added; give another issue, or delete that draw first");
+        requireRunBasesMatchStore();
+        // Into a non-empty history the draw joins rows that keep the bases they were derived with (a base
+        // changed since shows as a warning until they are derived again); the first draw sets the record.
+        const bool first = m_store.count() == 0;
         int idx = m_store.append({deriveRecord(Draw{stored, numbers}, bases())});
+        if (first) m_store.recordDerivedBases(bases());
         transaction.commit();
         return AddResult{stored, idx};
     } catch (const SQLite::Exception& e) {
@@ -175,6 +203,7 @@ UpdateResult Workspace::applyUpdate(const UpdatePlan& plan, const std::vector<Ye
     const ParameterBases current = bases();
     try {
         Savepoint transaction(m_store.database());
+        requireRunBasesMatchStore();
         // The store may have changed since the plan was made (another program shares it): clear only a
         // history that is still too old, and append only draws after the latest stored one.
         auto first = m_store.first();
@@ -192,7 +221,9 @@ UpdateResult Workspace::applyUpdate(const UpdatePlan& plan, const std::vector<Ye
             for (YearCount& year : result.years)
                 if (year.year == draw.issue / 1000) ++year.appended;
         }
+        const bool everyRow = m_store.count() == 0;
         m_store.append(records);
+        if (everyRow) m_store.recordDerivedBases(current);
         transaction.commit();
     } catch (const SQLite::Exception& e) {
         throw Error("the update failed: " + storeFailureMessage(e, m_store.file()) +
@@ -206,9 +237,20 @@ HistoryMaintenance Workspace::maintenance() { return HistoryMaintenance(m_store,
 
 MaintenanceResult Workspace::deleteLatestDraw() { return maintenance().deleteLatestDraw(); }
 
-MaintenanceResult Workspace::deleteLatestDraws(int count) { return maintenance().deleteLatestDraws(count); }
+MaintenanceResult Workspace::deleteLatestDraws(int count) {
+    requireRunBasesMatchStore();
+    return maintenance().deleteLatestDraws(count);
+}
 
-MaintenanceResult Workspace::keepUntil(int lastIssue) { return maintenance().keepUntil(lastIssue); }
+MaintenanceResult Workspace::keepUntil(int lastIssue) {
+    requireRunBasesMatchStore();
+    return maintenance().keepUntil(lastIssue);
+}
+
+MaintenanceResult Workspace::rebuildHistory() {
+    requireRunBasesMatchStore();
+    return maintenance().rebuildAll();
+}
 
 MaintenanceResult Workspace::clearHistory() { return maintenance().clear(); }
 

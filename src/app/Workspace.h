@@ -5,6 +5,7 @@
 #include "analysis/GroupResultTable.h"
 #include "analysis/OmissionEngine.h"
 #include "app/Clock.h"
+#include "app/DerivedBasesCheck.h"
 #include "app/Settings.h"
 #include "app/UpdateRun.h"
 #include "ingest/HistoryTextReader.h"
@@ -51,8 +52,13 @@ class Workspace {
     const Clock& clock() const { return m_clock; }
 
     // The parameter bases in force: the settings, unless overridden for this session (never saved).
+    // Every change that derives rows refuses overridden bases that differ from the stored draws' bases.
     ParameterBases bases() const;
     void overrideBases(const ParameterBases& bases) { m_basesOverride = bases; }
+
+    // Set while the stored draws were derived with other bases than the settings' (a base changed and the
+    // draws not derived again): their zodiac, segment or colour codes read wrong until rebuildHistory().
+    std::optional<BasesMismatch> storedBasesMismatch() const;
 
     // Replaces the history by the draws of a history text file (its name ends in "txt"). The file is read
     // and checked first; when it cannot be read or yields no usable draw, the history stays as it was and
@@ -79,6 +85,8 @@ class Workspace {
     MaintenanceResult deleteLatestDraws(int count);
     MaintenanceResult keepUntil(int lastIssue);
     MaintenanceResult clearHistory();
+    // Keeps every draw and derives every stored row again with the bases in force, after a safety copy.
+    MaintenanceResult rebuildHistory();
     MaintenanceResult compactStore();
 
     // Writes the history as a history text file (to the default name in the data folder without a target).
@@ -124,6 +132,9 @@ class Workspace {
 
   private:
     HistoryMaintenance maintenance();
+    // Refuses a change that derives rows with bases given for this run only that differ from the bases the
+    // stored draws were derived with (an empty history matches any bases).
+    void requireRunBasesMatchStore() const;
     // The engine of a kind, made on first use and kept: the memory engine loads the history once and
     // again only after it changed.
     OmissionEngine& engine(EngineKind kind);

@@ -5,6 +5,7 @@
 #include "platform/QtSettingsStore.h"
 
 #include <charconv>
+#include <filesystem>
 #include <memory>
 
 namespace quorvel {
@@ -43,8 +44,21 @@ Workspace& CliContext::workspace() {
             bases.colour = options.colourBase.value_or(bases.colour);
             m_workspace->overrideBases(bases);
         }
+        if (warnBases)
+            if (auto mismatch = m_workspace->storedBasesMismatch())
+                err << "quorvel-cli: warning: " << basesMismatchWarning(*mismatch) << "\n";
     }
     return *m_workspace;
+}
+
+void CliContext::warnOfStoredBases() {
+    if (m_workspace) return;
+    try {
+        if (std::filesystem::exists(resolveDataFolder(options.dataDir) / Workspace::kStoreFileName)) workspace();
+    } catch (const std::exception&) {
+        // The settings are read and changed without the store: one that cannot be opened is no concern here.
+        m_workspace.reset();
+    }
 }
 
 Progress CliContext::progress(const std::string& unit) {

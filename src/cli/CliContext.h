@@ -52,7 +52,12 @@ class CliContext {
     // Progress of a long analysis on err, counting `unit` (nothing unless showProgress).
     Progress progress(const std::string& unit);
 
+    // Opened on first use; then, unless warnBases is false, a warning on err when the stored draws were
+    // derived with other bases than the settings'.
     Workspace& workspace();
+    bool warnBases = true;
+    // The same warning for a command that needs no store (settings): only when a store exists and opens.
+    void warnOfStoredBases();
     // The persisted settings; unlike workspace() this does not open the store, so a damaged or busy store
     // does not keep a user from reading or changing them.
     Settings& settings();

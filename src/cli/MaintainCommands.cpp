@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Commands that shorten, clear and compact the history, and the workbook export.
+// Commands that shorten, clear, rebuild and compact the history, and the workbook export.
 #include "analysis/GroupResultTable.h"
 #include "analysis/ResultGrids.h"
 #include "cli/CliContext.h"
@@ -72,6 +72,19 @@ void registerClear(CLI::App& app, CliContext& context) {
     });
 }
 
+void registerRebuild(CLI::App& app, CliContext& context) {
+    auto* command = app.add_subcommand(
+        "rebuild", "Derive every stored draw again with the bases in force (the settings SxIni, DsIni, BsIni), "
+                   "keeping every draw and its numbers; the history is first saved to backup/ in the data folder");
+    command->callback([&context] {
+        context.action = [&context] {
+            // The warning would only say what this command mends.
+            context.warnBases = false;
+            return report(context, context.workspace().rebuildHistory(), "derived every draw again");
+        };
+    });
+}
+
 void registerCompact(CLI::App& app, CliContext& context) {
     auto* command = app.add_subcommand("compact", "Compact the store file; the history is unchanged");
     command->callback([&context] {
@@ -128,6 +141,7 @@ void registerMaintainCommands(CLI::App& app, CliContext& context) {
     registerDeleteLast(app, context);
     registerKeepUntil(app, context);
     registerClear(app, context);
+    registerRebuild(app, context);
     registerCompact(app, context);
     registerExportXlsx(app, context);
 }

@@ -33,6 +33,7 @@ void registerSettingsCommands(CLI::App& app, CliContext& context) {
         context.action = [&context, arguments] {
             Setting setting = requireSetting(arguments->key);
             std::string text = context.settings().effectiveText(setting);
+            context.warnOfStoredBases();
             context.print(text, [&](std::ostream& out) { out << text << "\n"; });
             return 0;
         };
@@ -47,6 +48,7 @@ void registerSettingsCommands(CLI::App& app, CliContext& context) {
             Settings& settings = context.settings();
             settings.set(setting, arguments->value);
             std::string text = settings.effectiveText(setting);
+            context.warnOfStoredBases();
             context.print(text, [&](std::ostream& out) { out << text << "\n"; });
             return 0;
         };

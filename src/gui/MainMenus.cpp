@@ -34,11 +34,11 @@ MainMenus::MainMenus(QMainWindow& window, Settings& settings) : QObject(&window)
     QMenuBar* bar = window.menuBar();
     m_setup = namedMenu(QStringLiteral("mnuSetup"), QStringLiteral("设置"), &window);
     addBaseMenu(QStringLiteral("mnuSxCssetup"), QStringLiteral("生肖(肖位)参数设置(&S)"), QStringLiteral("mnuSxcs"),
-                {QStringLiteral("生肖(肖位)参数0~11"), QStringLiteral("生肖(肖位)参数1~12")}, Setting::SxIni);
+                Setting::SxIni);
     addBaseMenu(QStringLiteral("mnuDssetup"), QStringLiteral("段数参数设置(&A)"), QStringLiteral("mnuDscs"),
-                {QStringLiteral("段数参数0~6"), QStringLiteral("段数参数1~7")}, Setting::DsIni);
+                Setting::DsIni);
     addBaseMenu(QStringLiteral("mnuBssetup"), QStringLiteral("波色参数设置(&B)"), QStringLiteral("mnuBscs"),
-                {QStringLiteral("波色参数0~2"), QStringLiteral("波色参数1~3")}, Setting::BsIni);
+                Setting::BsIni);
     m_setup->addSeparator();
     namedEntry(m_setup, QStringLiteral("mnuSetDay"), QStringLiteral("历史号码更新检索年(&Y)"));
     bar->addMenu(m_setup);
@@ -64,12 +64,20 @@ MainMenus::MainMenus(QMainWindow& window, Settings& settings) : QObject(&window)
     }
 }
 
-void MainMenus::addBaseMenu(const QString& name, const QString& title, const QString& itemName,
-                            const std::array<QString, 2>& captions, Setting setting) {
+QString MainMenus::baseCaption(Setting setting, int base) {
+    static const std::array<std::array<QString, 2>, 3> captions{{
+        {QStringLiteral("生肖(肖位)参数0~11"), QStringLiteral("生肖(肖位)参数1~12")},
+        {QStringLiteral("段数参数0~6"), QStringLiteral("段数参数1~7")},
+        {QStringLiteral("波色参数0~2"), QStringLiteral("波色参数1~3")},
+    }};
+    return captions[baseSlot(setting)][static_cast<std::size_t>(base)];
+}
+
+void MainMenus::addBaseMenu(const QString& name, const QString& title, const QString& itemName, Setting setting) {
     QMenu* menu = namedMenu(name, title, m_setup);
     auto* group = new QActionGroup(menu);
     for (int base = 0; base < 2; ++base) {
-        QAction* item = menu->addAction(captions[static_cast<std::size_t>(base)]);
+        QAction* item = menu->addAction(baseCaption(setting, base));
         item->setObjectName(QStringLiteral("%1_%2").arg(itemName).arg(base));
         item->setCheckable(true);
         group->addAction(item);
@@ -84,8 +92,11 @@ void MainMenus::chooseBase(Setting setting, int base) {
         m_settings.set(setting, std::to_string(base));
     } catch (const Error& error) {
         emit statusMessage(QStringLiteral("The base was not saved: %1").arg(QString::fromUtf8(error.what())));
+        m_baseItems[baseSlot(setting)][static_cast<std::size_t>(base)]->setChecked(true);
+        return;
     }
     m_baseItems[baseSlot(setting)][static_cast<std::size_t>(base)]->setChecked(true);
+    emit baseChosen();
 }
 
 void MainMenus::tickBases(const ParameterBases& bases) {

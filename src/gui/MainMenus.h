@@ -17,7 +17,8 @@ namespace quorvel {
 class Settings;
 
 // The menu bar: 设置 (mnuSetup: the zodiac, segment and colour bases, mnuSetDay), 历史管理 (mnuLsgl) and the
-// three web links. Choosing a base saves it at once and ticks it; nothing else is recomputed.
+// three web links. Choosing a base saves it at once and ticks it; nothing else is recomputed here (baseChosen
+// lets the window offer to derive the stored draws again).
 class MainMenus : public QObject {
     Q_OBJECT
   public:
@@ -26,6 +27,9 @@ class MainMenus : public QObject {
     // Ticks the item of each base in force (start-up; nothing is saved).
     void tickBases(const ParameterBases& bases);
 
+    // The caption of item `base` (0 or 1) of the sub-menu of a base setting (SxIni, DsIni, BsIni).
+    static QString baseCaption(Setting setting, int base);
+
     QMenu* setupMenu() const { return m_setup; }
     QMenu* historyMenu() const { return m_history; }
 
@@ -33,11 +37,12 @@ class MainMenus : public QObject {
     // A web-link entry was chosen: the setting holding its address and the entry's caption.
     void linkRequested(Setting address, const QString& caption);
     void statusMessage(const QString& text);
+    // A base was chosen from its sub-menu and saved.
+    void baseChosen();
 
   private:
     // One base sub-menu: items 0 and 1 choose the base stored under the setting.
-    void addBaseMenu(const QString& name, const QString& title, const QString& itemName,
-                     const std::array<QString, 2>& captions, Setting setting);
+    void addBaseMenu(const QString& name, const QString& title, const QString& itemName, Setting setting);
     void chooseBase(Setting setting, int base);
 
     Settings& m_settings;

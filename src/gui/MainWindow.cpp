@@ -20,6 +20,7 @@
 #include "gui/OptionsPanel.h"
 #include "gui/ResultsPanel.h"
 #include "gui/ShippedHistory.h"
+#include "gui/StoredBasesCheck.h"
 #include "gui/WelcomeHint.h"
 #include "platform/DesktopLinks.h"
 
@@ -77,6 +78,7 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     layout->setRowStretch(1, 1);
     setCentralWidget(central);
     m_menus = new MainMenus(*this, workspace.settings());
+    m_bases = new StoredBasesCheck(workspace, dialogs, *this);
     statusBar();
     // Check boxes and option buttons react to clicks on their indicator and caption only; kept at their
     // natural width, a click anywhere on one lands there.
@@ -92,6 +94,9 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     connect(m_options, &OptionsPanel::statusMessage, this, &MainWindow::showStatus);
     connect(m_menus, &MainMenus::statusMessage, this, &MainWindow::showStatus);
     connect(m_menus, &MainMenus::linkRequested, this, &MainWindow::openLink);
+    connect(m_menus, &MainMenus::baseChosen, m_bases, &StoredBasesCheck::afterBaseChosen);
+    connect(m_bases, &StoredBasesCheck::historyChanged, this, &MainWindow::refreshAfterHistoryChange);
+    connect(m_bases, &StoredBasesCheck::statusMessage, this, &MainWindow::showStatus);
     connect(m_options->setupButton(), &QPushButton::clicked, this,
             [this] { m_dialogs.popup(*m_menus->setupMenu(), QCursor::pos()); });
     connect(m_history->importButton(), &QPushButton::clicked, this, &MainWindow::importFromUser);
@@ -123,6 +128,7 @@ void MainWindow::startUp() {
         m_options->startUp();
         m_menus->tickBases(m_workspace.settings().bases());
         showHistory();
+        showStatus(QString());
     } catch (const std::exception& error) {
         showStatus(QStringLiteral("The history could not be read: %1").arg(QString::fromUtf8(error.what())));
     }
@@ -282,6 +288,11 @@ void MainWindow::openLink(Setting address, const QString& caption) {
 
 void MainWindow::setBusy(bool busy) { setProperty("busy", busy); }
 
-void MainWindow::showStatus(const QString& text) { statusBar()->showMessage(text); }
+void MainWindow::showStatus(const QString& text) {
+    const QString warning = m_bases->warning();
+    statusBar()->showMessage(warning.isEmpty() ? text
+                             : text.isEmpty()  ? warning
+                                               : warning + QStringLiteral("　") + text);
+}
 
 } // namespace quorvel

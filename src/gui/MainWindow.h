@@ -17,6 +17,7 @@ class HistoryPanel;
 class MainMenus;
 class OptionsPanel;
 class ResultsPanel;
+class StoredBasesCheck;
 class Workspace;
 
 // The main window frmMain: the history with the manual entry, the search options, the combination boxes
@@ -48,6 +49,7 @@ class MainWindow : public QMainWindow {
     void storeTypedDraw();
     void openLink(Setting address, const QString& caption);
     void setBusy(bool busy);
+    // Shows a message, after the warning about the stored draws' bases while they differ from the settings.
     void showStatus(const QString& text);
 
     Workspace& m_workspace;
@@ -59,6 +61,7 @@ class MainWindow : public QMainWindow {
     MainMenus* m_menus;
     AnalysisController* m_analyses = nullptr;
     HistoryChangeWatcher* m_watcher = nullptr;
+    StoredBasesCheck* m_bases = nullptr;
 };
 
 } // namespace quorvel

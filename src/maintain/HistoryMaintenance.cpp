@@ -86,13 +86,18 @@ MaintenanceResult HistoryMaintenance::keepUntil(int lastIssue) {
     });
 }
 
-MaintenanceResult HistoryMaintenance::keepOldest(const KeepCount& keepCount) {
+MaintenanceResult HistoryMaintenance::rebuildAll() {
+    return keepOldest([](const std::vector<DrawRecord>& records) { return records.size(); }, "derive again",
+                      "deriving the history again");
+}
+
+MaintenanceResult HistoryMaintenance::keepOldest(const KeepCount& keepCount, const char* what, const char* operation) {
     const std::filesystem::path backup = backupFile();
     std::optional<std::filesystem::path> safetyCopy;
     try {
         // The rows are read inside the transaction, so nothing written meanwhile can be lost by the rebuild.
         Savepoint transaction(m_store.database());
-        requireDraws("delete");
+        requireDraws(what);
         safetyCopy = backupHistory(m_store, m_dataFolder);
         std::vector<DrawRecord> records = m_store.readAll();
         std::vector<Draw> kept = drawsOf(records, std::min(keepCount(records), records.size()));
@@ -106,7 +111,7 @@ MaintenanceResult HistoryMaintenance::keepOldest(const KeepCount& keepCount) {
         rebuildHistory(m_store, readBack, m_bases, m_derive);
         transaction.commit();
     } catch (const SQLite::Exception& e) {
-        throw Error(storeFailure("shortening the history", e, m_store.file()));
+        throw Error(storeFailure(operation, e, m_store.file()));
     }
     return compactAfterChange(safetyCopy);
 }

@@ -52,6 +52,10 @@ class HistoryMaintenance {
     // empty history.
     MaintenanceResult keepUntil(int lastIssue);
 
+    // Keeps every draw and derives every row again with the bases (the numbers untouched), the same way
+    // through lsbf.txt, then compacts the store. Refuses an empty history.
+    MaintenanceResult rebuildAll();
+
     // Deletes every draw. The store file is not compacted.
     MaintenanceResult clear();
 
@@ -62,7 +66,9 @@ class HistoryMaintenance {
     // How many of the oldest draws (the rows in issue order) to keep.
     using KeepCount = std::function<std::size_t(const std::vector<DrawRecord>&)>;
 
-    MaintenanceResult keepOldest(const KeepCount& keepCount);
+    // `what` names the change in the refusal of an empty history, `operation` in a failure of the store.
+    MaintenanceResult keepOldest(const KeepCount& keepCount, const char* what = "delete",
+                                 const char* operation = "shortening the history");
     MaintenanceResult compactAfterChange(const std::optional<std::filesystem::path>& backup);
     void requireDraws(const char* what) const;
 

@@ -36,6 +36,7 @@ void rebuildHistory(HistoryStore& store, const std::vector<Draw>& draws, const P
             records.push_back(std::move(record));
         }
         store.append(records);
+        store.recordDerivedBases(bases);
         transaction.commit();
     } catch (const SQLite::Exception& e) {
         throw Error(std::string("rebuilding the history failed in the store: ") + e.what() +

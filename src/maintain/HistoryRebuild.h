@@ -23,7 +23,8 @@ DrawRecord deriveInIssueYear(const Draw& draw, const ParameterBases& bases);
 std::vector<Draw> readBackupFile(const std::filesystem::path& file);
 
 // Replaces the history by these draws in this order, each derived again with the bases and carrying the
-// list fields of the draw before it in txtHisPre* (empty for the first). Runs in one transaction: when a
+// list fields of the draw before it in txtHisPre* (empty for the first), and records the bases as those the
+// rows were derived with. Runs in one transaction: when a
 // derivation or the store fails the history stays exactly as it was and the failure is raised.
 void rebuildHistory(HistoryStore& store, const std::vector<Draw>& draws, const ParameterBases& bases,
                     const RowDeriver& derive = deriveInIssueYear);

@@ -147,9 +147,10 @@ void HistoryStore::open() {
         m_db = std::make_unique<SQLite::Database>(m_file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
         m_db->setBusyTimeout(kBusyTimeoutMs);
         m_db->exec("PRAGMA journal_mode=WAL");
-        // Only a new store takes the write lock to create its tables: opening an existing one must not wait
-        // for another program's write.
-        if (m_db->execAndGet("SELECT COUNT(*) FROM sqlite_master WHERE name IN ('Lishi', 'YL')").getInt() < 2) {
+        // Only a new store (or one made before a table was added) takes the write lock to create its tables:
+        // opening an existing one must not wait for another program's write.
+        if (m_db->execAndGet("SELECT COUNT(*) FROM sqlite_master WHERE name IN ('Lishi', 'YL', 'DerivedBases')")
+                .getInt() < 3) {
             Savepoint transaction(*m_db);
             for (const auto& statement : schemaStatements())
                 m_db->exec(statement);
@@ -307,6 +308,23 @@ std::optional<std::vector<std::pair<std::string, FieldValue>>> HistoryStore::row
         fields.emplace_back(column.getName(), value);
     }
     return fields;
+}
+
+std::optional<ParameterBases> HistoryStore::derivedBases() const {
+    SQLite::Statement query(*m_db, "SELECT SxIni, DsIni, BsIni FROM DerivedBases LIMIT 1");
+    if (!query.executeStep()) return std::nullopt;
+    return ParameterBases{query.getColumn(0).getInt(), query.getColumn(1).getInt(), query.getColumn(2).getInt()};
+}
+
+void HistoryStore::recordDerivedBases(const ParameterBases& bases) {
+    Savepoint transaction(*m_db);
+    m_db->exec("DELETE FROM DerivedBases");
+    SQLite::Statement insert(*m_db, "INSERT INTO DerivedBases (SxIni, DsIni, BsIni) VALUES (?, ?, ?)");
+    insert.bind(1, bases.zodiac);
+    insert.bind(2, bases.segment);
+    insert.bind(3, bases.colour);
+    insert.exec();
+    transaction.commit();
 }
 
 void HistoryStore::executeJet(const std::string& statement) { m_db->exec(translateJetSql(statement)); }

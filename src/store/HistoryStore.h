@@ -3,6 +3,7 @@
 
 #include "model/DrawRecord.h"
 #include "model/Error.h"
+#include "model/ParameterBases.h"
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Exception.h>
@@ -67,6 +68,11 @@ class HistoryStore {
 
     // Every column of the first row (in issue order) with that issue, by column name in table order.
     std::optional<std::vector<std::pair<std::string, FieldValue>>> rowFields(int issue) const;
+
+    // The bases the stored rows were derived with, as last recorded (none in a store that never recorded them).
+    std::optional<ParameterBases> derivedBases() const;
+    // Records the bases the rows were derived with; every path that derives rows calls it in its transaction.
+    void recordDerivedBases(const ParameterBases& bases);
 
     // Runs a statement of the system's SQL dialect (translated to SQLite first).
     void executeJet(const std::string& statement);

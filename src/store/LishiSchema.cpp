@@ -71,6 +71,9 @@ std::vector<std::string> schemaStatements() {
         "CREATE INDEX IF NOT EXISTS LishiIssue ON Lishi (SQQH)",
         "CREATE INDEX IF NOT EXISTS LishiIdx ON Lishi (IDX)",
         "CREATE TABLE IF NOT EXISTS YL (content TEXT, intMinYL INTEGER, intMaxYL INTEGER, intLstYl INTEGER)",
+        // One row: the zodiac, segment and colour bases the stored rows of Lishi were derived with.
+        "CREATE TABLE IF NOT EXISTS DerivedBases (SxIni INTEGER NOT NULL, DsIni INTEGER NOT NULL, "
+        "BsIni INTEGER NOT NULL)",
     };
 }
 

@@ -20,7 +20,7 @@ const std::vector<std::string>& positionColumns();
 const std::vector<std::string>& listColumns();
 const std::vector<std::string>& previousListColumns();
 
-// Statements that create Lishi and YL in a new store.
+// Statements that create Lishi, YL and DerivedBases in a new store (each only when missing).
 std::vector<std::string> schemaStatements();
 
 } // namespace quorvel

@@ -66,3 +66,42 @@ TEST_F(WorkspaceTest, OverriddenBasesAreUsedButNotSaved) {
 }
 
 } // namespace quorvel
+
+namespace quorvel {
+
+// A store that never recorded its bases takes the settings in force when it is first opened, so an existing
+// user sees no false warning; a base changed later shows until the draws are derived again, also after a draw
+// was added with the new base (the older rows still carry the old codes).
+TEST(WorkspaceBases, AStoreWithoutARecordTakesTheSettingsAndAChangeShowsUntilRebuilt) {
+    test::TempFolder folder;
+    MemorySettingsStore settingsStore;
+    FixedClock clock{2014};
+    settingsStore.write("SxIni", "0");
+    {
+        Workspace old(folder / "data", settingsStore, clock);
+        old.addDraw(2013017, {23, 5, 49, 12, 31, 8, 40});
+        old.store().database().exec("DROP TABLE DerivedBases");
+    }
+    Workspace workspace(folder / "data", settingsStore, clock);
+    EXPECT_EQ(workspace.store().derivedBases(), (ParameterBases{0, 1, 1}));
+    EXPECT_FALSE(workspace.storedBasesMismatch());
+
+    workspace.settings().set(Setting::SxIni, "1");
+    workspace.addDraw(std::nullopt, {1, 2, 3, 4, 5, 6, 7});
+    auto mismatch = workspace.storedBasesMismatch();
+    ASSERT_TRUE(mismatch);
+    EXPECT_EQ(mismatch->stored, (ParameterBases{0, 1, 1}));
+    EXPECT_EQ(mismatch->settings, (ParameterBases{1, 1, 1}));
+
+    MaintenanceResult rebuilt = workspace.rebuildHistory();
+    EXPECT_EQ(rebuilt.remaining, 2);
+    EXPECT_TRUE(rebuilt.backup);
+    EXPECT_FALSE(workspace.storedBasesMismatch());
+    EXPECT_EQ(workspace.store().first()->drawn[0].zodiac, 8); // 23 in 2013: 7 under base 0
+
+    workspace.clearHistory(); // an empty history matches any bases
+    workspace.settings().set(Setting::SxIni, "0");
+    EXPECT_FALSE(workspace.storedBasesMismatch());
+}
+
+} // namespace quorvel

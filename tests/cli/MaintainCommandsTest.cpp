@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace quorvel {
 
 namespace {
@@ -72,7 +74,8 @@ TEST(MaintainCommands, KeepUntilTheLatestDerivesEveryRowAgain) {
     test::CliHarness cli;
     ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", kHistory).string()}).code, 0);
     int zodiac = cli.run({"row", "2014002", "--json"}).json()["L1B"];
-    auto result = cli.run({"--zodiac-base", "0", "keep-until", "2014002", "--json"});
+    ASSERT_EQ(cli.run({"settings", "set", "SxIni", "0"}).code, 0);
+    auto result = cli.run({"keep-until", "2014002", "--json"});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.json()["draws"], 4);
     auto row = cli.run({"row", "2014002", "--json"}).json();
@@ -80,6 +83,90 @@ TEST(MaintainCommands, KeepUntilTheLatestDerivesEveryRowAgain) {
     EXPECT_EQ(row["txtHisPreLst"], "15 16 17 18 19 20 21 ");
     EXPECT_EQ(cli.run({"row", "2013152", "--json"}).json()["txtHisPreLst"], "");
     EXPECT_EQ(test::readFile(cli.folder() / "lsbf.txt"), kHistory);
+}
+
+namespace {
+
+std::size_t occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+} // namespace
+
+// A base changed beside a stored history: every command warns once on stderr until rebuild derives every
+// draw again with the settings' bases, keeping the draws and saving a safety copy first.
+TEST(MaintainCommands, ABaseChangeWarnsUntilRebuildDerivesEveryDrawAgain) {
+    test::CliHarness cli;
+    ASSERT_EQ(cli.run({"rebuild"}).code, 1); // an empty history: nothing to derive again
+    ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", kHistory).string()}).code, 0);
+    const nlohmann::json before = cli.run({"row", "2014002", "--json"}).json();
+    const std::string warning = "quorvel-cli: warning: the stored draws were derived with zodiac base 1 and "
+                                "colour base 1, but the settings say zodiac base 0 and colour base 0";
+    ASSERT_EQ(cli.run({"settings", "set", "SxIni", "0"}).code, 0);
+    auto set = cli.run({"settings", "set", "BsIni", "0"});
+    EXPECT_EQ(occurrences(set.err, warning), 1u) << set.err;
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"history"},
+          {"row", "2014002"},
+          {"settings", "get", "SxIni"},
+          {"search", "--kind", "zodiac", "--order", "drawn", "--mode", "fixed", "--pos", "7=1"}}) {
+        auto result = cli.run(command);
+        EXPECT_EQ(result.code, 0) << result.err;
+        EXPECT_EQ(occurrences(result.err, warning), 1u) << command.front() << ": " << result.err;
+        EXPECT_NE(result.err.find("quorvel-cli rebuild"), std::string::npos) << result.err;
+    }
+
+    auto rebuilt = cli.run({"rebuild", "--json"});
+    ASSERT_EQ(rebuilt.code, 0) << rebuilt.err;
+    EXPECT_EQ(rebuilt.err, "");
+    EXPECT_EQ(rebuilt.json()["draws"], 4);
+    EXPECT_EQ(test::readFile(rebuilt.json()["backup"].get<std::string>()), kHistory);
+    EXPECT_EQ(issues(cli), (std::vector<int>{2013152, 2013153, 2014001, 2014002}));
+    const nlohmann::json after = cli.run({"row", "2014002", "--json"}).json();
+    EXPECT_EQ(after["L1A"], before["L1A"]);
+    EXPECT_EQ(after["L1B"], before["L1B"].get<int>() - 1);
+    EXPECT_EQ(after["L1C"], before["L1C"].get<int>() - 1);
+    EXPECT_EQ(after["L1H"], before["L1H"]); // the segment base was not changed
+    EXPECT_EQ(after["txtHisPreLst"], "15 16 17 18 19 20 21 ");
+    EXPECT_EQ(cli.run({"history"}).err, "");
+}
+
+// Bases given for one run that differ from the stored draws' are refused by every command that derives rows;
+// reading with them, or deriving with the stored ones, is fine.
+TEST(MaintainCommands, RunBasesOtherThanTheStoredOnesAreRefusedForChanges) {
+    struct Case {
+        std::vector<std::string> arguments;
+        int code;
+    };
+    const std::vector<Case> cases{
+        {{"--zodiac-base", "0", "import", "h.txt"}, 1},
+        {{"--colour-base", "0", "add", "29", "30", "31", "32", "33", "34", "35"}, 1},
+        {{"--segment-base", "0", "rebuild"}, 1},
+        {{"--zodiac-base", "0", "delete-last", "1"}, 1},
+        {{"--zodiac-base", "0", "keep-until", "2014001"}, 1},
+        {{"--zodiac-base", "0", "history"}, 0},
+        {{"--zodiac-base", "0", "delete-last"}, 0}, // removes a row, derives none
+        {{"--zodiac-base", "1", "rebuild"}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments[2]);
+        test::CliHarness cli;
+        const std::string file = cli.folder().write("h.txt", kHistory).string();
+        ASSERT_EQ(cli.run({"import", file}).code, 0);
+        std::vector<std::string> arguments = c.arguments;
+        std::replace(arguments.begin(), arguments.end(), std::string("h.txt"), file);
+        auto result = cli.run(arguments);
+        EXPECT_EQ(result.code, c.code) << result.err;
+        if (c.code == 1) {
+            EXPECT_NE(result.err.find("change the setting instead (quorvel-cli settings set "), std::string::npos)
+                << result.err;
+            EXPECT_EQ(issues(cli).size(), 4u);
+        }
+        EXPECT_EQ(cli.run({"history"}).err, ""); // no run left the store at odds with the settings
+    }
 }
 
 TEST(MaintainCommands, ExportXlsxWritesTheHistoryAndTheGroupResults) {

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <sys/wait.h>
 
 namespace quorvel::script {
@@ -34,8 +35,9 @@ std::vector<std::string> scriptNames() {
     return names;
 }
 
-// Runs one script on a fresh data folder and checks what it printed.
-void runScript(const std::string& name) {
+// Runs one script (its path below the scripts folder, without .json) on a fresh data folder and checks what
+// it printed; then `after` looks at the data folder the window left.
+void runScript(const std::string& name, const std::function<void(const fs::path&)>& after = {}) {
     SCOPED_TRACE("script " + name);
     test::TempFolder work;
     const fs::path data = work / "data";
@@ -55,6 +57,7 @@ void runScript(const std::string& name) {
     for (std::string line; std::getline(lines, line);)
         if (!line.empty()) expected.push_back(line);
     expectLines(printed, expected);
+    if (after) after(data);
 }
 
 // Every script found, so that a script added to the folder runs without touching this file.
@@ -63,6 +66,21 @@ TEST(UiScriptEndToEnd, EveryScriptPrintsItsExpectedLines) {
     ASSERT_FALSE(names.empty()) << "no scripts in " << kScripts;
     for (const std::string& name : names)
         runScript(name);
+}
+
+// A base switch answered no leaves the warning in the window's status bar (the script's expected lines) and
+// on the command line's stderr, which names the command that mends it.
+TEST(UiScriptEndToEnd, ABaseSwitchAnsweredNoWarnsInTheWindowAndOnTheCommandLine) {
+    runScript("bases/base-switch-answered-no", [](const fs::path& data) {
+        const fs::path errors = data / "cli-stderr.txt";
+        runExpectingSuccess("'" QUORVEL_CLI_BINARY "' --data-dir '" + data.string() + "' history", errors);
+        const std::string said = test::readFile(errors);
+        EXPECT_NE(said.find("quorvel-cli: warning: the stored draws were derived with zodiac base 1, but the "
+                            "settings say zodiac base 0"),
+                  std::string::npos)
+            << said;
+        EXPECT_NE(said.find("quorvel-cli rebuild"), std::string::npos) << said;
+    });
 }
 
 } // namespace
