@@ -48,8 +48,9 @@ class HistoryMaintenance {
     MaintenanceResult deleteLatestDraws(int count);
 
     // Keeps the draws whose issue is not after lastIssue (that draw included) the same way, rebuilding
-    // every kept row; an issue below the first one empties the history. Refuses an issue below 1 and an
-    // empty history.
+    // every kept row. Refuses an issue that is not seven digits, one below the first draw's (it would keep
+    // nothing: clear() does that) and an empty history. When no draw is after it, every row is derived again
+    // and no safety copy is written.
     MaintenanceResult keepUntil(int lastIssue);
 
     // Deletes every draw. The store file is not compacted.
