@@ -21,6 +21,9 @@ ResolvedRange resolveRange(const HistoryStore& store, const RangeChoice& choice)
     }
     if (choice.from) resolved.range.start = *choice.from;
     if (choice.to) resolved.range.end = *choice.to;
+    // The first draw not before the start tells whether the range holds any.
+    auto first = store.latestNotAfter(resolved.range.end);
+    resolved.holdsDraws = resolved.range.start <= resolved.range.end && first && first->issue >= resolved.range.start;
     return resolved;
 }
 

@@ -23,6 +23,9 @@ struct RangeChoice {
 struct ResolvedRange {
     IssueRange range;
     std::optional<DrawRecord> reference;
+    // False when no stored draw lies in the range (reversed, or wholly outside the history): the figures then
+    // count from no draw, and a front end says so.
+    bool holdsDraws = true;
 };
 
 // Applies the range rules: from/to default to the first and last stored issue; with a reference the end

@@ -24,6 +24,8 @@ class HistoryTimeline {
     // Whether a range reaches the latest stored draw, and whether it also starts at the first.
     bool endsAtLatest(const IssueRange& range) const { return range.end >= m_latestIssue; }
     bool coversAll(const IssueRange& range) const { return range.start <= m_firstIssue && endsAtLatest(range); }
+    // Whether any stored draw lies in the range (none in a reversed one, or one outside the history).
+    bool holdsDraws(const IssueRange& range) const;
 
     // The product of (1 - rate(zodiac year)) over the draws after IDX `afterIdx`, each with its own year.
     template <typename Rate> double missProduct(int afterIdx, Rate rate) const {
@@ -43,6 +45,7 @@ class HistoryTimeline {
         int zodiacYear;
     };
     std::vector<Run> m_runs;
+    std::vector<int> m_issues; // in IDX order, which is issue order
     int m_firstIssue = 0;
     int m_latestIssue = 0;
     int m_latestIdx = 0;

@@ -7,6 +7,13 @@ namespace quorvel {
 
 void addBaseline(OmissionStatistics& statistics, int last, const HistoryTimeline& timeline, const IssueRange& range,
                  ConditionRates& rates) {
+    // A range without a draw gives no figure to compare with.
+    if (!timeline.holdsDraws(range)) {
+        statistics.pHit.reset();
+        statistics.expectedGap.reset();
+        statistics.pAtLeastLast.reset();
+        return;
+    }
     const double p = rates.at(timeline.nextZodiacYear());
     statistics.source = rates.source();
     statistics.pHit = p;

@@ -10,7 +10,8 @@ namespace quorvel {
 // the next issue's zodiac year, the expected gap 1/p (none when p is 0), and the chance of an omission at
 // least as long as the last one with independent draws: the product of (1 - p_d) over the draws after the
 // last hit, each in its own zodiac year. That chance is left out when the range cannot show the last hit:
-// it does not reach the latest draw, or, without a hit in it, does not start at the first.
+// it does not reach the latest draw, or, without a hit in it, does not start at the first. A range that holds
+// no draw gets none of these figures.
 void addBaseline(OmissionStatistics& statistics, int last, const HistoryTimeline& timeline, const IssueRange& range,
                  ConditionRates& rates);
 

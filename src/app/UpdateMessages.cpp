@@ -20,19 +20,23 @@ std::string updateConfirmationText(const UpdatePlan& plan) {
 
 std::string updateSummaryText(const UpdateResult& result) {
     std::string text;
-    if (result.nothingRead()) {
+    if (result.clearWithheld) {
+        text = "The history began more than " + std::to_string(result.yearsToKeep) +
+               " years ago, but it was not cleared: not every kept year gave its draws, and clearing would lose "
+               "the stored draws of the years that failed. Nothing was changed; update again later.";
+    } else if (result.nothingRead()) {
         text = "No page could be read, so the history was left unchanged.";
     } else {
         text = "Added " + draws(result.appended) + ".";
         for (const YearCount& year : result.years)
-            text += "\n" + std::to_string(year.year) + ": " + draws(year.appended);
+            text += "\n" + std::to_string(year.year) + ": " + (year.noDrawYet ? "no draw yet" : draws(year.appended));
         if (result.cleared)
             text += "\nThe history began more than " + std::to_string(result.yearsToKeep) +
                     " years ago, so it was cleared before the new draws were stored" +
                     (result.backup ? "; it was saved to " + result.backup->string() : std::string()) + ".";
     }
     if (!result.failed.empty()) {
-        text += "\nYears that failed (nothing was added from them):";
+        text += "\nYears that failed (nothing was added from them, nothing stored was removed):";
         for (const FailedYear& year : result.failed)
             text += "\n" + std::to_string(year.year) + ": " + year.reason;
     }

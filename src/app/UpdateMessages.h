@@ -18,7 +18,8 @@ std::string updateConfirmationText(const UpdatePlan& plan);
 
 // The report after an online update: the draws added, in all and per year; the cleared history and its
 // safety copy; the years that failed and why; the rows left out (the first kShownSkippedRows with their
-// reasons, then how many more). When no page was read it says that nothing changed.
+// reasons, then how many more). When no page was read, or the clearing was withheld, it says that nothing
+// changed.
 inline constexpr int kShownSkippedRows = 20;
 std::string updateSummaryText(const UpdateResult& result);
 

@@ -21,6 +21,8 @@ struct YearPage {
 struct YearCount {
     int year = 0;
     int appended = 0;
+    // The current year's page holds no draw yet (its table has no row, or only rows of draws not held yet).
+    bool noDrawYet = false;
 };
 
 // A year that added nothing because its page could not be used, and why.
@@ -37,11 +39,16 @@ struct UpdateResult {
     std::vector<FailedYear> failed;
     std::vector<SkippedRow> skipped;
     bool cleared = false;
+    // The age check wanted to clear the history, but not every year of the new range gave draws: nothing was
+    // changed, so that the draws of the failed years are not lost.
+    bool clearWithheld = false;
     std::optional<std::filesystem::path> backup;
     int yearsToKeep = 0;
 
     // No page could be read: the history was left as it was.
     bool nothingRead() const { return years.empty(); }
+    // Every year the update loaded gave what it should: the command line exits 0 only then.
+    bool complete() const { return failed.empty() && !nothingRead(); }
 };
 
 } // namespace quorvel

@@ -2,6 +2,7 @@
 #include "app/Workspace.h"
 
 #include "ingest/ResultsPage.h"
+#include "maintain/ExportTarget.h"
 #include "maintain/HistoryBackup.h"
 #include "maintain/TextExport.h"
 #include "maintain/WorkbookExport.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <set>
 
 namespace quorvel {
@@ -30,11 +32,8 @@ HistoryStore openStore(const std::filesystem::path& dataFolder) {
     try {
         return HistoryStore(dataFolder / Workspace::kStoreFileName);
     } catch (const StoreDamaged& e) {
-        auto backup = newestBackup(dataFolder);
-        throw StoreDamaged(std::string(e.what()) + ". Move it away (rename it, e.g. to quorvel.db.damaged) and start " +
-                           "again: a new, empty store is created. " +
-                           (backup ? "Then import the newest backup, " + backup->string() + ", to restore the history."
-                                   : "There is no backup in " + (dataFolder / kBackupFolderName).string() + "."));
+        throw StoreDamaged(std::string(e.what()) +
+                           damagedStoreAdvice(dataFolder, dataFolder / Workspace::kStoreFileName));
     }
 }
 
@@ -105,6 +104,9 @@ ImportResult Workspace::importHistoryFile(const std::filesystem::path& file) {
     for (const Draw& draw : text.draws)
         records.push_back(deriveRecord(draw, current));
     ImportResult result{static_cast<int>(records.size()), std::move(text.skipped), std::nullopt};
+    std::map<int, int> timesStored;
+    for (const Draw& draw : text.draws)
+        if (++timesStored[draw.issue] == 2) ++result.duplicateIssues;
     try {
         Savepoint transaction(m_store.database());
         result.backup = backupHistory(m_store, m_dataFolder);
@@ -132,14 +134,6 @@ std::optional<Workspace::LatestDrawsStart> Workspace::startOfLatestDraws(int cou
 }
 
 AddResult Workspace::addDraw(std::optional<int> issue, const std::array<int, 7>& numbers) {
-    int stored = issue.value_or(nextIssue());
-    // Issues are year * 1000 + sequence: seven digits, which the history text format relies on.
-    if (stored < 1000000 || stored > 9999999)
-        throw Error("an issue has seven digits (year and three-digit sequence, e.g. 2013017), not " +
-                    std::to_string(stored) + "; nothing was added");
-    if (stored % 1000 == 0)
-        throw Error("issue " + std::to_string(stored) + " has the sequence 000; a year's draws count from 001; " +
-                    "nothing was added");
     std::set<int> seen;
     for (int n : numbers) {
         if (n < 1 || n > 49) throw Error("number " + std::to_string(n) + " is outside 1..49; nothing was added");
@@ -147,7 +141,17 @@ AddResult Workspace::addDraw(std::optional<int> issue, const std::array<int, 7>&
             throw Error("number " + std::to_string(n) + " appears twice in the draw; nothing was added");
     }
     try {
+        // The next issue is worked out under the write lock, so that two programs adding at once each get
+        // their own issue, and one that shortened the history meanwhile is seen.
         Savepoint transaction(m_store.database());
+        const int stored = issue.value_or(nextIssue());
+        // Issues are year * 1000 + sequence: seven digits, which the history text format relies on.
+        if (stored < 1000000 || stored > 9999999)
+            throw Error("an issue has seven digits (year and three-digit sequence, e.g. 2013017), not " +
+                        std::to_string(stored) + "; nothing was added");
+        if (stored % 1000 == 0)
+            throw Error("issue " + std::to_string(stored) + " has the sequence 000; a year's draws count from 001; " +
+                        "nothing was added");
         if (auto holder = m_store.byIssue(stored))
             throw Error("issue " + std::to_string(stored) + " is already stored: draw " + std::to_string(holder->idx) +
                         " in the list holds it (" + formatNumbers(holder->draw()) +
@@ -194,8 +198,18 @@ UpdateResult Workspace::applyUpdate(const UpdatePlan& plan, const std::vector<Ye
             continue;
         }
         PageDraws read = drawsOfPage(page.year, *table, plan.lastStoredIssue);
-        draws.insert(draws.end(), read.draws.begin(), read.draws.end());
         result.skipped.insert(result.skipped.end(), read.skipped.begin(), read.skipped.end());
+        if (read.noUsableRow()) {
+            // Before the year's first draw its page lists nothing yet; any other page without a draw failed.
+            if (page.year == plan.currentYear && read.skipped.empty())
+                result.years.push_back({page.year, 0, true});
+            else
+                result.failed.push_back({page.year, "the table \"main\" holds no usable draw (" +
+                                                        std::to_string(read.skipped.size()) +
+                                                        " rows skipped): not a yearly results page, or an empty one"});
+            continue;
+        }
+        draws.insert(draws.end(), read.draws.begin(), read.draws.end());
         result.years.push_back({page.year, 0});
     }
     if (result.nothingRead()) return result;
@@ -208,6 +222,17 @@ UpdateResult Workspace::applyUpdate(const UpdatePlan& plan, const std::vector<Ye
         // history that is still too old, and append only draws after the latest stored one.
         auto first = m_store.first();
         if (plan.clearsHistory && first && plan.currentYear - first->issue / 1000 > plan.yearsToKeep) {
+            // Clearing is safe only when every year of the new range gave its draws: the stored draws of a
+            // year that failed (or has none yet) would be lost for good. Then nothing changes.
+            if (!result.failed.empty() || std::any_of(result.years.begin(), result.years.end(),
+                                                      [](const YearCount& year) { return year.noDrawYet; })) {
+                for (const YearCount& year : result.years)
+                    if (year.noDrawYet)
+                        result.failed.push_back({year.year, "no draw yet, so the kept years are not complete"});
+                result.years.clear();
+                result.clearWithheld = true;
+                return result;
+            }
             result.backup = backupHistory(m_store, m_dataFolder);
             m_store.deleteAll();
             result.cleared = true;
@@ -294,6 +319,7 @@ std::filesystem::path Workspace::exportHistoryWorkbook(const std::optional<std::
 std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
                                                     const std::optional<std::filesystem::path>& target) {
     std::filesystem::path file = target ? *target : m_dataFolder / defaultName;
+    requireExportTarget(file, m_dataFolder, m_store.file());
     writeWorkbook(file, grid);
     return file;
 }
@@ -302,6 +328,7 @@ std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const 
                                                     const std::optional<std::filesystem::path>& target,
                                                     const std::string& rules) {
     std::filesystem::path file = target ? *target : m_dataFolder / defaultName;
+    requireExportTarget(file, m_dataFolder, m_store.file());
     writeWorkbook(file, grid, rules);
     return file;
 }

@@ -30,6 +30,8 @@ struct ImportResult {
     int imported = 0;
     std::vector<SkippedLine> skipped;
     std::optional<std::filesystem::path> backup;
+    // Issues stored more than once (the file listed them so; a lookup by issue finds the first).
+    int duplicateIssues = 0;
 };
 
 // Where a draw added by hand went.
@@ -76,7 +78,10 @@ class Workspace {
                           std::optional<int> currentYear = std::nullopt) const;
     // Applies the pages an online update loaded: the new draws of every page read (each derived in the zodiac
     // year of its own issue) are appended in one transaction, which, when the plan's age check clears the
-    // history, first saves it to the backup folder and clears it. When no page was read nothing changes.
+    // history, first saves it to the backup folder and clears it. When no page was read nothing changes; when
+    // the age check would clear but a year failed or gave no draw, nothing changes either (clearWithheld). A
+    // page whose table gives no usable row is a failed year, but for the current year's page before its first
+    // draw ("no draw yet").
     UpdateResult applyUpdate(const UpdatePlan& plan, const std::vector<YearPage>& pages);
 
     // History maintenance with the bases in force (HistoryMaintenance.h): each change that removes draws
@@ -89,6 +94,8 @@ class Workspace {
     MaintenanceResult rebuildHistory();
     MaintenanceResult compactStore();
 
+    // The exports below refuse a target that would replace the store, its log, the settings or a safety copy,
+    // and one that is not a regular file (ExportTarget.h).
     // Writes the history as a history text file (to the default name in the data folder without a target).
     std::filesystem::path exportHistoryText(const std::optional<std::filesystem::path>& target);
     // Writes the history list to a workbook (lishi.xlsx in the data folder without a target); refuses an

@@ -64,8 +64,10 @@ GapStart gapStartOf(const CommonOptions& options) {
 
 // Writes the grid to the --xlsx workbook, with the counting rules on its second sheet, when one was asked
 // for, before anything is printed.
-void writeWorkbookIfAsked(const std::string& path, const CellGrid& grid, const std::string& rules) {
-    if (!path.empty()) writeWorkbook(path, grid, rules);
+// The workspace refuses a target that would replace the store or is not a regular file.
+void writeWorkbookIfAsked(Workspace& workspace, const std::string& path, const CellGrid& grid,
+                          const std::string& rules) {
+    if (!path.empty()) workspace.exportGridWorkbook(grid, path, std::filesystem::path(path), rules);
 }
 
 void printRow(std::ostream& out, const std::vector<std::string>& row) {
@@ -231,6 +233,13 @@ std::array<bool, 7> parsePositions(const std::vector<std::string>& texts) {
     return selected;
 }
 
+// A range without a draw still gives the figures the rules define, but they describe no draw: say so.
+void noteEmptyRange(CliContext& context, const ResolvedRange& resolved) {
+    if (!resolved.holdsDraws)
+        context.err << "note: the range " << resolved.range.start << ".." << resolved.range.end
+                    << " holds no stored draw; the baseline figures are null\n";
+}
+
 // Fills what both searches share from the options and resolves the range; with a reference draw, the
 // values and texts of positions 1..7 come from it. Returns whether there was a reference draw.
 template <typename Request>
@@ -243,6 +252,7 @@ bool fillSearchRequest(Request& request, CliContext& context, const SearchOption
     Workspace& workspace = context.workspace();
     request.bases = workspace.bases();
     ResolvedRange resolved = workspace.resolveRange(choice);
+    noteEmptyRange(context, resolved);
     request.range = resolved.range;
     if (!resolved.reference) return false;
     ReferenceValues reference = referenceValues(*resolved.reference, request.kind, request.order, request.bases);
@@ -254,7 +264,7 @@ bool fillSearchRequest(Request& request, CliContext& context, const SearchOption
 // Writes the --xlsx workbook, then prints the hit list, the summary, its figures and the counting rules.
 int showSearch(CliContext& context, const SearchOptions& options, const SearchResult& result,
                const std::string& rules) {
-    writeWorkbookIfAsked(options.common.xlsx, hitListGrid(result), rules);
+    writeWorkbookIfAsked(context.workspace(), options.common.xlsx, hitListGrid(result), rules);
     context.print(summaryJson(result, rules), [&](std::ostream& out) { printSearch(out, result, rules); });
     return 0;
 }
@@ -387,7 +397,9 @@ void registerGroup(CLI::App& app, CliContext& context) {
             }
             Workspace& workspace = context.workspace();
             request.bases = workspace.bases();
-            request.range = workspace.resolveRange(rangeChoice(arguments->common, "", false)).range;
+            const ResolvedRange resolved = workspace.resolveRange(rangeChoice(arguments->common, "", false));
+            noteEmptyRange(context, resolved);
+            request.range = resolved.range;
             GroupResult result = workspace.groupCalculation(engineOf(context), request, context.progress("steps"));
             if (!result.note.empty()) context.err << "note: " << result.note << "\n";
             if (request.noLimit && engineOf(context) == EngineKind::Sql)
@@ -402,7 +414,7 @@ void registerGroup(CLI::App& app, CliContext& context) {
                 std::vector<GroupRow> ordered;
                 for (std::uint32_t i : order)
                     ordered.push_back(result.rows[i]);
-                writeWorkbook(arguments->common.xlsx, groupResultGrid(ordered), rules);
+                writeWorkbookIfAsked(workspace, arguments->common.xlsx, groupResultGrid(ordered), rules);
             }
             printGroupRows(context, result.rows, order, rules);
             return 0;

@@ -23,7 +23,7 @@ void registerImport(CLI::App& app, CliContext& context) {
             json skipped = json::array();
             for (const auto& line : result.skipped)
                 skipped.push_back({{"line", line.line}, {"text", line.text}, {"reason", line.reason}});
-            json report{{"imported", result.imported}, {"skipped", skipped}};
+            json report{{"imported", result.imported}, {"skipped", skipped}, {"duplicates", result.duplicateIssues}};
             if (result.backup) report["backup"] = result.backup->string();
             context.print(report, [&](std::ostream& out) {
                 out << "imported " << result.imported << " draws";
@@ -37,6 +37,9 @@ void registerImport(CLI::App& app, CliContext& context) {
                 }
                 if (result.skipped.size() > kShown)
                     out << "  and " << result.skipped.size() - kShown << " more (--json lists them all)\n";
+                if (result.duplicateIssues > 0)
+                    out << result.duplicateIssues << (result.duplicateIssues == 1 ? " issue is" : " issues are")
+                        << " stored more than once, as the file lists them (row shows the first of each)\n";
                 if (result.backup) out << "the history it replaced is saved in " << result.backup->string() << "\n";
             });
             return 0;
@@ -52,17 +55,18 @@ void registerAdd(CLI::App& app, CliContext& context) {
     auto arguments = std::make_shared<Arguments>();
     auto* command =
         app.add_subcommand("add", "Add one draw: six regular numbers and the special number, in drawn order");
-    command->add_option("--issue", arguments->issue, "Issue number (default: the latest issue + 1)");
+    CLI::Option* issueGiven =
+        command->add_option("--issue", arguments->issue, "Issue number (default: the latest issue + 1)");
     command->add_option("NUMBERS", arguments->numbers, "N1 .. N6 and the special number, 1..49")
         ->required()
         ->expected(7);
-    command->callback([&context, arguments] {
-        context.action = [&context, arguments] {
+    command->callback([&context, arguments, issueGiven] {
+        context.action = [&context, arguments, issueGiven] {
             std::array<int, 7> numbers{};
             for (std::size_t i = 0; i < numbers.size(); ++i)
                 numbers[i] = parseDecimalArgument(arguments->numbers[i], "number " + std::to_string(i + 1));
             std::optional<int> issue;
-            if (!arguments->issue.empty()) issue = parseDecimalArgument(arguments->issue, "--issue");
+            if (issueGiven->count() > 0) issue = parseDecimalArgument(arguments->issue, "--issue");
             AddResult result = context.workspace().addDraw(issue, numbers);
             context.print({{"issue", result.issue}, {"idx", result.idx}}, [&](std::ostream& out) {
                 out << "added draw " << result.issue << " (IDX " << result.idx << ")\n";

@@ -55,6 +55,10 @@ void registerKeepUntil(CLI::App& app, CliContext& context) {
     command->callback([&context, issue] {
         context.action = [&context, issue] {
             int last = parseDecimalArgument(*issue, "the issue to keep up to");
+            // A typo ("202605") must not be taken for an issue before every draw.
+            if (last < 1000000 || last > 9999999)
+                throw UsageError("the issue to keep up to has seven digits (year and sequence, e.g. 2014016), not '" +
+                                 *issue + "'");
             return report(context, context.workspace().keepUntil(last),
                           "kept the draws up to " + std::to_string(last) + " and derived them again");
         };

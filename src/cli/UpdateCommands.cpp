@@ -63,8 +63,11 @@ std::vector<YearPage> fetch(CliContext& context, const std::string& site, const 
 
 json reportJson(const UpdateResult& result) {
     json years = json::array();
-    for (const YearCount& year : result.years)
-        years.push_back({{"year", year.year}, {"appended", year.appended}});
+    for (const YearCount& year : result.years) {
+        json entry{{"year", year.year}, {"appended", year.appended}};
+        if (year.noDrawYet) entry["no_draw_yet"] = true;
+        years.push_back(entry);
+    }
     json failed = json::array();
     for (const FailedYear& year : result.failed)
         failed.push_back({{"year", year.year}, {"reason", year.reason}});
@@ -73,6 +76,7 @@ json reportJson(const UpdateResult& result) {
         skipped.push_back({{"year", row.year}, {"row", row.row}, {"text", row.text}, {"reason", row.reason}});
     json report{{"appended", result.appended}, {"years", years}, {"failed", failed}, {"skipped", skipped}};
     if (result.cleared) report["cleared"] = true;
+    if (result.clearWithheld) report["cleared"] = false;
     if (result.backup) report["backup"] = result.backup->string();
     return report;
 }
@@ -84,7 +88,8 @@ void registerUpdateCommands(CLI::App& app, CliContext& context) {
     auto* command = app.add_subcommand(
         "update", "Bring the history up to date from the update site's yearly results pages (the prefix + YYYY.html), "
                   "from the year of the latest draw to the current year. A history whose first draw is more than the "
-                  "years to keep old is cleared first (saved to backup/), once a page was read");
+                  "years to keep old is cleared first (saved to backup/), once every kept year gave its draws. "
+                  "Exit 1 when any year failed");
     command->add_option("--site", arguments->site,
                         "Site prefix for this run, e.g. http://127.0.0.1:8080/85122/kj/ (default: the setting "
                         "txtUpdateSite)");
@@ -108,8 +113,18 @@ void registerUpdateCommands(CLI::App& app, CliContext& context) {
                             ": there is no page to load; the history was left unchanged");
             const UpdateResult result = workspace.applyUpdate(plan, fetch(context, site, plan.years()));
             context.print(reportJson(result), [&](std::ostream& out) { out << updateSummaryText(result) << "\n"; });
-            if (!result.nothingRead()) return 0;
-            context.err << "quorvel-cli: no page could be read from " << site << "; the history was left unchanged\n";
+            if (result.complete()) return 0;
+            if (result.nothingRead() && !result.clearWithheld) {
+                context.err << "quorvel-cli: no page could be read from " << site
+                            << "; the history was left unchanged\n";
+                return 1;
+            }
+            // Years that failed are an incomplete update, whatever else was stored.
+            context.err << "quorvel-cli: the update is incomplete:";
+            for (const FailedYear& failed : result.failed)
+                context.err << " " << failed.year << " (" << failed.reason << ")";
+            context.err << (result.clearWithheld ? "; nothing was changed" : "; nothing stored was removed")
+                        << "; update again later\n";
             return 1;
         };
     });

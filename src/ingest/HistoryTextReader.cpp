@@ -119,10 +119,19 @@ std::optional<std::string> problemWithIssue(std::string_view line, int issue) {
     if (line.size() > 7 && isDigit(line[7]))
         return "the issue " + inQuotes(fieldAround(line, 0)) +
                " has more than seven digits: write the issue as seven digits (e.g. 2013017) and a space";
-    if (issue <= 0)
+    if (issue < 1000000)
         return "the issue " + std::string(line.substr(0, 7)) +
                " is not a draw's issue: write the year and the draw's sequence number, e.g. 2013017";
     return std::nullopt;
+}
+
+// Why an issue cannot be stored: a year's draws count from 001, so the sequence 000 is no draw's (a line
+// without its own issue counts on from the line before and can reach it after 999).
+std::optional<std::string> problemWithSequence(int issue) {
+    if (issue % 1000 != 0) return std::nullopt;
+    return "the issue " + std::to_string(issue) +
+           " has the sequence 000; a year's draws count from 001: write the draw's own issue, e.g. " +
+           std::to_string(issue + 1);
 }
 
 // Why a line's numbers cannot be a draw's, or nothing when they can.
@@ -131,6 +140,9 @@ std::optional<std::string> problemWithNumbers(const HistoryLine& parsed) {
         return inQuotes(parsed.unpaired) + " is not a two-digit number: write each number as two digits, e.g. 05";
     if (parsed.numbers.size() < 7)
         return "fewer than seven numbers (found " + std::to_string(parsed.numbers.size()) + ")";
+    if (!parsed.afterSeventh.empty())
+        return "more than seven numbers: " + inQuotes(parsed.afterSeventh) +
+               " follows the special number; a line holds six numbers and the special number";
     std::set<int> seen;
     for (int n : parsed.numbers) {
         if (n < 1 || n > 49) return "number " + twoDigits(n) + " is outside 1..49";
@@ -204,6 +216,10 @@ HistoryText parseLines(const std::string& text) {
             parsed.issue = previousIssue;
         }
         previousIssue = parsed.issue;
+        if (auto problem = problemWithSequence(*parsed.issue)) {
+            skip(*problem);
+            continue;
+        }
         if (auto problem = problemWithNumbers(parsed)) {
             skip(*problem);
             continue;
@@ -240,7 +256,15 @@ HistoryLine parseHistoryLine(std::string_view line) {
             ++position;
         }
     }
-    if (parsed.numbers.size() < 7) noteUnpaired(position);
+    if (parsed.numbers.size() < 7) {
+        noteUnpaired(position);
+    } else if (position < line.size() && isDigit(line[position])) {
+        // The seventh number's digits go on ("100", "075"): it is not a two-digit number.
+        noteUnpaired(position);
+    } else if (std::any_of(line.begin() + static_cast<std::ptrdiff_t>(std::min(position, line.size())), line.end(),
+                           isDigit)) {
+        parsed.afterSeventh = std::string(trim(line.substr(position)));
+    }
     return parsed;
 }
 

@@ -20,6 +20,9 @@ struct HistoryLine {
     // The run of digits and letters around the first digit the scan could not pair, when it met one
     // before the seventh number ("5" in "23 5 49"); empty otherwise.
     std::string unpaired;
+    // What follows the seventh number when it holds another digit (an eighth number, the "5" of "07.5");
+    // empty otherwise.
+    std::string afterSeventh;
 };
 
 // Reads one line (already trimmed): an issue is the first seven characters when they are all digits; the

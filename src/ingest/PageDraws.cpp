@@ -92,7 +92,10 @@ PageDraws drawsOfPage(int year, const TableRows& rows, int lastStoredIssue) {
             continue;
         }
         const int issue = year * 1000 + *sequence;
-        if (issue <= lastStoredIssue) continue;
+        if (issue <= lastStoredIssue) {
+            ++page.passedOver;
+            continue;
+        }
         // A special number of 0 marks a draw not held yet: nothing after it on the page is a result.
         if (slotNumber(characters(cells[3], 0, 2)) == 0) {
             page.endRow = static_cast<int>(r);

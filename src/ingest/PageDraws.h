@@ -25,6 +25,11 @@ struct PageDraws {
     std::vector<SkippedRow> skipped;
     // The row whose special number reads 0, which ends the page (the rows above it are not read).
     std::optional<int> endRow;
+    // Rows passed over because their issue is already stored (they were not checked further).
+    int passedOver = 0;
+
+    // The page's table gave no row that is a draw: nothing new, nothing already stored.
+    bool noUsableRow() const { return draws.empty() && passedOver == 0; }
 };
 
 // Reads the draws of year's results table from its last row up to row 1 (the header, row 0, is never read):

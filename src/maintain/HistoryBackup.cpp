@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "maintain/HistoryBackup.h"
 
+#include "maintain/HistoryRebuild.h"
 #include "maintain/HistoryTextWriter.h"
 #include "model/Error.h"
 
@@ -8,6 +9,7 @@
 #include <chrono>
 #include <ctime>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace quorvel {
@@ -25,27 +27,79 @@ std::string localTimestamp() {
     return text;
 }
 
-// The safety copies, oldest first. Names sort by their stem: a second copy within the same second carries
-// "-2" after the time, and "history-…-101500" sorts before "history-…-101500-2".
+// Where a copy stands among the others: its time stamp, then the count of the copies written before it in the
+// same second ("history-…-101500.txt" is the first, "history-…-101500-2.txt" the second, "-10" the tenth).
+// Numbers are compared as numbers, so that "-10" comes after "-9" whatever the pace of the copies.
+struct CopyOrder {
+    std::string stamp;
+    long count = 1;
+    std::string stem; // keeps names that are not ours in a fixed order
+
+    bool operator<(const CopyOrder& other) const {
+        return std::tie(stamp, count, stem) < std::tie(other.stamp, other.count, other.stem);
+    }
+};
+
+CopyOrder orderOf(const std::filesystem::path& file) {
+    const std::string stem = file.stem().string();
+    const std::string rest = stem.substr(std::string(kPrefix).size());
+    // "YYYYMMDD-HHMMSS" is 15 characters; a count follows as "-N".
+    CopyOrder order{rest.substr(0, 15), 1, stem};
+    if (rest.size() > 16 && rest[15] == '-') {
+        const std::string count = rest.substr(16);
+        if (count.find_first_not_of("0123456789") == std::string::npos && count.size() < 10)
+            order.count = std::stol(count);
+    }
+    return order;
+}
+
+// The safety copies, oldest first.
 std::vector<std::filesystem::path> backupsOldestFirst(const std::filesystem::path& folder) {
-    std::vector<std::filesystem::path> files;
+    std::vector<std::pair<CopyOrder, std::filesystem::path>> files;
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
         const std::string name = entry.path().filename().string();
         if (entry.is_regular_file() && name.rfind(kPrefix, 0) == 0 && entry.path().extension() == ".txt")
-            files.push_back(entry.path());
+            files.emplace_back(orderOf(entry.path()), entry.path());
     }
-    std::sort(files.begin(), files.end(),
-              [](const auto& a, const auto& b) { return a.stem().string() < b.stem().string(); });
-    return files;
+    std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::filesystem::path> sorted;
+    for (auto& [order, file] : files)
+        sorted.push_back(std::move(file));
+    return sorted;
 }
 
+// The name of a new copy: the time stamp, and after the copies of the same second the next count. The count
+// follows the highest one present, never a gap that pruning left, so that the new copy is always the newest.
 std::filesystem::path freeName(const std::filesystem::path& folder) {
-    const std::string stem = kPrefix + localTimestamp();
-    std::filesystem::path file = folder / (stem + ".txt");
-    for (int n = 2; std::filesystem::exists(file); ++n)
+    const std::string stamp = localTimestamp();
+    const std::string stem = kPrefix + stamp;
+    long highest = 0;
+    for (const std::filesystem::path& copy : backupsOldestFirst(folder)) {
+        const CopyOrder order = orderOf(copy);
+        if (order.stamp == stamp) highest = std::max(highest, order.count);
+    }
+    std::filesystem::path file =
+        folder / (highest == 0 ? stem + ".txt" : stem + "-" + std::to_string(highest + 1) + ".txt");
+    for (long n = highest + 2; std::filesystem::exists(file); ++n)
         file = folder / (stem + "-" + std::to_string(n) + ".txt");
     return file;
+}
+
+// The copy must give the history back when imported: a draw that does not read back unchanged (an issue that
+// is not seven digits, a sequence 000) would be lost by the removal that follows.
+void requireRestorable(const std::filesystem::path& file, const std::vector<Draw>& written) {
+    std::vector<Draw> readBack;
+    try {
+        readBack = readBackupFile(file);
+    } catch (const Error& e) {
+        throw Error("the safety copy " + file.string() + " would not restore the history (" + e.what() + ")");
+    }
+    if (readBack == written) return;
+    auto mismatch = std::mismatch(written.begin(), written.end(), readBack.begin(), readBack.end());
+    const Draw& lost = mismatch.first != written.end() ? *mismatch.first : written.back();
+    throw Error("the safety copy " + file.string() + " would not restore draw " + std::to_string(lost.issue) +
+                " unchanged (a history text file holds seven-digit issues whose sequence is not 000)");
 }
 
 } // namespace
@@ -66,14 +120,26 @@ std::optional<std::filesystem::path> backupHistory(const HistoryStore& store, co
     const std::filesystem::path file = freeName(folder);
     try {
         writeHistoryTextFile(file, draws);
+        requireRestorable(file, draws);
     } catch (const Error& e) {
         std::filesystem::remove(file, ec);
-        throw Error("cannot write the safety copy of the history: " + std::string(e.what()) + "; nothing was changed");
+        throw Error("cannot write the safety copy of the history: " + std::string(e.what()) +
+                    "; nothing was changed. To keep this history anyway, move " + store.file().filename().string() +
+                    " out of the data folder (it is a complete copy), then go on with a new store");
     }
     std::vector<std::filesystem::path> copies = backupsOldestFirst(folder);
     for (std::size_t i = 0; i + kBackupsKept < copies.size(); ++i)
         std::filesystem::remove(copies[i], ec);
     return file;
+}
+
+std::string damagedStoreAdvice(const std::filesystem::path& dataFolder, const std::filesystem::path& storeFile) {
+    auto backup = newestBackup(dataFolder);
+    const std::string name = storeFile.filename().string();
+    return ". Move it away (rename it, e.g. to " + name + ".damaged) and start again: a new, empty store is " +
+           "created. " +
+           (backup ? "Then import the newest backup, " + backup->string() + ", to restore the history."
+                   : "There is no backup in " + (dataFolder / kBackupFolderName).string() + ".");
 }
 
 std::optional<std::filesystem::path> newestBackup(const std::filesystem::path& dataFolder) {

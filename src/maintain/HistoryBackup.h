@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace quorvel {
 
@@ -18,6 +19,10 @@ inline constexpr int kBackupsKept = 10;
 // empty history writes nothing and gives nothing. Raises Error when the copy cannot be written: an operation
 // that removes draws must then not go on.
 std::optional<std::filesystem::path> backupHistory(const HistoryStore& store, const std::filesystem::path& dataFolder);
+
+// What to do with a damaged store: move it away, start with a new one and import the newest safety copy
+// (named when there is one). Starts with ". " so that it follows the sentence that says what is wrong.
+std::string damagedStoreAdvice(const std::filesystem::path& dataFolder, const std::filesystem::path& storeFile);
 
 // The newest safety copy in the data folder, if there is one.
 std::optional<std::filesystem::path> newestBackup(const std::filesystem::path& dataFolder);

@@ -7,6 +7,7 @@
 #include "store/Savepoint.h"
 
 #include <SQLiteCpp/Exception.h>
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <utility>
@@ -75,32 +76,41 @@ MaintenanceResult HistoryMaintenance::deleteLatestDraws(int count) {
 }
 
 MaintenanceResult HistoryMaintenance::keepUntil(int lastIssue) {
-    if (lastIssue < 1)
-        throw Error("the issue to keep the history up to must be positive, not " + std::to_string(lastIssue) +
-                    "; nothing was changed");
+    if (lastIssue < 1000000 || lastIssue > 9999999)
+        throw Error("the issue to keep the history up to has seven digits (year and sequence, e.g. 2014016), not " +
+                    std::to_string(lastIssue) + "; nothing was changed");
     return keepOldest([lastIssue](const std::vector<DrawRecord>& records) {
         // The rows are in issue order, so the draws to keep are the ones before the first later issue.
         auto firstLater = std::find_if(records.begin(), records.end(),
                                        [lastIssue](const DrawRecord& r) { return r.issue > lastIssue; });
+        if (firstLater == records.begin())
+            throw Error("no draw is up to " + std::to_string(lastIssue) + " (the first is " +
+                        std::to_string(records.front().issue) +
+                        "), so keeping the draws up to it would keep none; nothing was changed. To delete every "
+                        "draw, clear the history (quorvel-cli clear)");
         return static_cast<std::size_t>(firstLater - records.begin());
     });
 }
 
 MaintenanceResult HistoryMaintenance::rebuildAll() {
     return keepOldest([](const std::vector<DrawRecord>& records) { return records.size(); }, "derive again",
-                      "deriving the history again");
+                      "deriving the history again", true);
 }
 
-MaintenanceResult HistoryMaintenance::keepOldest(const KeepCount& keepCount, const char* what, const char* operation) {
+MaintenanceResult HistoryMaintenance::keepOldest(const KeepCount& keepCount, const char* what, const char* operation,
+                                                 bool derivesAgain) {
     const std::filesystem::path backup = backupFile();
     std::optional<std::filesystem::path> safetyCopy;
     try {
         // The rows are read inside the transaction, so nothing written meanwhile can be lost by the rebuild.
         Savepoint transaction(m_store.database());
         requireDraws(what);
-        safetyCopy = backupHistory(m_store, m_dataFolder);
         std::vector<DrawRecord> records = m_store.readAll();
-        std::vector<Draw> kept = drawsOf(records, std::min(keepCount(records), records.size()));
+        const std::size_t keep = std::min(keepCount(records), records.size());
+        // A change that removes draws, or derives every row again, needs a copy; writing one for every call that
+        // keeps them all unchanged would push the copies of real changes out of the backup folder.
+        if (keep < records.size() || derivesAgain) safetyCopy = backupHistory(m_store, m_dataFolder);
+        std::vector<Draw> kept = drawsOf(records, keep);
         try {
             writeHistoryTextFile(backup, kept);
         } catch (const Error& e) {
@@ -133,6 +143,12 @@ MaintenanceResult HistoryMaintenance::compact() {
     try {
         m_store.compact();
     } catch (const SQLite::Exception& e) {
+        const int code = e.getErrorCode() & 0xFF;
+        if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB)
+            throw StoreDamaged("compacting failed: the history store " + m_store.file().string() + " is damaged (" +
+                               e.what() + "); it was left as it is" + damagedStoreAdvice(m_dataFolder, m_store.file()));
+        if (code != SQLITE_FULL && code != SQLITE_IOERR)
+            throw Error("compacting the store file failed: " + storeFailureMessage(e, m_store.file()));
         throw Error(std::string("compacting the store file failed: ") + e.what() +
                     "; the history is unchanged; free some disk space and try again");
     }

@@ -48,8 +48,9 @@ class HistoryMaintenance {
     MaintenanceResult deleteLatestDraws(int count);
 
     // Keeps the draws whose issue is not after lastIssue (that draw included) the same way, rebuilding
-    // every kept row; an issue below the first one empties the history. Refuses an issue below 1 and an
-    // empty history.
+    // every kept row. Refuses an issue that is not seven digits, one below the first draw's (it would keep
+    // nothing: clear() does that) and an empty history. When no draw is after it, every row is derived again
+    // and no safety copy is written.
     MaintenanceResult keepUntil(int lastIssue);
 
     // Keeps every draw and derives every row again with the bases (the numbers untouched), the same way
@@ -66,9 +67,10 @@ class HistoryMaintenance {
     // How many of the oldest draws (the rows in issue order) to keep.
     using KeepCount = std::function<std::size_t(const std::vector<DrawRecord>&)>;
 
-    // `what` names the change in the refusal of an empty history, `operation` in a failure of the store.
+    // `what` names the change in the refusal of an empty history, `operation` in a failure of the store; a
+    // copy is written when draws are removed, or always when the point is to derive every row again.
     MaintenanceResult keepOldest(const KeepCount& keepCount, const char* what = "delete",
-                                 const char* operation = "shortening the history");
+                                 const char* operation = "shortening the history", bool derivesAgain = false);
     MaintenanceResult compactAfterChange(const std::optional<std::filesystem::path>& backup);
     void requireDraws(const char* what) const;
 

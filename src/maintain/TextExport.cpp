@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "maintain/TextExport.h"
 
+#include "maintain/ExportTarget.h"
 #include "maintain/HistoryTextWriter.h"
 #include "model/Error.h"
 
@@ -15,6 +16,7 @@ std::filesystem::path exportHistoryText(const HistoryStore& store, const std::fi
     std::vector<DrawRecord> records = store.readAll();
     if (records.empty()) throw Error("the history is empty: there is nothing to export; import or add draws first");
     std::filesystem::path file = target ? *target : dataFolder / defaultTextExportName(records.back().issue);
+    requireExportTarget(file, dataFolder, store.file());
     std::vector<Draw> draws;
     draws.reserve(records.size());
     for (const DrawRecord& record : records)

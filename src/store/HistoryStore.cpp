@@ -5,6 +5,7 @@
 #include "store/JetDialect.h"
 #include "store/LishiSchema.h"
 #include "store/Savepoint.h"
+#include "store/StoreIdentity.h"
 
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
@@ -142,10 +143,28 @@ std::string storeFailureMessage(const SQLite::Exception& failure, const std::fil
 
 HistoryStore::HistoryStore(const std::filesystem::path& file) : m_file(file) { open(); }
 
+void HistoryStore::connect() {
+    m_db = std::make_unique<SQLite::Database>(m_file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    // Until the log is known to be this store's, closing must not copy it into the file.
+    sqlite3_db_config(m_db->getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    m_db->setBusyTimeout(kBusyTimeoutMs);
+}
+
 void HistoryStore::open() {
+    std::error_code ec;
+    if (std::filesystem::is_directory(m_file, ec))
+        throw StoreDamaged("the history store " + m_file.string() +
+                           " is a folder, not a store file; it was left as it is");
+    // What the file itself says, read before SQLite looks at any log beside it.
+    const std::optional<std::int32_t> fileIdentity = headerIdentity(m_file);
     try {
-        m_db = std::make_unique<SQLite::Database>(m_file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-        m_db->setBusyTimeout(kBusyTimeoutMs);
+        connect();
+        if (fileIdentity && std::filesystem::exists(m_file.string() + "-wal", ec) &&
+            !logBelongsToStore(*m_db, *fileIdentity)) {
+            m_db.reset();
+            m_logSetAside = setLogAside(m_file);
+            connect();
+        }
         m_db->exec("PRAGMA journal_mode=WAL");
         // Only a new store (or one made before a table was added) takes the write lock to create its tables:
         // opening an existing one must not wait for another program's write.
@@ -156,6 +175,8 @@ void HistoryStore::open() {
                 m_db->exec(statement);
             transaction.commit();
         }
+        ensureIdentity(*m_db);
+        sqlite3_db_config(m_db->getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
         m_seenDataVersion = m_db->execAndGet("PRAGMA data_version").getInt64();
     } catch (const SQLite::Exception& e) {
         const int code = e.getErrorCode();

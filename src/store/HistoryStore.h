@@ -41,11 +41,15 @@ class HistoryStore {
     // How long a change waits for another program's write to finish before it gives up.
     static constexpr int kBusyTimeoutMs = 5000;
 
-    // Opens the store file, creating the tables when the file is new. A file SQLite cannot read raises
-    // StoreDamaged and is never overwritten.
+    // Opens the store file, creating the tables (and the store's identity, StoreIdentity.h) when the file is
+    // new. A file SQLite cannot read, or a folder in its place, raises StoreDamaged and is never overwritten.
+    // A write-ahead log of another store beside the file is set aside first (logSetAside()).
     explicit HistoryStore(const std::filesystem::path& file);
 
     const std::filesystem::path& file() const { return m_file; }
+    // Set when a write-ahead log beside the file belonged to another store: it was renamed to this path before
+    // anything was read, and the history is the file's own. The caller must say so.
+    const std::optional<std::filesystem::path>& logSetAside() const { return m_logSetAside; }
     SQLite::Database& database() { return *m_db; }
 
     // Appends rows (kept in the given order among equal issues); returns the IDX of the last one (0: none).
@@ -90,11 +94,13 @@ class HistoryStore {
 
   private:
     void open();
+    void connect();
     void insert(const std::vector<DrawRecord>& records);
     std::vector<DrawRecord> select(const std::string& tail, std::optional<int> parameter = std::nullopt) const;
 
     std::filesystem::path m_file;
     std::unique_ptr<SQLite::Database> m_db;
+    std::optional<std::filesystem::path> m_logSetAside;
     mutable std::uint64_t m_historyVersion = 0;
     mutable std::int64_t m_seenDataVersion = 0;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "store/Savepoint.h"
 
+#include "store/StoreIdentity.h"
+
 #include <sqlite3.h>
 
 namespace quorvel {
@@ -13,6 +15,7 @@ Savepoint::Savepoint(SQLite::Database& db)
     : m_db(db), m_outermost(sqlite3_get_autocommit(db.getHandle()) != 0),
       m_name("sp" + std::to_string(++g_savepointCounter)) {
     m_db.exec(m_outermost ? std::string("BEGIN IMMEDIATE") : "SAVEPOINT " + m_name);
+    if (m_outermost) m_changesAtStart = sqlite3_total_changes64(m_db.getHandle());
 }
 
 Savepoint::~Savepoint() {
@@ -30,6 +33,7 @@ Savepoint::~Savepoint() {
 }
 
 void Savepoint::commit() {
+    if (m_outermost && sqlite3_total_changes64(m_db.getHandle()) != m_changesAtStart) touchIdentity(m_db);
     m_db.exec(m_outermost ? std::string("COMMIT") : "RELEASE " + m_name);
     m_done = true;
 }

@@ -3,13 +3,15 @@
 
 #include <SQLiteCpp/Database.h>
 
+#include <cstdint>
 #include <string>
 
 namespace quorvel {
 
 // All-or-nothing guard: changes made while it lives are kept only by commit(); guards nest. The outermost
 // one takes the store's write lock at once (BEGIN IMMEDIATE), so that a change which reads before it writes
-// waits for another program's write instead of failing half-way on a stale snapshot.
+// waits for another program's write instead of failing half-way on a stale snapshot. An outermost change that
+// changed rows also rewrites the page that carries the store's identity (StoreIdentity.h).
 class Savepoint {
   public:
     explicit Savepoint(SQLite::Database& db);
@@ -24,6 +26,7 @@ class Savepoint {
     bool m_outermost;
     std::string m_name;
     bool m_done = false;
+    std::int64_t m_changesAtStart = 0;
 };
 
 } // namespace quorvel

@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
 namespace quorvel {
 
 namespace {
@@ -63,6 +67,77 @@ TEST_F(WorkspaceTest, OverriddenBasesAreUsedButNotSaved) {
     EXPECT_EQ(workspace.store().latest()->drawn[0].zodiac, 7);
     EXPECT_EQ(workspace.settings().bases(), (ParameterBases{1, 1, 1}));
     EXPECT_FALSE(settingsStore.read("SxIni"));
+}
+
+TEST_F(WorkspaceTest, ABurstOfImportsKeepsTheLatestTenReplacedHistories) {
+    std::vector<ImportResult> results;
+    for (int year = 2000; year < 2025; ++year)
+        results.push_back(
+            workspace.importHistoryFile(folder.write("h.txt", std::to_string(year) + "001 01 02 03 04 05 06 07\r\n")));
+    std::vector<int> kept;
+    for (const auto& entry : std::filesystem::directory_iterator(folder / "data" / "backup")) {
+        HistoryText copy = readHistoryTextFile(entry.path());
+        ASSERT_EQ(copy.draws.size(), 1u) << entry.path();
+        kept.push_back(copy.draws[0].issue);
+    }
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(kept, (std::vector<int>{2014001, 2015001, 2016001, 2017001, 2018001, 2019001, 2020001, 2021001, 2022001,
+                                      2023001}));
+    // Every copy named by the latest imports exists, and each brings its history back.
+    for (std::size_t i = results.size() - 10; i < results.size(); ++i) {
+        ASSERT_TRUE(results[i].backup);
+        workspace.importHistoryFile(*results[i].backup);
+        EXPECT_EQ(issues(), (std::vector<int>{2000001 + static_cast<int>(i - 1) * 1000}));
+    }
+}
+
+TEST_F(WorkspaceTest, ImportRefusesIssuesACopyCannotCarryAndNeverReplacesSuchAHistory) {
+    ImportResult result = workspace.importHistoryFile(folder.write(
+        "h.txt", "0201301 01 02 03 04 05 06 07\r\n2001000 01 02 03 04 05 06 07\r\n2013001 01 02 03 04 05 06 07\r\n"
+                 "2013001 08 09 10 11 12 13 14\r\n"));
+    EXPECT_EQ(result.imported, 2);
+    ASSERT_EQ(result.skipped.size(), 2u);
+    EXPECT_NE(result.skipped[0].reason.find("is not a draw's issue"), std::string::npos);
+    EXPECT_NE(result.skipped[1].reason.find("sequence 000"), std::string::npos);
+    EXPECT_EQ(result.duplicateIssues, 1);
+
+    // A history holding an issue that a copy cannot carry is not replaced: its copy would not restore it.
+    workspace.store().append({deriveRecord(Draw{12345, {1, 2, 3, 4, 5, 6, 7}}, ParameterBases{})});
+    const std::string bytes = test::readFile(folder / "data" / "quorvel.db");
+    try {
+        workspace.importHistoryFile(folder.write("g.txt", "2014001 01 02 03 04 05 06 07\r\n"));
+        ADD_FAILURE() << "replaced";
+    } catch (const Error& e) {
+        for (const char* part : {"would not restore the history", "nothing was changed", "move quorvel.db out"})
+            EXPECT_NE(std::string(e.what()).find(part), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(issues(), (std::vector<int>{12345, 2013001, 2013001}));
+    EXPECT_EQ(test::readFile(folder / "data" / "quorvel.db"), bytes);
+    EXPECT_TRUE(std::filesystem::is_empty(folder / "data" / "backup")) << "the copy that cannot restore is removed";
+}
+
+TEST_F(WorkspaceTest, ConcurrentAddsEachTakeTheirOwnNextIssue) {
+    std::vector<std::thread> writers;
+    std::atomic<int> failures = 0;
+    for (int w = 0; w < 4; ++w)
+        writers.emplace_back([&] {
+            MemorySettingsStore settings;
+            Workspace own{folder / "data", settings, clock};
+            for (int i = 0; i < 20; ++i) {
+                try {
+                    own.addDraw(std::nullopt, {1, 2, 3, 4, 5, 6, 7});
+                } catch (const Error&) {
+                    ++failures;
+                }
+            }
+        });
+    for (std::thread& writer : writers)
+        writer.join();
+    EXPECT_EQ(failures, 0);
+    std::vector<int> expected;
+    for (int i = 1; i <= 80; ++i)
+        expected.push_back(2014000 + i);
+    EXPECT_EQ(issues(), expected);
 }
 
 } // namespace quorvel

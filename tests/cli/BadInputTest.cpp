@@ -44,6 +44,9 @@ TEST(BadInput, RefusalsLeaveTheStoredHistoryByteForByte) {
         {{"group", "--kind", "number", "--size", "2", "--boxes", "1,50"}, 2, "boxes are numbered 1..49, not 50"},
         {{"group", "--kind", "number", "--size", "2", "--boxes", "0,5"}, 2, "boxes are numbered 1..49, not 0"},
         {{"keep-until", "abc"}, 2, "must be a whole number"},
+        {{"keep-until", "201315"}, 2, "has seven digits (year and sequence, e.g. 2014016), not '201315'"},
+        {{"keep-until", "2013151"}, 1, "would keep none; nothing was changed. To delete every draw, clear"},
+        {{"add", "--issue", "", "21", "22", "23", "24", "25", "26", "27"}, 2, "--issue must be a whole number"},
         {{"delete-last", "0"}, 1, "at least 1"},
     };
     for (const Case& c : cases) {
@@ -80,6 +83,14 @@ TEST(BadInput, DamagedFilesAreNeverOverwritten) {
         EXPECT_NE(opened.err.find(part), std::string::npos) << part << " in " << opened.err;
     EXPECT_EQ(test::readFile(cli.folder() / "quorvel.db"), garbage);
 
+    // A folder in the store's place gets the same advice.
+    std::filesystem::remove(cli.folder() / "quorvel.db");
+    std::filesystem::create_directory(cli.folder() / "quorvel.db");
+    test::CliResult folder = cli.run({"history"});
+    EXPECT_EQ(folder.code, 1);
+    for (const char* part : {"quorvel.db is a folder", "Move it away", "import the newest backup"})
+        EXPECT_NE(folder.err.find(part), std::string::npos) << part << " in " << folder.err;
+
     // Settings live apart from the store and stay usable.
     EXPECT_EQ(cli.run({"settings", "set", "intLei", "3"}).code, 0);
     EXPECT_EQ(cli.run({"settings", "get", "intLei"}).out, "3\n");
@@ -91,6 +102,28 @@ TEST(BadInput, DamagedFilesAreNeverOverwritten) {
     EXPECT_EQ(set.code, 1);
     EXPECT_NE(set.err.find("could not be read"), std::string::npos) << set.err;
     EXPECT_EQ(test::readFile(cli.folder() / "VOLMIRAD.ini"), unreadable);
+}
+
+} // namespace quorvel
+
+namespace quorvel {
+
+TEST(BadInput, ARangeWithoutADrawSaysSoAndGivesNoBaseline) {
+    test::CliHarness cli;
+    ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", kHistory).string()}).code, 0);
+    for (const auto& range : std::vector<std::vector<std::string>>{
+             {"--from", "2013153", "--to", "2013152"}, {"--from", "2020001"}, {"--to", "2013001"}}) {
+        std::vector<std::string> arguments{"search", "--kind", "number", "--pos", "1=01", "--json"};
+        arguments.insert(arguments.end(), range.begin(), range.end());
+        SCOPED_TRACE(range[1]);
+        test::CliResult result = cli.run(arguments);
+        ASSERT_EQ(result.code, 0) << result.err;
+        EXPECT_NE(result.err.find("holds no stored draw; the baseline figures are null"), std::string::npos);
+        EXPECT_TRUE(result.json()["p_hit"].is_null()) << result.out;
+    }
+    test::CliResult whole = cli.run({"search", "--kind", "number", "--pos", "1=01", "--json"});
+    EXPECT_EQ(whole.err, "");
+    EXPECT_FALSE(whole.json()["p_hit"].is_null()) << whole.out;
 }
 
 } // namespace quorvel

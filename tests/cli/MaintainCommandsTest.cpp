@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 namespace quorvel {
 
 namespace {
@@ -36,6 +38,7 @@ TEST(MaintainCommands, ShortenTheHistoryOrRefuseAndSayWhy) {
         {{"delete-last", "3"}, 0, {2013152}, ""},
         {{"delete-last", "08"}, 0, {}, ""}, // decimal, not octal
         {{"keep-until", "2014001"}, 0, {2013152, 2013153, 2014001}, ""},
+        {{"keep-until", "2015001"}, 0, {2013152, 2013153, 2014001, 2014002}, ""}, // removes nothing, no copy
         {{"clear"}, 0, {}, ""},
         {{"compact"}, 0, {2013152, 2013153, 2014001, 2014002}, ""},
         {{"delete-last", "0"}, 1, {2013152, 2013153, 2014001, 2014002}, "at least 1, not 0; nothing was changed"},
@@ -191,6 +194,53 @@ TEST(MaintainCommands, ExportXlsxWritesTheHistoryAndTheGroupResults) {
     auto failed = cli.run({"export-xlsx", "history", (cli.folder() / "no" / "x.xlsx").string()});
     EXPECT_EQ(failed.code, 1);
     EXPECT_NE(failed.err.find("x.xlsx"), std::string::npos);
+}
+
+TEST(MaintainCommands, ExportsNeverReplaceTheStoreItsLogTheSettingsOrASpecialFile) {
+    test::CliHarness cli;
+    ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", kHistory).string()}).code, 0);
+    ASSERT_EQ(cli.run({"clear"}).code, 0); // a safety copy in backup/
+    ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", kHistory).string()}).code, 0);
+    ASSERT_EQ(cli.run({"settings", "set", "intLei", "3"}).code, 0);
+    const auto folder = cli.folder().path();
+    const auto store = folder / "quorvel.db";
+    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
+    std::filesystem::create_symlink(store, folder / "link.xlsx");
+    const std::string copy = std::filesystem::directory_iterator(folder / "backup")->path().string();
+    const std::string bytes = test::readFile(store);
+    const std::string settings = test::readFile(folder / "VOLMIRAD.ini");
+    const std::string history = cli.run({"history", "--json"}).out;
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string message;
+    };
+    const std::vector<Case> cases{
+        {{"export-xlsx", "history", store.string()}, "it is the history store, which an export never replaces"},
+        {{"export-xlsx", "results", (folder / "." / "quorvel.db").string()}, "it is the history store"},
+        {{"export-text", store.string()}, "it is the history store"},
+        {{"export-text", store.string() + "-wal"}, "write-ahead log"},
+        {{"export-xlsx", "history", store.string() + "-shm"}, "shared-memory file"},
+        {{"export-text", (folder / "VOLMIRAD.ini").string()}, "it is the settings file"},
+        {{"export-text", copy}, "it is in the backup folder"},
+        {{"export-xlsx", "history", (folder / "backup" / "new.xlsx").string()}, "it is in the backup folder"},
+        {{"search", "--kind", "number", "--pos", "1=01", "--xlsx", store.string()}, "it is the history store"},
+        {{"export-text", (folder / "fifo").string()}, "it is not a regular file (a FIFO"},
+        {{"export-xlsx", "history", (folder / "fifo").string()}, "it is not a regular file"},
+        {{"export-xlsx", "history", (folder / "backup").string()}, "it is a folder"},
+        {{"export-xlsx", "history", (folder / "link.xlsx").string()}, "it is a symbolic link (to " + store.string()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.front() + " " + c.arguments.back());
+        test::CliResult result = cli.run(c.arguments);
+        EXPECT_EQ(result.code, 1) << result.err;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find("nothing was written"), std::string::npos) << result.err;
+        EXPECT_EQ(test::readFile(store), bytes);
+        EXPECT_EQ(cli.run({"history", "--json"}).out, history); // the store still opens
+    }
+    EXPECT_EQ(test::readFile(folder / "VOLMIRAD.ini"), settings);
+    EXPECT_TRUE(std::filesystem::is_fifo(folder / "fifo"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.xlsx"));
 }
 
 } // namespace quorvel

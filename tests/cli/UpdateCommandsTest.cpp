@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace quorvel {
 
 TEST(UpdateCommands, LoadsTheYearlyPagesFromTheSite) {
@@ -11,7 +13,9 @@ TEST(UpdateCommands, LoadsTheYearlyPagesFromTheSite) {
     test::CliHarness cli(2026);
     server.answerStatus(2010, 500);
     auto result = cli.run({"update", "--site", server.site(), "--current-year", "2014", "--json"});
-    ASSERT_EQ(result.code, 0) << result.err;
+    ASSERT_EQ(result.code, 1) << "a year failed";
+    EXPECT_NE(result.err.find("the update is incomplete: 2010 (the server answered 500"), std::string::npos)
+        << result.err;
     const auto json = result.json();
     const std::vector<int> counts{149, 154, 154, 152, 152, 152}; // 2008, 2009, 2011 .. 2014
     int appended = 0;
@@ -61,6 +65,67 @@ TEST(UpdateCommands, RefusesWithoutASiteAndFailsWhenNoPageCanBeRead) {
         EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
         EXPECT_EQ(cli.run({"history", "--json"}).out, before);
     }
+}
+
+TEST(UpdateCommands, AYearThatFailsOrGivesNoDrawRemovesNoStoredDraw) {
+    const std::string emptyTable = "<html><body><table id=\"main\"><tr><th>期数</th></tr></table></body></html>";
+    struct Case {
+        const char* name;
+        std::function<void(test::UpdateServer&)> serve;
+        std::vector<int> failed;
+    };
+    const std::vector<Case> cases{
+        {"odd years answer 404",
+         [](test::UpdateServer& server) {
+             for (int year : {2011, 2013})
+                 server.answerStatus(year, 404);
+         },
+         {2011, 2013}},
+        {"every main table is empty",
+         [&](test::UpdateServer& server) {
+             for (int year = 2011; year <= 2014; ++year)
+                 server.servePage(year, emptyTable);
+         },
+         {2011, 2012, 2013, 2014}},
+        {"the current year has no draw yet",
+         [&](test::UpdateServer& server) { server.servePage(2014, emptyTable); },
+         {2014}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::UpdateServer server;
+        c.serve(server);
+        test::CliHarness cli(2014);
+        // The first draw is older than the three years kept: a complete update would clear and reload.
+        const std::string text = test::historyText(test::realDraws(2010001, 2013100));
+        ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", text).string()}).code, 0);
+        const std::string before = cli.run({"history", "--json"}).out;
+        const std::string bytes = test::readFile(cli.folder() / "quorvel.db");
+        auto result = cli.run({"update", "--site", server.site(), "--years", "3", "--json"});
+        EXPECT_EQ(result.code, 1) << result.err;
+        EXPECT_NE(result.err.find("nothing was changed"), std::string::npos) << result.err;
+        const auto json = result.json();
+        std::vector<int> failed;
+        for (const auto& year : json["failed"])
+            failed.push_back(year["year"]);
+        EXPECT_EQ(failed, c.failed) << result.out;
+        EXPECT_EQ(json["appended"], 0);
+        EXPECT_EQ(cli.run({"history", "--json"}).out, before);
+        EXPECT_EQ(test::readFile(cli.folder() / "quorvel.db"), bytes);
+    }
+
+    // Without the age check the current year's empty page is only "no draw yet": the update is complete.
+    test::UpdateServer server;
+    server.servePage(2014, emptyTable);
+    test::CliHarness cli(2014);
+    ASSERT_EQ(
+        cli.run({"import", cli.folder().write("h.txt", test::historyText(test::realDraws(2013001, 2013100))).string()})
+            .code,
+        0);
+    auto result = cli.run({"update", "--site", server.site(), "--json"});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.json()["years"][1], nlohmann::json({{"year", 2014}, {"appended", 0}, {"no_draw_yet", true}}));
+    EXPECT_EQ(result.json()["appended"], 52);
 }
 
 } // namespace quorvel

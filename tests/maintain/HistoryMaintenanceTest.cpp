@@ -65,7 +65,6 @@ TEST_F(HistoryMaintenanceTest, ShorteningKeepsExactlyTheOldestDrawsAndWritesTheB
         {[](auto& m) { return m.keepUntil(2014002); }, {2013152, 2013153, 2014001, 2014002}},
         {[](auto& m) { return m.keepUntil(2013999); }, {2013152, 2013153}},
         {[](auto& m) { return m.keepUntil(2013153); }, {2013152, 2013153}},
-        {[](auto& m) { return m.keepUntil(2013151); }, {}}, // below the first issue
         {[](auto& m) { return m.deleteLatestDraw(); }, {2013152, 2013153, 2014001}},
         {[](auto& m) { return m.compact(); }, {2013152, 2013153, 2014001, 2014002}},
         {[](auto& m) { return m.clear(); }, {}},
@@ -122,7 +121,9 @@ TEST_F(HistoryMaintenanceTest, RefusalsAndFailuresLeaveTheHistoryAsItWas) {
     const std::vector<Case> cases{
         {[](auto& m) { m.deleteLatestDraws(0); }, "at least 1, not 0; nothing was changed"},
         {[](auto& m) { m.deleteLatestDraws(-2); }, "at least 1, not -2"},
-        {[](auto& m) { m.keepUntil(0); }, "must be positive, not 0; nothing was changed"},
+        {[](auto& m) { m.keepUntil(0); }, "has seven digits (year and sequence, e.g. 2014016), not 0; nothing was"},
+        {[](auto& m) { m.keepUntil(201401); }, "has seven digits"},
+        {[](auto& m) { m.keepUntil(2013151); }, "would keep none; nothing was changed. To delete every draw, clear"},
         {[](auto& m) { m.keepUntil(2014001); }, "injected failure"},
         {[](auto& m) { m.deleteLatestDraws(1); }, "injected failure"},
         {[](auto& m) { m.keepUntil(2014001); }, "lsbf.txt",

@@ -198,4 +198,34 @@ TEST_F(HistoryStoreTest, AReaderAndAWriterOfAnotherProgramBothSucceed) {
     close(lockHeld[1]);
 }
 
+TEST_F(HistoryStoreTest, AWriteAheadLogOfAnotherStoreIsSetAsideBeforeAnythingIsRead) {
+    test::TempFolder ours;
+    std::vector<std::pair<int, int>> before;
+    {
+        HistoryStore own(ours / "quorvel.db");
+        own.append({record(2013001, {1, 2, 3, 4, 5, 6, 7}), record(2013002, {8, 9, 10, 11, 12, 13, 14})});
+        before = idxAndIssues(own);
+    }
+    {
+        // Another store, still open, with its latest change only in its log.
+        HistoryStore other(folder / "other.db");
+        other.append({record(2013001, {1, 2, 3, 4, 5, 6, 7})});
+        other.replaceAll({record(2020001, {1, 2, 3, 4, 5, 6, 7})});
+        ASSERT_GT(std::filesystem::file_size(folder / "other.db-wal"), 0u);
+        std::filesystem::copy_file(folder / "other.db-wal", ours / "quorvel.db-wal");
+        std::filesystem::copy_file(folder / "other.db-shm", ours / "quorvel.db-shm");
+    }
+    const std::string log = test::readFile(ours / "quorvel.db-wal");
+    HistoryStore opened(ours / "quorvel.db");
+    ASSERT_TRUE(opened.logSetAside());
+    EXPECT_EQ(test::readFile(*opened.logSetAside()), log) << "set aside, not deleted";
+    EXPECT_EQ(idxAndIssues(opened), before);
+
+    // The store's own log, left by a program that still has it open, is read as usual.
+    opened.append({record(2013003, {1, 2, 3, 4, 5, 6, 7})});
+    HistoryStore again(ours / "quorvel.db");
+    EXPECT_FALSE(again.logSetAside());
+    EXPECT_EQ(again.count(), 3);
+}
+
 } // namespace quorvel

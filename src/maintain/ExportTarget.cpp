@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#include "maintain/ExportTarget.h"
+
+#include "maintain/HistoryBackup.h"
+#include "model/Error.h"
+
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+namespace {
+
+// Whether two paths name the same file: the files themselves when both exist, else the paths once every
+// link and "." or ".." in them is resolved.
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    if (std::filesystem::exists(a, ec) && std::filesystem::exists(b, ec)) {
+        bool same = std::filesystem::equivalent(a, b, ec);
+        if (!ec) return same;
+    }
+    const std::filesystem::path left = std::filesystem::weakly_canonical(a, ec);
+    if (ec) return false;
+    const std::filesystem::path right = std::filesystem::weakly_canonical(b, ec);
+    return !ec && left == right;
+}
+
+std::string refusal(const std::filesystem::path& target, const std::string& why) {
+    return "cannot export to " + target.string() + ": " + why + "; nothing was written";
+}
+
+} // namespace
+
+void requireExportTarget(const std::filesystem::path& target, const std::filesystem::path& dataFolder,
+                         const std::filesystem::path& storeFile) {
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(target, ec);
+    if (std::filesystem::is_symlink(status)) {
+        const std::filesystem::path points = std::filesystem::read_symlink(target, ec);
+        throw Error(refusal(target, "it is a symbolic link (to " + points.string() +
+                                        "), which an export does not write through; give the path of the file "
+                                        "itself, or another path"));
+    }
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        throw Error(refusal(target, std::string(std::filesystem::is_directory(status) ? "it is a folder"
+                                                                                      : "it is not a regular file "
+                                                                                        "(a FIFO, a device or a "
+                                                                                        "socket)") +
+                                        "; give the path of a file to write"));
+    const std::vector<std::pair<std::filesystem::path, std::string>> kept{
+        {storeFile, "it is the history store"},
+        {storeFile.string() + "-wal", "it is the history store's write-ahead log"},
+        {storeFile.string() + "-shm", "it is the history store's shared-memory file"},
+        {dataFolder / kSettingsFileName, "it is the settings file"},
+    };
+    for (const auto& [file, what] : kept)
+        if (sameFile(target, file))
+            throw Error(refusal(target, what + ", which an export never replaces; choose "
+                                               "another path"));
+    const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
+    if (sameFile(folder, dataFolder / kBackupFolderName))
+        throw Error(refusal(target, "it is in the backup folder, which holds the safety copies of the history; "
+                                    "choose another folder"));
+}
+
+} // namespace quorvel

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: MIT
+#include "store/StoreIdentity.h"
+
+#include "model/Error.h"
+#include "store/Savepoint.h"
+
+#include <SQLiteCpp/Statement.h>
+
+#include <array>
+#include <chrono>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <random>
+#include <string>
+
+namespace quorvel {
+
+namespace {
+
+// The user version is the big-endian 32-bit number at byte 60 of the database header.
+constexpr std::streamoff kUserVersionOffset = 60;
+
+std::int32_t userVersion(SQLite::Database& db) { return db.execAndGet("PRAGMA user_version").getInt(); }
+
+bool hasIdentityTable(SQLite::Database& db) {
+    SQLite::Statement query(db, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = ?");
+    query.bind(1, kIdentityTable);
+    return query.executeStep() && query.getColumn(0).getInt() > 0;
+}
+
+std::optional<std::int32_t> identityRow(SQLite::Database& db) {
+    if (!hasIdentityTable(db)) return std::nullopt;
+    SQLite::Statement query(db, std::string("SELECT id FROM ") + kIdentityTable + " LIMIT 1");
+    if (!query.executeStep()) return std::nullopt;
+    return query.getColumn(0).getInt();
+}
+
+std::string timeStamp() {
+    std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
+    return text;
+}
+
+} // namespace
+
+std::optional<std::int32_t> headerIdentity(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::array<char, 100> header{};
+    if (!in.read(header.data(), header.size())) return std::nullopt;
+    if (std::memcmp(header.data(), "SQLite format 3", 16) != 0) return std::nullopt;
+    std::uint32_t value = 0;
+    for (std::streamoff i = 0; i < 4; ++i)
+        value = value << 8 | static_cast<unsigned char>(header[static_cast<std::size_t>(kUserVersionOffset + i)]);
+    if (value == 0) return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+bool logBelongsToStore(SQLite::Database& db, std::int32_t fileIdentity) {
+    if (userVersion(db) != fileIdentity) return false;
+    const std::optional<std::int32_t> row = identityRow(db);
+    return row && *row == fileIdentity;
+}
+
+std::filesystem::path setLogAside(const std::filesystem::path& file) {
+    const std::string suffix = ".foreign-" + timeStamp();
+    std::filesystem::path log = file.string() + "-wal";
+    std::filesystem::path aside = log.string() + suffix;
+    for (int n = 2; std::filesystem::exists(aside); ++n)
+        aside = log.string() + suffix + "-" + std::to_string(n);
+    std::error_code ec;
+    std::filesystem::rename(log, aside, ec);
+    if (ec)
+        throw Error("the write-ahead log " + log.string() + " belongs to another store, and it could not be set " +
+                    "aside (" + ec.message() + "); nothing was read; move it out of the data folder and start again");
+    const std::filesystem::path shared = file.string() + "-shm";
+    if (std::filesystem::exists(shared, ec)) {
+        std::filesystem::rename(shared, aside.string() + ".shm", ec);
+        if (ec) std::filesystem::remove(shared, ec); // only an index of the log set aside: nothing is lost
+    }
+    return aside;
+}
+
+void ensureIdentity(SQLite::Database& db) {
+    if (userVersion(db) != 0 && identityRow(db)) return;
+    Savepoint transaction(db);
+    // Another program may have given it one while this one waited for the write lock.
+    std::optional<std::int32_t> row = identityRow(db);
+    std::int32_t identity = row ? *row : 0;
+    if (identity == 0) {
+        std::random_device random;
+        std::uniform_int_distribution<std::int32_t> pick(1, INT32_MAX);
+        identity = pick(random);
+        db.exec(std::string("CREATE TABLE IF NOT EXISTS ") + kIdentityTable + " (id INTEGER NOT NULL)");
+        db.exec(std::string("DELETE FROM ") + kIdentityTable);
+        SQLite::Statement insert(db, std::string("INSERT INTO ") + kIdentityTable + " (id) VALUES (?)");
+        insert.bind(1, identity);
+        insert.exec();
+    }
+    // A pragma takes no bound value; the number is one this program made.
+    db.exec("PRAGMA user_version = " + std::to_string(identity));
+    transaction.commit();
+}
+
+void touchIdentity(SQLite::Database& db) {
+    const std::int32_t identity = userVersion(db);
+    if (identity != 0) db.exec("PRAGMA user_version = " + std::to_string(identity));
+}
+
+} // namespace quorvel
