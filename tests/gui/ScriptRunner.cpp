@@ -114,11 +114,10 @@ void ScriptRunner::runStep(const Json& step) {
                                          "wheel, answer, dump or screenshot)")
                               .arg(qs(step.dump())));
     const std::string kind = action;
-    const std::map<std::string, std::set<std::string>> extraKeys{{"click", {"at"}},
-                                                                 {"tab", {"index"}},
-                                                                 {"type", {"text"}},
-                                                                 {"cell", {"row", "column", "button", "double"}},
-                                                                 {"wheel", {"notches"}}};
+    const std::map<std::string, std::set<std::string>> extraKeys{
+        {"click", {"at"}},      {"tab", {"index"}},
+        {"type", {"text"}},     {"cell", {"row", "column", "button", "double"}},
+        {"wheel", {"notches"}}, {"screenshot", {"window"}}};
     for (const auto& [key, value] : step.items()) {
         const auto extra = extraKeys.find(kind);
         if (key != kind && (extra == extraKeys.end() || !extra->second.contains(key)))
@@ -139,8 +138,15 @@ void ScriptRunner::runStep(const Json& step) {
     }
     if (kind == "screenshot") {
         // A picture of the whole window as it stands, for a reviewer to look at; it changes nothing.
+        // With "window": another top-level window by its name (frmTable), else the main window.
         const QString path = qs(*member<std::string>(step, action, true, "the path of a PNG file"));
-        if (!m_window.grab().save(path, "PNG")) throw ScriptError(QStringLiteral("cannot write %1").arg(path));
+        QWidget* window = &m_window;
+        if (auto name = member<std::string>(step, "window", false, "the name of a window")) {
+            window = findWidget(qs(*name));
+            if (window == nullptr || !window->isWindow())
+                throw ScriptError(QStringLiteral("no window named %1").arg(qs(*name)));
+        }
+        if (!window->grab().save(path, "PNG")) throw ScriptError(QStringLiteral("cannot write %1").arg(path));
         return;
     }
     if (kind == "keys") {
