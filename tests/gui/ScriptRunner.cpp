@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QTabBar>
@@ -200,8 +201,10 @@ bool ScriptRunner::usable(const QWidget& control, const QString& name) {
 
 void ScriptRunner::clickAt(QWidget& target, const QPoint& position, const QString& name, Qt::MouseButton button,
                            bool twice) {
-    // The event goes to the window at that point, so whatever a user would hit there receives it.
+    // The event goes to the window at that point, so whatever a user would hit there receives it; a click
+    // into another window (frmTable and the main window) makes that one active, as the desktop does.
     QWidget* top = target.window();
+    if (!qobject_cast<QMenu*>(top)) activate(*top);
     const QPoint inWindow = target.mapTo(top, position);
     QWidget* hit = top->childAt(inWindow);
     if (hit != &target && !target.isAncestorOf(hit))
@@ -265,7 +268,15 @@ void ScriptRunner::selectTab(const QString& name, int index) {
     clickAt(*bar, bar->tabRect(index).center(), name, Qt::LeftButton, false);
 }
 
+void ScriptRunner::activate(QWidget& window) {
+    if (window.isActiveWindow()) return;
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        throw ScriptError(QStringLiteral("the window %1 did not become active").arg(window.objectName()));
+}
+
 void ScriptRunner::giveFocus(QWidget& control, const QString& name) {
+    activate(*control.window());
     control.setFocus(Qt::OtherFocusReason);
     QApplication::processEvents();
     if (!control.hasFocus())
@@ -279,8 +290,10 @@ void ScriptRunner::focus(const QString& name) {
 }
 
 void ScriptRunner::pressKey(int key, const QString& text, Qt::KeyboardModifiers modifiers) {
-    // Through the window, so the key reaches whichever control has the focus now, as a typed key would.
-    QTest::sendKeyEvent(QTest::Click, m_window.windowHandle(), static_cast<Qt::Key>(key), text, modifiers);
+    // Through the active window, so the key reaches whichever control has the focus now, as a typed key would.
+    QWidget* active = QApplication::activeWindow();
+    QTest::sendKeyEvent(QTest::Click, (active != nullptr ? active : &m_window)->windowHandle(),
+                        static_cast<Qt::Key>(key), text, modifiers);
 }
 
 void ScriptRunner::clearByKeys(QWidget& control) {
