@@ -5,7 +5,7 @@
 #include "app/DetailFigures.h"
 
 #include <QComboBox>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QSignalBlocker>
 
@@ -22,15 +22,20 @@ struct SortChoice {
 constexpr SortChoice kSortChoices[] = {
     {GroupSort::Label, 0}, {GroupSort::Min, 1}, {GroupSort::Max, 2}, {GroupSort::Last, 3}, {GroupSort::P, -1}};
 
+// The figures' columns: caption and value, a gap, caption and value.
+constexpr int kSecondCaptionColumn = 3;
+constexpr int kLastColumn = 4;
+
 } // namespace
 
 DetailPanel::DetailPanel(QWidget* parent) : QGroupBox(QStringLiteral("遗漏统计"), parent) {
     setObjectName(QStringLiteral("fraDetail"));
-    auto* layout = new QFormLayout(this);
+    // The figures in two columns of caption and value, so that the panel is no taller than the few rows the
+    // result grids show at the least on a low screen.
+    auto* layout = new QGridLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setVerticalSpacing(2);
     layout->setHorizontalSpacing(8);
-    layout->setLabelAlignment(Qt::AlignLeft);
 
     m_sort = new QComboBox(this);
     m_sort->setObjectName(QStringLiteral("cboSort"));
@@ -40,18 +45,27 @@ DetailPanel::DetailPanel(QWidget* parent) : QGroupBox(QStringLiteral("遗漏统�
                             : QString::fromStdString(omissionHeader().at(static_cast<std::size_t>(choice.column))),
                         static_cast<int>(choice.sort));
     m_sort->setToolTip(QStringLiteral("分组计算结果的排序；P(≥ last) 把遗漏得异常久的组合排在前面"));
-    layout->addRow(QStringLiteral("排序"), m_sort);
+    layout->addWidget(new QLabel(QStringLiteral("排序"), this), 0, 0);
+    layout->addWidget(m_sort, 0, 1, 1, kLastColumn, Qt::AlignLeft);
     connect(m_sort, &QComboBox::activated, this,
             [this](int index) { emit sortChosen(static_cast<GroupSort>(m_sort->itemData(index).toInt())); });
     showSort(GroupSort::Last);
 
-    for (const DetailFigure& figure : detailFigures(GroupRow{})) {
-        auto* caption = new QLabel(QString::fromStdString(figure.caption), this);
+    const std::vector<DetailFigure> figures = detailFigures(GroupRow{});
+    const int rows = (static_cast<int>(figures.size()) + 1) / 2;
+    for (int i = 0; i < static_cast<int>(figures.size()); ++i) {
+        auto* caption = new QLabel(QString::fromStdString(figures[static_cast<std::size_t>(i)].caption), this);
         auto* value = new QLabel(this);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        layout->addRow(caption, value);
+        // Down the first column, then down the second; a gap column keeps the two apart.
+        const int column = i < rows ? 0 : kSecondCaptionColumn;
+        layout->addWidget(caption, 1 + i % rows, column);
+        layout->addWidget(value, 1 + i % rows, column + 1);
         m_lines.emplace_back(caption, value);
     }
+    layout->setColumnMinimumWidth(kSecondCaptionColumn - 1, 8);
+    layout->setColumnStretch(kLastColumn, 1);
+    layout->setRowStretch(rows + 1, 1);
     showRow(std::nullopt);
 }
 

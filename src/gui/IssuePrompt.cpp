@@ -17,7 +17,9 @@ const QString kNumber = QStringLiteral("2007001");
 IssuePrompt::IssuePrompt(QWidget* parent) : QWidget(parent) {
     m_label = new QLabel(kBefore + kNumber + QStringLiteral(" 期历史号码:"), this);
     m_label->setObjectName(QStringLiteral("Label12"));
-    m_issue = new QLineEdit(this);
+    // The box lies on the label's number: as the label's child, it is held by the label rather than laid over
+    // a neighbour.
+    m_issue = new QLineEdit(m_label);
     m_issue->setObjectName(QStringLiteral("Text1"));
     m_issue->setAlignment(Qt::AlignCenter);
     auto* layout = new QHBoxLayout(this);
@@ -25,7 +27,6 @@ IssuePrompt::IssuePrompt(QWidget* parent) : QWidget(parent) {
     layout->addWidget(m_label);
     layout->addStretch();
     m_label->setMinimumHeight(m_issue->sizeHint().height());
-    m_issue->raise();
 }
 
 void IssuePrompt::resizeEvent(QResizeEvent* event) {
@@ -35,10 +36,10 @@ void IssuePrompt::resizeEvent(QResizeEvent* event) {
 
 void IssuePrompt::placeIssueBox() {
     const QFontMetrics metrics = m_label->fontMetrics();
-    const int start = m_label->x() + metrics.horizontalAdvance(kBefore) - 4;
+    const int start = m_label->contentsRect().x() + metrics.horizontalAdvance(kBefore) - 4;
     const int width = metrics.horizontalAdvance(kNumber) + 12;
     const int height = m_issue->sizeHint().height();
-    m_issue->setGeometry(start, m_label->y() + (m_label->height() - height) / 2, width, height);
+    m_issue->setGeometry(start, (m_label->height() - height) / 2, width, height);
 }
 
 } // namespace quorvel

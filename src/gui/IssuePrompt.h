@@ -8,8 +8,8 @@ class QLineEdit;
 
 namespace quorvel {
 
-// Label12 "在下面输入 2007001 期历史号码:" with the next-issue box Text1 laid over the label's number, so
-// that the label prompts for the issue the box shows.
+// Label12 "在下面输入 2007001 期历史号码:" with the next-issue box Text1 laid over the label's number (a
+// child of the label), so that the label prompts for the issue the box shows.
 class IssuePrompt : public QWidget {
   public:
     explicit IssuePrompt(QWidget* parent = nullptr);

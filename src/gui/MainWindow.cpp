@@ -8,6 +8,7 @@
 #include "app/Workspace.h"
 #include "gui/AnalysisController.h"
 #include "gui/CombinationPanel.h"
+#include "gui/DetailPanel.h"
 #include "gui/GridCopy.h"
 #include "gui/HistoryChangeWatcher.h"
 #include "gui/HistoryExports.h"
@@ -23,6 +24,7 @@
 #include "gui/StoredBasesCheck.h"
 #include "gui/TableWindow.h"
 #include "gui/WelcomeHint.h"
+#include "gui/WindowContent.h"
 #include "platform/DesktopLinks.h"
 
 #include <QAction>
@@ -30,12 +32,10 @@
 #include <QCheckBox>
 #include <QCursor>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTableView>
-#include <QVBoxLayout>
 
 #include <exception>
 
@@ -50,6 +50,10 @@ const QString kImportQuestion = QStringLiteral("确实要读入最新历史号�
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
+// Small enough for every screen the window supports, 1024x768 with a taskbar and 1920x1080 at 200% (960x540
+// in the window's pixels) included; below the content's own size the content scrolls.
+constexpr QSize kMinimumSize(640, 400);
+
 } // namespace
 
 MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
@@ -58,27 +62,14 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     setWindowTitle(QStringLiteral("quorvel 六合彩遗漏分析"));
     setProperty("busy", false);
 
-    auto* central = new QWidget(this);
-    m_history = new HistoryPanel(shippedHistoryFile(), central);
-    m_options = new OptionsPanel(workspace, central);
-    m_combinations = new CombinationPanel(central);
-    m_results = new ResultsPanel(central);
-    auto* layout = new QGridLayout(central);
-    // The results take the whole width below the options, so that the hit list, the omission grid and the
-    // details beside it show every column at 1280 wide.
-    layout->addWidget(m_history, 0, 0);
-    layout->addWidget(m_options, 0, 1);
-    auto* chart = new OmissionChart(central);
-    auto* side = new QVBoxLayout;
-    side->addWidget(m_combinations);
-    side->addWidget(chart, 1);
-    layout->addLayout(side, 0, 2);
-    layout->addWidget(m_results, 1, 0, 1, 3);
-    layout->setColumnStretch(0, 0);
-    layout->setColumnStretch(1, 3);
-    layout->setColumnStretch(2, 2);
-    layout->setRowStretch(1, 1);
-    setCentralWidget(central);
+    m_history = new HistoryPanel(shippedHistoryFile(), this);
+    m_options = new OptionsPanel(workspace, this);
+    m_combinations = new CombinationPanel(this);
+    m_results = new ResultsPanel(this);
+    auto* chart = new OmissionChart(this);
+    setCentralWidget(
+        new WindowContent({m_history, m_options, m_combinations, chart, m_results, m_results->detail()}, this));
+    setMinimumSize(kMinimumSize);
     m_menus = new MainMenus(*this, workspace.settings());
     m_bases = new StoredBasesCheck(workspace, dialogs, *this);
     statusBar();

@@ -22,14 +22,12 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     m_omissions = makeGrid(QStringLiteral("MSFlexGrid3"), m_omissionModel, this);
     fitColumns();
 
-    m_hits->setMinimumWidth(gridWidth(m_hits));
-    m_omissions->setMinimumWidth(gridWidth(m_omissions));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_hits, 3);
     layout->addWidget(m_omissions, 2);
+    // The window places the details: beside the grids, or beside the chart in a narrow window.
     m_detail = new DetailPanel(this);
-    layout->addWidget(m_detail, 0);
 
     connect(m_omissions->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &ResultsPanel::showDetail);
     connect(m_omissionModel, &QAbstractItemModel::modelReset, this, &ResultsPanel::showDetail);
@@ -44,6 +42,9 @@ void ResultsPanel::showDetail() {
 void ResultsPanel::fitColumns() {
     setColumnWidthsTwips(m_hits, {1000, 800, 800, 800, 800, 800, 800, 800, 800, 680});
     setColumnWidthsTwips(m_omissions, {1880, 880, 880, 880});
+    // Every column stays readable: a grid is never narrower than its columns (the window scrolls instead).
+    m_hits->setMinimumWidth(gridWidth(m_hits));
+    m_omissions->setMinimumWidth(gridWidth(m_omissions));
 }
 
 } // namespace quorvel

@@ -12,7 +12,7 @@ class HitListModel;
 class OmissionRowsModel;
 
 // The result grids: the hit list MSFlexGrid2 and the omission grid MSFlexGrid3, shown with their headers,
-// and beside them the details panel fraDetail, which follows the omission grid's selected row.
+// and the details panel fraDetail, which follows the omission grid's selected row (the window places it).
 class ResultsPanel : public QWidget {
   public:
     explicit ResultsPanel(QWidget* parent = nullptr);
@@ -22,7 +22,8 @@ class ResultsPanel : public QWidget {
     HitListModel* hitModel() const { return m_hitModel; }
     OmissionRowsModel* omissionModel() const { return m_omissionModel; }
     DetailPanel* detail() const { return m_detail; }
-    // Sets the designed column widths again, widened where the new rows need more room.
+    // Sets the designed column widths again, widened where the new rows need more room, and keeps each grid
+    // as wide as its columns.
     void fitColumns();
 
   private:

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: MIT
-// quorvel [--data-dir DIR] [--engine memory|sql] [--screenshot PATH]: the desktop window over the data folder.
+// quorvel [--data-dir DIR] [--engine memory|sql] [--screenshot PATH [--size WxH]]: the desktop window over the
+// data folder.
 #include "app/Workspace.h"
 #include "gui/MainWindow.h"
 #include "gui/Translations.h"
 #include "gui/WidgetDialogs.h"
+#include "gui/WindowPlacementKeeper.h"
 #include "platform/DataFolder.h"
 #include "platform/QtSettingsStore.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <cstdio>
@@ -27,6 +30,13 @@ void preferOffscreenForScreenshots(int argc, char** argv) {
     if (screenshot && !display && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
+// The size of --size, WxH with both above 0 (1280x800 in the window's pixels unless given).
+std::optional<QSize> screenshotSize(const QString& text) {
+    const auto match = QRegularExpression(QStringLiteral("^([1-9][0-9]{0,4})[xX]([1-9][0-9]{0,4})$")).match(text);
+    if (!match.hasMatch()) return std::nullopt;
+    return QSize(match.captured(1).toInt(), match.captured(2).toInt());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -41,19 +51,29 @@ int main(int argc, char** argv) {
     QCommandLineOption dataDir(QStringLiteral("data-dir"), QStringLiteral("The data folder (store and settings)."),
                                QStringLiteral("DIR"));
     QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                  QStringLiteral("Write a PNG of the window at 1280x800 and exit."),
+                                  QStringLiteral("Write a PNG of the window (1280x800 unless --size) and exit."),
                                   QStringLiteral("PATH"));
+    QCommandLineOption size(QStringLiteral("size"),
+                            QStringLiteral("The window's size for --screenshot, in the window's pixels."),
+                            QStringLiteral("WxH"), QStringLiteral("1280x800"));
     QCommandLineOption engine(QStringLiteral("engine"),
                               QStringLiteral("Analysis engine: memory (default) or sql (the reference, much slower)."),
                               QStringLiteral("ENGINE"), QStringLiteral("memory"));
     parser.addOption(dataDir);
     parser.addOption(engine);
     parser.addOption(screenshot);
+    parser.addOption(size);
     parser.process(app);
     const auto engineKind = quorvel::parseEngineKind(parser.value(engine).toStdString());
     if (!engineKind) {
         std::fprintf(stderr, "quorvel: --engine is memory or sql, not '%s'\n",
                      parser.value(engine).toLocal8Bit().constData());
+        return 2;
+    }
+    const auto shotSize = screenshotSize(parser.value(size));
+    if (!shotSize) {
+        std::fprintf(stderr, "quorvel: --size is WxH, such as 1366x768, not '%s'\n",
+                     parser.value(size).toLocal8Bit().constData());
         return 2;
     }
 
@@ -68,10 +88,11 @@ int main(int argc, char** argv) {
         quorvel::WidgetDialogs dialogs;
         quorvel::MainWindow window(workspace, dialogs);
         window.setEngine(*engineKind);
-        window.show();
         if (parser.isSet(screenshot)) {
             const QString path = parser.value(screenshot);
-            window.resize(1280, 800);
+            // The picture shows the size asked for, wherever the window was left last time.
+            window.resize(*shotSize);
+            window.show();
             // Let layouts, deferred scrolling and painting settle before the picture is taken.
             QTimer::singleShot(500, &window, [&window, path] {
                 if (!window.grab().save(path)) {
@@ -81,6 +102,8 @@ int main(int argc, char** argv) {
                 }
                 QApplication::exit(0);
             });
+        } else {
+            (new quorvel::WindowPlacementKeeper(window, workspace.settings()))->show();
         }
         return QApplication::exec();
     } catch (const std::exception& error) {

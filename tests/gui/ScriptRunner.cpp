@@ -9,9 +9,11 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -38,7 +40,8 @@ class ScriptError : public std::runtime_error {
     explicit ScriptError(const QString& text) : std::runtime_error(text.toStdString()) {}
 };
 
-constexpr std::array kActions{"click", "tab", "type", "keys", "focus", "cell", "wheel", "answer", "dump", "screenshot"};
+constexpr std::array kActions{"click", "tab",    "type", "keys",       "focus", "cell",
+                              "wheel", "answer", "dump", "screenshot", "resize"};
 constexpr int kNotch = 120;
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
@@ -112,7 +115,7 @@ void ScriptRunner::runStep(const Json& step) {
     }
     if (action == nullptr)
         throw ScriptError(QStringLiteral("the step %1 names no action (click, tab, type, keys, focus, cell, "
-                                         "wheel, answer, dump or screenshot)")
+                                         "wheel, answer, dump, screenshot or resize)")
                               .arg(qs(step.dump())));
     const std::string kind = action;
     const std::map<std::string, std::set<std::string>> extraKeys{
@@ -148,6 +151,14 @@ void ScriptRunner::runStep(const Json& step) {
                 throw ScriptError(QStringLiteral("no window named %1").arg(qs(*name)));
         }
         if (!window->grab().save(path, "PNG")) throw ScriptError(QStringLiteral("cannot write %1").arg(path));
+        return;
+    }
+    if (kind == "resize") {
+        const Json& size = step.at(kind);
+        if (!size.is_array() || size.size() != 2 || !size[0].is_number_integer() || !size[1].is_number_integer() ||
+            size[0].get<int>() < 1 || size[1].get<int>() < 1)
+            throw ScriptError(QStringLiteral("\"resize\" must be [W, H], two whole numbers above 0"));
+        resize(QSize(size[0].get<int>(), size[1].get<int>()));
         return;
     }
     if (kind == "keys") {
@@ -199,8 +210,35 @@ bool ScriptRunner::usable(const QWidget& control, const QString& name) {
     return true;
 }
 
+void ScriptRunner::resize(const QSize& size) {
+    // A maximised window keeps the screen's size: it is made a normal window first, as a user would.
+    if (m_window.isMaximized() || m_window.isFullScreen()) m_window.showNormal();
+    m_window.resize(size);
+    QApplication::processEvents();
+    if (m_window.size() != size)
+        note(QStringLiteral("%1 is %2 x %3: it cannot be made %4 x %5 (its minimum size is %6 x %7)")
+                 .arg(m_window.objectName())
+                 .arg(m_window.width())
+                 .arg(m_window.height())
+                 .arg(size.width())
+                 .arg(size.height())
+                 .arg(m_window.minimumWidth())
+                 .arg(m_window.minimumHeight()));
+}
+
+void ScriptRunner::bringIntoView(QWidget& target, const QPoint& position) {
+    auto* window = qobject_cast<QMainWindow*>(&m_window);
+    auto* area = window != nullptr ? qobject_cast<QScrollArea*>(window->centralWidget()) : nullptr;
+    if (area == nullptr || area->widget() == nullptr || !area->widget()->isAncestorOf(&target)) return;
+    // A user scrolls the window's content until the point is in view; a point in view stays where it is.
+    const QPoint inContent = target.mapTo(area->widget(), position);
+    area->ensureVisible(inContent.x(), inContent.y(), 8, 8);
+    QApplication::processEvents();
+}
+
 void ScriptRunner::clickAt(QWidget& target, const QPoint& position, const QString& name, Qt::MouseButton button,
                            bool twice) {
+    bringIntoView(target, position);
     // The event goes to the window at that point, so whatever a user would hit there receives it; a click
     // into another window (frmTable and the main window) makes that one active, as the desktop does.
     QWidget* top = target.window();
@@ -414,6 +452,12 @@ void ScriptRunner::waitUntilIdle() {
         QTest::qWait(10);
     }
     QApplication::processEvents();
+    // A layout that changes asks its parent to lay out again by a posted event, one level per round: a few
+    // rounds let a change reach the window's content, so that geometries in a dump are the settled ones.
+    for (int round = 0; round < 8; ++round) {
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QApplication::processEvents();
+    }
 }
 
 void ScriptRunner::closeStrayDialog() {

@@ -16,6 +16,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTabBar>
 #include <QTableView>
@@ -121,6 +123,7 @@ class FixtureWindow : public QMainWindow {
         tick->setObjectName("mnuTick");
         tick->setCheckable(true);
         setCentralWidget(central);
+        setMinimumSize(400, 300);
         resize(900, 600);
     }
 
@@ -218,10 +221,61 @@ const ScriptCase kCases[] = {
      {R"({"error": "step 1: the window opened the dialog \"Stray\" itself, not through its Dialogs; the runner closed it unanswered"})"},
      1},
     {"WindowNeverIdleStops", R"([{"click": "cmdBusy"}, {"dump": ["Label1"]}])", {R"({"error": "busy"})"}, 1},
+    {"ResizeSizesTheWindowDownToItsMinimum",
+     R"([{"resize": [700, 500]}, {"dump": ["frmMain"]}, {"resize": [10, 10]}, {"dump": ["frmMain"]}])",
+     {R"({"dump": {"frmMain": {"geometry": [0, 0, 700, 500]}}})",
+      R"j({"note": "frmMain is 400 x 300: it cannot be made 10 x 10 (its minimum size is 400 x 300)"})j",
+      R"({"dump": {"frmMain": {"geometry": [0, 0, 400, 300]}}})", R"({"done": true})"}},
+    {"ResizeTakesTwoSizesAboveZero",
+     R"([{"resize": [0, 500]}])",
+     {R"({"error": "step 1: \"resize\" must be [W, H], two whole numbers above 0"})"},
+     1},
 };
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ScriptRunnerTest, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<ScriptCase>& info) { return info.param.name; });
+
+// A window whose content is one scroll area, too small to show all of it: a click scrolls its control into
+// view first, and a dump's geometry stays in the unscrolled content, wherever the content is scrolled.
+TEST(ScriptRunnerScrolling, ClicksBringControlsIntoViewAndGeometryIgnoresTheScrolling) {
+    std::ostringstream printed;
+    ScriptOutput output(printed);
+    ScriptDialogs dialogs(output);
+    QMainWindow window;
+    window.setObjectName("frmMain");
+    auto* area = new QScrollArea(&window);
+    area->setWidgetResizable(true);
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    auto* log = new QLabel(content);
+    log->setObjectName("Label1");
+    column->addWidget(log);
+    for (int i = 0; i < 40; ++i) {
+        auto* button = new QPushButton(QString("Button %1").arg(i), content);
+        button->setObjectName(QString("Command%1").arg(i));
+        QObject::connect(button, &QPushButton::clicked, [log, button] { log->setText(button->objectName()); });
+        column->addWidget(button);
+    }
+    area->setWidget(content);
+    window.setCentralWidget(area);
+    window.resize(300, 200);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    ScriptRunner runner(window, dialogs, output, std::chrono::milliseconds(300));
+    EXPECT_EQ(runner.run(nlohmann::json::parse(R"([{"dump": ["Command39"]}, {"click": "Command39"},
+        {"dump": ["Command39", "Label1"]}])")),
+              0);
+    std::vector<nlohmann::json> lines;
+    std::istringstream in(printed.str());
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(lines.size(), 3U) << printed.str();
+    EXPECT_GT(area->verticalScrollBar()->value(), 0) << "the click did not scroll";
+    EXPECT_EQ(lines[1]["dump"]["Label1"]["text"], "Command39");
+    EXPECT_EQ(lines[0]["dump"]["Command39"]["geometry"], lines[1]["dump"]["Command39"]["geometry"]);
+    EXPECT_GT(lines[0]["dump"]["Command39"]["geometry"][1].get<int>(), 200);
+}
 
 } // namespace
 } // namespace quorvel::script
