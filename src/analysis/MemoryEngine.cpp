@@ -4,6 +4,7 @@
 #include "analysis/AnalysisText.h"
 #include "analysis/CombinationSlices.h"
 #include "analysis/CountingRules.h"
+#include "analysis/GroupHitLists.h"
 #include "analysis/GroupResultTable.h"
 #include "analysis/OmissionBaseline.h"
 #include "analysis/OmissionTally.h"
@@ -217,44 +218,72 @@ std::vector<GroupRow> MemoryEngine::groupRows(const GroupPlan& plan, const Group
     auto [begin, end] = rangeIndexes(request.range);
     const int base = rangeBase(begin);
     const int latest = m_records.back().idx;
+    const long total = combinationCount(m, k);
     auto groupCodes = [&](const std::vector<int>& elements) {
         std::vector<int> codes;
         for (int element : elements)
             codes.push_back(plan.codes[static_cast<std::size_t>(element)]);
         return codes;
     };
-    // Every group of k distinct numbers has the same hit rate: it is worked out once, not once per group.
+    // Every group of k distinct numbers has the same hit rate: its baseline figures are worked out once per
+    // last omission (or once per group when there are fewer groups than draws), not once per group.
     std::optional<ConditionRates> numberRates;
+    std::optional<SharedBaseline> sharedBaseline;
     if (plan.kind == AttributeKind::Number) {
         std::vector<int> firstGroup(static_cast<std::size_t>(k));
         for (int i = 0; i < k; ++i)
             firstGroup[static_cast<std::size_t>(i)] = i;
         numberRates.emplace(groupCondition(plan.kind, groupCodes(firstGroup), request.includeSpecial, request.bases));
         numberRates->at(m_timeline.nextZodiacYear());
+        if (total > latest) sharedBaseline.emplace(m_timeline, request.range, *numberRates);
     }
 
-    const long total = combinationCount(m, k);
+    // The draws of the range that hold each value at least once (a multiset kind hits on distinct values),
+    // as bits per draw, then the cheaper count: each draw's k-subsets, or an AND of bitsets per group.
+    std::optional<GroupHitLists> lists;
+    if (m <= 64 && m_counting != GroupCounting::Bitsets) {
+        std::vector<std::uint64_t> held(static_cast<std::size_t>(end - begin), 0);
+        for (int e = 0; e < m; ++e)
+            conditions[static_cast<std::size_t>(e)]->forEachIn(
+                begin, end, [&](int i) { held[static_cast<std::size_t>(i - begin)] |= std::uint64_t{1} << e; });
+        const double walkCost =
+            2.0 * static_cast<double>(GroupHitLists::walkSteps(held, k)) + static_cast<double>(total);
+        const double bitsetCost = static_cast<double>(total) * k * ((n + 63) / 64);
+        if (m_counting == GroupCounting::DrawSubsets || walkCost < bitsetCost) lists.emplace(held, begin, m, k);
+    }
+
     std::vector<GroupRow> rows(static_cast<std::size_t>(total));
     const std::vector<CombinationSlice> slices = sliceCombinations(m, k);
     runTasks(slices.size(), m_threads, total, progress, [&](std::size_t s) {
         const CombinationSlice& slice = slices[s];
         // levels[i]: the draws holding the group's elements 0..i, kept while those elements stay.
-        std::vector<DrawBitset> levels(static_cast<std::size_t>(k), DrawBitset(n));
+        std::vector<DrawBitset> levels(lists ? 0 : static_cast<std::size_t>(k), DrawBitset(n));
         std::optional<ConditionRates> sharedRates = numberRates;
+        long rank = slice.first;
         auto row = rows.begin() + slice.first;
         forEachInSlice(slice, m, k, [&](const std::vector<int>& elements, int changed) {
-            for (int i = changed; i < k; ++i) {
-                const DrawBitset& condition =
-                    *conditions[static_cast<std::size_t>(elements[static_cast<std::size_t>(i)])];
-                if (i == 0)
-                    levels[0] = condition;
-                else
-                    levels[static_cast<std::size_t>(i)].assignAnd(levels[static_cast<std::size_t>(i - 1)], condition);
-            }
             OmissionTally tally(base, request.gapsFrom);
-            levels.back().forEachIn(begin, end, [&](int i) { tally.add(m_records[static_cast<std::size_t>(i)].idx); });
+            if (lists) {
+                for (int i : lists->hits(rank))
+                    tally.add(m_records[static_cast<std::size_t>(i)].idx);
+            } else {
+                for (int i = changed; i < k; ++i) {
+                    const DrawBitset& condition =
+                        *conditions[static_cast<std::size_t>(elements[static_cast<std::size_t>(i)])];
+                    if (i == 0)
+                        levels[0] = condition;
+                    else
+                        levels[static_cast<std::size_t>(i)].assignAnd(levels[static_cast<std::size_t>(i - 1)],
+                                                                      condition);
+                }
+                levels.back().forEachIn(begin, end,
+                                        [&](int i) { tally.add(m_records[static_cast<std::size_t>(i)].idx); });
+            }
+            ++rank;
             OmissionSummary summary = tally.summary(groupLabel(plan, elements), latest);
-            if (sharedRates) {
+            if (sharedBaseline) {
+                sharedBaseline->add(summary.statistics, summary.last);
+            } else if (sharedRates) {
                 addBaseline(summary.statistics, summary.last, m_timeline, request.range, *sharedRates);
             } else {
                 ConditionRates rates(
