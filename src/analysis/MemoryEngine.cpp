@@ -252,6 +252,21 @@ std::vector<GroupRow> MemoryEngine::groupRows(const GroupPlan& plan, const Group
         if (m_counting == GroupCounting::DrawSubsets || walkCost < bitsetCost) lists.emplace(held, begin, m, k);
     }
 
+    // The IDX of each draw, apart from the large records, and the row of every group without a hit in the
+    // range, which differs between groups only in its label when the groups share their baseline.
+    std::vector<int> idxOf(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        idxOf[static_cast<std::size_t>(i)] = m_records[static_cast<std::size_t>(i)].idx;
+    GroupRow withoutHit;
+    if (sharedBaseline) {
+        const OmissionSummary summary = OmissionTally(base, request.gapsFrom).summary({}, latest);
+        withoutHit = GroupRow{{}, summary.min, summary.max, summary.last, summary.statistics};
+        sharedBaseline->add(withoutHit.statistics, withoutHit.last);
+    }
+    std::size_t longestLabel = 0;
+    for (const std::string& label : plan.labels)
+        longestLabel = std::max(longestLabel, label.size());
+
     std::vector<GroupRow> rows(static_cast<std::size_t>(total));
     const std::vector<CombinationSlice> slices = sliceCombinations(m, k);
     runTasks(slices.size(), m_threads, total, progress, [&](std::size_t s) {
@@ -259,13 +274,26 @@ std::vector<GroupRow> MemoryEngine::groupRows(const GroupPlan& plan, const Group
         // levels[i]: the draws holding the group's elements 0..i, kept while those elements stay.
         std::vector<DrawBitset> levels(lists ? 0 : static_cast<std::size_t>(k), DrawBitset(n));
         std::optional<ConditionRates> sharedRates = numberRates;
+        // The label's text, rewritten from the first element that changed; ends[i]: its length up to element i.
+        std::string label(static_cast<std::size_t>(k) * (longestLabel + 1), ' ');
+        std::vector<std::size_t> ends(static_cast<std::size_t>(k) + 1, 0);
         long rank = slice.first;
         auto row = rows.begin() + slice.first;
         forEachInSlice(slice, m, k, [&](const std::vector<int>& elements, int changed) {
+            for (int i = changed; i < k; ++i) {
+                std::size_t at = ends[static_cast<std::size_t>(i)] + (i ? 1 : 0);
+                const std::string& text = plan.labels[static_cast<std::size_t>(elements[static_cast<std::size_t>(i)])];
+                label.replace(at, text.size(), text);
+                ends[static_cast<std::size_t>(i + 1)] = at + text.size();
+            }
+            GroupRow& target = *row++;
             OmissionTally tally(base, request.gapsFrom);
+            bool hit = false;
             if (lists) {
-                for (int i : lists->hits(rank))
-                    tally.add(m_records[static_cast<std::size_t>(i)].idx);
+                for (int i : lists->hits(rank++)) {
+                    tally.add(idxOf[static_cast<std::size_t>(i)]);
+                    hit = true;
+                }
             } else {
                 for (int i = changed; i < k; ++i) {
                     const DrawBitset& condition =
@@ -276,21 +304,33 @@ std::vector<GroupRow> MemoryEngine::groupRows(const GroupPlan& plan, const Group
                         levels[static_cast<std::size_t>(i)].assignAnd(levels[static_cast<std::size_t>(i - 1)],
                                                                       condition);
                 }
-                levels.back().forEachIn(begin, end,
-                                        [&](int i) { tally.add(m_records[static_cast<std::size_t>(i)].idx); });
+                levels.back().forEachIn(begin, end, [&](int i) {
+                    tally.add(idxOf[static_cast<std::size_t>(i)]);
+                    hit = true;
+                });
             }
-            ++rank;
-            OmissionSummary summary = tally.summary(groupLabel(plan, elements), latest);
-            if (sharedBaseline) {
-                sharedBaseline->add(summary.statistics, summary.last);
-            } else if (sharedRates) {
-                addBaseline(summary.statistics, summary.last, m_timeline, request.range, *sharedRates);
+            if (!hit && sharedBaseline) {
+                target.min = withoutHit.min;
+                target.max = withoutHit.max;
+                target.last = withoutHit.last;
+                target.statistics = withoutHit.statistics;
             } else {
-                ConditionRates rates(
-                    groupCondition(plan.kind, groupCodes(elements), request.includeSpecial, request.bases));
-                addBaseline(summary.statistics, summary.last, m_timeline, request.range, rates);
+                OmissionSummary summary = tally.summary({}, latest);
+                if (sharedBaseline) {
+                    sharedBaseline->add(summary.statistics, summary.last);
+                } else if (sharedRates) {
+                    addBaseline(summary.statistics, summary.last, m_timeline, request.range, *sharedRates);
+                } else {
+                    ConditionRates rates(
+                        groupCondition(plan.kind, groupCodes(elements), request.includeSpecial, request.bases));
+                    addBaseline(summary.statistics, summary.last, m_timeline, request.range, rates);
+                }
+                target.min = summary.min;
+                target.max = summary.max;
+                target.last = summary.last;
+                target.statistics = summary.statistics;
             }
-            *row++ = GroupRow{std::move(summary.label), summary.min, summary.max, summary.last, summary.statistics};
+            target.content.assign(label, 0, ends[static_cast<std::size_t>(k)]);
         });
         return slice.count;
     });
