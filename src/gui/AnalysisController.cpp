@@ -126,6 +126,14 @@ std::optional<WindowRequests> AnalysisController::readRequests() {
                                           "(读取历史号文本) or enter draws first. Nothing was run."));
         return std::nullopt;
     }
+    // A range without a stored draw still gives the figures the rules define; say that they describe none.
+    const IssueRange range = *requests.range().range;
+    m_rangeNote.clear();
+    if (!m_workspace.resolveRange(RangeChoice{range.start, range.end, std::nullopt, false}).holdsDraws)
+        m_rangeNote = tr(" The range %1 ~ %2 holds no stored draw: the figures describe no draw and the chances "
+                         "are left empty.")
+                          .arg(range.start)
+                          .arg(range.end);
     return requests;
 }
 
@@ -207,7 +215,7 @@ void AnalysisController::runGroupCalculation() {
     QString status = result.note.empty() ? QStringLiteral("分组计算: %1 groups, ordered by 最后遗漏.").arg(count)
                                          : QStringLiteral("分组计算: %1.").arg(fromStd(result.note));
     if (keepsLimits) status += QStringLiteral(" ") + fromStd(sqlEngineKeepsLimits());
-    emit statusMessage(status);
+    emit statusMessage(status + m_rangeNote);
 }
 
 void AnalysisController::showSearch(SearchResult result, const QString& what, std::string rules) {
@@ -227,7 +235,8 @@ void AnalysisController::showSearch(SearchResult result, const QString& what, st
                            .arg(hitCount)
                            .arg(summary.min)
                            .arg(summary.max)
-                           .arg(summary.last));
+                           .arg(summary.last) +
+                       m_rangeNote);
 }
 
 void AnalysisController::showGroupRows(std::vector<GroupRow> rows, GroupSort sort, const std::string& keep,

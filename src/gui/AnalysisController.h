@@ -99,6 +99,7 @@ class AnalysisController : public QObject {
     OmissionContent m_omissions = OmissionContent::Groups;
     std::optional<GroupSort> m_groupOrder; // how the shown group rows are ordered
     QString m_searchTitle;
+    QString m_rangeNote; // said after a run whose range holds no stored draw
     std::string m_searchRules = "No search has run in this window: the hit list holds no result.";
     // The last group calculation of this window and the history it ran on, for the chart of a row.
     std::optional<GroupRequest> m_lastGroup;

@@ -128,7 +128,12 @@ void MainWindow::startUp() {
         m_options->startUp();
         m_menus->tickBases(m_workspace.settings().bases());
         showHistory();
-        showStatus(QString());
+        if (const auto& aside = m_workspace.store().logSetAside())
+            showStatus(tr("A leftover log file of another history was found beside the store and set aside as %1 "
+                          "before anything was read; your history is as it was.")
+                           .arg(QString::fromStdString(aside->string())));
+        else
+            showStatus(QString());
     } catch (const std::exception& error) {
         showStatus(QStringLiteral("The history could not be read: %1").arg(QString::fromUtf8(error.what())));
     }

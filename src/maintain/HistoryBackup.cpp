@@ -4,6 +4,7 @@
 #include "maintain/HistoryRebuild.h"
 #include "maintain/HistoryTextWriter.h"
 #include "model/Error.h"
+#include "model/LocalTimestamp.h"
 
 #include <algorithm>
 #include <chrono>
@@ -17,15 +18,6 @@ namespace quorvel {
 namespace {
 
 constexpr const char* kPrefix = "history-";
-
-std::string localTimestamp() {
-    std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
-    return text;
-}
 
 // Where a copy stands among the others: its time stamp, then the count of the copies written before it in the
 // same second ("history-…-101500.txt" is the first, "history-…-101500-2.txt" the second, "-10" the tenth).

@@ -2,6 +2,7 @@
 #include "store/StoreIdentity.h"
 
 #include "model/Error.h"
+#include "model/LocalTimestamp.h"
 #include "store/Savepoint.h"
 
 #include <SQLiteCpp/Statement.h>
@@ -36,15 +37,6 @@ std::optional<std::int32_t> identityRow(SQLite::Database& db) {
     return query.getColumn(0).getInt();
 }
 
-std::string timeStamp() {
-    std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
-    return text;
-}
-
 } // namespace
 
 std::optional<std::int32_t> headerIdentity(const std::filesystem::path& file) {
@@ -66,7 +58,7 @@ bool logBelongsToStore(SQLite::Database& db, std::int32_t fileIdentity) {
 }
 
 std::filesystem::path setLogAside(const std::filesystem::path& file) {
-    const std::string suffix = ".foreign-" + timeStamp();
+    const std::string suffix = ".foreign-" + localTimestamp();
     std::filesystem::path log = file.string() + "-wal";
     std::filesystem::path aside = log.string() + suffix;
     for (int n = 2; std::filesystem::exists(aside); ++n)

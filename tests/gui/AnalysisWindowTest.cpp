@@ -255,6 +255,13 @@ TEST_F(AnalysisWindowTest, RefusedRunsSayWhyAndKeepTheResults) {
         }
         type(c.box, c.box == std::string("Text3_0") ? "2001001" : "2026107");
     }
+    // A reversed range runs, and says that it holds no draw.
+    type("Text3_0", "2026001");
+    type("Text3_1", "2020001");
+    click("Command1");
+    EXPECT_TRUE(status().contains("holds no stored draw")) << status().toStdString();
+    type("Text3_0", "2001001");
+    type("Text3_1", "2026107");
 
     // A cancelled run on the reference engine: the previous rows stay.
     tickBoxes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
