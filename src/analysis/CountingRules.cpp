@@ -39,4 +39,23 @@ std::string countingRules(const GroupRequest& request) {
     return rulesLine(PositionMode::Free, request.includeSpecial, request.gapsFrom);
 }
 
+std::string countingRules(const ValuesRequest& request) {
+    const PositionSearchRequest search = valueSearchRequest(request, kindValues(request.kind, request.bases).front());
+    std::string where;
+    switch (request.place) {
+    case ValuePlace::Special: where = "the special number"; break;
+    case ValuePlace::Regular: where = "any of the six regular numbers"; break;
+    case ValuePlace::Any: where = "any of the seven numbers"; break;
+    case ValuePlace::Position:
+        where = request.position == 7 ? "the special number"
+                                      : "regular position " + std::to_string(request.position) +
+                                            (request.order == NumberOrder::Sorted ? " in sorted order (顺序码)"
+                                                                                  : " in drawn order (落地码)");
+        break;
+    }
+    return "Each row is the position search for one value, looked for in " + where + ". " +
+           rulesLine(search.mode, search.includeSpecial, search.gapsFrom) +
+           " hits_10, hits_30 and hits_100 count the hits among the latest 10, 30 and 100 draws of the range.";
+}
+
 } // namespace quorvel

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/AnalysisRequest.h"
+#include "analysis/ValuesRequest.h"
 
 #include <string>
 
@@ -14,5 +15,8 @@ namespace quorvel {
 std::string countingRules(const PositionSearchRequest& request);
 std::string countingRules(const PartialSearchRequest& request);
 std::string countingRules(const GroupRequest& request);
+// The omission table's line: its rows count as the position search of each value, and hits_10, hits_30 and
+// hits_100 count the hits among the latest draws of the range.
+std::string countingRules(const ValuesRequest& request);
 
 } // namespace quorvel

@@ -6,6 +6,8 @@
 #include "analysis/GroupPlan.h"
 #include "analysis/HistoryTimeline.h"
 #include "analysis/OmissionEngine.h"
+#include "analysis/OmissionTable.h"
+#include "analysis/ValuesRequest.h"
 #include "model/DrawRecord.h"
 #include "store/HistoryStore.h"
 
@@ -37,6 +39,8 @@ class MemoryEngine : public OmissionEngine {
     GroupResult groupCalculation(const GroupRequest& request, const Progress& progress = {}) override;
     // The rows a group calculation stores, worked out without storing them.
     GroupResult calculateGroups(const GroupRequest& request, const Progress& progress = {});
+    // The omission table: one row per value of the kind, each the position search for that value alone.
+    OmissionTable omissionTable(const ValuesRequest& request);
 
   private:
     // The draws whose (whole or cut) list of the kind holds the item occurrence "X" code (the number
@@ -54,6 +58,9 @@ class MemoryEngine : public OmissionEngine {
                           ConditionRates rates) const;
     // The rows of every group of a plan, in the order of the groups, worked out on m_threads threads.
     std::vector<GroupRow> groupRows(const GroupPlan& plan, const GroupRequest& request, const Progress& progress) const;
+    // The draws holding each value of a kind where a request looks for it, by value code (an empty bitset
+    // for a code no draw holds there).
+    std::vector<DrawBitset> valueConditions(const ValuesRequest& request, const std::vector<int>& values) const;
     // Reloads when the history changed since the last load, then refuses an empty history.
     void prepare();
 

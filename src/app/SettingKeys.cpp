@@ -26,6 +26,7 @@ const std::vector<SettingKey> kKeys{
     {Setting::txtVideoUrl, "txtVideoUrl", SettingType::Text, "", 0, 0, ""},
     {Setting::bolNoLimit, "bolNoLimit", SettingType::Boolean, "False", 0, 0, ""},
     {Setting::bolGapFromRange, "bolGapFromRange", SettingType::Boolean, "False", 0, 0, ""},
+    {Setting::txtTableGeometry, "txtTableGeometry", SettingType::Text, "", 0, 0, ""},
 };
 
 } // namespace

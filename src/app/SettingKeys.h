@@ -24,8 +24,9 @@ enum class Setting {
     txtHomeUrl,    // web-link addresses of the main menu
     txtIntroUrl,
     txtVideoUrl,
-    bolNoLimit,      // 不限组数: the group calculation without its size limits (up to the group ceiling)
-    bolGapFromRange, // 遗漏从起始期计: the first gap of min and max counts from the range's first draw
+    bolNoLimit,       // 不限组数: the group calculation without its size limits (up to the group ceiling)
+    bolGapFromRange,  // 遗漏从起始期计: the first gap of min and max counts from the range's first draw
+    txtTableGeometry, // the omission table window's size and place (Qt's saved geometry, base64)
 };
 
 enum class SettingType { Boolean, Integer, Text };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/Workspace.h"
 
+#include "analysis/MemoryEngine.h"
 #include "ingest/ResultsPage.h"
 #include "maintain/ExportTarget.h"
 #include "maintain/HistoryBackup.h"
@@ -301,6 +302,11 @@ GroupResult Workspace::groupCalculation(EngineKind kind, const GroupRequest& req
     return engine(kind).groupCalculation(request, progress);
 }
 
+OmissionTable Workspace::omissionTable(const ValuesRequest& request) {
+    // makeEngine gives the memory engine for EngineKind::Memory.
+    return static_cast<MemoryEngine&>(engine(EngineKind::Memory)).omissionTable(request);
+}
+
 std::vector<GroupRow> Workspace::groupResults(GroupSort sort) { return GroupResultTable(m_store).read(sort); }
 
 std::vector<GroupRow> Workspace::groupResults() { return GroupResultTable(m_store).readAsStored(); }
@@ -330,6 +336,15 @@ std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const 
     std::filesystem::path file = target ? *target : m_dataFolder / defaultName;
     requireExportTarget(file, m_dataFolder, m_store.file());
     writeWorkbook(file, grid, rules);
+    return file;
+}
+
+std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
+                                                    const std::optional<std::filesystem::path>& target,
+                                                    const std::string& rules, const std::vector<CellFill>& fills) {
+    std::filesystem::path file = target ? *target : m_dataFolder / defaultName;
+    requireExportTarget(file, m_dataFolder, m_store.file());
+    writeWorkbook(file, grid, rules, fills);
     return file;
 }
 

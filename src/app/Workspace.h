@@ -4,6 +4,8 @@
 #include "analysis/AnalysisRange.h"
 #include "analysis/GroupResultTable.h"
 #include "analysis/OmissionEngine.h"
+#include "analysis/OmissionTable.h"
+#include "analysis/ValuesRequest.h"
 #include "app/Clock.h"
 #include "app/DerivedBasesCheck.h"
 #include "app/Settings.h"
@@ -11,6 +13,7 @@
 #include "ingest/HistoryTextReader.h"
 #include "ingest/UpdatePlan.h"
 #include "maintain/HistoryMaintenance.h"
+#include "maintain/WorkbookExport.h"
 #include "model/CellGrid.h"
 #include "model/Draw.h"
 #include "model/ParameterBases.h"
@@ -108,6 +111,10 @@ class Workspace {
     std::filesystem::path exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
                                              const std::optional<std::filesystem::path>& target,
                                              const std::string& rules);
+    // The same with some cells of the grid filled with colours.
+    std::filesystem::path exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
+                                             const std::optional<std::filesystem::path>& target,
+                                             const std::string& rules, const std::vector<CellFill>& fills);
 
     // Changes whenever the history changed, through this workspace or by another program, so that a view
     // of it knows when to read it again.
@@ -130,6 +137,10 @@ class Workspace {
     SearchResult positionSearch(EngineKind kind, const PositionSearchRequest& request);
     SearchResult partialSearch(EngineKind kind, const PartialSearchRequest& request, const Progress& progress = {});
     GroupResult groupCalculation(EngineKind kind, const GroupRequest& request, const Progress& progress = {});
+    // The omission table of every value of a kind (OmissionTable.h), always counted by the memory engine: each
+    // row equals the position search for its value, which either engine gives alike. Error refuses an empty
+    // history.
+    OmissionTable omissionTable(const ValuesRequest& request);
     // The rows of the last group calculation (table YL), ordered by a column.
     std::vector<GroupRow> groupResults(GroupSort sort);
     // The same rows in the order they were stored.

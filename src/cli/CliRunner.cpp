@@ -36,6 +36,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     registerHistoryCommands(app, context);
     registerSettingsCommands(app, context);
     registerAnalysisCommands(app, context);
+    registerTableCommands(app, context);
     registerMaintainCommands(app, context);
     registerUpdateCommands(app, context);
 

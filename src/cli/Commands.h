@@ -11,6 +11,7 @@ class CliContext;
 void registerHistoryCommands(CLI::App& app, CliContext& context);
 void registerSettingsCommands(CLI::App& app, CliContext& context);
 void registerAnalysisCommands(CLI::App& app, CliContext& context);
+void registerTableCommands(CLI::App& app, CliContext& context);
 void registerMaintainCommands(CLI::App& app, CliContext& context);
 void registerUpdateCommands(CLI::App& app, CliContext& context);
 

@@ -52,6 +52,11 @@ MainMenus::MainMenus(QMainWindow& window, Settings& settings) : QObject(&window)
     namedEntry(m_history, QStringLiteral("mnuRestore"), QStringLiteral("恢复历史备份(&R)"));
     bar->addMenu(m_history);
 
+    // The windows that show every value at once.
+    QMenu* charts = namedMenu(QStringLiteral("mnuChart"), QStringLiteral("图表"), &window);
+    m_table = namedEntry(charts, QStringLiteral("mnuTable"), QStringLiteral("遗漏总表"));
+    bar->addMenu(charts);
+
     const std::array<std::tuple<QString, QString, Setting>, 3> links{{
         {QStringLiteral("mnuHome"), QStringLiteral("软件服务主页(&P)"), Setting::txtHomeUrl},
         {QStringLiteral("mnuIntro"), QStringLiteral("软件介绍说明(&R)"), Setting::txtIntroUrl},

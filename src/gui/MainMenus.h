@@ -16,9 +16,9 @@ namespace quorvel {
 
 class Settings;
 
-// The menu bar: 设置 (mnuSetup: the zodiac, segment and colour bases, mnuSetDay), 历史管理 (mnuLsgl) and the
-// three web links. Choosing a base saves it at once and ticks it; nothing else is recomputed here (baseChosen
-// lets the window offer to derive the stored draws again).
+// The menu bar: 设置 (mnuSetup: the zodiac, segment and colour bases, mnuSetDay), 历史管理 (mnuLsgl), 图表 (mnuChart:
+// mnuTable) and the three web links. Choosing a base saves it at once and ticks it; nothing else is recomputed here
+// (baseChosen lets the window offer to derive the stored draws again).
 class MainMenus : public QObject {
     Q_OBJECT
   public:
@@ -32,6 +32,8 @@ class MainMenus : public QObject {
 
     QMenu* setupMenu() const { return m_setup; }
     QMenu* historyMenu() const { return m_history; }
+    // 图表 → 遗漏总表 (mnuTable).
+    QAction* tableEntry() const { return m_table; }
 
   signals:
     // A web-link entry was chosen: the setting holding its address and the entry's caption.
@@ -48,6 +50,7 @@ class MainMenus : public QObject {
     Settings& m_settings;
     QMenu* m_setup = nullptr;
     QMenu* m_history = nullptr;
+    QAction* m_table = nullptr;
     std::array<std::array<QAction*, 2>, 3> m_baseItems{}; // zodiac, segment, colour
 };
 

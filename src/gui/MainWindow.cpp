@@ -21,9 +21,11 @@
 #include "gui/ResultsPanel.h"
 #include "gui/ShippedHistory.h"
 #include "gui/StoredBasesCheck.h"
+#include "gui/TableWindow.h"
 #include "gui/WelcomeHint.h"
 #include "platform/DesktopLinks.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCursor>
@@ -95,6 +97,7 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     connect(m_menus, &MainMenus::statusMessage, this, &MainWindow::showStatus);
     connect(m_menus, &MainMenus::linkRequested, this, &MainWindow::openLink);
     connect(m_menus, &MainMenus::baseChosen, m_bases, &StoredBasesCheck::afterBaseChosen);
+    connect(m_menus->tableEntry(), &QAction::triggered, this, &MainWindow::openTable);
     connect(m_bases, &StoredBasesCheck::historyChanged, this, &MainWindow::refreshAfterHistoryChange);
     connect(m_bases, &StoredBasesCheck::statusMessage, this, &MainWindow::showStatus);
     connect(m_options->setupButton(), &QPushButton::clicked, this,
@@ -169,6 +172,24 @@ void MainWindow::showHistory() {
     HistoryListing listing = HistoryListing::load(m_workspace.store());
     m_history->welcome()->setVisible(listing.drawCount() == 0);
     m_history->showHistory(std::move(listing));
+    emit historyShown();
+}
+
+void MainWindow::openTable() {
+    if (!m_table) {
+        m_table = new TableWindow(
+            m_workspace, m_dialogs,
+            [this] {
+                AnalysisChoices choices;
+                m_options->readChoices(choices);
+                return choices;
+            },
+            this);
+        connect(this, &MainWindow::historyShown, m_table, [this] {
+            if (m_table->isVisible()) m_table->recount();
+        });
+    }
+    m_table->open();
 }
 
 void MainWindow::showNextIssue() {

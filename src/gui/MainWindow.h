@@ -18,6 +18,7 @@ class MainMenus;
 class OptionsPanel;
 class ResultsPanel;
 class StoredBasesCheck;
+class TableWindow;
 class Workspace;
 
 // The main window frmMain: the history with the manual entry, the search options, the combination boxes
@@ -36,8 +37,14 @@ class MainWindow : public QMainWindow {
     // Replaces the history by a history text file and reports what was stored and skipped.
     void importFile(const QString& file);
 
+  signals:
+    // The history list was read again after a change of the history (here or by another program).
+    void historyShown();
+
   private:
     void startUp();
+    // Opens the omission table window (made on first use).
+    void openTable();
     // History management, the history's exports and the watch for changes made by another program.
     void connectHistoryManagement();
     void showHistory();
@@ -62,6 +69,7 @@ class MainWindow : public QMainWindow {
     AnalysisController* m_analyses = nullptr;
     HistoryChangeWatcher* m_watcher = nullptr;
     StoredBasesCheck* m_bases = nullptr;
+    TableWindow* m_table = nullptr;
 };
 
 } // namespace quorvel

@@ -6,6 +6,7 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <random>
 
@@ -23,13 +24,36 @@ std::filesystem::path partialName(const std::filesystem::path& file) {
     return file.parent_path() / ("." + file.filename().string() + "." + std::to_string(random()) + ".partial");
 }
 
-void fillSheet(lxw_worksheet* sheet, const CellGrid& grid, const std::filesystem::path& file) {
+// One sheet of a workbook: its name, its cells and the colours of some of them.
+struct Sheet {
+    std::string name;
+    CellGrid grid;
+    std::vector<CellFill> fills;
+};
+
+void fillSheet(lxw_workbook* workbook, lxw_worksheet* sheet, const Sheet& source, const std::filesystem::path& file) {
+    // One format per colour, shared by its cells.
+    std::map<std::uint32_t, lxw_format*> formats;
+    std::map<std::pair<std::size_t, std::size_t>, lxw_format*> cellFormats;
+    for (const CellFill& fill : source.fills) {
+        lxw_format*& format = formats[fill.rgb];
+        if (!format) {
+            format = workbook_add_format(workbook);
+            if (!format) throw Error("cannot write the workbook " + file.string() + ": out of memory");
+            format_set_bg_color(format, fill.rgb);
+            format_set_pattern(format, LXW_PATTERN_SOLID);
+        }
+        cellFormats[{fill.row, fill.column}] = format;
+    }
+    const CellGrid& grid = source.grid;
     for (std::size_t r = 0; r < grid.size(); ++r) {
         for (std::size_t c = 0; c < grid[r].size(); ++c) {
             // Row and column numbers beyond the sheet's limits come back as an error below.
             auto row = static_cast<lxw_row_t>(std::min<std::size_t>(r, LXW_ROW_MAX));
             auto column = static_cast<lxw_col_t>(std::min<std::size_t>(c, LXW_COL_MAX));
-            lxw_error status = worksheet_write_string(sheet, row, column, grid[r][c].c_str(), nullptr);
+            const auto format = cellFormats.find({r, c});
+            lxw_error status = worksheet_write_string(sheet, row, column, grid[r][c].c_str(),
+                                                      format == cellFormats.end() ? nullptr : format->second);
             if (status != LXW_NO_ERROR)
                 throw Error("cannot write cell (" + std::to_string(r + 1) + ", " + std::to_string(c + 1) + ") of " +
                             file.string() + ": " + lxw_strerror(status) + "; nothing was written");
@@ -38,7 +62,7 @@ void fillSheet(lxw_worksheet* sheet, const CellGrid& grid, const std::filesystem
 }
 
 // Writes the sheets in order, each named and filled from its grid.
-void writeSheets(const std::filesystem::path& file, const std::vector<std::pair<std::string, CellGrid>>& sheets) {
+void writeSheets(const std::filesystem::path& file, const std::vector<Sheet>& sheets) {
     const std::filesystem::path partial = partialName(file);
     // Whatever happens, no partial workbook is left behind (after the rename there is none to remove).
     struct PartialFile {
@@ -55,10 +79,10 @@ void writeSheets(const std::filesystem::path& file, const std::vector<std::pair<
     {
         // libxlsxwriter frees a workbook only by closing it, so it is closed also when a cell fails.
         std::unique_ptr<lxw_workbook, WorkbookCloser> open(workbook);
-        for (const auto& [name, grid] : sheets) {
-            lxw_worksheet* sheet = workbook_add_worksheet(workbook, name.c_str());
-            if (!sheet) throw Error("cannot add the sheet " + name + " to the workbook " + file.string());
-            fillSheet(sheet, grid, file);
+        for (const Sheet& source : sheets) {
+            lxw_worksheet* sheet = workbook_add_worksheet(workbook, source.name.c_str());
+            if (!sheet) throw Error("cannot add the sheet " + source.name + " to the workbook " + file.string());
+            fillSheet(workbook, sheet, source, file);
         }
         status = workbook_close(open.release());
     }
@@ -74,10 +98,17 @@ void writeSheets(const std::filesystem::path& file, const std::vector<std::pair<
 
 } // namespace
 
-void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid) { writeSheets(file, {{"Sheet1", grid}}); }
+void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid) {
+    writeSheets(file, {{"Sheet1", grid, {}}});
+}
 
 void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid, const std::string& rules) {
-    writeSheets(file, {{"Sheet1", grid}, {"Rules", CellGrid{std::vector<std::string>{rules}}}});
+    writeWorkbook(file, grid, rules, {});
+}
+
+void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid, const std::string& rules,
+                   const std::vector<CellFill>& fills) {
+    writeSheets(file, {{"Sheet1", grid, fills}, {"Rules", CellGrid{std::vector<std::string>{rules}}, {}}});
 }
 
 CellGrid historyGrid(const std::vector<DrawRecord>& records) {

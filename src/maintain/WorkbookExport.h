@@ -4,6 +4,8 @@
 #include "model/CellGrid.h"
 #include "model/DrawRecord.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -23,6 +25,17 @@ void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid);
 // The same workbook for a result grid, with a second sheet, "Rules", whose cell A1 holds the line that says
 // how the result's gaps were counted.
 void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid, const std::string& rules);
+
+// A cell's background colour, 0xRRGGBB, by grid row and column.
+struct CellFill {
+    std::size_t row = 0;
+    std::size_t column = 0;
+    std::uint32_t rgb = 0xFFFFFF;
+};
+
+// The same workbook with the given cells of Sheet1 filled with their colours.
+void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid, const std::string& rules,
+                   const std::vector<CellFill>& fills);
 
 // The history list: header 期号, 落1码 .. 落6码, 特码, then one row per draw in the given (issue) order with
 // the issue and the seven numbers in drawn order, in plain decimal.

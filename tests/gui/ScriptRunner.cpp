@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QTabBar>
@@ -114,11 +115,10 @@ void ScriptRunner::runStep(const Json& step) {
                                          "wheel, answer, dump or screenshot)")
                               .arg(qs(step.dump())));
     const std::string kind = action;
-    const std::map<std::string, std::set<std::string>> extraKeys{{"click", {"at"}},
-                                                                 {"tab", {"index"}},
-                                                                 {"type", {"text"}},
-                                                                 {"cell", {"row", "column", "button", "double"}},
-                                                                 {"wheel", {"notches"}}};
+    const std::map<std::string, std::set<std::string>> extraKeys{
+        {"click", {"at"}},      {"tab", {"index"}},
+        {"type", {"text"}},     {"cell", {"row", "column", "button", "double"}},
+        {"wheel", {"notches"}}, {"screenshot", {"window"}}};
     for (const auto& [key, value] : step.items()) {
         const auto extra = extraKeys.find(kind);
         if (key != kind && (extra == extraKeys.end() || !extra->second.contains(key)))
@@ -139,8 +139,15 @@ void ScriptRunner::runStep(const Json& step) {
     }
     if (kind == "screenshot") {
         // A picture of the whole window as it stands, for a reviewer to look at; it changes nothing.
+        // With "window": another top-level window by its name (frmTable), else the main window.
         const QString path = qs(*member<std::string>(step, action, true, "the path of a PNG file"));
-        if (!m_window.grab().save(path, "PNG")) throw ScriptError(QStringLiteral("cannot write %1").arg(path));
+        QWidget* window = &m_window;
+        if (auto name = member<std::string>(step, "window", false, "the name of a window")) {
+            window = findWidget(qs(*name));
+            if (window == nullptr || !window->isWindow())
+                throw ScriptError(QStringLiteral("no window named %1").arg(qs(*name)));
+        }
+        if (!window->grab().save(path, "PNG")) throw ScriptError(QStringLiteral("cannot write %1").arg(path));
         return;
     }
     if (kind == "keys") {
@@ -194,8 +201,10 @@ bool ScriptRunner::usable(const QWidget& control, const QString& name) {
 
 void ScriptRunner::clickAt(QWidget& target, const QPoint& position, const QString& name, Qt::MouseButton button,
                            bool twice) {
-    // The event goes to the window at that point, so whatever a user would hit there receives it.
+    // The event goes to the window at that point, so whatever a user would hit there receives it; a click
+    // into another window (frmTable and the main window) makes that one active, as the desktop does.
     QWidget* top = target.window();
+    if (!qobject_cast<QMenu*>(top)) activate(*top);
     const QPoint inWindow = target.mapTo(top, position);
     QWidget* hit = top->childAt(inWindow);
     if (hit != &target && !target.isAncestorOf(hit))
@@ -259,7 +268,15 @@ void ScriptRunner::selectTab(const QString& name, int index) {
     clickAt(*bar, bar->tabRect(index).center(), name, Qt::LeftButton, false);
 }
 
+void ScriptRunner::activate(QWidget& window) {
+    if (window.isActiveWindow()) return;
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        throw ScriptError(QStringLiteral("the window %1 did not become active").arg(window.objectName()));
+}
+
 void ScriptRunner::giveFocus(QWidget& control, const QString& name) {
+    activate(*control.window());
     control.setFocus(Qt::OtherFocusReason);
     QApplication::processEvents();
     if (!control.hasFocus())
@@ -273,8 +290,10 @@ void ScriptRunner::focus(const QString& name) {
 }
 
 void ScriptRunner::pressKey(int key, const QString& text, Qt::KeyboardModifiers modifiers) {
-    // Through the window, so the key reaches whichever control has the focus now, as a typed key would.
-    QTest::sendKeyEvent(QTest::Click, m_window.windowHandle(), static_cast<Qt::Key>(key), text, modifiers);
+    // Through the active window, so the key reaches whichever control has the focus now, as a typed key would.
+    QWidget* active = QApplication::activeWindow();
+    QTest::sendKeyEvent(QTest::Click, (active != nullptr ? active : &m_window)->windowHandle(),
+                        static_cast<Qt::Key>(key), text, modifiers);
 }
 
 void ScriptRunner::clearByKeys(QWidget& control) {

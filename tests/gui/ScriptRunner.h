@@ -49,6 +49,8 @@ class ScriptRunner {
     QWidget& requireWidget(const QString& name) const;
     bool usable(const QWidget& control, const QString& name);
     void note(const QString& text);
+    // Makes a top-level window active (the main window or another, such as frmTable).
+    void activate(QWidget& window);
     void giveFocus(QWidget& control, const QString& name);
     void clearByKeys(QWidget& control);
     void pressKey(int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/ValueViewChoices.h"
+#include "app/WindowRequests.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+
+namespace quorvel {
+
+// The choices of a window that shows every value of a kind (the omission table, the trend): the kind
+// (cbo<Name>Kind), where a value is looked for (cbo<Name>Where), the draws (cbo<Name>Rows: the main window's
+// search range, the latest 30, 50, 100 or 200, all) and the gap rule (chk<Name>FromRange, on by default).
+class ValueChoiceBar : public QWidget {
+    Q_OBJECT
+  public:
+    // `name` completes the object names, e.g. "Table" gives cboTableKind.
+    ValueChoiceBar(const QString& name, QWidget* parent = nullptr);
+
+    // Takes the main window's kind (the other choices stay).
+    void startFrom(AttributeKind kind);
+    // The choices with the main window's number order and range texts.
+    ValueViewChoices choices(const AnalysisChoices& main) const;
+
+  signals:
+    void changed();
+
+  private:
+    QComboBox* m_kind;
+    QComboBox* m_where;
+    QComboBox* m_rows;
+    QCheckBox* m_fromRange;
+};
+
+} // namespace quorvel
