@@ -98,4 +98,130 @@
 %1</translation>
     </message>
 </context>
+<context>
+    <name>quorvel::TableWindow</name>
+    <message>
+        <source>Write the table with its colours to a workbook and open it</source>
+        <translation>将总表连同颜色导出为工作簿并打开</translation>
+    </message>
+    <message>
+        <source>Blue: away unusually long (a small chance of so long an omission). Red: hot, more hits in the latest 10 draws than the hit rate expects.</source>
+        <translation>蓝色：遗漏异常长（出现如此长遗漏的概率很小）。红色：热号，近10期出现次数高于理论概率的期望。</translation>
+    </message>
+    <message>
+        <source>The table could not be counted: %1</source>
+        <translation>无法计算遗漏总表：%1</translation>
+    </message>
+    <message>
+        <source>No history</source>
+        <translation>没有历史号码</translation>
+    </message>
+    <message>
+        <source>The history is empty: read or add draws in the main window first.</source>
+        <translation>历史号码为空：请先在主窗口读入或输入开奖号码。</translation>
+    </message>
+    <message>
+        <source>The search range of the main window does not hold two issue numbers: type them there, or choose the latest draws or 全部 here. The table shows the last range counted.</source>
+        <translation>主窗口的检索起止期数不是两个期号：请在那里输入，或在此选择最近若干期或“全部”。表中仍是上次计算的范围。</translation>
+    </message>
+    <message>
+        <source>special number</source>
+        <translation>特码</translation>
+    </message>
+    <message>
+        <source>regular numbers</source>
+        <translation>平码</translation>
+    </message>
+    <message>
+        <source>any of the seven</source>
+        <translation>平特</translation>
+    </message>
+    <message>
+        <source>regular position %1, %2</source>
+        <translation>平%1位，%2</translation>
+    </message>
+    <message>
+        <source>sorted order</source>
+        <translation>顺序码</translation>
+    </message>
+    <message>
+        <source>drawn order</source>
+        <translation>落地码</translation>
+    </message>
+    <message>
+        <source>%1 at the %2, issues %3 to %4; %5</source>
+        <translation>%1 · %2 · %3–%4期 · %5</translation>
+    </message>
+    <message>
+        <source>gaps counted from the range&apos;s first draw</source>
+        <translation>遗漏从起始期计</translation>
+    </message>
+    <message>
+        <source>the first gap counted from the first stored draw</source>
+        <translation>第一个遗漏从历史第一期计</translation>
+    </message>
+    <message>
+        <source>Gaps of %1</source>
+        <translation>%1 的遗漏</translation>
+    </message>
+    <message>
+        <source>There is no table to write yet.</source>
+        <translation>还没有可导出的总表。</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>未能写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and opened it with the spreadsheet application.</source>
+        <translation>已写入 %1，并用电子表格程序打开。</translation>
+    </message>
+    <message>
+        <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
+        <translation>已写入 %1；没有程序能打开它，文件保留在那里供您自行打开。</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ValueChoiceBar</name>
+    <message>
+        <source>Count gaps from the range&apos;s first draw</source>
+        <translation>遗漏从起始期计</translation>
+    </message>
+    <message>
+        <source>Special number</source>
+        <translation>特码</translation>
+    </message>
+    <message>
+        <source>Regular numbers</source>
+        <translation>平码</translation>
+    </message>
+    <message>
+        <source>Any of the seven</source>
+        <translation>平特（任一）</translation>
+    </message>
+    <message>
+        <source>Regular position %1</source>
+        <translation>平%1位</translation>
+    </message>
+    <message>
+        <source>Latest %1 draws</source>
+        <translation>最近%1期</translation>
+    </message>
+    <message>
+        <source>The first gap of the least and greatest omission counts from the range&apos;s first draw, not from the first stored draw.</source>
+        <translation>最小遗漏和最大遗漏的第一个遗漏从检索起始期算起，而不是从历史第一期算起。</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>类别：</translation>
+    </message>
+    <message>
+        <source>Where:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>Draws:</source>
+        <translation>期数：</translation>
+    </message>
+</context>
 </TS>

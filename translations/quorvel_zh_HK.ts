@@ -98,4 +98,130 @@
 %1</translation>
     </message>
 </context>
+<context>
+    <name>quorvel::TableWindow</name>
+    <message>
+        <source>Write the table with its colours to a workbook and open it</source>
+        <translation>將總表連同顏色匯出為工作簿並打開</translation>
+    </message>
+    <message>
+        <source>Blue: away unusually long (a small chance of so long an omission). Red: hot, more hits in the latest 10 draws than the hit rate expects.</source>
+        <translation>藍色：遺漏異常長（出現如此長遺漏的概率很小）。紅色：熱號，近10期出現次數高於理論概率的期望。</translation>
+    </message>
+    <message>
+        <source>The table could not be counted: %1</source>
+        <translation>無法計算遺漏總表：%1</translation>
+    </message>
+    <message>
+        <source>No history</source>
+        <translation>沒有歷史號碼</translation>
+    </message>
+    <message>
+        <source>The history is empty: read or add draws in the main window first.</source>
+        <translation>歷史號碼為空：請先在主窗口讀入或輸入開獎號碼。</translation>
+    </message>
+    <message>
+        <source>The search range of the main window does not hold two issue numbers: type them there, or choose the latest draws or 全部 here. The table shows the last range counted.</source>
+        <translation>主窗口的檢索起止期數不是兩個期數：請在那裏輸入，或在此選擇最近若干期或“全部”。表中仍是上次計算的範圍。</translation>
+    </message>
+    <message>
+        <source>special number</source>
+        <translation>特碼</translation>
+    </message>
+    <message>
+        <source>regular numbers</source>
+        <translation>平碼</translation>
+    </message>
+    <message>
+        <source>any of the seven</source>
+        <translation>平特</translation>
+    </message>
+    <message>
+        <source>regular position %1, %2</source>
+        <translation>平%1位，%2</translation>
+    </message>
+    <message>
+        <source>sorted order</source>
+        <translation>順序碼</translation>
+    </message>
+    <message>
+        <source>drawn order</source>
+        <translation>落地碼</translation>
+    </message>
+    <message>
+        <source>%1 at the %2, issues %3 to %4; %5</source>
+        <translation>%1 · %2 · %3–%4期 · %5</translation>
+    </message>
+    <message>
+        <source>gaps counted from the range&apos;s first draw</source>
+        <translation>遺漏從起始期計</translation>
+    </message>
+    <message>
+        <source>the first gap counted from the first stored draw</source>
+        <translation>第一個遺漏從歷史第一期計</translation>
+    </message>
+    <message>
+        <source>Gaps of %1</source>
+        <translation>%1 的遺漏</translation>
+    </message>
+    <message>
+        <source>There is no table to write yet.</source>
+        <translation>還沒有可匯出的總表。</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>未能寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and opened it with the spreadsheet application.</source>
+        <translation>已寫入 %1，並用電子表格程序打開。</translation>
+    </message>
+    <message>
+        <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
+        <translation>已寫入 %1；沒有程序能打開它，檔案保留在那裏供您自行打開。</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ValueChoiceBar</name>
+    <message>
+        <source>Count gaps from the range&apos;s first draw</source>
+        <translation>遺漏從起始期計</translation>
+    </message>
+    <message>
+        <source>Special number</source>
+        <translation>特碼</translation>
+    </message>
+    <message>
+        <source>Regular numbers</source>
+        <translation>平碼</translation>
+    </message>
+    <message>
+        <source>Any of the seven</source>
+        <translation>平特（任一）</translation>
+    </message>
+    <message>
+        <source>Regular position %1</source>
+        <translation>平%1位</translation>
+    </message>
+    <message>
+        <source>Latest %1 draws</source>
+        <translation>最近%1期</translation>
+    </message>
+    <message>
+        <source>The first gap of the least and greatest omission counts from the range&apos;s first draw, not from the first stored draw.</source>
+        <translation>最小遺漏和最大遺漏的第一個遺漏從檢索起始期算起，而不是從歷史第一期算起。</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>類別：</translation>
+    </message>
+    <message>
+        <source>Where:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>Draws:</source>
+        <translation>期數：</translation>
+    </message>
+</context>
 </TS>
