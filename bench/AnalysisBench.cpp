@@ -94,6 +94,19 @@ static void BM_GroupNoLimitOver49_Calculation(benchmark::State& state) {
     state.counters["groups"] = static_cast<double>(combinationCount(49, static_cast<int>(state.range(0))));
 }
 
+// The calculation of k = 4 over 49 on one thread with each way of counting the hits forced (counting 1: a
+// bitset AND per group, 2: each draw's own k-subsets) or chosen by estimated cost (0), and k = 4 over 24.
+static void BM_GroupCounting(benchmark::State& state) {
+    MemoryEngine memory(sharedStore().store());
+    memory.setThreadCount(1);
+    memory.setGroupCounting(static_cast<MemoryEngine::GroupCounting>(state.range(1)));
+    GroupRequest request = numberGroups(static_cast<int>(state.range(0)), 4);
+    request.noLimit = true;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(memory.calculateGroups(request).rows.size());
+    state.counters["groups"] = static_cast<double>(combinationCount(static_cast<int>(state.range(0)), 4));
+}
+
 // Storing the 211,876 rows of k = 4 over 49 in YL (and their figures beside it) in one transaction.
 static void BM_GroupNoLimitK4Over49_StoreRows(benchmark::State& state) {
     MemoryEngine memory(sharedStore().store());
@@ -149,6 +162,10 @@ BENCHMARK(BM_GroupNoLimitOver49_Calculation)
     ->ArgsProduct({{3, 4, 5}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+BENCHMARK(BM_GroupCounting)
+    ->ArgNames({"values", "counting"})
+    ->ArgsProduct({{24, 49}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GroupNoLimitK4Over49_StoreRows)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GroupNoLimitK4Over49_Run)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FreePositionSearch)->ArgName("sql")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

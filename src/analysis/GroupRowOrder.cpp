@@ -4,6 +4,8 @@
 #include "model/NumberTables.h"
 
 #include <algorithm>
+#include <limits>
+#include <numeric>
 #include <optional>
 #include <span>
 #include <string>
@@ -31,6 +33,44 @@ std::vector<std::uint32_t> orderByKey(const std::vector<GroupRow>& rows, const s
     for (const auto& entry : keyed)
         order.push_back(std::get<2>(entry));
     return order;
+}
+
+// Orders by a small non-negative whole key without comparing: a counting sort over the rows taken in their
+// stored order, so rows of equal key keep that order. Nothing when the keys or the places do not suit it
+// (a negative or very large key, places that are not 0..n-1), and the caller sorts by comparing instead.
+template <typename Key>
+std::optional<std::vector<std::uint32_t>> countingOrder(const std::vector<GroupRow>& rows,
+                                                        const std::vector<std::uint32_t>& stored, Key key) {
+    const std::size_t n = rows.size();
+    int largest = 0;
+    for (const GroupRow& row : rows) {
+        const int value = key(row);
+        if (value < 0) return std::nullopt;
+        largest = std::max(largest, value);
+    }
+    if (static_cast<std::size_t>(largest) > 4 * n + 65536) return std::nullopt;
+    // byPlace[p]: the row stored at place p.
+    std::vector<std::uint32_t> byPlace(n, std::numeric_limits<std::uint32_t>::max());
+    for (std::size_t i = 0; i < n; ++i) {
+        if (stored[i] >= n || byPlace[stored[i]] != std::numeric_limits<std::uint32_t>::max()) return std::nullopt;
+        byPlace[stored[i]] = static_cast<std::uint32_t>(i);
+    }
+    std::vector<std::uint32_t> starts(static_cast<std::size_t>(largest) + 2, 0);
+    for (const GroupRow& row : rows)
+        ++starts[static_cast<std::size_t>(key(row)) + 1];
+    std::partial_sum(starts.begin(), starts.end(), starts.begin());
+    std::vector<std::uint32_t> order(n);
+    for (std::uint32_t index : byPlace)
+        order[starts[static_cast<std::size_t>(key(rows[index]))]++] = index;
+    return order;
+}
+
+// Orders by a whole key: counting when it suits the keys, else comparing; both give the same order.
+template <typename Key>
+std::vector<std::uint32_t> orderByWholeKey(const std::vector<GroupRow>& rows, const std::vector<std::uint32_t>& stored,
+                                           Key key) {
+    if (auto order = countingOrder(rows, stored, key)) return std::move(*order);
+    return orderByKey(rows, stored, key);
 }
 
 // The rank of a name in its table (鼠 before 牛, 红 before 蓝, 双 before 单), past every number.
@@ -70,9 +110,9 @@ std::vector<std::uint32_t> groupRowOrder(const std::vector<GroupRow>& rows, cons
                                          GroupSort sort) {
     if (rows.empty()) return {};
     switch (sort) {
-    case GroupSort::Min: return orderByKey(rows, stored, [](const GroupRow& row) { return row.min; });
-    case GroupSort::Max: return orderByKey(rows, stored, [](const GroupRow& row) { return row.max; });
-    case GroupSort::Last: return orderByKey(rows, stored, [](const GroupRow& row) { return row.last; });
+    case GroupSort::Min: return orderByWholeKey(rows, stored, [](const GroupRow& row) { return row.min; });
+    case GroupSort::Max: return orderByWholeKey(rows, stored, [](const GroupRow& row) { return row.max; });
+    case GroupSort::Last: return orderByWholeKey(rows, stored, [](const GroupRow& row) { return row.last; });
     case GroupSort::Label:
         return orderByKey(rows, stored,
                           [](const GroupRow& row) { return std::pair(groupLabelKey(row.content), row.content); });

@@ -4,6 +4,7 @@
 #include "analysis/AnalysisText.h"
 #include "analysis/CombinationSlices.h"
 #include "analysis/CountingRules.h"
+#include "analysis/GroupHitLists.h"
 #include "analysis/GroupResultTable.h"
 #include "analysis/OmissionBaseline.h"
 #include "analysis/OmissionTally.h"
@@ -217,51 +218,119 @@ std::vector<GroupRow> MemoryEngine::groupRows(const GroupPlan& plan, const Group
     auto [begin, end] = rangeIndexes(request.range);
     const int base = rangeBase(begin);
     const int latest = m_records.back().idx;
+    const long total = combinationCount(m, k);
     auto groupCodes = [&](const std::vector<int>& elements) {
         std::vector<int> codes;
         for (int element : elements)
             codes.push_back(plan.codes[static_cast<std::size_t>(element)]);
         return codes;
     };
-    // Every group of k distinct numbers has the same hit rate: it is worked out once, not once per group.
+    // Every group of k distinct numbers has the same hit rate: its baseline figures are worked out once per
+    // last omission (or once per group when there are fewer groups than draws), not once per group.
     std::optional<ConditionRates> numberRates;
+    std::optional<SharedBaseline> sharedBaseline;
     if (plan.kind == AttributeKind::Number) {
         std::vector<int> firstGroup(static_cast<std::size_t>(k));
         for (int i = 0; i < k; ++i)
             firstGroup[static_cast<std::size_t>(i)] = i;
         numberRates.emplace(groupCondition(plan.kind, groupCodes(firstGroup), request.includeSpecial, request.bases));
         numberRates->at(m_timeline.nextZodiacYear());
+        if (total > latest) sharedBaseline.emplace(m_timeline, request.range, *numberRates);
     }
 
-    const long total = combinationCount(m, k);
+    // The draws of the range that hold each value at least once (a multiset kind hits on distinct values),
+    // as bits per draw, then the cheaper count: each draw's k-subsets, or an AND of bitsets per group.
+    std::optional<GroupHitLists> lists;
+    if (m <= 64 && m_counting != GroupCounting::Bitsets) {
+        std::vector<std::uint64_t> held(static_cast<std::size_t>(end - begin), 0);
+        for (int e = 0; e < m; ++e)
+            conditions[static_cast<std::size_t>(e)]->forEachIn(
+                begin, end, [&](int i) { held[static_cast<std::size_t>(i - begin)] |= std::uint64_t{1} << e; });
+        const double walkCost =
+            2.0 * static_cast<double>(GroupHitLists::walkSteps(held, k)) + static_cast<double>(total);
+        const double bitsetCost = static_cast<double>(total) * k * ((n + 63) / 64);
+        if (m_counting == GroupCounting::DrawSubsets || walkCost < bitsetCost) lists.emplace(held, begin, m, k);
+    }
+
+    // The IDX of each draw, apart from the large records, and the row of every group without a hit in the
+    // range, which differs between groups only in its label when the groups share their baseline.
+    std::vector<int> idxOf(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        idxOf[static_cast<std::size_t>(i)] = m_records[static_cast<std::size_t>(i)].idx;
+    GroupRow withoutHit;
+    if (sharedBaseline) {
+        const OmissionSummary summary = OmissionTally(base, request.gapsFrom).summary({}, latest);
+        withoutHit = GroupRow{{}, summary.min, summary.max, summary.last, summary.statistics};
+        sharedBaseline->add(withoutHit.statistics, withoutHit.last);
+    }
+    std::size_t longestLabel = 0;
+    for (const std::string& label : plan.labels)
+        longestLabel = std::max(longestLabel, label.size());
+
     std::vector<GroupRow> rows(static_cast<std::size_t>(total));
     const std::vector<CombinationSlice> slices = sliceCombinations(m, k);
     runTasks(slices.size(), m_threads, total, progress, [&](std::size_t s) {
         const CombinationSlice& slice = slices[s];
         // levels[i]: the draws holding the group's elements 0..i, kept while those elements stay.
-        std::vector<DrawBitset> levels(static_cast<std::size_t>(k), DrawBitset(n));
+        std::vector<DrawBitset> levels(lists ? 0 : static_cast<std::size_t>(k), DrawBitset(n));
         std::optional<ConditionRates> sharedRates = numberRates;
+        // The label's text, rewritten from the first element that changed; ends[i]: its length up to element i.
+        std::string label(static_cast<std::size_t>(k) * (longestLabel + 1), ' ');
+        std::vector<std::size_t> ends(static_cast<std::size_t>(k) + 1, 0);
+        long rank = slice.first;
         auto row = rows.begin() + slice.first;
         forEachInSlice(slice, m, k, [&](const std::vector<int>& elements, int changed) {
             for (int i = changed; i < k; ++i) {
-                const DrawBitset& condition =
-                    *conditions[static_cast<std::size_t>(elements[static_cast<std::size_t>(i)])];
-                if (i == 0)
-                    levels[0] = condition;
-                else
-                    levels[static_cast<std::size_t>(i)].assignAnd(levels[static_cast<std::size_t>(i - 1)], condition);
+                std::size_t at = ends[static_cast<std::size_t>(i)] + (i ? 1 : 0);
+                const std::string& text = plan.labels[static_cast<std::size_t>(elements[static_cast<std::size_t>(i)])];
+                label.replace(at, text.size(), text);
+                ends[static_cast<std::size_t>(i + 1)] = at + text.size();
             }
+            GroupRow& target = *row++;
             OmissionTally tally(base, request.gapsFrom);
-            levels.back().forEachIn(begin, end, [&](int i) { tally.add(m_records[static_cast<std::size_t>(i)].idx); });
-            OmissionSummary summary = tally.summary(groupLabel(plan, elements), latest);
-            if (sharedRates) {
-                addBaseline(summary.statistics, summary.last, m_timeline, request.range, *sharedRates);
+            bool hit = false;
+            if (lists) {
+                for (int i : lists->hits(rank++)) {
+                    tally.add(idxOf[static_cast<std::size_t>(i)]);
+                    hit = true;
+                }
             } else {
-                ConditionRates rates(
-                    groupCondition(plan.kind, groupCodes(elements), request.includeSpecial, request.bases));
-                addBaseline(summary.statistics, summary.last, m_timeline, request.range, rates);
+                for (int i = changed; i < k; ++i) {
+                    const DrawBitset& condition =
+                        *conditions[static_cast<std::size_t>(elements[static_cast<std::size_t>(i)])];
+                    if (i == 0)
+                        levels[0] = condition;
+                    else
+                        levels[static_cast<std::size_t>(i)].assignAnd(levels[static_cast<std::size_t>(i - 1)],
+                                                                      condition);
+                }
+                levels.back().forEachIn(begin, end, [&](int i) {
+                    tally.add(idxOf[static_cast<std::size_t>(i)]);
+                    hit = true;
+                });
             }
-            *row++ = GroupRow{std::move(summary.label), summary.min, summary.max, summary.last, summary.statistics};
+            if (!hit && sharedBaseline) {
+                target.min = withoutHit.min;
+                target.max = withoutHit.max;
+                target.last = withoutHit.last;
+                target.statistics = withoutHit.statistics;
+            } else {
+                OmissionSummary summary = tally.summary({}, latest);
+                if (sharedBaseline) {
+                    sharedBaseline->add(summary.statistics, summary.last);
+                } else if (sharedRates) {
+                    addBaseline(summary.statistics, summary.last, m_timeline, request.range, *sharedRates);
+                } else {
+                    ConditionRates rates(
+                        groupCondition(plan.kind, groupCodes(elements), request.includeSpecial, request.bases));
+                    addBaseline(summary.statistics, summary.last, m_timeline, request.range, rates);
+                }
+                target.min = summary.min;
+                target.max = summary.max;
+                target.last = summary.last;
+                target.statistics = summary.statistics;
+            }
+            target.content.assign(label, 0, ends[static_cast<std::size_t>(k)]);
         });
         return slice.count;
     });

@@ -28,6 +28,11 @@ class MemoryEngine : public OmissionEngine {
     // The threads a group calculation splits its groups over (one per core unless set); the rows are the
     // same, in the same order, with any count.
     void setThreadCount(int threads) { m_threads = threads; }
+    // How a group calculation finds each group's hit draws: ANDing the groups' value bitsets, walking each
+    // draw's own k-subsets of the ticked values, or (the default) whichever of the two is estimated cheaper
+    // for the run. All three give the same rows in the same order.
+    enum class GroupCounting { Cheaper, Bitsets, DrawSubsets };
+    void setGroupCounting(GroupCounting counting) { m_counting = counting; }
 
     SearchResult positionSearch(const PositionSearchRequest& request) override;
     SearchResult partialSearch(const PartialSearchRequest& request, const Progress& progress = {}) override;
@@ -72,6 +77,7 @@ class MemoryEngine : public OmissionEngine {
     std::vector<DrawBitset> m_listConditions;
     DrawBitset m_none;
     int m_threads;
+    GroupCounting m_counting = GroupCounting::Cheaper;
 };
 
 } // namespace quorvel

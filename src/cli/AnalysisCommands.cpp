@@ -10,6 +10,7 @@
 #include "analysis/ResultGrids.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "cli/GroupRowsPrinter.h"
 #include "maintain/WorkbookExport.h"
 
 #include <algorithm>
@@ -174,36 +175,6 @@ CellGrid statisticsGrid(const std::vector<std::pair<std::string, OmissionStatist
     for (const auto& [label, s] : rows)
         grid.push_back(statisticsRow(label, s));
     return grid;
-}
-
-std::string jsonText(const json& value) { return value.dump(-1, ' ', false, json::error_handler_t::replace); }
-
-// Prints the group rows in an order, as --json or as the tables and the rules, row by row: two million
-// groups need no second copy of themselves as JSON or text.
-void printGroupRows(CliContext& context, const std::vector<GroupRow>& rows, const std::vector<std::uint32_t>& order,
-                    const std::string& rules) {
-    std::ostream& out = context.out;
-    if (context.options.json) {
-        out << "{\"rows\":[";
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            const GroupRow& row = rows[order[i]];
-            json object = {{"content", row.content}, {"min", row.min}, {"max", row.max}, {"last", row.last}};
-            addStatistics(object, row.statistics);
-            out << (i ? "," : "") << jsonText(object);
-        }
-        out << "],\"rules\":" << jsonText(rules) << "}\n";
-        return;
-    }
-    const auto& header = omissionHeader();
-    printRow(out, std::vector<std::string>(header.begin(), header.end()));
-    for (std::uint32_t i : order)
-        printRow(out, {omissionCell(rows[i], 0), omissionCell(rows[i], 1), omissionCell(rows[i], 2),
-                       omissionCell(rows[i], 3)});
-    out << "\n";
-    printRow(out, kStatisticsHeader);
-    for (std::uint32_t i : order)
-        printRow(out, statisticsRow(rows[i].content, rows[i].statistics));
-    out << "\nrules: " << rules << "\n";
 }
 
 // Prints the fixed grid first, then the fuller figures and the counting rules.
@@ -416,7 +387,7 @@ void registerGroup(CLI::App& app, CliContext& context) {
                     ordered.push_back(result.rows[i]);
                 writeWorkbookIfAsked(workspace, arguments->common.xlsx, groupResultGrid(ordered), rules);
             }
-            printGroupRows(context, result.rows, order, rules);
+            printGroupRows(context.out, context.options.json, result.rows, order, rules);
             return 0;
         };
     });

@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: MIT
+#include "cli/GroupRowsPrinter.h"
+
+#include "analysis/ResultCells.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <string_view>
+#include <type_traits>
+
+namespace quorvel {
+
+namespace {
+
+// Text gathered in one buffer and handed to the stream in blocks.
+class BlockWriter {
+  public:
+    explicit BlockWriter(std::ostream& out) : m_out(out) { m_buffer.reserve(kBlock + 1024); }
+    ~BlockWriter() { flush(); }
+    BlockWriter(const BlockWriter&) = delete;
+    BlockWriter& operator=(const BlockWriter&) = delete;
+
+    BlockWriter& operator<<(std::string_view text) {
+        m_buffer.append(text);
+        if (m_buffer.size() >= kBlock) flush();
+        return *this;
+    }
+    BlockWriter& operator<<(int value) {
+        char digits[16];
+        const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+        return *this << std::string_view(digits, static_cast<std::size_t>(end - digits));
+    }
+    // As JSON writes a number: the shortest text that reads back the same, "null" when not finite.
+    void jsonNumber(double value) {
+        if (!std::isfinite(value)) {
+            *this << "null";
+            return;
+        }
+        char digits[64];
+        char* end = nlohmann::detail::to_chars(digits, digits + sizeof digits, value);
+        *this << std::string_view(digits, static_cast<std::size_t>(end - digits));
+    }
+    template <typename Value> void jsonOptional(const std::optional<Value>& value) {
+        if (!value)
+            *this << "null";
+        else if constexpr (std::is_same_v<Value, int>)
+            *this << *value;
+        else
+            jsonNumber(*value);
+    }
+    // As the table shows a figure: six significant digits as printf("%.6g") writes them, "-" when undefined.
+    template <typename Value> void figure(const std::optional<Value>& value) {
+        if (!value) {
+            *this << "-";
+            return;
+        }
+        char digits[64];
+        const auto [end, error] =
+            std::to_chars(digits, digits + sizeof digits, static_cast<double>(*value), std::chars_format::general, 6);
+        *this << std::string_view(digits, static_cast<std::size_t>(end - digits));
+    }
+    // A JSON string; text that needs no escape is copied as it is.
+    void jsonString(const std::string& text) {
+        const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+            const auto byte = static_cast<unsigned char>(c);
+            return byte >= 0x20 && byte < 0x80 && c != '"' && c != '\\';
+        });
+        if (plain) {
+            *this << "\"" << text << "\"";
+            return;
+        }
+        *this << nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    }
+
+    void flush() {
+        m_out.write(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
+        m_buffer.clear();
+    }
+
+  private:
+    static constexpr std::size_t kBlock = 1 << 20;
+    std::ostream& m_out;
+    std::string m_buffer;
+};
+
+constexpr std::string_view kStatisticsHeader = "号码（分组）\thits_in_range\taverage\tlongest_run\tprevious\tp_hit\t"
+                                               "expected_gap\tp_at_least_last\tp_source\n";
+
+} // namespace
+
+void printGroupRows(std::ostream& out, bool json, const std::vector<GroupRow>& rows,
+                    const std::vector<std::uint32_t>& order, const std::string& rules) {
+    BlockWriter writer(out);
+    if (json) {
+        writer << "{\"rows\":[";
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            const GroupRow& row = rows[order[i]];
+            const OmissionStatistics& s = row.statistics;
+            writer << (i ? ",{\"content\":" : "{\"content\":");
+            writer.jsonString(row.content);
+            writer << ",\"min\":" << row.min << ",\"max\":" << row.max << ",\"last\":" << row.last
+                   << ",\"hits_in_range\":" << s.hitsInRange << ",\"average\":";
+            writer.jsonOptional(s.average);
+            writer << ",\"longest_run\":" << s.longestRun << ",\"previous\":";
+            writer.jsonOptional(s.previous);
+            writer << ",\"p_hit\":";
+            writer.jsonOptional(s.pHit);
+            writer << ",\"expected_gap\":";
+            writer.jsonOptional(s.expectedGap);
+            writer << ",\"p_at_least_last\":";
+            writer.jsonOptional(s.pAtLeastLast);
+            writer << ",\"p_source\":\"" << probabilitySourceText(s.source) << "\"}";
+        }
+        writer << "],\"rules\":";
+        writer.jsonString(rules);
+        writer << "}\n";
+        return;
+    }
+    const auto& header = omissionHeader();
+    writer << header[0] << "\t" << header[1] << "\t" << header[2] << "\t" << header[3] << "\n";
+    for (std::uint32_t i : order)
+        writer << rows[i].content << "\t" << rows[i].min << "\t" << rows[i].max << "\t" << rows[i].last << "\n";
+    writer << "\n" << kStatisticsHeader;
+    for (std::uint32_t i : order) {
+        const OmissionStatistics& s = rows[i].statistics;
+        writer << rows[i].content << "\t" << s.hitsInRange << "\t";
+        writer.figure(s.average);
+        writer << "\t" << s.longestRun << "\t";
+        writer.figure(s.previous);
+        writer << "\t";
+        writer.figure(s.pHit);
+        writer << "\t";
+        writer.figure(s.expectedGap);
+        writer << "\t";
+        writer.figure(s.pAtLeastLast);
+        writer << "\t" << probabilitySourceText(s.source) << "\n";
+    }
+    writer << "\nrules: " << rules << "\n";
+}
+
+} // namespace quorvel
