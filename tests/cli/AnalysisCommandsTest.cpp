@@ -8,13 +8,7 @@ namespace quorvel {
 
 namespace {
 
-// Six draws of 2013: number 5 in the first four, 49 as the special number of the last two.
-const char* kHistory = "2013020 02 14 03 04 05 06 07\r\n"
-                       "2013021 02 03 04 05 06 07 14\r\n"
-                       "2013022 01 03 04 05 06 07 08\r\n"
-                       "2013023 26 03 04 05 06 07 08\r\n"
-                       "2013025 09 10 11 12 13 15 49\r\n"
-                       "2013026 38 26 01 03 04 11 49\r\n";
+const char* const kHistory = test::kSixDraws2013;
 
 class AnalysisCommandsTest : public ::testing::Test {
   protected:
