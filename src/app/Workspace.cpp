@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "app/Workspace.h"
 
+#include "analysis/GroupResultTable.h"
 #include "analysis/MemoryEngine.h"
+#include "app/PositionSearchState.h"
 #include "ingest/ResultsPage.h"
 #include "maintain/ExportTarget.h"
 #include "maintain/HistoryBackup.h"
+#include "maintain/HistoryMaintenance.h"
 #include "maintain/TextExport.h"
 #include "maintain/WorkbookExport.h"
 #include "model/AttributeKind.h"
 #include "model/DrawRecord.h"
 #include "model/Error.h"
+#include "store/HistoryStore.h"
 #include "store/Savepoint.h"
 
 #include <algorithm>
@@ -29,12 +33,13 @@ std::filesystem::path prepareFolder(const std::filesystem::path& folder) {
 }
 
 // Opens the store; a damaged file is left alone, and the refusal says how to get the history back.
-HistoryStore openStore(const std::filesystem::path& dataFolder) {
+std::unique_ptr<HistoryStore> openStore(const std::filesystem::path& dataFolder) {
     try {
-        return HistoryStore(dataFolder / Workspace::kStoreFileName);
+        return std::make_unique<HistoryStore>(dataFolder / Workspace::kStoreFileName);
     } catch (const StoreDamaged& e) {
         throw StoreDamaged(std::string(e.what()) +
-                           damagedStoreAdvice(dataFolder, dataFolder / Workspace::kStoreFileName));
+                               damagedStoreAdvice(dataFolder, dataFolder / Workspace::kStoreFileName),
+                           e.file(), e.detail());
     }
 }
 
@@ -67,25 +72,59 @@ Workspace::Workspace(std::filesystem::path dataFolder, SettingsStore& settingsSt
       m_clock(clock) {
     // A store that never recorded its bases (new, or made before they were recorded) holds rows derived with
     // the settings in force until now. Another program's long write may keep the record for the next opening.
-    if (!m_store.derivedBases()) {
+    if (!m_store->derivedBases()) {
         try {
-            m_store.recordDerivedBases(m_settings.bases());
-        } catch (const SQLite::Exception&) {
+            m_store->recordDerivedBases(m_settings.bases());
+        } catch (const StoreError&) {
         }
     }
+}
+
+Workspace::~Workspace() = default;
+
+const std::filesystem::path& Workspace::storeFile() const { return m_store->file(); }
+
+const std::optional<std::filesystem::path>& Workspace::logSetAside() const { return m_store->logSetAside(); }
+
+std::uint64_t Workspace::historyVersion() const { return m_store->historyVersion(); }
+
+int Workspace::drawCount() const { return m_store->count(); }
+
+std::optional<int> Workspace::firstIssue() const {
+    auto first = m_store->first();
+    return first ? std::optional<int>(first->issue) : std::nullopt;
+}
+
+std::optional<int> Workspace::latestIssue() const {
+    auto latest = m_store->latest();
+    return latest ? std::optional<int>(latest->issue) : std::nullopt;
+}
+
+std::vector<DrawRecord> Workspace::records() const { return m_store->readAll(); }
+
+HistoryListing Workspace::historyListing() const { return HistoryListing(m_store->draws()); }
+
+std::optional<std::vector<std::pair<std::string, FieldValue>>> Workspace::rowFields(int issue) const {
+    return m_store->rowFields(issue);
+}
+
+RefreshOutcome Workspace::refreshSearchState(PositionSearchState& state, const SearchChoices& choices,
+                                             SearchRefresh what) const {
+    return what == SearchRefresh::Reference ? state.refreshReference(*m_store, choices)
+                                            : state.refresh(*m_store, choices);
 }
 
 ParameterBases Workspace::bases() const { return m_basesOverride ? *m_basesOverride : m_settings.bases(); }
 
 std::optional<BasesMismatch> Workspace::storedBasesMismatch() const {
     const ParameterBases settings = m_settings.bases();
-    return basesMismatch(m_store.derivedBases().value_or(settings), settings, m_store.count() == 0);
+    return basesMismatch(m_store->derivedBases().value_or(settings), settings, m_store->count() == 0);
 }
 
 void Workspace::requireRunBasesMatchStore() const {
-    if (!m_basesOverride || m_store.count() == 0) return;
+    if (!m_basesOverride || m_store->count() == 0) return;
     const ParameterBases settings = m_settings.bases();
-    const ParameterBases stored = m_store.derivedBases().value_or(settings);
+    const ParameterBases stored = m_store->derivedBases().value_or(settings);
     if (stored != *m_basesOverride) throw Error(runBasesRefusal(stored, *m_basesOverride, settings));
 }
 
@@ -109,27 +148,27 @@ ImportResult Workspace::importHistoryFile(const std::filesystem::path& file) {
     for (const Draw& draw : text.draws)
         if (++timesStored[draw.issue] == 2) ++result.duplicateIssues;
     try {
-        Savepoint transaction(m_store.database());
-        result.backup = backupHistory(m_store, m_dataFolder);
-        m_store.replaceAll(records);
-        m_store.recordDerivedBases(current);
+        Savepoint transaction(*m_store);
+        result.backup = backupHistory(*m_store, m_dataFolder);
+        m_store->replaceAll(records);
+        m_store->recordDerivedBases(current);
         transaction.commit();
-    } catch (const SQLite::Exception& e) {
-        throw Error("the import failed: " + storeFailureMessage(e, m_store.file()));
+    } catch (const StoreError& e) {
+        throw e.during("the import");
     }
     return result;
 }
 
 int Workspace::nextIssue() const {
-    auto latest = m_store.latest();
+    auto latest = m_store->latest();
     return latest ? latest->issue + 1 : m_clock.currentYear() * 1000 + 1;
 }
 
 std::optional<Workspace::LatestDrawsStart> Workspace::startOfLatestDraws(int count) const {
-    const int stored = m_store.count();
+    const int stored = m_store->count();
     if (stored == 0 || count < 1) return std::nullopt;
     const int draws = std::min(count, stored);
-    auto start = m_store.atIndex(stored - draws + 1);
+    auto start = m_store->atIndex(stored - draws + 1);
     if (!start) return std::nullopt;
     return LatestDrawsStart{start->issue, draws};
 }
@@ -144,7 +183,7 @@ AddResult Workspace::addDraw(std::optional<int> issue, const std::array<int, 7>&
     try {
         // The next issue is worked out under the write lock, so that two programs adding at once each get
         // their own issue, and one that shortened the history meanwhile is seen.
-        Savepoint transaction(m_store.database());
+        Savepoint transaction(*m_store);
         const int stored = issue.value_or(nextIssue());
         // Issues are year * 1000 + sequence: seven digits, which the history text format relies on.
         if (stored < 1000000 || stored > 9999999)
@@ -153,26 +192,26 @@ AddResult Workspace::addDraw(std::optional<int> issue, const std::array<int, 7>&
         if (stored % 1000 == 0)
             throw Error("issue " + std::to_string(stored) + " has the sequence 000; a year's draws count from 001; " +
                         "nothing was added");
-        if (auto holder = m_store.byIssue(stored))
+        if (auto holder = m_store->byIssue(stored))
             throw Error("issue " + std::to_string(stored) + " is already stored: draw " + std::to_string(holder->idx) +
                         " in the list holds it (" + formatNumbers(holder->draw()) +
                         "); nothing was added; give another issue, or delete that draw first");
         requireRunBasesMatchStore();
         // Into a non-empty history the draw joins rows that keep the bases they were derived with (a base
         // changed since shows as a warning until they are derived again); the first draw sets the record.
-        const bool first = m_store.count() == 0;
-        int idx = m_store.append({deriveRecord(Draw{stored, numbers}, bases())});
-        if (first) m_store.recordDerivedBases(bases());
+        const bool first = m_store->count() == 0;
+        int idx = m_store->append({deriveRecord(Draw{stored, numbers}, bases())});
+        if (first) m_store->recordDerivedBases(bases());
         transaction.commit();
         return AddResult{stored, idx};
-    } catch (const SQLite::Exception& e) {
-        throw Error("adding the draw failed: " + storeFailureMessage(e, m_store.file()));
+    } catch (const StoreError& e) {
+        throw e.during("adding the draw");
     }
 }
 
 UpdatePlan Workspace::planUpdate(std::optional<int> yearsToKeep, std::optional<int> currentYear) const {
-    auto first = m_store.first();
-    auto latest = m_store.latest();
+    auto first = m_store->first();
+    auto latest = m_store->latest();
     return quorvel::planUpdate(first ? std::optional<int>(first->issue) : std::nullopt,
                                latest ? std::optional<int>(latest->issue) : std::nullopt,
                                currentYear.value_or(m_clock.currentYear()),
@@ -217,11 +256,11 @@ UpdateResult Workspace::applyUpdate(const UpdatePlan& plan, const std::vector<Ye
     std::stable_sort(draws.begin(), draws.end(), [](const Draw& a, const Draw& b) { return a.issue < b.issue; });
     const ParameterBases current = bases();
     try {
-        Savepoint transaction(m_store.database());
+        Savepoint transaction(*m_store);
         requireRunBasesMatchStore();
         // The store may have changed since the plan was made (another program shares it): clear only a
         // history that is still too old, and append only draws after the latest stored one.
-        auto first = m_store.first();
+        auto first = m_store->first();
         if (plan.clearsHistory && first && plan.currentYear - first->issue / 1000 > plan.yearsToKeep) {
             // Clearing is safe only when every year of the new range gave its draws: the stored draws of a
             // year that failed (or has none yet) would be lost for good. Then nothing changes.
@@ -234,10 +273,10 @@ UpdateResult Workspace::applyUpdate(const UpdatePlan& plan, const std::vector<Ye
                 result.clearWithheld = true;
                 return result;
             }
-            result.backup = backupHistory(m_store, m_dataFolder);
-            m_store.deleteAll();
+            result.backup = backupHistory(*m_store, m_dataFolder);
+            m_store->deleteAll();
             result.cleared = true;
-        } else if (auto latest = m_store.latest()) {
+        } else if (auto latest = m_store->latest()) {
             std::erase_if(draws, [&](const Draw& draw) { return draw.issue <= latest->issue; });
         }
         std::vector<DrawRecord> records;
@@ -247,19 +286,18 @@ UpdateResult Workspace::applyUpdate(const UpdatePlan& plan, const std::vector<Ye
             for (YearCount& year : result.years)
                 if (year.year == draw.issue / 1000) ++year.appended;
         }
-        const bool everyRow = m_store.count() == 0;
-        m_store.append(records);
-        if (everyRow) m_store.recordDerivedBases(current);
+        const bool everyRow = m_store->count() == 0;
+        m_store->append(records);
+        if (everyRow) m_store->recordDerivedBases(current);
         transaction.commit();
-    } catch (const SQLite::Exception& e) {
-        throw Error("the update failed: " + storeFailureMessage(e, m_store.file()) +
-                    "; the history was left unchanged");
+    } catch (const StoreError& e) {
+        throw e.during("the update", "; the history was left unchanged");
     }
     result.appended = static_cast<int>(draws.size());
     return result;
 }
 
-HistoryMaintenance Workspace::maintenance() { return HistoryMaintenance(m_store, m_dataFolder, bases()); }
+HistoryMaintenance Workspace::maintenance() { return HistoryMaintenance(*m_store, m_dataFolder, bases()); }
 
 MaintenanceResult Workspace::deleteLatestDraw() { return maintenance().deleteLatestDraw(); }
 
@@ -283,11 +321,11 @@ MaintenanceResult Workspace::clearHistory() { return maintenance().clear(); }
 MaintenanceResult Workspace::compactStore() { return maintenance().compact(); }
 
 std::filesystem::path Workspace::exportHistoryText(const std::optional<std::filesystem::path>& target) {
-    return quorvel::exportHistoryText(m_store, m_dataFolder, target);
+    return quorvel::exportHistoryText(*m_store, m_dataFolder, target);
 }
 
 ResolvedRange Workspace::resolveRange(const RangeChoice& choice) const {
-    return quorvel::resolveRange(m_store, choice);
+    return quorvel::resolveRange(*m_store, choice);
 }
 
 SearchResult Workspace::positionSearch(EngineKind kind, const PositionSearchRequest& request) {
@@ -307,17 +345,17 @@ OmissionTable Workspace::omissionTable(const ValuesRequest& request) {
     return static_cast<MemoryEngine&>(engine(EngineKind::Memory)).omissionTable(request);
 }
 
-std::vector<GroupRow> Workspace::groupResults(GroupSort sort) { return GroupResultTable(m_store).read(sort); }
+std::vector<GroupRow> Workspace::groupResults(GroupSort sort) { return GroupResultTable(*m_store).read(sort); }
 
-std::vector<GroupRow> Workspace::groupResults() { return GroupResultTable(m_store).readAsStored(); }
+std::vector<GroupRow> Workspace::groupResults() { return GroupResultTable(*m_store).readAsStored(); }
 
 std::string Workspace::groupResultRules() {
-    return GroupResultTable(m_store).rules().value_or(
+    return GroupResultTable(*m_store).rules().value_or(
         "The counting rules of these rows were not recorded: no group calculation of this program stored them.");
 }
 
 std::filesystem::path Workspace::exportHistoryWorkbook(const std::optional<std::filesystem::path>& target) {
-    std::vector<DrawRecord> records = m_store.readAll();
+    std::vector<DrawRecord> records = m_store->readAll();
     if (records.empty()) throw Error("the history is empty: there is nothing to export; import or add draws first");
     return exportGridWorkbook(historyGrid(records), kHistoryWorkbookName, target);
 }
@@ -325,7 +363,7 @@ std::filesystem::path Workspace::exportHistoryWorkbook(const std::optional<std::
 std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
                                                     const std::optional<std::filesystem::path>& target) {
     std::filesystem::path file = target ? *target : m_dataFolder / defaultName;
-    requireExportTarget(file, m_dataFolder, m_store.file());
+    requireExportTarget(file, m_dataFolder, m_store->file());
     writeWorkbook(file, grid);
     return file;
 }
@@ -334,7 +372,7 @@ std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const 
                                                     const std::optional<std::filesystem::path>& target,
                                                     const std::string& rules) {
     std::filesystem::path file = target ? *target : m_dataFolder / defaultName;
-    requireExportTarget(file, m_dataFolder, m_store.file());
+    requireExportTarget(file, m_dataFolder, m_store->file());
     writeWorkbook(file, grid, rules);
     return file;
 }
@@ -343,14 +381,14 @@ std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const 
                                                     const std::optional<std::filesystem::path>& target,
                                                     const std::string& rules, const std::vector<CellFill>& fills) {
     std::filesystem::path file = target ? *target : m_dataFolder / defaultName;
-    requireExportTarget(file, m_dataFolder, m_store.file());
+    requireExportTarget(file, m_dataFolder, m_store->file());
     writeWorkbook(file, grid, rules, fills);
     return file;
 }
 
 OmissionEngine& Workspace::engine(EngineKind kind) {
     std::unique_ptr<OmissionEngine>& engine = kind == EngineKind::Sql ? m_sqlEngine : m_memoryEngine;
-    if (!engine) engine = makeEngine(kind, m_store);
+    if (!engine) engine = makeEngine(kind, *m_store);
     return *engine;
 }
 

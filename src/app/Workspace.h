@@ -2,22 +2,24 @@
 #pragma once
 
 #include "analysis/AnalysisRange.h"
-#include "analysis/GroupResultTable.h"
 #include "analysis/OmissionEngine.h"
 #include "analysis/OmissionTable.h"
 #include "analysis/ValuesRequest.h"
 #include "app/Clock.h"
 #include "app/DerivedBasesCheck.h"
+#include "app/HistoryListing.h"
 #include "app/Settings.h"
 #include "app/UpdateRun.h"
 #include "ingest/HistoryTextReader.h"
 #include "ingest/UpdatePlan.h"
-#include "maintain/HistoryMaintenance.h"
+#include "maintain/MaintenanceResult.h"
 #include "maintain/WorkbookExport.h"
 #include "model/CellGrid.h"
 #include "model/Draw.h"
+#include "model/DrawRecord.h"
+#include "model/FieldValue.h"
+#include "model/GroupSort.h"
 #include "model/ParameterBases.h"
-#include "store/HistoryStore.h"
 
 #include <array>
 #include <cstdint>
@@ -27,6 +29,12 @@
 #include <vector>
 
 namespace quorvel {
+
+class HistoryMaintenance;
+class HistoryStore;
+class PositionSearchState;
+struct RefreshOutcome;
+struct SearchChoices;
 
 // What an import stored, what it left out, and where the history it replaced was saved.
 struct ImportResult {
@@ -50,9 +58,16 @@ class Workspace {
     static constexpr const char* kStoreFileName = "quorvel.db";
 
     Workspace(std::filesystem::path dataFolder, SettingsStore& settingsStore, const Clock& clock);
+    ~Workspace();
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
 
     const std::filesystem::path& dataFolder() const { return m_dataFolder; }
-    HistoryStore& store() { return m_store; }
+    // The store file (quorvel.db in the data folder).
+    const std::filesystem::path& storeFile() const;
+    // Set when a write-ahead log beside the store file belonged to another store: it was set aside under this
+    // name before anything was read. The front end must say so.
+    const std::optional<std::filesystem::path>& logSetAside() const;
     Settings& settings() { return m_settings; }
     const Clock& clock() const { return m_clock; }
 
@@ -118,7 +133,21 @@ class Workspace {
 
     // Changes whenever the history changed, through this workspace or by another program, so that a view
     // of it knows when to read it again.
-    std::uint64_t historyVersion() const { return m_store.historyVersion(); }
+    std::uint64_t historyVersion() const;
+
+    // The stored history: how many draws, the first and latest issue (nothing when it is empty), every draw
+    // as stored, the history list, and every field of the first row stored under an issue.
+    int drawCount() const;
+    std::optional<int> firstIssue() const;
+    std::optional<int> latestIssue() const;
+    std::vector<DrawRecord> records() const;
+    HistoryListing historyListing() const;
+    std::optional<std::vector<std::pair<std::string, FieldValue>>> rowFields(int issue) const;
+    // The position search's values and range (PositionSearchState.h) from the stored draws: as its tab says, or
+    // only the reference draw's.
+    enum class SearchRefresh { AsTabSays, Reference };
+    RefreshOutcome refreshSearchState(PositionSearchState& state, const SearchChoices& choices,
+                                      SearchRefresh what = SearchRefresh::AsTabSays) const;
 
     // The issue the next draw entered by hand gets.
     int nextIssue() const;
@@ -158,7 +187,7 @@ class Workspace {
     OmissionEngine& engine(EngineKind kind);
 
     std::filesystem::path m_dataFolder;
-    HistoryStore m_store;
+    std::unique_ptr<HistoryStore> m_store;
     Settings m_settings;
     const Clock& m_clock;
     std::optional<ParameterBases> m_basesOverride;

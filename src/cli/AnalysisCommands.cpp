@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The three analyses: search (position search), partial (partial search), group (group calculation).
 #include "analysis/AnalysisRange.h"
+#include "analysis/AnalysisResult.h"
 #include "analysis/CountingRules.h"
 #include "analysis/GroupPlan.h"
-#include "analysis/GroupResultTable.h"
 #include "analysis/GroupRowOrder.h"
 #include "analysis/OmissionEngine.h"
 #include "analysis/ResultCells.h"
@@ -12,6 +12,7 @@
 #include "cli/Commands.h"
 #include "cli/GroupRowsPrinter.h"
 #include "maintain/WorkbookExport.h"
+#include "model/GroupSort.h"
 
 #include <algorithm>
 #include <cstdio>

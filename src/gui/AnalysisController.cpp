@@ -121,7 +121,7 @@ std::optional<WindowRequests> AnalysisController::readRequests() {
         emit statusMessage(fromStd(requests.range().problem));
         return std::nullopt;
     }
-    if (m_workspace.store().count() == 0) {
+    if (m_workspace.drawCount() == 0) {
         emit statusMessage(QStringLiteral("There is no history to analyse: read a history text file "
                                           "(读取历史号文本) or enter draws first. Nothing was run."));
         return std::nullopt;
@@ -333,8 +333,7 @@ void AnalysisController::exportGrid(const CellGrid& grid, const char* fileName,
 }
 
 std::pair<int, int> AnalysisController::historyFingerprint() {
-    auto latest = m_workspace.store().latest();
-    return {m_workspace.store().count(), latest ? latest->issue : 0};
+    return {m_workspace.drawCount(), m_workspace.latestIssue().value_or(0)};
 }
 
 void AnalysisController::updateChart() {

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "analysis/GroupResultTable.h"
+#include "analysis/AnalysisResult.h"
 #include "analysis/OmissionEngine.h"
 #include "app/WindowRequests.h"
 #include "model/CellGrid.h"
+#include "model/GroupSort.h"
 
 #include <QObject>
 #include <QTimer>

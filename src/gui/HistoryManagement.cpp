@@ -135,7 +135,7 @@ std::optional<int> HistoryManagement::askNumber(const QString& title, const QStr
 void HistoryManagement::keepUntilChosen() {
     std::optional<int> latest;
     try {
-        if (auto draw = m_workspace.store().latest()) latest = draw->issue;
+        latest = m_workspace.latestIssue();
     } catch (const std::exception& error) {
         m_dialogs.message(&m_window, kDeleteTitle,
                           QStringLiteral("The history could not be read: %1").arg(QString::fromUtf8(error.what())));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "maintain/HistoryMaintenance.h"
+#include "maintain/MaintenanceResult.h"
 
 #include <QObject>
 

@@ -122,7 +122,7 @@ void MainWindow::startUp() {
         m_options->startUp();
         m_menus->tickBases(m_workspace.settings().bases());
         showHistory();
-        if (const auto& aside = m_workspace.store().logSetAside())
+        if (const auto& aside = m_workspace.logSetAside())
             showStatus(tr("A leftover log file of another history was found beside the store and set aside as %1 "
                           "before anything was read; your history is as it was.")
                            .arg(QString::fromStdString(aside->string())));
@@ -160,7 +160,7 @@ void MainWindow::connectHistoryManagement() {
 
 void MainWindow::showHistory() {
     m_watcher->acknowledge();
-    HistoryListing listing = HistoryListing::load(m_workspace.store());
+    HistoryListing listing = m_workspace.historyListing();
     m_history->welcome()->setVisible(listing.drawCount() == 0);
     m_history->showHistory(std::move(listing));
     emit historyShown();
@@ -184,9 +184,7 @@ void MainWindow::openTable() {
 }
 
 void MainWindow::showNextIssue() {
-    auto latest = m_workspace.store().latest();
-    NextIssueDisplay display =
-        nextIssueDisplay(latest ? std::optional<int>(latest->issue) : std::nullopt, m_workspace.clock().currentYear());
+    NextIssueDisplay display = nextIssueDisplay(m_workspace.latestIssue(), m_workspace.clock().currentYear());
     m_history->setNextIssueText(fromStd(display.nextIssueText));
     m_options->showNextIssue(display);
     // The zodiac tips of the combination boxes follow the zodiac year of the next issue.
@@ -243,7 +241,7 @@ void MainWindow::importFile(const QString& file) {
     bool imported = false;
     bool wasEmpty = false;
     try {
-        wasEmpty = !m_workspace.store().latest();
+        wasEmpty = !m_workspace.latestIssue();
         ImportResult result = m_workspace.importHistoryFile(file.toStdString());
         report = fromStd(importSummaryText(result, QFileInfo(file).fileName().toStdString()));
         imported = true;

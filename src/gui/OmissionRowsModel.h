@@ -2,8 +2,8 @@
 #pragma once
 
 #include "analysis/AnalysisResult.h"
-#include "analysis/GroupResultTable.h"
 #include "model/CellGrid.h"
+#include "model/GroupSort.h"
 
 #include <QAbstractTableModel>
 

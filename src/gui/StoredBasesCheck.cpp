@@ -71,7 +71,7 @@ void StoredBasesCheck::afterBaseChosen() {
     int draws = 0;
     try {
         mismatch = m_workspace.storedBasesMismatch();
-        draws = m_workspace.store().count();
+        draws = m_workspace.drawCount();
     } catch (const std::exception&) {
         return;
     }
