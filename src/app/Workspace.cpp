@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/Workspace.h"
 
+#include "analysis/GroupHits.h"
 #include "analysis/GroupResultTable.h"
 #include "analysis/MemoryEngine.h"
+#include "analysis/ResultGrids.h"
 #include "app/PositionSearchState.h"
 #include "ingest/ResultsPage.h"
 #include "maintain/ExportTarget.h"
@@ -348,6 +350,20 @@ OmissionTable Workspace::omissionTable(const ValuesRequest& request) {
 std::vector<GroupRow> Workspace::groupResults(GroupSort sort) { return GroupResultTable(*m_store).read(sort); }
 
 std::vector<GroupRow> Workspace::groupResults() { return GroupResultTable(*m_store).readAsStored(); }
+
+std::optional<SearchResult> Workspace::groupHitsSearch(EngineKind kind, const GroupRequest& request,
+                                                       const std::string& content) {
+    auto search = groupHitsRequest(request, content);
+    if (!search) return std::nullopt;
+    return positionSearch(kind, *search);
+}
+
+std::pair<std::filesystem::path, std::size_t>
+Workspace::exportGroupResultWorkbook(const std::optional<std::filesystem::path>& target) {
+    CellGrid grid = groupResultGrid(groupResults(GroupSort::Last));
+    std::filesystem::path file = exportGridWorkbook(grid, kResultWorkbookName, target, groupResultRules());
+    return {file, grid.size() - 1};
+}
 
 std::string Workspace::groupResultRules() {
     return GroupResultTable(*m_store).rules().value_or(

@@ -166,6 +166,10 @@ class Workspace {
     SearchResult positionSearch(EngineKind kind, const PositionSearchRequest& request);
     SearchResult partialSearch(EngineKind kind, const PartialSearchRequest& request, const Progress& progress = {});
     GroupResult groupCalculation(EngineKind kind, const GroupRequest& request, const Progress& progress = {});
+    // The hits of one group of a group calculation's request (its row's content) as a position search finds
+    // them; nothing when the content is not a group of that request.
+    std::optional<SearchResult> groupHitsSearch(EngineKind kind, const GroupRequest& request,
+                                                const std::string& content);
     // The omission table of every value of a kind (OmissionTable.h), always counted by the memory engine: each
     // row equals the position search for its value, which either engine gives alike. Error refuses an empty
     // history.
@@ -176,6 +180,10 @@ class Workspace {
     std::vector<GroupRow> groupResults();
     // The counting rules of those rows, or a line saying that no group calculation of this program stored them.
     std::string groupResultRules();
+    // Writes those rows, ordered by the last omission, to a workbook (Jieguo.xlsx in the data folder without a
+    // target) with their counting rules on a second sheet; returns the file and the rows written.
+    std::pair<std::filesystem::path, std::size_t>
+    exportGroupResultWorkbook(const std::optional<std::filesystem::path>& target);
 
   private:
     HistoryMaintenance maintenance();

@@ -9,6 +9,8 @@
 #include "model/Error.h"
 #include "model/GroupSort.h"
 
+#include <tuple>
+
 namespace quorvel {
 
 namespace {
@@ -127,10 +129,7 @@ void registerExportXlsx(CLI::App& app, CliContext& context) {
                 target = workspace.exportHistoryWorkbook(given);
                 rows = static_cast<std::size_t>(workspace.drawCount());
             } else {
-                CellGrid grid = groupResultGrid(workspace.groupResults(GroupSort::Last));
-                // The rows go out with the counting rules of the run that stored them, on a second sheet.
-                target = workspace.exportGridWorkbook(grid, kResultWorkbookName, given, workspace.groupResultRules());
-                rows = grid.size() - 1;
+                std::tie(target, rows) = workspace.exportGroupResultWorkbook(given);
             }
             context.print({{"path", target.string()}}, [&](std::ostream& out) {
                 out << "wrote " << target.string() << " (" << rows << " rows below the header)\n";

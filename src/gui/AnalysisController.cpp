@@ -2,8 +2,7 @@
 #include "gui/AnalysisController.h"
 
 #include "analysis/CountingRules.h"
-#include "analysis/GroupHits.h"
-#include "analysis/GroupPlan.h"
+#include "app/GroupLimits.h"
 #include "app/Workspace.h"
 #include "gui/CombinationPanel.h"
 #include "gui/DetailPanel.h"
@@ -191,15 +190,9 @@ void AnalysisController::runGroupCalculation() {
     if (!requests) return;
     GroupRequest request = requests->group();
     request.noLimit = m_panels.combinations->noLimitBox()->isChecked();
-    const bool keepsLimits = request.noLimit && m_engine == EngineKind::Sql; // the reference engine keeps them
-    try {
-        GroupRequest planned = request;
-        planned.noLimit = request.noLimit && !keepsLimits;
-        planGroups(planned);
-    } catch (const Error& limit) {
-        QString text = QString::fromUtf8(limit.what());
-        if (keepsLimits) text += QStringLiteral("\n") + fromStd(sqlEngineKeepsLimits());
-        m_dialogs.message(&m_window, QStringLiteral("数据溢出"), text);
+    const GroupLimits limits = groupLimits(m_engine, request);
+    if (limits.refusal) {
+        m_dialogs.message(&m_window, QStringLiteral("数据溢出"), fromStd(*limits.refusal));
         return;
     }
     GroupResult result;
@@ -214,7 +207,7 @@ void AnalysisController::runGroupCalculation() {
     m_panels.results->detail()->showSort(GroupSort::Last);
     QString status = result.note.empty() ? QStringLiteral("分组计算: %1 groups, ordered by 最后遗漏.").arg(count)
                                          : QStringLiteral("分组计算: %1.").arg(fromStd(result.note));
-    if (keepsLimits) status += QStringLiteral(" ") + fromStd(sqlEngineKeepsLimits());
+    if (!limits.keptNote.empty()) status += QStringLiteral(" ") + fromStd(limits.keptNote);
     emit statusMessage(status + m_rangeNote);
 }
 
@@ -353,11 +346,10 @@ void AnalysisController::updateChart() {
         return chart.showNote(
             QStringLiteral("分组 %1: the history changed since 分组计算; run it again to chart the group")
                 .arg(content));
-    auto request = groupHitsRequest(*m_lastGroup, rows[static_cast<std::size_t>(row)].content);
-    if (!request) return chart.showNote(QStringLiteral("分组 %1: not a group of the last 分组计算").arg(content));
     try {
-        chart.showHits(m_workspace.positionSearch(EngineKind::Memory, *request),
-                       QStringLiteral("分组 %1").arg(content));
+        auto hits = m_workspace.groupHitsSearch(m_engine, *m_lastGroup, rows[static_cast<std::size_t>(row)].content);
+        if (!hits) return chart.showNote(QStringLiteral("分组 %1: not a group of the last 分组计算").arg(content));
+        chart.showHits(*hits, QStringLiteral("分组 %1").arg(content));
     } catch (const std::exception& error) {
         chart.showNote(QStringLiteral("分组 %1: %2").arg(content, QString::fromUtf8(error.what())));
     }
