@@ -84,6 +84,38 @@ Workspace::Workspace(std::filesystem::path dataFolder, SettingsStore& settingsSt
 
 Workspace::~Workspace() = default;
 
+HistorySubscription Workspace::subscribe(HistorySubscriber subscriber) {
+    if (m_subscribers->empty()) {
+        try {
+            m_toldVersion = m_store->historyVersion();
+        } catch (const StoreError&) {
+            // Asked again at the next notice.
+        }
+    }
+    return HistorySubscription(m_subscribers, m_subscribers->add(std::move(subscriber)));
+}
+
+void Workspace::changed(HistoryChange change) {
+    try {
+        m_toldVersion = m_store->historyVersion();
+    } catch (const StoreError&) {
+        // The change is told anyway; the version is asked again at the next notice.
+    }
+    m_subscribers->tell(change);
+}
+
+bool Workspace::noticeChangesElsewhere() {
+    std::uint64_t version = 0;
+    try {
+        version = m_store->historyVersion();
+    } catch (const StoreError&) {
+        return false; // busy or gone for a moment; asked again at the next notice
+    }
+    if (version == m_toldVersion) return false;
+    changed(HistoryChange::Elsewhere);
+    return true;
+}
+
 const std::filesystem::path& Workspace::storeFile() const { return m_store->file(); }
 
 const std::optional<std::filesystem::path>& Workspace::logSetAside() const { return m_store->logSetAside(); }
@@ -131,6 +163,12 @@ void Workspace::requireRunBasesMatchStore() const {
 }
 
 ImportResult Workspace::importHistoryFile(const std::filesystem::path& file) {
+    ImportResult result = importFile(file);
+    changed(HistoryChange::Changed);
+    return result;
+}
+
+ImportResult Workspace::importFile(const std::filesystem::path& file) {
     std::string name = file.filename().string();
     std::string ending = name.size() >= 3 ? name.substr(name.size() - 3) : name;
     for (char& c : ending)
@@ -176,6 +214,12 @@ std::optional<Workspace::LatestDrawsStart> Workspace::startOfLatestDraws(int cou
 }
 
 AddResult Workspace::addDraw(std::optional<int> issue, const std::array<int, 7>& numbers) {
+    AddResult added = storeDraw(issue, numbers);
+    changed(HistoryChange::Changed);
+    return added;
+}
+
+AddResult Workspace::storeDraw(std::optional<int> issue, const std::array<int, 7>& numbers) {
     std::set<int> seen;
     for (int n : numbers) {
         if (n < 1 || n > 49) throw Error("number " + std::to_string(n) + " is outside 1..49; nothing was added");
@@ -221,6 +265,12 @@ UpdatePlan Workspace::planUpdate(std::optional<int> yearsToKeep, std::optional<i
 }
 
 UpdateResult Workspace::applyUpdate(const UpdatePlan& plan, const std::vector<YearPage>& pages) {
+    UpdateResult result = storePages(plan, pages);
+    if (!result.nothingRead()) changed(HistoryChange::Updated);
+    return result;
+}
+
+UpdateResult Workspace::storePages(const UpdatePlan& plan, const std::vector<YearPage>& pages) {
     UpdateResult result;
     result.yearsToKeep = plan.yearsToKeep;
     std::vector<Draw> draws;
@@ -301,24 +351,29 @@ UpdateResult Workspace::applyUpdate(const UpdatePlan& plan, const std::vector<Ye
 
 HistoryMaintenance Workspace::maintenance() { return HistoryMaintenance(*m_store, m_dataFolder, bases()); }
 
-MaintenanceResult Workspace::deleteLatestDraw() { return maintenance().deleteLatestDraw(); }
+MaintenanceResult Workspace::told(MaintenanceResult result, HistoryChange change) {
+    changed(change);
+    return result;
+}
+
+MaintenanceResult Workspace::deleteLatestDraw() { return told(maintenance().deleteLatestDraw()); }
 
 MaintenanceResult Workspace::deleteLatestDraws(int count) {
     requireRunBasesMatchStore();
-    return maintenance().deleteLatestDraws(count);
+    return told(maintenance().deleteLatestDraws(count));
 }
 
 MaintenanceResult Workspace::keepUntil(int lastIssue) {
     requireRunBasesMatchStore();
-    return maintenance().keepUntil(lastIssue);
+    return told(maintenance().keepUntil(lastIssue));
 }
 
 MaintenanceResult Workspace::rebuildHistory() {
     requireRunBasesMatchStore();
-    return maintenance().rebuildAll();
+    return told(maintenance().rebuildAll());
 }
 
-MaintenanceResult Workspace::clearHistory() { return maintenance().clear(); }
+MaintenanceResult Workspace::clearHistory() { return told(maintenance().clear(), HistoryChange::Cleared); }
 
 MaintenanceResult Workspace::compactStore() { return maintenance().compact(); }
 

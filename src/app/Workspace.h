@@ -7,6 +7,7 @@
 #include "analysis/ValuesRequest.h"
 #include "app/Clock.h"
 #include "app/DerivedBasesCheck.h"
+#include "app/HistoryChange.h"
 #include "app/HistoryListing.h"
 #include "app/Settings.h"
 #include "app/UpdateRun.h"
@@ -135,6 +136,13 @@ class Workspace {
     // of it knows when to read it again.
     std::uint64_t historyVersion() const;
 
+    // Subscribers hear of every change of the history: after each change made through this workspace, and
+    // when noticeChangesElsewhere() finds one another program made, for as long as the subscription lives.
+    [[nodiscard]] HistorySubscription subscribe(HistorySubscriber subscriber);
+    // Asks the store whether another program changed the history since the subscribers last heard of a change,
+    // and tells them when it did. Returns whether it did; a store that cannot be asked now counts as unchanged.
+    bool noticeChangesElsewhere();
+
     // The stored history: how many draws, the first and latest issue (nothing when it is empty), every draw
     // as stored, the history list, and every field of the first row stored under an issue.
     int drawCount() const;
@@ -187,6 +195,13 @@ class Workspace {
 
   private:
     HistoryMaintenance maintenance();
+    // Tells the subscribers of a change made through this workspace.
+    void changed(HistoryChange change);
+    MaintenanceResult told(MaintenanceResult result, HistoryChange change = HistoryChange::Changed);
+    // The operations themselves, before the subscribers are told.
+    ImportResult importFile(const std::filesystem::path& file);
+    AddResult storeDraw(std::optional<int> issue, const std::array<int, 7>& numbers);
+    UpdateResult storePages(const UpdatePlan& plan, const std::vector<YearPage>& pages);
     // Refuses a change that derives rows with bases given for this run only that differ from the bases the
     // stored draws were derived with (an empty history matches any bases).
     void requireRunBasesMatchStore() const;
@@ -201,6 +216,8 @@ class Workspace {
     std::optional<ParameterBases> m_basesOverride;
     std::unique_ptr<OmissionEngine> m_sqlEngine;
     std::unique_ptr<OmissionEngine> m_memoryEngine;
+    std::shared_ptr<HistorySubscribers> m_subscribers = std::make_shared<HistorySubscribers>();
+    std::uint64_t m_toldVersion = 0; // the history version the subscribers last heard of
 };
 
 } // namespace quorvel

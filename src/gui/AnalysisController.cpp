@@ -58,6 +58,7 @@ AnalysisController::AnalysisController(Workspace& workspace, Dialogs& dialogs, Q
     : QObject(&window), m_workspace(workspace), m_dialogs(dialogs), m_window(window), m_panels(panels),
       m_openFile(openWithDesktopApplication) {
     setObjectName(QStringLiteral("analyses"));
+    m_subscription = m_workspace.subscribe([this](HistoryChange) { m_lastGroupCurrent = false; });
     connect(m_panels.options->searchButton(), &QPushButton::clicked, this, &AnalysisController::runPositionSearch);
     connect(m_panels.options->partialButton(), &QPushButton::clicked, this, &AnalysisController::runPartialSearch);
     connect(m_panels.combinations->groupButton(), &QPushButton::clicked, this,
@@ -200,7 +201,7 @@ void AnalysisController::runGroupCalculation() {
              [&](const Progress& progress) { result = m_workspace.groupCalculation(m_engine, request, progress); }))
         return;
     m_lastGroup = request;
-    m_lastGroupHistory = historyFingerprint();
+    m_lastGroupCurrent = true;
     const auto count = result.rows.size();
     showGroupRows(std::move(result.rows), GroupSort::Last, {}, 3);
     m_groupOrder = GroupSort::Last;
@@ -325,10 +326,6 @@ void AnalysisController::exportGrid(const CellGrid& grid, const char* fileName,
                                .arg(path));
 }
 
-std::pair<int, int> AnalysisController::historyFingerprint() {
-    return {m_workspace.drawCount(), m_workspace.latestIssue().value_or(0)};
-}
-
 void AnalysisController::updateChart() {
     OmissionChart& chart = *m_panels.chart;
     if (m_omissions == OmissionContent::Summary) {
@@ -342,7 +339,7 @@ void AnalysisController::updateChart() {
     const QString content = fromStd(rows[static_cast<std::size_t>(row)].content);
     if (!m_lastGroup)
         return chart.showNote(QStringLiteral("分组 %1: run 分组计算 in this window to chart its hits").arg(content));
-    if (historyFingerprint() != m_lastGroupHistory)
+    if (!m_lastGroupCurrent)
         return chart.showNote(
             QStringLiteral("分组 %1: the history changed since 分组计算; run it again to chart the group")
                 .arg(content));

@@ -106,16 +106,14 @@ void HistoryManagement::deleteLatest() {
             QStringLiteral("删除最后历史"), [this] { return m_workspace.deleteLatestDraw(); },
             QStringLiteral("Deleted the latest draw;")))
         return;
-    emit historyChanged();
     m_panel.entry()->box(1)->setFocus();
 }
 
 void HistoryManagement::clearAll() {
     if (!m_dialogs.question(&m_window, kClearTitle, kClearQuestion)) return;
-    if (runRemoval(
-            plainCaption(entry("mnuClear").text()), [this] { return m_workspace.clearHistory(); },
-            QStringLiteral("Cleared the history;")))
-        emit historyListChanged();
+    runRemoval(
+        plainCaption(entry("mnuClear").text()), [this] { return m_workspace.clearHistory(); },
+        QStringLiteral("Cleared the history;"));
 }
 
 std::optional<int> HistoryManagement::askNumber(const QString& title, const QString& prompt,
@@ -143,19 +141,17 @@ void HistoryManagement::keepUntilChosen() {
     }
     auto issue = askNumber(kDeleteTitle, kDeleteUntilPrompt, QString::number(latest.value_or(0)));
     if (!issue) return;
-    if (runRemoval(
-            kDeleteTitle, [this, issue] { return m_workspace.keepUntil(*issue); },
-            QStringLiteral("Kept the draws up to issue %1;").arg(*issue)))
-        emit historyChanged();
+    runRemoval(
+        kDeleteTitle, [this, issue] { return m_workspace.keepUntil(*issue); },
+        QStringLiteral("Kept the draws up to issue %1;").arg(*issue));
 }
 
 void HistoryManagement::deleteLatestCount() {
     auto count = askNumber(kDeleteTitle, kDeleteCountPrompt, QStringLiteral("1"));
     if (!count) return;
-    if (runRemoval(
-            kDeleteTitle, [this, count] { return m_workspace.deleteLatestDraws(*count); },
-            QStringLiteral("Deleted the latest %1 draws;").arg(*count)))
-        emit historyChanged();
+    runRemoval(
+        kDeleteTitle, [this, count] { return m_workspace.deleteLatestDraws(*count); },
+        QStringLiteral("Deleted the latest %1 draws;").arg(*count));
 }
 
 void HistoryManagement::chooseYears() {

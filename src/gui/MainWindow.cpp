@@ -89,7 +89,6 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     connect(m_menus, &MainMenus::linkRequested, this, &MainWindow::openLink);
     connect(m_menus, &MainMenus::baseChosen, m_bases, &StoredBasesCheck::afterBaseChosen);
     connect(m_menus->tableEntry(), &QAction::triggered, this, &MainWindow::openTable);
-    connect(m_bases, &StoredBasesCheck::historyChanged, this, &MainWindow::refreshAfterHistoryChange);
     connect(m_bases, &StoredBasesCheck::statusMessage, this, &MainWindow::showStatus);
     connect(m_options->setupButton(), &QPushButton::clicked, this,
             [this] { m_dialogs.popup(*m_menus->setupMenu(), QCursor::pos()); });
@@ -103,12 +102,12 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     new GridCopy(*m_results->hitGrid(), &dialogs);
     new GridCopy(*m_results->omissionGrid(), &dialogs);
     auto* update = new OnlineUpdate(workspace, dialogs, *this, *m_history, *m_menus->setupMenu());
-    connect(update, &OnlineUpdate::historyUpdated, this, &MainWindow::refreshAfterUpdate);
     connect(update, &OnlineUpdate::statusMessage, this, &MainWindow::showStatus);
     m_analyses = new AnalysisController(workspace, dialogs, *this, {m_options, m_combinations, m_results, chart});
     connect(m_analyses, &AnalysisController::statusMessage, this, &MainWindow::showStatus);
     connect(m_combinations, &CombinationPanel::statusMessage, this, &MainWindow::showStatus);
 
+    m_subscription = m_workspace.subscribe([this](HistoryChange change) { showChangedHistory(change); });
     resize(1280, 800);
     startUp();
 }
@@ -136,30 +135,14 @@ void MainWindow::startUp() {
 
 void MainWindow::connectHistoryManagement() {
     auto* management = new HistoryManagement(m_workspace, m_dialogs, *this, *m_history, *m_menus->historyMenu());
-    connect(management, &HistoryManagement::historyChanged, this, &MainWindow::refreshAfterHistoryChange);
-    connect(management, &HistoryManagement::historyListChanged, this, [this] {
-        try {
-            showHistory();
-            // The prompt names the issue the next typed draw is stored under, also after clearing.
-            showNextIssue();
-        } catch (const std::exception& error) {
-            showStatus(
-                QStringLiteral("The history list could not be shown again: %1").arg(QString::fromUtf8(error.what())));
-        }
-    });
     connect(management, &HistoryManagement::restoreRequested, this, &MainWindow::importFile);
     connect(management, &HistoryManagement::statusMessage, this, &MainWindow::showStatus);
     auto* exports = new HistoryExports(m_workspace, m_dialogs, *this, *m_history);
     connect(exports, &HistoryExports::statusMessage, this, &MainWindow::showStatus);
     m_watcher = new HistoryChangeWatcher(m_workspace, *this);
-    connect(m_watcher, &HistoryChangeWatcher::changedElsewhere, this, [this] {
-        refreshAfterHistoryChange();
-        showStatus(QStringLiteral("Another program changed the history; the list was read again."));
-    });
 }
 
 void MainWindow::showHistory() {
-    m_watcher->acknowledge();
     HistoryListing listing = m_workspace.historyListing();
     m_history->welcome()->setVisible(listing.drawCount() == 0);
     m_history->showHistory(std::move(listing));
@@ -199,7 +182,31 @@ void MainWindow::layoutCombinations(AttributeKind kind) {
     }
 }
 
-void MainWindow::refreshAfterHistoryChange() {
+void MainWindow::showChangedHistory(HistoryChange change) {
+    switch (change) {
+    case HistoryChange::Updated:
+        try {
+            showHistory();
+            m_options->followHistoryUpdate();
+            showNextIssue();
+        } catch (const std::exception& error) {
+            showStatus(QStringLiteral("The history was updated but could not be shown again: %1")
+                           .arg(QString::fromUtf8(error.what())));
+        }
+        return;
+    case HistoryChange::Cleared:
+        try {
+            showHistory();
+            // The prompt names the issue the next typed draw is stored under, also after clearing.
+            showNextIssue();
+        } catch (const std::exception& error) {
+            showStatus(
+                QStringLiteral("The history list could not be shown again: %1").arg(QString::fromUtf8(error.what())));
+        }
+        return;
+    case HistoryChange::Changed:
+    case HistoryChange::Elsewhere: break;
+    }
     try {
         showHistory();
         showNextIssue();
@@ -208,17 +215,8 @@ void MainWindow::refreshAfterHistoryChange() {
                        .arg(QString::fromUtf8(error.what())));
     }
     m_options->refreshSearch();
-}
-
-void MainWindow::refreshAfterUpdate() {
-    try {
-        showHistory();
-        m_options->followHistoryUpdate();
-        showNextIssue();
-    } catch (const std::exception& error) {
-        showStatus(QStringLiteral("The history was updated but could not be shown again: %1")
-                       .arg(QString::fromUtf8(error.what())));
-    }
+    if (change == HistoryChange::Elsewhere)
+        showStatus(QStringLiteral("Another program changed the history; the list was read again."));
 }
 
 void MainWindow::importFromUser() {
@@ -250,7 +248,6 @@ void MainWindow::importFile(const QString& file) {
             QStringLiteral("The history was not read and stays as it was:\n%1").arg(QString::fromUtf8(error.what()));
     }
     if (imported) {
-        refreshAfterHistoryChange();
         // A first history: the range covers it from its first draw, not from a start typed for none.
         if (wasEmpty) m_options->showWholeRange();
     }
@@ -278,7 +275,6 @@ void MainWindow::storeTypedDraw() {
         return;
     }
     entry->clearAndRestart();
-    refreshAfterHistoryChange();
     QStringList numbers;
     for (int number : *check.numbers)
         numbers << QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));

@@ -85,20 +85,17 @@ void OnlineUpdate::showProgress(int index, int count, int year) {
 void OnlineUpdate::finish() {
     const QString title = QString::fromUtf8(kUpdateTitle);
     QString report;
-    bool stored = false;
     if (m_fetcher.cancelled()) {
         report = QStringLiteral("The update was cancelled; the history was left unchanged.");
     } else {
         try {
             UpdateResult result = m_workspace.applyUpdate(m_plan, m_fetcher.pages());
             report = fromStd(updateSummaryText(result));
-            stored = !result.nothingRead();
         } catch (const std::exception& error) {
             report = QStringLiteral("The new draws were not stored; the history stays as it was:\n%1")
                          .arg(QString::fromUtf8(error.what()));
         }
     }
-    if (stored) emit historyUpdated();
     m_progress->deleteLater();
     m_progress->hide();
     m_progress = nullptr;

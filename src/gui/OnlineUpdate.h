@@ -31,8 +31,6 @@ class OnlineUpdate : public QObject {
     void chooseSite();
 
   signals:
-    // New draws were stored: the window shows the history, the range and the next issue again.
-    void historyUpdated();
     void statusMessage(const QString& text);
 
   private:

@@ -149,6 +149,25 @@ namespace quorvel {
 // A store that never recorded its bases takes the settings in force when it is first opened, so an existing
 // user sees no false warning; a base changed later shows until the draws are derived again, also after a draw
 // was added with the new base (the older rows still carry the old codes).
+TEST_F(WorkspaceTest, SubscribersHearOfEachChangeAndOfAnotherProgramsOnce) {
+    std::vector<HistoryChange> heard;
+    HistorySubscription subscription = workspace.subscribe([&](HistoryChange change) { heard.push_back(change); });
+    workspace.importHistoryFile(folder.write("h.txt", "2013001 01 02 03 04 05 06 07\r\n"));
+    workspace.addDraw(std::nullopt, {8, 9, 10, 11, 12, 13, 14});
+    EXPECT_THROW(workspace.addDraw(2013002, {8, 9, 10, 11, 12, 13, 14}), Error); // refused: nothing to hear
+    workspace.deleteLatestDraw();
+    EXPECT_FALSE(workspace.noticeChangesElsewhere());
+    HistoryStore(workspace.storeFile()).append({deriveRecord(Draw{2013005, {1, 2, 3, 4, 5, 6, 7}}, {})});
+    EXPECT_TRUE(workspace.noticeChangesElsewhere());
+    EXPECT_FALSE(workspace.noticeChangesElsewhere());
+    workspace.clearHistory();
+    EXPECT_EQ(heard, (std::vector<HistoryChange>{HistoryChange::Changed, HistoryChange::Changed, HistoryChange::Changed,
+                                                 HistoryChange::Elsewhere, HistoryChange::Cleared}));
+    subscription.reset();
+    workspace.addDraw(std::nullopt, {8, 9, 10, 11, 12, 13, 14});
+    EXPECT_EQ(heard.size(), 5u);
+}
+
 TEST(WorkspaceBases, AStoreWithoutARecordTakesTheSettingsAndAChangeShowsUntilRebuilt) {
     test::TempFolder folder;
     MemorySettingsStore settingsStore;
