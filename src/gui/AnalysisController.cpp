@@ -11,6 +11,7 @@
 #include "gui/OmissionChart.h"
 #include "gui/OmissionRowsModel.h"
 #include "gui/OptionsPanel.h"
+#include "gui/QtText.h"
 #include "gui/ResultsPanel.h"
 #include "gui/RunProgress.h"
 #include "model/Error.h"
@@ -30,8 +31,6 @@
 namespace quorvel {
 
 namespace {
-
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 GroupSort sortOfColumn(int column) {
     switch (column) {

@@ -6,6 +6,7 @@
 #include "gui/Dialogs.h"
 #include "gui/HistoryPanel.h"
 #include "gui/ManualEntryRow.h"
+#include "gui/QtText.h"
 #include "gui/WaitCursor.h"
 #include "maintain/HistoryBackup.h"
 #include "model/Error.h"
@@ -36,11 +37,9 @@ const QString kYearsPrompt =
 const QString kWrongInputTitle = QStringLiteral("输入有误");
 const QString kRestoreTitle = QStringLiteral("恢复历史备份");
 
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 QString pathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
 // The caption of a control without its access key: "删除最后历史(&D)" -> "删除最后历史".
-QString plainCaption(const QString& caption) { return QString(caption).section(QStringLiteral("(&"), 0, 0); }
 
 } // namespace
 

@@ -19,6 +19,7 @@
 #include "gui/OmissionChart.h"
 #include "gui/OnlineUpdate.h"
 #include "gui/OptionsPanel.h"
+#include "gui/QtText.h"
 #include "gui/ResultsPanel.h"
 #include "gui/ShippedHistory.h"
 #include "gui/StoredBasesCheck.h"
@@ -47,8 +48,6 @@ const QString kImportTitle = QStringLiteral("读入历史");
 const QString kImportQuestion = QStringLiteral("确实要读入最新历史号码吗？点击'确认'读入,点击'取消'"
                                                "放弃该操作。确要读入请保证安装目录下存在历史号码的文本文件文件。"
                                                "读取时可能要花费一段时间,请耐心等候！");
-
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 // Small enough for every screen the window supports, 1024x768 with a taskbar and 1920x1080 at 200% (960x540
 // in the window's pixels) included; below the content's own size the content scrolls.
@@ -286,7 +285,7 @@ void MainWindow::storeTypedDraw() {
 
 void MainWindow::openLink(Setting address, const QString& caption) {
     const std::string url = m_workspace.settings().text(address);
-    const QString name = QString(caption).section(QStringLiteral("(&"), 0, 0);
+    const QString name = plainCaption(caption);
     if (url.empty()) {
         m_dialogs.message(this, name,
                           QStringLiteral("No address is set for %1. Set one with: quorvel-cli settings set %2 URL")

@@ -4,6 +4,7 @@
 #include "app/UpdateMessages.h"
 #include "app/Workspace.h"
 #include "gui/Dialogs.h"
+#include "gui/QtText.h"
 #include "model/Error.h"
 
 #include <QAction>
@@ -19,8 +20,6 @@ namespace quorvel {
 namespace {
 
 const QString kSiteTitle = QStringLiteral("在线更新网址");
-
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 } // namespace
 

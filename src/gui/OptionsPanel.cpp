@@ -3,6 +3,7 @@
 
 #include "app/Workspace.h"
 #include "gui/FocusOutWatcher.h"
+#include "gui/QtText.h"
 #include "model/Error.h"
 
 #include <QCheckBox>
@@ -23,11 +24,6 @@ namespace quorvel {
 namespace {
 
 const char* const kPositionNames[7] = {"平1位", "平2位", "平3位", "平4位", "平5位", "平6位", "特位"};
-
-template <typename Widget> Widget* named(Widget* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 QRadioButton* option(const QString& name, const QString& caption, QWidget* parent) {
     return named(new QRadioButton(caption, parent), name);
