@@ -307,6 +307,10 @@ OmissionTable Workspace::omissionTable(const ValuesRequest& request) {
     return static_cast<MemoryEngine&>(engine(EngineKind::Memory)).omissionTable(request);
 }
 
+Trend Workspace::trend(const ValuesRequest& request) {
+    return static_cast<MemoryEngine&>(engine(EngineKind::Memory)).trend(request);
+}
+
 std::vector<GroupRow> Workspace::groupResults(GroupSort sort) { return GroupResultTable(m_store).read(sort); }
 
 std::vector<GroupRow> Workspace::groupResults() { return GroupResultTable(m_store).readAsStored(); }

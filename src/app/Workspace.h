@@ -5,6 +5,7 @@
 #include "analysis/GroupResultTable.h"
 #include "analysis/OmissionEngine.h"
 #include "analysis/OmissionTable.h"
+#include "analysis/Trend.h"
 #include "analysis/ValuesRequest.h"
 #include "app/Clock.h"
 #include "app/DerivedBasesCheck.h"
@@ -141,6 +142,9 @@ class Workspace {
     // row equals the position search for its value, which either engine gives alike. Error refuses an empty
     // history.
     OmissionTable omissionTable(const ValuesRequest& request);
+    // The trend of every value of a kind over the range (Trend.h), counted by the memory engine like the table.
+    // Error refuses an empty history.
+    Trend trend(const ValuesRequest& request);
     // The rows of the last group calculation (table YL), ordered by a column.
     std::vector<GroupRow> groupResults(GroupSort sort);
     // The same rows in the order they were stored.

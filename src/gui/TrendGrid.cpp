@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: MIT
+#include "gui/TrendGrid.h"
+
+#include "gui/TrendCellPainter.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace quorvel {
+
+namespace {
+
+QTableView* makeTrendView(const QString& name, QAbstractItemModel* model, QWidget* parent) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setModel(model);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->horizontalHeader()->setHighlightSections(false);
+    view->setSelectionMode(QAbstractItemView::NoSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setWordWrap(false);
+    view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return view;
+}
+
+} // namespace
+
+TrendGrid::TrendGrid(QWidget* parent)
+    : QWidget(parent), m_rowsModel(new TrendRowsModel(this)), m_summaryModel(new TrendSummaryModel(this)),
+      m_rows(makeTrendView(QStringLiteral("grdTrend"), m_rowsModel, this)),
+      m_summary(makeTrendView(QStringLiteral("grdTrendSummary"), m_summaryModel, this)),
+      m_scroll(new QScrollBar(Qt::Horizontal, this)), m_barSpace(new QWidget(this)) {
+    m_scroll->setObjectName(QStringLiteral("hscTrend"));
+    m_rows->setItemDelegate(new TrendCellDelegate(*m_rowsModel, m_rows));
+    m_rows->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_summary->horizontalHeader()->hide();
+    m_summary->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_summary->setFocusPolicy(Qt::NoFocus);
+    m_summary->setStyleSheet(QStringLiteral("QTableView { background: #FFF8E1; }"));
+    // The summary's columns sit under the draws' columns: the space of the draws' vertical scroll bar is kept.
+    m_barSpace->setFixedWidth(m_rows->verticalScrollBar()->sizeHint().width());
+
+    auto* summaryLine = new QHBoxLayout;
+    summaryLine->setContentsMargins(0, 0, 0, 0);
+    summaryLine->setSpacing(0);
+    summaryLine->addWidget(m_summary, 1);
+    summaryLine->addWidget(m_barSpace);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_rows, 1);
+    layout->addLayout(summaryLine);
+    layout->addWidget(m_scroll);
+
+    // One horizontal scroll bar for both grids.
+    QScrollBar* across = m_rows->horizontalScrollBar();
+    connect(across, &QScrollBar::rangeChanged, this, [this, across](int minimum, int maximum) {
+        m_scroll->setRange(minimum, maximum);
+        m_scroll->setPageStep(across->pageStep());
+        m_scroll->setSingleStep(across->singleStep());
+        m_scroll->setVisible(maximum > minimum);
+    });
+    connect(across, &QScrollBar::valueChanged, m_scroll, &QScrollBar::setValue);
+    connect(m_scroll, &QScrollBar::valueChanged, this, [this](int value) {
+        m_rows->horizontalScrollBar()->setValue(value);
+        m_summary->horizontalScrollBar()->setValue(value);
+    });
+    m_scroll->hide();
+    // Following the latest draw: while it is in view, a change of the range keeps it there.
+    QScrollBar* down = m_rows->verticalScrollBar();
+    connect(down, &QScrollBar::valueChanged, this, [this, down](int value) { m_atLatest = value == down->maximum(); });
+    connect(down, &QScrollBar::rangeChanged, this, [this, down](int, int maximum) {
+        if (m_atLatest) down->setValue(maximum);
+    });
+}
+
+void TrendGrid::display(TrendShown shown) {
+    m_summaryModel->show(shown);
+    m_rowsModel->show(std::move(shown));
+    fitColumns();
+    scrollToLatest();
+}
+
+const TrendShown& TrendGrid::shown() const { return m_rowsModel->shown(); }
+
+void TrendGrid::setShowMiss(bool show) { m_rowsModel->setShowMiss(show); }
+
+void TrendGrid::fitColumns() {
+    const TrendMetrics sizes = TrendMetrics::of(m_rows->fontMetrics(), *shown().trend);
+    for (QTableView* view : {m_rows, m_summary}) {
+        view->verticalHeader()->setDefaultSectionSize(sizes.rowHeight);
+        view->horizontalHeader()->setDefaultSectionSize(sizes.valueWidth);
+        view->setColumnWidth(0, sizes.issueWidth);
+    }
+    m_summary->setFixedHeight(TrendCells::kSummaryRows * sizes.rowHeight + 2 * m_summary->frameWidth());
+    // Wide enough for a few rows and the header, whatever the window's height.
+    m_rows->setMinimumHeight(m_rows->horizontalHeader()->sizeHint().height() + 4 * sizes.rowHeight);
+}
+
+void TrendGrid::scrollToLatest() {
+    m_atLatest = true;
+    m_rows->scrollToBottom();
+}
+
+int TrendGrid::naturalWidth() const {
+    int width = 2 * m_rows->frameWidth() + m_rows->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < m_rowsModel->columnCount(); ++column)
+        width += m_rows->columnWidth(column);
+    return width;
+}
+
+} // namespace quorvel
