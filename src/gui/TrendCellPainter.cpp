@@ -32,7 +32,8 @@ TrendMetrics TrendMetrics::of(const QFontMetrics& metrics, const Trend& trend) {
     }
     widest = std::max(widest, metrics.horizontalAdvance(QString::number(largest)));
     widest = std::max(widest, metrics.horizontalAdvance(QString::number(average, 'f', 2)));
-    sizes.valueWidth = std::max(widest + 6, sizes.rowHeight);
+    // A grid cell keeps a margin on either side of its text.
+    sizes.valueWidth = std::max(widest + 12, sizes.rowHeight);
     return sizes;
 }
 
@@ -54,7 +55,11 @@ void paintTrendCell(QPainter& painter, const QRect& rect, const TrendCellLook& l
         painter.drawEllipse(QRectF(rect.center().x() - diameter / 2.0 + 0.5, rect.center().y() - diameter / 2.0 + 0.5,
                                    diameter, diameter));
     } else {
-        painter.drawRoundedRect(QRectF(rect).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
+        // A chip around the name, not a bar across a wide column.
+        const qreal width = std::min<qreal>(
+            rect.width() - 3, std::max<qreal>(rect.height() * 1.6, painter.fontMetrics().horizontalAdvance(text) + 12));
+        painter.drawRoundedRect(QRectF(rect.center().x() + 0.5 - width / 2, rect.top() + 1.5, width, rect.height() - 3),
+                                3, 3);
     }
     painter.setPen(QColor::fromRgb(static_cast<QRgb>(kTrendHitTextRgb)));
     painter.drawText(rect, Qt::AlignCenter, text);

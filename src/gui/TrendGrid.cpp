@@ -9,6 +9,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quorvel {
 
 namespace {
@@ -43,7 +45,9 @@ TrendGrid::TrendGrid(QWidget* parent)
     m_summary->horizontalHeader()->hide();
     m_summary->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_summary->setFocusPolicy(Qt::NoFocus);
-    m_summary->setStyleSheet(QStringLiteral("QTableView { background: #FFF8E1; }"));
+    QPalette summaryColours = m_summary->palette();
+    summaryColours.setColor(QPalette::Base, QColor(0xFF, 0xF8, 0xE1));
+    m_summary->setPalette(summaryColours);
     // The summary's columns sit under the draws' columns: the space of the draws' vertical scroll bar is kept.
     m_barSpace->setFixedWidth(m_rows->verticalScrollBar()->sizeHint().width());
 
@@ -94,14 +98,25 @@ void TrendGrid::setShowMiss(bool show) { m_rowsModel->setShowMiss(show); }
 
 void TrendGrid::fitColumns() {
     const TrendMetrics sizes = TrendMetrics::of(m_rows->fontMetrics(), *shown().trend);
+    // A kind of few values spreads its columns over the width, up to three times their own.
+    const int values = std::max(shown().trend->columnCount(), 1);
+    const int spread = (m_rows->viewport()->width() - sizes.issueWidth) / values;
+    const int width = std::clamp(spread, sizes.valueWidth, 3 * sizes.valueWidth);
     for (QTableView* view : {m_rows, m_summary}) {
         view->verticalHeader()->setDefaultSectionSize(sizes.rowHeight);
-        view->horizontalHeader()->setDefaultSectionSize(sizes.valueWidth);
+        view->horizontalHeader()->setDefaultSectionSize(width);
+        for (int column = 1; column <= shown().trend->columnCount(); ++column)
+            view->setColumnWidth(column, width);
         view->setColumnWidth(0, sizes.issueWidth);
     }
     m_summary->setFixedHeight(TrendCells::kSummaryRows * sizes.rowHeight + 2 * m_summary->frameWidth());
     // Wide enough for a few rows and the header, whatever the window's height.
     m_rows->setMinimumHeight(m_rows->horizontalHeader()->sizeHint().height() + 4 * sizes.rowHeight);
+}
+
+void TrendGrid::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitColumns();
 }
 
 void TrendGrid::scrollToLatest() {
@@ -110,10 +125,9 @@ void TrendGrid::scrollToLatest() {
 }
 
 int TrendGrid::naturalWidth() const {
-    int width = 2 * m_rows->frameWidth() + m_rows->verticalScrollBar()->sizeHint().width();
-    for (int column = 0; column < m_rowsModel->columnCount(); ++column)
-        width += m_rows->columnWidth(column);
-    return width;
+    const TrendMetrics sizes = TrendMetrics::of(m_rows->fontMetrics(), *shown().trend);
+    return 2 * m_rows->frameWidth() + m_rows->verticalScrollBar()->sizeHint().width() + sizes.issueWidth +
+           shown().trend->columnCount() * sizes.valueWidth;
 }
 
 } // namespace quorvel

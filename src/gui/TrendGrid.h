@@ -22,11 +22,15 @@ class TrendGrid : public QWidget {
     void display(TrendShown shown);
     const TrendShown& shown() const;
     void setShowMiss(bool show);
-    // The width that shows every column beside the vertical scroll bar.
+    // The width that shows every column at its own width beside the vertical scroll bar.
     int naturalWidth() const;
     QTableView* rowsView() const { return m_rows; }
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
+    // Column widths from the font and the trend, spread over the width when there is room.
     void fitColumns();
     void scrollToLatest();
 
