@@ -90,3 +90,28 @@ TEST(TrendCommandTest, JsonTextAndWorkbook) {
 }
 
 } // namespace quorvel
+
+namespace quorvel {
+
+// Refusals say what was wrong: usage errors exit 2, an empty history 1.
+TEST(TrendCommandTest, Refusals) {
+    test::CliHarness cli;
+    struct Case {
+        std::vector<std::string> arguments;
+        int code;
+        const char* says;
+    } cases[] = {
+        {{"trend"}, 1, "no history"},
+        {{"trend", "--where", "8"}, 2, "use special, regular, any or a position 1..7"},
+        {{"trend", "--kind", "stars"}, 2, "unknown kind 'stars'"},
+        {{"trend", "--last", "10", "--to", "2013001"}, 2, "not both"},
+        {{"trend", "--last", "0"}, 2, "at least 1"},
+    };
+    for (const Case& c : cases) {
+        auto result = cli.run(c.arguments);
+        EXPECT_EQ(result.code, c.code) << result.err;
+        EXPECT_NE(result.err.find(c.says), std::string::npos) << result.err;
+    }
+}
+
+} // namespace quorvel
