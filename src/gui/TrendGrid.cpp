@@ -3,9 +3,13 @@
 
 #include "gui/TrendCellPainter.h"
 
+#include <QAbstractButton>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionHeader>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -19,8 +23,11 @@ QTableView* makeTrendView(const QString& name, QAbstractItemModel* model, QWidge
     auto* view = new QTableView(parent);
     view->setObjectName(name);
     view->setModel(model);
-    view->verticalHeader()->hide();
+    // Column 0 (the issues, the summary's captions) is shown as the row header, so that it stays in view when the
+    // values scroll sideways; the column itself stays in the model for what reads the grid.
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    view->setColumnHidden(0, true);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->horizontalHeader()->setHighlightSections(false);
     view->setSelectionMode(QAbstractItemView::NoSelection);
@@ -41,6 +48,10 @@ TrendGrid::TrendGrid(QWidget* parent)
       m_scroll(new QScrollBar(Qt::Horizontal, this)), m_barSpace(new QWidget(this)) {
     m_scroll->setObjectName(QStringLiteral("hscTrend"));
     m_rows->setItemDelegate(new TrendCellDelegate(*m_rowsModel, m_rows));
+    // The corner above the issues names them.
+    if (auto* corner = m_rows->findChild<QAbstractButton*>()) {
+        corner->installEventFilter(this);
+    }
     m_rows->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_summary->horizontalHeader()->hide();
     m_summary->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -85,6 +96,21 @@ TrendGrid::TrendGrid(QWidget* parent)
     });
 }
 
+bool TrendGrid::eventFilter(QObject* watched, QEvent* event) {
+    auto* corner = qobject_cast<QAbstractButton*>(watched);
+    if (corner == nullptr || event->type() != QEvent::Paint) return QWidget::eventFilter(watched, event);
+    QStyleOptionHeader option;
+    option.initFrom(corner);
+    option.rect = corner->rect();
+    option.position = QStyleOptionHeader::OnlyOneSection;
+    option.textAlignment = Qt::AlignCenter;
+    option.text =
+        QString::fromUtf8(TrendCells::kIssueCaption.data(), static_cast<qsizetype>(TrendCells::kIssueCaption.size()));
+    QPainter painter(corner);
+    corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
+    return true;
+}
+
 void TrendGrid::display(TrendShown shown) {
     m_summaryModel->show(shown);
     m_rowsModel->show(std::move(shown));
@@ -100,14 +126,15 @@ void TrendGrid::fitColumns() {
     const TrendMetrics sizes = TrendMetrics::of(m_rows->fontMetrics(), *shown().trend);
     // A kind of few values spreads its columns over the width, up to three times their own.
     const int values = std::max(shown().trend->columnCount(), 1);
-    const int spread = (m_rows->viewport()->width() - sizes.issueWidth) / values;
+    const int spread = m_rows->viewport()->width() / values;
     const int width = std::clamp(spread, sizes.valueWidth, 3 * sizes.valueWidth);
     for (QTableView* view : {m_rows, m_summary}) {
         view->verticalHeader()->setDefaultSectionSize(sizes.rowHeight);
+        view->verticalHeader()->setFixedWidth(sizes.issueWidth);
         view->horizontalHeader()->setDefaultSectionSize(width);
         for (int column = 1; column <= shown().trend->columnCount(); ++column)
             view->setColumnWidth(column, width);
-        view->setColumnWidth(0, sizes.issueWidth);
+        view->setColumnHidden(0, true);
     }
     m_summary->setFixedHeight(TrendCells::kSummaryRows * sizes.rowHeight + 2 * m_summary->frameWidth());
     // Wide enough for a few rows and the header, whatever the window's height.

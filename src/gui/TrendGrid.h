@@ -28,6 +28,8 @@ class TrendGrid : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Paints the caption of the issues into the corner above them.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // Column widths from the font and the trend, spread over the width when there is room.

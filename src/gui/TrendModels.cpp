@@ -7,9 +7,9 @@ namespace {
 
 QString fromStd(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// The header of both grids: the issue column, then the values' names.
-QVariant headerText(const TrendShown& shown, int section, Qt::Orientation orientation, int role) {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+// The column header of both grids: the issue column, then the values' names.
+QVariant headerText(const TrendShown& shown, int section, int role) {
+    if (role != Qt::DisplayRole) return {};
     if (section == 0) return fromStd(TrendCells::kIssueCaption);
     return fromStd(shown.trend->columns().at(static_cast<std::size_t>(section - 1)).label);
 }
@@ -44,7 +44,9 @@ QVariant TrendRowsModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TrendRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    return headerText(m_shown, section, orientation, role);
+    // The row header repeats the issue, which stays in view when the values scroll sideways.
+    if (orientation == Qt::Vertical) return role == Qt::DisplayRole ? data(index(section, 0), role) : QVariant();
+    return headerText(m_shown, section, role);
 }
 
 void TrendSummaryModel::show(TrendShown shown) {
@@ -70,7 +72,8 @@ QVariant TrendSummaryModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TrendSummaryModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    return headerText(m_shown, section, orientation, role);
+    if (orientation == Qt::Vertical) return role == Qt::DisplayRole ? data(index(section, 0), role) : QVariant();
+    return headerText(m_shown, section, role);
 }
 
 } // namespace quorvel
