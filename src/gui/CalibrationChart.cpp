@@ -24,7 +24,7 @@ CalibrationChart::CalibrationChart(QWidget* parent)
     QPen pen(Qt::gray);
     pen.setStyle(Qt::DashLine);
     m_diagonal->setPen(pen);
-    m_bins->setName(tr("decile bins of p_at_least_last"));
+    m_bins->setName(tr("decile bins of P(≥当前遗漏)"));
     m_bins->setMarkerSize(9);
     chart->addSeries(m_diagonal);
     chart->addSeries(m_bins);
@@ -58,7 +58,7 @@ void CalibrationChart::showResult(const BacktestResult& result) {
     m_expected->setRange(low, high);
     m_observed->setRange(low, high);
     m_diagonal->replace(QList<QPointF>{{low, low}, {high, high}});
-    chart()->setTitle(tr("Calibration: every eligible group at every decision, in %n bin(s) by p_at_least_last", "",
+    chart()->setTitle(tr("Calibration: every eligible group at every decision, in %n bin(s) by P(≥当前遗漏)", "",
                          static_cast<int>(result.bins.size())));
 }
 
