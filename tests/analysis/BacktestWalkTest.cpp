@@ -82,7 +82,8 @@ TEST(BacktestWalkTest, VarianceOfPairsSharingANumberMatchesEveryDraw) {
 }
 
 // A history in which every draw holds the number away longest must show far more hits than chance; a uniform
-// history must not, for single numbers and for pairs, whatever the thread count.
+// history must not, for single numbers and for pairs, whatever the thread count; the walk reports its progress
+// and stops when cancelled.
 TEST(BacktestWalkTest, LongestAwayHistoryStandsOutAndUniformHistoryDoesNot) {
     std::mt19937 random(20261207);
     BacktestInput rigged = numberInput(1, 10);
@@ -126,7 +127,15 @@ TEST(BacktestWalkTest, LongestAwayHistoryStandsOutAndUniformHistoryDoesNot) {
         EXPECT_GT(count, 0);
         EXPECT_GE(hits, result.overdue.hits / 2);
 
-        const BacktestResult alone = walkBacktest(uniform, 1);
+        // Progress reaches every decision; a cancel stops the walk.
+        long reported = 0;
+        const BacktestResult alone = walkBacktest(uniform, 1, Progress([&](long done, long total) {
+                                                      EXPECT_EQ(total, 2500);
+                                                      reported = std::max(reported, done);
+                                                      return true;
+                                                  }));
+        EXPECT_GE(reported, 2500 - 64);
+        EXPECT_THROW(walkBacktest(uniform, 2, Progress([](long, long) { return false; })), AnalysisCancelled);
         EXPECT_EQ(alone.overdue.hits, result.overdue.hits);
         EXPECT_EQ(alone.overdue.expected, result.overdue.expected);
         EXPECT_EQ(alone.baseline.hits, result.baseline.hits);
