@@ -6,15 +6,17 @@
 
 namespace quorvel {
 
-namespace {
-
-std::string fixed(double value, int decimals) {
+std::string fixedText(double value, int decimals) {
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, value);
     return text;
 }
 
-} // namespace
+std::string chanceText(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.4g", value);
+    return text;
+}
 
 std::string verdictKey(BacktestVerdict verdict) {
     switch (verdict) {
@@ -26,8 +28,8 @@ std::string verdictKey(BacktestVerdict verdict) {
 }
 
 std::string pValueText(double pValue) {
-    if (pValue >= 0.01) return fixed(pValue, 2);
-    if (pValue >= 0.0001) return fixed(pValue, 4);
+    if (pValue >= 0.01) return fixedText(pValue, 2);
+    if (pValue >= 0.0001) return fixedText(pValue, 4);
     return "< 0.0001";
 }
 
@@ -35,8 +37,8 @@ std::string backtestSentence(const BacktestResult& result, SentenceLanguage lang
     const BacktestFigures& f = result.overdue;
     const std::string n = std::to_string(result.pick);
     const std::string hits = std::to_string(f.hits);
-    const std::string expected = fixed(f.expected, 1);
-    const std::string z = fixed(f.z, 2);
+    const std::string expected = fixedText(f.expected, 1);
+    const std::string z = fixedText(f.z, 2);
     const std::string p = pValueText(f.pValue);
     const std::string pPart = f.pValue < 0.0001 ? "p " + p : "p = " + p;
     const bool one = result.groupSize == 1;

@@ -6,25 +6,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace quorvel {
-
-namespace {
-
-std::string fixed(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
-std::string chance(double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.4g", value);
-    return text;
-}
-
-} // namespace
 
 BacktestPlan backtestPlan(const AnalysisChoices& main, bool noLimit, const BacktestWindowChoices& own) {
     BacktestPlan plan;
@@ -78,8 +61,8 @@ CellGrid backtestGrid(const BacktestResult& result, const BacktestCaptions& capt
     const BacktestFigures& b = result.baseline;
     grid.push_back({captions.picked, std::to_string(a.picked), std::to_string(b.picked)});
     grid.push_back({captions.hits, std::to_string(a.hits), std::to_string(b.hits)});
-    grid.push_back({captions.expected, fixed(a.expected, 2), fixed(b.expected, 2)});
-    grid.push_back({"z", fixed(a.z, 2), fixed(b.z, 2)});
+    grid.push_back({captions.expected, fixedText(a.expected, 2), fixedText(b.expected, 2)});
+    grid.push_back({"z", fixedText(a.z, 2), fixedText(b.z, 2)});
     grid.push_back({"p", pValueText(a.pValue), pValueText(b.pValue)});
     grid.push_back({captions.decisions, std::to_string(result.decisions), ""});
     grid.push_back({captions.ties, std::to_string(result.ties), ""});
@@ -89,8 +72,8 @@ CellGrid backtestGrid(const BacktestResult& result, const BacktestCaptions& capt
     grid.push_back({captions.binColumns[0], captions.binColumns[1], captions.binColumns[2], captions.binColumns[3],
                     captions.binColumns[4]});
     for (const CalibrationBin& bin : result.bins)
-        grid.push_back({chance(bin.pLow), chance(bin.pHigh), std::to_string(bin.count), std::to_string(bin.hits),
-                        fixed(bin.expected, 2)});
+        grid.push_back({chanceText(bin.pLow), chanceText(bin.pHigh), std::to_string(bin.count),
+                        std::to_string(bin.hits), fixedText(bin.expected, 2)});
     return grid;
 }
 

@@ -20,19 +20,6 @@ json figuresJson(const BacktestFigures& figures) {
             {"p_value", figures.pValue}};
 }
 
-std::string fixed(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
-// A chance as the bins show it: four significant digits.
-std::string chance(double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.4g", value);
-    return text;
-}
-
 // The captions of the text output, by language.
 struct Words {
     const char* title; // first issue, last issue, decisions, picks, seed
@@ -159,8 +146,8 @@ void printBacktestText(std::ostream& out, const BacktestResult& result, Sentence
     const std::vector<std::pair<std::string, std::pair<std::string, std::string>>> rows = {
         {w.picked, {std::to_string(result.overdue.picked), std::to_string(result.baseline.picked)}},
         {w.hits, {std::to_string(result.overdue.hits), std::to_string(result.baseline.hits)}},
-        {w.expected, {fixed(result.overdue.expected, 1), fixed(result.baseline.expected, 1)}},
-        {"z", {fixed(result.overdue.z, 2), fixed(result.baseline.z, 2)}},
+        {w.expected, {fixedText(result.overdue.expected, 1), fixedText(result.baseline.expected, 1)}},
+        {"z", {fixedText(result.overdue.z, 2), fixedText(result.baseline.z, 2)}},
         {"p", {pValueText(result.overdue.pValue), pValueText(result.baseline.pValue)}},
     };
     std::size_t label = 0;
@@ -175,8 +162,9 @@ void printBacktestText(std::ostream& out, const BacktestResult& result, Sentence
         out << padLeft(caption, 12);
     out << "\n";
     for (const CalibrationBin& bin : result.bins)
-        out << padLeft(chance(bin.pLow), 12) << padLeft(chance(bin.pHigh), 12) << padLeft(std::to_string(bin.count), 12)
-            << padLeft(std::to_string(bin.hits), 12) << padLeft(fixed(bin.expected, 1), 12) << "\n";
+        out << padLeft(chanceText(bin.pLow), 12) << padLeft(chanceText(bin.pHigh), 12)
+            << padLeft(std::to_string(bin.count), 12) << padLeft(std::to_string(bin.hits), 12)
+            << padLeft(fixedText(bin.expected, 1), 12) << "\n";
     out << "\n" << backtestSentence(result, language) << "\n";
 }
 
