@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "analysis/Backtest.h"
 #include "analysis/ConditionRates.h"
 #include "analysis/DrawBitset.h"
 #include "analysis/GroupPlan.h"
@@ -41,6 +42,9 @@ class MemoryEngine : public OmissionEngine {
     GroupResult calculateGroups(const GroupRequest& request, const Progress& progress = {});
     // The omission table: one row per value of the kind, each the position search for that value alone.
     OmissionTable omissionTable(const ValuesRequest& request);
+    // The backtest of the overdue picks (Backtest.h) over the stored history; Error refuses a request that
+    // makes no group or leaves no decision draw.
+    BacktestResult backtest(const BacktestRequest& request, const Progress& progress = {});
 
   private:
     // The draws whose (whole or cut) list of the kind holds the item occurrence "X" code (the number

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/AnalysisRange.h"
+#include "analysis/Backtest.h"
 #include "analysis/GroupResultTable.h"
 #include "analysis/OmissionEngine.h"
 #include "analysis/OmissionTable.h"
@@ -141,6 +142,9 @@ class Workspace {
     // row equals the position search for its value, which either engine gives alike. Error refuses an empty
     // history.
     OmissionTable omissionTable(const ValuesRequest& request);
+    // The backtest of the overdue picks (Backtest.h), always on the memory engine, with the bases in force;
+    // Error refuses an empty history, a request that makes no group and one that leaves no decision draw.
+    BacktestResult backtest(BacktestRequest request, const Progress& progress = {});
     // The rows of the last group calculation (table YL), ordered by a column.
     std::vector<GroupRow> groupResults(GroupSort sort);
     // The same rows in the order they were stored.

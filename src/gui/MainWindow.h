@@ -19,6 +19,7 @@ class OptionsPanel;
 class ResultsPanel;
 class StoredBasesCheck;
 class TableWindow;
+class BacktestWindow;
 class Workspace;
 
 // The main window frmMain: the history with the manual entry, the search options, the combination boxes
@@ -45,6 +46,7 @@ class MainWindow : public QMainWindow {
     void startUp();
     // Opens the omission table window (made on first use).
     void openTable();
+    void openBacktest();
     // History management, the history's exports and the watch for changes made by another program.
     void connectHistoryManagement();
     void showHistory();
@@ -70,6 +72,7 @@ class MainWindow : public QMainWindow {
     HistoryChangeWatcher* m_watcher = nullptr;
     StoredBasesCheck* m_bases = nullptr;
     TableWindow* m_table = nullptr;
+    BacktestWindow* m_backtest = nullptr;
 };
 
 } // namespace quorvel

@@ -44,7 +44,7 @@ class ScriptRunner {
     void clickCell(const QString& name, const nlohmann::json& step);
     void wheel(const QString& name, int notches);
     // Resizes the main window (a maximised one is made normal first); a size below its minimum is noted.
-    void resize(const QSize& size);
+    void resize(QWidget& window, const QSize& size);
     // Scrolls the window's content, when it scrolls, until the point of the control is in view.
     void bringIntoView(QWidget& target, const QPoint& position);
     void dump(const nlohmann::json& names);
