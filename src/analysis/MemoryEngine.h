@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "analysis/Backtest.h"
 #include "analysis/ConditionRates.h"
 #include "analysis/DrawBitset.h"
 #include "analysis/GroupPlan.h"
@@ -44,6 +45,9 @@ class MemoryEngine : public OmissionEngine {
     OmissionTable omissionTable(const ValuesRequest& request);
     // The trend: one row per draw of the range, one column per value of the kind (Trend.h).
     Trend trend(const ValuesRequest& request);
+    // The backtest of the overdue picks (Backtest.h) over the stored history; Error refuses a request that
+    // makes no group or leaves no decision draw.
+    BacktestResult backtest(const BacktestRequest& request, const Progress& progress = {});
 
   private:
     // The draws whose (whole or cut) list of the kind holds the item occurrence "X" code (the number

@@ -7,6 +7,7 @@
 #include "app/NextIssueDisplay.h"
 #include "app/Workspace.h"
 #include "gui/AnalysisController.h"
+#include "gui/BacktestWindow.h"
 #include "gui/CombinationPanel.h"
 #include "gui/DetailPanel.h"
 #include "gui/GridCopy.h"
@@ -91,6 +92,7 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     connect(m_menus, &MainMenus::baseChosen, m_bases, &StoredBasesCheck::afterBaseChosen);
     connect(m_menus->tableEntry(), &QAction::triggered, this, &MainWindow::openTable);
     connect(m_menus->trendEntry(), &QAction::triggered, this, &MainWindow::openTrend);
+    connect(m_menus->backtestEntry(), &QAction::triggered, this, &MainWindow::openBacktest);
     connect(m_bases, &StoredBasesCheck::historyChanged, this, &MainWindow::refreshAfterHistoryChange);
     connect(m_bases, &StoredBasesCheck::statusMessage, this, &MainWindow::showStatus);
     connect(m_options->setupButton(), &QPushButton::clicked, this,
@@ -200,6 +202,24 @@ void MainWindow::openTrend() {
         });
     }
     m_trend->open();
+}
+
+void MainWindow::openBacktest() {
+    if (!m_backtest) {
+        m_backtest = new BacktestWindow(
+            m_workspace, m_dialogs,
+            [this] {
+                // The choices a group calculation would take now.
+                AnalysisChoices choices;
+                m_options->readChoices(choices);
+                choices.ticked = m_combinations->ticks();
+                choices.groupSize = m_combinations->applyGroupSize();
+                return choices;
+            },
+            [this] { return m_combinations->noLimitBox()->isChecked(); }, this);
+        connect(this, &MainWindow::historyShown, m_backtest, &BacktestWindow::historyChanged);
+    }
+    m_backtest->open();
 }
 
 void MainWindow::showNextIssue() {

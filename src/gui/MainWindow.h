@@ -20,6 +20,7 @@ class ResultsPanel;
 class StoredBasesCheck;
 class TableWindow;
 class TrendWindow;
+class BacktestWindow;
 class Workspace;
 
 // The main window frmMain: the history with the manual entry, the search options, the combination boxes
@@ -48,6 +49,7 @@ class MainWindow : public QMainWindow {
     void openTable();
     // Opens the trend window (made on first use).
     void openTrend();
+    void openBacktest();
     // History management, the history's exports and the watch for changes made by another program.
     void connectHistoryManagement();
     void showHistory();
@@ -74,6 +76,7 @@ class MainWindow : public QMainWindow {
     StoredBasesCheck* m_bases = nullptr;
     TableWindow* m_table = nullptr;
     TrendWindow* m_trend = nullptr;
+    BacktestWindow* m_backtest = nullptr;
 };
 
 } // namespace quorvel
