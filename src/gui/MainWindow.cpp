@@ -24,6 +24,7 @@
 #include "gui/ShippedHistory.h"
 #include "gui/StoredBasesCheck.h"
 #include "gui/TableWindow.h"
+#include "gui/TrendWindow.h"
 #include "gui/WelcomeHint.h"
 #include "gui/WindowContent.h"
 #include "platform/DesktopLinks.h"
@@ -90,6 +91,7 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     connect(m_menus, &MainMenus::linkRequested, this, &MainWindow::openLink);
     connect(m_menus, &MainMenus::baseChosen, m_bases, &StoredBasesCheck::afterBaseChosen);
     connect(m_menus->tableEntry(), &QAction::triggered, this, &MainWindow::openTable);
+    connect(m_menus->trendEntry(), &QAction::triggered, this, &MainWindow::openTrend);
     connect(m_menus->backtestEntry(), &QAction::triggered, this, &MainWindow::openBacktest);
     connect(m_bases, &StoredBasesCheck::historyChanged, this, &MainWindow::refreshAfterHistoryChange);
     connect(m_bases, &StoredBasesCheck::statusMessage, this, &MainWindow::showStatus);
@@ -183,6 +185,23 @@ void MainWindow::openTable() {
         });
     }
     m_table->open();
+}
+
+void MainWindow::openTrend() {
+    if (!m_trend) {
+        m_trend = new TrendWindow(
+            m_workspace, m_dialogs,
+            [this] {
+                AnalysisChoices choices;
+                m_options->readChoices(choices);
+                return choices;
+            },
+            this);
+        connect(this, &MainWindow::historyShown, m_trend, [this] {
+            if (m_trend->isVisible()) m_trend->recount();
+        });
+    }
+    m_trend->open();
 }
 
 void MainWindow::openBacktest() {

@@ -19,6 +19,7 @@ class OptionsPanel;
 class ResultsPanel;
 class StoredBasesCheck;
 class TableWindow;
+class TrendWindow;
 class BacktestWindow;
 class Workspace;
 
@@ -46,6 +47,8 @@ class MainWindow : public QMainWindow {
     void startUp();
     // Opens the omission table window (made on first use).
     void openTable();
+    // Opens the trend window (made on first use).
+    void openTrend();
     void openBacktest();
     // History management, the history's exports and the watch for changes made by another program.
     void connectHistoryManagement();
@@ -72,6 +75,7 @@ class MainWindow : public QMainWindow {
     HistoryChangeWatcher* m_watcher = nullptr;
     StoredBasesCheck* m_bases = nullptr;
     TableWindow* m_table = nullptr;
+    TrendWindow* m_trend = nullptr;
     BacktestWindow* m_backtest = nullptr;
 };
 

@@ -145,12 +145,7 @@ void ScriptRunner::runStep(const Json& step) {
         // A picture of the whole window as it stands, for a reviewer to look at; it changes nothing.
         // With "window": another top-level window by its name (frmTable), else the main window.
         const QString path = qs(*member<std::string>(step, action, true, "the path of a PNG file"));
-        QWidget* window = &m_window;
-        if (auto name = member<std::string>(step, "window", false, "the name of a window")) {
-            window = findWidget(qs(*name));
-            if (window == nullptr || !window->isWindow())
-                throw ScriptError(QStringLiteral("no window named %1").arg(qs(*name)));
-        }
+        QWidget* window = namedWindow(step);
         if (!window->grab().save(path, "PNG")) throw ScriptError(QStringLiteral("cannot write %1").arg(path));
         return;
     }
@@ -159,14 +154,7 @@ void ScriptRunner::runStep(const Json& step) {
         if (!size.is_array() || size.size() != 2 || !size[0].is_number_integer() || !size[1].is_number_integer() ||
             size[0].get<int>() < 1 || size[1].get<int>() < 1)
             throw ScriptError(QStringLiteral("\"resize\" must be [W, H], two whole numbers above 0"));
-        // With "window": another top-level window by its name (frmBacktest), else the main window.
-        QWidget* window = &m_window;
-        if (auto name = member<std::string>(step, "window", false, "the name of a window")) {
-            window = findWidget(qs(*name));
-            if (window == nullptr || !window->isWindow())
-                throw ScriptError(QStringLiteral("no window named %1").arg(qs(*name)));
-        }
-        resize(*window, QSize(size[0].get<int>(), size[1].get<int>()));
+        resize(*namedWindow(step), QSize(size[0].get<int>(), size[1].get<int>()));
         return;
     }
     if (kind == "keys") {
@@ -216,6 +204,15 @@ bool ScriptRunner::usable(const QWidget& control, const QString& name) {
         return false;
     }
     return true;
+}
+
+QWidget* ScriptRunner::namedWindow(const nlohmann::json& step) const {
+    auto name = member<std::string>(step, "window", false, "the name of a window");
+    if (!name) return &m_window;
+    QWidget* window = findWidget(qs(*name));
+    if (window == nullptr || !window->isWindow())
+        throw ScriptError(QStringLiteral("no window named %1").arg(qs(*name)));
+    return window;
 }
 
 void ScriptRunner::resize(QWidget& window, const QSize& size) {
