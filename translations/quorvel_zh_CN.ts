@@ -9,6 +9,222 @@
     </message>
 </context>
 <context>
+    <name>quorvel::BacktestWindow</name>
+    <message>
+        <source>as the group calculation counts</source>
+        <translation>按分组计算的方式</translation>
+    </message>
+    <message>
+        <source>special number</source>
+        <translation>特码</translation>
+    </message>
+    <message>
+        <source>regular numbers</source>
+        <translation>平码</translation>
+    </message>
+    <message>
+        <source>any of the seven</source>
+        <translation>七个号码任一</translation>
+    </message>
+    <message>
+        <source>Where a value is looked for; only for groups of one value</source>
+        <translation>在哪个位置找该值；仅用于一个值一组</translation>
+    </message>
+    <message>
+        <source>the 500th draw</source>
+        <translation>第500期</translation>
+    </message>
+    <message>
+        <source>The issue of the first decision draw; empty: the 500th stored draw</source>
+        <translation>第一个决策期的期号；留空则为历史中的第500期</translation>
+    </message>
+    <message>
+        <source>How many of the groups away longest are picked at each decision</source>
+        <translation>每次决策选出遗漏最久的组数</translation>
+    </message>
+    <message>
+        <source>Seed of the random picks the longest-away picks are compared with</source>
+        <translation>用于对照的随机选取的种子</translation>
+    </message>
+    <message>
+        <source>Walk the history: at each draw pick the groups away longest and see whether the next draw hit them</source>
+        <translation>逐期回看历史：每期选出遗漏最久的组，看下一期是否命中</translation>
+    </message>
+    <message>
+        <source>Write the results to a workbook and open it</source>
+        <translation>将结果写入工作簿并打开</translation>
+    </message>
+    <message>
+        <source>Look for a value at:</source>
+        <translation>查找位置：</translation>
+    </message>
+    <message>
+        <source>First decision issue:</source>
+        <translation>首个决策期号：</translation>
+    </message>
+    <message>
+        <source>Picks per decision:</source>
+        <translation>每次选取组数：</translation>
+    </message>
+    <message>
+        <source>Random seed:</source>
+        <translation>随机种子：</translation>
+    </message>
+    <message>
+        <source>Picked</source>
+        <translation>选出</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>命中</translation>
+    </message>
+    <message>
+        <source>Expected by chance</source>
+        <translation>按概率应为</translation>
+    </message>
+    <message>
+        <source>Longest-away picks</source>
+        <translation>最久未出</translation>
+    </message>
+    <message>
+        <source>Random picks</source>
+        <translation>随机选取</translation>
+    </message>
+    <message>
+        <source>The backtest measures the past: whether the groups that looked most overdue came up in the next draw more often than their hit rates say. It cannot make a lottery predictable.</source>
+        <translation>回测只衡量过去：看起来遗漏最久的组，下一期是否比理论概率更常出现。它不能让彩票变得可预测。</translation>
+    </message>
+    <message>
+        <source>The history changed since these results were counted: press 回测 to count them again.</source>
+        <translation>历史号码在这些结果算出后已改动：请按“回测”重新计算。</translation>
+    </message>
+    <message>
+        <source>From the main window: %1, %2 box(es) ticked, groups of %3; %4%5</source>
+        <translation>取自主窗口：%1，勾选 %2 个，%3 个一组；%4%5</translation>
+    </message>
+    <message>
+        <source>the special number counts</source>
+        <translation>计特码</translation>
+    </message>
+    <message>
+        <source>the special number does not count</source>
+        <translation>不计特码</translation>
+    </message>
+    <message>
+        <source>; no size limits</source>
+        <translation>；不限组数</translation>
+    </message>
+    <message>
+        <source>The first decision issue must be an issue number such as 2020001, or empty for the 500th draw.</source>
+        <translation>首个决策期号须为期号（如 2020001），留空则从第500期开始。</translation>
+    </message>
+    <message>
+        <source>Backtest</source>
+        <translation>回测</translation>
+    </message>
+    <message>
+        <source>The backtest was cancelled; the results shown are those of the previous run.</source>
+        <translation>回测已取消；显示的是上一次的结果。</translation>
+    </message>
+    <message>
+        <source>The backtest could not run: %1</source>
+        <translation>回测无法进行：%1</translation>
+    </message>
+    <message>
+        <source>Picking the %1 longest-away values: %2 hits, %3 expected by chance (z = %4, p %5)</source>
+        <translation>选最久未出的%1个：命中 %2 次，按概率应为 %3 次（z = %4，p %5）</translation>
+    </message>
+    <message>
+        <source>Picking the %1 longest-away groups: %2 hits, %3 expected by chance (z = %4, p %5)</source>
+        <translation>选最久未出的%1组：命中 %2 次，按概率应为 %3 次（z = %4，p %5）</translation>
+    </message>
+    <message>
+        <source>%1: no significant difference from random.</source>
+        <translation>%1：与随机无显著差异。</translation>
+    </message>
+    <message>
+        <source>%1: significantly fewer hits than chance (1% level).</source>
+        <translation>%1：命中显著少于随机（1% 水平）。</translation>
+    </message>
+    <message>
+        <source>%1: significantly more hits than chance (1% level); this describes past draws and promises nothing about the next.</source>
+        <translation>%1：命中显著多于随机（1% 水平）；这只描述过去，不预示下一期。</translation>
+    </message>
+    <message>
+        <source>%1 decisions at issues %2 to %3; ties with the last pick, summed: %4; random seed %5.</source>
+        <translation>第 %2 期至第 %3 期共 %1 次决策；与最后选中者并列累计 %4；随机种子 %5。</translation>
+    </message>
+    <message>
+        <source>There are no results to write yet.</source>
+        <translation>还没有可导出的结果。</translation>
+    </message>
+    <message>
+        <source>Ties with the last pick, summed</source>
+        <translation>与最后选中者并列（累计）</translation>
+    </message>
+    <message>
+        <source>Decisions</source>
+        <translation>决策次数</translation>
+    </message>
+    <message>
+        <source>Random seed</source>
+        <translation>随机种子</translation>
+    </message>
+    <message>
+        <source>p from</source>
+        <translation>p 下限</translation>
+    </message>
+    <message>
+        <source>p to</source>
+        <translation>p 上限</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>组数</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>%1 未写入：%2</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and opened it with the spreadsheet application.</source>
+        <translation>已写入 %1 并用电子表格程序打开。</translation>
+    </message>
+    <message>
+        <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
+        <translation>已写入 %1；没有程序能打开它，文件保留在该处供你自行打开。</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::CalibrationChart</name>
+    <message>
+        <source>as expected</source>
+        <translation>与概率相符</translation>
+    </message>
+    <message>
+        <source>decile bins of P(≥当前遗漏)</source>
+        <translation>按 P(≥当前遗漏) 十分位分段</translation>
+    </message>
+    <message>
+        <source>hits expected by the hit rates</source>
+        <translation>按理论概率应中次数</translation>
+    </message>
+    <message>
+        <source>hits observed</source>
+        <translation>实际命中次数</translation>
+    </message>
+    <message>
+        <source>Press 回测 to run the backtest</source>
+        <translation>按“回测”开始回测</translation>
+    </message>
+    <message numerus="yes">
+        <source>Calibration: every eligible group at every decision, in %n bin(s) by P(≥当前遗漏)</source>
+        <translation>
+            <numerusform>校准：每次决策的全部可选组，按 P(≥当前遗漏) 分为 %n 段</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>quorvel::GridCopy</name>
     <message>
         <source>Copy</source>

@@ -9,6 +9,222 @@
     </message>
 </context>
 <context>
+    <name>quorvel::BacktestWindow</name>
+    <message>
+        <source>as the group calculation counts</source>
+        <translation>按分組計算的方式</translation>
+    </message>
+    <message>
+        <source>special number</source>
+        <translation>特碼</translation>
+    </message>
+    <message>
+        <source>regular numbers</source>
+        <translation>平碼</translation>
+    </message>
+    <message>
+        <source>any of the seven</source>
+        <translation>七個號碼任一</translation>
+    </message>
+    <message>
+        <source>Where a value is looked for; only for groups of one value</source>
+        <translation>在哪個位置找該值；僅用於一個值一組</translation>
+    </message>
+    <message>
+        <source>the 500th draw</source>
+        <translation>第500期</translation>
+    </message>
+    <message>
+        <source>The issue of the first decision draw; empty: the 500th stored draw</source>
+        <translation>第一個決策期的期數；留空則為歷史中的第500期</translation>
+    </message>
+    <message>
+        <source>How many of the groups away longest are picked at each decision</source>
+        <translation>每次決策選出遺漏最久的組數</translation>
+    </message>
+    <message>
+        <source>Seed of the random picks the longest-away picks are compared with</source>
+        <translation>用於對照的隨機選取的種子</translation>
+    </message>
+    <message>
+        <source>Walk the history: at each draw pick the groups away longest and see whether the next draw hit them</source>
+        <translation>逐期回看歷史：每期選出遺漏最久的組，看下一期是否命中</translation>
+    </message>
+    <message>
+        <source>Write the results to a workbook and open it</source>
+        <translation>將結果寫入活頁簿並開啟</translation>
+    </message>
+    <message>
+        <source>Look for a value at:</source>
+        <translation>查找位置：</translation>
+    </message>
+    <message>
+        <source>First decision issue:</source>
+        <translation>首個決策期數：</translation>
+    </message>
+    <message>
+        <source>Picks per decision:</source>
+        <translation>每次選取組數：</translation>
+    </message>
+    <message>
+        <source>Random seed:</source>
+        <translation>隨機種子：</translation>
+    </message>
+    <message>
+        <source>Picked</source>
+        <translation>選出</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>命中</translation>
+    </message>
+    <message>
+        <source>Expected by chance</source>
+        <translation>按概率應為</translation>
+    </message>
+    <message>
+        <source>Longest-away picks</source>
+        <translation>最久未出</translation>
+    </message>
+    <message>
+        <source>Random picks</source>
+        <translation>隨機選取</translation>
+    </message>
+    <message>
+        <source>The backtest measures the past: whether the groups that looked most overdue came up in the next draw more often than their hit rates say. It cannot make a lottery predictable.</source>
+        <translation>回測只衡量過去：看起來遺漏最久的組，下一期是否比理論概率更常出現。它不能令彩票變得可預測。</translation>
+    </message>
+    <message>
+        <source>The history changed since these results were counted: press 回测 to count them again.</source>
+        <translation>歷史號碼在這些結果算出後已改動：請按「回測」重新計算。</translation>
+    </message>
+    <message>
+        <source>From the main window: %1, %2 box(es) ticked, groups of %3; %4%5</source>
+        <translation>取自主視窗：%1，勾選 %2 個，%3 個一組；%4%5</translation>
+    </message>
+    <message>
+        <source>the special number counts</source>
+        <translation>計特碼</translation>
+    </message>
+    <message>
+        <source>the special number does not count</source>
+        <translation>不計特碼</translation>
+    </message>
+    <message>
+        <source>; no size limits</source>
+        <translation>；不限組數</translation>
+    </message>
+    <message>
+        <source>The first decision issue must be an issue number such as 2020001, or empty for the 500th draw.</source>
+        <translation>首個決策期數須為期數（如 2020001），留空則從第500期開始。</translation>
+    </message>
+    <message>
+        <source>Backtest</source>
+        <translation>回測</translation>
+    </message>
+    <message>
+        <source>The backtest was cancelled; the results shown are those of the previous run.</source>
+        <translation>回測已取消；顯示的是上一次的結果。</translation>
+    </message>
+    <message>
+        <source>The backtest could not run: %1</source>
+        <translation>回測無法進行：%1</translation>
+    </message>
+    <message>
+        <source>Picking the %1 longest-away values: %2 hits, %3 expected by chance (z = %4, p %5)</source>
+        <translation>選最久未出的%1個：命中 %2 次，按概率應為 %3 次（z = %4，p %5）</translation>
+    </message>
+    <message>
+        <source>Picking the %1 longest-away groups: %2 hits, %3 expected by chance (z = %4, p %5)</source>
+        <translation>選最久未出的%1組：命中 %2 次，按概率應為 %3 次（z = %4，p %5）</translation>
+    </message>
+    <message>
+        <source>%1: no significant difference from random.</source>
+        <translation>%1：與隨機無顯著差異。</translation>
+    </message>
+    <message>
+        <source>%1: significantly fewer hits than chance (1% level).</source>
+        <translation>%1：命中顯著少於隨機（1% 水平）。</translation>
+    </message>
+    <message>
+        <source>%1: significantly more hits than chance (1% level); this describes past draws and promises nothing about the next.</source>
+        <translation>%1：命中顯著多於隨機（1% 水平）；這只描述過去，不預示下一期。</translation>
+    </message>
+    <message>
+        <source>%1 decisions at issues %2 to %3; ties with the last pick, summed: %4; random seed %5.</source>
+        <translation>第 %2 期至第 %3 期共 %1 次決策；與最後選中者並列累計 %4；隨機種子 %5。</translation>
+    </message>
+    <message>
+        <source>There are no results to write yet.</source>
+        <translation>還沒有可匯出的結果。</translation>
+    </message>
+    <message>
+        <source>Ties with the last pick, summed</source>
+        <translation>與最後選中者並列（累計）</translation>
+    </message>
+    <message>
+        <source>Decisions</source>
+        <translation>決策次數</translation>
+    </message>
+    <message>
+        <source>Random seed</source>
+        <translation>隨機種子</translation>
+    </message>
+    <message>
+        <source>p from</source>
+        <translation>p 下限</translation>
+    </message>
+    <message>
+        <source>p to</source>
+        <translation>p 上限</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>組數</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>%1 未寫入：%2</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and opened it with the spreadsheet application.</source>
+        <translation>已寫入 %1 並用試算表程式開啟。</translation>
+    </message>
+    <message>
+        <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
+        <translation>已寫入 %1；沒有程式能開啟它，檔案保留在該處供你自行開啟。</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::CalibrationChart</name>
+    <message>
+        <source>as expected</source>
+        <translation>與概率相符</translation>
+    </message>
+    <message>
+        <source>decile bins of P(≥当前遗漏)</source>
+        <translation>按 P(≥當前遺漏) 十分位分段</translation>
+    </message>
+    <message>
+        <source>hits expected by the hit rates</source>
+        <translation>按理論概率應中次數</translation>
+    </message>
+    <message>
+        <source>hits observed</source>
+        <translation>實際命中次數</translation>
+    </message>
+    <message>
+        <source>Press 回测 to run the backtest</source>
+        <translation>按「回測」開始回測</translation>
+    </message>
+    <message numerus="yes">
+        <source>Calibration: every eligible group at every decision, in %n bin(s) by P(≥当前遗漏)</source>
+        <translation>
+            <numerusform>校準：每次決策的全部可選組，按 P(≥當前遺漏) 分為 %n 段</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>quorvel::GridCopy</name>
     <message>
         <source>Copy</source>

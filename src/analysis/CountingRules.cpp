@@ -25,6 +25,23 @@ std::string rulesLine(PositionMode mode, bool includeSpecial, GapStart gapsFrom)
            ".";
 }
 
+// Where a value of the views of every value is looked for, in words.
+std::string placeWords(const ValuesRequest& request) {
+    std::string where;
+    switch (request.place) {
+    case ValuePlace::Special: where = "the special number"; break;
+    case ValuePlace::Regular: where = "any of the six regular numbers"; break;
+    case ValuePlace::Any: where = "any of the seven numbers"; break;
+    case ValuePlace::Position:
+        where = request.position == 7 ? "the special number"
+                                      : "regular position " + std::to_string(request.position) +
+                                            (request.order == NumberOrder::Sorted ? " in sorted order (顺序码)"
+                                                                                  : " in drawn order (落地码)");
+        break;
+    }
+    return where;
+}
+
 } // namespace
 
 std::string countingRules(const PositionSearchRequest& request) {
@@ -41,21 +58,21 @@ std::string countingRules(const GroupRequest& request) {
 
 std::string countingRules(const ValuesRequest& request) {
     const PositionSearchRequest search = valueSearchRequest(request, kindValues(request.kind, request.bases).front());
-    std::string where;
-    switch (request.place) {
-    case ValuePlace::Special: where = "the special number"; break;
-    case ValuePlace::Regular: where = "any of the six regular numbers"; break;
-    case ValuePlace::Any: where = "any of the seven numbers"; break;
-    case ValuePlace::Position:
-        where = request.position == 7 ? "the special number"
-                                      : "regular position " + std::to_string(request.position) +
-                                            (request.order == NumberOrder::Sorted ? " in sorted order (顺序码)"
-                                                                                  : " in drawn order (落地码)");
-        break;
-    }
-    return "Each row is the position search for one value, looked for in " + where + ". " +
+    return "Each row is the position search for one value, looked for in " + placeWords(request) + ". " +
            rulesLine(search.mode, search.includeSpecial, search.gapsFrom) +
            " hits_10, hits_30 and hits_100 count the hits among the latest 10, 30 and 100 draws of the range.";
+}
+
+std::string trendRules(const ValuesRequest& request) {
+    return "Each column is one value, looked for in " + placeWords(request) +
+           "; each row one draw of the range, oldest first. A cell is 0 when the draw holds the value, else the "
+           "draws since the value's latest hit before it, counting the draw (its IDX minus that hit's IDX, or its IDX "
+           "when the value has no earlier stored draw), so the first rows carry what came before the range. A miss "
+           "count is one less than the omission table's gap: a value hit in the latest draw has cell 0 and last "
+           "omission 1. Over the shown rows: hits (出现次数); max (最大遗漏值), the largest cell; average "
+           "(平均遗漏值), "
+           "(rows - hits) / (hits + 1) rounded to two decimals; longest_run (最大连出值), the longest run of hits in "
+           "consecutive draws.";
 }
 
 } // namespace quorvel

@@ -18,5 +18,8 @@ std::string countingRules(const GroupRequest& request);
 // The omission table's line: its rows count as the position search of each value, and hits_10, hits_30 and
 // hits_100 count the hits among the latest draws of the range.
 std::string countingRules(const ValuesRequest& request);
+// The trend's line: what a cell counts, how it relates to the omission table's last omission and how the four
+// summary rows are worked out.
+std::string trendRules(const ValuesRequest& request);
 
 } // namespace quorvel

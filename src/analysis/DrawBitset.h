@@ -36,6 +36,19 @@ class DrawBitset {
         return *this;
     }
 
+    // The largest set bit below i, or -1 when there is none.
+    int previousSet(int i) const {
+        if (i <= 0) return -1;
+        std::size_t w = static_cast<std::size_t>(i - 1) / 64;
+        // Bits of the first word from i - 1 down.
+        std::uint64_t word = m_words[w] & (~std::uint64_t{0} >> (63 - (i - 1) % 64));
+        while (true) {
+            if (word) return static_cast<int>(w * 64) + 63 - std::countl_zero(word);
+            if (w == 0) return -1;
+            word = m_words[--w];
+        }
+    }
+
     // Calls visit(i) for every set bit i with begin <= i < end, ascending.
     template <typename Visit> void forEachIn(int begin, int end, Visit visit) const {
         if (begin >= end) return;

@@ -27,6 +27,7 @@ const std::vector<SettingKey> kKeys{
     {Setting::bolNoLimit, "bolNoLimit", SettingType::Boolean, "False", 0, 0, ""},
     {Setting::bolGapFromRange, "bolGapFromRange", SettingType::Boolean, "False", 0, 0, ""},
     {Setting::txtTableGeometry, "txtTableGeometry", SettingType::Text, "", 0, 0, ""},
+    {Setting::txtTrendGeometry, "txtTrendGeometry", SettingType::Text, "", 0, 0, ""},
     {Setting::intWinLeft, "intWinLeft", SettingType::Integer, "0", -32768, 32767, ""},
     {Setting::intWinTop, "intWinTop", SettingType::Integer, "0", -32768, 32767, ""},
     {Setting::intWinWidth, "intWinWidth", SettingType::Integer, "0", 0, 32767, ""},

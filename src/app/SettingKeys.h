@@ -27,6 +27,7 @@ enum class Setting {
     bolNoLimit,       // 不限组数: the group calculation without its size limits (up to the group ceiling)
     bolGapFromRange,  // 遗漏从起始期计: the first gap of min and max counts from the range's first draw
     txtTableGeometry, // the omission table window's size and place (Qt's saved geometry, base64)
+    txtTrendGeometry, // the trend window's size and place, the same way
     intWinLeft,       // the main window's remembered place (its frame's top left) and size when not maximised;
     intWinTop,        // a width or height of 0: none remembered
     intWinWidth,

@@ -19,6 +19,11 @@ const std::vector<int>& valueViewRows() {
     return rows;
 }
 
+const std::vector<int>& trendViewRows() {
+    static const std::vector<int> rows{30, 50, 100, 200, kSearchRangeRows, kAllRows};
+    return rows;
+}
+
 ValueViewRequest valueViewRequest(const Workspace& workspace, const ValueViewChoices& choices) {
     auto first = workspace.startOfLatestDraws(1);
     if (!first) return {std::nullopt, ValueViewProblem::NoHistory};

@@ -20,8 +20,10 @@ inline constexpr int kAllRows = -1;
 // The places a window of every value offers, in its order: the special number, the regular numbers, any of the
 // seven, then positions 1..6 (position 7 is the special number).
 const std::vector<std::pair<ValuePlace, int>>& valueViewPlaces();
-// The ranges it offers: the search range, the latest 30, 50, 100 and 200 draws, the whole history.
+// The ranges the omission table offers: the search range, the latest 30, 50, 100 and 200 draws, the whole history.
 const std::vector<int>& valueViewRows();
+// The ranges the trend offers: the latest 30, 50, 100 and 200 draws, the search range, the whole history.
+const std::vector<int>& trendViewRows();
 
 // What a window of every value (the omission table, the trend) is set to: its own kind, place, rows and gap rule,
 // and the main window's number order and range texts.

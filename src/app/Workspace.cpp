@@ -402,6 +402,15 @@ OmissionTable Workspace::omissionTable(const ValuesRequest& request) {
     return static_cast<MemoryEngine&>(engine(EngineKind::Memory)).omissionTable(request);
 }
 
+Trend Workspace::trend(const ValuesRequest& request) {
+    return static_cast<MemoryEngine&>(engine(EngineKind::Memory)).trend(request);
+}
+
+BacktestResult Workspace::backtest(BacktestRequest request, const Progress& progress) {
+    request.groups.bases = bases();
+    return static_cast<MemoryEngine&>(engine(EngineKind::Memory)).backtest(request, progress);
+}
+
 std::vector<GroupRow> Workspace::groupResults(GroupSort sort) { return GroupResultTable(*m_store).read(sort); }
 
 std::vector<GroupRow> Workspace::groupResults() { return GroupResultTable(*m_store).readAsStored(); }

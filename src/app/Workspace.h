@@ -2,8 +2,10 @@
 #pragma once
 
 #include "analysis/AnalysisRange.h"
+#include "analysis/Backtest.h"
 #include "analysis/OmissionEngine.h"
 #include "analysis/OmissionTable.h"
+#include "analysis/Trend.h"
 #include "analysis/ValuesRequest.h"
 #include "app/Clock.h"
 #include "app/DerivedBasesCheck.h"
@@ -182,6 +184,12 @@ class Workspace {
     // row equals the position search for its value, which either engine gives alike. Error refuses an empty
     // history.
     OmissionTable omissionTable(const ValuesRequest& request);
+    // The trend of every value of a kind over the range (Trend.h), counted by the memory engine like the table.
+    // Error refuses an empty history.
+    Trend trend(const ValuesRequest& request);
+    // The backtest of the overdue picks (Backtest.h), always on the memory engine, with the bases in force;
+    // Error refuses an empty history, a request that makes no group and one that leaves no decision draw.
+    BacktestResult backtest(BacktestRequest request, const Progress& progress = {});
     // The rows of the last group calculation (table YL), ordered by a column.
     std::vector<GroupRow> groupResults(GroupSort sort);
     // The same rows in the order they were stored.

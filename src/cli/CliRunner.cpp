@@ -35,6 +35,8 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     registerSettingsCommands(app, context);
     registerAnalysisCommands(app, context);
     registerTableCommands(app, context);
+    registerTrendCommand(app, context);
+    registerBacktestCommand(app, context);
     registerMaintainCommands(app, context);
     registerUpdateCommands(app, context);
 

@@ -12,6 +12,8 @@ void registerHistoryCommands(CLI::App& app, CliContext& context);
 void registerSettingsCommands(CLI::App& app, CliContext& context);
 void registerAnalysisCommands(CLI::App& app, CliContext& context);
 void registerTableCommands(CLI::App& app, CliContext& context);
+void registerTrendCommand(CLI::App& app, CliContext& context);
+void registerBacktestCommand(CLI::App& app, CliContext& context);
 void registerMaintainCommands(CLI::App& app, CliContext& context);
 void registerUpdateCommands(CLI::App& app, CliContext& context);
 

@@ -55,6 +55,8 @@ MainMenus::MainMenus(QMainWindow& window, Settings& settings) : QObject(&window)
     // The windows that show every value at once.
     QMenu* charts = namedMenu(QStringLiteral("mnuChart"), QStringLiteral("图表"), &window);
     m_table = namedEntry(charts, QStringLiteral("mnuTable"), QStringLiteral("遗漏总表"));
+    m_trend = namedEntry(charts, QStringLiteral("mnuTrend"), QStringLiteral("走势图"));
+    m_backtest = namedEntry(charts, QStringLiteral("mnuBacktest"), QStringLiteral("回测"));
     bar->addMenu(charts);
 
     const std::array<std::tuple<QString, QString, Setting>, 3> links{{

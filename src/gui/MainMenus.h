@@ -17,8 +17,8 @@ namespace quorvel {
 class Settings;
 
 // The menu bar: 设置 (mnuSetup: the zodiac, segment and colour bases, mnuSetDay), 历史管理 (mnuLsgl), 图表 (mnuChart:
-// mnuTable) and the three web links. Choosing a base saves it at once and ticks it; nothing else is recomputed here
-// (baseChosen lets the window offer to derive the stored draws again).
+// mnuTable, mnuTrend, mnuBacktest) and the three web links. Choosing a base saves it at once and ticks it; nothing else
+// is recomputed here (baseChosen lets the window offer to derive the stored draws again).
 class MainMenus : public QObject {
     Q_OBJECT
   public:
@@ -32,8 +32,11 @@ class MainMenus : public QObject {
 
     QMenu* setupMenu() const { return m_setup; }
     QMenu* historyMenu() const { return m_history; }
-    // 图表 → 遗漏总表 (mnuTable).
+    // 图表 → 遗漏总表 (mnuTable), 走势图 (mnuTrend).
     QAction* tableEntry() const { return m_table; }
+    QAction* trendEntry() const { return m_trend; }
+    // 图表 → 回测 (mnuBacktest).
+    QAction* backtestEntry() const { return m_backtest; }
 
   signals:
     // A web-link entry was chosen: the setting holding its address and the entry's caption.
@@ -51,6 +54,8 @@ class MainMenus : public QObject {
     QMenu* m_setup = nullptr;
     QMenu* m_history = nullptr;
     QAction* m_table = nullptr;
+    QAction* m_trend = nullptr;
+    QAction* m_backtest = nullptr;
     std::array<std::array<QAction*, 2>, 3> m_baseItems{}; // zodiac, segment, colour
 };
 

@@ -7,6 +7,7 @@
 #include "app/NextIssueDisplay.h"
 #include "app/Workspace.h"
 #include "gui/AnalysisController.h"
+#include "gui/BacktestWindow.h"
 #include "gui/CombinationPanel.h"
 #include "gui/DetailPanel.h"
 #include "gui/GridCopy.h"
@@ -24,6 +25,7 @@
 #include "gui/ShippedHistory.h"
 #include "gui/StoredBasesCheck.h"
 #include "gui/TableWindow.h"
+#include "gui/TrendWindow.h"
 #include "gui/WelcomeHint.h"
 #include "gui/WindowContent.h"
 #include "platform/DesktopLinks.h"
@@ -88,6 +90,8 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     connect(m_menus, &MainMenus::linkRequested, this, &MainWindow::openLink);
     connect(m_menus, &MainMenus::baseChosen, m_bases, &StoredBasesCheck::afterBaseChosen);
     connect(m_menus->tableEntry(), &QAction::triggered, this, &MainWindow::openTable);
+    connect(m_menus->trendEntry(), &QAction::triggered, this, &MainWindow::openTrend);
+    connect(m_menus->backtestEntry(), &QAction::triggered, this, &MainWindow::openBacktest);
     connect(m_bases, &StoredBasesCheck::statusMessage, this, &MainWindow::showStatus);
     connect(m_options->setupButton(), &QPushButton::clicked, this,
             [this] { m_dialogs.popup(*m_menus->setupMenu(), QCursor::pos()); });
@@ -163,6 +167,41 @@ void MainWindow::openTable() {
         });
     }
     m_table->open();
+}
+
+void MainWindow::openTrend() {
+    if (!m_trend) {
+        m_trend = new TrendWindow(
+            m_workspace, m_dialogs,
+            [this] {
+                AnalysisChoices choices;
+                m_options->readChoices(choices);
+                return choices;
+            },
+            this);
+        connect(this, &MainWindow::historyShown, m_trend, [this] {
+            if (m_trend->isVisible()) m_trend->recount();
+        });
+    }
+    m_trend->open();
+}
+
+void MainWindow::openBacktest() {
+    if (!m_backtest) {
+        m_backtest = new BacktestWindow(
+            m_workspace, m_dialogs,
+            [this] {
+                // The choices a group calculation would take now.
+                AnalysisChoices choices;
+                m_options->readChoices(choices);
+                choices.ticked = m_combinations->ticks();
+                choices.groupSize = m_combinations->applyGroupSize();
+                return choices;
+            },
+            [this] { return m_combinations->noLimitBox()->isChecked(); }, this);
+        connect(this, &MainWindow::historyShown, m_backtest, &BacktestWindow::historyChanged);
+    }
+    m_backtest->open();
 }
 
 void MainWindow::showNextIssue() {

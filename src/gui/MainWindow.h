@@ -20,6 +20,8 @@ class OptionsPanel;
 class ResultsPanel;
 class StoredBasesCheck;
 class TableWindow;
+class TrendWindow;
+class BacktestWindow;
 class Workspace;
 
 // The main window frmMain: the history with the manual entry, the search options, the combination boxes
@@ -46,6 +48,9 @@ class MainWindow : public QMainWindow {
     void startUp();
     // Opens the omission table window (made on first use).
     void openTable();
+    // Opens the trend window (made on first use).
+    void openTrend();
+    void openBacktest();
     // History management, the history's exports and the watch for changes made by another program.
     void connectHistoryManagement();
     void showHistory();
@@ -71,6 +76,8 @@ class MainWindow : public QMainWindow {
     HistoryChangeWatcher* m_watcher = nullptr;
     StoredBasesCheck* m_bases = nullptr;
     TableWindow* m_table = nullptr;
+    TrendWindow* m_trend = nullptr;
+    BacktestWindow* m_backtest = nullptr;
     HistorySubscription m_subscription;
 };
 

@@ -13,12 +13,19 @@ namespace quorvel {
 
 // The choices of a window that shows every value of a kind (the omission table, the trend): the kind
 // (cbo<Name>Kind), where a value is looked for (cbo<Name>Where), the draws (cbo<Name>Rows: the main window's
-// search range, the latest 30, 50, 100 or 200, all) and the gap rule (chk<Name>FromRange, on by default).
+// search range, the latest 30, 50, 100 or 200, all, in the order given) and, where it matters, the gap rule
+// (chk<Name>FromRange, on by default).
 class ValueChoiceBar : public QWidget {
     Q_OBJECT
   public:
-    // `name` completes the object names, e.g. "Table" gives cboTableKind.
-    ValueChoiceBar(const QString& name, QWidget* parent = nullptr);
+    // `name` completes the object names, e.g. "Table" gives cboTableKind; `rows` are the draws offered (entries
+    // of valueViewRows()), the first chosen; without `gapRule` the choice of where gaps count is left out.
+    ValueChoiceBar(const QString& name, const std::vector<int>& rows, bool gapRule, QWidget* parent = nullptr);
+    // The omission table's choices.
+    explicit ValueChoiceBar(const QString& name, QWidget* parent = nullptr);
+
+    // Chooses the draws entry `rows` (an entry of the list given); nothing changes for another.
+    void chooseRows(int rows);
 
     // Takes the main window's kind (the other choices stay).
     void startFrom(AttributeKind kind);
@@ -32,7 +39,8 @@ class ValueChoiceBar : public QWidget {
     QComboBox* m_kind;
     QComboBox* m_where;
     QComboBox* m_rows;
-    QCheckBox* m_fromRange;
+    QCheckBox* m_fromRange = nullptr;
+    std::vector<int> m_rowChoices;
 };
 
 } // namespace quorvel

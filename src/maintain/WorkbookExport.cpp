@@ -32,16 +32,17 @@ struct Sheet {
 };
 
 void fillSheet(lxw_workbook* workbook, lxw_worksheet* sheet, const Sheet& source, const std::filesystem::path& file) {
-    // One format per colour, shared by its cells.
-    std::map<std::uint32_t, lxw_format*> formats;
+    // One format per pair of colours, shared by its cells.
+    std::map<std::pair<std::uint32_t, std::uint32_t>, lxw_format*> formats;
     std::map<std::pair<std::size_t, std::size_t>, lxw_format*> cellFormats;
     for (const CellFill& fill : source.fills) {
-        lxw_format*& format = formats[fill.rgb];
+        lxw_format*& format = formats[{fill.rgb, fill.fontRgb}];
         if (!format) {
             format = workbook_add_format(workbook);
             if (!format) throw Error("cannot write the workbook " + file.string() + ": out of memory");
             format_set_bg_color(format, fill.rgb);
             format_set_pattern(format, LXW_PATTERN_SOLID);
+            if (fill.fontRgb != 0x000000) format_set_font_color(format, fill.fontRgb);
         }
         cellFormats[{fill.row, fill.column}] = format;
     }

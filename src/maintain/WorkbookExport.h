@@ -26,11 +26,12 @@ void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid);
 // how the result's gaps were counted.
 void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid, const std::string& rules);
 
-// A cell's background colour, 0xRRGGBB, by grid row and column.
+// A cell's background colour, 0xRRGGBB, by grid row and column, and the colour of its text.
 struct CellFill {
     std::size_t row = 0;
     std::size_t column = 0;
     std::uint32_t rgb = 0xFFFFFF;
+    std::uint32_t fontRgb = 0x000000;
 };
 
 // The same workbook with the given cells of Sheet1 filled with their colours.

@@ -121,7 +121,8 @@ void ScriptRunner::runStep(const Json& step) {
     const std::map<std::string, std::set<std::string>> extraKeys{
         {"click", {"at"}},      {"tab", {"index"}},
         {"type", {"text"}},     {"cell", {"row", "column", "button", "double"}},
-        {"wheel", {"notches"}}, {"screenshot", {"window"}}};
+        {"wheel", {"notches"}}, {"screenshot", {"window"}},
+        {"resize", {"window"}}};
     for (const auto& [key, value] : step.items()) {
         const auto extra = extraKeys.find(kind);
         if (key != kind && (extra == extraKeys.end() || !extra->second.contains(key)))
@@ -144,12 +145,7 @@ void ScriptRunner::runStep(const Json& step) {
         // A picture of the whole window as it stands, for a reviewer to look at; it changes nothing.
         // With "window": another top-level window by its name (frmTable), else the main window.
         const QString path = qs(*member<std::string>(step, action, true, "the path of a PNG file"));
-        QWidget* window = &m_window;
-        if (auto name = member<std::string>(step, "window", false, "the name of a window")) {
-            window = findWidget(qs(*name));
-            if (window == nullptr || !window->isWindow())
-                throw ScriptError(QStringLiteral("no window named %1").arg(qs(*name)));
-        }
+        QWidget* window = namedWindow(step);
         if (!window->grab().save(path, "PNG")) throw ScriptError(QStringLiteral("cannot write %1").arg(path));
         return;
     }
@@ -158,7 +154,7 @@ void ScriptRunner::runStep(const Json& step) {
         if (!size.is_array() || size.size() != 2 || !size[0].is_number_integer() || !size[1].is_number_integer() ||
             size[0].get<int>() < 1 || size[1].get<int>() < 1)
             throw ScriptError(QStringLiteral("\"resize\" must be [W, H], two whole numbers above 0"));
-        resize(QSize(size[0].get<int>(), size[1].get<int>()));
+        resize(*namedWindow(step), QSize(size[0].get<int>(), size[1].get<int>()));
         return;
     }
     if (kind == "keys") {
@@ -210,20 +206,29 @@ bool ScriptRunner::usable(const QWidget& control, const QString& name) {
     return true;
 }
 
-void ScriptRunner::resize(const QSize& size) {
+QWidget* ScriptRunner::namedWindow(const nlohmann::json& step) const {
+    auto name = member<std::string>(step, "window", false, "the name of a window");
+    if (!name) return &m_window;
+    QWidget* window = findWidget(qs(*name));
+    if (window == nullptr || !window->isWindow())
+        throw ScriptError(QStringLiteral("no window named %1").arg(qs(*name)));
+    return window;
+}
+
+void ScriptRunner::resize(QWidget& window, const QSize& size) {
     // A maximised window keeps the screen's size: it is made a normal window first, as a user would.
-    if (m_window.isMaximized() || m_window.isFullScreen()) m_window.showNormal();
-    m_window.resize(size);
+    if (window.isMaximized() || window.isFullScreen()) window.showNormal();
+    window.resize(size);
     QApplication::processEvents();
-    if (m_window.size() != size)
+    if (window.size() != size)
         note(QStringLiteral("%1 is %2 x %3: it cannot be made %4 x %5 (its minimum size is %6 x %7)")
-                 .arg(m_window.objectName())
-                 .arg(m_window.width())
-                 .arg(m_window.height())
+                 .arg(window.objectName())
+                 .arg(window.width())
+                 .arg(window.height())
                  .arg(size.width())
                  .arg(size.height())
-                 .arg(m_window.minimumWidth())
-                 .arg(m_window.minimumHeight()));
+                 .arg(window.minimumWidth())
+                 .arg(window.minimumHeight()));
 }
 
 void ScriptRunner::bringIntoView(QWidget& target, const QPoint& position) {

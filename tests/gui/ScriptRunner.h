@@ -43,8 +43,10 @@ class ScriptRunner {
     void focus(const QString& name);
     void clickCell(const QString& name, const nlohmann::json& step);
     void wheel(const QString& name, int notches);
-    // Resizes the main window (a maximised one is made normal first); a size below its minimum is noted.
-    void resize(const QSize& size);
+    // Resizes a window (a maximised one is made normal first); a size below its minimum is noted.
+    void resize(QWidget& window, const QSize& size);
+    // The window a step names with "window" (frmTable, frmTrend), else the main window.
+    QWidget* namedWindow(const nlohmann::json& step) const;
     // Scrolls the window's content, when it scrolls, until the point of the control is in view.
     void bringIntoView(QWidget& target, const QPoint& position);
     void dump(const nlohmann::json& names);

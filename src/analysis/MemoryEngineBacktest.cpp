@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: MIT
+// The memory engine's backtest: the ticked values' draws as bits per draw, handed to the walk.
+#include "analysis/BacktestWalk.h"
+#include "analysis/MemoryEngine.h"
+#include "analysis/SearchSupport.h"
+#include "model/Error.h"
+#include "model/NumberTables.h"
+
+#include <algorithm>
+#include <map>
+
+namespace quorvel {
+
+BacktestResult MemoryEngine::backtest(const BacktestRequest& request, const Progress& progress) {
+    prepare();
+    GroupRequest groups = request.groups;
+    if (request.place) {
+        if (groups.groupSize != 1)
+            throw Error("where a value is looked for (special, regular or any) applies to groups of one value; "
+                        "choose group size 1, or leave it out to count groups as the group calculation does");
+        if (*request.place == ValuePlace::Position)
+            throw Error("the backtest looks for a value as the special number, among the regular numbers or among "
+                        "all seven, not at one position");
+        groups.includeSpecial = *request.place == ValuePlace::Any;
+    }
+    if (request.pick < 1)
+        throw Error("the backtest picks at least one group per decision, not " + std::to_string(request.pick));
+    const GroupPlan plan = planGroups(groups);
+    if (!plan.makesGroups()) throw Error(plan.note + "; nothing to backtest");
+    const bool special = request.place == ValuePlace::Special;
+
+    const int n = static_cast<int>(m_records.size());
+    int first = kDefaultFirstDecision - 1;
+    if (request.fromIssue)
+        first = static_cast<int>(std::lower_bound(m_records.begin(), m_records.end(), *request.fromIssue,
+                                                  [](const DrawRecord& r, int issue) { return r.issue < issue; }) -
+                                 m_records.begin());
+    if (first >= n - 1)
+        throw Error("the backtest needs a decision draw before the latest one, but the history holds " +
+                    std::to_string(n) + " draws and the first decision would be " +
+                    (request.fromIssue ? "at issue " + std::to_string(*request.fromIssue) + " or later"
+                                       : "the " + std::to_string(kDefaultFirstDecision) + "th draw") +
+                    "; choose an earlier start issue");
+
+    BacktestInput input;
+    input.elements = static_cast<int>(plan.codes.size());
+    input.groupSize = plan.groupSize;
+    input.firstDecision = first;
+    input.pick = request.pick;
+    input.seed = request.seed;
+    input.sharedRate = plan.kind == AttributeKind::Number;
+    input.yearDependent = plan.kind == AttributeKind::Zodiac;
+    input.exclusive = special;
+    input.held.assign(static_cast<std::size_t>(n), 0);
+    for (int e = 0; e < input.elements; ++e) {
+        const std::uint64_t bit = std::uint64_t{1} << e;
+        const int code = plan.codes[static_cast<std::size_t>(e)];
+        if (special) {
+            for (int i = 0; i < n; ++i)
+                if (attributeValue(m_records[static_cast<std::size_t>(i)], plan.kind, NumberOrder::Drawn, 7) == code)
+                    input.held[static_cast<std::size_t>(i)] |= bit;
+        } else {
+            listCondition(plan.kind, !groups.includeSpecial, code, 1).forEachIn(0, n, [&](int i) {
+                input.held[static_cast<std::size_t>(i)] |= bit;
+            });
+        }
+    }
+    std::vector<int> years;
+    for (const DrawRecord& record : m_records) {
+        const int year = zodiacYearOfIssue(record.issue);
+        auto at = std::find(years.begin(), years.end(), year);
+        input.yearSlot.push_back(static_cast<int>(at - years.begin()));
+        if (at == years.end()) years.push_back(year);
+    }
+    ValuesRequest specialValues;
+    specialValues.kind = plan.kind;
+    specialValues.place = ValuePlace::Special;
+    specialValues.bases = groups.bases;
+    input.rate = [&plan, &groups, &years, special, &specialValues](std::uint64_t elements, int slot) {
+        std::vector<int> codes;
+        for (int e = 0; e < static_cast<int>(plan.codes.size()); ++e)
+            if (elements >> e & 1) codes.push_back(plan.codes[static_cast<std::size_t>(e)]);
+        const int year = years[static_cast<std::size_t>(slot)];
+        if (special && codes.size() == 1)
+            return hitProbability(positionSearchCondition(valueSearchRequest(specialValues, codes.front())), year);
+        return hitProbability(groupCondition(plan.kind, codes, groups.includeSpecial, groups.bases), year);
+    };
+
+    BacktestResult result = walkBacktest(input, m_threads, progress);
+    result.firstIssue = m_records[static_cast<std::size_t>(first)].issue;
+    result.lastIssue = m_records[static_cast<std::size_t>(n - 2)].issue;
+    return result;
+}
+
+} // namespace quorvel

@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: MIT
+// The backtest (回测): did the groups away longest hit the next draw more often than their hit rates say?
+#include "analysis/GroupPlan.h"
+#include "cli/BacktestPrinter.h"
+#include "cli/CliContext.h"
+#include "cli/Commands.h"
+
+#include <memory>
+
+namespace quorvel {
+
+namespace {
+
+// The command's options as typed, and the request they make.
+class BacktestCommand : public std::enable_shared_from_this<BacktestCommand> {
+  public:
+    explicit BacktestCommand(CliContext& context) : m_context(context) {}
+
+    void add(CLI::App& app) {
+        auto* command = app.add_subcommand(
+            "backtest", "Backtest (回测): at each past draw, pick the groups away longest and count how often the "
+                        "next draw hit them, against their hit rates and against random picks");
+        command->add_option("--kind", m_kind,
+                            "Attribute kind: 0..7, its Chinese name, or number, zodiac, head, tail, digitsum, "
+                            "segment, colour, parity (default number)");
+        command
+            ->add_option("--boxes", m_boxes, "Ticked boxes, e.g. 1,5,17: box i is value i (head, tail, parity: i - 1)")
+            ->delimiter(',')
+            ->required();
+        command->add_option("--size", m_size, "Group size k, 1..6")->required();
+        command
+            ->add_option("--where", m_where,
+                         "Groups of one value only: special (the special number), regular (any of the six regular "
+                         "numbers) or any (any of the seven); default: as the group calculation counts")
+            ->check(CLI::IsMember({"special", "regular", "any"}));
+        command->add_flag("--with-special", m_withSpecial, "The special number counts towards a group's hit");
+        command->add_flag("--no-limit", m_noLimit,
+                          "Lift the size limits (at most " + std::to_string(kGroupCeiling) + " groups)");
+        command->add_option("--from", m_from,
+                            "First decision draw: the first stored draw of this issue or later (default: the " +
+                                std::to_string(kDefaultFirstDecision) + "th stored draw)");
+        command->add_option("--pick", m_pick, "Groups picked per decision, N (default 10)");
+        command->add_option("--seed", m_seed,
+                            "Seed of the random picks the overdue picks are compared with (default 1)");
+        command->footer("At each decision draw only the draws up to it are known. Groups that never hit in them are "
+                        "left out. The N groups with the smallest p_at_least_last are picked (ties: in the order the "
+                        "groups are enumerated); the next draw shows whether they hit. z compares the hits with the "
+                        "sum of the picked groups' hit rates; the verdict is at the 1% level. This describes the "
+                        "past; it cannot make a lottery predictable.");
+        command->callback([self = shared_from_this()] { self->m_context.action = [self] { return self->run(); }; });
+    }
+
+  private:
+    BacktestRequest request() const {
+        BacktestRequest request;
+        auto kind = parseKind(m_kind);
+        if (!kind)
+            throw UsageError("unknown kind '" + m_kind +
+                             "'; use 0..7, the Chinese name, or number, zodiac, head, tail, digitsum, segment, colour, "
+                             "parity");
+        request.groups.kind = *kind;
+        request.groups.groupSize = parseDecimalArgument(m_size, "--size");
+        request.groups.includeSpecial = m_withSpecial;
+        request.groups.noLimit = m_noLimit;
+        for (const auto& text : m_boxes) {
+            const int box = parseDecimalArgument(text, "box " + text);
+            if (box < 1 || box > 49) throw UsageError("boxes are numbered 1..49, not " + text);
+            request.groups.boxes.push_back(box);
+        }
+        if (!m_where.empty()) {
+            if (request.groups.groupSize != 1)
+                throw UsageError("--where applies to groups of one value (--size 1); leave it out for --size " +
+                                 m_size);
+            if (m_withSpecial)
+                throw UsageError("--where already says whether the special number counts; leave out --with-special");
+            request.place = parseValuePlace(m_where)->place;
+        }
+        if (!m_from.empty()) request.fromIssue = parseDecimalArgument(m_from, "--from");
+        if (!m_pick.empty()) {
+            request.pick = parseDecimalArgument(m_pick, "--pick");
+            if (request.pick < 1) throw UsageError("--pick takes a number of groups of at least 1, not " + m_pick);
+        }
+        if (!m_seed.empty()) {
+            const int seed = parseDecimalArgument(m_seed, "--seed");
+            if (seed < 0) throw UsageError("--seed takes a whole number of at least 0, not " + m_seed);
+            request.seed = static_cast<std::uint64_t>(seed);
+        }
+        return request;
+    }
+
+    int run() {
+        const BacktestRequest backtest = request();
+        if (m_context.options.engine == "sql")
+            m_context.err << "note: the backtest is counted in memory whatever --engine says\n";
+        const BacktestResult result = m_context.workspace().backtest(backtest, m_context.progress("decisions"));
+        m_context.print(backtestJson(result),
+                        [&](std::ostream& out) { printBacktestText(out, result, languageFromEnvironment()); });
+        return 0;
+    }
+
+    CliContext& m_context;
+    std::string m_kind = "number";
+    std::vector<std::string> m_boxes;
+    std::string m_size;
+    std::string m_where;
+    bool m_withSpecial = false;
+    bool m_noLimit = false;
+    std::string m_from;
+    std::string m_pick;
+    std::string m_seed;
+};
+
+} // namespace
+
+void registerBacktestCommand(CLI::App& app, CliContext& context) {
+    std::make_shared<BacktestCommand>(context)->add(app);
+}
+
+} // namespace quorvel

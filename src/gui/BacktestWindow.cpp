@@ -1,0 +1,289 @@
+// SPDX-License-Identifier: MIT
+#include "gui/BacktestWindow.h"
+
+#include "app/BacktestSentence.h"
+#include "app/BacktestView.h"
+#include "app/Workspace.h"
+#include "gui/CalibrationChart.h"
+#include "gui/Dialogs.h"
+#include "gui/QtText.h"
+#include "gui/RunProgress.h"
+#include "platform/DesktopLinks.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace quorvel {
+
+namespace {
+
+constexpr const char* kWorkbookName = "回测.xlsx";
+
+QLabel* namedLabel(const QString& name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+} // namespace
+
+BacktestWindow::BacktestWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mainChoices, NoLimit noLimit,
+                               QWidget* parent)
+    : QWidget(parent, Qt::Window), m_workspace(workspace), m_dialogs(dialogs), m_mainChoices(std::move(mainChoices)),
+      m_noLimit(std::move(noLimit)), m_openFile(openWithDesktopApplication),
+      m_choices(namedLabel(QStringLiteral("lblBacktestChoices"), this)), m_where(new QComboBox(this)),
+      m_from(new QLineEdit(this)), m_pick(new QSpinBox(this)), m_seed(new QSpinBox(this)),
+      m_run(new QPushButton(QStringLiteral("回测"), this)), m_export(new QPushButton(QStringLiteral("导出"), this)),
+      m_sentence(namedLabel(QStringLiteral("lblBacktestSentence"), this)),
+      m_details(namedLabel(QStringLiteral("lblBacktestDetails"), this)), m_chart(new CalibrationChart(this)),
+      m_status(namedLabel(QStringLiteral("lblBacktestStatus"), this)) {
+    setObjectName(QStringLiteral("frmBacktest"));
+    setWindowTitle(QStringLiteral("回测"));
+    m_choices->setWordWrap(true);
+    m_where->setObjectName(QStringLiteral("cboBacktestWhere"));
+    m_where->addItems(
+        {tr("as the group calculation counts"), tr("special number"), tr("regular numbers"), tr("any of the seven")});
+    m_where->setToolTip(tr("Where a value is looked for; only for groups of one value"));
+    m_from->setObjectName(QStringLiteral("txtBacktestFrom"));
+    m_from->setPlaceholderText(tr("the 500th draw"));
+    m_from->setToolTip(tr("The issue of the first decision draw; empty: the 500th stored draw"));
+    m_pick->setObjectName(QStringLiteral("spnBacktestPick"));
+    m_pick->setRange(1, 1000);
+    m_pick->setValue(10);
+    m_pick->setToolTip(tr("How many of the groups away longest are picked at each decision"));
+    m_seed->setObjectName(QStringLiteral("spnBacktestSeed"));
+    m_seed->setRange(0, 999999);
+    m_seed->setValue(1);
+    m_seed->setToolTip(tr("Seed of the random picks the longest-away picks are compared with"));
+    m_run->setObjectName(QStringLiteral("cmdBacktestRun"));
+    m_run->setToolTip(tr("Walk the history: at each draw pick the groups away longest and see whether the next "
+                         "draw hit them"));
+    m_export->setObjectName(QStringLiteral("cmdBacktestXlsx"));
+    m_export->setToolTip(tr("Write the results to a workbook and open it"));
+    m_export->setEnabled(false);
+    QFont large = m_sentence->font();
+    large.setPointSizeF(large.pointSizeF() * 1.15);
+    large.setBold(true);
+    m_sentence->setFont(large);
+    m_sentence->setWordWrap(true);
+    m_details->setWordWrap(true);
+    m_status->setWordWrap(true);
+
+    auto* choices = new QGridLayout;
+    choices->addWidget(new QLabel(tr("Look for a value at:"), this), 0, 0);
+    choices->addWidget(m_where, 0, 1);
+    choices->addWidget(new QLabel(tr("First decision issue:"), this), 0, 2);
+    choices->addWidget(m_from, 0, 3);
+    choices->addWidget(new QLabel(tr("Picks per decision:"), this), 1, 0);
+    choices->addWidget(m_pick, 1, 1);
+    choices->addWidget(new QLabel(tr("Random seed:"), this), 1, 2);
+    choices->addWidget(m_seed, 1, 3);
+    choices->setColumnStretch(4, 1);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(m_run);
+    buttons->addWidget(m_export);
+    auto* top = new QHBoxLayout;
+    top->addLayout(choices, 1);
+    top->addLayout(buttons);
+
+    const QStringList rows = {tr("Picked"), tr("Hits"), tr("Expected by chance"), QStringLiteral("z"),
+                              QStringLiteral("p")};
+    auto results = [&](const QString& name, const QString& title, std::array<QLabel*, 5>& values) {
+        auto* frame = new QGroupBox(title, this);
+        frame->setObjectName(name);
+        auto* form = new QFormLayout(frame);
+        for (int i = 0; i < 5; ++i) {
+            values[static_cast<std::size_t>(i)] = namedLabel(QStringLiteral("%1_%2").arg(name).arg(i), frame);
+            form->addRow(rows[i], values[static_cast<std::size_t>(i)]);
+        }
+        return frame;
+    };
+    auto* sideBySide = new QHBoxLayout;
+    sideBySide->addWidget(results(QStringLiteral("fraBacktestOverdue"), tr("Longest-away picks"), m_overdue));
+    sideBySide->addWidget(results(QStringLiteral("fraBacktestRandom"), tr("Random picks"), m_random));
+
+    auto* note = new QLabel(tr("The backtest measures the past: whether the groups that looked most overdue came "
+                               "up in the next draw more often than their hit rates say. It cannot make a lottery "
+                               "predictable."),
+                            this);
+    note->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_choices);
+    layout->addLayout(top);
+    layout->addWidget(m_sentence);
+    layout->addLayout(sideBySide);
+    layout->addWidget(m_details);
+    layout->addWidget(m_chart, 1);
+    layout->addWidget(note);
+    layout->addWidget(m_status);
+    say(QString());
+    m_details->hide();
+
+    connect(m_run, &QPushButton::clicked, this, &BacktestWindow::run);
+    connect(m_export, &QPushButton::clicked, this, &BacktestWindow::exportResult);
+}
+
+void BacktestWindow::open() {
+    if (!isVisible()) {
+        // As large as the screen allows, up to a comfortable size.
+        const QSize room = screen() ? screen()->availableSize() : QSize(1024, 768);
+        resize(std::min(960, room.width() - 40), std::min(720, room.height() - 60));
+    }
+    describeChoices();
+    show();
+    raise();
+    activateWindow();
+}
+
+void BacktestWindow::historyChanged() {
+    if (!m_result) return;
+    say(tr("The history changed since these results were counted: press 回测 to count them again."));
+}
+
+void BacktestWindow::describeChoices() {
+    const AnalysisChoices main = m_mainChoices();
+    int ticked = 0;
+    for (bool box : main.ticked)
+        ticked += box;
+    const std::string_view kind = kindInfo(main.kind).chineseName;
+    m_choices->setText(
+        tr("From the main window: %1, %2 box(es) ticked, groups of %3; %4%5")
+            .arg(QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())))
+            .arg(ticked)
+            .arg(main.groupSize)
+            .arg(main.includeSpecial ? tr("the special number counts") : tr("the special number does not count"))
+            .arg(m_noLimit() ? tr("; no size limits") : QString()));
+    m_where->setEnabled(backtestWhereApplies(main.groupSize));
+}
+
+void BacktestWindow::run() {
+    if (m_running) return;
+    describeChoices();
+    BacktestWindowChoices own;
+    own.where = m_where->currentIndex();
+    own.fromText = m_from->text().toStdString();
+    own.pick = m_pick->value();
+    own.seed = m_seed->value();
+    const BacktestPlan plan = backtestPlan(m_mainChoices(), m_noLimit(), own);
+    if (plan.problem == BacktestProblem::FromNotIssue) {
+        say(tr("The first decision issue must be an issue number such as 2020001, or empty for the 500th draw."));
+        return;
+    }
+    m_running = true;
+    QWidget* main = parentWidget();
+    if (main) main->setProperty("busy", true);
+    m_run->setEnabled(false);
+    say(QString());
+    try {
+        RunProgress progress(this, tr("Backtest"));
+        const BacktestResult result = m_workspace.backtest(*plan.request, progress.progress());
+        showResult(result);
+    } catch (const AnalysisCancelled&) {
+        say(tr("The backtest was cancelled; the results shown are those of the previous run."));
+    } catch (const std::exception& error) {
+        say(tr("The backtest could not run: %1").arg(QString::fromUtf8(error.what())));
+    }
+    m_run->setEnabled(true);
+    if (main) main->setProperty("busy", false);
+    m_running = false;
+}
+
+QString BacktestWindow::sentence(const BacktestResult& result) const {
+    const BacktestFigures& f = result.overdue;
+    const QString p = fromStd(pValueText(f.pValue));
+    const QString opening =
+        (result.groupSize == 1
+             ? tr("Picking the %1 longest-away values: %2 hits, %3 expected by chance (z = %4, p %5)")
+             : tr("Picking the %1 longest-away groups: %2 hits, %3 expected by chance (z = %4, p %5)"))
+            .arg(result.pick)
+            .arg(f.hits)
+            .arg(QString::number(f.expected, 'f', 1))
+            .arg(QString::number(f.z, 'f', 2))
+            .arg(f.pValue < 0.0001 ? p : QStringLiteral("= ") + p);
+    switch (result.verdict) {
+    case BacktestVerdict::None: return tr("%1: no significant difference from random.").arg(opening);
+    case BacktestVerdict::Fewer: return tr("%1: significantly fewer hits than chance (1% level).").arg(opening);
+    case BacktestVerdict::More:
+        return tr("%1: significantly more hits than chance (1% level); this describes past draws and promises "
+                  "nothing about the next.")
+            .arg(opening);
+    }
+    return opening;
+}
+
+void BacktestWindow::showResult(const BacktestResult& result) {
+    m_result = result;
+    m_sentence->setText(sentence(result));
+    auto fill = [](std::array<QLabel*, 5>& labels, const BacktestFigures& f) {
+        labels[0]->setText(QString::number(f.picked));
+        labels[1]->setText(QString::number(f.hits));
+        labels[2]->setText(QString::number(f.expected, 'f', 1));
+        labels[3]->setText(QString::number(f.z, 'f', 2));
+        labels[4]->setText(fromStd(pValueText(f.pValue)));
+    };
+    fill(m_overdue, result.overdue);
+    fill(m_random, result.baseline);
+    m_details->setText(tr("%1 decisions at issues %2 to %3; ties with the last pick, summed: %4; random seed %5.")
+                           .arg(result.decisions)
+                           .arg(result.firstIssue)
+                           .arg(result.lastIssue)
+                           .arg(result.ties)
+                           .arg(result.seed));
+    m_details->show();
+    m_chart->showResult(result);
+    m_export->setEnabled(true);
+}
+
+void BacktestWindow::exportResult() {
+    if (!m_result) {
+        say(tr("There are no results to write yet."));
+        return;
+    }
+    BacktestCaptions captions;
+    captions.overdue = tr("Longest-away picks").toStdString();
+    captions.random = tr("Random picks").toStdString();
+    captions.picked = tr("Picked").toStdString();
+    captions.hits = tr("Hits").toStdString();
+    captions.expected = tr("Expected by chance").toStdString();
+    captions.ties = tr("Ties with the last pick, summed").toStdString();
+    captions.decisions = tr("Decisions").toStdString();
+    captions.seed = tr("Random seed").toStdString();
+    const QStringList bins = {tr("p from"), tr("p to"), tr("Groups"), tr("Hits"), tr("Expected by chance")};
+    for (int i = 0; i < 5; ++i)
+        captions.binColumns[i] = bins[i].toStdString();
+    std::filesystem::path file;
+    try {
+        file = m_workspace.exportGridWorkbook(backtestGrid(*m_result, captions, m_sentence->text().toStdString()),
+                                              kWorkbookName, std::nullopt);
+    } catch (const std::exception& error) {
+        m_dialogs.message(
+            this, QStringLiteral("导出"),
+            tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), QString::fromUtf8(error.what())));
+        return;
+    }
+    const QString path = fromStd(file.string());
+    if (m_openFile(file))
+        say(tr("Wrote %1 and opened it with the spreadsheet application.").arg(path));
+    else
+        say(tr("Wrote %1; no application could open it, so the file is kept there for you to open.").arg(path));
+}
+
+void BacktestWindow::say(const QString& text) {
+    m_status->setText(text);
+    m_status->setVisible(!text.isEmpty());
+}
+
+} // namespace quorvel

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "analysis/Backtest.h"
+#include "app/WindowRequests.h"
+
+#include <QWidget>
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace quorvel {
+
+class CalibrationChart;
+class Dialogs;
+class Workspace;
+
+// The backtest window frmBacktest (回测), non-modal: with the main window's kind, ticked boxes, group size,
+// special switch and no-limit setting, and its own start issue, picks per decision, seed and (for groups of one
+// value) where a value is looked for, 回测 (cmdBacktestRun) walks the history with progress and cancel; the
+// window shows the sentence, the overdue picks beside the random ones, and the calibration chart chtCalibration;
+// 导出 (cmdBacktestXlsx) writes them to a workbook.
+class BacktestWindow : public QWidget {
+    Q_OBJECT
+  public:
+    using MainChoices = std::function<AnalysisChoices()>;
+    using NoLimit = std::function<bool()>;
+    using FileOpener = std::function<bool(const std::filesystem::path&)>;
+
+    BacktestWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mainChoices, NoLimit noLimit, QWidget* parent);
+
+    // Shows and raises the window with the main window's choices described.
+    void open();
+    // The history changed: the results shown belong to the old one.
+    void historyChanged();
+    void setFileOpener(FileOpener opener) { m_openFile = std::move(opener); }
+
+  private:
+    void run();
+    void showResult(const BacktestResult& result);
+    void exportResult();
+    // The line naming the main window's choices the run takes.
+    void describeChoices();
+    QString sentence(const BacktestResult& result) const;
+    void say(const QString& text);
+
+    Workspace& m_workspace;
+    Dialogs& m_dialogs;
+    MainChoices m_mainChoices;
+    NoLimit m_noLimit;
+    FileOpener m_openFile;
+    QLabel* m_choices;
+    QComboBox* m_where;
+    QLineEdit* m_from;
+    QSpinBox* m_pick;
+    QSpinBox* m_seed;
+    QPushButton* m_run;
+    QPushButton* m_export;
+    QLabel* m_sentence;
+    std::array<QLabel*, 5> m_overdue{};
+    std::array<QLabel*, 5> m_random{};
+    QLabel* m_details;
+    CalibrationChart* m_chart;
+    QLabel* m_status;
+    std::optional<BacktestResult> m_result;
+    bool m_running = false;
+};
+
+} // namespace quorvel

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+#include "cli/CliHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace quorvel {
+
+namespace {
+
+// Thirty draws of 2013 whose special numbers are 1..5 (or 30, none of them); the regular numbers are 40..45.
+std::string thirtyDraws() {
+    const int specials[30] = {1, 2, 3, 4, 5,  1, 2, 3, 4,  5, 1, 30, 4,  2, 30,
+                              3, 5, 5, 1, 30, 2, 4, 3, 30, 1, 5, 2,  30, 3, 4};
+    std::string text;
+    for (int d = 0; d < 30; ++d) {
+        char line[64];
+        std::snprintf(line, sizeof line, "%d 40 41 42 43 44 45 %02d\r\n", 2013001 + d, specials[d]);
+        text += line;
+    }
+    return text;
+}
+
+} // namespace
+
+// The overdue special numbers among boxes 1..5 with three picks, from the 10th draw: counted by hand, the three
+// values away longest came next at 14 of the 20 decisions (they missed after issues 11, 14, 17, 19, 23 and 27),
+// each pick expecting 1/49.
+TEST(BacktestCommandTest, HandCountedOverdueSpecialNumbers) {
+    test::CliHarness cli;
+    ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", thirtyDraws()).string()}).code, 0);
+    const std::vector<std::string> arguments = {"backtest", "--kind",  "number", "--boxes", "1,2,3,4,5", "--size", "1",
+                                                "--where",  "special", "--from", "2013010", "--pick",    "3"};
+    auto argumentsJson = arguments;
+    argumentsJson.push_back("--json");
+    const test::CliResult run = cli.run(argumentsJson);
+    ASSERT_EQ(run.code, 0) << run.err;
+    const nlohmann::json result = run.json();
+    EXPECT_EQ(result["first_issue"], 2013010);
+    EXPECT_EQ(result["last_issue"], 2013029);
+    EXPECT_EQ(result["decisions"], 20);
+    EXPECT_EQ(result["picked"], 60);
+    EXPECT_EQ(result["hits"], 14);
+    EXPECT_NEAR(result["expected"].get<double>(), 60.0 / 49, 1e-12);
+    EXPECT_EQ(result["ties"], 0);
+    // One special number per draw: two picks never hit together, so each decision's variance is
+    // 3p(1 - p) - 6p^2.
+    const double variance = 20 * (3.0 / 49 * (48.0 / 49) - 6.0 / 49 / 49);
+    EXPECT_NEAR(result["z"].get<double>(), (14 - 60.0 / 49) / std::sqrt(variance), 1e-9);
+    EXPECT_EQ(result["verdict"], "more");
+    EXPECT_EQ(result["seed"], 1);
+    EXPECT_EQ(result["baseline"]["picked"], 60);
+    // Every eligible value at every decision: 5 x 20, of which the 15 draws without 30 hit one.
+    long count = 0, hits = 0;
+    double expected = 0;
+    for (const auto& bin : result["bins"]) {
+        count += bin["count"].get<long>();
+        hits += bin["hits"].get<long>();
+        expected += bin["expected"].get<double>();
+    }
+    EXPECT_EQ(count, 100);
+    EXPECT_EQ(hits, 15);
+    EXPECT_NEAR(expected, 100.0 / 49, 1e-12);
+    EXPECT_EQ(result["sentence"].get<std::string>().rfind("Picking the 3 longest-away values: 14 hits, 1.2 expected "
+                                                          "by chance (z = 11.92, p < 0.0001): significantly more",
+                                                          0),
+              0u)
+        << result["sentence"];
+
+    // The text speaks the user's language; --json does not.
+    const char* saved = std::getenv("LC_ALL");
+    const std::string previous = saved ? saved : "";
+    setenv("LC_ALL", "zh_HK.UTF-8", 1);
+    const test::CliResult text = cli.run(arguments);
+    const test::CliResult json = cli.run(argumentsJson);
+    saved ? setenv("LC_ALL", previous.c_str(), 1) : unsetenv("LC_ALL");
+    EXPECT_NE(text.out.find("選最久未出的3個：命中 14 次"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("不預示下一期"), std::string::npos) << text.out;
+    EXPECT_EQ(json.json()["sentence"], result["sentence"]);
+
+    struct Refusal {
+        std::vector<std::string> arguments;
+        int code;
+        std::string message;
+    } refusals[] = {
+        {{"--boxes", "1,2", "--size", "2", "--where", "special"}, 2, "--where applies to groups of one value"},
+        {{"--boxes", "1,2", "--size", "1", "--pick", "0"}, 2, "--pick takes a number of groups of at least 1"},
+        {{"--boxes", "1,2", "--size", "1"}, 1, "the 500th draw; choose an earlier start issue"},
+        {{"--boxes", "1,2", "--size", "1", "--from", "2013030"}, 1, "choose an earlier start issue"},
+        {{"--boxes", "1", "--size", "2", "--from", "2013001"}, 1, "nothing to backtest"},
+    };
+    for (const Refusal& refusal : refusals) {
+        std::vector<std::string> line = {"backtest"};
+        line.insert(line.end(), refusal.arguments.begin(), refusal.arguments.end());
+        const test::CliResult refused = cli.run(line);
+        EXPECT_EQ(refused.code, refusal.code) << refusal.message;
+        EXPECT_NE(refused.err.find(refusal.message), std::string::npos) << refused.err;
+    }
+}
+
+} // namespace quorvel
