@@ -100,6 +100,31 @@ TEST_F(HistoryStoreTest, FailedReplacementLeavesTheHistory) {
     EXPECT_EQ(idxAndIssues(store), (std::vector<std::pair<int, int>>{{1, 2013001}}));
 }
 
+// SQLite's failures leave the store as its own error: its kind, what it was doing and the file.
+TEST_F(HistoryStoreTest, FailuresAreStoreErrorsOfTheirKind) {
+    storeConnection(store).exec(
+        "CREATE TRIGGER refuse BEFORE INSERT ON Lishi BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    try {
+        store.append({record(2013001, {1, 2, 3, 4, 5, 6, 7})});
+        ADD_FAILURE() << "appended";
+    } catch (const StoreError& e) {
+        EXPECT_EQ(e.kind(), StoreErrorKind::Failed);
+        EXPECT_EQ(e.file(), folder / "quorvel.db");
+        EXPECT_NE(e.detail().find("refused"), std::string::npos);
+        const StoreError around = e.during("adding the draw");
+        EXPECT_EQ(std::string(around.what()), "adding the draw failed: " + std::string(e.what()));
+        EXPECT_EQ(std::string(around.during("the import").what()), around.what()); // named once
+    }
+    folder.write("damaged.db", std::string(4096, 'x'));
+    try {
+        HistoryStore damaged(folder / "damaged.db");
+        ADD_FAILURE() << "opened";
+    } catch (const StoreError& e) {
+        EXPECT_EQ(e.kind(), StoreErrorKind::Damaged);
+        EXPECT_EQ(e.file(), folder / "damaged.db");
+    }
+}
+
 TEST_F(HistoryStoreTest, StatementFormsHaveTheirEffect) {
     store.append({
         record(2013017, {23, 5, 49, 12, 31, 8, 40}), // special 40: even, sum 4
