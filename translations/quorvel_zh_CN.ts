@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>any of the seven</source>
-        <translation>七个号码任一</translation>
+        <translation>平特</translation>
     </message>
     <message>
         <source>Where a value is looked for; only for groups of one value</source>
@@ -395,6 +395,97 @@
     <message>
         <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
         <translation>已写入 %1；没有程序能打开它，文件保留在那里供您自行打开。</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::TrendWindow</name>
+    <message>
+        <source>Export workbook</source>
+        <translation>导出表格</translation>
+    </message>
+    <message>
+        <source>Export picture</source>
+        <translation>导出图片</translation>
+    </message>
+    <message>
+        <source>Show in each cell without a hit how many draws the value has been away</source>
+        <translation>在未开出的格子里显示该值已遗漏多少期</translation>
+    </message>
+    <message>
+        <source>Write every chosen draw with its colours to a workbook and open it</source>
+        <translation>把所选的全部期数连同颜色写入表格并打开</translation>
+    </message>
+    <message>
+        <source>Save every chosen draw as a picture and open it</source>
+        <translation>把所选的全部期数保存为图片并打开</translation>
+    </message>
+    <message>
+        <source>A ball or a coloured name: drawn in that draw. A grey number: the draws since the value was last drawn, one less than its current omission in the omission table.</source>
+        <translation>球或彩色名称：该期开出。灰色数字：该值自上次开出以来的期数，比遗漏总表的当前遗漏少 1。</translation>
+    </message>
+    <message>
+        <source>The trend could not be counted: %1</source>
+        <translation>走势图无法计算：%1</translation>
+    </message>
+    <message>
+        <source>The history is empty: read or add draws in the main window first.</source>
+        <translation>历史号码为空：请先在主窗口读入或输入开奖号码。</translation>
+    </message>
+    <message>
+        <source>The search range of the main window does not hold two issue numbers: type them there, or choose the latest draws or 全部 here. The chart shows the last range counted.</source>
+        <translation>主窗口的检索起止期数不是两个期号：请在主窗口输入，或在这里选择最近若干期或“全部”。走势图仍显示上次计算的范围。</translation>
+    </message>
+    <message>
+        <source>special number</source>
+        <translation>特码</translation>
+    </message>
+    <message>
+        <source>regular numbers</source>
+        <translation>平码</translation>
+    </message>
+    <message>
+        <source>any of the seven</source>
+        <translation>平特</translation>
+    </message>
+    <message>
+        <source>regular position %1, %2</source>
+        <translation>平%1位，%2</translation>
+    </message>
+    <message>
+        <source>sorted order</source>
+        <translation>顺序码</translation>
+    </message>
+    <message>
+        <source>drawn order</source>
+        <translation>落地码</translation>
+    </message>
+    <message>
+        <source>%1 at the %2, issues %3 to %4: %5 draws</source>
+        <translation>%1（%2），第 %3 期至第 %4 期，共 %5 期</translation>
+    </message>
+    <message>
+        <source>There is no trend to write yet.</source>
+        <translation>还没有可导出的走势图。</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>未能写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>A picture of %1 draws would be %2 pixels tall, more than picture viewers open (%3). Choose fewer draws (the latest 30 to 200, or a shorter search range) and save the picture again; a workbook holds any number of draws.</source>
+        <translation>%1 期的图片高 %2 像素，超过看图程序能打开的高度（%3）。请选择较少的期数（最近 30 至 200 期，或较短的检索范围）后再导出图片；表格可容纳任意期数。</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and opened it.</source>
+        <translation>已写入 %1 并打开。</translation>
+    </message>
+    <message>
+        <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
+        <translation>已写入 %1；没有程序能打开它，文件保留在该处供你自行打开。</translation>
     </message>
 </context>
 <context>

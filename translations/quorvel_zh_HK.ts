@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>any of the seven</source>
-        <translation>七個號碼任一</translation>
+        <translation>平特</translation>
     </message>
     <message>
         <source>Where a value is looked for; only for groups of one value</source>
@@ -395,6 +395,97 @@
     <message>
         <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
         <translation>已寫入 %1；沒有程序能打開它，檔案保留在那裏供您自行打開。</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::TrendWindow</name>
+    <message>
+        <source>Export workbook</source>
+        <translation>匯出表格</translation>
+    </message>
+    <message>
+        <source>Export picture</source>
+        <translation>匯出圖片</translation>
+    </message>
+    <message>
+        <source>Show in each cell without a hit how many draws the value has been away</source>
+        <translation>在未開出的格子裏顯示該值已遺漏多少期</translation>
+    </message>
+    <message>
+        <source>Write every chosen draw with its colours to a workbook and open it</source>
+        <translation>把所選的全部期數連同顏色寫入表格並開啟</translation>
+    </message>
+    <message>
+        <source>Save every chosen draw as a picture and open it</source>
+        <translation>把所選的全部期數儲存為圖片並開啟</translation>
+    </message>
+    <message>
+        <source>A ball or a coloured name: drawn in that draw. A grey number: the draws since the value was last drawn, one less than its current omission in the omission table.</source>
+        <translation>球或彩色名稱：該期開出。灰色數字：該值自上次開出以來的期數，比遺漏總表的當前遺漏少 1。</translation>
+    </message>
+    <message>
+        <source>The trend could not be counted: %1</source>
+        <translation>走勢圖無法計算：%1</translation>
+    </message>
+    <message>
+        <source>The history is empty: read or add draws in the main window first.</source>
+        <translation>歷史號碼為空：請先在主視窗讀入或輸入開獎號碼。</translation>
+    </message>
+    <message>
+        <source>The search range of the main window does not hold two issue numbers: type them there, or choose the latest draws or 全部 here. The chart shows the last range counted.</source>
+        <translation>主視窗的檢索起止期數不是兩個期數：請在主視窗輸入，或在這裏選擇最近若干期或「全部」。走勢圖仍顯示上次計算的範圍。</translation>
+    </message>
+    <message>
+        <source>special number</source>
+        <translation>特碼</translation>
+    </message>
+    <message>
+        <source>regular numbers</source>
+        <translation>平碼</translation>
+    </message>
+    <message>
+        <source>any of the seven</source>
+        <translation>平特</translation>
+    </message>
+    <message>
+        <source>regular position %1, %2</source>
+        <translation>平%1位，%2</translation>
+    </message>
+    <message>
+        <source>sorted order</source>
+        <translation>順序碼</translation>
+    </message>
+    <message>
+        <source>drawn order</source>
+        <translation>落地碼</translation>
+    </message>
+    <message>
+        <source>%1 at the %2, issues %3 to %4: %5 draws</source>
+        <translation>%1（%2），第 %3 期至第 %4 期，共 %5 期</translation>
+    </message>
+    <message>
+        <source>There is no trend to write yet.</source>
+        <translation>還沒有可匯出的走勢圖。</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>未能寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>A picture of %1 draws would be %2 pixels tall, more than picture viewers open (%3). Choose fewer draws (the latest 30 to 200, or a shorter search range) and save the picture again; a workbook holds any number of draws.</source>
+        <translation>%1 期的圖片高 %2 像素，超過看圖程式能開啟的高度（%3）。請選擇較少的期數（最近 30 至 200 期，或較短的檢索範圍）後再匯出圖片；表格可容納任意期數。</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and opened it.</source>
+        <translation>已寫入 %1 並開啟。</translation>
+    </message>
+    <message>
+        <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
+        <translation>已寫入 %1；沒有程式能開啟它，檔案保留在該處供你自行開啟。</translation>
     </message>
 </context>
 <context>

@@ -44,8 +44,10 @@ std::string backtestSentence(const BacktestResult& result, SentenceLanguage lang
     const bool one = result.groupSize == 1;
     switch (language) {
     case SentenceLanguage::English: {
-        std::string text = "Picking the " + n + " longest-away " + (one ? "values" : "groups") + ": " + hits +
-                           " hits, " + expected + " expected by chance (z = " + z + ", " + pPart + "): ";
+        const std::string picks = std::string(one ? "value" : "group") + (result.pick == 1 ? "" : "s");
+        std::string text = "Picking the " + n + " longest-away " + picks + ": " + hits +
+                           (f.hits == 1 ? " hit, " : " hits, ") + expected + " expected by chance (z = " + z + ", " +
+                           pPart + "): ";
         switch (result.verdict) {
         case BacktestVerdict::None: return text + "no significant difference from random.";
         case BacktestVerdict::Fewer: return text + "significantly fewer hits than chance (1% level).";

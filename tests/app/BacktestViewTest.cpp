@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/BacktestView.h"
+#include "app/BacktestSentence.h"
 
 #include <gtest/gtest.h>
 
@@ -74,6 +75,22 @@ TEST(BacktestViewTest, WorkbookGridAndChartAxes) {
     EXPECT_LE(axis.low, 3);
     EXPECT_GE(axis.high, 9);
     EXPECT_EQ(calibrationPoints(result).size(), 2u);
+}
+
+TEST(BacktestViewTest, EnglishSentenceCountsOneAsOne) {
+    struct Case {
+        int groupSize, pick;
+        long hits;
+        const char* start;
+    };
+    for (const Case& c : {Case{1, 1, 1, "Picking the 1 longest-away value: 1 hit, "},
+                          Case{2, 10, 3, "Picking the 10 longest-away groups: 3 hits, "}}) {
+        BacktestResult result;
+        result.groupSize = c.groupSize;
+        result.pick = c.pick;
+        result.overdue.hits = c.hits;
+        EXPECT_EQ(backtestSentence(result, SentenceLanguage::English).rfind(c.start, 0), 0u) << c.start;
+    }
 }
 
 } // namespace quorvel

@@ -341,6 +341,9 @@ void ScriptRunner::pressKey(int key, const QString& text, Qt::KeyboardModifiers 
 
 void ScriptRunner::clearByKeys(QWidget& control) {
     if (ControlState::text(control).value_or(QString()).isEmpty()) return;
+    // A list without a text box has nothing to clear: a user types the first letters of an item, and End or
+    // Backspace would choose the last item or spoil the search the letters make.
+    if (auto* combo = qobject_cast<QComboBox*>(&control); combo != nullptr && !combo->isEditable()) return;
     // Only End and Backspace: a box that filters its keys lets these through, as it must for a user.
     qsizetype length = ControlState::text(control)->size();
     if (auto* combo = qobject_cast<QComboBox*>(&control); combo != nullptr && combo->lineEdit() != nullptr)
