@@ -4,6 +4,7 @@
 #include "analysis/CountingRules.h"
 #include "app/GroupLimits.h"
 #include "app/Workspace.h"
+#include "gui/BusyScope.h"
 #include "gui/CombinationPanel.h"
 #include "gui/DetailPanel.h"
 #include "gui/Dialogs.h"
@@ -138,24 +139,23 @@ std::optional<WindowRequests> AnalysisController::readRequests() {
 
 bool AnalysisController::run(const QString& what, const std::function<void(const Progress&)>& work) {
     m_running = true;
-    m_window.setProperty("busy", true);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     bool done = false;
-    try {
-        RunProgress progress(&m_window, what);
-        work(progress.progress());
-        done = true;
-    } catch (const AnalysisCancelled&) {
-        emit statusMessage(QStringLiteral("%1 was cancelled; the previous results were kept.").arg(what));
-    } catch (const std::exception& error) {
-        QApplication::restoreOverrideCursor();
-        m_dialogs.message(&m_window, what,
-                          QStringLiteral("%1 failed; the previous results were kept:\n%2")
-                              .arg(what, QString::fromUtf8(error.what())));
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+    {
+        BusyScope busy(&m_window);
+        try {
+            RunProgress progress(&m_window, what);
+            work(progress.progress());
+            done = true;
+        } catch (const AnalysisCancelled&) {
+            emit statusMessage(QStringLiteral("%1 was cancelled; the previous results were kept.").arg(what));
+        } catch (const std::exception& error) {
+            busy.showNormalCursor();
+            m_dialogs.message(&m_window, what,
+                              QStringLiteral("%1 failed; the previous results were kept:\n%2")
+                                  .arg(what, QString::fromUtf8(error.what())));
+            busy.showCursor(Qt::WaitCursor);
+        }
     }
-    QApplication::restoreOverrideCursor();
-    m_window.setProperty("busy", false);
     m_running = false;
     return done;
 }

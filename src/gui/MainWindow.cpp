@@ -8,6 +8,7 @@
 #include "app/Workspace.h"
 #include "gui/AnalysisController.h"
 #include "gui/BacktestWindow.h"
+#include "gui/BusyScope.h"
 #include "gui/CombinationPanel.h"
 #include "gui/DetailPanel.h"
 #include "gui/GridCopy.h"
@@ -118,7 +119,7 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
 void MainWindow::setEngine(EngineKind engine) { m_analyses->setEngine(engine); }
 
 void MainWindow::startUp() {
-    setBusy(true);
+    BusyScope busy(this, std::nullopt);
     try {
         showNextIssue();
         m_options->startUp();
@@ -133,7 +134,6 @@ void MainWindow::startUp() {
     } catch (const std::exception& error) {
         showStatus(QStringLiteral("The history could not be read: %1").arg(QString::fromUtf8(error.what())));
     }
-    setBusy(false);
 }
 
 void MainWindow::connectHistoryManagement() {
@@ -271,26 +271,25 @@ void MainWindow::importFromUser() {
 }
 
 void MainWindow::importFile(const QString& file) {
-    setBusy(true);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     QString report;
     bool imported = false;
     bool wasEmpty = false;
-    try {
-        wasEmpty = !m_workspace.latestIssue();
-        ImportResult result = m_workspace.importHistoryFile(file.toStdString());
-        report = fromStd(importSummaryText(result, QFileInfo(file).fileName().toStdString()));
-        imported = true;
-    } catch (const std::exception& error) {
-        report =
-            QStringLiteral("The history was not read and stays as it was:\n%1").arg(QString::fromUtf8(error.what()));
+    {
+        BusyScope busy(this);
+        try {
+            wasEmpty = !m_workspace.latestIssue();
+            ImportResult result = m_workspace.importHistoryFile(file.toStdString());
+            report = fromStd(importSummaryText(result, QFileInfo(file).fileName().toStdString()));
+            imported = true;
+        } catch (const std::exception& error) {
+            report = QStringLiteral("The history was not read and stays as it was:\n%1")
+                         .arg(QString::fromUtf8(error.what()));
+        }
+        if (imported) {
+            // A first history: the range covers it from its first draw, not from a start typed for none.
+            if (wasEmpty) m_options->showWholeRange();
+        }
     }
-    if (imported) {
-        // A first history: the range covers it from its first draw, not from a start typed for none.
-        if (wasEmpty) m_options->showWholeRange();
-    }
-    QApplication::restoreOverrideCursor();
-    setBusy(false);
     if (imported) showStatus(report.section(QLatin1Char('\n'), 0, 0));
     m_dialogs.message(this, kImportTitle, report);
 }
@@ -334,8 +333,6 @@ void MainWindow::openLink(Setting address, const QString& caption) {
     if (!openWebAddress(url))
         m_dialogs.message(this, name, QStringLiteral("The desktop could not open %1 (%2).").arg(fromStd(url), name));
 }
-
-void MainWindow::setBusy(bool busy) { setProperty("busy", busy); }
 
 void MainWindow::showStatus(const QString& text) {
     const QString warning = m_bases->warning();

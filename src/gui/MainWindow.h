@@ -61,7 +61,6 @@ class MainWindow : public QMainWindow {
     void showChangedHistory(HistoryChange change);
     void storeTypedDraw();
     void openLink(Setting address, const QString& caption);
-    void setBusy(bool busy);
     // Shows a message, after the warning about the stored draws' bases while they differ from the settings.
     void showStatus(const QString& text);
 

@@ -104,12 +104,11 @@ void OnlineUpdate::finish() {
 }
 
 void OnlineUpdate::setRunning(bool running) {
-    m_window.setProperty("busy", running);
     m_button->setEnabled(!running);
     if (running)
-        QApplication::setOverrideCursor(Qt::BusyCursor);
+        m_busy.emplace(&m_window, Qt::BusyCursor);
     else
-        QApplication::restoreOverrideCursor();
+        m_busy.reset();
 }
 
 void OnlineUpdate::chooseSite() {
