@@ -115,7 +115,7 @@ static void BM_GroupNoLimitK4Over49_StoreRows(benchmark::State& state) {
     const std::vector<GroupRow> rows = memory.calculateGroups(request).rows;
     HistoryStore& store = sharedStore().store();
     for (auto _ : state) {
-        Savepoint transaction(store.database());
+        Savepoint transaction(store);
         GroupResultTable table(store);
         table.clear();
         table.append(rows);

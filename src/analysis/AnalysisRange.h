@@ -3,13 +3,14 @@
 
 #include "analysis/AnalysisRequest.h"
 #include "model/DrawRecord.h"
-#include "store/HistoryStore.h"
 
 #include <array>
 #include <optional>
 #include <string>
 
 namespace quorvel {
+
+class HistoryStore;
 
 // How the user chose the range of an analysis.
 struct RangeChoice {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "analysis/OmissionStatistics.h"
+#include "model/GroupRow.h"
+#include "model/OmissionStatistics.h"
 
 #include <array>
 #include <string>
@@ -41,17 +42,6 @@ struct SearchResult {
     int rangeBase = 0; // IDX of the draw just before the range: the gaps inside the range count from it
 
     bool operator==(const SearchResult&) const = default;
-};
-
-// One row of the group results (table YL), with the group's fuller figures (kept beside YL).
-struct GroupRow {
-    std::string content;
-    int min = 0;
-    int max = 0;
-    int last = 0;
-    OmissionStatistics statistics{};
-
-    bool operator==(const GroupRow&) const = default;
 };
 
 // The rows a group calculation stored, and why there are none when a request makes no group.

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "analysis/HitProbability.h"
-#include "analysis/OmissionStatistics.h"
+#include "model/OmissionStatistics.h"
 
 #include <map>
 #include <optional>

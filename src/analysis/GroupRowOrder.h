@@ -2,7 +2,8 @@
 #pragma once
 
 #include "analysis/AnalysisResult.h"
-#include "analysis/GroupResultTable.h"
+#include "model/GroupRow.h"
+#include "model/GroupSort.h"
 
 #include <cstdint>
 #include <string>

@@ -357,7 +357,7 @@ GroupResult MemoryEngine::groupCalculation(const GroupRequest& request, const Pr
         });
     };
     GroupResult result = calculateGroups(request, phase(false));
-    Savepoint transaction(m_store.database());
+    Savepoint transaction(m_store);
     GroupResultTable table(m_store);
     table.clear();
     table.append(result.rows, phase(true));

@@ -10,11 +10,8 @@
 #include "analysis/SearchSupport.h"
 #include "analysis/Statements.h"
 #include "model/Error.h"
-#include "store/JetDialect.h"
 #include "store/LishiSchema.h"
 #include "store/Savepoint.h"
-
-#include <SQLiteCpp/Statement.h>
 
 #include <vector>
 
@@ -23,11 +20,9 @@ namespace quorvel {
 namespace {
 
 // The kind's value at a position of the current row of a hit query, read as the stored fields give it.
-int rowValue(SQLite::Statement& row, AttributeKind kind, char prefix, int position) {
+int rowValue(const StoreRow& row, AttributeKind kind, char prefix, int position) {
     char effective = position == 7 ? 'L' : prefix;
-    auto field = [&](char letter) {
-        return row.getColumn(positionField(effective, position, letter).c_str()).getInt();
-    };
+    auto field = [&](char letter) { return row.integer(positionField(effective, position, letter).c_str()); };
     switch (kind) {
     case AttributeKind::DigitSum: return field('E') + field('F');
     case AttributeKind::Parity: return field('A') % 2;
@@ -76,58 +71,43 @@ GroupPlan planWithLimits(const GroupRequest& request) {
 
 void SqlEngine::execute(const std::string& statement) { m_store.executeJet(statement); }
 
-int SqlEngine::latestIdx() { return m_store.database().execAndGet("SELECT COALESCE(MAX(IDX), 0) FROM Lishi").getInt(); }
+int SqlEngine::latestIdx() { return m_store.maxIdx(); }
 
-int SqlEngine::rangeBase(const IssueRange& range) {
-    SQLite::Statement query(m_store.database(), "SELECT COALESCE((SELECT MIN(IDX) FROM Lishi WHERE SQQH >= ?) - 1, "
-                                                "(SELECT COALESCE(MAX(IDX), 0) FROM Lishi))");
-    query.bind(1, range.start);
-    query.executeStep();
-    return query.getColumn(0).getInt();
-}
+int SqlEngine::rangeBase(const IssueRange& range) { return m_store.idxBeforeIssue(range.start); }
 
-HistoryTimeline SqlEngine::timeline() {
-    SQLite::Statement query(m_store.database(), "SELECT IDX, SQQH FROM Lishi ORDER BY IDX");
-    std::vector<std::pair<int, int>> draws;
-    while (query.executeStep())
-        draws.emplace_back(query.getColumn(0).getInt(), query.getColumn(1).getInt());
-    return HistoryTimeline(draws);
-}
+HistoryTimeline SqlEngine::timeline() { return HistoryTimeline(m_store.idxAndIssues()); }
 
 SearchResult SqlEngine::listHits(const std::string& query, const IssueRange& range, AttributeKind kind,
                                  NumberOrder order, const ParameterBases& bases, GapStart gapsFrom, std::string label,
                                  ConditionRates rates) {
-    SQLite::Statement hits(m_store.database(), translateJetSql(query));
     SearchResult result;
     result.rangeBase = rangeBase(range);
     OmissionTally tally(result.rangeBase, gapsFrom);
     const char prefix = positionPrefix(order);
-    while (hits.executeStep()) {
+    m_store.selectJet(query, [&](const StoreRow& hit) {
         HitRow row;
-        row.issue = hits.getColumn("SQQH").getInt();
+        row.issue = hit.integer("SQQH");
         for (int p = 1; p <= 7; ++p)
-            row.cells[static_cast<std::size_t>(p - 1)] = hitCellText(kind, rowValue(hits, kind, prefix, p), bases);
-        row.idx = hits.getColumn("IDX").getInt();
+            row.cells[static_cast<std::size_t>(p - 1)] = hitCellText(kind, rowValue(hit, kind, prefix, p), bases);
+        row.idx = hit.integer("IDX");
         row.gap = tally.add(row.idx);
         row.seq = static_cast<int>(result.hits.size()) + 1;
         result.hits.push_back(std::move(row));
-    }
+    });
     result.summary = tally.summary(std::move(label), latestIdx());
     addBaseline(result.summary.statistics, result.summary.last, timeline(), range, rates);
     return result;
 }
 
 OmissionSummary SqlEngine::summarize(const std::string& query, int rangeBase, GapStart gapsFrom, std::string label) {
-    SQLite::Statement hits(m_store.database(), translateJetSql(query));
     OmissionTally tally(rangeBase, gapsFrom);
-    while (hits.executeStep())
-        tally.add(hits.getColumn("IDX").getInt());
+    m_store.selectJet(query, [&](const StoreRow& hit) { tally.add(hit.integer("IDX")); });
     return tally.summary(std::move(label), latestIdx());
 }
 
 SearchResult SqlEngine::positionSearch(const PositionSearchRequest& request) {
     requireHistory(m_store);
-    Savepoint transaction(m_store.database());
+    Savepoint transaction(m_store);
     const std::string field(kindInfo(request.kind).listField);
     execute(statements::resetCounters());
     int conditions = 0;
@@ -162,7 +142,7 @@ SearchResult SqlEngine::positionSearch(const PositionSearchRequest& request) {
 
 SearchResult SqlEngine::partialSearch(const PartialSearchRequest& request, const Progress& progress) {
     requireHistory(m_store);
-    Savepoint transaction(m_store.database());
+    Savepoint transaction(m_store);
     const std::string field(kindInfo(request.kind).listField);
     const int positions = request.regularOnly ? 6 : 7;
     const int k = request.partSize;
@@ -194,7 +174,7 @@ SearchResult SqlEngine::partialSearch(const PartialSearchRequest& request, const
         execute(statements::flagHits(k));
     });
     // The partial search's rate is observed: the draws of the whole history that any combination flagged.
-    const double flagged = m_store.database().execAndGet("SELECT COUNT(*) FROM Lishi WHERE bolOk = TRUE").getInt();
+    const double flagged = m_store.flaggedCount();
     const ConditionRates rates = ConditionRates::observed(flagged / m_store.count());
     SearchResult result =
         listHits(statements::hitsByFlag(request.range.start, request.range.end), request.range, request.kind,
@@ -206,7 +186,7 @@ SearchResult SqlEngine::partialSearch(const PartialSearchRequest& request, const
 GroupResult SqlEngine::groupCalculation(const GroupRequest& request, const Progress& progress) {
     requireHistory(m_store);
     GroupPlan plan = planWithLimits(request);
-    Savepoint transaction(m_store.database());
+    Savepoint transaction(m_store);
     GroupResultTable table(m_store);
     table.clear();
     const std::string field(kindInfo(request.kind).listField);

@@ -1,21 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/HistoryListing.h"
 
-#include <SQLiteCpp/Statement.h>
-
 namespace quorvel {
-
-HistoryListing HistoryListing::load(HistoryStore& store) {
-    SQLite::Statement query(store.database(), "SELECT SQQH, L1A, L2A, L3A, L4A, L5A, L6A, L7A FROM Lishi ORDER BY IDX");
-    std::vector<Draw> draws;
-    while (query.executeStep()) {
-        Draw draw{query.getColumn(0).getInt(), {}};
-        for (int p = 0; p < 7; ++p)
-            draw.numbers[static_cast<std::size_t>(p)] = query.getColumn(p + 1).getInt();
-        draws.push_back(draw);
-    }
-    return HistoryListing(std::move(draws));
-}
 
 std::string HistoryListing::headerText(int column) {
     if (column == 0) return "期号";

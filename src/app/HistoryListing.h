@@ -2,7 +2,6 @@
 #pragma once
 
 #include "model/Draw.h"
-#include "store/HistoryStore.h"
 
 #include <string>
 #include <vector>
@@ -19,9 +18,6 @@ class HistoryListing {
 
     HistoryListing() = default;
     explicit HistoryListing(std::vector<Draw> draws) : m_draws(std::move(draws)) {}
-
-    // Reads every stored draw in issue order with one query.
-    static HistoryListing load(HistoryStore& store);
 
     int drawCount() const { return static_cast<int>(m_draws.size()); }
     int gridRows() const { return drawCount() + 1; }

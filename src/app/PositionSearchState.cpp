@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/PositionSearchState.h"
 
+#include "store/HistoryStore.h"
+
 #include "analysis/AnalysisRange.h"
 #include "app/SettingKeys.h"
 

@@ -4,7 +4,6 @@
 #include "model/AttributeKind.h"
 #include "model/NumberOrder.h"
 #include "model/ParameterBases.h"
-#include "store/HistoryStore.h"
 
 #include <array>
 #include <optional>
@@ -12,6 +11,8 @@
 #include <string_view>
 
 namespace quorvel {
+
+class HistoryStore;
 
 // The window's choices a refresh of the search values reads, as its controls show them.
 struct SearchChoices {

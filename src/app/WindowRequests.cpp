@@ -26,28 +26,21 @@ WindowRequests::WindowRequests(AnalysisChoices choices) : m_choices(std::move(ch
 IssueRange WindowRequests::rangeOrEmpty() const { return m_range.range.value_or(IssueRange{}); }
 
 // What both searches read from the window alike.
-template <typename Request> Request WindowRequests::searchRequest() const {
-    Request request;
-    request.kind = m_choices.kind;
-    request.order = m_choices.order;
-    request.mode = m_choices.fixedPositions ? PositionMode::Fixed : PositionMode::Free;
-    request.includeSpecial = m_choices.includeSpecial;
-    request.values = m_choices.values;
-    request.texts = m_choices.texts;
-    request.range = rangeOrEmpty();
-    request.bases = m_choices.bases;
-    request.gapsFrom = m_choices.gapsFrom;
-    return request;
+SearchChoice WindowRequests::searchChoice() const {
+    return SearchChoice{
+        m_choices.kind,           m_choices.order,  m_choices.fixedPositions ? PositionMode::Fixed : PositionMode::Free,
+        m_choices.includeSpecial, m_choices.values, m_choices.texts,
+        rangeOrEmpty(),           m_choices.bases,  m_choices.gapsFrom};
 }
 
 PositionSearchRequest WindowRequests::positionSearch() const {
-    auto request = searchRequest<PositionSearchRequest>();
+    auto request = searchRequest<PositionSearchRequest>(searchChoice());
     request.selected = m_choices.selected;
     return request;
 }
 
 PartialSearchRequest WindowRequests::partialSearch() const {
-    auto request = searchRequest<PartialSearchRequest>();
+    auto request = searchRequest<PartialSearchRequest>(searchChoice());
     request.regularOnly = m_choices.regularOnly;
     request.partSize = m_choices.partSize;
     request.partSizeText = m_choices.partSizeText;

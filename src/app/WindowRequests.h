@@ -3,6 +3,7 @@
 
 #include "analysis/AnalysisRequest.h"
 #include "app/CombinationBoxLayout.h"
+#include "app/SearchRequestBuilder.h"
 
 #include <array>
 #include <optional>
@@ -54,7 +55,7 @@ class WindowRequests {
 
   private:
     IssueRange rangeOrEmpty() const;
-    template <typename Request> Request searchRequest() const;
+    SearchChoice searchChoice() const;
 
     AnalysisChoices m_choices;
     RangeReading m_range;

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "app/Workspace.h"
 
+#include "analysis/GroupHits.h"
+#include "analysis/GroupResultTable.h"
 #include "analysis/MemoryEngine.h"
+#include "analysis/ResultGrids.h"
+#include "app/PositionSearchState.h"
 #include "ingest/ResultsPage.h"
 #include "maintain/ExportTarget.h"
 #include "maintain/HistoryBackup.h"
+#include "maintain/HistoryMaintenance.h"
 #include "maintain/TextExport.h"
 #include "maintain/WorkbookExport.h"
 #include "model/AttributeKind.h"
 #include "model/DrawRecord.h"
 #include "model/Error.h"
+#include "store/HistoryStore.h"
 #include "store/Savepoint.h"
 
 #include <algorithm>
@@ -29,12 +35,13 @@ std::filesystem::path prepareFolder(const std::filesystem::path& folder) {
 }
 
 // Opens the store; a damaged file is left alone, and the refusal says how to get the history back.
-HistoryStore openStore(const std::filesystem::path& dataFolder) {
+std::unique_ptr<HistoryStore> openStore(const std::filesystem::path& dataFolder) {
     try {
-        return HistoryStore(dataFolder / Workspace::kStoreFileName);
+        return std::make_unique<HistoryStore>(dataFolder / Workspace::kStoreFileName);
     } catch (const StoreDamaged& e) {
         throw StoreDamaged(std::string(e.what()) +
-                           damagedStoreAdvice(dataFolder, dataFolder / Workspace::kStoreFileName));
+                               damagedStoreAdvice(dataFolder, dataFolder / Workspace::kStoreFileName),
+                           e.file(), e.detail());
     }
 }
 
@@ -67,29 +74,101 @@ Workspace::Workspace(std::filesystem::path dataFolder, SettingsStore& settingsSt
       m_clock(clock) {
     // A store that never recorded its bases (new, or made before they were recorded) holds rows derived with
     // the settings in force until now. Another program's long write may keep the record for the next opening.
-    if (!m_store.derivedBases()) {
+    if (!m_store->derivedBases()) {
         try {
-            m_store.recordDerivedBases(m_settings.bases());
-        } catch (const SQLite::Exception&) {
+            m_store->recordDerivedBases(m_settings.bases());
+        } catch (const StoreError&) {
         }
     }
+}
+
+Workspace::~Workspace() = default;
+
+HistorySubscription Workspace::subscribe(HistorySubscriber subscriber) {
+    if (m_subscribers->empty()) {
+        try {
+            m_toldVersion = m_store->historyVersion();
+        } catch (const StoreError&) {
+            // Asked again at the next notice.
+        }
+    }
+    return HistorySubscription(m_subscribers, m_subscribers->add(std::move(subscriber)));
+}
+
+void Workspace::changed(HistoryChange change) {
+    try {
+        m_toldVersion = m_store->historyVersion();
+    } catch (const StoreError&) {
+        // The change is told anyway; the version is asked again at the next notice.
+    }
+    m_subscribers->tell(change);
+}
+
+bool Workspace::noticeChangesElsewhere() {
+    std::uint64_t version = 0;
+    try {
+        version = m_store->historyVersion();
+    } catch (const StoreError&) {
+        return false; // busy or gone for a moment; asked again at the next notice
+    }
+    if (version == m_toldVersion) return false;
+    changed(HistoryChange::Elsewhere);
+    return true;
+}
+
+const std::filesystem::path& Workspace::storeFile() const { return m_store->file(); }
+
+const std::optional<std::filesystem::path>& Workspace::logSetAside() const { return m_store->logSetAside(); }
+
+std::uint64_t Workspace::historyVersion() const { return m_store->historyVersion(); }
+
+int Workspace::drawCount() const { return m_store->count(); }
+
+std::optional<int> Workspace::firstIssue() const {
+    auto first = m_store->first();
+    return first ? std::optional<int>(first->issue) : std::nullopt;
+}
+
+std::optional<int> Workspace::latestIssue() const {
+    auto latest = m_store->latest();
+    return latest ? std::optional<int>(latest->issue) : std::nullopt;
+}
+
+std::vector<DrawRecord> Workspace::records() const { return m_store->readAll(); }
+
+HistoryListing Workspace::historyListing() const { return HistoryListing(m_store->draws()); }
+
+std::optional<std::vector<std::pair<std::string, FieldValue>>> Workspace::rowFields(int issue) const {
+    return m_store->rowFields(issue);
+}
+
+RefreshOutcome Workspace::refreshSearchState(PositionSearchState& state, const SearchChoices& choices,
+                                             SearchRefresh what) const {
+    return what == SearchRefresh::Reference ? state.refreshReference(*m_store, choices)
+                                            : state.refresh(*m_store, choices);
 }
 
 ParameterBases Workspace::bases() const { return m_basesOverride ? *m_basesOverride : m_settings.bases(); }
 
 std::optional<BasesMismatch> Workspace::storedBasesMismatch() const {
     const ParameterBases settings = m_settings.bases();
-    return basesMismatch(m_store.derivedBases().value_or(settings), settings, m_store.count() == 0);
+    return basesMismatch(m_store->derivedBases().value_or(settings), settings, m_store->count() == 0);
 }
 
 void Workspace::requireRunBasesMatchStore() const {
-    if (!m_basesOverride || m_store.count() == 0) return;
+    if (!m_basesOverride || m_store->count() == 0) return;
     const ParameterBases settings = m_settings.bases();
-    const ParameterBases stored = m_store.derivedBases().value_or(settings);
+    const ParameterBases stored = m_store->derivedBases().value_or(settings);
     if (stored != *m_basesOverride) throw Error(runBasesRefusal(stored, *m_basesOverride, settings));
 }
 
 ImportResult Workspace::importHistoryFile(const std::filesystem::path& file) {
+    ImportResult result = importFile(file);
+    changed(HistoryChange::Changed);
+    return result;
+}
+
+ImportResult Workspace::importFile(const std::filesystem::path& file) {
     std::string name = file.filename().string();
     std::string ending = name.size() >= 3 ? name.substr(name.size() - 3) : name;
     for (char& c : ending)
@@ -109,32 +188,38 @@ ImportResult Workspace::importHistoryFile(const std::filesystem::path& file) {
     for (const Draw& draw : text.draws)
         if (++timesStored[draw.issue] == 2) ++result.duplicateIssues;
     try {
-        Savepoint transaction(m_store.database());
-        result.backup = backupHistory(m_store, m_dataFolder);
-        m_store.replaceAll(records);
-        m_store.recordDerivedBases(current);
+        Savepoint transaction(*m_store);
+        result.backup = backupHistory(*m_store, m_dataFolder);
+        m_store->replaceAll(records);
+        m_store->recordDerivedBases(current);
         transaction.commit();
-    } catch (const SQLite::Exception& e) {
-        throw Error("the import failed: " + storeFailureMessage(e, m_store.file()));
+    } catch (const StoreError& e) {
+        throw e.during("the import");
     }
     return result;
 }
 
 int Workspace::nextIssue() const {
-    auto latest = m_store.latest();
+    auto latest = m_store->latest();
     return latest ? latest->issue + 1 : m_clock.currentYear() * 1000 + 1;
 }
 
 std::optional<Workspace::LatestDrawsStart> Workspace::startOfLatestDraws(int count) const {
-    const int stored = m_store.count();
+    const int stored = m_store->count();
     if (stored == 0 || count < 1) return std::nullopt;
     const int draws = std::min(count, stored);
-    auto start = m_store.atIndex(stored - draws + 1);
+    auto start = m_store->atIndex(stored - draws + 1);
     if (!start) return std::nullopt;
     return LatestDrawsStart{start->issue, draws};
 }
 
 AddResult Workspace::addDraw(std::optional<int> issue, const std::array<int, 7>& numbers) {
+    AddResult added = storeDraw(issue, numbers);
+    changed(HistoryChange::Changed);
+    return added;
+}
+
+AddResult Workspace::storeDraw(std::optional<int> issue, const std::array<int, 7>& numbers) {
     std::set<int> seen;
     for (int n : numbers) {
         if (n < 1 || n > 49) throw Error("number " + std::to_string(n) + " is outside 1..49; nothing was added");
@@ -144,7 +229,7 @@ AddResult Workspace::addDraw(std::optional<int> issue, const std::array<int, 7>&
     try {
         // The next issue is worked out under the write lock, so that two programs adding at once each get
         // their own issue, and one that shortened the history meanwhile is seen.
-        Savepoint transaction(m_store.database());
+        Savepoint transaction(*m_store);
         const int stored = issue.value_or(nextIssue());
         // Issues are year * 1000 + sequence: seven digits, which the history text format relies on.
         if (stored < 1000000 || stored > 9999999)
@@ -153,26 +238,26 @@ AddResult Workspace::addDraw(std::optional<int> issue, const std::array<int, 7>&
         if (stored % 1000 == 0)
             throw Error("issue " + std::to_string(stored) + " has the sequence 000; a year's draws count from 001; " +
                         "nothing was added");
-        if (auto holder = m_store.byIssue(stored))
+        if (auto holder = m_store->byIssue(stored))
             throw Error("issue " + std::to_string(stored) + " is already stored: draw " + std::to_string(holder->idx) +
                         " in the list holds it (" + formatNumbers(holder->draw()) +
                         "); nothing was added; give another issue, or delete that draw first");
         requireRunBasesMatchStore();
         // Into a non-empty history the draw joins rows that keep the bases they were derived with (a base
         // changed since shows as a warning until they are derived again); the first draw sets the record.
-        const bool first = m_store.count() == 0;
-        int idx = m_store.append({deriveRecord(Draw{stored, numbers}, bases())});
-        if (first) m_store.recordDerivedBases(bases());
+        const bool first = m_store->count() == 0;
+        int idx = m_store->append({deriveRecord(Draw{stored, numbers}, bases())});
+        if (first) m_store->recordDerivedBases(bases());
         transaction.commit();
         return AddResult{stored, idx};
-    } catch (const SQLite::Exception& e) {
-        throw Error("adding the draw failed: " + storeFailureMessage(e, m_store.file()));
+    } catch (const StoreError& e) {
+        throw e.during("adding the draw");
     }
 }
 
 UpdatePlan Workspace::planUpdate(std::optional<int> yearsToKeep, std::optional<int> currentYear) const {
-    auto first = m_store.first();
-    auto latest = m_store.latest();
+    auto first = m_store->first();
+    auto latest = m_store->latest();
     return quorvel::planUpdate(first ? std::optional<int>(first->issue) : std::nullopt,
                                latest ? std::optional<int>(latest->issue) : std::nullopt,
                                currentYear.value_or(m_clock.currentYear()),
@@ -180,6 +265,12 @@ UpdatePlan Workspace::planUpdate(std::optional<int> yearsToKeep, std::optional<i
 }
 
 UpdateResult Workspace::applyUpdate(const UpdatePlan& plan, const std::vector<YearPage>& pages) {
+    UpdateResult result = storePages(plan, pages);
+    if (!result.nothingRead()) changed(HistoryChange::Updated);
+    return result;
+}
+
+UpdateResult Workspace::storePages(const UpdatePlan& plan, const std::vector<YearPage>& pages) {
     UpdateResult result;
     result.yearsToKeep = plan.yearsToKeep;
     std::vector<Draw> draws;
@@ -217,11 +308,11 @@ UpdateResult Workspace::applyUpdate(const UpdatePlan& plan, const std::vector<Ye
     std::stable_sort(draws.begin(), draws.end(), [](const Draw& a, const Draw& b) { return a.issue < b.issue; });
     const ParameterBases current = bases();
     try {
-        Savepoint transaction(m_store.database());
+        Savepoint transaction(*m_store);
         requireRunBasesMatchStore();
         // The store may have changed since the plan was made (another program shares it): clear only a
         // history that is still too old, and append only draws after the latest stored one.
-        auto first = m_store.first();
+        auto first = m_store->first();
         if (plan.clearsHistory && first && plan.currentYear - first->issue / 1000 > plan.yearsToKeep) {
             // Clearing is safe only when every year of the new range gave its draws: the stored draws of a
             // year that failed (or has none yet) would be lost for good. Then nothing changes.
@@ -234,10 +325,10 @@ UpdateResult Workspace::applyUpdate(const UpdatePlan& plan, const std::vector<Ye
                 result.clearWithheld = true;
                 return result;
             }
-            result.backup = backupHistory(m_store, m_dataFolder);
-            m_store.deleteAll();
+            result.backup = backupHistory(*m_store, m_dataFolder);
+            m_store->deleteAll();
             result.cleared = true;
-        } else if (auto latest = m_store.latest()) {
+        } else if (auto latest = m_store->latest()) {
             std::erase_if(draws, [&](const Draw& draw) { return draw.issue <= latest->issue; });
         }
         std::vector<DrawRecord> records;
@@ -247,47 +338,51 @@ UpdateResult Workspace::applyUpdate(const UpdatePlan& plan, const std::vector<Ye
             for (YearCount& year : result.years)
                 if (year.year == draw.issue / 1000) ++year.appended;
         }
-        const bool everyRow = m_store.count() == 0;
-        m_store.append(records);
-        if (everyRow) m_store.recordDerivedBases(current);
+        const bool everyRow = m_store->count() == 0;
+        m_store->append(records);
+        if (everyRow) m_store->recordDerivedBases(current);
         transaction.commit();
-    } catch (const SQLite::Exception& e) {
-        throw Error("the update failed: " + storeFailureMessage(e, m_store.file()) +
-                    "; the history was left unchanged");
+    } catch (const StoreError& e) {
+        throw e.during("the update", "; the history was left unchanged");
     }
     result.appended = static_cast<int>(draws.size());
     return result;
 }
 
-HistoryMaintenance Workspace::maintenance() { return HistoryMaintenance(m_store, m_dataFolder, bases()); }
+HistoryMaintenance Workspace::maintenance() { return HistoryMaintenance(*m_store, m_dataFolder, bases()); }
 
-MaintenanceResult Workspace::deleteLatestDraw() { return maintenance().deleteLatestDraw(); }
+MaintenanceResult Workspace::told(MaintenanceResult result, HistoryChange change) {
+    changed(change);
+    return result;
+}
+
+MaintenanceResult Workspace::deleteLatestDraw() { return told(maintenance().deleteLatestDraw()); }
 
 MaintenanceResult Workspace::deleteLatestDraws(int count) {
     requireRunBasesMatchStore();
-    return maintenance().deleteLatestDraws(count);
+    return told(maintenance().deleteLatestDraws(count));
 }
 
 MaintenanceResult Workspace::keepUntil(int lastIssue) {
     requireRunBasesMatchStore();
-    return maintenance().keepUntil(lastIssue);
+    return told(maintenance().keepUntil(lastIssue));
 }
 
 MaintenanceResult Workspace::rebuildHistory() {
     requireRunBasesMatchStore();
-    return maintenance().rebuildAll();
+    return told(maintenance().rebuildAll());
 }
 
-MaintenanceResult Workspace::clearHistory() { return maintenance().clear(); }
+MaintenanceResult Workspace::clearHistory() { return told(maintenance().clear(), HistoryChange::Cleared); }
 
 MaintenanceResult Workspace::compactStore() { return maintenance().compact(); }
 
 std::filesystem::path Workspace::exportHistoryText(const std::optional<std::filesystem::path>& target) {
-    return quorvel::exportHistoryText(m_store, m_dataFolder, target);
+    return quorvel::exportHistoryText(*m_store, m_dataFolder, target);
 }
 
 ResolvedRange Workspace::resolveRange(const RangeChoice& choice) const {
-    return quorvel::resolveRange(m_store, choice);
+    return quorvel::resolveRange(*m_store, choice);
 }
 
 SearchResult Workspace::positionSearch(EngineKind kind, const PositionSearchRequest& request) {
@@ -316,17 +411,31 @@ BacktestResult Workspace::backtest(BacktestRequest request, const Progress& prog
     return static_cast<MemoryEngine&>(engine(EngineKind::Memory)).backtest(request, progress);
 }
 
-std::vector<GroupRow> Workspace::groupResults(GroupSort sort) { return GroupResultTable(m_store).read(sort); }
+std::vector<GroupRow> Workspace::groupResults(GroupSort sort) { return GroupResultTable(*m_store).read(sort); }
 
-std::vector<GroupRow> Workspace::groupResults() { return GroupResultTable(m_store).readAsStored(); }
+std::vector<GroupRow> Workspace::groupResults() { return GroupResultTable(*m_store).readAsStored(); }
+
+std::optional<SearchResult> Workspace::groupHitsSearch(EngineKind kind, const GroupRequest& request,
+                                                       const std::string& content) {
+    auto search = groupHitsRequest(request, content);
+    if (!search) return std::nullopt;
+    return positionSearch(kind, *search);
+}
+
+std::pair<std::filesystem::path, std::size_t>
+Workspace::exportGroupResultWorkbook(const std::optional<std::filesystem::path>& target) {
+    CellGrid grid = groupResultGrid(groupResults(GroupSort::Last));
+    std::filesystem::path file = exportGridWorkbook(grid, kResultWorkbookName, target, groupResultRules());
+    return {file, grid.size() - 1};
+}
 
 std::string Workspace::groupResultRules() {
-    return GroupResultTable(m_store).rules().value_or(
+    return GroupResultTable(*m_store).rules().value_or(
         "The counting rules of these rows were not recorded: no group calculation of this program stored them.");
 }
 
 std::filesystem::path Workspace::exportHistoryWorkbook(const std::optional<std::filesystem::path>& target) {
-    std::vector<DrawRecord> records = m_store.readAll();
+    std::vector<DrawRecord> records = m_store->readAll();
     if (records.empty()) throw Error("the history is empty: there is nothing to export; import or add draws first");
     return exportGridWorkbook(historyGrid(records), kHistoryWorkbookName, target);
 }
@@ -334,7 +443,7 @@ std::filesystem::path Workspace::exportHistoryWorkbook(const std::optional<std::
 std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
                                                     const std::optional<std::filesystem::path>& target) {
     std::filesystem::path file = target ? *target : m_dataFolder / defaultName;
-    requireExportTarget(file, m_dataFolder, m_store.file());
+    requireExportTarget(file, m_dataFolder, m_store->file());
     writeWorkbook(file, grid);
     return file;
 }
@@ -343,7 +452,7 @@ std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const 
                                                     const std::optional<std::filesystem::path>& target,
                                                     const std::string& rules) {
     std::filesystem::path file = target ? *target : m_dataFolder / defaultName;
-    requireExportTarget(file, m_dataFolder, m_store.file());
+    requireExportTarget(file, m_dataFolder, m_store->file());
     writeWorkbook(file, grid, rules);
     return file;
 }
@@ -352,14 +461,14 @@ std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const 
                                                     const std::optional<std::filesystem::path>& target,
                                                     const std::string& rules, const std::vector<CellFill>& fills) {
     std::filesystem::path file = target ? *target : m_dataFolder / defaultName;
-    requireExportTarget(file, m_dataFolder, m_store.file());
+    requireExportTarget(file, m_dataFolder, m_store->file());
     writeWorkbook(file, grid, rules, fills);
     return file;
 }
 
 OmissionEngine& Workspace::engine(EngineKind kind) {
     std::unique_ptr<OmissionEngine>& engine = kind == EngineKind::Sql ? m_sqlEngine : m_memoryEngine;
-    if (!engine) engine = makeEngine(kind, m_store);
+    if (!engine) engine = makeEngine(kind, *m_store);
     return *engine;
 }
 

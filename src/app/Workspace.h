@@ -3,23 +3,26 @@
 
 #include "analysis/AnalysisRange.h"
 #include "analysis/Backtest.h"
-#include "analysis/GroupResultTable.h"
 #include "analysis/OmissionEngine.h"
 #include "analysis/OmissionTable.h"
 #include "analysis/Trend.h"
 #include "analysis/ValuesRequest.h"
 #include "app/Clock.h"
 #include "app/DerivedBasesCheck.h"
+#include "app/HistoryChange.h"
+#include "app/HistoryListing.h"
 #include "app/Settings.h"
 #include "app/UpdateRun.h"
 #include "ingest/HistoryTextReader.h"
 #include "ingest/UpdatePlan.h"
-#include "maintain/HistoryMaintenance.h"
+#include "maintain/MaintenanceResult.h"
 #include "maintain/WorkbookExport.h"
 #include "model/CellGrid.h"
 #include "model/Draw.h"
+#include "model/DrawRecord.h"
+#include "model/FieldValue.h"
+#include "model/GroupSort.h"
 #include "model/ParameterBases.h"
-#include "store/HistoryStore.h"
 
 #include <array>
 #include <cstdint>
@@ -29,6 +32,12 @@
 #include <vector>
 
 namespace quorvel {
+
+class HistoryMaintenance;
+class HistoryStore;
+class PositionSearchState;
+struct RefreshOutcome;
+struct SearchChoices;
 
 // What an import stored, what it left out, and where the history it replaced was saved.
 struct ImportResult {
@@ -52,9 +61,16 @@ class Workspace {
     static constexpr const char* kStoreFileName = "quorvel.db";
 
     Workspace(std::filesystem::path dataFolder, SettingsStore& settingsStore, const Clock& clock);
+    ~Workspace();
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
 
     const std::filesystem::path& dataFolder() const { return m_dataFolder; }
-    HistoryStore& store() { return m_store; }
+    // The store file (quorvel.db in the data folder).
+    const std::filesystem::path& storeFile() const;
+    // Set when a write-ahead log beside the store file belonged to another store: it was set aside under this
+    // name before anything was read. The front end must say so.
+    const std::optional<std::filesystem::path>& logSetAside() const;
     Settings& settings() { return m_settings; }
     const Clock& clock() const { return m_clock; }
 
@@ -120,7 +136,28 @@ class Workspace {
 
     // Changes whenever the history changed, through this workspace or by another program, so that a view
     // of it knows when to read it again.
-    std::uint64_t historyVersion() const { return m_store.historyVersion(); }
+    std::uint64_t historyVersion() const;
+
+    // Subscribers hear of every change of the history: after each change made through this workspace, and
+    // when noticeChangesElsewhere() finds one another program made, for as long as the subscription lives.
+    [[nodiscard]] HistorySubscription subscribe(HistorySubscriber subscriber);
+    // Asks the store whether another program changed the history since the subscribers last heard of a change,
+    // and tells them when it did. Returns whether it did; a store that cannot be asked now counts as unchanged.
+    bool noticeChangesElsewhere();
+
+    // The stored history: how many draws, the first and latest issue (nothing when it is empty), every draw
+    // as stored, the history list, and every field of the first row stored under an issue.
+    int drawCount() const;
+    std::optional<int> firstIssue() const;
+    std::optional<int> latestIssue() const;
+    std::vector<DrawRecord> records() const;
+    HistoryListing historyListing() const;
+    std::optional<std::vector<std::pair<std::string, FieldValue>>> rowFields(int issue) const;
+    // The position search's values and range (PositionSearchState.h) from the stored draws: as its tab says, or
+    // only the reference draw's.
+    enum class SearchRefresh { AsTabSays, Reference };
+    RefreshOutcome refreshSearchState(PositionSearchState& state, const SearchChoices& choices,
+                                      SearchRefresh what = SearchRefresh::AsTabSays) const;
 
     // The issue the next draw entered by hand gets.
     int nextIssue() const;
@@ -139,6 +176,10 @@ class Workspace {
     SearchResult positionSearch(EngineKind kind, const PositionSearchRequest& request);
     SearchResult partialSearch(EngineKind kind, const PartialSearchRequest& request, const Progress& progress = {});
     GroupResult groupCalculation(EngineKind kind, const GroupRequest& request, const Progress& progress = {});
+    // The hits of one group of a group calculation's request (its row's content) as a position search finds
+    // them; nothing when the content is not a group of that request.
+    std::optional<SearchResult> groupHitsSearch(EngineKind kind, const GroupRequest& request,
+                                                const std::string& content);
     // The omission table of every value of a kind (OmissionTable.h), always counted by the memory engine: each
     // row equals the position search for its value, which either engine gives alike. Error refuses an empty
     // history.
@@ -155,9 +196,20 @@ class Workspace {
     std::vector<GroupRow> groupResults();
     // The counting rules of those rows, or a line saying that no group calculation of this program stored them.
     std::string groupResultRules();
+    // Writes those rows, ordered by the last omission, to a workbook (Jieguo.xlsx in the data folder without a
+    // target) with their counting rules on a second sheet; returns the file and the rows written.
+    std::pair<std::filesystem::path, std::size_t>
+    exportGroupResultWorkbook(const std::optional<std::filesystem::path>& target);
 
   private:
     HistoryMaintenance maintenance();
+    // Tells the subscribers of a change made through this workspace.
+    void changed(HistoryChange change);
+    MaintenanceResult told(MaintenanceResult result, HistoryChange change = HistoryChange::Changed);
+    // The operations themselves, before the subscribers are told.
+    ImportResult importFile(const std::filesystem::path& file);
+    AddResult storeDraw(std::optional<int> issue, const std::array<int, 7>& numbers);
+    UpdateResult storePages(const UpdatePlan& plan, const std::vector<YearPage>& pages);
     // Refuses a change that derives rows with bases given for this run only that differ from the bases the
     // stored draws were derived with (an empty history matches any bases).
     void requireRunBasesMatchStore() const;
@@ -166,12 +218,14 @@ class Workspace {
     OmissionEngine& engine(EngineKind kind);
 
     std::filesystem::path m_dataFolder;
-    HistoryStore m_store;
+    std::unique_ptr<HistoryStore> m_store;
     Settings m_settings;
     const Clock& m_clock;
     std::optional<ParameterBases> m_basesOverride;
     std::unique_ptr<OmissionEngine> m_sqlEngine;
     std::unique_ptr<OmissionEngine> m_memoryEngine;
+    std::shared_ptr<HistorySubscribers> m_subscribers = std::make_shared<HistorySubscribers>();
+    std::uint64_t m_toldVersion = 0; // the history version the subscribers last heard of
 };
 
 } // namespace quorvel

@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: MIT
 // The three analyses: search (position search), partial (partial search), group (group calculation).
 #include "analysis/AnalysisRange.h"
+#include "analysis/AnalysisResult.h"
 #include "analysis/CountingRules.h"
 #include "analysis/GroupPlan.h"
-#include "analysis/GroupResultTable.h"
 #include "analysis/GroupRowOrder.h"
 #include "analysis/OmissionEngine.h"
 #include "analysis/ResultCells.h"
 #include "analysis/ResultGrids.h"
+#include "app/GroupLimits.h"
+#include "app/SearchRequestBuilder.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "cli/GroupRowsPrinter.h"
 #include "maintain/WorkbookExport.h"
+#include "model/GroupSort.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -215,21 +218,24 @@ void noteEmptyRange(CliContext& context, const ResolvedRange& resolved) {
 // values and texts of positions 1..7 come from it. Returns whether there was a reference draw.
 template <typename Request>
 bool fillSearchRequest(Request& request, CliContext& context, const SearchOptions& options, const RangeChoice& choice) {
-    request.kind = kindOf(options.common);
-    request.order = options.order == "sorted" ? NumberOrder::Sorted : NumberOrder::Drawn;
-    request.mode = options.mode == "fixed" ? PositionMode::Fixed : PositionMode::Free;
-    request.includeSpecial = options.common.withSpecial;
-    request.gapsFrom = gapStartOf(options.common);
+    SearchChoice search;
+    search.kind = kindOf(options.common);
+    search.order = options.order == "sorted" ? NumberOrder::Sorted : NumberOrder::Drawn;
+    search.mode = options.mode == "fixed" ? PositionMode::Fixed : PositionMode::Free;
+    search.includeSpecial = options.common.withSpecial;
+    search.gapsFrom = gapStartOf(options.common);
     Workspace& workspace = context.workspace();
-    request.bases = workspace.bases();
+    search.bases = workspace.bases();
     ResolvedRange resolved = workspace.resolveRange(choice);
     noteEmptyRange(context, resolved);
-    request.range = resolved.range;
-    if (!resolved.reference) return false;
-    ReferenceValues reference = referenceValues(*resolved.reference, request.kind, request.order, request.bases);
-    request.values = reference.values;
-    request.texts = reference.texts;
-    return true;
+    search.range = resolved.range;
+    if (resolved.reference) {
+        ReferenceValues reference = referenceValues(*resolved.reference, search.kind, search.order, search.bases);
+        search.values = reference.values;
+        search.texts = reference.texts;
+    }
+    request = searchRequest<Request>(search);
+    return resolved.reference.has_value();
 }
 
 // Writes the --xlsx workbook, then prints the hit list, the summary, its figures and the counting rules.
@@ -310,11 +316,12 @@ void registerPartial(CLI::App& app, CliContext& context) {
             if (!arguments->values.empty() && arguments->values.size() != 7)
                 throw UsageError("--values takes seven values (positions 1..6 and the special number), not " +
                                  std::to_string(arguments->values.size()));
+            const int partSize = parseDecimalArgument(arguments->size, "--size");
             PartialSearchRequest request;
-            request.regularOnly = arguments->scope == "regular";
-            request.partSize = parseDecimalArgument(arguments->size, "--size");
-            request.partSizeText = arguments->size;
             fillSearchRequest(request, context, options, choice);
+            request.regularOnly = arguments->scope == "regular";
+            request.partSize = partSize;
+            request.partSizeText = arguments->size;
             for (std::size_t p = 0; p < arguments->values.size(); ++p) {
                 request.values[p] = parseDecimalArgument(arguments->values[p], "value " + std::to_string(p + 1));
                 request.texts[p] = arguments->values[p];
@@ -373,8 +380,8 @@ void registerGroup(CLI::App& app, CliContext& context) {
             request.range = resolved.range;
             GroupResult result = workspace.groupCalculation(engineOf(context), request, context.progress("steps"));
             if (!result.note.empty()) context.err << "note: " << result.note << "\n";
-            if (request.noLimit && engineOf(context) == EngineKind::Sql)
-                context.err << "note: " << sqlEngineKeepsLimits() << "\n";
+            if (const GroupLimits limits = groupLimits(engineOf(context), request); !limits.keptNote.empty())
+                context.err << "note: " << limits.keptNote << "\n";
             // The rows come back in the order stored; they are ordered in memory as YL reads them by the sort.
             std::vector<std::uint32_t> stored(result.rows.size());
             std::iota(stored.begin(), stored.end(), std::uint32_t{0});

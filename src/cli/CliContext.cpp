@@ -37,8 +37,8 @@ Workspace& CliContext::workspace() {
     if (!m_workspace) {
         settings();
         m_workspace = std::make_unique<Workspace>(resolveDataFolder(options.dataDir), *m_settingsStore, m_clock);
-        if (const auto& aside = m_workspace->store().logSetAside())
-            err << "quorvel-cli: warning: the write-ahead log beside " << m_workspace->store().file().string()
+        if (const auto& aside = m_workspace->logSetAside())
+            err << "quorvel-cli: warning: the write-ahead log beside " << m_workspace->storeFile().string()
                 << " belonged to another store; it was set aside as " << aside->string()
                 << " before anything was read, so the history is the store's own\n";
         ParameterBases bases = m_workspace->bases();

@@ -4,10 +4,8 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "model/Error.h"
-#include "platform/DataFolder.h"
 
 #include <CLI/CLI.hpp>
-#include <SQLiteCpp/Exception.h>
 
 #include <algorithm>
 
@@ -56,10 +54,6 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return 2;
     } catch (const Error& e) {
         err << "quorvel-cli: " << e.what() << "\n";
-        return 1;
-    } catch (const SQLite::Exception& e) {
-        err << "quorvel-cli: " << storeFailureMessage(e, resolveDataFolder(options.dataDir) / Workspace::kStoreFileName)
-            << "\n";
         return 1;
     } catch (const std::exception& e) {
         err << "quorvel-cli: " << e.what() << "\n";

@@ -80,7 +80,7 @@ void registerHistory(CLI::App& app, CliContext& context) {
     auto* command = app.add_subcommand("history", "List the stored draws in issue order (numbers in drawn order)");
     command->callback([&context] {
         context.action = [&context] {
-            std::vector<DrawRecord> records = context.workspace().store().readAll();
+            std::vector<DrawRecord> records = context.workspace().records();
             json rows = json::array();
             for (const auto& record : records) {
                 Draw draw = record.draw();
@@ -107,7 +107,7 @@ void registerRow(CLI::App& app, CliContext& context) {
     command->callback([&context, issueText] {
         context.action = [&context, issueText] {
             int issue = parseDecimalArgument(*issueText, "the issue");
-            auto fields = context.workspace().store().rowFields(issue);
+            auto fields = context.workspace().rowFields(issue);
             if (!fields) throw Error("no draw with issue " + std::to_string(issue) + " is stored");
             json row = json::object();
             for (const auto& [name, value] : *fields) {

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Commands that shorten, clear, rebuild and compact the history, and the workbook export.
-#include "analysis/GroupResultTable.h"
+#include "analysis/AnalysisResult.h"
 #include "analysis/ResultGrids.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
-#include "maintain/HistoryMaintenance.h"
+#include "maintain/MaintenanceResult.h"
 #include "maintain/WorkbookExport.h"
 #include "model/Error.h"
+#include "model/GroupSort.h"
+
+#include <tuple>
 
 namespace quorvel {
 
@@ -37,7 +40,7 @@ void registerDeleteLast(CLI::App& app, CliContext& context) {
             if (given->count() == 0)
                 return report(context, context.workspace().deleteLatestDraw(), "deleted the latest draw");
             int n = parseDecimalArgument(*count, "the number of draws to delete");
-            int before = context.workspace().store().count();
+            int before = context.workspace().drawCount();
             MaintenanceResult result = context.workspace().deleteLatestDraws(n);
             return report(context, result,
                           "deleted the latest " + drawCount(before - result.remaining) +
@@ -124,12 +127,9 @@ void registerExportXlsx(CLI::App& app, CliContext& context) {
             std::size_t rows = 0;
             if (arguments->grid == "history") {
                 target = workspace.exportHistoryWorkbook(given);
-                rows = static_cast<std::size_t>(workspace.store().count());
+                rows = static_cast<std::size_t>(workspace.drawCount());
             } else {
-                CellGrid grid = groupResultGrid(workspace.groupResults(GroupSort::Last));
-                // The rows go out with the counting rules of the run that stored them, on a second sheet.
-                target = workspace.exportGridWorkbook(grid, kResultWorkbookName, given, workspace.groupResultRules());
-                rows = grid.size() - 1;
+                std::tie(target, rows) = workspace.exportGroupResultWorkbook(given);
             }
             context.print({{"path", target.string()}}, [&](std::ostream& out) {
                 out << "wrote " << target.string() << " (" << rows << " rows below the header)\n";

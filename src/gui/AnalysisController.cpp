@@ -2,9 +2,9 @@
 #include "gui/AnalysisController.h"
 
 #include "analysis/CountingRules.h"
-#include "analysis/GroupHits.h"
-#include "analysis/GroupPlan.h"
+#include "app/GroupLimits.h"
 #include "app/Workspace.h"
+#include "gui/BusyScope.h"
 #include "gui/CombinationPanel.h"
 #include "gui/DetailPanel.h"
 #include "gui/Dialogs.h"
@@ -12,6 +12,7 @@
 #include "gui/OmissionChart.h"
 #include "gui/OmissionRowsModel.h"
 #include "gui/OptionsPanel.h"
+#include "gui/QtText.h"
 #include "gui/ResultsPanel.h"
 #include "gui/RunProgress.h"
 #include "model/Error.h"
@@ -31,8 +32,6 @@
 namespace quorvel {
 
 namespace {
-
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 GroupSort sortOfColumn(int column) {
     switch (column) {
@@ -59,6 +58,7 @@ AnalysisController::AnalysisController(Workspace& workspace, Dialogs& dialogs, Q
     : QObject(&window), m_workspace(workspace), m_dialogs(dialogs), m_window(window), m_panels(panels),
       m_openFile(openWithDesktopApplication) {
     setObjectName(QStringLiteral("analyses"));
+    m_subscription = m_workspace.subscribe([this](HistoryChange) { m_lastGroupCurrent = false; });
     connect(m_panels.options->searchButton(), &QPushButton::clicked, this, &AnalysisController::runPositionSearch);
     connect(m_panels.options->partialButton(), &QPushButton::clicked, this, &AnalysisController::runPartialSearch);
     connect(m_panels.combinations->groupButton(), &QPushButton::clicked, this,
@@ -121,7 +121,7 @@ std::optional<WindowRequests> AnalysisController::readRequests() {
         emit statusMessage(fromStd(requests.range().problem));
         return std::nullopt;
     }
-    if (m_workspace.store().count() == 0) {
+    if (m_workspace.drawCount() == 0) {
         emit statusMessage(QStringLiteral("There is no history to analyse: read a history text file "
                                           "(读取历史号文本) or enter draws first. Nothing was run."));
         return std::nullopt;
@@ -139,24 +139,23 @@ std::optional<WindowRequests> AnalysisController::readRequests() {
 
 bool AnalysisController::run(const QString& what, const std::function<void(const Progress&)>& work) {
     m_running = true;
-    m_window.setProperty("busy", true);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     bool done = false;
-    try {
-        RunProgress progress(&m_window, what);
-        work(progress.progress());
-        done = true;
-    } catch (const AnalysisCancelled&) {
-        emit statusMessage(QStringLiteral("%1 was cancelled; the previous results were kept.").arg(what));
-    } catch (const std::exception& error) {
-        QApplication::restoreOverrideCursor();
-        m_dialogs.message(&m_window, what,
-                          QStringLiteral("%1 failed; the previous results were kept:\n%2")
-                              .arg(what, QString::fromUtf8(error.what())));
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+    {
+        BusyScope busy(&m_window);
+        try {
+            RunProgress progress(&m_window, what);
+            work(progress.progress());
+            done = true;
+        } catch (const AnalysisCancelled&) {
+            emit statusMessage(QStringLiteral("%1 was cancelled; the previous results were kept.").arg(what));
+        } catch (const std::exception& error) {
+            busy.showNormalCursor();
+            m_dialogs.message(&m_window, what,
+                              QStringLiteral("%1 failed; the previous results were kept:\n%2")
+                                  .arg(what, QString::fromUtf8(error.what())));
+            busy.showCursor(Qt::WaitCursor);
+        }
     }
-    QApplication::restoreOverrideCursor();
-    m_window.setProperty("busy", false);
     m_running = false;
     return done;
 }
@@ -191,15 +190,9 @@ void AnalysisController::runGroupCalculation() {
     if (!requests) return;
     GroupRequest request = requests->group();
     request.noLimit = m_panels.combinations->noLimitBox()->isChecked();
-    const bool keepsLimits = request.noLimit && m_engine == EngineKind::Sql; // the reference engine keeps them
-    try {
-        GroupRequest planned = request;
-        planned.noLimit = request.noLimit && !keepsLimits;
-        planGroups(planned);
-    } catch (const Error& limit) {
-        QString text = QString::fromUtf8(limit.what());
-        if (keepsLimits) text += QStringLiteral("\n") + fromStd(sqlEngineKeepsLimits());
-        m_dialogs.message(&m_window, QStringLiteral("数据溢出"), text);
+    const GroupLimits limits = groupLimits(m_engine, request);
+    if (limits.refusal) {
+        m_dialogs.message(&m_window, QStringLiteral("数据溢出"), fromStd(*limits.refusal));
         return;
     }
     GroupResult result;
@@ -207,14 +200,14 @@ void AnalysisController::runGroupCalculation() {
              [&](const Progress& progress) { result = m_workspace.groupCalculation(m_engine, request, progress); }))
         return;
     m_lastGroup = request;
-    m_lastGroupHistory = historyFingerprint();
+    m_lastGroupCurrent = true;
     const auto count = result.rows.size();
     showGroupRows(std::move(result.rows), GroupSort::Last, {}, 3);
     m_groupOrder = GroupSort::Last;
     m_panels.results->detail()->showSort(GroupSort::Last);
     QString status = result.note.empty() ? QStringLiteral("分组计算: %1 groups, ordered by 最后遗漏.").arg(count)
                                          : QStringLiteral("分组计算: %1.").arg(fromStd(result.note));
-    if (keepsLimits) status += QStringLiteral(" ") + fromStd(sqlEngineKeepsLimits());
+    if (!limits.keptNote.empty()) status += QStringLiteral(" ") + fromStd(limits.keptNote);
     emit statusMessage(status + m_rangeNote);
 }
 
@@ -332,11 +325,6 @@ void AnalysisController::exportGrid(const CellGrid& grid, const char* fileName,
                                .arg(path));
 }
 
-std::pair<int, int> AnalysisController::historyFingerprint() {
-    auto latest = m_workspace.store().latest();
-    return {m_workspace.store().count(), latest ? latest->issue : 0};
-}
-
 void AnalysisController::updateChart() {
     OmissionChart& chart = *m_panels.chart;
     if (m_omissions == OmissionContent::Summary) {
@@ -350,15 +338,14 @@ void AnalysisController::updateChart() {
     const QString content = fromStd(rows[static_cast<std::size_t>(row)].content);
     if (!m_lastGroup)
         return chart.showNote(QStringLiteral("分组 %1: run 分组计算 in this window to chart its hits").arg(content));
-    if (historyFingerprint() != m_lastGroupHistory)
+    if (!m_lastGroupCurrent)
         return chart.showNote(
             QStringLiteral("分组 %1: the history changed since 分组计算; run it again to chart the group")
                 .arg(content));
-    auto request = groupHitsRequest(*m_lastGroup, rows[static_cast<std::size_t>(row)].content);
-    if (!request) return chart.showNote(QStringLiteral("分组 %1: not a group of the last 分组计算").arg(content));
     try {
-        chart.showHits(m_workspace.positionSearch(EngineKind::Memory, *request),
-                       QStringLiteral("分组 %1").arg(content));
+        auto hits = m_workspace.groupHitsSearch(m_engine, *m_lastGroup, rows[static_cast<std::size_t>(row)].content);
+        if (!hits) return chart.showNote(QStringLiteral("分组 %1: not a group of the last 分组计算").arg(content));
+        chart.showHits(*hits, QStringLiteral("分组 %1").arg(content));
     } catch (const std::exception& error) {
         chart.showNote(QStringLiteral("分组 %1: %2").arg(content, QString::fromUtf8(error.what())));
     }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "analysis/GroupResultTable.h"
+#include "analysis/AnalysisResult.h"
 #include "analysis/OmissionEngine.h"
+#include "app/HistoryChange.h"
 #include "app/WindowRequests.h"
 #include "model/CellGrid.h"
+#include "model/GroupSort.h"
 
 #include <QObject>
 #include <QTimer>
@@ -87,7 +89,6 @@ class AnalysisController : public QObject {
     // Writes a grid as shown to its workbook in the data folder with the counting rules that `rules` gives.
     void exportGrid(const CellGrid& grid, const char* fileName, const std::function<std::string()>& rules);
     void updateChart();
-    std::pair<int, int> historyFingerprint();
 
     Workspace& m_workspace;
     Dialogs& m_dialogs;
@@ -101,9 +102,11 @@ class AnalysisController : public QObject {
     QString m_searchTitle;
     QString m_rangeNote; // said after a run whose range holds no stored draw
     std::string m_searchRules = "No search has run in this window: the hit list holds no result.";
-    // The last group calculation of this window and the history it ran on, for the chart of a row.
+    // The last group calculation of this window, for the chart of a row, while the history is still the one
+    // it ran on.
     std::optional<GroupRequest> m_lastGroup;
-    std::pair<int, int> m_lastGroupHistory; // draw count and latest issue
+    bool m_lastGroupCurrent = false;
+    HistorySubscription m_subscription;
     QTimer m_chartTimer;
 };
 

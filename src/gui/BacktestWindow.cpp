@@ -4,8 +4,10 @@
 #include "app/BacktestSentence.h"
 #include "app/BacktestView.h"
 #include "app/Workspace.h"
+#include "gui/BusyScope.h"
 #include "gui/CalibrationChart.h"
 #include "gui/Dialogs.h"
+#include "gui/QtText.h"
 #include "gui/RunProgress.h"
 #include "platform/DesktopLinks.h"
 
@@ -29,8 +31,6 @@ namespace quorvel {
 namespace {
 
 constexpr const char* kWorkbookName = "回测.xlsx";
-
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 QLabel* namedLabel(const QString& name, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -184,21 +184,21 @@ void BacktestWindow::run() {
         return;
     }
     m_running = true;
-    QWidget* main = parentWidget();
-    if (main) main->setProperty("busy", true);
-    m_run->setEnabled(false);
-    say(QString());
-    try {
-        RunProgress progress(this, tr("Backtest"));
-        const BacktestResult result = m_workspace.backtest(*plan.request, progress.progress());
-        showResult(result);
-    } catch (const AnalysisCancelled&) {
-        say(tr("The backtest was cancelled; the results shown are those of the previous run."));
-    } catch (const std::exception& error) {
-        say(tr("The backtest could not run: %1").arg(QString::fromUtf8(error.what())));
+    {
+        BusyScope busy(parentWidget(), std::nullopt);
+        m_run->setEnabled(false);
+        say(QString());
+        try {
+            RunProgress progress(this, tr("Backtest"));
+            const BacktestResult result = m_workspace.backtest(*plan.request, progress.progress());
+            showResult(result);
+        } catch (const AnalysisCancelled&) {
+            say(tr("The backtest was cancelled; the results shown are those of the previous run."));
+        } catch (const std::exception& error) {
+            say(tr("The backtest could not run: %1").arg(QString::fromUtf8(error.what())));
+        }
+        m_run->setEnabled(true);
     }
-    m_run->setEnabled(true);
-    if (main) main->setProperty("busy", false);
     m_running = false;
 }
 

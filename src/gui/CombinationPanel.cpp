@@ -3,6 +3,7 @@
 
 #include "analysis/GroupPlan.h"
 #include "gui/FocusOutWatcher.h"
+#include "gui/QtText.h"
 #include "model/NumberTables.h"
 
 #include <QCheckBox>
@@ -16,15 +17,6 @@
 #include <QVBoxLayout>
 
 namespace quorvel {
-
-namespace {
-
-template <typename Widget> Widget* named(Widget* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-} // namespace
 
 CombinationPanel::CombinationPanel(QWidget* parent) : QWidget(parent) {
     auto* frame = named(new QGroupBox(QStringLiteral("组合检索"), this), QStringLiteral("Frame6"));

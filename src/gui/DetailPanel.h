@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "analysis/GroupResultTable.h"
+#include "analysis/AnalysisResult.h"
+#include "model/GroupSort.h"
 
 #include <QGroupBox>
 

@@ -8,25 +8,14 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <exception>
-
 namespace quorvel {
 
 HistoryChangeWatcher::HistoryChangeWatcher(Workspace& workspace, QWidget& window)
     : QObject(&window), m_workspace(workspace), m_window(window), m_timer(new QTimer(this)) {
-    acknowledge();
     m_timer->setInterval(kIntervalMs);
     connect(m_timer, &QTimer::timeout, this, &HistoryChangeWatcher::check);
     m_timer->start();
     window.installEventFilter(this);
-}
-
-void HistoryChangeWatcher::acknowledge() {
-    try {
-        m_shownVersion = m_workspace.historyVersion();
-    } catch (const std::exception&) {
-        // A store that cannot be asked now is asked again at the next check.
-    }
 }
 
 void HistoryChangeWatcher::check() {
@@ -34,15 +23,7 @@ void HistoryChangeWatcher::check() {
     // answering about; the next tick comes soon enough.
     if (m_window.property("busy").toBool() || QApplication::activeModalWidget() || QApplication::activePopupWidget())
         return;
-    std::uint64_t version = 0;
-    try {
-        version = m_workspace.historyVersion();
-    } catch (const std::exception&) {
-        return; // the store is busy or gone for a moment; the next tick asks again
-    }
-    if (version == m_shownVersion) return;
-    m_shownVersion = version;
-    emit changedElsewhere();
+    m_workspace.noticeChangesElsewhere();
 }
 
 bool HistoryChangeWatcher::eventFilter(QObject* watched, QEvent* event) {

@@ -3,8 +3,6 @@
 
 #include <QObject>
 
-#include <cstdint>
-
 class QTimer;
 class QWidget;
 
@@ -12,9 +10,10 @@ namespace quorvel {
 
 class Workspace;
 
-// Notices that another program (the command line, a second window) changed the stored history: about once
-// a second and whenever the window is activated it compares the store's history version with the one the
-// window last showed. The check costs one PRAGMA; it waits while the window is busy or a dialog is open.
+// Lets the Workspace notice that another program (the command line, a second window) changed the stored
+// history: about once a second and whenever the window is activated (Workspace::noticeChangesElsewhere(),
+// which tells the window's handler). The check costs one PRAGMA; it waits while the window is busy or a
+// dialog is open.
 class HistoryChangeWatcher : public QObject {
     Q_OBJECT
   public:
@@ -22,13 +21,8 @@ class HistoryChangeWatcher : public QObject {
 
     HistoryChangeWatcher(Workspace& workspace, QWidget& window);
 
-    // The window is about to read the history as it is now: changes up to here are its own or already shown.
-    void acknowledge();
-    // Compares the versions now; emits changedElsewhere when the history changed since the last acknowledge.
+    // Asks now, unless the window is busy or a dialog or menu is open.
     void check();
-
-  signals:
-    void changedElsewhere();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -37,7 +31,6 @@ class HistoryChangeWatcher : public QObject {
     Workspace& m_workspace;
     QWidget& m_window;
     QTimer* m_timer;
-    std::uint64_t m_shownVersion = 0;
 };
 
 } // namespace quorvel

@@ -6,6 +6,7 @@
 #include "gui/Dialogs.h"
 #include "gui/HistoryPanel.h"
 #include "gui/ManualEntryRow.h"
+#include "gui/QtText.h"
 #include "gui/WaitCursor.h"
 #include "maintain/HistoryBackup.h"
 #include "model/Error.h"
@@ -36,11 +37,9 @@ const QString kYearsPrompt =
 const QString kWrongInputTitle = QStringLiteral("输入有误");
 const QString kRestoreTitle = QStringLiteral("恢复历史备份");
 
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 QString pathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
 // The caption of a control without its access key: "删除最后历史(&D)" -> "删除最后历史".
-QString plainCaption(const QString& caption) { return QString(caption).section(QStringLiteral("(&"), 0, 0); }
 
 } // namespace
 
@@ -106,16 +105,14 @@ void HistoryManagement::deleteLatest() {
             QStringLiteral("删除最后历史"), [this] { return m_workspace.deleteLatestDraw(); },
             QStringLiteral("Deleted the latest draw;")))
         return;
-    emit historyChanged();
     m_panel.entry()->box(1)->setFocus();
 }
 
 void HistoryManagement::clearAll() {
     if (!m_dialogs.question(&m_window, kClearTitle, kClearQuestion)) return;
-    if (runRemoval(
-            plainCaption(entry("mnuClear").text()), [this] { return m_workspace.clearHistory(); },
-            QStringLiteral("Cleared the history;")))
-        emit historyListChanged();
+    runRemoval(
+        plainCaption(entry("mnuClear").text()), [this] { return m_workspace.clearHistory(); },
+        QStringLiteral("Cleared the history;"));
 }
 
 std::optional<int> HistoryManagement::askNumber(const QString& title, const QString& prompt,
@@ -135,7 +132,7 @@ std::optional<int> HistoryManagement::askNumber(const QString& title, const QStr
 void HistoryManagement::keepUntilChosen() {
     std::optional<int> latest;
     try {
-        if (auto draw = m_workspace.store().latest()) latest = draw->issue;
+        latest = m_workspace.latestIssue();
     } catch (const std::exception& error) {
         m_dialogs.message(&m_window, kDeleteTitle,
                           QStringLiteral("The history could not be read: %1").arg(QString::fromUtf8(error.what())));
@@ -143,19 +140,17 @@ void HistoryManagement::keepUntilChosen() {
     }
     auto issue = askNumber(kDeleteTitle, kDeleteUntilPrompt, QString::number(latest.value_or(0)));
     if (!issue) return;
-    if (runRemoval(
-            kDeleteTitle, [this, issue] { return m_workspace.keepUntil(*issue); },
-            QStringLiteral("Kept the draws up to issue %1;").arg(*issue)))
-        emit historyChanged();
+    runRemoval(
+        kDeleteTitle, [this, issue] { return m_workspace.keepUntil(*issue); },
+        QStringLiteral("Kept the draws up to issue %1;").arg(*issue));
 }
 
 void HistoryManagement::deleteLatestCount() {
     auto count = askNumber(kDeleteTitle, kDeleteCountPrompt, QStringLiteral("1"));
     if (!count) return;
-    if (runRemoval(
-            kDeleteTitle, [this, count] { return m_workspace.deleteLatestDraws(*count); },
-            QStringLiteral("Deleted the latest %1 draws;").arg(*count)))
-        emit historyChanged();
+    runRemoval(
+        kDeleteTitle, [this, count] { return m_workspace.deleteLatestDraws(*count); },
+        QStringLiteral("Deleted the latest %1 draws;").arg(*count));
 }
 
 void HistoryManagement::chooseYears() {

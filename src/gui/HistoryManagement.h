@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "maintain/HistoryMaintenance.h"
+#include "maintain/MaintenanceResult.h"
 
 #include <QObject>
 
@@ -29,10 +29,6 @@ class HistoryManagement : public QObject {
     HistoryManagement(Workspace& workspace, Dialogs& dialogs, QWidget& window, HistoryPanel& panel, QMenu& historyMenu);
 
   signals:
-    // The history changed: the list, the next issue and the position-search state are to be shown again.
-    void historyChanged();
-    // The history was cleared: only the history list is to be shown again.
-    void historyListChanged();
     // The user chose a safety copy: it is to be imported like a history text file.
     void restoreRequested(const QString& file);
     void statusMessage(const QString& text);

@@ -2,14 +2,13 @@
 #pragma once
 
 #include "analysis/AnalysisResult.h"
+#include "gui/CellGridModel.h"
 #include "model/CellGrid.h"
-
-#include <QAbstractTableModel>
 
 namespace quorvel {
 
 // The hit list MSFlexGrid2 over a search result: one row per hit, each cell's text made when it is shown.
-class HitListModel : public QAbstractTableModel {
+class HitListModel : public CellGridModel {
   public:
     explicit HitListModel(QObject* parent = nullptr);
 
@@ -18,12 +17,10 @@ class HitListModel : public QAbstractTableModel {
     // Every cell as shown, the header row first (what the workbook export writes).
     CellGrid cells() const;
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
   private:
+    int cellRows() const override { return static_cast<int>(m_result.hits.size()); }
+    std::string cellText(int row, int column) const override;
+
     SearchResult m_result;
 };
 

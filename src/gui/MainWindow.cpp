@@ -8,6 +8,7 @@
 #include "app/Workspace.h"
 #include "gui/AnalysisController.h"
 #include "gui/BacktestWindow.h"
+#include "gui/BusyScope.h"
 #include "gui/CombinationPanel.h"
 #include "gui/DetailPanel.h"
 #include "gui/GridCopy.h"
@@ -20,6 +21,7 @@
 #include "gui/OmissionChart.h"
 #include "gui/OnlineUpdate.h"
 #include "gui/OptionsPanel.h"
+#include "gui/QtText.h"
 #include "gui/ResultsPanel.h"
 #include "gui/ShippedHistory.h"
 #include "gui/StoredBasesCheck.h"
@@ -49,8 +51,6 @@ const QString kImportTitle = QStringLiteral("读入历史");
 const QString kImportQuestion = QStringLiteral("确实要读入最新历史号码吗？点击'确认'读入,点击'取消'"
                                                "放弃该操作。确要读入请保证安装目录下存在历史号码的文本文件文件。"
                                                "读取时可能要花费一段时间,请耐心等候！");
-
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 // Small enough for every screen the window supports, 1024x768 with a taskbar and 1920x1080 at 200% (960x540
 // in the window's pixels) included; below the content's own size the content scrolls.
@@ -93,7 +93,6 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     connect(m_menus->tableEntry(), &QAction::triggered, this, &MainWindow::openTable);
     connect(m_menus->trendEntry(), &QAction::triggered, this, &MainWindow::openTrend);
     connect(m_menus->backtestEntry(), &QAction::triggered, this, &MainWindow::openBacktest);
-    connect(m_bases, &StoredBasesCheck::historyChanged, this, &MainWindow::refreshAfterHistoryChange);
     connect(m_bases, &StoredBasesCheck::statusMessage, this, &MainWindow::showStatus);
     connect(m_options->setupButton(), &QPushButton::clicked, this,
             [this] { m_dialogs.popup(*m_menus->setupMenu(), QCursor::pos()); });
@@ -107,12 +106,12 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     new GridCopy(*m_results->hitGrid(), &dialogs);
     new GridCopy(*m_results->omissionGrid(), &dialogs);
     auto* update = new OnlineUpdate(workspace, dialogs, *this, *m_history, *m_menus->setupMenu());
-    connect(update, &OnlineUpdate::historyUpdated, this, &MainWindow::refreshAfterUpdate);
     connect(update, &OnlineUpdate::statusMessage, this, &MainWindow::showStatus);
     m_analyses = new AnalysisController(workspace, dialogs, *this, {m_options, m_combinations, m_results, chart});
     connect(m_analyses, &AnalysisController::statusMessage, this, &MainWindow::showStatus);
     connect(m_combinations, &CombinationPanel::statusMessage, this, &MainWindow::showStatus);
 
+    m_subscription = m_workspace.subscribe([this](HistoryChange change) { showChangedHistory(change); });
     resize(1280, 800);
     startUp();
 }
@@ -120,13 +119,13 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
 void MainWindow::setEngine(EngineKind engine) { m_analyses->setEngine(engine); }
 
 void MainWindow::startUp() {
-    setBusy(true);
+    BusyScope busy(this, std::nullopt);
     try {
         showNextIssue();
         m_options->startUp();
         m_menus->tickBases(m_workspace.settings().bases());
         showHistory();
-        if (const auto& aside = m_workspace.store().logSetAside())
+        if (const auto& aside = m_workspace.logSetAside())
             showStatus(tr("A leftover log file of another history was found beside the store and set aside as %1 "
                           "before anything was read; your history is as it was.")
                            .arg(QString::fromStdString(aside->string())));
@@ -135,36 +134,19 @@ void MainWindow::startUp() {
     } catch (const std::exception& error) {
         showStatus(QStringLiteral("The history could not be read: %1").arg(QString::fromUtf8(error.what())));
     }
-    setBusy(false);
 }
 
 void MainWindow::connectHistoryManagement() {
     auto* management = new HistoryManagement(m_workspace, m_dialogs, *this, *m_history, *m_menus->historyMenu());
-    connect(management, &HistoryManagement::historyChanged, this, &MainWindow::refreshAfterHistoryChange);
-    connect(management, &HistoryManagement::historyListChanged, this, [this] {
-        try {
-            showHistory();
-            // The prompt names the issue the next typed draw is stored under, also after clearing.
-            showNextIssue();
-        } catch (const std::exception& error) {
-            showStatus(
-                QStringLiteral("The history list could not be shown again: %1").arg(QString::fromUtf8(error.what())));
-        }
-    });
     connect(management, &HistoryManagement::restoreRequested, this, &MainWindow::importFile);
     connect(management, &HistoryManagement::statusMessage, this, &MainWindow::showStatus);
     auto* exports = new HistoryExports(m_workspace, m_dialogs, *this, *m_history);
     connect(exports, &HistoryExports::statusMessage, this, &MainWindow::showStatus);
     m_watcher = new HistoryChangeWatcher(m_workspace, *this);
-    connect(m_watcher, &HistoryChangeWatcher::changedElsewhere, this, [this] {
-        refreshAfterHistoryChange();
-        showStatus(QStringLiteral("Another program changed the history; the list was read again."));
-    });
 }
 
 void MainWindow::showHistory() {
-    m_watcher->acknowledge();
-    HistoryListing listing = HistoryListing::load(m_workspace.store());
+    HistoryListing listing = m_workspace.historyListing();
     m_history->welcome()->setVisible(listing.drawCount() == 0);
     m_history->showHistory(std::move(listing));
     emit historyShown();
@@ -223,9 +205,7 @@ void MainWindow::openBacktest() {
 }
 
 void MainWindow::showNextIssue() {
-    auto latest = m_workspace.store().latest();
-    NextIssueDisplay display =
-        nextIssueDisplay(latest ? std::optional<int>(latest->issue) : std::nullopt, m_workspace.clock().currentYear());
+    NextIssueDisplay display = nextIssueDisplay(m_workspace.latestIssue(), m_workspace.clock().currentYear());
     m_history->setNextIssueText(fromStd(display.nextIssueText));
     m_options->showNextIssue(display);
     // The zodiac tips of the combination boxes follow the zodiac year of the next issue.
@@ -240,7 +220,31 @@ void MainWindow::layoutCombinations(AttributeKind kind) {
     }
 }
 
-void MainWindow::refreshAfterHistoryChange() {
+void MainWindow::showChangedHistory(HistoryChange change) {
+    switch (change) {
+    case HistoryChange::Updated:
+        try {
+            showHistory();
+            m_options->followHistoryUpdate();
+            showNextIssue();
+        } catch (const std::exception& error) {
+            showStatus(QStringLiteral("The history was updated but could not be shown again: %1")
+                           .arg(QString::fromUtf8(error.what())));
+        }
+        return;
+    case HistoryChange::Cleared:
+        try {
+            showHistory();
+            // The prompt names the issue the next typed draw is stored under, also after clearing.
+            showNextIssue();
+        } catch (const std::exception& error) {
+            showStatus(
+                QStringLiteral("The history list could not be shown again: %1").arg(QString::fromUtf8(error.what())));
+        }
+        return;
+    case HistoryChange::Changed:
+    case HistoryChange::Elsewhere: break;
+    }
     try {
         showHistory();
         showNextIssue();
@@ -249,17 +253,8 @@ void MainWindow::refreshAfterHistoryChange() {
                        .arg(QString::fromUtf8(error.what())));
     }
     m_options->refreshSearch();
-}
-
-void MainWindow::refreshAfterUpdate() {
-    try {
-        showHistory();
-        m_options->followHistoryUpdate();
-        showNextIssue();
-    } catch (const std::exception& error) {
-        showStatus(QStringLiteral("The history was updated but could not be shown again: %1")
-                       .arg(QString::fromUtf8(error.what())));
-    }
+    if (change == HistoryChange::Elsewhere)
+        showStatus(QStringLiteral("Another program changed the history; the list was read again."));
 }
 
 void MainWindow::importFromUser() {
@@ -276,27 +271,25 @@ void MainWindow::importFromUser() {
 }
 
 void MainWindow::importFile(const QString& file) {
-    setBusy(true);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     QString report;
     bool imported = false;
     bool wasEmpty = false;
-    try {
-        wasEmpty = !m_workspace.store().latest();
-        ImportResult result = m_workspace.importHistoryFile(file.toStdString());
-        report = fromStd(importSummaryText(result, QFileInfo(file).fileName().toStdString()));
-        imported = true;
-    } catch (const std::exception& error) {
-        report =
-            QStringLiteral("The history was not read and stays as it was:\n%1").arg(QString::fromUtf8(error.what()));
+    {
+        BusyScope busy(this);
+        try {
+            wasEmpty = !m_workspace.latestIssue();
+            ImportResult result = m_workspace.importHistoryFile(file.toStdString());
+            report = fromStd(importSummaryText(result, QFileInfo(file).fileName().toStdString()));
+            imported = true;
+        } catch (const std::exception& error) {
+            report = QStringLiteral("The history was not read and stays as it was:\n%1")
+                         .arg(QString::fromUtf8(error.what()));
+        }
+        if (imported) {
+            // A first history: the range covers it from its first draw, not from a start typed for none.
+            if (wasEmpty) m_options->showWholeRange();
+        }
     }
-    if (imported) {
-        refreshAfterHistoryChange();
-        // A first history: the range covers it from its first draw, not from a start typed for none.
-        if (wasEmpty) m_options->showWholeRange();
-    }
-    QApplication::restoreOverrideCursor();
-    setBusy(false);
     if (imported) showStatus(report.section(QLatin1Char('\n'), 0, 0));
     m_dialogs.message(this, kImportTitle, report);
 }
@@ -319,7 +312,6 @@ void MainWindow::storeTypedDraw() {
         return;
     }
     entry->clearAndRestart();
-    refreshAfterHistoryChange();
     QStringList numbers;
     for (int number : *check.numbers)
         numbers << QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
@@ -331,7 +323,7 @@ void MainWindow::storeTypedDraw() {
 
 void MainWindow::openLink(Setting address, const QString& caption) {
     const std::string url = m_workspace.settings().text(address);
-    const QString name = QString(caption).section(QStringLiteral("(&"), 0, 0);
+    const QString name = plainCaption(caption);
     if (url.empty()) {
         m_dialogs.message(this, name,
                           QStringLiteral("No address is set for %1. Set one with: quorvel-cli settings set %2 URL")
@@ -341,8 +333,6 @@ void MainWindow::openLink(Setting address, const QString& caption) {
     if (!openWebAddress(url))
         m_dialogs.message(this, name, QStringLiteral("The desktop could not open %1 (%2).").arg(fromStd(url), name));
 }
-
-void MainWindow::setBusy(bool busy) { setProperty("busy", busy); }
 
 void MainWindow::showStatus(const QString& text) {
     const QString warning = m_bases->warning();

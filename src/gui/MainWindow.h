@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/OmissionEngine.h"
+#include "app/HistoryChange.h"
 #include "app/SettingKeys.h"
 #include "gui/Dialogs.h"
 #include "model/AttributeKind.h"
@@ -55,12 +56,11 @@ class MainWindow : public QMainWindow {
     void showHistory();
     void showNextIssue();
     void layoutCombinations(AttributeKind kind);
-    void refreshAfterHistoryChange();
-    // After an online update: the list, the range from the first to the latest issue, the next issue.
-    void refreshAfterUpdate();
+    // The one handler of the history's changes (Workspace tells of them): the list and the next issue, then
+    // the position-search state; after an online update the range from the first to the latest issue instead.
+    void showChangedHistory(HistoryChange change);
     void storeTypedDraw();
     void openLink(Setting address, const QString& caption);
-    void setBusy(bool busy);
     // Shows a message, after the warning about the stored draws' bases while they differ from the settings.
     void showStatus(const QString& text);
 
@@ -77,6 +77,7 @@ class MainWindow : public QMainWindow {
     TableWindow* m_table = nullptr;
     TrendWindow* m_trend = nullptr;
     BacktestWindow* m_backtest = nullptr;
+    HistorySubscription m_subscription;
 };
 
 } // namespace quorvel

@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-OmissionRowsModel::OmissionRowsModel(QObject* parent) : QAbstractTableModel(parent) {}
+OmissionRowsModel::OmissionRowsModel(QObject* parent) : CellGridModel(omissionHeader(), parent) {}
 
 void OmissionRowsModel::setRows(std::vector<GroupRow> rows) {
     beginResetModel();
@@ -49,24 +49,8 @@ void OmissionRowsModel::orderBy(GroupSort sort) {
 
 CellGrid OmissionRowsModel::cells() const { return groupResultGrid(m_rows); }
 
-int OmissionRowsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
-}
-
-int OmissionRowsModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(omissionHeader().size());
-}
-
-QVariant OmissionRowsModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) return {};
-    if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
-    if (role != Qt::DisplayRole) return {};
-    return QString::fromStdString(omissionCell(m_rows[static_cast<std::size_t>(index.row())], index.column()));
-}
-
-QVariant OmissionRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    return QString::fromStdString(omissionHeader().at(static_cast<std::size_t>(section)));
+std::string OmissionRowsModel::cellText(int row, int column) const {
+    return omissionCell(m_rows[static_cast<std::size_t>(row)], column);
 }
 
 } // namespace quorvel

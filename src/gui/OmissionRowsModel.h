@@ -2,10 +2,9 @@
 #pragma once
 
 #include "analysis/AnalysisResult.h"
-#include "analysis/GroupResultTable.h"
+#include "gui/CellGridModel.h"
 #include "model/CellGrid.h"
-
-#include <QAbstractTableModel>
+#include "model/GroupSort.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,7 +14,7 @@ namespace quorvel {
 
 // The omission grid MSFlexGrid3: a search's summary row or the rows of a group calculation, each cell's
 // text made when it is shown, so that a million groups appear at once. Group rows are re-ordered in memory.
-class OmissionRowsModel : public QAbstractTableModel {
+class OmissionRowsModel : public CellGridModel {
   public:
     explicit OmissionRowsModel(QObject* parent = nullptr);
 
@@ -34,12 +33,10 @@ class OmissionRowsModel : public QAbstractTableModel {
     // Every cell as shown, the header row first (what the workbook export writes).
     CellGrid cells() const;
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
   private:
+    int cellRows() const override { return static_cast<int>(m_rows.size()); }
+    std::string cellText(int row, int column) const override;
+
     std::vector<GroupRow> m_rows;
     std::vector<std::uint32_t> m_stored; // the place of each shown row in the order stored
 };

@@ -4,6 +4,7 @@
 #include "app/UpdateMessages.h"
 #include "app/Workspace.h"
 #include "gui/Dialogs.h"
+#include "gui/QtText.h"
 #include "model/Error.h"
 
 #include <QAction>
@@ -19,8 +20,6 @@ namespace quorvel {
 namespace {
 
 const QString kSiteTitle = QStringLiteral("在线更新网址");
-
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 } // namespace
 
@@ -85,20 +84,17 @@ void OnlineUpdate::showProgress(int index, int count, int year) {
 void OnlineUpdate::finish() {
     const QString title = QString::fromUtf8(kUpdateTitle);
     QString report;
-    bool stored = false;
     if (m_fetcher.cancelled()) {
         report = QStringLiteral("The update was cancelled; the history was left unchanged.");
     } else {
         try {
             UpdateResult result = m_workspace.applyUpdate(m_plan, m_fetcher.pages());
             report = fromStd(updateSummaryText(result));
-            stored = !result.nothingRead();
         } catch (const std::exception& error) {
             report = QStringLiteral("The new draws were not stored; the history stays as it was:\n%1")
                          .arg(QString::fromUtf8(error.what()));
         }
     }
-    if (stored) emit historyUpdated();
     m_progress->deleteLater();
     m_progress->hide();
     m_progress = nullptr;
@@ -108,12 +104,11 @@ void OnlineUpdate::finish() {
 }
 
 void OnlineUpdate::setRunning(bool running) {
-    m_window.setProperty("busy", running);
     m_button->setEnabled(!running);
     if (running)
-        QApplication::setOverrideCursor(Qt::BusyCursor);
+        m_busy.emplace(&m_window, Qt::BusyCursor);
     else
-        QApplication::restoreOverrideCursor();
+        m_busy.reset();
 }
 
 void OnlineUpdate::chooseSite() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "gui/BusyScope.h"
 #include "ingest/UpdatePlan.h"
 #include "platform/PageFetcher.h"
 
@@ -31,8 +32,6 @@ class OnlineUpdate : public QObject {
     void chooseSite();
 
   signals:
-    // New draws were stored: the window shows the history, the range and the next issue again.
-    void historyUpdated();
     void statusMessage(const QString& text);
 
   private:
@@ -47,6 +46,7 @@ class OnlineUpdate : public QObject {
     PageFetcher m_fetcher;
     QProgressDialog* m_progress = nullptr;
     UpdatePlan m_plan;
+    std::optional<BusyScope> m_busy; // while the pages load
 };
 
 } // namespace quorvel

@@ -3,6 +3,7 @@
 
 #include "app/Workspace.h"
 #include "gui/FocusOutWatcher.h"
+#include "gui/QtText.h"
 #include "model/Error.h"
 
 #include <QCheckBox>
@@ -23,11 +24,6 @@ namespace quorvel {
 namespace {
 
 const char* const kPositionNames[7] = {"平1位", "平2位", "平3位", "平4位", "平5位", "平6位", "特位"};
-
-template <typename Widget> Widget* named(Widget* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 QRadioButton* option(const QString& name, const QString& caption, QWidget* parent) {
     return named(new QRadioButton(caption, parent), name);
@@ -314,13 +310,13 @@ void OptionsPanel::applyPartSize() {
 
 void OptionsPanel::showLatestAsEnd() {
     guarded([this] {
-        if (auto latest = m_workspace.store().latest()) m_range[1]->setText(QString::number(latest->issue));
+        if (auto latest = m_workspace.latestIssue()) m_range[1]->setText(QString::number(*latest));
     });
 }
 
 void OptionsPanel::showFirstAsStart() {
     guarded([this] {
-        if (auto first = m_workspace.store().first()) m_range[0]->setText(QString::number(first->issue));
+        if (auto first = m_workspace.firstIssue()) m_range[0]->setText(QString::number(*first));
     });
 }
 
@@ -350,7 +346,7 @@ void OptionsPanel::showWholeRange() {
 }
 
 void OptionsPanel::refreshSearch() {
-    guarded([this] { applyOutcome(m_search.refresh(m_workspace.store(), choices())); });
+    guarded([this] { applyOutcome(m_workspace.refreshSearchState(m_search, choices())); });
 }
 
 void OptionsPanel::followHistoryUpdate() {
@@ -359,7 +355,9 @@ void OptionsPanel::followHistoryUpdate() {
 }
 
 void OptionsPanel::refreshReference() {
-    guarded([this] { applyOutcome(m_search.refreshReference(m_workspace.store(), choices())); });
+    guarded([this] {
+        applyOutcome(m_workspace.refreshSearchState(m_search, choices(), Workspace::SearchRefresh::Reference));
+    });
 }
 
 void OptionsPanel::guarded(const std::function<void()>& step) {

@@ -71,7 +71,7 @@ void StoredBasesCheck::afterBaseChosen() {
     int draws = 0;
     try {
         mismatch = m_workspace.storedBasesMismatch();
-        draws = m_workspace.store().count();
+        draws = m_workspace.drawCount();
     } catch (const std::exception&) {
         return;
     }
@@ -99,7 +99,6 @@ void StoredBasesCheck::afterBaseChosen() {
         emit statusMessage(QString());
         return;
     }
-    emit historyChanged();
     QString status = tr("已按现在的设置重新推算 %1 期历史号码。").arg(result.remaining);
     if (result.backup) status += tr("原来的历史号码已备份在 %1").arg(QString::fromStdString(result.backup->string()));
     emit statusMessage(status);

@@ -26,8 +26,6 @@ class StoredBasesCheck : public QObject {
     QString warning() const;
 
   signals:
-    // Every stored draw was derived again: the list and the position-search state are to be shown again.
-    void historyChanged();
     void statusMessage(const QString& text);
 
   private:

@@ -8,6 +8,7 @@
 #include "gui/GridSetup.h"
 #include "gui/OmissionChart.h"
 #include "gui/OmissionTableModel.h"
+#include "gui/QtText.h"
 #include "gui/ValueChoiceBar.h"
 #include "platform/DesktopLinks.h"
 
@@ -27,8 +28,6 @@ namespace quorvel {
 namespace {
 
 constexpr const char* kWorkbookName = "遗漏总表.xlsx";
-
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 } // namespace
 

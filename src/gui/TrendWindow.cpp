@@ -4,6 +4,7 @@
 #include "analysis/CountingRules.h"
 #include "app/Workspace.h"
 #include "gui/Dialogs.h"
+#include "gui/QtText.h"
 #include "gui/TrendGrid.h"
 #include "gui/TrendPicture.h"
 #include "gui/ValueChoiceBar.h"
@@ -28,8 +29,6 @@ namespace {
 
 constexpr const char* kWorkbookName = "走势图.xlsx";
 constexpr const char* kPictureName = "走势图.png";
-
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 } // namespace
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "maintain/HistoryBackup.h"
 
+#include "store/HistoryStore.h"
+
 #include "maintain/HistoryRebuild.h"
 #include "maintain/HistoryTextWriter.h"
 #include "model/Error.h"

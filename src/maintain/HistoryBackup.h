@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "store/HistoryStore.h"
-
 #include <filesystem>
 #include <optional>
 #include <string>
 
 namespace quorvel {
+
+class HistoryStore;
 
 // The folder of the data folder that holds the safety copies of the history.
 inline constexpr const char* kBackupFolderName = "backup";

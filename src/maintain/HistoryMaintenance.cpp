@@ -5,9 +5,7 @@
 #include "maintain/HistoryTextWriter.h"
 #include "model/Error.h"
 #include "store/Savepoint.h"
-
-#include <SQLiteCpp/Exception.h>
-#include <sqlite3.h>
+#include "store/StoreError.h"
 
 #include <algorithm>
 #include <utility>
@@ -15,10 +13,6 @@
 namespace quorvel {
 
 namespace {
-
-std::string storeFailure(const char* operation, const SQLite::Exception& e, const std::filesystem::path& file) {
-    return std::string(operation) + " failed: " + storeFailureMessage(e, file);
-}
 
 std::vector<Draw> drawsOf(const std::vector<DrawRecord>& records, std::size_t count) {
     std::vector<Draw> draws;
@@ -53,14 +47,13 @@ void HistoryMaintenance::requireDraws(const char* what) const {
 MaintenanceResult HistoryMaintenance::deleteLatestDraw() {
     std::optional<std::filesystem::path> backup;
     try {
-        Savepoint transaction(m_store.database());
+        Savepoint transaction(m_store);
         requireDraws("delete");
         backup = backupHistory(m_store, m_dataFolder);
-        m_store.database().exec("DELETE FROM Lishi WHERE rowid = (SELECT rowid FROM Lishi ORDER BY IDX DESC LIMIT 1)");
-        m_store.renumber();
+        m_store.deleteLatest();
         transaction.commit();
-    } catch (const SQLite::Exception& e) {
-        throw Error(storeFailure("deleting the latest draw", e, m_store.file()));
+    } catch (const StoreError& e) {
+        throw e.during("deleting the latest draw");
     }
     return compactAfterChange(backup);
 }
@@ -103,7 +96,7 @@ MaintenanceResult HistoryMaintenance::keepOldest(const KeepCount& keepCount, con
     std::optional<std::filesystem::path> safetyCopy;
     try {
         // The rows are read inside the transaction, so nothing written meanwhile can be lost by the rebuild.
-        Savepoint transaction(m_store.database());
+        Savepoint transaction(m_store);
         requireDraws(what);
         std::vector<DrawRecord> records = m_store.readAll();
         const std::size_t keep = std::min(keepCount(records), records.size());
@@ -120,8 +113,8 @@ MaintenanceResult HistoryMaintenance::keepOldest(const KeepCount& keepCount, con
         requireSameDraws(kept, readBack, backup);
         rebuildHistory(m_store, readBack, m_bases, m_derive);
         transaction.commit();
-    } catch (const SQLite::Exception& e) {
-        throw Error(storeFailure(operation, e, m_store.file()));
+    } catch (const StoreError& e) {
+        throw e.during(operation);
     }
     return compactAfterChange(safetyCopy);
 }
@@ -129,12 +122,12 @@ MaintenanceResult HistoryMaintenance::keepOldest(const KeepCount& keepCount, con
 MaintenanceResult HistoryMaintenance::clear() {
     std::optional<std::filesystem::path> backup;
     try {
-        Savepoint transaction(m_store.database());
+        Savepoint transaction(m_store);
         backup = backupHistory(m_store, m_dataFolder);
         m_store.deleteAll();
         transaction.commit();
-    } catch (const SQLite::Exception& e) {
-        throw Error(storeFailure("clearing the history", e, m_store.file()));
+    } catch (const StoreError& e) {
+        throw e.during("clearing the history");
     }
     return MaintenanceResult{m_store.count(), {}, backup};
 }
@@ -142,15 +135,8 @@ MaintenanceResult HistoryMaintenance::clear() {
 MaintenanceResult HistoryMaintenance::compact() {
     try {
         m_store.compact();
-    } catch (const SQLite::Exception& e) {
-        const int code = e.getErrorCode() & 0xFF;
-        if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB)
-            throw StoreDamaged("compacting failed: the history store " + m_store.file().string() + " is damaged (" +
-                               e.what() + "); it was left as it is" + damagedStoreAdvice(m_dataFolder, m_store.file()));
-        if (code != SQLITE_FULL && code != SQLITE_IOERR)
-            throw Error("compacting the store file failed: " + storeFailureMessage(e, m_store.file()));
-        throw Error(std::string("compacting the store file failed: ") + e.what() +
-                    "; the history is unchanged; free some disk space and try again");
+    } catch (const StoreDamaged& e) {
+        throw StoreDamaged(e.what() + damagedStoreAdvice(m_dataFolder, m_store.file()), e.file(), e.detail());
     }
     return MaintenanceResult{m_store.count(), {}, std::nullopt};
 }
@@ -159,9 +145,9 @@ MaintenanceResult HistoryMaintenance::compactAfterChange(const std::optional<std
     MaintenanceResult result{m_store.count(), {}, backup};
     try {
         m_store.compact();
-    } catch (const SQLite::Exception& e) {
-        result.compactionProblem = std::string("the change was saved, but compacting the store file failed: ") +
-                                   e.what() + "; run the compaction again to reclaim the space";
+    } catch (const StoreError& e) {
+        result.compactionProblem = "the change was saved, but compacting the store file failed: " + e.detail() +
+                                   "; run the compaction again to reclaim the space";
     }
     return result;
 }

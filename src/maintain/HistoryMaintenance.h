@@ -2,6 +2,7 @@
 #pragma once
 
 #include "maintain/HistoryRebuild.h"
+#include "maintain/MaintenanceResult.h"
 #include "model/ParameterBases.h"
 #include "store/HistoryStore.h"
 
@@ -13,19 +14,6 @@
 #include <vector>
 
 namespace quorvel {
-
-// The backup file in the data folder that the prefix operations write and rebuild the history from.
-inline constexpr const char* kBackupFileName = "lsbf.txt";
-
-// What a maintenance operation left behind.
-struct MaintenanceResult {
-    int remaining = 0; // draws in the history afterwards
-    // Set when the change was saved but compacting the store file afterwards failed: the history is as
-    // intended, only the space was not reclaimed. The caller must show it.
-    std::string compactionProblem;
-    // The safety copy of the history as it was before the change (none when nothing was removed).
-    std::optional<std::filesystem::path> backup;
-};
 
 // Shortening, clearing and compacting the history of one store. Every change runs in one transaction:
 // it completes, or it raises Error and leaves the history exactly as it was. IDX stays 1..n. Before a change

@@ -4,8 +4,7 @@
 #include "ingest/HistoryTextReader.h"
 #include "model/Error.h"
 #include "store/Savepoint.h"
-
-#include <SQLiteCpp/Exception.h>
+#include "store/StoreError.h"
 
 namespace quorvel {
 
@@ -24,7 +23,7 @@ std::vector<Draw> readBackupFile(const std::filesystem::path& file) {
 void rebuildHistory(HistoryStore& store, const std::vector<Draw>& draws, const ParameterBases& bases,
                     const RowDeriver& derive) {
     try {
-        Savepoint transaction(store.database());
+        Savepoint transaction(store);
         // Emptied first, as the rows are derived anew from nothing but the draws; the savepoint brings
         // every row back when anything below fails.
         store.deleteAll();
@@ -38,9 +37,10 @@ void rebuildHistory(HistoryStore& store, const std::vector<Draw>& draws, const P
         store.append(records);
         store.recordDerivedBases(bases);
         transaction.commit();
-    } catch (const SQLite::Exception& e) {
-        throw Error(std::string("rebuilding the history failed in the store: ") + e.what() +
-                    "; the history was left unchanged");
+    } catch (const StoreError& e) {
+        throw StoreError(e.kind(), "rebuilding the history", e.file(), e.detail(),
+                         "rebuilding the history failed in the store: " + e.detail() +
+                             "; the history was left unchanged");
     }
 }
 

@@ -5,6 +5,8 @@
 #include "store/JetDialect.h"
 #include "store/LishiSchema.h"
 #include "store/Savepoint.h"
+#include "store/SqliteFailure.h"
+#include "store/StoreConnection.h"
 #include "store/StoreIdentity.h"
 
 #include <SQLiteCpp/Statement.h>
@@ -16,41 +18,6 @@
 namespace quorvel {
 
 namespace {
-
-// LEFT(text, n): the first n characters (none when n is not positive).
-void sqlLeft(sqlite3_context* context, int, sqlite3_value** args) {
-    if (sqlite3_value_type(args[0]) == SQLITE_NULL) {
-        sqlite3_result_null(context);
-        return;
-    }
-    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(args[0]));
-    int bytes = sqlite3_value_bytes(args[0]);
-    sqlite3_int64 wanted = sqlite3_value_int64(args[1]);
-    // Count characters, not bytes: a UTF-8 character starts at every byte that is not 10xxxxxx.
-    int end = 0;
-    sqlite3_int64 characters = 0;
-    while (end < bytes && characters < wanted) {
-        ++end;
-        while (end < bytes && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-            ++end;
-        ++characters;
-    }
-    sqlite3_result_text(context, text, wanted <= 0 ? 0 : end, SQLITE_TRANSIENT);
-}
-
-// LEN(text): the number of characters.
-void sqlLen(sqlite3_context* context, int, sqlite3_value** args) {
-    if (sqlite3_value_type(args[0]) == SQLITE_NULL) {
-        sqlite3_result_null(context);
-        return;
-    }
-    const auto* text = reinterpret_cast<const unsigned char*>(sqlite3_value_text(args[0]));
-    int bytes = sqlite3_value_bytes(args[0]);
-    sqlite3_int64 characters = 0;
-    for (int i = 0; i < bytes; ++i)
-        if ((text[i] & 0xC0) != 0x80) ++characters;
-    sqlite3_result_int64(context, characters);
-}
 
 // The columns a DrawRecord is read from (every column but the search working fields), in table order.
 const std::vector<std::string>& recordColumns() {
@@ -126,22 +93,25 @@ DrawRecord readRecord(SQLite::Statement& row) {
     return record;
 }
 
+// A row of a query, read through SQLiteCpp's statement.
+class StatementRow final : public StoreRow {
+  public:
+    explicit StatementRow(SQLite::Statement& statement) : m_statement(statement) {}
+    int integer(const char* column) const override { return m_statement.getColumn(column).getInt(); }
+
+  private:
+    SQLite::Statement& m_statement;
+};
+
 } // namespace
 
-std::string storeFailureMessage(const SQLite::Exception& failure, const std::filesystem::path& file) {
-    const int code = failure.getErrorCode();
-    if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
-        return "the history store " + file.string() + " is held by another program (another quorvel window or " +
-               "quorvel-cli) whose change did not finish within " +
-               std::to_string(HistoryStore::kBusyTimeoutMs / 1000) +
-               " seconds; nothing was changed; try again when it has finished";
-    if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
-        return "the history store " + file.string() + " is damaged (" + failure.what() +
-               "); it was left as it is; move it away, start again with a new store and import the newest backup";
-    return "the history store " + file.string() + " failed: " + failure.what() + "; nothing was changed";
-}
+SQLite::Database& storeConnection(HistoryStore& store) { return *store.m_db; }
 
 HistoryStore::HistoryStore(const std::filesystem::path& file) : m_file(file) { open(); }
+
+HistoryStore::~HistoryStore() = default;
+HistoryStore::HistoryStore(HistoryStore&&) noexcept = default;
+HistoryStore& HistoryStore::operator=(HistoryStore&&) noexcept = default;
 
 void HistoryStore::connect() {
     m_db = std::make_unique<SQLite::Database>(m_file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
@@ -170,7 +140,7 @@ void HistoryStore::open() {
         // opening an existing one must not wait for another program's write.
         if (m_db->execAndGet("SELECT COUNT(*) FROM sqlite_master WHERE name IN ('Lishi', 'YL', 'DerivedBases')")
                 .getInt() < 3) {
-            Savepoint transaction(*m_db);
+            Savepoint transaction(*m_db, m_file);
             for (const auto& statement : schemaStatements())
                 m_db->exec(statement);
             transaction.commit();
@@ -179,16 +149,13 @@ void HistoryStore::open() {
         sqlite3_db_config(m_db->getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
         m_seenDataVersion = m_db->execAndGet("PRAGMA data_version").getInt64();
     } catch (const SQLite::Exception& e) {
-        const int code = e.getErrorCode();
-        if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
+        if (storeErrorKind(e) == StoreErrorKind::Damaged)
             throw StoreDamaged("the history store " + m_file.string() + " is damaged: SQLite cannot read it (" +
-                               e.what() + "); it was left as it is");
-        throw Error(storeFailureMessage(e, m_file));
+                                   e.what() + "); it was left as it is",
+                               m_file, e.what());
+        throw storeError(e, m_file);
     }
-    sqlite3_create_function(m_db->getHandle(), std::string(kLeftFunction).c_str(), 2,
-                            SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqlLeft, nullptr, nullptr);
-    sqlite3_create_function(m_db->getHandle(), "LEN", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqlLen, nullptr,
-                            nullptr);
+    registerJetFunctions(m_db->getHandle());
 }
 
 void HistoryStore::insert(const std::vector<DrawRecord>& records) {
@@ -227,81 +194,103 @@ void HistoryStore::insert(const std::vector<DrawRecord>& records) {
 
 void HistoryStore::renumber() {
     ++m_historyVersion;
-    m_db->exec(
-        "UPDATE Lishi SET IDX = ordered.n FROM (SELECT rowid AS r, ROW_NUMBER() OVER (ORDER BY SQQH, rowid) AS n "
-        "FROM Lishi) AS ordered WHERE Lishi.rowid = ordered.r AND Lishi.IDX IS NOT ordered.n");
+    storeStep(m_file, [&] {
+        m_db->exec(
+            "UPDATE Lishi SET IDX = ordered.n FROM (SELECT rowid AS r, ROW_NUMBER() OVER (ORDER BY SQQH, rowid) AS n "
+            "FROM Lishi) AS ordered WHERE Lishi.rowid = ordered.r AND Lishi.IDX IS NOT ordered.n");
+    });
 }
 
 int HistoryStore::append(const std::vector<DrawRecord>& records) {
-    Savepoint transaction(*m_db);
-    insert(records);
+    Savepoint transaction(*this);
+    storeStep(m_file, [&] { insert(records); });
     renumber();
     int idx = 0;
     if (!records.empty()) {
-        SQLite::Statement query(*m_db, "SELECT IDX FROM Lishi WHERE rowid = ?");
-        query.bind(1, static_cast<std::int64_t>(m_db->getLastInsertRowid()));
-        if (query.executeStep()) idx = query.getColumn(0).getInt();
+        storeStep(m_file, [&] {
+            SQLite::Statement query(*m_db, "SELECT IDX FROM Lishi WHERE rowid = ?");
+            query.bind(1, static_cast<std::int64_t>(m_db->getLastInsertRowid()));
+            if (query.executeStep()) idx = query.getColumn(0).getInt();
+        });
     }
     transaction.commit();
     return idx;
 }
 
 void HistoryStore::replaceAll(const std::vector<DrawRecord>& records) {
-    Savepoint transaction(*m_db);
-    m_db->exec("DELETE FROM Lishi");
-    insert(records);
+    Savepoint transaction(*this);
+    storeStep(m_file, [&] {
+        m_db->exec("DELETE FROM Lishi");
+        insert(records);
+    });
     renumber();
     transaction.commit();
 }
 
 void HistoryStore::deleteAll() {
     ++m_historyVersion;
-    m_db->exec("DELETE FROM Lishi");
+    storeStep(m_file, [&] { m_db->exec("DELETE FROM Lishi"); });
+}
+
+void HistoryStore::deleteLatest() {
+    Savepoint transaction(*this);
+    storeStep(m_file, [&] {
+        m_db->exec("DELETE FROM Lishi WHERE rowid = (SELECT rowid FROM Lishi ORDER BY IDX DESC LIMIT 1)");
+    });
+    renumber();
+    transaction.commit();
 }
 
 std::vector<DrawRecord> HistoryStore::select(const std::string& tail, std::optional<int> parameter) const {
-    SQLite::Statement query(*m_db, "SELECT " + selectList() + " FROM Lishi " + tail);
-    if (parameter) query.bind(1, *parameter);
-    std::vector<DrawRecord> records;
-    while (query.executeStep())
-        records.push_back(readRecord(query));
-    return records;
+    return storeStep(m_file, [&] {
+        SQLite::Statement query(*m_db, "SELECT " + selectList() + " FROM Lishi " + tail);
+        if (parameter) query.bind(1, *parameter);
+        std::vector<DrawRecord> records;
+        while (query.executeStep())
+            records.push_back(readRecord(query));
+        return records;
+    });
+}
+
+std::optional<DrawRecord> HistoryStore::selectOne(const std::string& tail, std::optional<int> parameter) const {
+    auto rows = select(tail, parameter);
+    if (rows.empty()) return std::nullopt;
+    return std::move(rows.front());
 }
 
 std::vector<DrawRecord> HistoryStore::readAll() const { return select("ORDER BY IDX"); }
 
-std::optional<DrawRecord> HistoryStore::first() const {
-    auto rows = select("ORDER BY IDX LIMIT 1");
-    if (rows.empty()) return std::nullopt;
-    return rows.front();
-}
+std::optional<DrawRecord> HistoryStore::first() const { return selectOne("ORDER BY IDX LIMIT 1"); }
 
-std::optional<DrawRecord> HistoryStore::latest() const {
-    auto rows = select("ORDER BY IDX DESC LIMIT 1");
-    if (rows.empty()) return std::nullopt;
-    return rows.front();
-}
+std::optional<DrawRecord> HistoryStore::latest() const { return selectOne("ORDER BY IDX DESC LIMIT 1"); }
 
 std::optional<DrawRecord> HistoryStore::byIssue(int issue) const {
-    auto rows = select("WHERE SQQH = ? ORDER BY IDX LIMIT 1", issue);
-    if (rows.empty()) return std::nullopt;
-    return rows.front();
+    return selectOne("WHERE SQQH = ? ORDER BY IDX LIMIT 1", issue);
 }
 
 std::optional<DrawRecord> HistoryStore::latestNotAfter(int issue) const {
-    auto rows = select("WHERE SQQH <= ? ORDER BY IDX DESC LIMIT 1", issue);
-    if (rows.empty()) return std::nullopt;
-    return rows.front();
+    return selectOne("WHERE SQQH <= ? ORDER BY IDX DESC LIMIT 1", issue);
 }
 
-std::optional<DrawRecord> HistoryStore::atIndex(int idx) const {
-    auto rows = select("WHERE IDX = ?", idx);
-    if (rows.empty()) return std::nullopt;
-    return rows.front();
+std::optional<DrawRecord> HistoryStore::atIndex(int idx) const { return selectOne("WHERE IDX = ?", idx); }
+
+std::vector<Draw> HistoryStore::draws() const {
+    return storeStep(m_file, [&] {
+        SQLite::Statement query(*m_db, "SELECT SQQH, L1A, L2A, L3A, L4A, L5A, L6A, L7A FROM Lishi ORDER BY IDX");
+        std::vector<Draw> draws;
+        while (query.executeStep()) {
+            Draw draw{query.getColumn(0).getInt(), {}};
+            for (int p = 0; p < 7; ++p)
+                draw.numbers[static_cast<std::size_t>(p)] = query.getColumn(p + 1).getInt();
+            draws.push_back(draw);
+        }
+        return draws;
+    });
 }
 
 std::uint64_t HistoryStore::historyVersion() const {
-    const std::int64_t dataVersion = m_db->execAndGet("PRAGMA data_version").getInt64();
+    const std::int64_t dataVersion =
+        storeStep(m_file, [&] { return m_db->execAndGet("PRAGMA data_version").getInt64(); });
     if (dataVersion != m_seenDataVersion) {
         m_seenDataVersion = dataVersion;
         ++m_historyVersion;
@@ -309,47 +298,112 @@ std::uint64_t HistoryStore::historyVersion() const {
     return m_historyVersion;
 }
 
-int HistoryStore::count() const { return m_db->execAndGet("SELECT COUNT(*) FROM Lishi").getInt(); }
+int HistoryStore::count() const {
+    return storeStep(m_file, [&] { return m_db->execAndGet("SELECT COUNT(*) FROM Lishi").getInt(); });
+}
 
 std::optional<std::vector<std::pair<std::string, FieldValue>>> HistoryStore::rowFields(int issue) const {
     std::string columns;
     for (const auto& column : lishiColumns())
         columns += columns.empty() ? column : ", " + column;
-    SQLite::Statement query(*m_db, "SELECT " + columns + " FROM Lishi WHERE SQQH = ? ORDER BY IDX LIMIT 1");
-    query.bind(1, issue);
-    if (!query.executeStep()) return std::nullopt;
-    std::vector<std::pair<std::string, FieldValue>> fields;
-    for (int i = 0; i < query.getColumnCount(); ++i) {
-        SQLite::Column column = query.getColumn(i);
-        FieldValue value;
-        if (column.isInteger())
-            value = static_cast<std::int64_t>(column.getInt64());
-        else if (column.isText())
-            value = column.getString();
-        fields.emplace_back(column.getName(), value);
-    }
-    return fields;
+    return storeStep(m_file, [&]() -> std::optional<std::vector<std::pair<std::string, FieldValue>>> {
+        SQLite::Statement query(*m_db, "SELECT " + columns + " FROM Lishi WHERE SQQH = ? ORDER BY IDX LIMIT 1");
+        query.bind(1, issue);
+        if (!query.executeStep()) return std::nullopt;
+        std::vector<std::pair<std::string, FieldValue>> fields;
+        for (int i = 0; i < query.getColumnCount(); ++i) {
+            SQLite::Column column = query.getColumn(i);
+            FieldValue value;
+            if (column.isInteger())
+                value = static_cast<std::int64_t>(column.getInt64());
+            else if (column.isText())
+                value = column.getString();
+            fields.emplace_back(column.getName(), value);
+        }
+        return fields;
+    });
 }
 
 std::optional<ParameterBases> HistoryStore::derivedBases() const {
-    SQLite::Statement query(*m_db, "SELECT SxIni, DsIni, BsIni FROM DerivedBases LIMIT 1");
-    if (!query.executeStep()) return std::nullopt;
-    return ParameterBases{query.getColumn(0).getInt(), query.getColumn(1).getInt(), query.getColumn(2).getInt()};
+    return storeStep(m_file, [&]() -> std::optional<ParameterBases> {
+        SQLite::Statement query(*m_db, "SELECT SxIni, DsIni, BsIni FROM DerivedBases LIMIT 1");
+        if (!query.executeStep()) return std::nullopt;
+        return ParameterBases{query.getColumn(0).getInt(), query.getColumn(1).getInt(), query.getColumn(2).getInt()};
+    });
 }
 
 void HistoryStore::recordDerivedBases(const ParameterBases& bases) {
-    Savepoint transaction(*m_db);
-    m_db->exec("DELETE FROM DerivedBases");
-    SQLite::Statement insert(*m_db, "INSERT INTO DerivedBases (SxIni, DsIni, BsIni) VALUES (?, ?, ?)");
-    insert.bind(1, bases.zodiac);
-    insert.bind(2, bases.segment);
-    insert.bind(3, bases.colour);
-    insert.exec();
+    Savepoint transaction(*this);
+    storeStep(m_file, [&] {
+        m_db->exec("DELETE FROM DerivedBases");
+        SQLite::Statement insert(*m_db, "INSERT INTO DerivedBases (SxIni, DsIni, BsIni) VALUES (?, ?, ?)");
+        insert.bind(1, bases.zodiac);
+        insert.bind(2, bases.segment);
+        insert.bind(3, bases.colour);
+        insert.exec();
+    });
     transaction.commit();
 }
 
-void HistoryStore::executeJet(const std::string& statement) { m_db->exec(translateJetSql(statement)); }
+void HistoryStore::executeJet(const std::string& statement) {
+    storeStep(m_file, [&] { m_db->exec(translateJetSql(statement)); });
+}
 
-void HistoryStore::compact() { m_db->exec("VACUUM"); }
+void HistoryStore::selectJet(const std::string& query, const std::function<void(const StoreRow&)>& row) const {
+    storeStep(m_file, [&] {
+        SQLite::Statement statement(*m_db, translateJetSql(query));
+        const StatementRow current(statement);
+        while (statement.executeStep())
+            row(current);
+    });
+}
+
+int HistoryStore::maxIdx() const {
+    return storeStep(m_file, [&] { return m_db->execAndGet("SELECT COALESCE(MAX(IDX), 0) FROM Lishi").getInt(); });
+}
+
+int HistoryStore::idxBeforeIssue(int issue) const {
+    return storeStep(m_file, [&] {
+        SQLite::Statement query(*m_db, "SELECT COALESCE((SELECT MIN(IDX) FROM Lishi WHERE SQQH >= ?) - 1, "
+                                       "(SELECT COALESCE(MAX(IDX), 0) FROM Lishi))");
+        query.bind(1, issue);
+        query.executeStep();
+        return query.getColumn(0).getInt();
+    });
+}
+
+std::vector<std::pair<int, int>> HistoryStore::idxAndIssues() const {
+    return storeStep(m_file, [&] {
+        SQLite::Statement query(*m_db, "SELECT IDX, SQQH FROM Lishi ORDER BY IDX");
+        std::vector<std::pair<int, int>> draws;
+        while (query.executeStep())
+            draws.emplace_back(query.getColumn(0).getInt(), query.getColumn(1).getInt());
+        return draws;
+    });
+}
+
+int HistoryStore::flaggedCount() const {
+    return storeStep(m_file,
+                     [&] { return m_db->execAndGet("SELECT COUNT(*) FROM Lishi WHERE bolOk = TRUE").getInt(); });
+}
+
+void HistoryStore::compact() {
+    try {
+        m_db->exec("VACUUM");
+    } catch (const SQLite::Exception& e) {
+        const StoreErrorKind kind = storeErrorKind(e);
+        const int code = e.getErrorCode() & 0xFF;
+        const std::string operation = "compacting the store file";
+        if (kind == StoreErrorKind::Damaged)
+            throw StoreDamaged("compacting failed: the history store " + m_file.string() + " is damaged (" + e.what() +
+                                   "); it was left as it is",
+                               m_file, e.what());
+        if (code == SQLITE_FULL || code == SQLITE_IOERR)
+            throw StoreError(kind, operation, m_file, e.what(),
+                             operation + " failed: " + e.what() +
+                                 "; the history is unchanged; free some disk space and try again");
+        throw storeError(e, m_file).during(operation);
+    }
+}
 
 } // namespace quorvel

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/Draw.h"
 #include "model/DrawRecord.h"
-#include "model/Error.h"
+#include "model/FieldValue.h"
 #include "model/ParameterBases.h"
-
-#include <SQLiteCpp/Database.h>
-#include <SQLiteCpp/Exception.h>
+#include "store/StoreError.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,23 +17,24 @@
 #include <variant>
 #include <vector>
 
+namespace SQLite {
+class Database;
+}
+
 namespace quorvel {
 
-// A stored field value as read back: integers, texts, or nothing.
-using FieldValue = std::variant<std::monostate, std::int64_t, std::string>;
-
-// Raised when the store file exists but SQLite cannot read it as a store; the file is left untouched.
-class StoreDamaged : public Error {
+// One row of a query of the store, read by column name.
+class StoreRow {
   public:
-    using Error::Error;
+    virtual int integer(const char* column) const = 0;
+
+  protected:
+    ~StoreRow() = default;
 };
 
-// What a failure of the store means to the user: a store held by another program's write, a damaged file,
-// or SQLite's own words, with the file named and what to do.
-std::string storeFailureMessage(const SQLite::Exception& failure, const std::filesystem::path& file);
-
 // The SQLite store of the draw history (table Lishi) and of the last group calculation (table YL).
-// Every change runs in one transaction and leaves IDX numbering the draws 1..n in issue order.
+// SQLite stays inside the store: every method raises StoreError (its kind, what it was doing, the file) when
+// SQLite fails. Every change runs in one transaction and leaves IDX numbering the draws 1..n in issue order.
 // The store is opened in WAL mode with a busy timeout, so that other programs (the window and the command line
 // share one store) read while one writes, and a writer waits its turn instead of failing at once.
 class HistoryStore {
@@ -45,12 +46,14 @@ class HistoryStore {
     // new. A file SQLite cannot read, or a folder in its place, raises StoreDamaged and is never overwritten.
     // A write-ahead log of another store beside the file is set aside first (logSetAside()).
     explicit HistoryStore(const std::filesystem::path& file);
+    ~HistoryStore();
+    HistoryStore(HistoryStore&&) noexcept;
+    HistoryStore& operator=(HistoryStore&&) noexcept;
 
     const std::filesystem::path& file() const { return m_file; }
     // Set when a write-ahead log beside the file belonged to another store: it was renamed to this path before
     // anything was read, and the history is the file's own. The caller must say so.
     const std::optional<std::filesystem::path>& logSetAside() const { return m_logSetAside; }
-    SQLite::Database& database() { return *m_db; }
 
     // Appends rows (kept in the given order among equal issues); returns the IDX of the last one (0: none).
     int append(const std::vector<DrawRecord>& records);
@@ -63,6 +66,8 @@ class HistoryStore {
     std::optional<DrawRecord> first() const;
     std::optional<DrawRecord> latest() const;
     int count() const;
+    // Every draw in issue order with its numbers in drawn order (one query, only the fields a list shows).
+    std::vector<Draw> draws() const;
     // The first draw (in issue order) stored under this issue.
     std::optional<DrawRecord> byIssue(int issue) const;
     // The latest draw whose issue is not after the given one.
@@ -78,8 +83,22 @@ class HistoryStore {
     // Records the bases the rows were derived with; every path that derives rows calls it in its transaction.
     void recordDerivedBases(const ParameterBases& bases);
 
+    // Deletes the latest draw (the last in issue order) and renumbers the rest; the other rows stay as stored.
+    void deleteLatest();
+
     // Runs a statement of the system's SQL dialect (translated to SQLite first).
     void executeJet(const std::string& statement);
+    // Runs a query of the system's SQL dialect and hands each row to `row`.
+    void selectJet(const std::string& query, const std::function<void(const StoreRow&)>& row) const;
+    // The greatest IDX (0 in an empty history).
+    int maxIdx() const;
+    // IDX of the draw just before the first draw whose issue is not before `issue` (the greatest IDX when no
+    // draw is that late).
+    int idxBeforeIssue(int issue) const;
+    // IDX and issue of every draw, in issue order.
+    std::vector<std::pair<int, int>> idxAndIssues() const;
+    // How many draws the search working field bolOk flags.
+    int flaggedCount() const;
 
     // Compacts the store file (SQLite's VACUUM); the store stays open and usable.
     void compact();
@@ -93,10 +112,13 @@ class HistoryStore {
     std::uint64_t historyVersion() const;
 
   private:
+    friend SQLite::Database& storeConnection(HistoryStore& store);
+
     void open();
     void connect();
     void insert(const std::vector<DrawRecord>& records);
     std::vector<DrawRecord> select(const std::string& tail, std::optional<int> parameter = std::nullopt) const;
+    std::optional<DrawRecord> selectOne(const std::string& tail, std::optional<int> parameter = std::nullopt) const;
 
     std::filesystem::path m_file;
     std::unique_ptr<SQLite::Database> m_db;

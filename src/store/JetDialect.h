@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+struct sqlite3;
+
 namespace quorvel {
 
 // Translates a statement of the system's own SQL dialect to SQLite: a double-quoted text becomes a
@@ -12,7 +14,11 @@ namespace quorvel {
 // and FALSE are understood by the store as written.
 std::string translateJetSql(std::string_view statement);
 
-// The store's name of LEFT(text, n); the store registers it and LEN(text).
+// The store's name of LEFT(text, n).
 inline constexpr std::string_view kLeftFunction = "JET_LEFT";
+
+// Gives a connection the dialect's functions LEFT(text, n) (as kLeftFunction) and LEN(text), both counting
+// characters, not bytes.
+void registerJetFunctions(sqlite3* connection);
 
 } // namespace quorvel

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "store/Savepoint.h"
 
+#include "store/SqliteFailure.h"
+#include "store/StoreConnection.h"
 #include "store/StoreIdentity.h"
 
 #include <sqlite3.h>
+
+#include <utility>
 
 namespace quorvel {
 
@@ -11,10 +15,12 @@ namespace {
 int g_savepointCounter = 0;
 }
 
-Savepoint::Savepoint(SQLite::Database& db)
-    : m_db(db), m_outermost(sqlite3_get_autocommit(db.getHandle()) != 0),
+Savepoint::Savepoint(HistoryStore& store) : Savepoint(storeConnection(store), store.file()) {}
+
+Savepoint::Savepoint(SQLite::Database& db, std::filesystem::path file)
+    : m_db(db), m_file(std::move(file)), m_outermost(sqlite3_get_autocommit(db.getHandle()) != 0),
       m_name("sp" + std::to_string(++g_savepointCounter)) {
-    m_db.exec(m_outermost ? std::string("BEGIN IMMEDIATE") : "SAVEPOINT " + m_name);
+    storeStep(m_file, [&] { m_db.exec(m_outermost ? std::string("BEGIN IMMEDIATE") : "SAVEPOINT " + m_name); });
     if (m_outermost) m_changesAtStart = sqlite3_total_changes64(m_db.getHandle());
 }
 
@@ -33,8 +39,10 @@ Savepoint::~Savepoint() {
 }
 
 void Savepoint::commit() {
-    if (m_outermost && sqlite3_total_changes64(m_db.getHandle()) != m_changesAtStart) touchIdentity(m_db);
-    m_db.exec(m_outermost ? std::string("COMMIT") : "RELEASE " + m_name);
+    storeStep(m_file, [&] {
+        if (m_outermost && sqlite3_total_changes64(m_db.getHandle()) != m_changesAtStart) touchIdentity(m_db);
+        m_db.exec(m_outermost ? std::string("COMMIT") : "RELEASE " + m_name);
+    });
     m_done = true;
 }
 

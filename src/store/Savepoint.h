@@ -1,20 +1,28 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <SQLiteCpp/Database.h>
-
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
+namespace SQLite {
+class Database;
+}
+
 namespace quorvel {
+
+class HistoryStore;
 
 // All-or-nothing guard: changes made while it lives are kept only by commit(); guards nest. The outermost
 // one takes the store's write lock at once (BEGIN IMMEDIATE), so that a change which reads before it writes
 // waits for another program's write instead of failing half-way on a stale snapshot. An outermost change that
-// changed rows also rewrites the page that carries the store's identity (StoreIdentity.h).
+// changed rows also rewrites the page that carries the store's identity (StoreIdentity.h). A failure raises
+// StoreError.
 class Savepoint {
   public:
-    explicit Savepoint(SQLite::Database& db);
+    explicit Savepoint(HistoryStore& store);
+    // On a connection of the store file, for the store's own steps while it opens.
+    Savepoint(SQLite::Database& db, std::filesystem::path file);
     ~Savepoint();
     Savepoint(const Savepoint&) = delete;
     Savepoint& operator=(const Savepoint&) = delete;
@@ -23,6 +31,7 @@ class Savepoint {
 
   private:
     SQLite::Database& m_db;
+    std::filesystem::path m_file;
     bool m_outermost;
     std::string m_name;
     bool m_done = false;

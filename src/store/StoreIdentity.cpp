@@ -78,7 +78,7 @@ std::filesystem::path setLogAside(const std::filesystem::path& file) {
 
 void ensureIdentity(SQLite::Database& db) {
     if (userVersion(db) != 0 && identityRow(db)) return;
-    Savepoint transaction(db);
+    Savepoint transaction(db, db.getFilename());
     // Another program may have given it one while this one waited for the write lock.
     std::optional<std::int32_t> row = identityRow(db);
     std::int32_t identity = row ? *row : 0;

@@ -3,6 +3,7 @@
 #include "AnalysisFixture.h"
 #include "analysis/GroupResultTable.h"
 #include "analysis/OmissionEngine.h"
+#include "store/StoreConnection.h"
 
 #include <gtest/gtest.h>
 
@@ -132,7 +133,7 @@ TEST_P(OmissionStatisticsTest, GroupRowsCarryTheFiguresAndSortByTheirChance) {
         order.push_back(row.content);
     EXPECT_EQ(order, (std::vector<std::string>{"40", "09", "01"}));
     EXPECT_EQ(byChance[1], result.rows[1]);
-    EXPECT_EQ(fixture.store().database().execAndGet("SELECT COUNT(*) FROM pragma_table_info('YL')").getInt(), 4);
+    EXPECT_EQ(storeConnection(fixture.store()).execAndGet("SELECT COUNT(*) FROM pragma_table_info('YL')").getInt(), 4);
     EXPECT_NE(table.rules()->find("the special number is not counted"), std::string::npos);
 }
 

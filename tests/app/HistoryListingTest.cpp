@@ -4,6 +4,7 @@
 #include "TempFolder.h"
 #include "app/NextIssueDisplay.h"
 #include "model/DrawRecord.h"
+#include "store/HistoryStore.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@ TEST(HistoryListing, RowsInIssueOrderWithPlainNumbers) {
     HistoryStore store(folder / "quorvel.db");
     store.append({deriveRecord(Draw{2013017, {23, 5, 49, 12, 31, 8, 40}}, ParameterBases{}),
                   deriveRecord(Draw{2013002, {1, 2, 3, 4, 5, 6, 7}}, ParameterBases{})});
-    HistoryListing listing = HistoryListing::load(store);
+    HistoryListing listing = HistoryListing(store.draws());
     ASSERT_EQ(listing.gridRows(), 3);
     EXPECT_EQ(listing.cellText(0, 0), "2013002");
     std::vector<std::string> row;

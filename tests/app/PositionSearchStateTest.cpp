@@ -3,6 +3,7 @@
 
 #include "TempFolder.h"
 #include "model/DrawRecord.h"
+#include "store/HistoryStore.h"
 
 #include <gtest/gtest.h>
 

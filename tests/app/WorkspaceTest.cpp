@@ -3,6 +3,8 @@
 
 #include "TempFolder.h"
 #include "model/Error.h"
+#include "store/HistoryStore.h"
+#include "store/StoreConnection.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +25,7 @@ class WorkspaceTest : public ::testing::Test {
 
     std::vector<int> issues() {
         std::vector<int> result;
-        for (const auto& r : workspace.store().readAll())
+        for (const auto& r : workspace.records())
             result.push_back(r.issue);
         return result;
     }
@@ -58,13 +60,13 @@ TEST_F(WorkspaceTest, AddTakesTheNextIssue) {
     EXPECT_EQ(issues(), (std::vector<int>{2013152, 2014001, 2014002}));
     EXPECT_THROW(workspace.addDraw(std::nullopt, {1, 2, 3, 4, 5, 6, 50}), Error);
     EXPECT_THROW(workspace.addDraw(std::nullopt, {1, 2, 3, 4, 5, 6, 6}), Error);
-    EXPECT_EQ(workspace.store().count(), 3);
+    EXPECT_EQ(workspace.drawCount(), 3);
 }
 
 TEST_F(WorkspaceTest, OverriddenBasesAreUsedButNotSaved) {
     workspace.overrideBases(ParameterBases{0, 1, 1});
     workspace.addDraw(2013017, {23, 5, 49, 12, 31, 8, 40});
-    EXPECT_EQ(workspace.store().latest()->drawn[0].zodiac, 7);
+    EXPECT_EQ(workspace.records().back().drawn[0].zodiac, 7);
     EXPECT_EQ(workspace.settings().bases(), (ParameterBases{1, 1, 1}));
     EXPECT_FALSE(settingsStore.read("SxIni"));
 }
@@ -102,7 +104,7 @@ TEST_F(WorkspaceTest, ImportRefusesIssuesACopyCannotCarryAndNeverReplacesSuchAHi
     EXPECT_EQ(result.duplicateIssues, 1);
 
     // A history holding an issue that a copy cannot carry is not replaced: its copy would not restore it.
-    workspace.store().append({deriveRecord(Draw{12345, {1, 2, 3, 4, 5, 6, 7}}, ParameterBases{})});
+    HistoryStore(workspace.storeFile()).append({deriveRecord(Draw{12345, {1, 2, 3, 4, 5, 6, 7}}, ParameterBases{})});
     const std::string bytes = test::readFile(folder / "data" / "quorvel.db");
     try {
         workspace.importHistoryFile(folder.write("g.txt", "2014001 01 02 03 04 05 06 07\r\n"));
@@ -147,6 +149,25 @@ namespace quorvel {
 // A store that never recorded its bases takes the settings in force when it is first opened, so an existing
 // user sees no false warning; a base changed later shows until the draws are derived again, also after a draw
 // was added with the new base (the older rows still carry the old codes).
+TEST_F(WorkspaceTest, SubscribersHearOfEachChangeAndOfAnotherProgramsOnce) {
+    std::vector<HistoryChange> heard;
+    HistorySubscription subscription = workspace.subscribe([&](HistoryChange change) { heard.push_back(change); });
+    workspace.importHistoryFile(folder.write("h.txt", "2013001 01 02 03 04 05 06 07\r\n"));
+    workspace.addDraw(std::nullopt, {8, 9, 10, 11, 12, 13, 14});
+    EXPECT_THROW(workspace.addDraw(2013002, {8, 9, 10, 11, 12, 13, 14}), Error); // refused: nothing to hear
+    workspace.deleteLatestDraw();
+    EXPECT_FALSE(workspace.noticeChangesElsewhere());
+    HistoryStore(workspace.storeFile()).append({deriveRecord(Draw{2013005, {1, 2, 3, 4, 5, 6, 7}}, {})});
+    EXPECT_TRUE(workspace.noticeChangesElsewhere());
+    EXPECT_FALSE(workspace.noticeChangesElsewhere());
+    workspace.clearHistory();
+    EXPECT_EQ(heard, (std::vector<HistoryChange>{HistoryChange::Changed, HistoryChange::Changed, HistoryChange::Changed,
+                                                 HistoryChange::Elsewhere, HistoryChange::Cleared}));
+    subscription.reset();
+    workspace.addDraw(std::nullopt, {8, 9, 10, 11, 12, 13, 14});
+    EXPECT_EQ(heard.size(), 5u);
+}
+
 TEST(WorkspaceBases, AStoreWithoutARecordTakesTheSettingsAndAChangeShowsUntilRebuilt) {
     test::TempFolder folder;
     MemorySettingsStore settingsStore;
@@ -155,10 +176,11 @@ TEST(WorkspaceBases, AStoreWithoutARecordTakesTheSettingsAndAChangeShowsUntilReb
     {
         Workspace old(folder / "data", settingsStore, clock);
         old.addDraw(2013017, {23, 5, 49, 12, 31, 8, 40});
-        old.store().database().exec("DROP TABLE DerivedBases");
+        HistoryStore store(old.storeFile());
+        storeConnection(store).exec("DROP TABLE DerivedBases");
     }
     Workspace workspace(folder / "data", settingsStore, clock);
-    EXPECT_EQ(workspace.store().derivedBases(), (ParameterBases{0, 1, 1}));
+    EXPECT_EQ(HistoryStore(workspace.storeFile()).derivedBases(), (ParameterBases{0, 1, 1}));
     EXPECT_FALSE(workspace.storedBasesMismatch());
 
     workspace.settings().set(Setting::SxIni, "1");
@@ -172,7 +194,7 @@ TEST(WorkspaceBases, AStoreWithoutARecordTakesTheSettingsAndAChangeShowsUntilReb
     EXPECT_EQ(rebuilt.remaining, 2);
     EXPECT_TRUE(rebuilt.backup);
     EXPECT_FALSE(workspace.storedBasesMismatch());
-    EXPECT_EQ(workspace.store().first()->drawn[0].zodiac, 8); // 23 in 2013: 7 under base 0
+    EXPECT_EQ(workspace.records().front().drawn[0].zodiac, 8); // 23 in 2013: 7 under base 0
 
     workspace.clearHistory(); // an empty history matches any bases
     workspace.settings().set(Setting::SxIni, "0");

@@ -125,7 +125,7 @@ TEST_F(HistoryManagementTest, RefusedOrCancelledRemovalsLeaveTheHistory) {
         run(c.control);
         EXPECT_EQ(shownKinds(), c.shown);
         EXPECT_EQ(listedDraws(), 5);
-        EXPECT_EQ(workspace->store().count(), 5);
+        EXPECT_EQ(workspace->drawCount(), 5);
         EXPECT_EQ(text("Text1"), "2014003");
         if (!c.blockBackups) {
             EXPECT_EQ(backupCount(), 0);

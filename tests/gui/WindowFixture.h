@@ -7,6 +7,7 @@
 #include "gui/MainWindow.h"
 #include "model/DrawRecord.h"
 #include "platform/QtSettingsStore.h"
+#include "store/HistoryStore.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -39,7 +39,7 @@ class OnlineUpdateTest : public ::testing::Test {
     }
     std::vector<Draw> stored() {
         std::vector<Draw> draws;
-        for (const DrawRecord& record : workspace.store().readAll()) {
+        for (const DrawRecord& record : workspace.records()) {
             EXPECT_EQ(record.idx, static_cast<int>(draws.size()) + 1);
             // Each draw derived in the zodiac year of its own issue.
             EXPECT_EQ(record.lists, deriveRecord(record.draw(), workspace.bases()).lists) << record.issue;
@@ -106,7 +106,7 @@ TEST_F(OnlineUpdateTest, LoadsTheYearsThePlanGivesAndAppendsOnlyNewDraws) {
         EXPECT_FALSE(result.cleared);
         EXPECT_EQ(result.appended, static_cast<int>(c.after.size() - c.before.size()));
         std::vector<Draw> draws;
-        for (const DrawRecord& record : fresh.store().readAll())
+        for (const DrawRecord& record : fresh.records())
             draws.push_back(record.draw());
         EXPECT_EQ(draws, c.after);
     }
@@ -119,7 +119,7 @@ TEST_F(OnlineUpdateTest, ASpecialNumberOf00EndsItsPage) {
     workspace.importHistoryFile(folder.write("h.txt", "2014010 01 02 03 04 05 06 07\r\n"));
     UpdateResult result = update(server.site());
     EXPECT_EQ(result.appended, 40);
-    EXPECT_EQ(workspace.store().latest()->issue, 2014050);
+    EXPECT_EQ(*workspace.latestIssue(), 2014050);
 }
 
 TEST_F(OnlineUpdateTest, AFailedYearIsReportedAndTheOtherYearsStillCount) {

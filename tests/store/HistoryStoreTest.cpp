@@ -4,6 +4,7 @@
 #include "TempFolder.h"
 #include "store/LishiSchema.h"
 #include "store/Savepoint.h"
+#include "store/StoreConnection.h"
 
 #include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
@@ -33,7 +34,7 @@ std::vector<std::pair<int, int>> idxAndIssues(const HistoryStore& store) {
 std::vector<int> marked(HistoryStore& store, const std::string& condition) {
     store.executeJet("UPDATE [Lishi] SET [intTh]=0");
     store.executeJet("UPDATE [Lishi] SET [intTh]=([intTh] +1) WHERE " + condition);
-    SQLite::Statement query(store.database(), "SELECT SQQH FROM Lishi WHERE intTh = 1 ORDER BY IDX");
+    SQLite::Statement query(storeConnection(store), "SELECT SQQH FROM Lishi WHERE intTh = 1 ORDER BY IDX");
     std::vector<int> issues;
     while (query.executeStep())
         issues.push_back(query.getColumn(0).getInt());
@@ -49,13 +50,13 @@ class HistoryStoreTest : public ::testing::Test {
 } // namespace
 
 TEST_F(HistoryStoreTest, NewStoreHasEveryColumn) {
-    SQLite::Statement query(store.database(), "SELECT * FROM Lishi");
+    SQLite::Statement query(storeConnection(store), "SELECT * FROM Lishi");
     std::vector<std::string> names;
     for (int i = 0; i < query.getColumnCount(); ++i)
         names.push_back(query.getColumnName(i));
     EXPECT_EQ(names, lishiColumns());
     EXPECT_EQ(names.size(), 2u + 7 * 6 + 7 + 6 * 5 + 8 + 8 + 3);
-    EXPECT_NO_THROW(store.database().exec("SELECT content, intMinYL, intMaxYL, intLstYl FROM YL"));
+    EXPECT_NO_THROW(storeConnection(store).exec("SELECT content, intMinYL, intMaxYL, intLstYl FROM YL"));
     EXPECT_EQ(store.count(), 0);
     EXPECT_FALSE(store.latest());
 }
@@ -92,11 +93,36 @@ TEST_F(HistoryStoreTest, IdxRestartsAfterDeletionAndReplacement) {
 
 TEST_F(HistoryStoreTest, FailedReplacementLeavesTheHistory) {
     store.append({record(2013001, {1, 2, 3, 4, 5, 6, 7})});
-    store.database().exec("CREATE TRIGGER refuse BEFORE INSERT ON Lishi WHEN NEW.SQQH = 2099002 BEGIN "
-                          "SELECT RAISE(ABORT, 'refused'); END");
+    storeConnection(store).exec("CREATE TRIGGER refuse BEFORE INSERT ON Lishi WHEN NEW.SQQH = 2099002 BEGIN "
+                                "SELECT RAISE(ABORT, 'refused'); END");
     EXPECT_ANY_THROW(
         store.replaceAll({record(2099001, {1, 2, 3, 4, 5, 6, 7}), record(2099002, {1, 2, 3, 4, 5, 6, 7})}));
     EXPECT_EQ(idxAndIssues(store), (std::vector<std::pair<int, int>>{{1, 2013001}}));
+}
+
+// SQLite's failures leave the store as its own error: its kind, what it was doing and the file.
+TEST_F(HistoryStoreTest, FailuresAreStoreErrorsOfTheirKind) {
+    storeConnection(store).exec(
+        "CREATE TRIGGER refuse BEFORE INSERT ON Lishi BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    try {
+        store.append({record(2013001, {1, 2, 3, 4, 5, 6, 7})});
+        ADD_FAILURE() << "appended";
+    } catch (const StoreError& e) {
+        EXPECT_EQ(e.kind(), StoreErrorKind::Failed);
+        EXPECT_EQ(e.file(), folder / "quorvel.db");
+        EXPECT_NE(e.detail().find("refused"), std::string::npos);
+        const StoreError around = e.during("adding the draw");
+        EXPECT_EQ(std::string(around.what()), "adding the draw failed: " + std::string(e.what()));
+        EXPECT_EQ(std::string(around.during("the import").what()), around.what()); // named once
+    }
+    folder.write("damaged.db", std::string(4096, 'x'));
+    try {
+        HistoryStore damaged(folder / "damaged.db");
+        ADD_FAILURE() << "opened";
+    } catch (const StoreError& e) {
+        EXPECT_EQ(e.kind(), StoreErrorKind::Damaged);
+        EXPECT_EQ(e.file(), folder / "damaged.db");
+    }
 }
 
 TEST_F(HistoryStoreTest, StatementFormsHaveTheirEffect) {
@@ -115,11 +141,11 @@ TEST_F(HistoryStoreTest, StatementFormsHaveTheirEffect) {
 
     // The working list without the special number's item: 49 is then only in the first and third draw.
     store.executeJet("UPDATE [Lishi] SET [txtHisP6]= LEFT([txtHisLst],LEN([txtHisLst])-4)");
-    EXPECT_EQ(store.database().execAndGet("SELECT txtHisP6 FROM Lishi WHERE SQQH = 2013018").getString(),
+    EXPECT_EQ(storeConnection(store).execAndGet("SELECT txtHisP6 FROM Lishi WHERE SQQH = 2013018").getString(),
               "01 02 03 04 05 06");
     EXPECT_EQ(marked(store, "[txtHisP6] LIKE \"*49*\""), (std::vector<int>{2013017, 2013019}));
     store.executeJet("UPDATE [Lishi] SET [txtHisP6]= LEFT([txtHisLstSx],LEN([txtHisLstSx])-4)");
-    EXPECT_EQ(store.database().execAndGet("SELECT txtHisP6 FROM Lishi WHERE SQQH = 2013017").getString(),
+    EXPECT_EQ(storeConnection(store).execAndGet("SELECT txtHisP6 FROM Lishi WHERE SQQH = 2013017").getString(),
               "1X02 1X11 1X07 1X08 1X12 1X06 1");
     // Zodiac 12 is number 31 in the first draw and the special number 7 in the third.
     EXPECT_EQ(marked(store, "[txtHisP6] LIKE \"*1X12*\""), (std::vector<int>{2013017}));
@@ -128,7 +154,7 @@ TEST_F(HistoryStoreTest, StatementFormsHaveTheirEffect) {
 
     store.executeJet("UPDATE [Lishi] SET [bolOk]= FALSE");
     store.executeJet("UPDATE [Lishi] SET [bolOk]= TRUE WHERE [intTh] = 1");
-    SQLite::Statement hits(store.database(),
+    SQLite::Statement hits(storeConnection(store),
                            "SELECT [SQQH] FROM [lishi] WHERE [SQQH] >= 2013017 AND  [SQQH] <= 2013019 "
                            "AND [bolOk]= TRUE ORDER BY [IDX]");
     std::vector<int> flagged;
@@ -172,7 +198,7 @@ TEST_F(HistoryStoreTest, AReaderAndAWriterOfAnotherProgramBothSucceed) {
     if (writer == 0) {
         // The other program: a long import that holds the write lock for a second.
         HistoryStore other(folder / "quorvel.db");
-        Savepoint transaction(other.database());
+        Savepoint transaction(other);
         std::vector<DrawRecord> imported;
         for (int i = 1; i <= 100; ++i)
             imported.push_back(record(2014000 + i, {1, 2, 3, 4, 5, 6, 7}));

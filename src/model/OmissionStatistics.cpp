@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "analysis/OmissionStatistics.h"
+#include "model/OmissionStatistics.h"
 
 namespace quorvel {
 

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#include "gui/CellGridModel.h"
+
+namespace quorvel {
+
+CellGridModel::CellGridModel(std::span<const std::string> header, QObject* parent)
+    : QAbstractTableModel(parent), m_header(header) {}
+
+int CellGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cellRows(); }
+
+int CellGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_header.size());
+}
+
+QVariant CellGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
+    if (role != Qt::DisplayRole) return {};
+    return QString::fromStdString(cellText(index.row(), index.column()));
+}
+
+QVariant CellGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= static_cast<int>(m_header.size()))
+        return {};
+    return QString::fromStdString(m_header[static_cast<std::size_t>(section)]);
+}
+
+} // namespace quorvel

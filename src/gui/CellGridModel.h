@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include <span>
+#include <string>
+
+namespace quorvel {
+
+// A result grid over rows held by a subclass: a fixed header and a cell function, each cell's text made when it
+// is shown and centred, so that a million rows appear at once.
+class CellGridModel : public QAbstractTableModel {
+  public:
+    CellGridModel(std::span<const std::string> header, QObject* parent);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  protected:
+    // How many rows there are, and the text of a cell.
+    virtual int cellRows() const = 0;
+    virtual std::string cellText(int row, int column) const = 0;
+
+  private:
+    std::span<const std::string> m_header;
+};
+
+} // namespace quorvel

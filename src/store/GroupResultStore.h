@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/GroupRow.h"
+#include "model/GroupSort.h"
+#include "store/HistoryStore.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+// The YL column a sort reads; the label column orders by content (it has no statistic of its own). P reads
+// no YL column: it orders by the kept figures, and names the last omission as the nearest YL column.
+const char* groupSortField(GroupSort sort);
+
+// The store's side of table YL, the rows of the latest group calculation: YL keeps its four columns; each
+// row's fuller figures go to table YLStats beside it (keyed by the YL row), and the counting rules of the run
+// to the one row of table YLRules. Raises StoreError when SQLite fails.
+class GroupResultStore {
+  public:
+    explicit GroupResultStore(HistoryStore& store);
+    ~GroupResultStore();
+    GroupResultStore(const GroupResultStore&) = delete;
+    GroupResultStore& operator=(const GroupResultStore&) = delete;
+
+    // Empties YL and the figures and rules kept beside it.
+    void clear();
+    // Appends rows through statements that each insert a chunk of them; `written` hears the rows written so far
+    // before each chunk.
+    void append(const std::vector<GroupRow>& rows, const std::function<void(long done, long total)>& written = {});
+    void setRules(const std::string& rules);
+    // The stored rows ordered by the YL column of a sort, ascending (P: by the kept chance, rows without it
+    // last), ties in the order stored; without a sort in the order stored. A row whose figures were not kept has
+    // empty figures. When no figures were ever kept, the rows are read with `withoutFigures`, a statement of the
+    // system's dialect (the query of YL ordered by the sort's column).
+    std::vector<GroupRow> read(std::optional<GroupSort> sort, const std::string& withoutFigures) const;
+    // The counting rules of the stored rows; nothing when no run of this program stored them.
+    std::optional<std::string> rules() const;
+
+  private:
+    struct Inserts;
+    Inserts& inserts(int rows);
+    void bindRow(Inserts& statements, int slot, const GroupRow& row);
+    void createSideTables();
+    bool hasSideTables() const;
+
+    HistoryStore& m_store;
+    std::map<int, std::unique_ptr<Inserts>> m_inserts; // by rows per statement
+    std::int64_t m_nextRow = 0;                        // the YL rowid of the next row (0: not read yet)
+};
+
+} // namespace quorvel
