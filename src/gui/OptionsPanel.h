@@ -46,9 +46,6 @@ class OptionsPanel : public QWidget {
 
     const PositionSearchState& searchState() const { return m_search; }
     AttributeKind kind() const;
-    QPushButton* setupButton() const { return m_setup; }
-    QPushButton* searchButton() const { return m_searchButton; }   // Command1
-    QPushButton* partialButton() const { return m_partialButton; } // Command2
     // Fills what the searches read from these options: positions and texts of the active tab, values, kind,
     // order, fixed or free, 自由位计特码, the range texts, 遗漏从起始期计, 平码 or 平特 and the part size.
     void readChoices(AnalysisChoices& choices) const;
@@ -57,6 +54,10 @@ class OptionsPanel : public QWidget {
     // The attribute kind was chosen (by the user or at start-up): the combination boxes follow it.
     void kindChosen(AttributeKind kind);
     void statusMessage(const QString& text);
+    // 检索 (Command1), 分部检索 (Command2) and 软件设置 (Command9) were pressed.
+    void searchRequested();
+    void partialSearchRequested();
+    void setupRequested();
 
   private:
     QWidget* buildPositionFrames();
@@ -92,18 +93,18 @@ class OptionsPanel : public QWidget {
     std::array<QRadioButton*, 2> m_scopes{};        // Option6_0, Option6_1
     QComboBox* m_partSize = nullptr;                // Combo1
     int m_appliedPartSize = 2;
-    QTabBar* m_tabs = nullptr;             // TabStrip1
-    QGroupBox* m_typedFrame = nullptr;     // Frame2_1
-    QGroupBox* m_referenceFrame = nullptr; // Frame2_2
-    std::array<QLineEdit*, 7> m_typed{};   // Text22_1..7
-    std::array<QLineEdit*, 7> m_shown{};   // Text2_11..17
-    QLineEdit* m_referenceIssue = nullptr; // Text4
-    QCheckBox* m_onlyBefore = nullptr;     // Check4
-    std::array<QLineEdit*, 2> m_range{};   // Text3_0, Text3_1
-    QCheckBox* m_gapFromRange = nullptr;   // chkGapFromRange
-    QPushButton* m_setup = nullptr;        // Command9
-    QPushButton* m_searchButton = nullptr; // Command1
-    QPushButton* m_partialButton = nullptr;
+    QTabBar* m_tabs = nullptr;                    // TabStrip1
+    QGroupBox* m_typedFrame = nullptr;            // Frame2_1
+    QGroupBox* m_referenceFrame = nullptr;        // Frame2_2
+    std::array<QLineEdit*, 7> m_typed{};          // Text22_1..7
+    std::array<QLineEdit*, 7> m_shown{};          // Text2_11..17
+    QLineEdit* m_referenceIssue = nullptr;        // Text4
+    QCheckBox* m_onlyBefore = nullptr;            // Check4
+    std::array<QLineEdit*, 2> m_range{};          // Text3_0, Text3_1
+    QCheckBox* m_gapFromRange = nullptr;          // chkGapFromRange
+    QPushButton* m_setup = nullptr;               // Command9
+    QPushButton* m_searchButton = nullptr;        // Command1
+    QPushButton* m_partialButton = nullptr;       // Command2
     std::array<QCheckBox*, 7> m_typedPositions{}; // Check11_1..7
     std::array<QCheckBox*, 7> m_shownPositions{}; // Check1_11..17
 };
