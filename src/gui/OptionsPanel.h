@@ -93,18 +93,18 @@ class OptionsPanel : public QWidget {
     std::array<QRadioButton*, 2> m_scopes{};        // Option6_0, Option6_1
     QComboBox* m_partSize = nullptr;                // Combo1
     int m_appliedPartSize = 2;
-    QTabBar* m_tabs = nullptr;                    // TabStrip1
-    QGroupBox* m_typedFrame = nullptr;            // Frame2_1
-    QGroupBox* m_referenceFrame = nullptr;        // Frame2_2
-    std::array<QLineEdit*, 7> m_typed{};          // Text22_1..7
-    std::array<QLineEdit*, 7> m_shown{};          // Text2_11..17
-    QLineEdit* m_referenceIssue = nullptr;        // Text4
-    QCheckBox* m_onlyBefore = nullptr;            // Check4
-    std::array<QLineEdit*, 2> m_range{};          // Text3_0, Text3_1
-    QCheckBox* m_gapFromRange = nullptr;          // chkGapFromRange
-    QPushButton* m_setup = nullptr;               // Command9
-    QPushButton* m_searchButton = nullptr;        // Command1
-    QPushButton* m_partialButton = nullptr;       // Command2
+    QTabBar* m_tabs = nullptr;             // TabStrip1
+    QGroupBox* m_typedFrame = nullptr;     // Frame2_1
+    QGroupBox* m_referenceFrame = nullptr; // Frame2_2
+    std::array<QLineEdit*, 7> m_typed{};   // Text22_1..7
+    std::array<QLineEdit*, 7> m_shown{};   // Text2_11..17
+    QLineEdit* m_referenceIssue = nullptr; // Text4
+    QCheckBox* m_onlyBefore = nullptr;     // Check4
+    std::array<QLineEdit*, 2> m_range{};   // Text3_0, Text3_1
+    QCheckBox* m_gapFromRange = nullptr;   // chkGapFromRange
+    QPushButton* m_setup = nullptr;        // Command9
+    QPushButton* m_searchButton = nullptr; // Command1
+    QPushButton* m_partialButton = nullptr;
     std::array<QCheckBox*, 7> m_typedPositions{}; // Check11_1..7
     std::array<QCheckBox*, 7> m_shownPositions{}; // Check1_11..17
 };
