@@ -6,11 +6,8 @@
 #include "app/Workspace.h"
 #include "gui/BusyScope.h"
 #include "gui/CombinationPanel.h"
-#include "gui/DetailPanel.h"
 #include "gui/Dialogs.h"
-#include "gui/HitListModel.h"
 #include "gui/OmissionChart.h"
-#include "gui/OmissionRowsModel.h"
 #include "gui/OptionsPanel.h"
 #include "gui/QtText.h"
 #include "gui/ResultsPanel.h"
@@ -19,37 +16,13 @@
 #include "platform/DesktopLinks.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QHeaderView>
-#include <QItemSelectionModel>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QTableView>
-
-#include <algorithm>
 
 namespace quorvel {
 
 namespace {
 
-GroupSort sortOfColumn(int column) {
-    switch (column) {
-    case 1: return GroupSort::Min;
-    case 2: return GroupSort::Max;
-    case 3: return GroupSort::Last;
-    default: return GroupSort::Label;
-    }
-}
-
-// The column that stays current when rows are ordered by a sort; P names no column: the last omission is nearest.
-int columnOfSort(GroupSort sort) {
-    switch (sort) {
-    case GroupSort::Label: return 0;
-    case GroupSort::Min: return 1;
-    case GroupSort::Max: return 2;
-    default: return 3;
-    }
+QString searchName(SearchKind kind) {
+    return kind == SearchKind::Partial ? QStringLiteral("分部检索") : QStringLiteral("检索");
 }
 
 } // namespace
@@ -58,15 +31,14 @@ AnalysisController::AnalysisController(Workspace& workspace, Dialogs& dialogs, Q
     : QObject(&window), m_workspace(workspace), m_dialogs(dialogs), m_window(window), m_panels(panels),
       m_openFile(openWithDesktopApplication) {
     setObjectName(QStringLiteral("analyses"));
-    m_subscription = m_workspace.subscribe([this](HistoryChange) { m_lastGroupCurrent = false; });
-    connect(m_panels.options->searchButton(), &QPushButton::clicked, this, &AnalysisController::runPositionSearch);
-    connect(m_panels.options->partialButton(), &QPushButton::clicked, this, &AnalysisController::runPartialSearch);
-    connect(m_panels.combinations->groupButton(), &QPushButton::clicked, this,
-            &AnalysisController::runGroupCalculation);
+    m_subscription = m_workspace.subscribe([this](HistoryChange) { m_view.historyChanged(); });
+    m_panels.results->showResultsOf(m_view);
+    connect(m_panels.options, &OptionsPanel::searchRequested, this, &AnalysisController::runPositionSearch);
+    connect(m_panels.options, &OptionsPanel::partialSearchRequested, this, &AnalysisController::runPartialSearch);
+    connect(m_panels.combinations, &CombinationPanel::groupRequested, this, &AnalysisController::runGroupCalculation);
     // 不限组数 starts as saved and is saved as soon as it changes.
-    QCheckBox* noLimit = m_panels.combinations->noLimitBox();
-    noLimit->setChecked(m_workspace.settings().boolean(Setting::bolNoLimit));
-    connect(noLimit, &QCheckBox::toggled, this, [this](bool ticked) {
+    m_panels.combinations->showNoLimit(m_workspace.settings().boolean(Setting::bolNoLimit));
+    connect(m_panels.combinations, &CombinationPanel::noLimitChosen, this, [this](bool ticked) {
         try {
             m_workspace.settings().set(Setting::bolNoLimit, ticked ? "True" : "False");
         } catch (const std::exception& error) {
@@ -74,41 +46,20 @@ AnalysisController::AnalysisController(Workspace& workspace, Dialogs& dialogs, Q
         }
     });
 
-    QTableView* hits = m_panels.results->hitGrid();
-    QTableView* omissions = m_panels.results->omissionGrid();
-    hits->viewport()->installEventFilter(this);
-    omissions->viewport()->installEventFilter(this);
-    connect(hits->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, &AnalysisController::exportHits);
-    connect(omissions, &QTableView::clicked, this,
-            [this](const QModelIndex& index) { omissionCellClicked(index.row(), index.column()); });
-    connect(omissions->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int column) { omissionCellClicked(-1, column); });
-    connect(omissions->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
-            [this](int column) { exportOmissions(-1, column); });
-    connect(m_panels.results->detail(), &DetailPanel::sortChosen, this, [this](GroupSort sort) {
-        if (!m_running) orderGroupRows(sort, groupContentAt(omissionGridRow()), columnOfSort(sort));
+    ResultsPanel* results = m_panels.results;
+    connect(results, &ResultsPanel::hitsExportRequested, this, &AnalysisController::exportHits);
+    connect(results, &ResultsPanel::omissionClicked, this, &AnalysisController::omissionCellClicked);
+    connect(results, &ResultsPanel::omissionsExportRequested, this, &AnalysisController::exportOmissions);
+    connect(results, &ResultsPanel::sortChosen, this, [this](GroupSort sort) {
+        if (!m_running)
+            orderGroupRows(sort, m_view.groupAt(m_panels.results->currentOmissionRow()), columnOfSort(sort));
     });
 
     // The chart follows the selection once the grids are drawn, and only for the latest selection.
     m_chartTimer.setSingleShot(true);
     m_chartTimer.setInterval(0);
     connect(&m_chartTimer, &QTimer::timeout, this, &AnalysisController::updateChart);
-    for (QTableView* grid : {hits, omissions})
-        connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, &m_chartTimer,
-                qOverload<>(&QTimer::start));
-}
-
-bool AnalysisController::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::MouseButtonDblClick) return false;
-    const QPoint position = static_cast<QMouseEvent*>(event)->position().toPoint();
-    QTableView* omissions = m_panels.results->omissionGrid();
-    if (watched == m_panels.results->hitGrid()->viewport()) {
-        exportHits();
-    } else if (watched == omissions->viewport()) {
-        const int column = omissions->columnAt(position.x());
-        if (column >= 0) exportOmissions(omissions->rowAt(position.y()), column);
-    }
-    return false;
+    connect(results, &ResultsPanel::currentRowChanged, &m_chartTimer, qOverload<>(&QTimer::start));
 }
 
 std::optional<WindowRequests> AnalysisController::readRequests() {
@@ -166,8 +117,9 @@ void AnalysisController::runPositionSearch() {
     if (!requests) return;
     SearchResult result;
     const PositionSearchRequest request = requests->positionSearch();
-    if (run(QStringLiteral("检索"), [&](const Progress&) { result = m_workspace.positionSearch(m_engine, request); }))
-        showSearch(std::move(result), QStringLiteral("检索"), countingRules(request));
+    if (run(searchName(SearchKind::Position),
+            [&](const Progress&) { result = m_workspace.positionSearch(m_engine, request); }))
+        showSearch(std::move(result), SearchKind::Position, countingRules(request));
 }
 
 void AnalysisController::runPartialSearch() {
@@ -176,10 +128,10 @@ void AnalysisController::runPartialSearch() {
     if (!requests) return;
     SearchResult result;
     const PartialSearchRequest request = requests->partialSearch();
-    if (!run(QStringLiteral("分部检索"),
+    if (!run(searchName(SearchKind::Partial),
              [&](const Progress& progress) { result = m_workspace.partialSearch(m_engine, request, progress); }))
         return;
-    showSearch(std::move(result), QStringLiteral("分部检索"), countingRules(request));
+    showSearch(std::move(result), SearchKind::Partial, countingRules(request));
     if (request.partSize < 1 || request.partSize > 6)
         emit statusMessage(QStringLiteral("分部位数 %1 is outside 1..6, so no draw is a hit.").arg(request.partSize));
 }
@@ -189,7 +141,7 @@ void AnalysisController::runGroupCalculation() {
     auto requests = readRequests();
     if (!requests) return;
     GroupRequest request = requests->group();
-    request.noLimit = m_panels.combinations->noLimitBox()->isChecked();
+    request.noLimit = m_panels.combinations->noLimit();
     const GroupLimits limits = groupLimits(m_engine, request);
     if (limits.refusal) {
         m_dialogs.message(&m_window, QStringLiteral("数据溢出"), fromStd(*limits.refusal));
@@ -199,32 +151,26 @@ void AnalysisController::runGroupCalculation() {
     if (!run(QStringLiteral("分组计算"),
              [&](const Progress& progress) { result = m_workspace.groupCalculation(m_engine, request, progress); }))
         return;
-    m_lastGroup = request;
-    m_lastGroupCurrent = true;
     const auto count = result.rows.size();
-    showGroupRows(std::move(result.rows), GroupSort::Last, {}, 3);
-    m_groupOrder = GroupSort::Last;
-    m_panels.results->detail()->showSort(GroupSort::Last);
+    m_panels.results->changeResults(ResultsPanel::Omissions,
+                                    [&] { m_view.showGroupCalculation(std::move(request), std::move(result.rows)); });
+    selectGroupRow({}, columnOfSort(GroupSort::Last));
+    m_panels.results->showSort(GroupSort::Last);
     QString status = result.note.empty() ? QStringLiteral("分组计算: %1 groups, ordered by 最后遗漏.").arg(count)
                                          : QStringLiteral("分组计算: %1.").arg(fromStd(result.note));
     if (!limits.keptNote.empty()) status += QStringLiteral(" ") + fromStd(limits.keptNote);
     emit statusMessage(status + m_rangeNote);
 }
 
-void AnalysisController::showSearch(SearchResult result, const QString& what, std::string rules) {
+void AnalysisController::showSearch(SearchResult result, SearchKind kind, std::string rules) {
     const OmissionSummary summary = result.summary;
-    m_searchRules = std::move(rules);
     const auto hitCount = result.hits.size();
-    m_searchTitle = QStringLiteral("%1 %2").arg(what, fromStd(summary.label).trimmed());
-    m_panels.results->hitModel()->setResult(std::move(result));
-    m_panels.results->omissionModel()->setRows(
-        {GroupRow{summary.label, summary.min, summary.max, summary.last, summary.statistics}});
-    m_omissions = OmissionContent::Summary;
-    m_groupOrder.reset();
+    m_panels.results->changeResults(ResultsPanel::Both,
+                                    [&] { m_view.showSearch(kind, std::move(result), std::move(rules)); });
     m_panels.results->fitColumns();
     m_chartTimer.start();
     emit statusMessage(QStringLiteral("%1: %2 hit draws; 最小遗漏 %3, 最大遗漏 %4, 最后遗漏 %5.")
-                           .arg(what)
+                           .arg(searchName(kind))
                            .arg(hitCount)
                            .arg(summary.min)
                            .arg(summary.max)
@@ -232,48 +178,29 @@ void AnalysisController::showSearch(SearchResult result, const QString& what, st
                        m_rangeNote);
 }
 
-void AnalysisController::showGroupRows(std::vector<GroupRow> rows, GroupSort sort, const std::string& keep,
-                                       int column) {
-    m_panels.results->omissionModel()->setRows(std::move(rows), sort);
-    m_omissions = OmissionContent::Groups;
-    selectGroupRow(keep, column);
-}
-
 void AnalysisController::selectGroupRow(const std::string& keep, int column) {
-    OmissionRowsModel* model = m_panels.results->omissionModel();
-    const auto& rows = model->rows();
-    int current = 0;
-    if (!keep.empty()) {
-        auto found = std::find_if(rows.begin(), rows.end(), [&](const GroupRow& row) { return row.content == keep; });
-        if (found != rows.end()) current = static_cast<int>(found - rows.begin());
-    }
-    m_panels.results->fitColumns();
-    QTableView* grid = m_panels.results->omissionGrid();
-    if (model->rowCount() > 0) {
-        const QModelIndex index = model->index(current, std::clamp(column, 0, model->columnCount() - 1));
-        grid->setCurrentIndex(index);
-        grid->scrollTo(index);
-    }
+    m_panels.results->showOmissionCell(m_view.rowOfGroup(keep), column);
     m_chartTimer.start();
 }
 
 void AnalysisController::orderGroupRows(GroupSort sort, const std::string& keep, int column) {
-    if (m_omissions == OmissionContent::Groups && m_groupOrder == sort) return;
+    if (m_view.showsGroupsIn(sort)) return;
     try {
-        if (m_omissions == OmissionContent::Groups && m_groupOrder) {
+        if (m_view.holdsGroups()) {
             // The grid holds the rows of YL: they are re-ordered in memory.
-            m_panels.results->omissionModel()->orderBy(sort);
-            selectGroupRow(keep, column);
+            m_panels.results->changeResults(ResultsPanel::Omissions, [&] { m_view.orderGroups(sort); });
         } else {
-            showGroupRows(m_workspace.groupResults(), sort, keep, column);
+            std::vector<GroupRow> stored = m_workspace.groupResults();
+            m_panels.results->changeResults(ResultsPanel::Omissions,
+                                            [&] { m_view.showStoredGroups(std::move(stored), sort); });
         }
-        m_groupOrder = sort;
-        m_panels.results->detail()->showSort(sort);
+        selectGroupRow(keep, column);
+        m_panels.results->showSort(sort);
         emit statusMessage(QStringLiteral("分组计算: %1 groups, ordered by %2.")
-                               .arg(m_panels.results->omissionModel()->rowCount())
-                               .arg(m_panels.results->detail()->sortChoice()->currentText()));
+                               .arg(m_view.omissionRows().size())
+                               .arg(QString::fromStdString(sortCaption(m_panels.results->sortChoice()))));
     } catch (const std::exception& error) {
-        if (m_groupOrder) m_panels.results->detail()->showSort(*m_groupOrder);
+        if (const auto order = m_view.groupOrder()) m_panels.results->showSort(*order);
         emit statusMessage(
             QStringLiteral("The group results could not be read: %1").arg(QString::fromUtf8(error.what())));
     }
@@ -281,27 +208,19 @@ void AnalysisController::orderGroupRows(GroupSort sort, const std::string& keep,
 
 void AnalysisController::omissionCellClicked(int row, int column) {
     if (m_running) return;
-    orderGroupRows(sortOfColumn(column), groupContentAt(row), column);
+    orderGroupRows(sortOfColumn(column), m_view.groupAt(row), column);
 }
-
-std::string AnalysisController::groupContentAt(int row) const {
-    if (m_omissions != OmissionContent::Groups) return {};
-    auto shown = m_panels.results->omissionModel()->rowAt(row);
-    return shown ? shown->content : std::string();
-}
-
-int AnalysisController::omissionGridRow() const { return m_panels.results->omissionGrid()->currentIndex().row(); }
 
 void AnalysisController::exportHits() {
     if (m_running) return;
-    exportGrid(m_panels.results->hitModel()->cells(), "Jiansuo.xlsx", [this] { return m_searchRules; });
+    exportGrid(m_panels.results->hitCells(), "Jiansuo.xlsx", [this] { return m_view.hitRules(); });
 }
 
 void AnalysisController::exportOmissions(int row, int column) {
     if (m_running) return;
     omissionCellClicked(row, column);
-    exportGrid(m_panels.results->omissionModel()->cells(), "Jieguo.xlsx", [this] {
-        return m_omissions == OmissionContent::Groups ? m_workspace.groupResultRules() : m_searchRules;
+    exportGrid(m_panels.results->omissionCells(), "Jieguo.xlsx", [this] {
+        return m_view.omissionsTakeStoredRules() ? m_workspace.groupResultRules() : m_view.hitRules();
     });
 }
 
@@ -327,27 +246,28 @@ void AnalysisController::exportGrid(const CellGrid& grid, const char* fileName,
 
 void AnalysisController::updateChart() {
     OmissionChart& chart = *m_panels.chart;
-    if (m_omissions == OmissionContent::Summary) {
-        chart.showHits(m_panels.results->hitModel()->result(), m_searchTitle);
-        chart.markHit(m_panels.results->hitGrid()->currentIndex().row());
+    const ResultsChart shown = m_view.chart(m_panels.results->currentOmissionRow());
+    const QString group = fromStd(shown.group);
+    switch (shown.kind) {
+    case ResultsChart::Kind::SearchHits:
+        chart.showHits(m_view.hits(), QStringLiteral("%1 %2").arg(searchName(m_view.searchKind()),
+                                                                  fromStd(m_view.hits().summary.label).trimmed()));
+        chart.markHit(m_panels.results->currentHitRow());
         return;
-    }
-    const auto& rows = m_panels.results->omissionModel()->rows();
-    const int row = std::max(0, m_panels.results->omissionGrid()->currentIndex().row());
-    if (rows.empty()) return chart.showNote(QStringLiteral("分组计算: no group to chart"));
-    const QString content = fromStd(rows[static_cast<std::size_t>(row)].content);
-    if (!m_lastGroup)
-        return chart.showNote(QStringLiteral("分组 %1: run 分组计算 in this window to chart its hits").arg(content));
-    if (!m_lastGroupCurrent)
+    case ResultsChart::Kind::NoGroup: return chart.showNote(QStringLiteral("分组计算: no group to chart"));
+    case ResultsChart::Kind::GroupNotRun:
+        return chart.showNote(QStringLiteral("分组 %1: run 分组计算 in this window to chart its hits").arg(group));
+    case ResultsChart::Kind::HistoryChanged:
         return chart.showNote(
-            QStringLiteral("分组 %1: the history changed since 分组计算; run it again to chart the group")
-                .arg(content));
+            QStringLiteral("分组 %1: the history changed since 分组计算; run it again to chart the group").arg(group));
+    case ResultsChart::Kind::GroupHits: break;
+    }
     try {
-        auto hits = m_workspace.groupHitsSearch(m_engine, *m_lastGroup, rows[static_cast<std::size_t>(row)].content);
-        if (!hits) return chart.showNote(QStringLiteral("分组 %1: not a group of the last 分组计算").arg(content));
-        chart.showHits(*hits, QStringLiteral("分组 %1").arg(content));
+        auto hits = m_workspace.groupHitsSearch(m_engine, *m_view.lastGroup(), shown.group);
+        if (!hits) return chart.showNote(QStringLiteral("分组 %1: not a group of the last 分组计算").arg(group));
+        chart.showHits(*hits, QStringLiteral("分组 %1").arg(group));
     } catch (const std::exception& error) {
-        chart.showNote(QStringLiteral("分组 %1: %2").arg(content, QString::fromUtf8(error.what())));
+        chart.showNote(QStringLiteral("分组 %1: %2").arg(group, QString::fromUtf8(error.what())));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "analysis/AnalysisResult.h"
 #include "analysis/OmissionEngine.h"
 #include "app/HistoryChange.h"
+#include "app/ResultsView.h"
 #include "app/WindowRequests.h"
 #include "model/CellGrid.h"
 #include "model/GroupSort.h"
@@ -17,7 +18,6 @@
 #include <string>
 #include <utility>
 
-class QModelIndex;
 class QWidget;
 
 namespace quorvel {
@@ -33,7 +33,8 @@ class Workspace;
 // controls, fills the hit list MSFlexGrid2 and the omission grid MSFlexGrid3, re-orders the group rows on
 // a click in MSFlexGrid3 or a choice in cboSort, exports either grid on a double click (with the counting
 // rules of its result), and keeps the omission chart on the selected result. Long runs show progress and can be
-// cancelled; a refused or cancelled run keeps the results.
+// cancelled; a refused or cancelled run keeps the results. What the results hold lives in a ResultsView; the
+// controller runs the analyses and binds the panels to it.
 class AnalysisController : public QObject {
     Q_OBJECT
   public:
@@ -60,30 +61,18 @@ class AnalysisController : public QObject {
   signals:
     void statusMessage(const QString& text);
 
-  protected:
-    // Double clicks on the grids' cells. The first click of a double click on MSFlexGrid3 re-orders its
-    // rows, after which the view no longer reports the double click itself.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
-    enum class OmissionContent { Summary, Groups };
-
     // The requests from the controls, or nothing when the range or the history refuses any run (said).
     std::optional<WindowRequests> readRequests();
     // Runs an analysis with the window busy and progress shown; false when it failed or was cancelled (said).
     bool run(const QString& what, const std::function<void(const Progress&)>& work);
     // Shows a search's hits and summary; `rules` says how its gaps were counted, for the workbooks.
-    void showSearch(SearchResult result, const QString& what, std::string rules);
-    // Shows group rows, given in the order stored, ordered by a sort; the row holding `keep` becomes current.
-    void showGroupRows(std::vector<GroupRow> rows, GroupSort sort, const std::string& keep, int column);
+    void showSearch(SearchResult result, SearchKind kind, std::string rules);
     // Makes the shown row holding `keep` current (else the first row) in a column, and scrolls to it.
     void selectGroupRow(const std::string& keep, int column);
     // Shows the stored group rows in an order, keeping the group `keep` current and the column current.
     void orderGroupRows(GroupSort sort, const std::string& keep, int column);
     void omissionCellClicked(int row, int column);
-    // The group shown at a row of MSFlexGrid3; empty when it shows a search's summary or no such row.
-    std::string groupContentAt(int row) const;
-    int omissionGridRow() const;
     void exportHits();
     void exportOmissions(int row, int column);
     // Writes a grid as shown to its workbook in the data folder with the counting rules that `rules` gives.
@@ -97,15 +86,8 @@ class AnalysisController : public QObject {
     EngineKind m_engine = EngineKind::Memory;
     FileOpener m_openFile;
     bool m_running = false;
-    OmissionContent m_omissions = OmissionContent::Groups;
-    std::optional<GroupSort> m_groupOrder; // how the shown group rows are ordered
-    QString m_searchTitle;
+    ResultsView m_view;
     QString m_rangeNote; // said after a run whose range holds no stored draw
-    std::string m_searchRules = "No search has run in this window: the hit list holds no result.";
-    // The last group calculation of this window, for the chart of a row, while the history is still the one
-    // it ran on.
-    std::optional<GroupRequest> m_lastGroup;
-    bool m_lastGroupCurrent = false;
     HistorySubscription m_subscription;
     QTimer m_chartTimer;
 };

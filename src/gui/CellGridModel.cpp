@@ -26,4 +26,15 @@ QVariant CellGridModel::headerData(int section, Qt::Orientation orientation, int
     return QString::fromStdString(m_header[static_cast<std::size_t>(section)]);
 }
 
+void CellGridModel::redraw(const std::function<void()>& change) {
+    beginResetModel();
+    try {
+        change();
+    } catch (...) {
+        endResetModel();
+        throw;
+    }
+    endResetModel();
+}
+
 } // namespace quorvel

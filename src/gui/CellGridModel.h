@@ -3,6 +3,7 @@
 
 #include <QAbstractTableModel>
 
+#include <functional>
 #include <span>
 #include <string>
 
@@ -18,6 +19,8 @@ class CellGridModel : public QAbstractTableModel {
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // Runs a change of the rows the grid shows, then draws the grid again from them.
+    void redraw(const std::function<void()>& change);
 
   protected:
     // How many rows there are, and the text of a cell.

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace quorvel {
@@ -62,6 +63,8 @@ CombinationPanel::CombinationPanel(QWidget* parent) : QWidget(parent) {
                                          "选择立即保存。")
                               .arg(kGroupCeiling));
     m_group = named(new QPushButton(QStringLiteral("分组计算(&P)"), frame), QStringLiteral("Command5"));
+    connect(m_noLimit, &QCheckBox::toggled, this, &CombinationPanel::noLimitChosen);
+    connect(m_group, &QPushButton::clicked, this, &CombinationPanel::groupRequested);
     group->addWidget(named(new QLabel(QStringLiteral("组合位数"), frame), QStringLiteral("Label5")));
     group->addWidget(m_size);
     group->addWidget(m_noLimit);
@@ -109,6 +112,13 @@ int CombinationPanel::applyGroupSize() {
     }
     m_groupSize = entry.size;
     return m_groupSize;
+}
+
+bool CombinationPanel::noLimit() const { return m_noLimit->isChecked(); }
+
+void CombinationPanel::showNoLimit(bool ticked) {
+    const QSignalBlocker blocker(m_noLimit);
+    m_noLimit->setChecked(ticked);
 }
 
 void CombinationPanel::bulkChange(BulkChange change) {

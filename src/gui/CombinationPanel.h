@@ -29,12 +29,17 @@ class CombinationPanel : public QWidget {
     BoxTicks ticks() const;
     // Takes Combo2's text as the group size; a text that is not a number keeps the previous size and says so.
     int applyGroupSize();
-    QPushButton* groupButton() const { return m_group; }
     // 不限组数 (chkNoLimit): the group calculation without its size limits.
-    QCheckBox* noLimitBox() const { return m_noLimit; }
+    bool noLimit() const;
+    // Shows the saved choice of 不限组数 without signalling it.
+    void showNoLimit(bool ticked);
 
   signals:
     void statusMessage(const QString& text);
+    // 分组计算 (Command5) was pressed.
+    void groupRequested();
+    // The user ticked or cleared 不限组数.
+    void noLimitChosen(bool ticked);
 
   private:
     void bulkChange(BulkChange change);

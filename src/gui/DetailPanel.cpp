@@ -3,6 +3,7 @@
 
 #include "analysis/ResultCells.h"
 #include "app/DetailFigures.h"
+#include "app/ResultsView.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -13,14 +14,9 @@ namespace quorvel {
 
 namespace {
 
-// The choices: each grid column with the order a click on it gives, then the chance of an omission at least
-// as long as the last, which has no column.
-struct SortChoice {
-    GroupSort sort;
-    int column;
-};
-constexpr SortChoice kSortChoices[] = {
-    {GroupSort::Label, 0}, {GroupSort::Min, 1}, {GroupSort::Max, 2}, {GroupSort::Last, 3}, {GroupSort::P, -1}};
+// The choices: each grid column in the order a click on it gives, then the chance of an omission at least as
+// long as the last, which has no column.
+constexpr GroupSort kSortChoices[] = {GroupSort::Label, GroupSort::Min, GroupSort::Max, GroupSort::Last, GroupSort::P};
 
 // The figures' columns: caption and value, a gap, caption and value.
 constexpr int kSecondCaptionColumn = 3;
@@ -39,11 +35,8 @@ DetailPanel::DetailPanel(QWidget* parent) : QGroupBox(QStringLiteral("遗漏统�
 
     m_sort = new QComboBox(this);
     m_sort->setObjectName(QStringLiteral("cboSort"));
-    for (const SortChoice& choice : kSortChoices)
-        m_sort->addItem(choice.column < 0
-                            ? QStringLiteral("P(≥ last)")
-                            : QString::fromStdString(omissionHeader().at(static_cast<std::size_t>(choice.column))),
-                        static_cast<int>(choice.sort));
+    for (GroupSort sort : kSortChoices)
+        m_sort->addItem(QString::fromStdString(sortCaption(sort)), static_cast<int>(sort));
     m_sort->setToolTip(QStringLiteral("分组计算结果的排序；P(≥ last) 把遗漏得异常久的组合排在前面"));
     layout->addWidget(new QLabel(QStringLiteral("排序"), this), 0, 0);
     layout->addWidget(m_sort, 0, 1, 1, kLastColumn, Qt::AlignLeft);
@@ -81,6 +74,8 @@ std::vector<std::pair<QString, QString>> DetailPanel::shownFigures() const {
         shown.emplace_back(caption->text(), value->text());
     return shown;
 }
+
+GroupSort DetailPanel::sortChoice() const { return static_cast<GroupSort>(m_sort->currentData().toInt()); }
 
 void DetailPanel::showSort(GroupSort sort) {
     const QSignalBlocker blocker(m_sort);

@@ -22,7 +22,8 @@ class DetailPanel : public QGroupBox {
   public:
     explicit DetailPanel(QWidget* parent = nullptr);
 
-    QComboBox* sortChoice() const { return m_sort; }
+    // The order chosen in cboSort.
+    GroupSort sortChoice() const;
     // Shows a row's figures; without a row every figure reads "—".
     void showRow(const std::optional<GroupRow>& row);
     // The caption and the shown text of each figure line, top to bottom.

@@ -94,7 +94,7 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     connect(m_menus->trendEntry(), &QAction::triggered, this, &MainWindow::openTrend);
     connect(m_menus->backtestEntry(), &QAction::triggered, this, &MainWindow::openBacktest);
     connect(m_bases, &StoredBasesCheck::statusMessage, this, &MainWindow::showStatus);
-    connect(m_options->setupButton(), &QPushButton::clicked, this,
+    connect(m_options, &OptionsPanel::setupRequested, this,
             [this] { m_dialogs.popup(*m_menus->setupMenu(), QCursor::pos()); });
     connect(m_history->importButton(), &QPushButton::clicked, this, &MainWindow::importFromUser);
     connect(m_history->welcome(), &WelcomeHint::importRequested, this, &MainWindow::importFile);
@@ -103,8 +103,7 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     // Ctrl+C on every grid; the result grids also offer 复制 on a right click (the history list's right
     // click opens the history management).
     new GridCopy(*m_history->grid(), nullptr);
-    new GridCopy(*m_results->hitGrid(), &dialogs);
-    new GridCopy(*m_results->omissionGrid(), &dialogs);
+    m_results->offerCopy(dialogs);
     auto* update = new OnlineUpdate(workspace, dialogs, *this, *m_history, *m_menus->setupMenu());
     connect(update, &OnlineUpdate::statusMessage, this, &MainWindow::showStatus);
     m_analyses = new AnalysisController(workspace, dialogs, *this, {m_options, m_combinations, m_results, chart});
@@ -198,7 +197,7 @@ void MainWindow::openBacktest() {
                 choices.groupSize = m_combinations->applyGroupSize();
                 return choices;
             },
-            [this] { return m_combinations->noLimitBox()->isChecked(); }, this);
+            [this] { return m_combinations->noLimit(); }, this);
         connect(this, &MainWindow::historyShown, m_backtest, &BacktestWindow::historyChanged);
     }
     m_backtest->open();

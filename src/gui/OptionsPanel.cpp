@@ -48,6 +48,8 @@ OptionsPanel::OptionsPanel(Workspace& workspace, QWidget* parent) : QWidget(pare
     m_searchButton = named(new QPushButton(QStringLiteral("检索(&S)"), this), QStringLiteral("Command1"));
     m_setup = named(new QPushButton(QStringLiteral("软件设置(&T)"), this), QStringLiteral("Command9"));
     auto* buttons = new QHBoxLayout;
+    connect(m_searchButton, &QPushButton::clicked, this, &OptionsPanel::searchRequested);
+    connect(m_setup, &QPushButton::clicked, this, &OptionsPanel::setupRequested);
     buttons->addWidget(m_searchButton);
     buttons->addWidget(m_setup);
 
@@ -223,6 +225,7 @@ QWidget* OptionsPanel::buildPartialFrame() {
     layout->addWidget(m_scopes[1], 0, 1);
     layout->addWidget(named(new QLabel(QStringLiteral("分部位数"), partial), QStringLiteral("Label1")), 1, 0);
     layout->addWidget(m_partSize, 1, 1);
+    connect(m_partialButton, &QPushButton::clicked, this, &OptionsPanel::partialSearchRequested);
     layout->addWidget(m_partialButton, 0, 2, 2, 1);
     return partial;
 }

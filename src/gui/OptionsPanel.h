@@ -46,9 +46,6 @@ class OptionsPanel : public QWidget {
 
     const PositionSearchState& searchState() const { return m_search; }
     AttributeKind kind() const;
-    QPushButton* setupButton() const { return m_setup; }
-    QPushButton* searchButton() const { return m_searchButton; }   // Command1
-    QPushButton* partialButton() const { return m_partialButton; } // Command2
     // Fills what the searches read from these options: positions and texts of the active tab, values, kind,
     // order, fixed or free, 自由位计特码, the range texts, 遗漏从起始期计, 平码 or 平特 and the part size.
     void readChoices(AnalysisChoices& choices) const;
@@ -57,6 +54,10 @@ class OptionsPanel : public QWidget {
     // The attribute kind was chosen (by the user or at start-up): the combination boxes follow it.
     void kindChosen(AttributeKind kind);
     void statusMessage(const QString& text);
+    // 检索 (Command1), 分部检索 (Command2) and 软件设置 (Command9) were pressed.
+    void searchRequested();
+    void partialSearchRequested();
+    void setupRequested();
 
   private:
     QWidget* buildPositionFrames();

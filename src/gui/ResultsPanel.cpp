@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "gui/ResultsPanel.h"
 
+#include "app/ResultsView.h"
 #include "gui/DetailPanel.h"
+#include "gui/GridCopy.h"
 #include "gui/GridSetup.h"
 #include "gui/HitListModel.h"
 #include "gui/OmissionRowsModel.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMouseEvent>
 #include <QTableView>
 
 #include <algorithm>
@@ -33,10 +37,78 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     connect(m_omissionModel, &QAbstractItemModel::modelReset, this, &ResultsPanel::showDetail);
     connect(m_omissionModel, &QAbstractItemModel::layoutChanged, this, &ResultsPanel::showDetail);
     showDetail();
+
+    m_hits->viewport()->installEventFilter(this);
+    m_omissions->viewport()->installEventFilter(this);
+    connect(m_hits->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, &ResultsPanel::hitsExportRequested);
+    connect(m_omissions, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { emit omissionClicked(index.row(), index.column()); });
+    connect(m_omissions->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int column) { emit omissionClicked(-1, column); });
+    connect(m_omissions->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
+            [this](int column) { emit omissionsExportRequested(-1, column); });
+    connect(m_detail, &DetailPanel::sortChosen, this, &ResultsPanel::sortChosen);
+    for (QTableView* grid : {m_hits, m_omissions})
+        connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                &ResultsPanel::currentRowChanged);
 }
 
+void ResultsPanel::showResultsOf(const ResultsView& view) {
+    m_view = &view;
+    m_hitModel->showFrom(view);
+    m_omissionModel->showFrom(view);
+}
+
+void ResultsPanel::changeResults(Grids grids, const std::function<void()>& change) {
+    if (grids == Both)
+        m_hitModel->redraw([&] { m_omissionModel->redraw(change); });
+    else if (grids == HitList)
+        m_hitModel->redraw(change);
+    else
+        m_omissionModel->redraw(change);
+}
+
+void ResultsPanel::offerCopy(Dialogs& dialogs) {
+    new GridCopy(*m_hits, &dialogs);
+    new GridCopy(*m_omissions, &dialogs);
+}
+
+bool ResultsPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonDblClick) return false;
+    const QPoint position = static_cast<QMouseEvent*>(event)->position().toPoint();
+    if (watched == m_hits->viewport()) {
+        emit hitsExportRequested();
+    } else if (watched == m_omissions->viewport()) {
+        const int column = m_omissions->columnAt(position.x());
+        if (column >= 0) emit omissionsExportRequested(m_omissions->rowAt(position.y()), column);
+    }
+    return false;
+}
+
+int ResultsPanel::currentHitRow() const { return m_hits->currentIndex().row(); }
+
+int ResultsPanel::currentOmissionRow() const { return m_omissions->currentIndex().row(); }
+
+void ResultsPanel::showOmissionCell(int row, int column) {
+    fitColumns();
+    if (m_omissionModel->rowCount() > 0) {
+        const QModelIndex index =
+            m_omissionModel->index(row, std::clamp(column, 0, m_omissionModel->columnCount() - 1));
+        m_omissions->setCurrentIndex(index);
+        m_omissions->scrollTo(index);
+    }
+}
+
+CellGrid ResultsPanel::hitCells() const { return m_hitModel->cells(); }
+
+CellGrid ResultsPanel::omissionCells() const { return m_omissionModel->cells(); }
+
+GroupSort ResultsPanel::sortChoice() const { return m_detail->sortChoice(); }
+
+void ResultsPanel::showSort(GroupSort sort) { m_detail->showSort(sort); }
+
 void ResultsPanel::showDetail() {
-    m_detail->showRow(m_omissionModel->rowAt(std::max(0, m_omissions->currentIndex().row())));
+    m_detail->showRow(m_view ? m_view->omissionRow(std::max(0, m_omissions->currentIndex().row())) : std::nullopt);
 }
 
 void ResultsPanel::fitColumns() {
