@@ -7,6 +7,7 @@
 #include "app/GroupLimits.h"
 #include "cli/AnalysisOptions.h"
 #include "cli/CliContext.h"
+#include "cli/CommandRegistration.h"
 #include "cli/Commands.h"
 #include "cli/GroupPrinter.h"
 #include "model/GroupSort.h"
@@ -103,9 +104,6 @@ int GroupCommand::run() {
 
 } // namespace
 
-void registerGroupCommand(CLI::App& app, CliContext& context) {
-    auto command = std::make_shared<GroupCommand>(context);
-    command->addTo(app)->callback([&context, command] { context.action = [command] { return command->run(); }; });
-}
+void registerGroupCommand(CLI::App& app, CliContext& context) { registerCommand<GroupCommand>(app, context); }
 
 } // namespace quorvel

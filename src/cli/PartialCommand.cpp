@@ -4,6 +4,7 @@
 #include "analysis/ResultGrids.h"
 #include "cli/AnalysisOptions.h"
 #include "cli/CliContext.h"
+#include "cli/CommandRegistration.h"
 #include "cli/Commands.h"
 #include "cli/SearchPrinter.h"
 
@@ -77,9 +78,6 @@ int PartialCommand::run() {
 
 } // namespace
 
-void registerPartialCommand(CLI::App& app, CliContext& context) {
-    auto command = std::make_shared<PartialCommand>(context);
-    command->addTo(app)->callback([&context, command] { context.action = [command] { return command->run(); }; });
-}
+void registerPartialCommand(CLI::App& app, CliContext& context) { registerCommand<PartialCommand>(app, context); }
 
 } // namespace quorvel

@@ -4,6 +4,7 @@
 #include "analysis/ResultGrids.h"
 #include "cli/AnalysisOptions.h"
 #include "cli/CliContext.h"
+#include "cli/CommandRegistration.h"
 #include "cli/Commands.h"
 #include "cli/SearchPrinter.h"
 
@@ -96,9 +97,6 @@ int SearchCommand::run() {
 
 } // namespace
 
-void registerSearchCommand(CLI::App& app, CliContext& context) {
-    auto command = std::make_shared<SearchCommand>(context);
-    command->addTo(app)->callback([&context, command] { context.action = [command] { return command->run(); }; });
-}
+void registerSearchCommand(CLI::App& app, CliContext& context) { registerCommand<SearchCommand>(app, context); }
 
 } // namespace quorvel

@@ -4,6 +4,7 @@
 #include "app/TableColumns.h"
 #include "cli/CliContext.h"
 #include "cli/CommandOptions.h"
+#include "cli/CommandRegistration.h"
 #include "cli/Commands.h"
 #include "cli/TablePrinter.h"
 
@@ -100,9 +101,6 @@ int TableCommand::run() {
 
 } // namespace
 
-void registerTableCommand(CLI::App& app, CliContext& context) {
-    auto command = std::make_shared<TableCommand>(context);
-    command->addTo(app)->callback([&context, command] { context.action = [command] { return command->run(); }; });
-}
+void registerTableCommand(CLI::App& app, CliContext& context) { registerCommand<TableCommand>(app, context); }
 
 } // namespace quorvel

@@ -3,6 +3,7 @@
 #include "analysis/CountingRules.h"
 #include "cli/CliContext.h"
 #include "cli/CommandOptions.h"
+#include "cli/CommandRegistration.h"
 #include "cli/Commands.h"
 #include "cli/TrendPrinter.h"
 
@@ -80,9 +81,6 @@ int TrendCommand::run() {
 
 } // namespace
 
-void registerTrendCommand(CLI::App& app, CliContext& context) {
-    auto command = std::make_shared<TrendCommand>(context);
-    command->addTo(app)->callback([&context, command] { context.action = [command] { return command->run(); }; });
-}
+void registerTrendCommand(CLI::App& app, CliContext& context) { registerCommand<TrendCommand>(app, context); }
 
 } // namespace quorvel
