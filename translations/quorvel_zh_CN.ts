@@ -186,14 +186,6 @@
         <source>%1 was not written: %2</source>
         <translation>%1 未写入：%2</translation>
     </message>
-    <message>
-        <source>Wrote %1 and opened it with the spreadsheet application.</source>
-        <translation>已写入 %1 并用电子表格程序打开。</translation>
-    </message>
-    <message>
-        <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
-        <translation>已写入 %1；没有程序能打开它，文件保留在该处供你自行打开。</translation>
-    </message>
 </context>
 <context>
     <name>quorvel::CalibrationChart</name>
@@ -263,6 +255,17 @@
     <message>
         <source>The range starts at %1: the searches cover the latest %2 draws.</source>
         <translation>检索从 %1 期开始：统计最近 %2 期。</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::StatusLine</name>
+    <message>
+        <source>Wrote %1 and opened it.</source>
+        <translation>已写入 %1 并打开。</translation>
+    </message>
+    <message>
+        <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
+        <translation>已写入 %1；没有程序能打开它，文件保留在该处供你自行打开。</translation>
     </message>
 </context>
 <context>
@@ -388,14 +391,6 @@
         <source>%1 was not written: %2</source>
         <translation>未能写入 %1：%2</translation>
     </message>
-    <message>
-        <source>Wrote %1 and opened it with the spreadsheet application.</source>
-        <translation>已写入 %1，并用电子表格程序打开。</translation>
-    </message>
-    <message>
-        <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
-        <translation>已写入 %1；没有程序能打开它，文件保留在那里供您自行打开。</translation>
-    </message>
 </context>
 <context>
     <name>quorvel::TrendWindow</name>
@@ -478,14 +473,6 @@
     <message>
         <source>A picture of %1 draws would be %2 pixels tall, more than picture viewers open (%3). Choose fewer draws (the latest 30 to 200, or a shorter search range) and save the picture again; a workbook holds any number of draws.</source>
         <translation>%1 期的图片高 %2 像素，超过看图程序能打开的高度（%3）。请选择较少的期数（最近 30 至 200 期，或较短的检索范围）后再导出图片；表格可容纳任意期数。</translation>
-    </message>
-    <message>
-        <source>Wrote %1 and opened it.</source>
-        <translation>已写入 %1 并打开。</translation>
-    </message>
-    <message>
-        <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
-        <translation>已写入 %1；没有程序能打开它，文件保留在该处供你自行打开。</translation>
     </message>
 </context>
 <context>

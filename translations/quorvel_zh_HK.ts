@@ -186,14 +186,6 @@
         <source>%1 was not written: %2</source>
         <translation>%1 未寫入：%2</translation>
     </message>
-    <message>
-        <source>Wrote %1 and opened it with the spreadsheet application.</source>
-        <translation>已寫入 %1 並用試算表程式開啟。</translation>
-    </message>
-    <message>
-        <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
-        <translation>已寫入 %1；沒有程式能開啟它，檔案保留在該處供你自行開啟。</translation>
-    </message>
 </context>
 <context>
     <name>quorvel::CalibrationChart</name>
@@ -263,6 +255,17 @@
     <message>
         <source>The range starts at %1: the searches cover the latest %2 draws.</source>
         <translation>檢索從 %1 期開始：統計最近 %2 期。</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::StatusLine</name>
+    <message>
+        <source>Wrote %1 and opened it.</source>
+        <translation>已寫入 %1 並開啟。</translation>
+    </message>
+    <message>
+        <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
+        <translation>已寫入 %1；沒有程式能開啟它，檔案保留在該處供你自行開啟。</translation>
     </message>
 </context>
 <context>
@@ -388,14 +391,6 @@
         <source>%1 was not written: %2</source>
         <translation>未能寫入 %1：%2</translation>
     </message>
-    <message>
-        <source>Wrote %1 and opened it with the spreadsheet application.</source>
-        <translation>已寫入 %1，並用電子表格程序打開。</translation>
-    </message>
-    <message>
-        <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
-        <translation>已寫入 %1；沒有程序能打開它，檔案保留在那裏供您自行打開。</translation>
-    </message>
 </context>
 <context>
     <name>quorvel::TrendWindow</name>
@@ -478,14 +473,6 @@
     <message>
         <source>A picture of %1 draws would be %2 pixels tall, more than picture viewers open (%3). Choose fewer draws (the latest 30 to 200, or a shorter search range) and save the picture again; a workbook holds any number of draws.</source>
         <translation>%1 期的圖片高 %2 像素，超過看圖程式能開啟的高度（%3）。請選擇較少的期數（最近 30 至 200 期，或較短的檢索範圍）後再匯出圖片；表格可容納任意期數。</translation>
-    </message>
-    <message>
-        <source>Wrote %1 and opened it.</source>
-        <translation>已寫入 %1 並開啟。</translation>
-    </message>
-    <message>
-        <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
-        <translation>已寫入 %1；沒有程式能開啟它，檔案保留在該處供你自行開啟。</translation>
     </message>
 </context>
 <context>

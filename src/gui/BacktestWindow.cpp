@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/BacktestWindow.h"
+#include "gui/StatusLine.h"
 
 #include "app/BacktestSentence.h"
 #include "app/BacktestView.h"
@@ -50,7 +51,7 @@ BacktestWindow::BacktestWindow(Workspace& workspace, Dialogs& dialogs, MainChoic
       m_run(new QPushButton(QStringLiteral("回测"), this)), m_export(new QPushButton(QStringLiteral("导出"), this)),
       m_sentence(namedLabel(QStringLiteral("lblBacktestSentence"), this)),
       m_details(namedLabel(QStringLiteral("lblBacktestDetails"), this)), m_chart(new CalibrationChart(this)),
-      m_status(namedLabel(QStringLiteral("lblBacktestStatus"), this)) {
+      m_status(new StatusLine(QStringLiteral("lblBacktestStatus"), this)) {
     setObjectName(QStringLiteral("frmBacktest"));
     setWindowTitle(QStringLiteral("回测"));
     m_choices->setWordWrap(true);
@@ -81,7 +82,6 @@ BacktestWindow::BacktestWindow(Workspace& workspace, Dialogs& dialogs, MainChoic
     m_sentence->setFont(large);
     m_sentence->setWordWrap(true);
     m_details->setWordWrap(true);
-    m_status->setWordWrap(true);
 
     auto* choices = new QGridLayout;
     choices->addWidget(new QLabel(tr("Look for a value at:"), this), 0, 0);
@@ -275,16 +275,9 @@ void BacktestWindow::exportResult() {
             tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), QString::fromUtf8(error.what())));
         return;
     }
-    const QString path = fromStd(file.string());
-    if (m_openFile(file))
-        say(tr("Wrote %1 and opened it with the spreadsheet application.").arg(path));
-    else
-        say(tr("Wrote %1; no application could open it, so the file is kept there for you to open.").arg(path));
+    m_status->sayWritten(file, m_openFile(file));
 }
 
-void BacktestWindow::say(const QString& text) {
-    m_status->setText(text);
-    m_status->setVisible(!text.isEmpty());
-}
+void BacktestWindow::say(const QString& text) { m_status->say(text); }
 
 } // namespace quorvel

@@ -21,6 +21,7 @@ namespace quorvel {
 
 class CalibrationChart;
 class Dialogs;
+class StatusLine;
 class Workspace;
 
 // The backtest window frmBacktest (回测), non-modal: with the main window's kind, ticked boxes, group size,
@@ -69,7 +70,7 @@ class BacktestWindow : public QWidget {
     std::array<QLabel*, 5> m_random{};
     QLabel* m_details;
     CalibrationChart* m_chart;
-    QLabel* m_status;
+    StatusLine* m_status;
     std::optional<BacktestResult> m_result;
     bool m_running = false;
 };

@@ -9,6 +9,8 @@
 #include "gui/OmissionChart.h"
 #include "gui/OmissionTableModel.h"
 #include "gui/QtText.h"
+#include "gui/SavedGeometry.h"
+#include "gui/StatusLine.h"
 #include "gui/ValueChoiceBar.h"
 #include "platform/DesktopLinks.h"
 
@@ -36,15 +38,15 @@ TableWindow::TableWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
       m_openFile(openWithDesktopApplication), m_choices(new ValueChoiceBar(QStringLiteral("Table"), this)),
       m_caption(new QLabel(this)), m_model(new OmissionTableModel(this)),
       m_grid(makeGrid(QStringLiteral("grdTable"), m_model, this)), m_chart(new OmissionChart(this)),
-      m_export(new QPushButton(QStringLiteral("导出"), this)), m_status(new QLabel(this)) {
+      m_export(new QPushButton(QStringLiteral("导出"), this)),
+      m_status(new StatusLine(QStringLiteral("lblTableStatus"), this)),
+      m_geometry(std::make_unique<SavedGeometry>(*this, workspace.settings(), Setting::txtTableGeometry)) {
     setObjectName(QStringLiteral("frmTable"));
     setWindowTitle(QStringLiteral("遗漏总表"));
     m_chart->setObjectName(QStringLiteral("chtTable"));
     m_export->setObjectName(QStringLiteral("cmdTableXlsx"));
     m_export->setToolTip(tr("Write the table with its colours to a workbook and open it"));
     m_caption->setObjectName(QStringLiteral("lblTable"));
-    m_status->setObjectName(QStringLiteral("lblTableStatus"));
-    m_status->setWordWrap(true);
     // Value order until a header is clicked.
     m_grid->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     m_grid->setSortingEnabled(true);
@@ -88,13 +90,10 @@ TableWindow::TableWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
     });
 }
 
+TableWindow::~TableWindow() = default;
+
 void TableWindow::open() {
-    if (!m_placed) {
-        m_placed = true;
-        const std::string saved = m_workspace.settings().text(Setting::txtTableGeometry);
-        if (saved.empty() || !restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(saved))))
-            resize(1100, 680);
-    }
+    if (!m_geometry->restoreOnce()) resize(1100, 680);
     {
         // The kind is taken from the main window; one count follows below.
         const QSignalBlocker quiet(m_choices);
@@ -187,24 +186,13 @@ void TableWindow::exportTable() {
             tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), QString::fromUtf8(error.what())));
         return;
     }
-    const QString path = fromStd(file.string());
-    if (m_openFile(file))
-        say(tr("Wrote %1 and opened it with the spreadsheet application.").arg(path));
-    else
-        say(tr("Wrote %1; no application could open it, so the file is kept there for you to open.").arg(path));
+    m_status->sayWritten(file, m_openFile(file));
 }
 
-void TableWindow::say(const QString& text) {
-    m_status->setText(text);
-    m_status->setVisible(!text.isEmpty());
-}
+void TableWindow::say(const QString& text) { m_status->say(text); }
 
 void TableWindow::hideEvent(QHideEvent* event) {
-    try {
-        m_workspace.settings().set(Setting::txtTableGeometry, saveGeometry().toBase64().toStdString());
-    } catch (const std::exception&) {
-        // Not remembering the place is no reason to keep the window open.
-    }
+    m_geometry->save();
     QWidget::hideEvent(event);
 }
 

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -19,6 +20,8 @@ namespace quorvel {
 class Dialogs;
 class OmissionChart;
 class OmissionTableModel;
+class SavedGeometry;
+class StatusLine;
 class ValueChoiceBar;
 class Workspace;
 
@@ -34,6 +37,7 @@ class TableWindow : public QWidget {
     using FileOpener = std::function<bool(const std::filesystem::path&)>;
 
     TableWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mainChoices, QWidget* parent);
+    ~TableWindow() override;
 
     // Shows and raises the window with the main window's kind.
     void open();
@@ -62,10 +66,10 @@ class TableWindow : public QWidget {
     QTableView* m_grid;
     OmissionChart* m_chart;
     QPushButton* m_export;
-    QLabel* m_status;
+    StatusLine* m_status;
+    std::unique_ptr<SavedGeometry> m_geometry;
     std::optional<ValuesRequest> m_request; // the request of the table shown
     std::optional<int> m_selected;          // the value whose gaps the chart shows
-    bool m_placed = false;                  // the size and place were restored
 };
 
 } // namespace quorvel

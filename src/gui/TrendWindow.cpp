@@ -5,6 +5,8 @@
 #include "app/Workspace.h"
 #include "gui/Dialogs.h"
 #include "gui/QtText.h"
+#include "gui/SavedGeometry.h"
+#include "gui/StatusLine.h"
 #include "gui/TrendGrid.h"
 #include "gui/TrendPicture.h"
 #include "gui/ValueChoiceBar.h"
@@ -38,7 +40,9 @@ TrendWindow::TrendWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
       m_choices(new ValueChoiceBar(QStringLiteral("Trend"), trendViewRows(), false, this)),
       m_showMiss(new QCheckBox(QStringLiteral("显示遗漏"), this)),
       m_workbook(new QPushButton(tr("Export workbook"), this)), m_picture(new QPushButton(tr("Export picture"), this)),
-      m_caption(new QLabel(this)), m_grid(new TrendGrid(this)), m_status(new QLabel(this)) {
+      m_caption(new QLabel(this)), m_grid(new TrendGrid(this)),
+      m_status(new StatusLine(QStringLiteral("lblTrendStatus"), this)),
+      m_geometry(std::make_unique<SavedGeometry>(*this, workspace.settings(), Setting::txtTrendGeometry)) {
     setObjectName(QStringLiteral("frmTrend"));
     setWindowTitle(QStringLiteral("走势图"));
     m_showMiss->setObjectName(QStringLiteral("chkShowMiss"));
@@ -49,8 +53,6 @@ TrendWindow::TrendWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
     m_picture->setObjectName(QStringLiteral("cmdTrendPng"));
     m_picture->setToolTip(tr("Save every chosen draw as a picture and open it"));
     m_caption->setObjectName(QStringLiteral("lblTrend"));
-    m_status->setObjectName(QStringLiteral("lblTrendStatus"));
-    m_status->setWordWrap(true);
     // The choices start from the main window's range.
     m_choices->chooseRows(kSearchRangeRows);
 
@@ -77,6 +79,8 @@ TrendWindow::TrendWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
     connect(m_picture, &QPushButton::clicked, this, &TrendWindow::exportPicture);
 }
 
+TrendWindow::~TrendWindow() = default;
+
 void TrendWindow::open() {
     {
         // The kind is taken from the main window; one count follows below.
@@ -84,16 +88,12 @@ void TrendWindow::open() {
         m_choices->startFrom(m_mainChoices().kind);
     }
     recount();
-    if (!m_placed) {
-        m_placed = true;
-        const std::string saved = m_workspace.settings().text(Setting::txtTrendGeometry);
-        if (saved.empty() || !restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(saved)))) {
-            // Wide enough for every column where the screen allows.
-            const QRect screen =
-                (parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())->availableGeometry();
-            const int width = m_grid->naturalWidth() + 2 * layout()->contentsMargins().left() + 8;
-            resize(std::clamp(width, 800, screen.width() * 95 / 100), std::min(760, screen.height() * 9 / 10));
-        }
+    if (!m_geometry->restoreOnce()) {
+        // Wide enough for every column where the screen allows.
+        const QRect screen =
+            (parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+        const int width = m_grid->naturalWidth() + 2 * layout()->contentsMargins().left() + 8;
+        resize(std::clamp(width, 800, screen.width() * 95 / 100), std::min(760, screen.height() * 9 / 10));
     }
     show();
     raise();
@@ -202,25 +202,12 @@ void TrendWindow::exportPicture() {
     wrote(file);
 }
 
-void TrendWindow::wrote(const std::filesystem::path& file) {
-    const QString path = fromStd(file.string());
-    if (m_openFile(file))
-        say(tr("Wrote %1 and opened it.").arg(path));
-    else
-        say(tr("Wrote %1; no application could open it, so the file is kept there for you to open.").arg(path));
-}
+void TrendWindow::wrote(const std::filesystem::path& file) { m_status->sayWritten(file, m_openFile(file)); }
 
-void TrendWindow::say(const QString& text) {
-    m_status->setText(text);
-    m_status->setVisible(!text.isEmpty());
-}
+void TrendWindow::say(const QString& text) { m_status->say(text); }
 
 void TrendWindow::hideEvent(QHideEvent* event) {
-    try {
-        m_workspace.settings().set(Setting::txtTrendGeometry, saveGeometry().toBase64().toStdString());
-    } catch (const std::exception&) {
-        // Not remembering the place is no reason to keep the window open.
-    }
+    m_geometry->save();
     QWidget::hideEvent(event);
 }
 

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QCheckBox;
@@ -17,6 +18,8 @@ class QPushButton;
 namespace quorvel {
 
 class Dialogs;
+class SavedGeometry;
+class StatusLine;
 class TrendGrid;
 class ValueChoiceBar;
 class Workspace;
@@ -33,6 +36,7 @@ class TrendWindow : public QWidget {
     using FileOpener = std::function<bool(const std::filesystem::path&)>;
 
     TrendWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mainChoices, QWidget* parent);
+    ~TrendWindow() override;
 
     // Shows and raises the window with the main window's kind.
     void open();
@@ -62,9 +66,9 @@ class TrendWindow : public QWidget {
     QPushButton* m_picture;
     QLabel* m_caption;
     TrendGrid* m_grid;
-    QLabel* m_status;
+    StatusLine* m_status;
+    std::unique_ptr<SavedGeometry> m_geometry;
     std::optional<ValuesRequest> m_request; // the request of the trend shown
-    bool m_placed = false;                  // the size and place were restored
 };
 
 } // namespace quorvel
