@@ -3,6 +3,7 @@
 #include "analysis/GroupPlan.h"
 #include "cli/BacktestPrinter.h"
 #include "cli/CliContext.h"
+#include "cli/CommandOptions.h"
 #include "cli/Commands.h"
 
 #include <memory>
@@ -20,9 +21,7 @@ class BacktestCommand : public std::enable_shared_from_this<BacktestCommand> {
         auto* command = app.add_subcommand(
             "backtest", "Backtest (回测): at each past draw, pick the groups away longest and count how often the "
                         "next draw hit them, against their hit rates and against random picks");
-        command->add_option("--kind", m_kind,
-                            "Attribute kind: 0..7, its Chinese name, or number, zodiac, head, tail, digitsum, "
-                            "segment, colour, parity (default number)");
+        addKindOption(command, m_kind);
         command
             ->add_option("--boxes", m_boxes, "Ticked boxes, e.g. 1,5,17: box i is value i (head, tail, parity: i - 1)")
             ->delimiter(',')
@@ -53,12 +52,7 @@ class BacktestCommand : public std::enable_shared_from_this<BacktestCommand> {
   private:
     BacktestRequest request() const {
         BacktestRequest request;
-        auto kind = parseKind(m_kind);
-        if (!kind)
-            throw UsageError("unknown kind '" + m_kind +
-                             "'; use 0..7, the Chinese name, or number, zodiac, head, tail, digitsum, segment, colour, "
-                             "parity");
-        request.groups.kind = *kind;
+        request.groups.kind = kindArgument(m_kind);
         request.groups.groupSize = parseDecimalArgument(m_size, "--size");
         request.groups.includeSpecial = m_withSpecial;
         request.groups.noLimit = m_noLimit;

@@ -25,6 +25,8 @@ CliContext::CliContext(std::ostream& out, std::ostream& err, const Clock& clock)
 
 CliContext::~CliContext() = default;
 
+EngineKind CliContext::engine() const { return *parseEngineKind(options.engine); }
+
 Settings& CliContext::settings() {
     if (!m_settings) {
         m_settingsStore = std::make_unique<QtSettingsStore>(resolveDataFolder(options.dataDir));

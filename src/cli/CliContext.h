@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "analysis/OmissionEngine.h"
 #include "analysis/Progress.h"
 #include "app/Clock.h"
 #include "app/Workspace.h"
@@ -45,6 +46,8 @@ class CliContext {
     ~CliContext();
 
     GlobalOptions options;
+    // The engine --engine chose.
+    EngineKind engine() const;
     std::ostream& out;
     std::ostream& err;
     bool showProgress = false;

@@ -33,8 +33,10 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
 
     registerHistoryCommands(app, context);
     registerSettingsCommands(app, context);
-    registerAnalysisCommands(app, context);
-    registerTableCommands(app, context);
+    registerSearchCommand(app, context);
+    registerPartialCommand(app, context);
+    registerGroupCommand(app, context);
+    registerTableCommand(app, context);
     registerTrendCommand(app, context);
     registerBacktestCommand(app, context);
     registerMaintainCommands(app, context);

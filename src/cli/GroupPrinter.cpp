@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/GroupRowsPrinter.h"
+#include "cli/GroupPrinter.h"
 
 #include "analysis/ResultCells.h"
 
@@ -92,34 +92,36 @@ constexpr std::string_view kStatisticsHeader = "号码（分组）\thits_in_rang
 
 } // namespace
 
-void printGroupRows(std::ostream& out, bool json, const std::vector<GroupRow>& rows,
-                    const std::vector<std::uint32_t>& order, const std::string& rules) {
+void printGroupJson(std::ostream& out, const std::vector<GroupRow>& rows, const std::vector<std::uint32_t>& order,
+                    const std::string& rules) {
     BlockWriter writer(out);
-    if (json) {
-        writer << "{\"rows\":[";
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            const GroupRow& row = rows[order[i]];
-            const OmissionStatistics& s = row.statistics;
-            writer << (i ? ",{\"content\":" : "{\"content\":");
-            writer.jsonString(row.content);
-            writer << ",\"min\":" << row.min << ",\"max\":" << row.max << ",\"last\":" << row.last
-                   << ",\"hits_in_range\":" << s.hitsInRange << ",\"average\":";
-            writer.jsonOptional(s.average);
-            writer << ",\"longest_run\":" << s.longestRun << ",\"previous\":";
-            writer.jsonOptional(s.previous);
-            writer << ",\"p_hit\":";
-            writer.jsonOptional(s.pHit);
-            writer << ",\"expected_gap\":";
-            writer.jsonOptional(s.expectedGap);
-            writer << ",\"p_at_least_last\":";
-            writer.jsonOptional(s.pAtLeastLast);
-            writer << ",\"p_source\":\"" << probabilitySourceText(s.source) << "\"}";
-        }
-        writer << "],\"rules\":";
-        writer.jsonString(rules);
-        writer << "}\n";
-        return;
+    writer << "{\"rows\":[";
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const GroupRow& row = rows[order[i]];
+        const OmissionStatistics& s = row.statistics;
+        writer << (i ? ",{\"content\":" : "{\"content\":");
+        writer.jsonString(row.content);
+        writer << ",\"min\":" << row.min << ",\"max\":" << row.max << ",\"last\":" << row.last
+               << ",\"hits_in_range\":" << s.hitsInRange << ",\"average\":";
+        writer.jsonOptional(s.average);
+        writer << ",\"longest_run\":" << s.longestRun << ",\"previous\":";
+        writer.jsonOptional(s.previous);
+        writer << ",\"p_hit\":";
+        writer.jsonOptional(s.pHit);
+        writer << ",\"expected_gap\":";
+        writer.jsonOptional(s.expectedGap);
+        writer << ",\"p_at_least_last\":";
+        writer.jsonOptional(s.pAtLeastLast);
+        writer << ",\"p_source\":\"" << probabilitySourceText(s.source) << "\"}";
     }
+    writer << "],\"rules\":";
+    writer.jsonString(rules);
+    writer << "}\n";
+}
+
+void printGroupText(std::ostream& out, const std::vector<GroupRow>& rows, const std::vector<std::uint32_t>& order,
+                    const std::string& rules) {
+    BlockWriter writer(out);
     const auto& header = omissionHeader();
     writer << header[0] << "\t" << header[1] << "\t" << header[2] << "\t" << header[3] << "\n";
     for (std::uint32_t i : order)

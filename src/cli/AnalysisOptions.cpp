@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#include "cli/AnalysisOptions.h"
+
+#include "cli/CliContext.h"
+
+#include <filesystem>
+
+namespace quorvel {
+
+void AnalysisOptions::addTo(CLI::App* command) {
+    addKindOption(command, kind);
+    range.addFromTo(command);
+    command->add_flag("--with-special", withSpecial,
+                      "Count the special number in a free-position match (default: regular numbers only)");
+    command->add_option("--xlsx", xlsx, "Also write the result grid to this .xlsx workbook (replaced if it exists)");
+    addGapsFromOption(command, gapsFrom);
+}
+
+void AnalysisOptions::writeWorkbookIfAsked(Workspace& workspace, const CellGrid& grid, const std::string& rules) const {
+    if (!xlsx.empty()) workspace.exportGridWorkbook(grid, xlsx, std::filesystem::path(xlsx), rules);
+}
+
+void SearchOptions::addTo(CLI::App* command) {
+    common.addTo(command);
+    command->add_option("--order", order, "Number order: drawn (落地码, default) or sorted (顺序码)")
+        ->check(CLI::IsMember({"drawn", "sorted"}));
+    command->add_option("--mode", mode, "Positions: fixed (固定位) or free (自由位, default)")
+        ->check(CLI::IsMember({"fixed", "free"}));
+    command->add_option("--ref", ref, "Take the values from the latest stored draw not after this issue");
+    command->add_flag("--before", before, "With --ref: end the range just before the reference draw");
+}
+
+RangeChoice SearchOptions::rangeChoice() const {
+    RangeChoice choice = common.range.fromTo();
+    choice.reference = optionalDecimal(ref, "--ref");
+    if (before && !choice.reference) throw UsageError("--before needs --ref ISSUE");
+    choice.beforeReference = before;
+    return choice;
+}
+
+SearchChoiceMade SearchOptions::choice(CliContext& context, const RangeChoice& range) const {
+    SearchChoiceMade made;
+    SearchChoice& search = made.choice;
+    search.kind = kindArgument(common.kind);
+    search.order = orderArgument(order);
+    search.mode = mode == "fixed" ? PositionMode::Fixed : PositionMode::Free;
+    search.includeSpecial = common.withSpecial;
+    search.gapsFrom = gapStartArgument(common.gapsFrom);
+    Workspace& workspace = context.workspace();
+    search.bases = workspace.bases();
+    const ResolvedRange resolved = workspace.resolveRange(range);
+    noteEmptyRange(context.err, resolved, "the baseline figures are null");
+    search.range = resolved.range;
+    if (resolved.reference) {
+        const ReferenceValues reference = referenceValues(*resolved.reference, search.kind, search.order, search.bases);
+        search.values = reference.values;
+        search.texts = reference.texts;
+        made.fromReference = true;
+    }
+    return made;
+}
+
+} // namespace quorvel

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/SearchRequestBuilder.h"
+#include "cli/CommandOptions.h"
+
+#include <CLI/CLI.hpp>
+
+#include <string>
+
+namespace quorvel {
+
+class CliContext;
+
+// Choices the three analyses (search, partial, group) share, as typed.
+struct AnalysisOptions {
+    std::string kind = "number";
+    RangeOptions range;
+    bool withSpecial = false;
+    std::string xlsx;
+    std::string gapsFrom = "history";
+
+    void addTo(CLI::App* command);
+    // Writes a result grid to the --xlsx workbook, with the counting rules on its second sheet, when one was
+    // asked for; the workspace refuses a target that would replace the store or is not a regular file.
+    void writeWorkbookIfAsked(Workspace& workspace, const CellGrid& grid, const std::string& rules) const;
+};
+
+// What a search's choice was made of: the values came from a reference draw or are still to be typed.
+struct SearchChoiceMade {
+    SearchChoice choice;
+    bool fromReference = false;
+};
+
+// Choices of the two searches (search, partial) besides the shared ones.
+struct SearchOptions {
+    AnalysisOptions common;
+    std::string order = "drawn";
+    std::string mode = "free";
+    std::string ref;
+    bool before = false;
+
+    void addTo(CLI::App* command);
+    // --from, --to, --ref and --before as typed.
+    RangeChoice rangeChoice() const;
+    // The choice both searches' requests are built from, its range resolved (with a note on err when it holds
+    // no draw); with a reference draw, the values and texts of positions 1..7 come from it.
+    SearchChoiceMade choice(CliContext& context, const RangeChoice& range) const;
+};
+
+} // namespace quorvel

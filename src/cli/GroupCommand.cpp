@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: MIT
+// The group calculation (group): the omissions of every k-combination of the ticked values.
+#include "analysis/CountingRules.h"
+#include "analysis/GroupPlan.h"
+#include "analysis/GroupRowOrder.h"
+#include "analysis/ResultGrids.h"
+#include "app/GroupLimits.h"
+#include "cli/AnalysisOptions.h"
+#include "cli/CliContext.h"
+#include "cli/CommandRegistration.h"
+#include "cli/Commands.h"
+#include "cli/GroupPrinter.h"
+#include "model/GroupSort.h"
+
+#include <memory>
+#include <numeric>
+
+namespace quorvel {
+
+namespace {
+
+// The command's choices as typed, parsed into a request when it runs; the output is left to GroupPrinter.
+class GroupCommand {
+  public:
+    explicit GroupCommand(CliContext& context) : m_context(context) {}
+
+    // Adds the subcommand and its options, bound to this command's members.
+    CLI::App* addTo(CLI::App& app);
+    int run();
+
+  private:
+    GroupRequest request() const;
+
+    CliContext& m_context;
+    AnalysisOptions m_options;
+    std::string m_size = "2";
+    std::vector<std::string> m_boxes;
+    std::string m_sort = "last";
+    bool m_noLimit = false;
+};
+
+CLI::App* GroupCommand::addTo(CLI::App& app) {
+    auto* command = app.add_subcommand("group", "Group calculation: omissions of every k-combination of ticked values");
+    m_options.addTo(command);
+    command->add_option("--size", m_size, "Group size k, 1..6 (default 2)");
+    command->add_option("--boxes", m_boxes, "Ticked boxes, e.g. 1,5,17: box i is value i (head, tail, parity: i - 1)")
+        ->delimiter(',');
+    command
+        ->add_option("--sort", m_sort,
+                     "Order of the rows: min, max, last (default), label, or p (the chance of an omission at least "
+                     "as long as the last one, ascending: the groups away unusually long first)")
+        ->check(CLI::IsMember({"min", "max", "last", "label", "p"}));
+    command->add_flag("--no-limit", m_noLimit,
+                      "Lift the size limits for this run (memory engine; at most " + std::to_string(kGroupCeiling) +
+                          " groups, e.g. every group of 4 of the 49 numbers)");
+    return command;
+}
+
+GroupRequest GroupCommand::request() const {
+    GroupRequest request;
+    request.kind = kindArgument(m_options.kind);
+    request.groupSize = parseDecimalArgument(m_size, "--size");
+    request.includeSpecial = m_options.withSpecial;
+    request.noLimit = m_noLimit;
+    request.gapsFrom = gapStartArgument(m_options.gapsFrom);
+    for (const auto& text : m_boxes) {
+        int box = parseDecimalArgument(text, "box " + text);
+        if (box < 1 || box > 49) throw UsageError("boxes are numbered 1..49, not " + text);
+        request.boxes.push_back(box);
+    }
+    Workspace& workspace = m_context.workspace();
+    request.bases = workspace.bases();
+    const ResolvedRange resolved = workspace.resolveRange(m_options.range.fromTo());
+    noteEmptyRange(m_context.err, resolved, "the baseline figures are null");
+    request.range = resolved.range;
+    return request;
+}
+
+int GroupCommand::run() {
+    const GroupRequest group = request();
+    Workspace& workspace = m_context.workspace();
+    const EngineKind engine = m_context.engine();
+    const GroupResult result = workspace.groupCalculation(engine, group, m_context.progress("steps"));
+    if (!result.note.empty()) m_context.err << "note: " << result.note << "\n";
+    if (const GroupLimits limits = groupLimits(engine, group); !limits.keptNote.empty())
+        m_context.err << "note: " << limits.keptNote << "\n";
+    // The rows come back in the order stored; they are ordered in memory as YL reads them by the sort.
+    std::vector<std::uint32_t> stored(result.rows.size());
+    std::iota(stored.begin(), stored.end(), std::uint32_t{0});
+    const std::vector<std::uint32_t> order = groupRowOrder(result.rows, stored, *parseGroupSort(m_sort));
+    const std::string rules = countingRules(group);
+    if (!m_options.xlsx.empty()) {
+        std::vector<GroupRow> ordered;
+        for (std::uint32_t i : order)
+            ordered.push_back(result.rows[i]);
+        m_options.writeWorkbookIfAsked(workspace, groupResultGrid(ordered), rules);
+    }
+    if (m_context.options.json)
+        printGroupJson(m_context.out, result.rows, order, rules);
+    else
+        printGroupText(m_context.out, result.rows, order, rules);
+    return 0;
+}
+
+} // namespace
+
+void registerGroupCommand(CLI::App& app, CliContext& context) { registerCommand<GroupCommand>(app, context); }
+
+} // namespace quorvel

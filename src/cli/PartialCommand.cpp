@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+// The partial search (partial): the draws that repeat the values of any k positions.
+#include "analysis/CountingRules.h"
+#include "analysis/ResultGrids.h"
+#include "cli/AnalysisOptions.h"
+#include "cli/CliContext.h"
+#include "cli/CommandRegistration.h"
+#include "cli/Commands.h"
+#include "cli/SearchPrinter.h"
+
+#include <memory>
+
+namespace quorvel {
+
+namespace {
+
+// The command's choices as typed, parsed into a request when it runs; the output is left to SearchPrinter.
+class PartialCommand {
+  public:
+    explicit PartialCommand(CliContext& context) : m_context(context) {}
+
+    // Adds the subcommand and its options, bound to this command's members.
+    CLI::App* addTo(CLI::App& app);
+    int run();
+
+  private:
+    PartialSearchRequest request() const;
+
+    CliContext& m_context;
+    SearchOptions m_options;
+    std::string m_scope = "all";
+    std::string m_size = "2";
+    std::vector<std::string> m_values;
+};
+
+CLI::App* PartialCommand::addTo(CLI::App& app) {
+    auto* command =
+        app.add_subcommand("partial", "Partial search: the draws that repeat the values of any k positions");
+    m_options.addTo(command);
+    command->add_option("--scope", m_scope, "Positions: regular (平码, 1..6) or all (平特, 1..7, default)")
+        ->check(CLI::IsMember({"regular", "all"}));
+    command->add_option("--size", m_size, "Part size k, 1..6 (default 2)");
+    command->add_option("--values", m_values, "The seven values of positions 1..7, e.g. 05,11,23,30,31,44,02")
+        ->delimiter(',');
+    return command;
+}
+
+PartialSearchRequest PartialCommand::request() const {
+    const RangeChoice range = m_options.rangeChoice();
+    if (range.reference.has_value() == !m_values.empty())
+        throw UsageError("give the seven values either with --values or from a draw with --ref");
+    if (!m_values.empty() && m_values.size() != 7)
+        throw UsageError("--values takes seven values (positions 1..6 and the special number), not " +
+                         std::to_string(m_values.size()));
+    const int partSize = parseDecimalArgument(m_size, "--size");
+    auto request = searchRequest<PartialSearchRequest>(m_options.choice(m_context, range).choice);
+    request.regularOnly = m_scope == "regular";
+    request.partSize = partSize;
+    request.partSizeText = m_size;
+    for (std::size_t p = 0; p < m_values.size(); ++p) {
+        request.values[p] = parseDecimalArgument(m_values[p], "value " + std::to_string(p + 1));
+        request.texts[p] = m_values[p];
+    }
+    if (request.partSize < 1 || request.partSize > 6)
+        m_context.err << "note: part size " << request.partSize << " is outside 1..6, so no draw is a hit\n";
+    return request;
+}
+
+int PartialCommand::run() {
+    const PartialSearchRequest search = request();
+    Workspace& workspace = m_context.workspace();
+    const SearchResult result = workspace.partialSearch(m_context.engine(), search, m_context.progress("combinations"));
+    const std::string rules = countingRules(search);
+    m_options.common.writeWorkbookIfAsked(workspace, hitListGrid(result), rules);
+    m_context.print(searchJson(result, rules), [&](std::ostream& out) { printSearchText(out, result, rules); });
+    return 0;
+}
+
+} // namespace
+
+void registerPartialCommand(CLI::App& app, CliContext& context) { registerCommand<PartialCommand>(app, context); }
+
+} // namespace quorvel
