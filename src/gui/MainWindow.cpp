@@ -151,16 +151,16 @@ void MainWindow::showHistory() {
     emit historyShown();
 }
 
+AnalysisChoices MainWindow::optionChoices() const {
+    AnalysisChoices choices;
+    m_options->readChoices(choices);
+    return choices;
+}
+
 void MainWindow::openTable() {
     if (!m_table) {
         m_table = new TableWindow(
-            m_workspace, m_dialogs,
-            [this] {
-                AnalysisChoices choices;
-                m_options->readChoices(choices);
-                return choices;
-            },
-            this);
+            m_workspace, m_dialogs, [this] { return optionChoices(); }, this);
         connect(this, &MainWindow::historyShown, m_table, [this] {
             if (m_table->isVisible()) m_table->recount();
         });
@@ -171,13 +171,7 @@ void MainWindow::openTable() {
 void MainWindow::openTrend() {
     if (!m_trend) {
         m_trend = new TrendWindow(
-            m_workspace, m_dialogs,
-            [this] {
-                AnalysisChoices choices;
-                m_options->readChoices(choices);
-                return choices;
-            },
-            this);
+            m_workspace, m_dialogs, [this] { return optionChoices(); }, this);
         connect(this, &MainWindow::historyShown, m_trend, [this] {
             if (m_trend->isVisible()) m_trend->recount();
         });
@@ -191,8 +185,7 @@ void MainWindow::openBacktest() {
             m_workspace, m_dialogs,
             [this] {
                 // The choices a group calculation would take now.
-                AnalysisChoices choices;
-                m_options->readChoices(choices);
+                AnalysisChoices choices = optionChoices();
                 choices.ticked = m_combinations->ticks();
                 choices.groupSize = m_combinations->applyGroupSize();
                 return choices;

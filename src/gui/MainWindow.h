@@ -11,6 +11,7 @@
 
 namespace quorvel {
 
+struct AnalysisChoices;
 class AnalysisController;
 class CombinationPanel;
 class HistoryChangeWatcher;
@@ -47,6 +48,8 @@ class MainWindow : public QMainWindow {
   private:
     void startUp();
     // Opens the omission table window (made on first use).
+    // What the options panel says now: kind, number order, range.
+    AnalysisChoices optionChoices() const;
     void openTable();
     // Opens the trend window (made on first use).
     void openTrend();
