@@ -192,10 +192,17 @@ TEST_F(MainWindowTest, SetupButtonAndWebLinksGoThroughTheDialogs) {
     EXPECT_TRUE(control<QAction>("mnuSxcs_0")->isChecked());
     EXPECT_EQ(storedSetting("SxIni"), "0");
 
+    // Without an address the window asks for one, naming the entry as the user sees it, and keeps only a web
+    // address: anything else the desktop would hand to whatever opens it.
+    dialogs.answers = {"file:///etc/passwd", "ok"};
     trigger("mnuHome");
-    ASSERT_EQ(dialogs.shown.size(), 2u);
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[1].kind, "input");
     EXPECT_EQ(dialogs.shown[1].title, "软件服务主页");
-    EXPECT_TRUE(dialogs.shown[1].text.contains("txtHomeUrl"));
+    EXPECT_FALSE(dialogs.shown[1].text.contains("txtHomeUrl"));
+    EXPECT_EQ(dialogs.shown[2].kind, "message");
+    EXPECT_TRUE(dialogs.shown[2].text.contains("file:///etc/passwd"));
+    EXPECT_EQ(storedSetting("txtHomeUrl"), "(none)");
 }
 
 TEST_F(MainWindowTest, WheelMovesTheGridOneRowPerNotch) {
