@@ -562,7 +562,7 @@
     </message>
     <message>
         <source>Any of the seven</source>
-        <translation>平特（任一）</translation>
+        <translation>平特</translation>
     </message>
     <message>
         <source>Regular position %1</source>

@@ -376,7 +376,7 @@
     <name>quorvel::TableWindow</name>
     <message>
         <source>Write the table with its colours to a workbook and open it</source>
-        <translation>將總表連同顏色匯出為工作簿並打開</translation>
+        <translation>將總表連同顏色匯出為活頁簿並開啟</translation>
     </message>
     <message>
         <source>Blue: away unusually long (a small chance of so long an omission). Red: hot, more hits in the latest 10 draws than the hit rate expects.</source>
@@ -392,11 +392,11 @@
     </message>
     <message>
         <source>The history is empty: read or add draws in the main window first.</source>
-        <translation>歷史號碼為空：請先在主窗口讀入或輸入開獎號碼。</translation>
+        <translation>歷史號碼為空：請先在主視窗讀入或輸入開獎號碼。</translation>
     </message>
     <message>
         <source>The search range of the main window does not hold two issue numbers: type them there, or choose the latest draws or 全部 here. The table shows the last range counted.</source>
-        <translation>主窗口的檢索起止期數不是兩個期數：請在那裏輸入，或在此選擇最近若干期或“全部”。表中仍是上次計算的範圍。</translation>
+        <translation>主視窗的檢索起止期數不是兩個期數：請在那裏輸入，或在此選擇最近若干期或「全部」。表中仍是上次計算的範圍。</translation>
     </message>
     <message>
         <source>special number</source>
@@ -562,7 +562,7 @@
     </message>
     <message>
         <source>Any of the seven</source>
-        <translation>平特（任一）</translation>
+        <translation>平特</translation>
     </message>
     <message>
         <source>Regular position %1</source>
