@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/GroupRow.h"
+#include "model/Message.h"
 #include "model/OmissionStatistics.h"
 
 #include <array>
@@ -47,7 +48,7 @@ struct SearchResult {
 // The rows a group calculation stored, and why there are none when a request makes no group.
 struct GroupResult {
     std::vector<GroupRow> rows; // in the order stored
-    std::string note;           // non-empty when the request made no group at all
+    Message note;               // non-empty when the request made no group at all
 
     bool operator==(const GroupResult&) const = default;
 };
