@@ -112,7 +112,7 @@ static void BM_GroupNoLimitK4Over49_StoreRows(benchmark::State& state) {
     MemoryEngine memory(sharedStore().store());
     GroupRequest request = numberGroups(49, 4);
     request.noLimit = true;
-    const std::vector<GroupRow> rows = memory.calculateGroups(request).rows;
+    const GroupRows rows = memory.calculateGroups(request).rows;
     HistoryStore& store = sharedStore().store();
     for (auto _ : state) {
         Savepoint transaction(store);

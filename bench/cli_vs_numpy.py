@@ -92,6 +92,11 @@ def main():
     parser.add_argument("--draws", type=int, default=5000)
     parser.add_argument("--repeat", type=int, default=3)
     args = parser.parse_args()
+    try:
+        import numpy  # noqa: F401 -- the numpy side runs under this same interpreter
+    except ImportError:
+        sys.exit("%s has no numpy: install python3-numpy (apt-get install python3-numpy) or run this script "
+                 "with an interpreter that has it, e.g. /usr/bin/python3" % sys.executable)
     with tempfile.TemporaryDirectory(prefix="quorvel-vs-numpy-") as folder:
         history = os.path.join(folder, "history.txt")
         generated_history(history, args.draws)

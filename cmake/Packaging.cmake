@@ -19,7 +19,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # dpkg-shlibdeps finds the libraries the programs link (Qt, SQLite, libxlsxwriter, ...); Qt's platform
-# plugins are loaded at run time, so the window needs them named.
+# plugins are loaded at run time, so the window needs them named. The window's captions are Chinese: without a
+# CJK font installed every one of them shows as boxes, so one of the common ones is required.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk | fonts-wqy-microhei | fonts-wqy-zenhei")
 include(CPack)

@@ -552,11 +552,11 @@
     </message>
     <message>
         <source>the page holds no table with the id &quot;main&quot;: not a yearly results page</source>
-        <translation>网页中没有 id 为 "main" 的表格：不是一年的开奖结果页</translation>
+        <translation>网页中没有 id 为 &quot;main&quot; 的表格：不是一年的开奖结果页</translation>
     </message>
     <message>
         <source>the table &quot;main&quot; holds no usable draw (%1 rows skipped): not a yearly results page, or an empty one</source>
-        <translation>表格 "main" 中没有可用的开奖（跳过 %1 行）：不是一年的开奖结果页，或是空页</translation>
+        <translation>表格 &quot;main&quot; 中没有可用的开奖（跳过 %1 行）：不是一年的开奖结果页，或是空页</translation>
     </message>
     <message>
         <source>no draw yet, so the kept years are not complete</source>
@@ -1160,6 +1160,14 @@
         <source>%1 was not written: %2</source>
         <translation>%1 未写入：%2</translation>
     </message>
+    <message>
+        <source>回测</source>
+        <translation>回测</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>导出</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::CalibrationChart</name>
@@ -1206,6 +1214,53 @@
     <message>
         <source>Stored the draw of issue %1: %2 (special number %3).</source>
         <translation>已存入第 %1 期：%2（特码 %3）。</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::OmissionChart</name>
+    <message>
+        <source>Omission chart: shown after 检索, 分部检索 or 分组计算</source>
+        <translation>遗漏图：检索、分部检索或分组计算后显示</translation>
+    </message>
+    <message>
+        <source>遗漏</source>
+        <translation>遗漏</translation>
+    </message>
+    <message>
+        <source>最小</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>最大</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>最后</source>
+        <translation>最后</translation>
+    </message>
+    <message>
+        <source>最小 %1</source>
+        <translation>最小 %1</translation>
+    </message>
+    <message>
+        <source>最小 -</source>
+        <translation>最小 -</translation>
+    </message>
+    <message>
+        <source>最大 %1</source>
+        <translation>最大 %1</translation>
+    </message>
+    <message>
+        <source>最大 -</source>
+        <translation>最大 -</translation>
+    </message>
+    <message>
+        <source>最后 %1</source>
+        <translation>最后 %1</translation>
+    </message>
+    <message>
+        <source>下期</source>
+        <translation>下期</translation>
     </message>
 </context>
 <context>
@@ -1365,6 +1420,14 @@
         <source>%1 was not written: %2</source>
         <translation>未能写入 %1：%2</translation>
     </message>
+    <message>
+        <source>遗漏总表</source>
+        <translation>遗漏总表</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>导出</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::TrendWindow</name>
@@ -1448,6 +1511,14 @@
         <source>A picture of %1 draws would be %2 pixels tall, more than picture viewers open (%3). Choose fewer draws (the latest 30 to 200, or a shorter search range) and save the picture again; a workbook holds any number of draws.</source>
         <translation>%1 期的图片高 %2 像素，超过看图程序能打开的高度（%3）。请选择较少的期数（最近 30 至 200 期，或较短的检索范围）后再导出图片；表格可容纳任意期数。</translation>
     </message>
+    <message>
+        <source>走势图</source>
+        <translation>走势图</translation>
+    </message>
+    <message>
+        <source>显示遗漏</source>
+        <translation>显示遗漏</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ValueChoiceBar</name>
@@ -1465,7 +1536,7 @@
     </message>
     <message>
         <source>Any of the seven</source>
-        <translation>平特（任一）</translation>
+        <translation>平特</translation>
     </message>
     <message>
         <source>Regular position %1</source>
@@ -1490,6 +1561,14 @@
     <message>
         <source>Draws:</source>
         <translation>期数：</translation>
+    </message>
+    <message>
+        <source>检索范围</source>
+        <translation>检索范围</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>全部</translation>
     </message>
 </context>
 </TS>

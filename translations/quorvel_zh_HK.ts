@@ -552,11 +552,11 @@
     </message>
     <message>
         <source>the page holds no table with the id &quot;main&quot;: not a yearly results page</source>
-        <translation>網頁中沒有 id 為 "main" 的表格：不是一年的開獎結果頁</translation>
+        <translation>網頁中沒有 id 為 &quot;main&quot; 的表格：不是一年的開獎結果頁</translation>
     </message>
     <message>
         <source>the table &quot;main&quot; holds no usable draw (%1 rows skipped): not a yearly results page, or an empty one</source>
-        <translation>表格 "main" 中沒有可用的開獎（跳過 %1 行）：不是一年的開獎結果頁，或是空頁</translation>
+        <translation>表格 &quot;main&quot; 中沒有可用的開獎（跳過 %1 行）：不是一年的開獎結果頁，或是空頁</translation>
     </message>
     <message>
         <source>no draw yet, so the kept years are not complete</source>
@@ -1160,6 +1160,14 @@
         <source>%1 was not written: %2</source>
         <translation>%1 未寫入：%2</translation>
     </message>
+    <message>
+        <source>回测</source>
+        <translation>回測</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>匯出</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::CalibrationChart</name>
@@ -1206,6 +1214,53 @@
     <message>
         <source>Stored the draw of issue %1: %2 (special number %3).</source>
         <translation>已存入第 %1 期：%2（特碼 %3）。</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::OmissionChart</name>
+    <message>
+        <source>Omission chart: shown after 检索, 分部检索 or 分组计算</source>
+        <translation>遺漏圖：檢索、分部檢索或分組計算後顯示</translation>
+    </message>
+    <message>
+        <source>遗漏</source>
+        <translation>遺漏</translation>
+    </message>
+    <message>
+        <source>最小</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>最大</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>最后</source>
+        <translation>最後</translation>
+    </message>
+    <message>
+        <source>最小 %1</source>
+        <translation>最小 %1</translation>
+    </message>
+    <message>
+        <source>最小 -</source>
+        <translation>最小 -</translation>
+    </message>
+    <message>
+        <source>最大 %1</source>
+        <translation>最大 %1</translation>
+    </message>
+    <message>
+        <source>最大 -</source>
+        <translation>最大 -</translation>
+    </message>
+    <message>
+        <source>最后 %1</source>
+        <translation>最後 %1</translation>
+    </message>
+    <message>
+        <source>下期</source>
+        <translation>下期</translation>
     </message>
 </context>
 <context>
@@ -1295,7 +1350,7 @@
     <name>quorvel::TableWindow</name>
     <message>
         <source>Write the table with its colours to a workbook and open it</source>
-        <translation>將總表連同顏色匯出為工作簿並打開</translation>
+        <translation>將總表連同顏色匯出為活頁簿並開啟</translation>
     </message>
     <message>
         <source>Blue: away unusually long (a small chance of so long an omission). Red: hot, more hits in the latest 10 draws than the hit rate expects.</source>
@@ -1311,11 +1366,11 @@
     </message>
     <message>
         <source>The history is empty: read or add draws in the main window first.</source>
-        <translation>歷史號碼為空：請先在主窗口讀入或輸入開獎號碼。</translation>
+        <translation>歷史號碼為空：請先在主視窗讀入或輸入開獎號碼。</translation>
     </message>
     <message>
         <source>The search range of the main window does not hold two issue numbers: type them there, or choose the latest draws or 全部 here. The table shows the last range counted.</source>
-        <translation>主窗口的檢索起止期數不是兩個期數：請在那裏輸入，或在此選擇最近若干期或“全部”。表中仍是上次計算的範圍。</translation>
+        <translation>主視窗的檢索起止期數不是兩個期數：請在那裏輸入，或在此選擇最近若干期或「全部」。表中仍是上次計算的範圍。</translation>
     </message>
     <message>
         <source>special number</source>
@@ -1364,6 +1419,14 @@
     <message>
         <source>%1 was not written: %2</source>
         <translation>未能寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>遗漏总表</source>
+        <translation>遺漏總表</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>匯出</translation>
     </message>
 </context>
 <context>
@@ -1448,6 +1511,14 @@
         <source>A picture of %1 draws would be %2 pixels tall, more than picture viewers open (%3). Choose fewer draws (the latest 30 to 200, or a shorter search range) and save the picture again; a workbook holds any number of draws.</source>
         <translation>%1 期的圖片高 %2 像素，超過看圖程式能開啟的高度（%3）。請選擇較少的期數（最近 30 至 200 期，或較短的檢索範圍）後再匯出圖片；表格可容納任意期數。</translation>
     </message>
+    <message>
+        <source>走势图</source>
+        <translation>走勢圖</translation>
+    </message>
+    <message>
+        <source>显示遗漏</source>
+        <translation>顯示遺漏</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ValueChoiceBar</name>
@@ -1465,7 +1536,7 @@
     </message>
     <message>
         <source>Any of the seven</source>
-        <translation>平特（任一）</translation>
+        <translation>平特</translation>
     </message>
     <message>
         <source>Regular position %1</source>
@@ -1490,6 +1561,14 @@
     <message>
         <source>Draws:</source>
         <translation>期數：</translation>
+    </message>
+    <message>
+        <source>检索范围</source>
+        <translation>檢索範圍</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>全部</translation>
     </message>
 </context>
 </TS>

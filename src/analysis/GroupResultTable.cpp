@@ -8,10 +8,12 @@
 
 namespace quorvel {
 
-void GroupResultTable::append(const GroupRow& row) { append(std::vector<GroupRow>{row}); }
+void GroupResultTable::append(const GroupRow& row) { m_results.append(std::vector<GroupRow>{row}); }
 
-void GroupResultTable::append(const std::vector<GroupRow>& rows, const Progress& progress) {
-    m_results.append(rows, [&progress](long done, long total) { progress.step(done, total); });
+void GroupResultTable::append(const GroupRows& rows, const Progress& progress) {
+    m_results.append(
+        rows.size(), [&rows](std::size_t index, GroupRow& row) { rows.rowInto(index, row); },
+        [&progress](long done, long total) { progress.step(done, total); });
 }
 
 std::vector<GroupRow> GroupResultTable::read(GroupSort sort) const {

@@ -23,7 +23,7 @@ class GroupResultTable {
     void clear() { m_results.clear(); }
     void append(const GroupRow& row);
     // Appends many rows through statements that each insert a chunk of them, reporting the rows written.
-    void append(const std::vector<GroupRow>& rows, const Progress& progress = {});
+    void append(const GroupRows& rows, const Progress& progress = {});
     // Keeps the counting rules of the run whose rows the table holds.
     void setRules(const std::string& rules) { m_results.setRules(rules); }
     // The stored rows ordered by a column, ascending; ties keep the order they were stored in. A row whose

@@ -19,17 +19,16 @@ namespace {
 
 // Sorts the row indexes by a key taken once per row (the rows are large; their keys are small).
 template <typename Key>
-std::vector<std::uint32_t> orderByKey(const std::vector<GroupRow>& rows, const std::vector<std::uint32_t>& stored,
-                                      Key key) {
-    using Value = decltype(key(rows.front()));
+std::vector<std::uint32_t> orderByKey(std::size_t n, const std::vector<std::uint32_t>& stored, Key key) {
+    using Value = decltype(key(std::size_t{0}));
     // (key, stored place, index): the places are distinct, so the first two order every row.
     std::vector<std::tuple<Value, std::uint32_t, std::uint32_t>> keyed;
-    keyed.reserve(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        keyed.emplace_back(key(rows[i]), stored[i], static_cast<std::uint32_t>(i));
+    keyed.reserve(n);
+    for (std::size_t i = 0; i < n; ++i)
+        keyed.emplace_back(key(i), stored[i], static_cast<std::uint32_t>(i));
     std::sort(keyed.begin(), keyed.end());
     std::vector<std::uint32_t> order;
-    order.reserve(rows.size());
+    order.reserve(n);
     for (const auto& entry : keyed)
         order.push_back(std::get<2>(entry));
     return order;
@@ -39,12 +38,11 @@ std::vector<std::uint32_t> orderByKey(const std::vector<GroupRow>& rows, const s
 // stored order, so rows of equal key keep that order. Nothing when the keys or the places do not suit it
 // (a negative or very large key, places that are not 0..n-1), and the caller sorts by comparing instead.
 template <typename Key>
-std::optional<std::vector<std::uint32_t>> countingOrder(const std::vector<GroupRow>& rows,
-                                                        const std::vector<std::uint32_t>& stored, Key key) {
-    const std::size_t n = rows.size();
+std::optional<std::vector<std::uint32_t>> countingOrder(std::size_t n, const std::vector<std::uint32_t>& stored,
+                                                        Key key) {
     int largest = 0;
-    for (const GroupRow& row : rows) {
-        const int value = key(row);
+    for (std::size_t i = 0; i < n; ++i) {
+        const int value = key(i);
         if (value < 0) return std::nullopt;
         largest = std::max(largest, value);
     }
@@ -56,21 +54,20 @@ std::optional<std::vector<std::uint32_t>> countingOrder(const std::vector<GroupR
         byPlace[stored[i]] = static_cast<std::uint32_t>(i);
     }
     std::vector<std::uint32_t> starts(static_cast<std::size_t>(largest) + 2, 0);
-    for (const GroupRow& row : rows)
-        ++starts[static_cast<std::size_t>(key(row)) + 1];
+    for (std::size_t i = 0; i < n; ++i)
+        ++starts[static_cast<std::size_t>(key(i)) + 1];
     std::partial_sum(starts.begin(), starts.end(), starts.begin());
     std::vector<std::uint32_t> order(n);
     for (std::uint32_t index : byPlace)
-        order[starts[static_cast<std::size_t>(key(rows[index]))]++] = index;
+        order[starts[static_cast<std::size_t>(key(index))]++] = index;
     return order;
 }
 
 // Orders by a whole key: counting when it suits the keys, else comparing; both give the same order.
 template <typename Key>
-std::vector<std::uint32_t> orderByWholeKey(const std::vector<GroupRow>& rows, const std::vector<std::uint32_t>& stored,
-                                           Key key) {
-    if (auto order = countingOrder(rows, stored, key)) return std::move(*order);
-    return orderByKey(rows, stored, key);
+std::vector<std::uint32_t> orderByWholeKey(std::size_t n, const std::vector<std::uint32_t>& stored, Key key) {
+    if (auto order = countingOrder(n, stored, key)) return std::move(*order);
+    return orderByKey(n, stored, key);
 }
 
 // The rank of a name in its table (鼠 before 牛, 红 before 蓝, 双 before 单), past every number.
@@ -106,23 +103,67 @@ std::string groupLabelKey(std::string_view label) {
     return key;
 }
 
-std::vector<std::uint32_t> groupRowOrder(const std::vector<GroupRow>& rows, const std::vector<std::uint32_t>& stored,
-                                         GroupSort sort) {
-    if (rows.empty()) return {};
+namespace {
+
+// The order of any rows that give their figures by place: `rows.min(i)`, `rows.last(i)`, ...
+template <typename Rows>
+std::vector<std::uint32_t> orderRows(const Rows& rows, const std::vector<std::uint32_t>& stored, GroupSort sort) {
+    const std::size_t n = rows.size();
+    if (n == 0) return {};
     switch (sort) {
-    case GroupSort::Min: return orderByWholeKey(rows, stored, [](const GroupRow& row) { return row.min; });
-    case GroupSort::Max: return orderByWholeKey(rows, stored, [](const GroupRow& row) { return row.max; });
-    case GroupSort::Last: return orderByWholeKey(rows, stored, [](const GroupRow& row) { return row.last; });
+    case GroupSort::Min: return orderByWholeKey(n, stored, [&](std::size_t i) { return rows.min(i); });
+    case GroupSort::Max: return orderByWholeKey(n, stored, [&](std::size_t i) { return rows.max(i); });
+    case GroupSort::Last: return orderByWholeKey(n, stored, [&](std::size_t i) { return rows.last(i); });
     case GroupSort::Label:
-        return orderByKey(rows, stored,
-                          [](const GroupRow& row) { return std::pair(groupLabelKey(row.content), row.content); });
+        return orderByKey(n, stored, [&](std::size_t i) {
+            std::string label = rows.label(i);
+            return std::pair(groupLabelKey(label), std::move(label));
+        });
     case GroupSort::P:
-        return orderByKey(rows, stored, [](const GroupRow& row) {
-            const auto& p = row.statistics.pAtLeastLast;
+        return orderByKey(n, stored, [&](std::size_t i) {
+            const std::optional<double> p = rows.pAtLeastLast(i);
             return std::pair(!p.has_value(), p.value_or(0.0));
         });
     }
     return {};
+}
+
+// Whole rows in a vector, seen as orderRows reads them.
+struct WholeRows {
+    const std::vector<GroupRow>& rows;
+    std::size_t size() const { return rows.size(); }
+    int min(std::size_t i) const { return rows[i].min; }
+    int max(std::size_t i) const { return rows[i].max; }
+    int last(std::size_t i) const { return rows[i].last; }
+    const std::string& label(std::size_t i) const { return rows[i].content; }
+    std::optional<double> pAtLeastLast(std::size_t i) const { return rows[i].statistics.pAtLeastLast; }
+};
+
+// A calculation's rows, seen as orderRows reads them.
+struct KeptRows {
+    const GroupRows& rows;
+    std::size_t size() const { return rows.size(); }
+    int min(std::size_t i) const { return rows.min(i); }
+    int max(std::size_t i) const { return rows.max(i); }
+    int last(std::size_t i) const { return rows.last(i); }
+    std::string label(std::size_t i) const {
+        std::string text;
+        rows.labelInto(i, text);
+        return text;
+    }
+    std::optional<double> pAtLeastLast(std::size_t i) const { return rows.statistics(i).pAtLeastLast; }
+};
+
+} // namespace
+
+std::vector<std::uint32_t> groupRowOrder(const std::vector<GroupRow>& rows, const std::vector<std::uint32_t>& stored,
+                                         GroupSort sort) {
+    return orderRows(WholeRows{rows}, stored, sort);
+}
+
+std::vector<std::uint32_t> groupRowOrder(const GroupRows& rows, const std::vector<std::uint32_t>& stored,
+                                         GroupSort sort) {
+    return orderRows(KeptRows{rows}, stored, sort);
 }
 
 } // namespace quorvel

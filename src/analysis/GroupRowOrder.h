@@ -21,5 +21,7 @@ std::string groupLabelKey(std::string_view label);
 // place). It is the order in which reading YL by that sort gives the rows.
 std::vector<std::uint32_t> groupRowOrder(const std::vector<GroupRow>& rows, const std::vector<std::uint32_t>& stored,
                                          GroupSort sort);
+std::vector<std::uint32_t> groupRowOrder(const GroupRows& rows, const std::vector<std::uint32_t>& stored,
+                                         GroupSort sort);
 
 } // namespace quorvel

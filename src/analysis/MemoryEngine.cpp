@@ -207,8 +207,7 @@ SearchResult MemoryEngine::partialSearch(const PartialSearchRequest& request, co
                     partialSearchLabel(request), ConditionRates::observed(static_cast<double>(flaggedDraws) / n));
 }
 
-std::vector<GroupRow> MemoryEngine::groupRows(const GroupPlan& plan, const GroupRequest& request,
-                                              const Progress& progress) const {
+GroupRows MemoryEngine::groupRows(const GroupPlan& plan, const GroupRequest& request, const Progress& progress) const {
     const int n = static_cast<int>(m_records.size());
     const int m = static_cast<int>(plan.codes.size());
     const int k = plan.groupSize;
@@ -226,17 +225,20 @@ std::vector<GroupRow> MemoryEngine::groupRows(const GroupPlan& plan, const Group
         return codes;
     };
     // Every group of k distinct numbers has the same hit rate: its baseline figures are worked out once per
-    // last omission (or once per group when there are fewer groups than draws), not once per group.
+    // last omission (or once per group when there are fewer groups than draws), not once per group, and
+    // the rows read them from that table when asked.
     std::optional<ConditionRates> numberRates;
-    std::optional<SharedBaseline> sharedBaseline;
+    GroupBaselines baselines;
     if (plan.kind == AttributeKind::Number) {
         std::vector<int> firstGroup(static_cast<std::size_t>(k));
         for (int i = 0; i < k; ++i)
             firstGroup[static_cast<std::size_t>(i)] = i;
         numberRates.emplace(groupCondition(plan.kind, groupCodes(firstGroup), request.includeSpecial, request.bases));
         numberRates->at(m_timeline.nextZodiacYear());
-        if (total > latest) sharedBaseline.emplace(m_timeline, request.range, *numberRates);
+        if (total > latest)
+            baselines.shared = std::make_shared<const SharedBaseline>(m_timeline, request.range, *numberRates);
     }
+    if (!baselines.shared) baselines.perRow.resize(static_cast<std::size_t>(total));
 
     // The draws of the range that hold each value at least once (a multiset kind hits on distinct values),
     // as bits per draw, then the cheaper count: each draw's k-subsets, or an AND of bitsets per group.
@@ -252,48 +254,25 @@ std::vector<GroupRow> MemoryEngine::groupRows(const GroupPlan& plan, const Group
         if (m_counting == GroupCounting::DrawSubsets || walkCost < bitsetCost) lists.emplace(held, begin, m, k);
     }
 
-    // The IDX of each draw, apart from the large records, and the row of every group without a hit in the
-    // range, which differs between groups only in its label when the groups share their baseline.
+    // The IDX of each draw, apart from the large records.
     std::vector<int> idxOf(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
         idxOf[static_cast<std::size_t>(i)] = m_records[static_cast<std::size_t>(i)].idx;
-    GroupRow withoutHit;
-    if (sharedBaseline) {
-        const OmissionSummary summary = OmissionTally(base, request.gapsFrom).summary({}, latest);
-        withoutHit = GroupRow{{}, summary.min, summary.max, summary.last, summary.statistics};
-        sharedBaseline->add(withoutHit.statistics, withoutHit.last);
-    }
-    std::size_t longestLabel = 0;
-    for (const std::string& label : plan.labels)
-        longestLabel = std::max(longestLabel, label.size());
 
-    std::vector<GroupRow> rows(static_cast<std::size_t>(total));
+    std::vector<GroupFigures> figures(static_cast<std::size_t>(total));
     const std::vector<CombinationSlice> slices = sliceCombinations(m, k);
     runTasks(slices.size(), m_threads, total, progress, [&](std::size_t s) {
         const CombinationSlice& slice = slices[s];
         // levels[i]: the draws holding the group's elements 0..i, kept while those elements stay.
         std::vector<DrawBitset> levels(lists ? 0 : static_cast<std::size_t>(k), DrawBitset(n));
         std::optional<ConditionRates> sharedRates = numberRates;
-        // The label's text, rewritten from the first element that changed; ends[i]: its length up to element i.
-        std::string label(static_cast<std::size_t>(k) * (longestLabel + 1), ' ');
-        std::vector<std::size_t> ends(static_cast<std::size_t>(k) + 1, 0);
-        long rank = slice.first;
-        auto row = rows.begin() + slice.first;
+        auto rank = static_cast<std::size_t>(slice.first);
         forEachInSlice(slice, m, k, [&](const std::vector<int>& elements, int changed) {
-            for (int i = changed; i < k; ++i) {
-                std::size_t at = ends[static_cast<std::size_t>(i)] + (i ? 1 : 0);
-                const std::string& text = plan.labels[static_cast<std::size_t>(elements[static_cast<std::size_t>(i)])];
-                label.replace(at, text.size(), text);
-                ends[static_cast<std::size_t>(i + 1)] = at + text.size();
-            }
-            GroupRow& target = *row++;
+            const std::size_t at = rank++;
             OmissionTally tally(base, request.gapsFrom);
-            bool hit = false;
             if (lists) {
-                for (int i : lists->hits(rank++)) {
+                for (int i : lists->hits(static_cast<long>(at)))
                     tally.add(idxOf[static_cast<std::size_t>(i)]);
-                    hit = true;
-                }
             } else {
                 for (int i = changed; i < k; ++i) {
                     const DrawBitset& condition =
@@ -304,37 +283,24 @@ std::vector<GroupRow> MemoryEngine::groupRows(const GroupPlan& plan, const Group
                         levels[static_cast<std::size_t>(i)].assignAnd(levels[static_cast<std::size_t>(i - 1)],
                                                                       condition);
                 }
-                levels.back().forEachIn(begin, end, [&](int i) {
-                    tally.add(idxOf[static_cast<std::size_t>(i)]);
-                    hit = true;
-                });
+                levels.back().forEachIn(begin, end, [&](int i) { tally.add(idxOf[static_cast<std::size_t>(i)]); });
             }
-            if (!hit && sharedBaseline) {
-                target.min = withoutHit.min;
-                target.max = withoutHit.max;
-                target.last = withoutHit.last;
-                target.statistics = withoutHit.statistics;
+            GroupFigures& target = figures[at];
+            tally.fill(target, latest);
+            if (baselines.shared) return;
+            OmissionStatistics& baseline = baselines.perRow[at];
+            baseline.hitsInRange = target.hitsInRange;
+            if (sharedRates) {
+                addBaseline(baseline, target.last, m_timeline, request.range, *sharedRates);
             } else {
-                OmissionSummary summary = tally.summary({}, latest);
-                if (sharedBaseline) {
-                    sharedBaseline->add(summary.statistics, summary.last);
-                } else if (sharedRates) {
-                    addBaseline(summary.statistics, summary.last, m_timeline, request.range, *sharedRates);
-                } else {
-                    ConditionRates rates(
-                        groupCondition(plan.kind, groupCodes(elements), request.includeSpecial, request.bases));
-                    addBaseline(summary.statistics, summary.last, m_timeline, request.range, rates);
-                }
-                target.min = summary.min;
-                target.max = summary.max;
-                target.last = summary.last;
-                target.statistics = summary.statistics;
+                ConditionRates rates(
+                    groupCondition(plan.kind, groupCodes(elements), request.includeSpecial, request.bases));
+                addBaseline(baseline, target.last, m_timeline, request.range, rates);
             }
-            target.content.assign(label, 0, ends[static_cast<std::size_t>(k)]);
         });
         return slice.count;
     });
-    return rows;
+    return GroupRows(plan.labels, k, std::move(figures), base, latest, std::move(baselines));
 }
 
 GroupResult MemoryEngine::calculateGroups(const GroupRequest& request, const Progress& progress) {

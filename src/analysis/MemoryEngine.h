@@ -64,7 +64,7 @@ class MemoryEngine : public OmissionEngine {
                           const ParameterBases& bases, GapStart gapsFrom, std::string label,
                           ConditionRates rates) const;
     // The rows of every group of a plan, in the order of the groups, worked out on m_threads threads.
-    std::vector<GroupRow> groupRows(const GroupPlan& plan, const GroupRequest& request, const Progress& progress) const;
+    GroupRows groupRows(const GroupPlan& plan, const GroupRequest& request, const Progress& progress) const;
     // The draws holding each value of a kind where a request looks for it, by value code (an empty bitset
     // for a code no draw holds there).
     std::vector<DrawBitset> valueConditions(const ValuesRequest& request, const std::vector<int>& values) const;

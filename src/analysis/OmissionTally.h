@@ -23,8 +23,8 @@ class OmissionTally {
     // Takes the next hit and returns its gap as min and max count it.
     int add(int idx) {
         int gap = idx - m_previous;
-        if (gap > m_summary.max) m_summary.max = gap;
-        if (gap < m_summary.min) m_summary.min = gap;
+        if (gap > m_max) m_max = gap;
+        if (gap < m_min) m_min = gap;
         m_run = m_hits > 0 && gap == 1 ? m_run + 1 : 1;
         m_longestRun = std::max(m_longestRun, m_run);
         m_lastGap = gap;
@@ -35,20 +35,44 @@ class OmissionTally {
 
     // The summary with the hit figures; the baseline figures are left for the caller.
     OmissionSummary summary(std::string label, int latestIdx) const {
-        OmissionSummary result = m_summary;
+        OmissionSummary result;
         result.label = std::move(label);
-        result.last = latestIdx + 1 - (m_hits > 0 ? m_previous : 0);
-        OmissionStatistics& statistics = result.statistics;
-        statistics.hitsInRange = m_hits;
-        statistics.longestRun = m_longestRun;
-        // The gaps inside the range add up to the distance from the draw before the range to the last hit.
-        if (m_hits > 0) statistics.average = static_cast<double>(m_previous - m_rangeBase) / m_hits;
-        if (m_hits > 1) statistics.previous = m_lastGap;
+        fill(result.min, result.max, result.last, result.statistics, latestIdx);
         return result;
     }
 
+    // Writes min, max, last and the hit figures as summary() gives them (the baseline figures untouched), so
+    // that a group row takes them without a summary made for it.
+    void fill(int& min, int& max, int& last, OmissionStatistics& statistics, int latestIdx) const {
+        min = m_min;
+        max = m_max;
+        last = latestIdx + 1 - (m_hits > 0 ? m_previous : 0);
+        statistics.hitsInRange = m_hits;
+        statistics.longestRun = m_longestRun;
+        // The gaps inside the range add up to the distance from the draw before the range to the last hit.
+        if (m_hits > 0)
+            statistics.average = static_cast<double>(m_previous - m_rangeBase) / m_hits;
+        else
+            statistics.average.reset();
+        if (m_hits > 1)
+            statistics.previous = m_lastGap;
+        else
+            statistics.previous.reset();
+    }
+
+    // Writes the figures a group calculation keeps of a row (the average follows from them).
+    void fill(GroupFigures& figures, int latestIdx) const {
+        figures.min = m_min;
+        figures.max = m_max;
+        figures.last = latestIdx + 1 - (m_hits > 0 ? m_previous : 0);
+        figures.hitsInRange = m_hits;
+        figures.longestRun = m_longestRun;
+        figures.previous = m_hits > 1 ? m_lastGap : GroupFigures::kNoPrevious;
+    }
+
   private:
-    OmissionSummary m_summary;
+    int m_min = OmissionSummary::kNoMinimum;
+    int m_max = 0;
     int m_rangeBase;
     int m_previous;
     int m_hits = 0;

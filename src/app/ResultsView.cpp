@@ -42,69 +42,69 @@ void ResultsView::showSearch(SearchKind kind, SearchResult result, std::string r
     m_groupOrder.reset();
 }
 
-void ResultsView::showGroupCalculation(GroupRequest request, std::vector<GroupRow> rows) {
+void ResultsView::showGroupCalculation(GroupRequest request, GroupRows rows) {
     showStoredGroups(std::move(rows), GroupSort::Last);
     m_lastGroup = std::move(request);
     m_lastGroupCurrent = true;
 }
 
-void ResultsView::showStoredGroups(std::vector<GroupRow> rows, GroupSort sort) {
+void ResultsView::showStoredGroups(GroupRows rows, GroupSort sort) {
     setRows(std::move(rows));
     m_content = Content::Groups;
     m_groupOrder = sort;
     orderGroups(sort);
 }
 
-void ResultsView::setRows(std::vector<GroupRow> rows) {
+void ResultsView::setRows(GroupRows rows) {
     m_rows = std::move(rows);
-    m_stored.resize(m_rows.size());
-    std::iota(m_stored.begin(), m_stored.end(), std::uint32_t{0});
+    m_shown.resize(m_rows.size());
+    std::iota(m_shown.begin(), m_shown.end(), std::uint32_t{0});
 }
 
 void ResultsView::orderGroups(GroupSort sort) {
-    std::vector<std::uint32_t> order = groupRowOrder(m_rows, m_stored, sort);
-    // Row order[i] goes to place i, cycle by cycle, so that a million rows are not held twice.
-    for (std::uint32_t start = 0; start < order.size(); ++start) {
-        if (order[start] == start) continue;
-        GroupRow row = std::move(m_rows[start]);
-        const std::uint32_t stored = m_stored[start];
-        std::uint32_t place = start;
-        while (order[place] != start) {
-            const std::uint32_t from = order[place];
-            m_rows[place] = std::move(m_rows[from]);
-            m_stored[place] = m_stored[from];
-            order[place] = place;
-            place = from;
-        }
-        m_rows[place] = std::move(row);
-        m_stored[place] = stored;
-        order[place] = place;
-    }
+    // The rows stay in the order stored; only the order in which they are shown changes.
+    std::vector<std::uint32_t> stored(m_rows.size());
+    std::iota(stored.begin(), stored.end(), std::uint32_t{0});
+    m_shown = groupRowOrder(m_rows, stored, sort);
     m_groupOrder = sort;
 }
 
+std::vector<GroupRow> ResultsView::omissionRows() const {
+    std::vector<GroupRow> rows;
+    rows.reserve(m_shown.size());
+    for (std::uint32_t stored : m_shown)
+        rows.push_back(m_rows[stored]);
+    return rows;
+}
+
 std::optional<GroupRow> ResultsView::omissionRow(int row) const {
-    if (row < 0 || row >= static_cast<int>(m_rows.size())) return std::nullopt;
-    return m_rows[static_cast<std::size_t>(row)];
+    if (row < 0 || row >= static_cast<int>(m_shown.size())) return std::nullopt;
+    return m_rows[m_shown[static_cast<std::size_t>(row)]];
 }
 
 std::string ResultsView::groupAt(int row) const {
-    if (m_content != Content::Groups) return {};
-    auto shown = omissionRow(row);
-    return shown ? shown->content : std::string();
+    if (m_content != Content::Groups || row < 0 || row >= static_cast<int>(m_shown.size())) return {};
+    std::string group;
+    m_rows.labelInto(m_shown[static_cast<std::size_t>(row)], group);
+    return group;
 }
 
 int ResultsView::rowOfGroup(const std::string& group) const {
     if (group.empty()) return 0;
-    auto found = std::find_if(m_rows.begin(), m_rows.end(), [&](const GroupRow& row) { return row.content == group; });
-    return found == m_rows.end() ? 0 : static_cast<int>(found - m_rows.begin());
+    std::string label;
+    for (std::size_t row = 0; row < m_shown.size(); ++row) {
+        m_rows.labelInto(m_shown[row], label);
+        if (label == group) return static_cast<int>(row);
+    }
+    return 0;
 }
 
 ResultsChart ResultsView::chart(int omissionRow) const {
     if (m_content == Content::Summary) return {ResultsChart::Kind::SearchHits, {}};
     if (m_rows.empty()) return {ResultsChart::Kind::NoGroup, {}};
-    const auto row = static_cast<std::size_t>(std::clamp(omissionRow, 0, static_cast<int>(m_rows.size()) - 1));
-    std::string group = m_rows[row].content;
+    const auto row = static_cast<std::size_t>(std::clamp(omissionRow, 0, static_cast<int>(m_shown.size()) - 1));
+    std::string group;
+    m_rows.labelInto(m_shown[row], group);
     if (!m_lastGroup) return {ResultsChart::Kind::GroupNotRun, std::move(group)};
     if (!m_lastGroupCurrent) return {ResultsChart::Kind::HistoryChanged, std::move(group)};
     return {ResultsChart::Kind::GroupHits, std::move(group)};

@@ -46,9 +46,9 @@ class ResultsView {
     void showSearch(SearchKind kind, SearchResult result, std::string rules);
     // A group calculation's rows, given in the order stored, shown by the last omission; the request is kept
     // for the chart of a group until the history changes.
-    void showGroupCalculation(GroupRequest request, std::vector<GroupRow> rows);
+    void showGroupCalculation(GroupRequest request, GroupRows rows);
     // The group rows read from the store, given in the order stored, shown ordered by a sort.
-    void showStoredGroups(std::vector<GroupRow> rows, GroupSort sort);
+    void showStoredGroups(GroupRows rows, GroupSort sort);
     // Whether the grid holds group rows already shown in this order (nothing to do).
     bool showsGroupsIn(GroupSort sort) const { return m_content == Content::Groups && m_groupOrder == sort; }
     // Whether the grid holds group rows that can be re-ordered in memory; otherwise they are read from the store.
@@ -60,7 +60,9 @@ class ResultsView {
 
     const SearchResult& hits() const { return m_hits; }
     SearchKind searchKind() const { return m_searchKind; }
-    const std::vector<GroupRow>& omissionRows() const { return m_rows; }
+    // The omission grid's rows in the order shown, made whole (a copy: for a few rows or a whole export).
+    std::vector<GroupRow> omissionRows() const;
+    std::size_t omissionCount() const { return m_shown.size(); }
     // The omission grid's row with its fuller figures; nothing outside the rows.
     std::optional<GroupRow> omissionRow(int row) const;
     std::optional<GroupSort> groupOrder() const { return m_groupOrder; }
@@ -79,12 +81,12 @@ class ResultsView {
 
   private:
     enum class Content { Summary, Groups };
-    void setRows(std::vector<GroupRow> rows);
+    void setRows(GroupRows rows);
 
     SearchResult m_hits;
     SearchKind m_searchKind = SearchKind::Position;
-    std::vector<GroupRow> m_rows;
-    std::vector<std::uint32_t> m_stored; // the place of each shown row in the order stored
+    GroupRows m_rows;                   // in the order stored
+    std::vector<std::uint32_t> m_shown; // the stored place of each row shown, in the order shown
     Content m_content = Content::Groups;
     std::optional<GroupSort> m_groupOrder; // how the shown group rows are ordered
     std::string m_searchRules = "No search has run in this window: the hit list holds no result.";

@@ -92,12 +92,13 @@ constexpr std::string_view kStatisticsHeader = "号码（分组）\thits_in_rang
 
 } // namespace
 
-void printGroupJson(std::ostream& out, const std::vector<GroupRow>& rows, const std::vector<std::uint32_t>& order,
+void printGroupJson(std::ostream& out, const GroupRows& rows, const std::vector<std::uint32_t>& order,
                     const std::string& rules) {
     BlockWriter writer(out);
     writer << "{\"rows\":[";
+    GroupRow row; // each row made into this one, its label text reused
     for (std::size_t i = 0; i < order.size(); ++i) {
-        const GroupRow& row = rows[order[i]];
+        rows.rowInto(order[i], row);
         const OmissionStatistics& s = row.statistics;
         writer << (i ? ",{\"content\":" : "{\"content\":");
         writer.jsonString(row.content);
@@ -119,17 +120,21 @@ void printGroupJson(std::ostream& out, const std::vector<GroupRow>& rows, const 
     writer << "}\n";
 }
 
-void printGroupText(std::ostream& out, const std::vector<GroupRow>& rows, const std::vector<std::uint32_t>& order,
+void printGroupText(std::ostream& out, const GroupRows& rows, const std::vector<std::uint32_t>& order,
                     const std::string& rules) {
     BlockWriter writer(out);
     const auto& header = omissionHeader();
     writer << header[0] << "\t" << header[1] << "\t" << header[2] << "\t" << header[3] << "\n";
-    for (std::uint32_t i : order)
-        writer << rows[i].content << "\t" << rows[i].min << "\t" << rows[i].max << "\t" << rows[i].last << "\n";
+    std::string label; // each row's label made into this text
+    for (std::uint32_t i : order) {
+        rows.labelInto(i, label);
+        writer << label << "\t" << rows.min(i) << "\t" << rows.max(i) << "\t" << rows.last(i) << "\n";
+    }
     writer << "\n" << kStatisticsHeader;
     for (std::uint32_t i : order) {
-        const OmissionStatistics& s = rows[i].statistics;
-        writer << rows[i].content << "\t" << s.hitsInRange << "\t";
+        rows.labelInto(i, label);
+        const OmissionStatistics s = rows.statistics(i);
+        writer << label << "\t" << s.hitsInRange << "\t";
         writer.figure(s.average);
         writer << "\t" << s.longestRun << "\t";
         writer.figure(s.previous);

@@ -14,11 +14,11 @@ namespace quorvel {
 // text or JSON object is built per row, and the numbers read exactly as a JSON library and printf("%.6g") give them.
 
 // As --json writes them: {"rows": [{"content", "min", "max", "last", the fuller figures}], "rules": "..."}.
-void printGroupJson(std::ostream& out, const std::vector<GroupRow>& rows, const std::vector<std::uint32_t>& order,
+void printGroupJson(std::ostream& out, const GroupRows& rows, const std::vector<std::uint32_t>& order,
                     const std::string& rules);
 
 // As text: the omission table, the table of the fuller figures and the counting rules.
-void printGroupText(std::ostream& out, const std::vector<GroupRow>& rows, const std::vector<std::uint32_t>& order,
+void printGroupText(std::ostream& out, const GroupRows& rows, const std::vector<std::uint32_t>& order,
                     const std::string& rules);
 
 } // namespace quorvel

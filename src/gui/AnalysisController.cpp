@@ -197,7 +197,7 @@ void AnalysisController::orderGroupRows(GroupSort sort, const std::string& keep,
         selectGroupRow(keep, column);
         m_panels.results->showSort(sort);
         emit statusMessage(QStringLiteral("分组计算: %1 groups, ordered by %2.")
-                               .arg(m_view.omissionRows().size())
+                               .arg(m_view.omissionCount())
                                .arg(shown(sortCaption(m_panels.results->sortChoice()))));
     } catch (const std::exception& error) {
         if (const auto order = m_view.groupOrder()) m_panels.results->showSort(*order);

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -46,35 +47,27 @@ BacktestWindow::BacktestWindow(Workspace& workspace, Dialogs& dialogs, MainChoic
                                QWidget* parent)
     : QWidget(parent, Qt::Window), m_workspace(workspace), m_dialogs(dialogs), m_mainChoices(std::move(mainChoices)),
       m_noLimit(std::move(noLimit)), m_openFile(openWithDesktopApplication),
-      m_choices(namedLabel(QStringLiteral("lblBacktestChoices"), this)), m_where(new QComboBox(this)),
-      m_from(new QLineEdit(this)), m_pick(new QSpinBox(this)), m_seed(new QSpinBox(this)),
-      m_run(new QPushButton(QStringLiteral("回测"), this)), m_export(new QPushButton(QStringLiteral("导出"), this)),
+      m_choices(namedLabel(QStringLiteral("lblBacktestChoices"), this)), m_whereLabel(new QLabel(this)),
+      m_fromLabel(new QLabel(this)), m_pickLabel(new QLabel(this)), m_seedLabel(new QLabel(this)),
+      m_where(new QComboBox(this)), m_from(new QLineEdit(this)), m_pick(new QSpinBox(this)), m_seed(new QSpinBox(this)),
+      m_run(new QPushButton(this)), m_export(new QPushButton(this)),
       m_sentence(namedLabel(QStringLiteral("lblBacktestSentence"), this)),
-      m_details(namedLabel(QStringLiteral("lblBacktestDetails"), this)), m_chart(new CalibrationChart(this)),
-      m_status(new StatusLine(QStringLiteral("lblBacktestStatus"), this)) {
+      m_details(namedLabel(QStringLiteral("lblBacktestDetails"), this)), m_note(new QLabel(this)),
+      m_chart(new CalibrationChart(this)), m_status(new StatusLine(QStringLiteral("lblBacktestStatus"), this)) {
     setObjectName(QStringLiteral("frmBacktest"));
-    setWindowTitle(QStringLiteral("回测"));
     m_choices->setWordWrap(true);
     m_where->setObjectName(QStringLiteral("cboBacktestWhere"));
-    m_where->addItems(
-        {tr("as the group calculation counts"), tr("special number"), tr("regular numbers"), tr("any of the seven")});
-    m_where->setToolTip(tr("Where a value is looked for; only for groups of one value"));
+    // Four entries, their texts set by retranslate().
+    m_where->addItems({QString(), QString(), QString(), QString()});
     m_from->setObjectName(QStringLiteral("txtBacktestFrom"));
-    m_from->setPlaceholderText(tr("the 500th draw"));
-    m_from->setToolTip(tr("The issue of the first decision draw; empty: the 500th stored draw"));
     m_pick->setObjectName(QStringLiteral("spnBacktestPick"));
     m_pick->setRange(1, 1000);
     m_pick->setValue(10);
-    m_pick->setToolTip(tr("How many of the groups away longest are picked at each decision"));
     m_seed->setObjectName(QStringLiteral("spnBacktestSeed"));
     m_seed->setRange(0, 999999);
     m_seed->setValue(1);
-    m_seed->setToolTip(tr("Seed of the random picks the longest-away picks are compared with"));
     m_run->setObjectName(QStringLiteral("cmdBacktestRun"));
-    m_run->setToolTip(tr("Walk the history: at each draw pick the groups away longest and see whether the next "
-                         "draw hit them"));
     m_export->setObjectName(QStringLiteral("cmdBacktestXlsx"));
-    m_export->setToolTip(tr("Write the results to a workbook and open it"));
     m_export->setEnabled(false);
     QFont large = m_sentence->font();
     large.setPointSizeF(large.pointSizeF() * 1.15);
@@ -84,13 +77,13 @@ BacktestWindow::BacktestWindow(Workspace& workspace, Dialogs& dialogs, MainChoic
     m_details->setWordWrap(true);
 
     auto* choices = new QGridLayout;
-    choices->addWidget(new QLabel(tr("Look for a value at:"), this), 0, 0);
+    choices->addWidget(m_whereLabel, 0, 0);
     choices->addWidget(m_where, 0, 1);
-    choices->addWidget(new QLabel(tr("First decision issue:"), this), 0, 2);
+    choices->addWidget(m_fromLabel, 0, 2);
     choices->addWidget(m_from, 0, 3);
-    choices->addWidget(new QLabel(tr("Picks per decision:"), this), 1, 0);
+    choices->addWidget(m_pickLabel, 1, 0);
     choices->addWidget(m_pick, 1, 1);
-    choices->addWidget(new QLabel(tr("Random seed:"), this), 1, 2);
+    choices->addWidget(m_seedLabel, 1, 2);
     choices->addWidget(m_seed, 1, 3);
     choices->setColumnStretch(4, 1);
     auto* buttons = new QVBoxLayout;
@@ -100,27 +93,24 @@ BacktestWindow::BacktestWindow(Workspace& workspace, Dialogs& dialogs, MainChoic
     top->addLayout(choices, 1);
     top->addLayout(buttons);
 
-    const QStringList rows = {tr("Picked"), tr("Hits"), tr("Expected by chance"), QStringLiteral("z"),
-                              QStringLiteral("p")};
-    auto results = [&](const QString& name, const QString& title, std::array<QLabel*, 5>& values) {
-        auto* frame = new QGroupBox(title, this);
+    std::size_t named = 0;
+    auto results = [&](const QString& name, std::array<QLabel*, 5>& values) {
+        auto* frame = new QGroupBox(this);
         frame->setObjectName(name);
         auto* form = new QFormLayout(frame);
         for (int i = 0; i < 5; ++i) {
             values[static_cast<std::size_t>(i)] = namedLabel(QStringLiteral("%1_%2").arg(name).arg(i), frame);
-            form->addRow(rows[i], values[static_cast<std::size_t>(i)]);
+            m_figureNames[named] = new QLabel(frame);
+            form->addRow(m_figureNames[named++], values[static_cast<std::size_t>(i)]);
         }
         return frame;
     };
+    m_overdueFrame = results(QStringLiteral("fraBacktestOverdue"), m_overdue);
+    m_randomFrame = results(QStringLiteral("fraBacktestRandom"), m_random);
     auto* sideBySide = new QHBoxLayout;
-    sideBySide->addWidget(results(QStringLiteral("fraBacktestOverdue"), tr("Longest-away picks"), m_overdue));
-    sideBySide->addWidget(results(QStringLiteral("fraBacktestRandom"), tr("Random picks"), m_random));
-
-    auto* note = new QLabel(tr("The backtest measures the past: whether the groups that looked most overdue came "
-                               "up in the next draw more often than their hit rates say. It cannot make a lottery "
-                               "predictable."),
-                            this);
-    note->setWordWrap(true);
+    sideBySide->addWidget(m_overdueFrame);
+    sideBySide->addWidget(m_randomFrame);
+    m_note->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_choices);
     layout->addLayout(top);
@@ -128,13 +118,51 @@ BacktestWindow::BacktestWindow(Workspace& workspace, Dialogs& dialogs, MainChoic
     layout->addLayout(sideBySide);
     layout->addWidget(m_details);
     layout->addWidget(m_chart, 1);
-    layout->addWidget(note);
+    layout->addWidget(m_note);
     layout->addWidget(m_status);
     say(QString());
     m_details->hide();
 
     connect(m_run, &QPushButton::clicked, this, &BacktestWindow::run);
     connect(m_export, &QPushButton::clicked, this, &BacktestWindow::exportResult);
+    retranslate();
+}
+
+void BacktestWindow::retranslate() {
+    setWindowTitle(tr("回测"));
+    const QStringList where = {tr("as the group calculation counts"), tr("special number"), tr("regular numbers"),
+                               tr("any of the seven")};
+    for (int i = 0; i < where.size(); ++i)
+        m_where->setItemText(i, where[i]);
+    m_where->setToolTip(tr("Where a value is looked for; only for groups of one value"));
+    m_from->setPlaceholderText(tr("the 500th draw"));
+    m_from->setToolTip(tr("The issue of the first decision draw; empty: the 500th stored draw"));
+    m_pick->setToolTip(tr("How many of the groups away longest are picked at each decision"));
+    m_seed->setToolTip(tr("Seed of the random picks the longest-away picks are compared with"));
+    m_run->setText(tr("回测"));
+    m_run->setToolTip(tr("Walk the history: at each draw pick the groups away longest and see whether the next "
+                         "draw hit them"));
+    m_export->setText(tr("导出"));
+    m_export->setToolTip(tr("Write the results to a workbook and open it"));
+    m_whereLabel->setText(tr("Look for a value at:"));
+    m_fromLabel->setText(tr("First decision issue:"));
+    m_pickLabel->setText(tr("Picks per decision:"));
+    m_seedLabel->setText(tr("Random seed:"));
+    m_overdueFrame->setTitle(tr("Longest-away picks"));
+    m_randomFrame->setTitle(tr("Random picks"));
+    const QStringList figures = {tr("Picked"), tr("Hits"), tr("Expected by chance"), QStringLiteral("z"),
+                                 QStringLiteral("p")};
+    for (std::size_t i = 0; i < m_figureNames.size(); ++i)
+        m_figureNames[i]->setText(figures[static_cast<qsizetype>(i % 5)]);
+    m_note->setText(tr("The backtest measures the past: whether the groups that looked most overdue came up in the "
+                       "next draw more often than their hit rates say. It cannot make a lottery predictable."));
+    if (isVisible()) describeChoices();
+    if (m_result) showResult(*m_result);
+}
+
+void BacktestWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
 }
 
 void BacktestWindow::open() {
@@ -270,7 +298,7 @@ void BacktestWindow::exportResult() {
         file = m_workspace.exportGridWorkbook(backtestGrid(*m_result, captions, m_sentence->text().toStdString()),
                                               kWorkbookName, std::nullopt);
     } catch (const std::exception& error) {
-        m_dialogs.message(this, QStringLiteral("导出"),
+        m_dialogs.message(this, tr("导出"),
                           tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), shownError(error)));
         return;
     }

@@ -12,6 +12,7 @@
 #include <optional>
 
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,7 +29,8 @@ class Workspace;
 // special switch and no-limit setting, and its own start issue, picks per decision, seed and (for groups of one
 // value) where a value is looked for, 回测 (cmdBacktestRun) walks the history with progress and cancel; the
 // window shows the sentence, the overdue picks beside the random ones, and the calibration chart chtCalibration;
-// 导出 (cmdBacktestXlsx) writes them to a workbook.
+// 导出 (cmdBacktestXlsx) writes them to a workbook. Its captions, the choices' line, the sentence and the
+// figures follow the window's language at once; the status line keeps its words until the next action.
 class BacktestWindow : public QWidget {
     Q_OBJECT
   public:
@@ -44,7 +46,11 @@ class BacktestWindow : public QWidget {
     void historyChanged();
     void setFileOpener(FileOpener opener) { m_openFile = std::move(opener); }
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void retranslate();
     void run();
     void showResult(const BacktestResult& result);
     void exportResult();
@@ -59,6 +65,10 @@ class BacktestWindow : public QWidget {
     NoLimit m_noLimit;
     FileOpener m_openFile;
     QLabel* m_choices;
+    QLabel* m_whereLabel;
+    QLabel* m_fromLabel;
+    QLabel* m_pickLabel;
+    QLabel* m_seedLabel;
     QComboBox* m_where;
     QLineEdit* m_from;
     QSpinBox* m_pick;
@@ -68,7 +78,11 @@ class BacktestWindow : public QWidget {
     QLabel* m_sentence;
     std::array<QLabel*, 5> m_overdue{};
     std::array<QLabel*, 5> m_random{};
+    QGroupBox* m_overdueFrame = nullptr;
+    QGroupBox* m_randomFrame = nullptr;
+    std::array<QLabel*, 10> m_figureNames{}; // the names of the five figures in each of the two frames
     QLabel* m_details;
+    QLabel* m_note;
     CalibrationChart* m_chart;
     StatusLine* m_status;
     std::optional<BacktestResult> m_result;

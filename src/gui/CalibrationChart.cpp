@@ -4,6 +4,7 @@
 #include "app/BacktestView.h"
 
 #include <QChart>
+#include <QEvent>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -20,16 +21,12 @@ CalibrationChart::CalibrationChart(QWidget* parent)
     setMinimumHeight(220);
     auto* chart = new QChart;
     chart->setMargins(QMargins(4, 4, 4, 4));
-    m_diagonal->setName(tr("as expected"));
     QPen pen(Qt::gray);
     pen.setStyle(Qt::DashLine);
     m_diagonal->setPen(pen);
-    m_bins->setName(tr("decile bins of P(≥当前遗漏)"));
     m_bins->setMarkerSize(9);
     chart->addSeries(m_diagonal);
     chart->addSeries(m_bins);
-    m_expected->setTitleText(tr("hits expected by the hit rates"));
-    m_observed->setTitleText(tr("hits observed"));
     m_expected->setLabelFormat(QStringLiteral("%.0f"));
     m_observed->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(m_expected, Qt::AlignBottom);
@@ -40,7 +37,30 @@ CalibrationChart::CalibrationChart(QWidget* parent)
     }
     chart->legend()->setAlignment(Qt::AlignBottom);
     setChart(chart);
+    retranslate();
+    showStartNote();
+}
+
+void CalibrationChart::retranslate() {
+    m_diagonal->setName(tr("as expected"));
+    m_bins->setName(tr("decile bins of P(≥当前遗漏)"));
+    m_expected->setTitleText(tr("hits expected by the hit rates"));
+    m_observed->setTitleText(tr("hits observed"));
+    if (m_binCount >= 0)
+        chart()->setTitle(
+            tr("Calibration: every eligible group at every decision, in %n bin(s) by P(≥当前遗漏)", "", m_binCount));
+    else if (m_showsStartNote)
+        showStartNote();
+}
+
+void CalibrationChart::showStartNote() {
     showNote(tr("Press 回测 to run the backtest"));
+    m_showsStartNote = true;
+}
+
+void CalibrationChart::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QChartView::changeEvent(event);
 }
 
 void CalibrationChart::showResult(const BacktestResult& result) {
@@ -58,11 +78,14 @@ void CalibrationChart::showResult(const BacktestResult& result) {
     m_expected->setRange(low, high);
     m_observed->setRange(low, high);
     m_diagonal->replace(QList<QPointF>{{low, low}, {high, high}});
-    chart()->setTitle(tr("Calibration: every eligible group at every decision, in %n bin(s) by P(≥当前遗漏)", "",
-                         static_cast<int>(result.bins.size())));
+    m_binCount = static_cast<int>(result.bins.size());
+    m_showsStartNote = false;
+    retranslate();
 }
 
 void CalibrationChart::showNote(const QString& note) {
+    m_binCount = -1;
+    m_showsStartNote = false;
     m_bins->clear();
     m_diagonal->clear();
     m_expected->setRange(0, 1);

@@ -13,6 +13,7 @@ namespace quorvel {
 
 // The calibration chart chtCalibration of the backtest: for each decile bin of p_at_least_last, the hits the
 // bin's hit rates expected (across) against the hits observed (up), with the diagonal where the two agree.
+// Its texts follow the window's language at once.
 class CalibrationChart : public QChartView {
     Q_OBJECT
   public:
@@ -22,11 +23,19 @@ class CalibrationChart : public QChartView {
     // Empties the chart and says why in its title.
     void showNote(const QString& note);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void retranslate();
+    void showStartNote();
+
     QScatterSeries* m_bins;
     QLineSeries* m_diagonal;
     QValueAxis* m_expected;
     QValueAxis* m_observed;
+    int m_binCount = -1;           // the bins of the result shown; -1 while a note is shown
+    bool m_showsStartNote = false; // the note shown before the first run
 };
 
 } // namespace quorvel

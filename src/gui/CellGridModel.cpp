@@ -1,7 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "gui/CellGridModel.h"
 
+#include <QEvent>
+
 namespace quorvel {
+
+void redrawTexts(QAbstractItemModel& model) {
+    const int rows = model.rowCount();
+    const int columns = model.columnCount();
+    if (columns > 0) emit model.headerDataChanged(Qt::Horizontal, 0, columns - 1);
+    if (rows > 0) emit model.headerDataChanged(Qt::Vertical, 0, rows - 1);
+    if (rows > 0 && columns > 0) emit model.dataChanged(model.index(0, 0), model.index(rows - 1, columns - 1));
+}
 
 CellGridModel::CellGridModel(std::span<const std::string> header, QObject* parent)
     : QAbstractTableModel(parent), m_header(header) {}
@@ -24,6 +34,11 @@ QVariant CellGridModel::headerData(int section, Qt::Orientation orientation, int
         section >= static_cast<int>(m_header.size()))
         return {};
     return QString::fromStdString(m_header[static_cast<std::size_t>(section)]);
+}
+
+bool CellGridModel::event(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) redrawTexts(*this);
+    return QAbstractTableModel::event(event);
 }
 
 void CellGridModel::redraw(const std::function<void()>& change) {

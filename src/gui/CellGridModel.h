@@ -9,8 +9,12 @@
 
 namespace quorvel {
 
+// Asks the views of a model to draw every header and cell text again: the window's language changed.
+void redrawTexts(QAbstractItemModel& model);
+
 // A result grid over rows held by a subclass: a fixed header and a cell function, each cell's text made when it
-// is shown and centred, so that a million rows appear at once.
+// is shown and centred, so that a million rows appear at once. Its texts are drawn again when the window's
+// language changes.
 class CellGridModel : public QAbstractTableModel {
   public:
     CellGridModel(std::span<const std::string> header, QObject* parent);
@@ -23,6 +27,7 @@ class CellGridModel : public QAbstractTableModel {
     void redraw(const std::function<void()>& change);
 
   protected:
+    bool event(QEvent* event) override;
     // How many rows there are, and the text of a cell.
     virtual int cellRows() const = 0;
     virtual std::string cellText(int row, int column) const = 0;

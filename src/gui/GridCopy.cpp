@@ -22,7 +22,8 @@ GridCopy::GridCopy(QTableView& grid, Dialogs* menuDialogs) : QObject(&grid), m_g
         m_menu = new QMenu(&grid);
         m_menu->setObjectName(QStringLiteral("mnuGrid_%1").arg(grid.objectName()));
     }
-    auto* copy = new QAction(tr("Copy"), m_menu != nullptr ? static_cast<QObject*>(m_menu) : &grid);
+    m_copy = new QAction(tr("Copy"), m_menu != nullptr ? static_cast<QObject*>(m_menu) : &grid);
+    QAction* copy = m_copy;
     copy->setObjectName(QStringLiteral("mnuCopy_%1").arg(grid.objectName()));
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -65,6 +66,7 @@ void GridCopy::copySelection() {
 }
 
 bool GridCopy::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &m_grid && event->type() == QEvent::LanguageChange) m_copy->setText(tr("Copy"));
     if (watched == &m_grid && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->matches(QKeySequence::Copy)) {

@@ -3,6 +3,7 @@
 
 #include <QObject>
 
+class QAction;
 class QMenu;
 class QTableView;
 
@@ -11,7 +12,8 @@ namespace quorvel {
 class Dialogs;
 
 // Copying from a grid: Ctrl+C puts the selected cells, under their header row, on the clipboard as
-// tab-separated text (it pastes into a spreadsheet). With a menu, a right click on the grid offers "复制".
+// tab-separated text (it pastes into a spreadsheet). With a menu, a right click on the grid offers "复制" (in the
+// window's language, following it at once).
 class GridCopy : public QObject {
     Q_OBJECT
   public:
@@ -27,6 +29,7 @@ class GridCopy : public QObject {
     QTableView& m_grid;
     Dialogs* m_dialogs;
     QMenu* m_menu = nullptr;
+    QAction* m_copy;
 };
 
 } // namespace quorvel

@@ -3,6 +3,7 @@
 
 #include <QCategoryAxis>
 #include <QChart>
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -91,7 +92,12 @@ OmissionChart::OmissionChart(QWidget* parent) : QChartView(parent) {
             if (m_showsHits && area != m_labelledArea) relabel();
         },
         Qt::QueuedConnection);
-    showNote(QStringLiteral("遗漏图: 检索、分部检索或分组计算后显示"));
+    showStartNote();
+}
+
+void OmissionChart::showStartNote() {
+    showNote(tr("Omission chart: shown after 检索, 分部检索 or 分组计算"));
+    m_showsStartNote = true;
 }
 
 void OmissionChart::showHits(const SearchResult& result, const QString& title) {
@@ -111,20 +117,44 @@ void OmissionChart::showHits(const SearchResult& result, const QString& title) {
     // The last omission counts from the last hit (IDX 0 without one) to the draw after the latest one.
     m_next = (anyHit ? result.hits.back().idx : 0) + summary.last;
     m_gaps->replace(gaps);
-    m_gaps->setName(QStringLiteral("遗漏"));
     const int least = anyHit ? static_cast<int>(*std::min_element(m_gapsInRange.begin(), m_gapsInRange.end())) : 0;
     const int greatest = anyHit ? static_cast<int>(*std::max_element(m_gapsInRange.begin(), m_gapsInRange.end())) : 0;
     m_min->replace(anyHit ? QList<QPointF>{{m_from, double(least)}, {m_next, double(least)}} : QList<QPointF>{});
-    m_min->setName(anyHit ? QStringLiteral("最小 %1").arg(least) : QStringLiteral("最小 -"));
     m_max->replace(anyHit ? QList<QPointF>{{m_from, double(greatest)}, {m_next, double(greatest)}} : QList<QPointF>{});
-    m_max->setName(anyHit ? QStringLiteral("最大 %1").arg(greatest) : QStringLiteral("最大 -"));
     m_last->replace(QList<QPointF>{{m_next, double(summary.last)}});
-    m_last->setName(QStringLiteral("最后 %1").arg(summary.last));
     m_marked->clear();
+    m_least = least;
+    m_greatest = greatest;
+    m_lastGap = summary.last;
     m_top = std::max({greatest, summary.last, 1});
     m_showsHits = true;
+    m_showsStartNote = false;
+    nameSeries();
     relabel();
     chart()->setTitle(title);
+}
+
+void OmissionChart::nameSeries() {
+    m_gaps->setName(tr("遗漏"));
+    if (!m_showsHits) {
+        m_min->setName(tr("最小"));
+        m_max->setName(tr("最大"));
+        m_last->setName(tr("最后"));
+        return;
+    }
+    const bool anyHit = !m_gapsInRange.empty();
+    m_min->setName(anyHit ? tr("最小 %1").arg(m_least) : tr("最小 -"));
+    m_max->setName(anyHit ? tr("最大 %1").arg(m_greatest) : tr("最大 -"));
+    m_last->setName(tr("最后 %1").arg(m_lastGap));
+}
+
+void OmissionChart::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        nameSeries();
+        if (m_showsHits) relabel();
+        if (m_showsStartNote) showStartNote();
+    }
+    QChartView::changeEvent(event);
 }
 
 void OmissionChart::relabel() {
@@ -143,7 +173,7 @@ void OmissionChart::relabel() {
     const QFontMetricsF issueMetrics(m_issues->labelsFont());
     const double space = issueMetrics.horizontalAdvance(QStringLiteral("00"));
     auto at = [&](double x) { return area.left() + (x - m_from) / (to - m_from) * area.width(); };
-    const QString nextText = QStringLiteral("下期");
+    const QString nextText = tr("下期");
     const double nextLeft = at(m_next) - issueMetrics.horizontalAdvance(nextText) / 2;
     double freeFrom = area.left();
     for (const HitRow& hit : m_result.hits) {
@@ -179,10 +209,8 @@ void OmissionChart::showNote(const QString& note) {
          {static_cast<QXYSeries*>(m_gaps), static_cast<QXYSeries*>(m_min), static_cast<QXYSeries*>(m_max),
           static_cast<QXYSeries*>(m_last), static_cast<QXYSeries*>(m_marked)})
         series->clear();
-    m_gaps->setName(QStringLiteral("遗漏"));
-    m_min->setName(QStringLiteral("最小"));
-    m_max->setName(QStringLiteral("最大"));
-    m_last->setName(QStringLiteral("最后"));
+    m_showsStartNote = false;
+    nameSeries();
     removeLabels(m_issues);
     m_issues->setRange(0, 10);
     m_values->setRange(0, 10);

@@ -17,10 +17,10 @@ CellGrid OmissionRowsModel::cells() const {
     return groupResultGrid(m_view ? m_view->omissionRows() : std::vector<GroupRow>{});
 }
 
-int OmissionRowsModel::cellRows() const { return m_view ? static_cast<int>(m_view->omissionRows().size()) : 0; }
+int OmissionRowsModel::cellRows() const { return m_view ? static_cast<int>(m_view->omissionCount()) : 0; }
 
 std::string OmissionRowsModel::cellText(int row, int column) const {
-    return omissionCell(m_view->omissionRows()[static_cast<std::size_t>(row)], column);
+    return omissionCell(m_view->omissionRow(row).value_or(GroupRow{}), column);
 }
 
 } // namespace quorvel

@@ -14,6 +14,7 @@
 #include "gui/ValueChoiceBar.h"
 #include "platform/DesktopLinks.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -38,14 +39,12 @@ TableWindow::TableWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
       m_openFile(openWithDesktopApplication), m_choices(new ValueChoiceBar(QStringLiteral("Table"), this)),
       m_caption(new QLabel(this)), m_model(new OmissionTableModel(this)),
       m_grid(makeGrid(QStringLiteral("grdTable"), m_model, this)), m_chart(new OmissionChart(this)),
-      m_export(new QPushButton(QStringLiteral("导出"), this)),
+      m_export(new QPushButton(this)), m_legend(new QLabel(this)),
       m_status(new StatusLine(QStringLiteral("lblTableStatus"), this)),
       m_geometry(std::make_unique<SavedGeometry>(*this, workspace.settings(), Setting::txtTableGeometry)) {
     setObjectName(QStringLiteral("frmTable"));
-    setWindowTitle(QStringLiteral("遗漏总表"));
     m_chart->setObjectName(QStringLiteral("chtTable"));
     m_export->setObjectName(QStringLiteral("cmdTableXlsx"));
-    m_export->setToolTip(tr("Write the table with its colours to a workbook and open it"));
     m_caption->setObjectName(QStringLiteral("lblTable"));
     // Value order until a header is clicked.
     m_grid->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
@@ -63,15 +62,12 @@ TableWindow::TableWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
     split->setChildrenCollapsible(false);
-    auto* legend = new QLabel(tr("Blue: away unusually long (a small chance of so long an omission). "
-                                 "Red: hot, more hits in the latest 10 draws than the hit rate expects."),
-                              this);
-    legend->setWordWrap(true);
+    m_legend->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(m_caption);
     layout->addWidget(split, 1);
-    layout->addWidget(legend);
+    layout->addWidget(m_legend);
     layout->addWidget(m_status);
 
     connect(m_choices, &ValueChoiceBar::changed, this, &TableWindow::recount);
@@ -88,6 +84,24 @@ TableWindow::TableWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
         const int row = m_selected ? m_model->rowOfValue(*m_selected) : -1;
         if (row >= 0) m_grid->setCurrentIndex(m_model->index(row, 0));
     });
+    retranslate();
+}
+
+void TableWindow::retranslate() {
+    setWindowTitle(tr("遗漏总表"));
+    m_export->setText(tr("导出"));
+    m_export->setToolTip(tr("Write the table with its colours to a workbook and open it"));
+    m_legend->setText(tr("Blue: away unusually long (a small chance of so long an omission). "
+                         "Red: hot, more hits in the latest 10 draws than the hit rate expects."));
+    if (m_request) {
+        m_caption->setText(caption(*m_request));
+        showChart();
+    }
+}
+
+void TableWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
 }
 
 TableWindow::~TableWindow() = default;
@@ -181,7 +195,7 @@ void TableWindow::exportTable() {
         file = m_workspace.exportGridWorkbook(m_model->cells(), kWorkbookName, std::nullopt, countingRules(*m_request),
                                               m_model->fills());
     } catch (const std::exception& error) {
-        m_dialogs.message(this, QStringLiteral("导出"),
+        m_dialogs.message(this, tr("导出"),
                           tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), shownError(error)));
         return;
     }

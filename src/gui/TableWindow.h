@@ -29,6 +29,8 @@ class Workspace;
 // recent hits in the grid grdTable (a click on a header orders the rows, colours mark values away unusually long
 // and hot ones), the gaps of the selected value in the chart chtTable, and 导出 (cmdTableXlsx) to a workbook with
 // the colours. It remembers its size and place, and counts again whenever a choice or the history changes.
+// Its captions, the caption above the grid and the chart follow the window's language at once; the status line
+// keeps its words until the next action.
 class TableWindow : public QWidget {
     Q_OBJECT
   public:
@@ -48,8 +50,10 @@ class TableWindow : public QWidget {
 
   protected:
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void retranslate();
     void showChart();
     void exportTable();
     // The caption above the grid: the kind, the place, the range and the gap rule.
@@ -66,6 +70,7 @@ class TableWindow : public QWidget {
     QTableView* m_grid;
     OmissionChart* m_chart;
     QPushButton* m_export;
+    QLabel* m_legend;
     StatusLine* m_status;
     std::unique_ptr<SavedGeometry> m_geometry;
     std::optional<ValuesRequest> m_request; // the request of the table shown

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "gui/TrendModels.h"
 
+#include "gui/CellGridModel.h"
+
+#include <QEvent>
+
 namespace quorvel {
 
 namespace {
@@ -74,6 +78,16 @@ QVariant TrendSummaryModel::data(const QModelIndex& index, int role) const {
 QVariant TrendSummaryModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Vertical) return role == Qt::DisplayRole ? data(index(section, 0), role) : QVariant();
     return headerText(m_shown, section, role);
+}
+
+bool TrendRowsModel::event(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) redrawTexts(*this);
+    return QAbstractTableModel::event(event);
+}
+
+bool TrendSummaryModel::event(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) redrawTexts(*this);
+    return QAbstractTableModel::event(event);
 }
 
 } // namespace quorvel

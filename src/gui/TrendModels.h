@@ -38,6 +38,10 @@ class TrendRowsModel : public QAbstractTableModel {
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+  protected:
+    // The texts are drawn again when the window's language changes.
+    bool event(QEvent* event) override;
+
   private:
     TrendShown m_shown;
 };
@@ -53,6 +57,10 @@ class TrendSummaryModel : public QAbstractTableModel {
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  protected:
+    // The texts are drawn again when the window's language changes.
+    bool event(QEvent* event) override;
 
   private:
     TrendShown m_shown;

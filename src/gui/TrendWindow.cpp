@@ -13,6 +13,7 @@
 #include "platform/DesktopLinks.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,20 +39,15 @@ TrendWindow::TrendWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
     : QWidget(parent, Qt::Window), m_workspace(workspace), m_dialogs(dialogs), m_mainChoices(std::move(mainChoices)),
       m_openFile(openWithDesktopApplication),
       m_choices(new ValueChoiceBar(QStringLiteral("Trend"), trendViewRows(), false, this)),
-      m_showMiss(new QCheckBox(QStringLiteral("显示遗漏"), this)),
-      m_workbook(new QPushButton(tr("Export workbook"), this)), m_picture(new QPushButton(tr("Export picture"), this)),
-      m_caption(new QLabel(this)), m_grid(new TrendGrid(this)),
+      m_showMiss(new QCheckBox(this)), m_workbook(new QPushButton(this)), m_picture(new QPushButton(this)),
+      m_caption(new QLabel(this)), m_legend(new QLabel(this)), m_grid(new TrendGrid(this)),
       m_status(new StatusLine(QStringLiteral("lblTrendStatus"), this)),
       m_geometry(std::make_unique<SavedGeometry>(*this, workspace.settings(), Setting::txtTrendGeometry)) {
     setObjectName(QStringLiteral("frmTrend"));
-    setWindowTitle(QStringLiteral("走势图"));
     m_showMiss->setObjectName(QStringLiteral("chkShowMiss"));
     m_showMiss->setChecked(true);
-    m_showMiss->setToolTip(tr("Show in each cell without a hit how many draws the value has been away"));
     m_workbook->setObjectName(QStringLiteral("cmdTrendXlsx"));
-    m_workbook->setToolTip(tr("Write every chosen draw with its colours to a workbook and open it"));
     m_picture->setObjectName(QStringLiteral("cmdTrendPng"));
-    m_picture->setToolTip(tr("Save every chosen draw as a picture and open it"));
     m_caption->setObjectName(QStringLiteral("lblTrend"));
     // The choices start from the main window's range.
     m_choices->chooseRows(kSearchRangeRows);
@@ -61,15 +57,12 @@ TrendWindow::TrendWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
     bar->addWidget(m_showMiss);
     bar->addWidget(m_workbook);
     bar->addWidget(m_picture);
-    auto* legend = new QLabel(tr("A ball or a coloured name: drawn in that draw. A grey number: the draws since the "
-                                 "value was last drawn, one less than its current omission in the omission table."),
-                              this);
-    legend->setWordWrap(true);
+    m_legend->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(m_caption);
     layout->addWidget(m_grid, 1);
-    layout->addWidget(legend);
+    layout->addWidget(m_legend);
     layout->addWidget(m_status);
     say(QString());
 
@@ -77,6 +70,25 @@ TrendWindow::TrendWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
     connect(m_showMiss, &QCheckBox::toggled, m_grid, &TrendGrid::setShowMiss);
     connect(m_workbook, &QPushButton::clicked, this, &TrendWindow::exportWorkbook);
     connect(m_picture, &QPushButton::clicked, this, &TrendWindow::exportPicture);
+    retranslate();
+}
+
+void TrendWindow::retranslate() {
+    setWindowTitle(tr("走势图"));
+    m_showMiss->setText(tr("显示遗漏"));
+    m_showMiss->setToolTip(tr("Show in each cell without a hit how many draws the value has been away"));
+    m_workbook->setText(tr("Export workbook"));
+    m_workbook->setToolTip(tr("Write every chosen draw with its colours to a workbook and open it"));
+    m_picture->setText(tr("Export picture"));
+    m_picture->setToolTip(tr("Save every chosen draw as a picture and open it"));
+    m_legend->setText(tr("A ball or a coloured name: drawn in that draw. A grey number: the draws since the value "
+                         "was last drawn, one less than its current omission in the omission table."));
+    if (m_request) m_caption->setText(caption(*m_request, m_grid->shown().trend->rowCount()));
+}
+
+void TrendWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
 }
 
 TrendWindow::~TrendWindow() = default;

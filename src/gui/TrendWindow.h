@@ -27,7 +27,9 @@ class Workspace;
 // The trend window frmTrend (走势图), non-modal: one row per draw of the chosen range with the latest at the bottom,
 // one column per value of a kind (hits as balls or coloured names, misses as grey counts unless 显示遗漏 is off),
 // the four summary rows below; the chosen rows written to a workbook (cmdTrendXlsx) or a picture (cmdTrendPng). It
-// remembers its size and place, and counts again whenever a choice or the history changes.
+// remembers its size and place, and counts again whenever a choice or the history changes. Its captions and the
+// caption above the grid follow the window's language at once; the status line keeps its words until the next
+// action.
 class TrendWindow : public QWidget {
     Q_OBJECT
   public:
@@ -47,8 +49,10 @@ class TrendWindow : public QWidget {
 
   protected:
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void retranslate();
     void exportWorkbook();
     void exportPicture();
     // Says where a file was written and opens it.
@@ -65,6 +69,7 @@ class TrendWindow : public QWidget {
     QPushButton* m_workbook;
     QPushButton* m_picture;
     QLabel* m_caption;
+    QLabel* m_legend;
     TrendGrid* m_grid;
     StatusLine* m_status;
     std::unique_ptr<SavedGeometry> m_geometry;

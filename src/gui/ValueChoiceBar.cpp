@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -21,48 +22,73 @@ ValueChoiceBar::ValueChoiceBar(const QString& name, const std::vector<int>& rows
     m_rows->setObjectName(QStringLiteral("cbo%1Rows").arg(name));
     for (const KindInfo& info : allKinds())
         m_kind->addItem(QString::fromUtf8(info.chineseName.data(), static_cast<qsizetype>(info.chineseName.size())));
-    for (const auto& [place, position] : valueViewPlaces()) {
-        switch (place) {
-        case ValuePlace::Special: m_where->addItem(tr("Special number")); break;
-        case ValuePlace::Regular: m_where->addItem(tr("Regular numbers")); break;
-        case ValuePlace::Any: m_where->addItem(tr("Any of the seven")); break;
-        case ValuePlace::Position: m_where->addItem(tr("Regular position %1").arg(position)); break;
-        }
-    }
-    for (int choice : m_rowChoices) {
-        if (choice == kSearchRangeRows)
-            m_rows->addItem(QStringLiteral("检索范围"));
-        else if (choice == kAllRows)
-            m_rows->addItem(QStringLiteral("全部"));
-        else
-            m_rows->addItem(tr("Latest %1 draws").arg(choice));
-    }
+    // The entries' texts are set (and set again in another language) by retranslate().
+    for (std::size_t i = 0; i < valueViewPlaces().size(); ++i)
+        m_where->addItem(QString());
+    for (std::size_t i = 0; i < m_rowChoices.size(); ++i)
+        m_rows->addItem(QString());
     if (gapRule) {
-        m_fromRange = new QCheckBox(tr("Count gaps from the range's first draw"), this);
+        m_fromRange = new QCheckBox(this);
         m_fromRange->setObjectName(QStringLiteral("chk%1FromRange").arg(name));
         // Here a player looks at the range alone: its first gap counts from its own first draw.
         m_fromRange->setChecked(true);
-        m_fromRange->setToolTip(tr("The first gap of the least and greatest omission counts from the range's first "
-                                   "draw, not from the first stored draw."));
     }
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto labelled = [&](const QString& caption, QWidget* control) {
-        auto* label = new QLabel(caption, this);
+    auto labelled = [&](QWidget* control) {
+        auto* label = new QLabel(this);
         label->setBuddy(control);
         layout->addWidget(label);
         layout->addWidget(control);
+        return label;
     };
-    labelled(tr("Kind:"), m_kind);
-    labelled(tr("Where:"), m_where);
-    labelled(tr("Draws:"), m_rows);
+    m_kindLabel = labelled(m_kind);
+    m_whereLabel = labelled(m_where);
+    m_rowsLabel = labelled(m_rows);
     if (m_fromRange) layout->addWidget(m_fromRange);
     layout->addStretch(1);
+    retranslate();
 
     for (QComboBox* box : {m_kind, m_where, m_rows})
         connect(box, &QComboBox::currentIndexChanged, this, &ValueChoiceBar::changed);
     if (m_fromRange) connect(m_fromRange, &QCheckBox::toggled, this, &ValueChoiceBar::changed);
+}
+
+void ValueChoiceBar::retranslate() {
+    int entry = 0;
+    for (const auto& [place, position] : valueViewPlaces()) {
+        QString text;
+        switch (place) {
+        case ValuePlace::Special: text = tr("Special number"); break;
+        case ValuePlace::Regular: text = tr("Regular numbers"); break;
+        case ValuePlace::Any: text = tr("Any of the seven"); break;
+        case ValuePlace::Position: text = tr("Regular position %1").arg(position); break;
+        }
+        m_where->setItemText(entry++, text);
+    }
+    entry = 0;
+    for (int choice : m_rowChoices) {
+        if (choice == kSearchRangeRows)
+            m_rows->setItemText(entry++, tr("检索范围"));
+        else if (choice == kAllRows)
+            m_rows->setItemText(entry++, tr("全部"));
+        else
+            m_rows->setItemText(entry++, tr("Latest %1 draws").arg(choice));
+    }
+    if (m_fromRange) {
+        m_fromRange->setText(tr("Count gaps from the range's first draw"));
+        m_fromRange->setToolTip(tr("The first gap of the least and greatest omission counts from the range's first "
+                                   "draw, not from the first stored draw."));
+    }
+    m_kindLabel->setText(tr("Kind:"));
+    m_whereLabel->setText(tr("Where:"));
+    m_rowsLabel->setText(tr("Draws:"));
+}
+
+void ValueChoiceBar::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
 }
 
 void ValueChoiceBar::chooseRows(int rows) {

@@ -8,13 +8,14 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 
 namespace quorvel {
 
 // The choices of a window that shows every value of a kind (the omission table, the trend): the kind
 // (cbo<Name>Kind), where a value is looked for (cbo<Name>Where), the draws (cbo<Name>Rows: the main window's
 // search range, the latest 30, 50, 100 or 200, all, in the order given) and, where it matters, the gap rule
-// (chk<Name>FromRange, on by default).
+// (chk<Name>FromRange, on by default). Its texts follow the window's language at once; the choices stay.
 class ValueChoiceBar : public QWidget {
     Q_OBJECT
   public:
@@ -35,11 +36,19 @@ class ValueChoiceBar : public QWidget {
   signals:
     void changed();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void retranslate();
+
     QComboBox* m_kind;
     QComboBox* m_where;
     QComboBox* m_rows;
     QCheckBox* m_fromRange = nullptr;
+    QLabel* m_kindLabel;
+    QLabel* m_whereLabel;
+    QLabel* m_rowsLabel;
     std::vector<int> m_rowChoices;
 };
 

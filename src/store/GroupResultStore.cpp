@@ -137,21 +137,31 @@ void GroupResultStore::bindRow(Inserts& statements, int slot, const GroupRow& ro
 
 void GroupResultStore::append(const std::vector<GroupRow>& rows,
                               const std::function<void(long done, long total)>& written) {
-    // Chunks of rows per statement: far fewer statement runs than rows, which is what writing costs.
+    append(
+        rows.size(), [&rows](std::size_t index, GroupRow& row) { row = rows[index]; }, written);
+}
+
+void GroupResultStore::append(std::size_t count, const RowSource& rowAt,
+                              const std::function<void(long done, long total)>& written) {
+    // Chunks of rows per statement: far fewer statement runs than rows, which is what writing costs. The rows of
+    // a chunk are made into the same few rows each time and bound without a copy.
     constexpr std::size_t kChunk = 128;
-    for (std::size_t done = 0; done < rows.size();) {
-        if (written) written(static_cast<long>(done), static_cast<long>(rows.size()));
-        const std::size_t count = std::min(kChunk, rows.size() - done);
+    std::vector<GroupRow> chunk(std::min(kChunk, count));
+    for (std::size_t done = 0; done < count;) {
+        if (written) written(static_cast<long>(done), static_cast<long>(count));
+        const std::size_t size = std::min(kChunk, count - done);
         storeStep(m_store.file(), [&] {
-            Inserts& statements = inserts(static_cast<int>(count));
-            for (std::size_t i = 0; i < count; ++i)
-                bindRow(statements, static_cast<int>(i), rows[done + i]);
+            Inserts& statements = inserts(static_cast<int>(size));
+            for (std::size_t i = 0; i < size; ++i) {
+                rowAt(done + i, chunk[i]);
+                bindRow(statements, static_cast<int>(i), chunk[i]);
+            }
             for (SQLite::Statement* statement : {statements.rows.get(), statements.statistics.get()}) {
                 statement->exec();
                 statement->reset();
             }
         });
-        done += count;
+        done += size;
     }
 }
 

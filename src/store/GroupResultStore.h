@@ -31,8 +31,12 @@ class GroupResultStore {
 
     // Empties YL and the figures and rules kept beside it.
     void clear();
-    // Appends rows through statements that each insert a chunk of them; `written` hears the rows written so far
-    // before each chunk.
+    // Writes row `index` into `row`, reusing the text `row` holds.
+    using RowSource = std::function<void(std::size_t index, GroupRow& row)>;
+    // Appends `count` rows taken from `rowAt` through statements that each insert a chunk of them; `written`
+    // hears the rows written so far before each chunk.
+    void append(std::size_t count, const RowSource& rowAt,
+                const std::function<void(long done, long total)>& written = {});
     void append(const std::vector<GroupRow>& rows, const std::function<void(long done, long total)>& written = {});
     void setRules(const std::string& rules);
     // The stored rows ordered by the YL column of a sort, ascending (P: by the kept chance, rows without it

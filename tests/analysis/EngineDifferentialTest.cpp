@@ -171,7 +171,7 @@ TEST_F(EngineDifferentialTest, GroupCalculationsAgree) {
             // The rows ordered in memory come in the order the store reads them by the same column.
             std::vector<std::uint32_t> stored(result.rows.size());
             std::iota(stored.begin(), stored.end(), 0U);
-            for (GroupSort sort : {GroupSort::Min, GroupSort::Max, GroupSort::Last}) {
+            for (GroupSort sort : {GroupSort::Min, GroupSort::Max, GroupSort::Last, GroupSort::Label, GroupSort::P}) {
                 std::vector<GroupRow> ordered;
                 for (std::uint32_t row : groupRowOrder(result.rows, stored, sort))
                     ordered.push_back(result.rows[row]);

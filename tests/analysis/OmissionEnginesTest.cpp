@@ -162,7 +162,7 @@ TEST_P(OmissionEnginesTest, GroupCalculationRowsLimitsAndOrder) {
     numbers.groupSize = 1;
     numbers.range = IssueRange{2013001, 2013999};
     GroupResult single = engine->groupCalculation(numbers);
-    EXPECT_EQ(test::gridFigures(single.rows), (std::vector<GroupRow>{{"05", 1, 2, 1}, {"17", 32767, 0, 8}}));
+    EXPECT_EQ(test::gridFigures(single.rows.toVector()), (std::vector<GroupRow>{{"05", 1, 2, 1}, {"17", 32767, 0, 8}}));
     EXPECT_TRUE(single.note.empty());
 
     // 41 values for groups of three are refused and the previous rows stay.
