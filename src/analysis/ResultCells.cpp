@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "analysis/ResultCells.h"
 
+#include "model/Message.h"
+
 namespace quorvel {
 
 const std::array<std::string, 10>& hitListHeader() {
@@ -18,7 +20,9 @@ std::string hitListCell(const HitRow& hit, int column) {
 }
 
 const std::array<std::string, 4>& omissionHeader() {
-    static const std::array<std::string, 4> header{"号码（分组）", "最小遗漏", "最大遗漏", "最后遗漏"};
+    static const std::array<std::string, 4> header{
+        QT_TRANSLATE_NOOP("Core", "号码（分组）"), QT_TRANSLATE_NOOP("Core", "最小遗漏"),
+        QT_TRANSLATE_NOOP("Core", "最大遗漏"), QT_TRANSLATE_NOOP("Core", "最后遗漏")};
     return header;
 }
 

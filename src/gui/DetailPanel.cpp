@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "gui/DetailPanel.h"
 
+#include "gui/QtText.h"
+
 #include "analysis/ResultCells.h"
 #include "app/DetailFigures.h"
 #include "app/ResultsView.h"
@@ -36,7 +38,7 @@ DetailPanel::DetailPanel(QWidget* parent) : QGroupBox(QStringLiteral("遗漏统�
     m_sort = new QComboBox(this);
     m_sort->setObjectName(QStringLiteral("cboSort"));
     for (GroupSort sort : kSortChoices)
-        m_sort->addItem(QString::fromStdString(sortCaption(sort)), static_cast<int>(sort));
+        m_sort->addItem(shown(sortCaption(sort)), static_cast<int>(sort));
     m_sort->setToolTip(QStringLiteral("分组计算结果的排序；P(≥ last) 把遗漏得异常久的组合排在前面"));
     layout->addWidget(new QLabel(QStringLiteral("排序"), this), 0, 0);
     layout->addWidget(m_sort, 0, 1, 1, kLastColumn, Qt::AlignLeft);
@@ -47,7 +49,7 @@ DetailPanel::DetailPanel(QWidget* parent) : QGroupBox(QStringLiteral("遗漏统�
     const std::vector<DetailFigure> figures = detailFigures(GroupRow{});
     const int rows = (static_cast<int>(figures.size()) + 1) / 2;
     for (int i = 0; i < static_cast<int>(figures.size()); ++i) {
-        auto* caption = new QLabel(QString::fromStdString(figures[static_cast<std::size_t>(i)].caption), this);
+        auto* caption = new QLabel(shown(figures[static_cast<std::size_t>(i)].caption), this);
         auto* value = new QLabel(this);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         // Down the first column, then down the second; a gap column keeps the two apart.
@@ -65,7 +67,7 @@ DetailPanel::DetailPanel(QWidget* parent) : QGroupBox(QStringLiteral("遗漏统�
 void DetailPanel::showRow(const std::optional<GroupRow>& row) {
     const std::vector<DetailFigure> figures = detailFigures(row.value_or(GroupRow{}));
     for (std::size_t i = 0; i < m_lines.size(); ++i)
-        m_lines[i].second->setText(row ? QString::fromStdString(figures[i].text) : QString::fromUtf8(kNoFigure));
+        m_lines[i].second->setText(row ? shown(figures[i].text) : QString::fromUtf8(kNoFigure));
 }
 
 std::vector<std::pair<QString, QString>> DetailPanel::shownFigures() const {

@@ -4,6 +4,7 @@
 #include "app/Workspace.h"
 #include "gui/Dialogs.h"
 #include "gui/HistoryPanel.h"
+#include "gui/QtText.h"
 #include "gui/WaitCursor.h"
 #include "model/Error.h"
 #include "platform/DesktopLinks.h"
@@ -58,8 +59,7 @@ void HistoryExports::exportAndOpen(const QString& title, const std::function<std
         WaitCursor wait;
         file = write();
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, title,
-                          QStringLiteral("Nothing was exported: %1").arg(QString::fromUtf8(error.what())));
+        m_dialogs.message(&m_window, title, QStringLiteral("Nothing was exported: %1").arg(shownError(error)));
         return;
     }
     const QString shown = QDir::toNativeSeparators(QString::fromStdString(file.string()));

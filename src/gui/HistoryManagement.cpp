@@ -84,9 +84,9 @@ bool HistoryManagement::runRemoval(const QString& title, const std::function<Mai
         WaitCursor wait;
         result = removal();
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, title,
-                          QStringLiteral("Nothing was removed; the history stays as it was:\n%1")
-                              .arg(QString::fromUtf8(error.what())));
+        m_dialogs.message(
+            &m_window, title,
+            QStringLiteral("Nothing was removed; the history stays as it was:\n%1").arg(shownError(error)));
         return false;
     }
     QString status = QStringLiteral("%1 %2 draws remain.").arg(done).arg(result.remaining);
@@ -96,7 +96,7 @@ bool HistoryManagement::runRemoval(const QString& title, const std::function<Mai
         m_dialogs.message(&m_window, title,
                           QStringLiteral("The draws were removed, but the store file could not be compacted "
                                          "afterwards:\n%1")
-                              .arg(fromStd(result.compactionProblem)));
+                              .arg(shown(result.compactionProblem)));
     return true;
 }
 
@@ -135,7 +135,7 @@ void HistoryManagement::keepUntilChosen() {
         latest = m_workspace.latestIssue();
     } catch (const std::exception& error) {
         m_dialogs.message(&m_window, kDeleteTitle,
-                          QStringLiteral("The history could not be read: %1").arg(QString::fromUtf8(error.what())));
+                          QStringLiteral("The history could not be read: %1").arg(shownError(error)));
         return;
     }
     auto issue = askNumber(kDeleteTitle, kDeleteUntilPrompt, QString::number(latest.value_or(0)));
@@ -162,15 +162,14 @@ void HistoryManagement::chooseYears() {
         if (!answer || answer->trimmed().isEmpty()) return;
         const std::string text = answer->trimmed().toStdString();
         if (auto problem = settingProblem(key, text)) {
-            m_dialogs.message(&m_window, kWrongInputTitle, fromStd(*problem));
+            m_dialogs.message(&m_window, kWrongInputTitle, shown(*problem));
             continue;
         }
         try {
             settings.set(Setting::IniSerchDay, text);
         } catch (const std::exception& error) {
-            m_dialogs.message(
-                &m_window, kYearsTitle,
-                QStringLiteral("The number of years was not saved: %1").arg(QString::fromUtf8(error.what())));
+            m_dialogs.message(&m_window, kYearsTitle,
+                              QStringLiteral("The number of years was not saved: %1").arg(shownError(error)));
             return;
         }
         emit statusMessage(

@@ -2,6 +2,7 @@
 #include "gui/MainMenus.h"
 
 #include "app/Settings.h"
+#include "gui/QtText.h"
 #include "model/Error.h"
 
 #include <QActionGroup>
@@ -98,7 +99,7 @@ void MainMenus::chooseBase(Setting setting, int base) {
     try {
         m_settings.set(setting, std::to_string(base));
     } catch (const Error& error) {
-        emit statusMessage(QStringLiteral("The base was not saved: %1").arg(QString::fromUtf8(error.what())));
+        emit statusMessage(QStringLiteral("The base was not saved: %1").arg(shownError(error)));
         m_baseItems[baseSlot(setting)][static_cast<std::size_t>(base)]->setChecked(true);
         return;
     }

@@ -131,7 +131,7 @@ void MainWindow::startUp() {
         else
             showStatus(QString());
     } catch (const std::exception& error) {
-        showStatus(QStringLiteral("The history could not be read: %1").arg(QString::fromUtf8(error.what())));
+        showStatus(QStringLiteral("The history could not be read: %1").arg(shownError(error)));
     }
 }
 
@@ -208,7 +208,7 @@ void MainWindow::layoutCombinations(AttributeKind kind) {
     try {
         m_combinations->layoutFor(kind, m_workspace.bases(), m_workspace.nextIssue());
     } catch (const std::exception& error) {
-        showStatus(QStringLiteral("The history could not be read: %1").arg(QString::fromUtf8(error.what())));
+        showStatus(QStringLiteral("The history could not be read: %1").arg(shownError(error)));
     }
 }
 
@@ -220,8 +220,8 @@ void MainWindow::showChangedHistory(HistoryChange change) {
             m_options->followHistoryUpdate();
             showNextIssue();
         } catch (const std::exception& error) {
-            showStatus(QStringLiteral("The history was updated but could not be shown again: %1")
-                           .arg(QString::fromUtf8(error.what())));
+            showStatus(
+                QStringLiteral("The history was updated but could not be shown again: %1").arg(shownError(error)));
         }
         return;
     case HistoryChange::Cleared:
@@ -230,8 +230,7 @@ void MainWindow::showChangedHistory(HistoryChange change) {
             // The prompt names the issue the next typed draw is stored under, also after clearing.
             showNextIssue();
         } catch (const std::exception& error) {
-            showStatus(
-                QStringLiteral("The history list could not be shown again: %1").arg(QString::fromUtf8(error.what())));
+            showStatus(QStringLiteral("The history list could not be shown again: %1").arg(shownError(error)));
         }
         return;
     case HistoryChange::Changed:
@@ -241,8 +240,7 @@ void MainWindow::showChangedHistory(HistoryChange change) {
         showHistory();
         showNextIssue();
     } catch (const std::exception& error) {
-        showStatus(QStringLiteral("The history changed but could not be shown again: %1")
-                       .arg(QString::fromUtf8(error.what())));
+        showStatus(QStringLiteral("The history changed but could not be shown again: %1").arg(shownError(error)));
     }
     m_options->refreshSearch();
     if (change == HistoryChange::Elsewhere)
@@ -271,11 +269,10 @@ void MainWindow::importFile(const QString& file) {
         try {
             wasEmpty = !m_workspace.latestIssue();
             ImportResult result = m_workspace.importHistoryFile(file.toStdString());
-            report = fromStd(importSummaryText(result, QFileInfo(file).fileName().toStdString()));
+            report = shown(importSummary(result, QFileInfo(file).fileName().toStdString()));
             imported = true;
         } catch (const std::exception& error) {
-            report = QStringLiteral("The history was not read and stays as it was:\n%1")
-                         .arg(QString::fromUtf8(error.what()));
+            report = QStringLiteral("The history was not read and stays as it was:\n%1").arg(shownError(error));
         }
         if (imported) {
             // A first history: the range covers it from its first draw, not from a start typed for none.
@@ -290,7 +287,7 @@ void MainWindow::storeTypedDraw() {
     ManualEntryRow* entry = m_history->entry();
     ManualDrawCheck check = checkManualDraw(entry->typedTexts());
     if (!check.numbers) {
-        m_dialogs.message(this, QStringLiteral("输入有误"), fromStd(check.problem));
+        m_dialogs.message(this, QStringLiteral("输入有误"), shown(check.problem));
         entry->refuse(check.box);
         return;
     }
@@ -299,7 +296,7 @@ void MainWindow::storeTypedDraw() {
         added = m_workspace.addDraw(std::nullopt, *check.numbers);
     } catch (const std::exception& error) {
         m_dialogs.message(this, QStringLiteral("输入有误"),
-                          QStringLiteral("The draw was not stored: %1").arg(QString::fromUtf8(error.what())));
+                          QStringLiteral("The draw was not stored: %1").arg(shownError(error)));
         entry->focusBox(1);
         return;
     }

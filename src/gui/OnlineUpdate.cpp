@@ -41,19 +41,18 @@ OnlineUpdate::OnlineUpdate(Workspace& workspace, Dialogs& dialogs, QWidget& wind
 void OnlineUpdate::start() {
     if (m_fetcher.running()) return;
     const std::string site = m_workspace.settings().text(Setting::txtUpdateSite);
-    const QString title = QString::fromUtf8(kUpdateTitle);
-    if (auto problem = updateSiteProblem(site)) {
-        m_dialogs.message(&m_window, title, QStringLiteral("Nothing was updated: %1").arg(fromStd(*problem)));
+    const QString title = shown(Message::core(kUpdateTitle));
+    if (auto problem = updateSiteProblem(site, UpdateSiteHint::Menu)) {
+        m_dialogs.message(&m_window, title, QStringLiteral("Nothing was updated: %1").arg(shown(*problem)));
         return;
     }
     try {
         m_plan = m_workspace.planUpdate();
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, title,
-                          QStringLiteral("Nothing was updated: %1").arg(QString::fromUtf8(error.what())));
+        m_dialogs.message(&m_window, title, QStringLiteral("Nothing was updated: %1").arg(shownError(error)));
         return;
     }
-    if (!m_dialogs.question(&m_window, title, fromStd(updateConfirmationText(m_plan)))) return;
+    if (!m_dialogs.question(&m_window, title, shown(updateConfirmation(m_plan)))) return;
     if (m_plan.years().empty()) {
         m_dialogs.message(&m_window, title,
                           QStringLiteral("Nothing was updated: the latest stored draw, %1, is after the current "
@@ -82,17 +81,17 @@ void OnlineUpdate::showProgress(int index, int count, int year) {
 }
 
 void OnlineUpdate::finish() {
-    const QString title = QString::fromUtf8(kUpdateTitle);
+    const QString title = shown(Message::core(kUpdateTitle));
     QString report;
     if (m_fetcher.cancelled()) {
         report = QStringLiteral("The update was cancelled; the history was left unchanged.");
     } else {
         try {
             UpdateResult result = m_workspace.applyUpdate(m_plan, m_fetcher.pages());
-            report = fromStd(updateSummaryText(result));
+            report = shown(updateSummary(result));
         } catch (const std::exception& error) {
             report = QStringLiteral("The new draws were not stored; the history stays as it was:\n%1")
-                         .arg(QString::fromUtf8(error.what()));
+                         .arg(shownError(error));
         }
     }
     m_progress->deleteLater();
@@ -119,16 +118,15 @@ void OnlineUpdate::chooseSite() {
                                  current);
     if (!typed) return;
     const std::string site = typed->trimmed().toStdString();
-    if (auto problem = updateSiteProblem(site); problem && !site.empty()) {
-        m_dialogs.message(&m_window, kSiteTitle,
-                          QStringLiteral("The address was not saved: %1").arg(fromStd(*problem)));
+    if (auto problem = updateSiteProblem(site, UpdateSiteHint::Menu); problem && !site.empty()) {
+        m_dialogs.message(&m_window, kSiteTitle, QStringLiteral("The address was not saved: %1").arg(shown(*problem)));
         return;
     }
     try {
         m_workspace.settings().set(Setting::txtUpdateSite, site);
     } catch (const std::exception& error) {
         m_dialogs.message(&m_window, kSiteTitle,
-                          QStringLiteral("The address was not saved: %1").arg(QString::fromUtf8(error.what())));
+                          QStringLiteral("The address was not saved: %1").arg(shownError(error)));
         return;
     }
     emit statusMessage(site.empty() ? QStringLiteral("The update site was cleared.")
