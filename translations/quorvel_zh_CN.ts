@@ -2,6 +2,1016 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Backtest: decisions at issues %1..%2 (%3 decisions), %4 picks each, random seed %5</source>
+        <translation>回测：第 %1 期至第 %2 期决策（共 %3 次），每次选 %4 组，随机种子 %5</translation>
+    </message>
+    <message>
+        <source>longest away</source>
+        <translation>最久未出</translation>
+    </message>
+    <message>
+        <source>random</source>
+        <translation>随机</translation>
+    </message>
+    <message>
+        <source>picked</source>
+        <translation>选出</translation>
+    </message>
+    <message>
+        <source>hits</source>
+        <translation>命中</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>按概率应为</translation>
+    </message>
+    <message>
+        <source>ties with the last pick (summed)</source>
+        <translation>与最后一个选中者并列（累计）</translation>
+    </message>
+    <message>
+        <source>Calibration: every eligible group at every decision, by p_at_least_last deciles</source>
+        <translation>校准：每次决策的全部可选组，按 p_at_least_last 十分位</translation>
+    </message>
+    <message>
+        <source>p from</source>
+        <translation>p 下限</translation>
+    </message>
+    <message>
+        <source>p to</source>
+        <translation>p 上限</translation>
+    </message>
+    <message>
+        <source>groups</source>
+        <translation>组数</translation>
+    </message>
+    <message>
+        <source>Run with --help for usage.</source>
+        <translation>用法请加 --help 查看。</translation>
+    </message>
+    <message>
+        <source>imported %1 draws</source>
+        <translation>读入 %1 期</translation>
+    </message>
+    <message>
+        <source>imported %1 draws, skipped %2 lines:</source>
+        <translation>读入 %1 期，跳过 %2 行：</translation>
+    </message>
+    <message>
+        <source>  line %1: %2: %3</source>
+        <translation>  第 %1 行：%2：%3</translation>
+    </message>
+    <message>
+        <source>  and %1 more (--json lists them all)</source>
+        <translation>  另有 %1 行（--json 列出全部）</translation>
+    </message>
+    <message>
+        <source>1 issue is stored more than once, as the file lists them (row shows the first of each)</source>
+        <translation>有 1 个期号按文件所列存了不止一次（row 显示其中第一期）</translation>
+    </message>
+    <message>
+        <source>%1 issues are stored more than once, as the file lists them (row shows the first of each)</source>
+        <translation>有 %1 个期号按文件所列存了不止一次（row 显示各自的第一期）</translation>
+    </message>
+    <message>
+        <source>the history it replaced is saved in %1</source>
+        <translation>被替换的历史号码已保存在 %1</translation>
+    </message>
+    <message>
+        <source>%1 (or give --site URL for one run)</source>
+        <translation>%1（或用 --site URL 只为本次指定）</translation>
+    </message>
+</context>
+<context>
+    <name>Core</name>
+    <message>
+        <source>no stored draw at or before issue %1 to take the reference values from (the first stored issue is %2)</source>
+        <translation>第 %1 期及之前没有已存的开奖，取不到参考值（已存的第一期是 %2）</translation>
+    </message>
+    <message>
+        <source>the backtest takes groups of 1..6 of at most 64 values</source>
+        <translation>回测的每组含 1 到 6 个值，最多从 64 个值中选</translation>
+    </message>
+    <message>
+        <source>the backtest picks at least one group per decision</source>
+        <translation>回测每次决策至少选 1 组</translation>
+    </message>
+    <message>
+        <source>3个分组请选择40个（含）以内的个数的号码</source>
+        <translation>3个分组请选择40个（含）以内的个数的号码</translation>
+    </message>
+    <message>
+        <source>4个分组请选择24个（含）以内的个数的号码</source>
+        <translation>4个分组请选择24个（含）以内的个数的号码</translation>
+    </message>
+    <message>
+        <source>5个分组请选择18个（含）以内的个数的号码</source>
+        <translation>5个分组请选择18个（含）以内的个数的号码</translation>
+    </message>
+    <message>
+        <source>6个分组请选择16个（含）以内的个数的号码</source>
+        <translation>6个分组请选择16个（含）以内的个数的号码</translation>
+    </message>
+    <message>
+        <source>%1 values in groups of %2 make %3 groups, more than the ceiling of %4 groups of one run with the size limits lifted (不限组数). Tick fewer values or choose a smaller group size; nothing was calculated.</source>
+        <translation>%1 个值每 %2 个一组共有 %3 组，超过了不限组数时一次最多 %4 组的上限。请少勾选一些值或选较小的组合位数；未作任何计算。</translation>
+    </message>
+    <message>
+        <source>group size %1 is outside 1..6: no group to calculate</source>
+        <translation>组合位数 %1 不在 1 到 6 之间：没有可计算的分组</translation>
+    </message>
+    <message>
+        <source>%1 usable value(s) ticked for groups of %2: no group to calculate (tick at least %2 of boxes 1..%3)</source>
+        <translation>只勾选了 %1 个可用的值，组合位数为 %2：没有可计算的分组（请在第 1 到 %3 个框中至少勾选 %2 个）</translation>
+    </message>
+    <message>
+        <source>The reference engine (--engine sql) keeps the size limits even when they are lifted (不限组数, --no-limit): it runs statements for every group and would need hours. The memory engine lifts them.</source>
+        <translation>参考引擎（--engine sql）即使选了不限组数（--no-limit）也保留组数限制：它要为每一组执行语句，需要数小时。内存引擎才会取消限制。</translation>
+    </message>
+    <message>
+        <source>where a value is looked for (special, regular or any) applies to groups of one value; choose group size 1, or leave it out to count groups as the group calculation does</source>
+        <translation>指定在特码、平码或任意位置查找只适用于每组 1 个值；请选组合位数 1，或不指定，按分组计算的方式统计</translation>
+    </message>
+    <message>
+        <source>the backtest looks for a value as the special number, among the regular numbers or among all seven, not at one position</source>
+        <translation>回测只在特码、平码或全部七个号码中查找，不按单个位置查找</translation>
+    </message>
+    <message>
+        <source>the backtest picks at least one group per decision, not %1</source>
+        <translation>回测每次决策至少选 1 组，而不是 %1 组</translation>
+    </message>
+    <message>
+        <source>%1; nothing to backtest</source>
+        <translation>%1；没有可回测的内容</translation>
+    </message>
+    <message>
+        <source>the backtest needs a decision draw before the latest one, but the history holds %1 draws and the first decision would be at issue %2 or later; choose an earlier start issue</source>
+        <translation>回测需要在最新一期之前有决策的一期，但历史只有 %1 期，第一次决策要在第 %2 期或之后；请选更早的起始期号</translation>
+    </message>
+    <message>
+        <source>the backtest needs a decision draw before the latest one, but the history holds %1 draws and the first decision would be the %2th draw; choose an earlier start issue</source>
+        <translation>回测需要在最新一期之前有决策的一期，但历史只有 %1 期，第一次决策要在第 %2 期；请选更早的起始期号</translation>
+    </message>
+    <message>
+        <source>no history: import or add draws before running an analysis</source>
+        <translation>没有历史号码：请先读入或补充开奖号码再做统计</translation>
+    </message>
+    <message>
+        <source>号码（分组）</source>
+        <translation>号码（分组）</translation>
+    </message>
+    <message>
+        <source>最小遗漏</source>
+        <translation>最小遗漏</translation>
+    </message>
+    <message>
+        <source>最大遗漏</source>
+        <translation>最大遗漏</translation>
+    </message>
+    <message>
+        <source>最后遗漏</source>
+        <translation>最后遗漏</translation>
+    </message>
+    <message>
+        <source>positions are 1..7 (7 is the special number), not %1</source>
+        <translation>位置是 1 到 7（7 是特码），而不是 %1</translation>
+    </message>
+    <message>
+        <source>%1 longest-away value</source>
+        <translation>最久未出的%1个</translation>
+    </message>
+    <message>
+        <source>%1 longest-away values</source>
+        <translation>最久未出的%1个</translation>
+    </message>
+    <message>
+        <source>%1 longest-away group</source>
+        <translation>最久未出的%1组</translation>
+    </message>
+    <message>
+        <source>%1 longest-away groups</source>
+        <translation>最久未出的%1组</translation>
+    </message>
+    <message>
+        <source>1 hit</source>
+        <translation>命中 1 次</translation>
+    </message>
+    <message>
+        <source>%1 hits</source>
+        <translation>命中 %1 次</translation>
+    </message>
+    <message>
+        <source>no significant difference from random.</source>
+        <translation>与随机无显著差异。</translation>
+    </message>
+    <message>
+        <source>significantly fewer hits than chance (1% level).</source>
+        <translation>命中显著少于随机（1% 水平）。</translation>
+    </message>
+    <message>
+        <source>significantly more hits than chance (1% level); this describes past draws and promises nothing about the next.</source>
+        <translation>命中显著多于随机（1% 水平）；这只描述过去，不预示下一期。</translation>
+    </message>
+    <message>
+        <source>Picking the %1: %2, %3 expected by chance (z = %4, %5): %6</source>
+        <translation>选%1：%2，按概率应为 %3 次（z = %4，%5）：%6</translation>
+    </message>
+    <message>
+        <source>组合位数 &apos;%1&apos; is not a number: the group size stays %2.</source>
+        <translation>组合位数“%1”不是数字：组合位数仍为 %2。</translation>
+    </message>
+    <message>
+        <source>zodiac base %1</source>
+        <translation>生肖参数 %1</translation>
+    </message>
+    <message>
+        <source>zodiac names</source>
+        <translation>生肖名称</translation>
+    </message>
+    <message>
+        <source>segment base %1</source>
+        <translation>段数参数 %1</translation>
+    </message>
+    <message>
+        <source>segment codes</source>
+        <translation>段数代码</translation>
+    </message>
+    <message>
+        <source>colour base %1</source>
+        <translation>波色参数 %1</translation>
+    </message>
+    <message>
+        <source>colour names</source>
+        <translation>波色名称</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1和%2</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation>%1、%2和%3</translation>
+    </message>
+    <message>
+        <source>the stored draws were derived with %1, but the settings say %2, so the %3 shown for them are wrong; derive them again with the settings&apos; bases: quorvel-cli rebuild (a safety copy is saved first), or set the settings back: %4</source>
+        <translation>已存的开奖按%1推算，但设置是%2，所以显示的%3有误；请按设置重新推算：quorvel-cli rebuild（会先保存备份），或把设置改回：%4</translation>
+    </message>
+    <message>
+        <source>the bases given for this run (%1) differ from those the stored draws were derived with (%2), and rows derived with them would not match the stored ones; nothing was changed</source>
+        <translation>本次指定的参数（%1）与已存开奖推算时所用的参数（%2）不同，按它推算的行会与已存的行不一致；未作任何改动</translation>
+    </message>
+    <message>
+        <source>%1; to use these bases, which the settings already hold, derive the stored draws again (quorvel-cli rebuild), then run without the base options</source>
+        <translation>%1；设置里已是这些参数，要使用它们，请重新推算已存的开奖（quorvel-cli rebuild），然后不带参数选项运行</translation>
+    </message>
+    <message>
+        <source>%1; to use these bases, change the setting instead (%2) and derive the stored draws again (quorvel-cli rebuild), then run without the base options</source>
+        <translation>%1；要使用这些参数，请改设置（%2）并重新推算已存的开奖（quorvel-cli rebuild），然后不带参数选项运行</translation>
+    </message>
+    <message>
+        <source>命中次数</source>
+        <translation>命中次数</translation>
+    </message>
+    <message>
+        <source>平均遗漏</source>
+        <translation>平均遗漏</translation>
+    </message>
+    <message>
+        <source>最大连出</source>
+        <translation>最大连出</translation>
+    </message>
+    <message>
+        <source>上次遗漏</source>
+        <translation>上次遗漏</translation>
+    </message>
+    <message>
+        <source>当前遗漏</source>
+        <translation>当前遗漏</translation>
+    </message>
+    <message>
+        <source>理论概率</source>
+        <translation>理论概率</translation>
+    </message>
+    <message>
+        <source>期望间隔</source>
+        <translation>期望间隔</translation>
+    </message>
+    <message>
+        <source>P(≥当前遗漏)</source>
+        <translation>P(≥当前遗漏)</translation>
+    </message>
+    <message>
+        <source>概率来源</source>
+        <translation>概率来源</translation>
+    </message>
+    <message>
+        <source>精确 (exact)</source>
+        <translation>精确</translation>
+    </message>
+    <message>
+        <source>观测 (observed)</source>
+        <translation>观测</translation>
+    </message>
+    <message>
+        <source>期号</source>
+        <translation>期号</translation>
+    </message>
+    <message>
+        <source>特码</source>
+        <translation>特码</translation>
+    </message>
+    <message>
+        <source>落%1码</source>
+        <translation>落%1码</translation>
+    </message>
+    <message>
+        <source>Stored 1 draw from %1.</source>
+        <translation>已从 %1 读入 1 期开奖号码。</translation>
+    </message>
+    <message>
+        <source>Stored %1 draws from %2.</source>
+        <translation>已从 %2 读入 %1 期开奖号码。</translation>
+    </message>
+    <message>
+        <source>The history it replaced was saved to %1.</source>
+        <translation>原有的历史号码已另存到 %1。</translation>
+    </message>
+    <message>
+        <source>No line was skipped.</source>
+        <translation>没有跳过任何行。</translation>
+    </message>
+    <message>
+        <source>Skipped 1 line:</source>
+        <translation>跳过 1 行：</translation>
+    </message>
+    <message>
+        <source>Skipped %1 lines:</source>
+        <translation>跳过 %1 行：</translation>
+    </message>
+    <message>
+        <source>line %1 &quot;%2&quot;: %3</source>
+        <translation>第 %1 行“%2”：%3</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>另有 %1 行</translation>
+    </message>
+    <message>
+        <source>box 7 (特码)</source>
+        <translation>第 7 个框（特码）</translation>
+    </message>
+    <message>
+        <source>box %1 (落%1码)</source>
+        <translation>第 %1 个框（落%1码）</translation>
+    </message>
+    <message>
+        <source>The draw was not stored: %1 is empty; type its number.</source>
+        <translation>开奖号码未保存：%1是空的，请输入号码。</translation>
+    </message>
+    <message>
+        <source>The draw was not stored: %1 holds &apos;%2&apos;; a number is 1 to 49, correct it.</source>
+        <translation>开奖号码未保存：%1填的是“%2”，号码应为 1 到 49，请改正。</translation>
+    </message>
+    <message>
+        <source>The draw was not stored: %1 repeats %2 of %3; a draw holds each number once, correct one of them.</source>
+        <translation>开奖号码未保存：%1与%3重复了 %2，一期中每个号码只出现一次，请改正其中一个。</translation>
+    </message>
+    <message>
+        <source>The reference issue &apos;%1&apos; is not an issue number (type one such as 2013050); the reference values and the end issue were kept.</source>
+        <translation>参考期号“%1”不是期号（请输入如 2013050 的期号）；参考值和截止期号未改动。</translation>
+    </message>
+    <message>
+        <source>The history is empty, so there is no reference draw (import or enter draws first); the reference values and the end issue were kept.</source>
+        <translation>历史号码是空的，没有参考的一期（请先读入或补充开奖号码）；参考值和截止期号未改动。</translation>
+    </message>
+    <message>
+        <source>No stored draw is at or before issue %1 (the first stored issue is %2); the reference values and the end issue were kept.</source>
+        <translation>第 %1 期及之前没有已存的开奖（已存的第一期是 %2）；参考值和截止期号未改动。</translation>
+    </message>
+    <message>
+        <source>P(≥ last)</source>
+        <translation>P(≥当前遗漏)</translation>
+    </message>
+    <message>
+        <source>为了保证时效性和提高计算效率，软件只能统计16年以内的数据，请输入2到16中的自然数。</source>
+        <translation>为了保证时效性和提高计算效率，软件只能统计16年以内的数据，请输入2到16中的自然数。</translation>
+    </message>
+    <message>
+        <source>%1 takes True or False, not &apos;%2&apos;</source>
+        <translation>%1 只能是 True 或 False，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3, not &apos;%4&apos;</source>
+        <translation>%1 只能是 %2 到 %3 的整数，而不是“%4”</translation>
+    </message>
+    <message>
+        <source>代码</source>
+        <translation>代码</translation>
+    </message>
+    <message>
+        <source>出现次数</source>
+        <translation>出现次数</translation>
+    </message>
+    <message>
+        <source>近10期</source>
+        <translation>近10期</translation>
+    </message>
+    <message>
+        <source>近30期</source>
+        <translation>近30期</translation>
+    </message>
+    <message>
+        <source>近100期</source>
+        <translation>近100期</translation>
+    </message>
+    <message>
+        <source>1 draw</source>
+        <translation>1 期</translation>
+    </message>
+    <message>
+        <source>%1 draws</source>
+        <translation>%1 期</translation>
+    </message>
+    <message>
+        <source>现有历史号码的第一期早于保留的%1年：读到网页后将先清空现有历史（另存到备份文件夹），只保留%2年至%3年的历史号码。</source>
+        <translation>现有历史号码的第一期早于保留的%1年：读到网页后将先清空现有历史（另存到备份文件夹），只保留%2年至%3年的历史号码。</translation>
+    </message>
+    <message>
+        <source>The history began more than %1 years ago, but it was not cleared: not every kept year gave its draws, and clearing would lose the stored draws of the years that failed. Nothing was changed; update again later.</source>
+        <translation>历史号码始于 %1 年以前，但没有清空：保留的年份并非每年都读到了开奖，清空会丢失读取失败那些年份已存的开奖。未作任何改动，请稍后再更新。</translation>
+    </message>
+    <message>
+        <source>No page could be read, so the history was left unchanged.</source>
+        <translation>没有读到任何网页，历史号码未改动。</translation>
+    </message>
+    <message>
+        <source>Added %1.</source>
+        <translation>共补充 %1。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>no draw yet</source>
+        <translation>尚无开奖</translation>
+    </message>
+    <message>
+        <source>The history began more than %1 years ago, so it was cleared before the new draws were stored; it was saved to %2.</source>
+        <translation>历史号码始于 %1 年以前，所以在保存新开奖前已清空；原历史已另存到 %2。</translation>
+    </message>
+    <message>
+        <source>The history began more than %1 years ago, so it was cleared before the new draws were stored.</source>
+        <translation>历史号码始于 %1 年以前，所以在保存新开奖前已清空。</translation>
+    </message>
+    <message>
+        <source>Years that failed (nothing was added from them, nothing stored was removed):</source>
+        <translation>读取失败的年份（没有从中补充任何开奖，也没有删除已存的开奖）：</translation>
+    </message>
+    <message>
+        <source>Skipped 1 row:</source>
+        <translation>跳过 1 行：</translation>
+    </message>
+    <message>
+        <source>Skipped %1 rows:</source>
+        <translation>跳过 %1 行：</translation>
+    </message>
+    <message>
+        <source>%1 row %2 &quot;%3&quot;: %4</source>
+        <translation>%1年第 %2 行“%3”：%4</translation>
+    </message>
+    <message>
+        <source>读入历史</source>
+        <translation>读入历史</translation>
+    </message>
+    <message>
+        <source>确实要在线更新最新历史号码吗？更新可能要花费一段时间，网络不通或者我方服务器更新不及时可能都造成更新失败！</source>
+        <translation>确实要在线更新最新历史号码吗？更新可能要花费一段时间，网络不通或者我方服务器更新不及时可能都造成更新失败！</translation>
+    </message>
+    <message>
+        <source>The start issue of 检索起止期数 &apos;%1&apos; is not an issue number: type one such as 2013001. Nothing was run.</source>
+        <translation>检索起止期数的起始期号“%1”不是期号：请输入如 2013001 的期号。未作检索。</translation>
+    </message>
+    <message>
+        <source>The end issue of 检索起止期数 &apos;%1&apos; is not an issue number: type one such as 2013001. Nothing was run.</source>
+        <translation>检索起止期数的截止期号“%1”不是期号：请输入如 2013001 的期号。未作检索。</translation>
+    </message>
+    <message>
+        <source>cannot create the data folder %1: %2</source>
+        <translation>无法创建数据文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 holds no usable draw (it is empty or holds only blank lines); the history was left unchanged</source>
+        <translation>%1 中没有可用的开奖号码（文件是空的或只有空行）；历史号码未改动</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>%1 holds no usable draw: every line was skipped (%2; %3); the history was left unchanged</source>
+        <translation>%1 中没有可用的开奖号码：每一行都被跳过（共 %2 行；%3）；历史号码未改动</translation>
+    </message>
+    <message>
+        <source>a history text file&apos;s name ends in .txt, not &apos;%1&apos;; the history was left unchanged</source>
+        <translation>历史号码文本文件的文件名应以 .txt 结尾，而不是“%1”；历史号码未改动</translation>
+    </message>
+    <message>
+        <source>the import</source>
+        <translation>读入</translation>
+    </message>
+    <message>
+        <source>number %1 is outside 1..49; nothing was added</source>
+        <translation>号码 %1 不在 1 到 49 之间；未补充任何号码</translation>
+    </message>
+    <message>
+        <source>number %1 appears twice in the draw; nothing was added</source>
+        <translation>号码 %1 在这一期中出现了两次；未补充任何号码</translation>
+    </message>
+    <message>
+        <source>an issue has seven digits (year and three-digit sequence, e.g. 2013017), not %1; nothing was added</source>
+        <translation>期号是七位数字（年份加三位序号，如 2013017），而不是 %1；未补充任何号码</translation>
+    </message>
+    <message>
+        <source>issue %1 has the sequence 000; a year&apos;s draws count from 001; nothing was added</source>
+        <translation>期号 %1 的序号是 000，每年的开奖从 001 起计；未补充任何号码</translation>
+    </message>
+    <message>
+        <source>issue %1 is already stored: draw %2 in the list holds it (%3); nothing was added; give another issue, or delete that draw first</source>
+        <translation>期号 %1 已经存在：列表中第 %2 期就是它（%3）；未补充任何号码；请换一个期号，或先删除那一期</translation>
+    </message>
+    <message>
+        <source>adding the draw</source>
+        <translation>补充开奖号码</translation>
+    </message>
+    <message>
+        <source>the page is larger than a yearly results page can be (over %1 MB or %2 tags): it was not read</source>
+        <translation>网页比一年的开奖结果页应有的大（超过 %1 MB 或 %2 个标签）：未读取</translation>
+    </message>
+    <message>
+        <source>the page holds no table with the id &quot;main&quot;: not a yearly results page</source>
+        <translation>网页中没有 id 为 &quot;main&quot; 的表格：不是一年的开奖结果页</translation>
+    </message>
+    <message>
+        <source>the table &quot;main&quot; holds no usable draw (%1 rows skipped): not a yearly results page, or an empty one</source>
+        <translation>表格 &quot;main&quot; 中没有可用的开奖（跳过 %1 行）：不是一年的开奖结果页，或是空页</translation>
+    </message>
+    <message>
+        <source>no draw yet, so the kept years are not complete</source>
+        <translation>尚无开奖，保留的年份不完整</translation>
+    </message>
+    <message>
+        <source>the update</source>
+        <translation>在线更新</translation>
+    </message>
+    <message>
+        <source>; the history was left unchanged</source>
+        <translation>；历史号码未改动</translation>
+    </message>
+    <message>
+        <source>the history is empty: there is nothing to export; import or add draws first</source>
+        <translation>历史号码是空的：没有可导出的内容；请先读入或补充开奖号码</translation>
+    </message>
+    <message>
+        <source>the issue &apos;%1&apos; could not be read: start the line with the issue as seven digits (e.g. 2013017), or with the first two-digit number to take the previous issue + 1</source>
+        <translation>期号“%1”读不出来：行首请写七位数字的期号（如 2013017），或直接写第一个两位数号码，期号取上一期加 1</translation>
+    </message>
+    <message>
+        <source>the issue &apos;%1&apos; has more than seven digits: write the issue as seven digits (e.g. 2013017) and a space</source>
+        <translation>期号“%1”超过七位数字：请写七位数字的期号（如 2013017）再加一个空格</translation>
+    </message>
+    <message>
+        <source>the issue %1 is not a draw&apos;s issue: write the year and the draw&apos;s sequence number, e.g. 2013017</source>
+        <translation>%1 不是开奖的期号：请写年份加该期序号，如 2013017</translation>
+    </message>
+    <message>
+        <source>the issue %1 has the sequence 000; a year&apos;s draws count from 001: write the draw&apos;s own issue, e.g. %2</source>
+        <translation>期号 %1 的序号是 000，每年的开奖从 001 起计：请写该期自己的期号，如 %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a two-digit number: write each number as two digits, e.g. 05</source>
+        <translation>“%1”不是两位数：每个号码请写成两位数，如 05</translation>
+    </message>
+    <message>
+        <source>fewer than seven numbers (found %1)</source>
+        <translation>号码不足七个（只有 %1 个）</translation>
+    </message>
+    <message>
+        <source>more than seven numbers: &apos;%1&apos; follows the special number; a line holds six numbers and the special number</source>
+        <translation>号码多于七个：特码后面还有“%1”；一行只写六个平码和一个特码</translation>
+    </message>
+    <message>
+        <source>number %1 is outside 1..49</source>
+        <translation>号码 %1 不在 1 到 49 之间</translation>
+    </message>
+    <message>
+        <source>number %1 appears twice: a draw&apos;s numbers all differ</source>
+        <translation>号码 %1 出现了两次：一期的号码各不相同</translation>
+    </message>
+    <message>
+        <source>the text could not be read to its end</source>
+        <translation>文本没能读到结尾</translation>
+    </message>
+    <message>
+        <source>no issue to count from: start the first draw&apos;s line with its issue as seven digits, e.g. 2013017</source>
+        <translation>没有可以接着计的期号：第一期的行首请写七位数字的期号，如 2013017</translation>
+    </message>
+    <message>
+        <source>the history text is not a text file (it holds NUL bytes; UTF-16 or binary?); save the history as plain text (UTF-8), one draw per line, and import that file</source>
+        <translation>历史号码不是文本文件（含有 NUL 字节，可能是 UTF-16 或二进制文件）；请把历史号码另存为纯文本（UTF-8），每行一期，再读入该文件</translation>
+    </message>
+    <message>
+        <source>cannot read %1: it is a folder</source>
+        <translation>无法读取 %1：它是文件夹</translation>
+    </message>
+    <message>
+        <source>cannot read %1: it is not a regular file; import a history text file</source>
+        <translation>无法读取 %1：它不是普通文件；请读入历史号码文本文件</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot import %1: not a text file (it holds NUL bytes; UTF-16 or binary?); save the history as plain text (UTF-8), one draw per line, and import that file</source>
+        <translation>无法读入 %1：不是文本文件（含有 NUL 字节，可能是 UTF-16 或二进制文件）；请把历史号码另存为纯文本（UTF-8），每行一期，再读入该文件</translation>
+    </message>
+    <message>
+        <source>cannot read %1: the file could not be read to its end</source>
+        <translation>无法读取 %1：文件没能读到结尾</translation>
+    </message>
+    <message>
+        <source>regular number %1 (cell 2)</source>
+        <translation>第 %1 个平码（第 2 格）</translation>
+    </message>
+    <message>
+        <source>the special number (cell 3)</source>
+        <translation>特码（第 3 格）</translation>
+    </message>
+    <message>
+        <source>%1 reads %2, not a number</source>
+        <translation>%1是“%2”，不是号码</translation>
+    </message>
+    <message>
+        <source>%1 is %2, outside 1..49</source>
+        <translation>%1是 %2，不在 1 到 49 之间</translation>
+    </message>
+    <message>
+        <source>%1 is %2, already in the draw</source>
+        <translation>%1是 %2，这一期中已经有了</translation>
+    </message>
+    <message>
+        <source>the row has %1 cells; a draw needs 4</source>
+        <translation>这一行有 %1 格；一期开奖需要 4 格</translation>
+    </message>
+    <message>
+        <source>the draw&apos;s sequence number (cell 1) reads %1, not a number from 1</source>
+        <translation>该期序号（第 1 格）是“%1”，不是从 1 起的数字</translation>
+    </message>
+    <message>
+        <source>issue %1 is listed twice; the draw of row %2 was kept</source>
+        <translation>期号 %1 列了两次；保留了第 %2 行的开奖</translation>
+    </message>
+    <message>
+        <source>No update site is set. Set the address the yearly pages are found under (for example http://127.0.0.1:8080/85122/kj/, the page of 2014 then being .../2014.html) in the menu 设置 → 在线更新网址.</source>
+        <translation>还没有设置在线更新网址。请在菜单“设置”→“在线更新网址”中填写各年开奖页所在的地址（例如 http://127.0.0.1:8080/85122/kj/，2014 年的网页即为 .../2014.html）。</translation>
+    </message>
+    <message>
+        <source>no update site is set: set the address the yearly pages are found under (for example http://127.0.0.1:8080/85122/kj/, the page of 2014 then being .../2014.html) with: quorvel-cli settings set txtUpdateSite URL</source>
+        <translation>还没有设置在线更新网址：请用 quorvel-cli settings set txtUpdateSite URL 设置各年开奖页所在的地址（例如 http://127.0.0.1:8080/85122/kj/，2014 年的网页即为 .../2014.html）</translation>
+    </message>
+    <message>
+        <source>the update site &apos;%1&apos; is not a web address: give the whole prefix of the yearly pages, starting with http:// or https:// (for example http://127.0.0.1:8080/85122/kj/)</source>
+        <translation>在线更新网址“%1”不是网址：请填写各年开奖页地址的完整前缀，以 http:// 或 https:// 开头（例如 http://127.0.0.1:8080/85122/kj/）</translation>
+    </message>
+    <message>
+        <source>cannot export to %1: %2; nothing was written</source>
+        <translation>无法导出到 %1：%2；未写入任何内容</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link (to %1), which an export does not write through; give the path of the file itself, or another path</source>
+        <translation>它是指向 %1 的符号链接，导出不会经由链接写入；请给出文件本身的路径，或换一个路径</translation>
+    </message>
+    <message>
+        <source>it is a folder; give the path of a file to write</source>
+        <translation>它是文件夹；请给出要写入的文件的路径</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a FIFO, a device or a socket); give the path of a file to write</source>
+        <translation>它不是普通文件（是管道、设备或套接字）；请给出要写入的文件的路径</translation>
+    </message>
+    <message>
+        <source>it is the history store</source>
+        <translation>它是历史号码数据库</translation>
+    </message>
+    <message>
+        <source>it is the history store&apos;s write-ahead log</source>
+        <translation>它是历史号码数据库的预写日志</translation>
+    </message>
+    <message>
+        <source>it is the history store&apos;s shared-memory file</source>
+        <translation>它是历史号码数据库的共享内存文件</translation>
+    </message>
+    <message>
+        <source>it is the settings file</source>
+        <translation>它是设置文件</translation>
+    </message>
+    <message>
+        <source>%1, which an export never replaces; choose another path</source>
+        <translation>%1，导出绝不会覆盖它；请换一个路径</translation>
+    </message>
+    <message>
+        <source>it is in the backup folder, which holds the safety copies of the history; choose another folder</source>
+        <translation>它在存放历史号码备份的备份文件夹中；请换一个文件夹</translation>
+    </message>
+    <message>
+        <source>the safety copy %1 would not restore the history (%2)</source>
+        <translation>备份 %1 无法还原历史号码（%2）</translation>
+    </message>
+    <message>
+        <source>the safety copy %1 would not restore draw %2 unchanged (a history text file holds seven-digit issues whose sequence is not 000)</source>
+        <translation>备份 %1 无法原样还原第 %2 期（历史号码文本文件只能存七位数字、序号不为 000 的期号）</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder %1: %2; nothing was changed</source>
+        <translation>无法创建备份文件夹 %1：%2；未作任何改动</translation>
+    </message>
+    <message>
+        <source>cannot write the safety copy of the history: %1; nothing was changed. To keep this history anyway, move %2 out of the data folder (it is a complete copy), then go on with a new store</source>
+        <translation>无法写入历史号码的备份：%1；未作任何改动。如仍要保留这份历史，请把 %2 移出数据文件夹（它是完整的副本），然后用新的数据库继续</translation>
+    </message>
+    <message>
+        <source>%1. Move it away (rename it, e.g. to %2.damaged) and start again: a new, empty store is created. Then import the newest backup, %3, to restore the history.</source>
+        <translation>%1。请把它移走（改名，如改为 %2.damaged）后重新启动：程序会新建一个空数据库。然后读入最新的备份 %3 来还原历史号码。</translation>
+    </message>
+    <message>
+        <source>%1. Move it away (rename it, e.g. to %2.damaged) and start again: a new, empty store is created. There is no backup in %3.</source>
+        <translation>%1。请把它移走（改名，如改为 %2.damaged）后重新启动：程序会新建一个空数据库。%3 中没有备份。</translation>
+    </message>
+    <message>
+        <source>draw %1 does not read back unchanged from %2 (the history text format needs seven-digit issue numbers); the history was left unchanged</source>
+        <translation>第 %1 期从 %2 读回时有变化（历史号码文本格式需要七位数字的期号）；历史号码未改动</translation>
+    </message>
+    <message>
+        <source>the history is empty: there is nothing to %1; import or add draws first</source>
+        <translation>历史号码是空的：没有可%1的内容；请先读入或补充开奖号码</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>deleting the latest draw</source>
+        <translation>删除最新一期</translation>
+    </message>
+    <message>
+        <source>the number of draws to delete must be at least 1, not %1; nothing was changed</source>
+        <translation>要删除的期数至少为 1，而不是 %1；未作任何改动</translation>
+    </message>
+    <message>
+        <source>the issue to keep the history up to has seven digits (year and sequence, e.g. 2014016), not %1; nothing was changed</source>
+        <translation>保留到的期号是七位数字（年份加序号，如 2014016），而不是 %1；未作任何改动</translation>
+    </message>
+    <message>
+        <source>no draw is up to %1 (the first is %2), so keeping the draws up to it would keep none; nothing was changed. To delete every draw, clear the history instead</source>
+        <translation>第 %1 期及之前没有开奖（第一期是 %2），保留到该期将一期不剩；未作任何改动。要删除全部开奖，请改用清除历史</translation>
+    </message>
+    <message>
+        <source>derive again</source>
+        <translation>重新推算</translation>
+    </message>
+    <message>
+        <source>deriving the history again</source>
+        <translation>重新推算历史号码</translation>
+    </message>
+    <message>
+        <source>%1; the history was left unchanged</source>
+        <translation>%1；历史号码未改动</translation>
+    </message>
+    <message>
+        <source>clearing the history</source>
+        <translation>清除历史号码</translation>
+    </message>
+    <message>
+        <source>the change was saved, but compacting the store file failed: %1; run the compaction again to reclaim the space</source>
+        <translation>改动已保存，但压缩数据库文件失败：%1；请再压缩一次以释放空间</translation>
+    </message>
+    <message>
+        <source>shortening the history</source>
+        <translation>删减历史号码</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 cannot be read back (%3): &apos;%4&apos;; the history was left unchanged</source>
+        <translation>%2 的第 %1 行读不回来（%3）：“%4”；历史号码未改动</translation>
+    </message>
+    <message>
+        <source>rebuilding the history</source>
+        <translation>重建历史号码</translation>
+    </message>
+    <message>
+        <source>rebuilding the history failed in the store: %1; the history was left unchanged</source>
+        <translation>在数据库中重建历史号码失败：%1；历史号码未改动</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>writing %1 failed (is the disk full?)</source>
+        <translation>写入 %1 失败（磁盘满了吗？）</translation>
+    </message>
+    <message>
+        <source>cannot write the workbook %1: out of memory</source>
+        <translation>无法写入工作簿 %1：内存不足</translation>
+    </message>
+    <message>
+        <source>cannot write cell (%1, %2) of %3: %4; nothing was written</source>
+        <translation>无法写入 %3 的单元格（%1, %2）：%4；未写入任何内容</translation>
+    </message>
+    <message>
+        <source>cannot create the workbook %1: out of memory</source>
+        <translation>无法创建工作簿 %1：内存不足</translation>
+    </message>
+    <message>
+        <source>cannot add the sheet %1 to the workbook %2</source>
+        <translation>无法在工作簿 %2 中添加工作表 %1</translation>
+    </message>
+    <message>
+        <source>cannot write the workbook %1: %2; check that its folder exists and is writable</source>
+        <translation>无法写入工作簿 %1：%2；请检查其文件夹是否存在并可写入</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: %2; close it in any program that has it open, or choose another path, and export again</source>
+        <translation>无法替换 %1：%2；请在打开它的程序中关闭它，或换一个路径，然后重新导出</translation>
+    </message>
+    <message>
+        <source>号码</source>
+        <translation>号码</translation>
+    </message>
+    <message>
+        <source>生肖</source>
+        <translation>生肖</translation>
+    </message>
+    <message>
+        <source>头数</source>
+        <translation>头数</translation>
+    </message>
+    <message>
+        <source>尾数</source>
+        <translation>尾数</translation>
+    </message>
+    <message>
+        <source>合数</source>
+        <translation>合数</translation>
+    </message>
+    <message>
+        <source>段数</source>
+        <translation>段数</translation>
+    </message>
+    <message>
+        <source>波色</source>
+        <translation>波色</translation>
+    </message>
+    <message>
+        <source>单双</source>
+        <translation>单双</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 秒</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 毫秒</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>no answer from %1 within %2; the server may be down or slow, try again later</source>
+        <translation>%1 在 %2内没有回应；服务器可能停机或太慢，请稍后再试</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB: not a yearly results page</source>
+        <translation>%1 大于 %2 MB：不是一年的开奖结果页</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2 for %3</source>
+        <translation>服务器对 %3 的回应是 %1 %2</translation>
+    </message>
+    <message>
+        <source>cannot load %1: %2</source>
+        <translation>无法载入 %1：%2</translation>
+    </message>
+    <message>
+        <source>the page %1 is in a character set this program cannot read (named in the page)</source>
+        <translation>网页 %1 使用了本程序无法读取的字符集（网页中指明的）</translation>
+    </message>
+    <message>
+        <source>the page %1 is in a character set this program cannot read (%2)</source>
+        <translation>网页 %1 使用了本程序无法读取的字符集（%2）</translation>
+    </message>
+    <message>
+        <source>cannot save the setting %1: the settings file %2 could not be read (%3); it was left as it is; correct it or move it away (the defaults then apply)</source>
+        <translation>无法保存设置 %1：设置文件 %2 读不出来（%3）；它保持原样；请改正它或把它移走（之后使用默认设置）</translation>
+    </message>
+    <message>
+        <source>no access</source>
+        <translation>没有访问权限</translation>
+    </message>
+    <message>
+        <source>not a valid INI file</source>
+        <translation>不是有效的设置文件</translation>
+    </message>
+    <message>
+        <source>cannot save the setting %1 to %2</source>
+        <translation>无法把设置 %1 保存到 %2</translation>
+    </message>
+    <message>
+        <source>the history store %1 is a folder, not a store file; it was left as it is</source>
+        <translation>历史号码数据库 %1 是文件夹，不是数据库文件；它保持原样</translation>
+    </message>
+    <message>
+        <source>the history store %1 is damaged: SQLite cannot read it (%2); it was left as it is</source>
+        <translation>历史号码数据库 %1 已损坏：SQLite 读不出来（%2）；它保持原样</translation>
+    </message>
+    <message>
+        <source>compacting the store file</source>
+        <translation>压缩数据库文件</translation>
+    </message>
+    <message>
+        <source>compacting failed: the history store %1 is damaged (%2); it was left as it is</source>
+        <translation>压缩失败：历史号码数据库 %1 已损坏（%2）；它保持原样</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2; the history is unchanged; free some disk space and try again</source>
+        <translation>%1失败：%2；历史号码未改动；请腾出一些磁盘空间再试</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2%3</source>
+        <translation>%1失败：%2%3</translation>
+    </message>
+    <message>
+        <source>the history store %1 is held by another program (another quorvel window or quorvel-cli) whose change did not finish within %2 seconds; nothing was changed; try again when it has finished</source>
+        <translation>历史号码数据库 %1 正被另一个程序（另一个 quorvel 窗口或 quorvel-cli）占用，其改动 %2 秒内没有完成；未作任何改动；请等它完成后再试</translation>
+    </message>
+    <message>
+        <source>the history store %1 is damaged (%2); it was left as it is; move it away, start again with a new store and import the newest backup</source>
+        <translation>历史号码数据库 %1 已损坏（%2）；它保持原样；请把它移走，用新的数据库重新开始，并读入最新的备份</translation>
+    </message>
+    <message>
+        <source>the history store %1 failed: %2; nothing was changed</source>
+        <translation>历史号码数据库 %1 出错：%2；未作任何改动</translation>
+    </message>
+    <message>
+        <source>the write-ahead log %1 belongs to another store, and it could not be set aside (%2); nothing was read; move it out of the data folder and start again</source>
+        <translation>预写日志 %1 属于另一个数据库，且无法移到一旁（%2）；未读取任何内容；请把它移出数据文件夹后重新开始</translation>
+    </message>
+    <message>
+        <source>平1位</source>
+        <translation>平1位</translation>
+    </message>
+    <message>
+        <source>平2位</source>
+        <translation>平2位</translation>
+    </message>
+    <message>
+        <source>平3位</source>
+        <translation>平3位</translation>
+    </message>
+    <message>
+        <source>平4位</source>
+        <translation>平4位</translation>
+    </message>
+    <message>
+        <source>平5位</source>
+        <translation>平5位</translation>
+    </message>
+    <message>
+        <source>平6位</source>
+        <translation>平6位</translation>
+    </message>
+    <message>
+        <source>特位</source>
+        <translation>特位</translation>
+    </message>
+    <message>
+        <source>遗漏次数</source>
+        <translation>遗漏次数</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>序号</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::AnalysisController</name>
     <message>
         <source> The range %1 ~ %2 holds no stored draw: the figures describe no draw and the chances are left empty.</source>

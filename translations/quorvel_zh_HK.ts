@@ -2,6 +2,1016 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_HK" sourcelanguage="en">
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Backtest: decisions at issues %1..%2 (%3 decisions), %4 picks each, random seed %5</source>
+        <translation>回測：第 %1 期至第 %2 期決策（共 %3 次），每次選 %4 組，隨機種子 %5</translation>
+    </message>
+    <message>
+        <source>longest away</source>
+        <translation>最久未出</translation>
+    </message>
+    <message>
+        <source>random</source>
+        <translation>隨機</translation>
+    </message>
+    <message>
+        <source>picked</source>
+        <translation>選出</translation>
+    </message>
+    <message>
+        <source>hits</source>
+        <translation>命中</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>按概率應為</translation>
+    </message>
+    <message>
+        <source>ties with the last pick (summed)</source>
+        <translation>與最後一個選中者並列（累計）</translation>
+    </message>
+    <message>
+        <source>Calibration: every eligible group at every decision, by p_at_least_last deciles</source>
+        <translation>校準：每次決策的全部可選組，按 p_at_least_last 十分位</translation>
+    </message>
+    <message>
+        <source>p from</source>
+        <translation>p 下限</translation>
+    </message>
+    <message>
+        <source>p to</source>
+        <translation>p 上限</translation>
+    </message>
+    <message>
+        <source>groups</source>
+        <translation>組數</translation>
+    </message>
+    <message>
+        <source>Run with --help for usage.</source>
+        <translation>用法請加 --help 查看。</translation>
+    </message>
+    <message>
+        <source>imported %1 draws</source>
+        <translation>讀入 %1 期</translation>
+    </message>
+    <message>
+        <source>imported %1 draws, skipped %2 lines:</source>
+        <translation>讀入 %1 期，跳過 %2 行：</translation>
+    </message>
+    <message>
+        <source>  line %1: %2: %3</source>
+        <translation>  第 %1 行：%2：%3</translation>
+    </message>
+    <message>
+        <source>  and %1 more (--json lists them all)</source>
+        <translation>  另有 %1 行（--json 列出全部）</translation>
+    </message>
+    <message>
+        <source>1 issue is stored more than once, as the file lists them (row shows the first of each)</source>
+        <translation>有 1 個期數按檔案所列存了不止一次（row 顯示其中第一期）</translation>
+    </message>
+    <message>
+        <source>%1 issues are stored more than once, as the file lists them (row shows the first of each)</source>
+        <translation>有 %1 個期數按檔案所列存了不止一次（row 顯示各自的第一期）</translation>
+    </message>
+    <message>
+        <source>the history it replaced is saved in %1</source>
+        <translation>被替換的歷史號碼已儲存在 %1</translation>
+    </message>
+    <message>
+        <source>%1 (or give --site URL for one run)</source>
+        <translation>%1（或用 --site URL 只為本次指定）</translation>
+    </message>
+</context>
+<context>
+    <name>Core</name>
+    <message>
+        <source>no stored draw at or before issue %1 to take the reference values from (the first stored issue is %2)</source>
+        <translation>第 %1 期及之前沒有已存的開獎，取不到參考值（已存的第一期是 %2）</translation>
+    </message>
+    <message>
+        <source>the backtest takes groups of 1..6 of at most 64 values</source>
+        <translation>回測的每組含 1 到 6 個值，最多從 64 個值中選</translation>
+    </message>
+    <message>
+        <source>the backtest picks at least one group per decision</source>
+        <translation>回測每次決策至少選 1 組</translation>
+    </message>
+    <message>
+        <source>3个分组请选择40个（含）以内的个数的号码</source>
+        <translation>3個分組請選擇40個（含）以內的個數的號碼</translation>
+    </message>
+    <message>
+        <source>4个分组请选择24个（含）以内的个数的号码</source>
+        <translation>4個分組請選擇24個（含）以內的個數的號碼</translation>
+    </message>
+    <message>
+        <source>5个分组请选择18个（含）以内的个数的号码</source>
+        <translation>5個分組請選擇18個（含）以內的個數的號碼</translation>
+    </message>
+    <message>
+        <source>6个分组请选择16个（含）以内的个数的号码</source>
+        <translation>6個分組請選擇16個（含）以內的個數的號碼</translation>
+    </message>
+    <message>
+        <source>%1 values in groups of %2 make %3 groups, more than the ceiling of %4 groups of one run with the size limits lifted (不限组数). Tick fewer values or choose a smaller group size; nothing was calculated.</source>
+        <translation>%1 個值每 %2 個一組共有 %3 組，超過了不限組數時一次最多 %4 組的上限。請少勾選一些值或選較小的組合位數；未作任何計算。</translation>
+    </message>
+    <message>
+        <source>group size %1 is outside 1..6: no group to calculate</source>
+        <translation>組合位數 %1 不在 1 到 6 之間：沒有可計算的分組</translation>
+    </message>
+    <message>
+        <source>%1 usable value(s) ticked for groups of %2: no group to calculate (tick at least %2 of boxes 1..%3)</source>
+        <translation>只勾選了 %1 個可用的值，組合位數為 %2：沒有可計算的分組（請在第 1 到 %3 個框中至少勾選 %2 個）</translation>
+    </message>
+    <message>
+        <source>The reference engine (--engine sql) keeps the size limits even when they are lifted (不限组数, --no-limit): it runs statements for every group and would need hours. The memory engine lifts them.</source>
+        <translation>參考引擎（--engine sql）即使選了不限組數（--no-limit）也保留組數限制：它要為每一組執行語句，需要數小時。內存引擎才會取消限制。</translation>
+    </message>
+    <message>
+        <source>where a value is looked for (special, regular or any) applies to groups of one value; choose group size 1, or leave it out to count groups as the group calculation does</source>
+        <translation>指定在特碼、平碼或任意位置查找只適用於每組 1 個值；請選組合位數 1，或不指定，按分組計算的方式統計</translation>
+    </message>
+    <message>
+        <source>the backtest looks for a value as the special number, among the regular numbers or among all seven, not at one position</source>
+        <translation>回測只在特碼、平碼或全部七個號碼中查找，不按單個位置查找</translation>
+    </message>
+    <message>
+        <source>the backtest picks at least one group per decision, not %1</source>
+        <translation>回測每次決策至少選 1 組，而不是 %1 組</translation>
+    </message>
+    <message>
+        <source>%1; nothing to backtest</source>
+        <translation>%1；沒有可回測的內容</translation>
+    </message>
+    <message>
+        <source>the backtest needs a decision draw before the latest one, but the history holds %1 draws and the first decision would be at issue %2 or later; choose an earlier start issue</source>
+        <translation>回測需要在最新一期之前有決策的一期，但歷史只有 %1 期，第一次決策要在第 %2 期或之後；請選更早的起始期數</translation>
+    </message>
+    <message>
+        <source>the backtest needs a decision draw before the latest one, but the history holds %1 draws and the first decision would be the %2th draw; choose an earlier start issue</source>
+        <translation>回測需要在最新一期之前有決策的一期，但歷史只有 %1 期，第一次決策要在第 %2 期；請選更早的起始期數</translation>
+    </message>
+    <message>
+        <source>no history: import or add draws before running an analysis</source>
+        <translation>沒有歷史號碼：請先讀入或補充開獎號碼再做統計</translation>
+    </message>
+    <message>
+        <source>号码（分组）</source>
+        <translation>號碼（分組）</translation>
+    </message>
+    <message>
+        <source>最小遗漏</source>
+        <translation>最小遺漏</translation>
+    </message>
+    <message>
+        <source>最大遗漏</source>
+        <translation>最大遺漏</translation>
+    </message>
+    <message>
+        <source>最后遗漏</source>
+        <translation>最後遺漏</translation>
+    </message>
+    <message>
+        <source>positions are 1..7 (7 is the special number), not %1</source>
+        <translation>位置是 1 到 7（7 是特碼），而不是 %1</translation>
+    </message>
+    <message>
+        <source>%1 longest-away value</source>
+        <translation>最久未出的%1個</translation>
+    </message>
+    <message>
+        <source>%1 longest-away values</source>
+        <translation>最久未出的%1個</translation>
+    </message>
+    <message>
+        <source>%1 longest-away group</source>
+        <translation>最久未出的%1組</translation>
+    </message>
+    <message>
+        <source>%1 longest-away groups</source>
+        <translation>最久未出的%1組</translation>
+    </message>
+    <message>
+        <source>1 hit</source>
+        <translation>命中 1 次</translation>
+    </message>
+    <message>
+        <source>%1 hits</source>
+        <translation>命中 %1 次</translation>
+    </message>
+    <message>
+        <source>no significant difference from random.</source>
+        <translation>與隨機無顯著差異。</translation>
+    </message>
+    <message>
+        <source>significantly fewer hits than chance (1% level).</source>
+        <translation>命中顯著少於隨機（1% 水平）。</translation>
+    </message>
+    <message>
+        <source>significantly more hits than chance (1% level); this describes past draws and promises nothing about the next.</source>
+        <translation>命中顯著多於隨機（1% 水平）；這隻描述過去，不預示下一期。</translation>
+    </message>
+    <message>
+        <source>Picking the %1: %2, %3 expected by chance (z = %4, %5): %6</source>
+        <translation>選%1：%2，按概率應為 %3 次（z = %4，%5）：%6</translation>
+    </message>
+    <message>
+        <source>组合位数 &apos;%1&apos; is not a number: the group size stays %2.</source>
+        <translation>組合位數“%1”不是數字：組合位數仍為 %2。</translation>
+    </message>
+    <message>
+        <source>zodiac base %1</source>
+        <translation>生肖參數 %1</translation>
+    </message>
+    <message>
+        <source>zodiac names</source>
+        <translation>生肖名稱</translation>
+    </message>
+    <message>
+        <source>segment base %1</source>
+        <translation>段數參數 %1</translation>
+    </message>
+    <message>
+        <source>segment codes</source>
+        <translation>段數代碼</translation>
+    </message>
+    <message>
+        <source>colour base %1</source>
+        <translation>波色參數 %1</translation>
+    </message>
+    <message>
+        <source>colour names</source>
+        <translation>波色名稱</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1和%2</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation>%1、%2和%3</translation>
+    </message>
+    <message>
+        <source>the stored draws were derived with %1, but the settings say %2, so the %3 shown for them are wrong; derive them again with the settings&apos; bases: quorvel-cli rebuild (a safety copy is saved first), or set the settings back: %4</source>
+        <translation>已存的開獎按%1推算，但設定是%2，所以顯示的%3有誤；請按設定重新推算：quorvel-cli rebuild（會先儲存備份），或把設定改回：%4</translation>
+    </message>
+    <message>
+        <source>the bases given for this run (%1) differ from those the stored draws were derived with (%2), and rows derived with them would not match the stored ones; nothing was changed</source>
+        <translation>本次指定的參數（%1）與已存開獎推算時所用的參數（%2）不同，按它推算的行會與已存的行不一致；未作任何改動</translation>
+    </message>
+    <message>
+        <source>%1; to use these bases, which the settings already hold, derive the stored draws again (quorvel-cli rebuild), then run without the base options</source>
+        <translation>%1；設定裏已是這些參數，要使用它們，請重新推算已存的開獎（quorvel-cli rebuild），然後不帶參數選項運行</translation>
+    </message>
+    <message>
+        <source>%1; to use these bases, change the setting instead (%2) and derive the stored draws again (quorvel-cli rebuild), then run without the base options</source>
+        <translation>%1；要使用這些參數，請改設定（%2）並重新推算已存的開獎（quorvel-cli rebuild），然後不帶參數選項運行</translation>
+    </message>
+    <message>
+        <source>命中次数</source>
+        <translation>命中次數</translation>
+    </message>
+    <message>
+        <source>平均遗漏</source>
+        <translation>平均遺漏</translation>
+    </message>
+    <message>
+        <source>最大连出</source>
+        <translation>最大連出</translation>
+    </message>
+    <message>
+        <source>上次遗漏</source>
+        <translation>上次遺漏</translation>
+    </message>
+    <message>
+        <source>当前遗漏</source>
+        <translation>當前遺漏</translation>
+    </message>
+    <message>
+        <source>理论概率</source>
+        <translation>理論概率</translation>
+    </message>
+    <message>
+        <source>期望间隔</source>
+        <translation>期望間隔</translation>
+    </message>
+    <message>
+        <source>P(≥当前遗漏)</source>
+        <translation>P(≥當前遺漏)</translation>
+    </message>
+    <message>
+        <source>概率来源</source>
+        <translation>概率來源</translation>
+    </message>
+    <message>
+        <source>精确 (exact)</source>
+        <translation>精確</translation>
+    </message>
+    <message>
+        <source>观测 (observed)</source>
+        <translation>觀測</translation>
+    </message>
+    <message>
+        <source>期号</source>
+        <translation>期數</translation>
+    </message>
+    <message>
+        <source>特码</source>
+        <translation>特碼</translation>
+    </message>
+    <message>
+        <source>落%1码</source>
+        <translation>落%1碼</translation>
+    </message>
+    <message>
+        <source>Stored 1 draw from %1.</source>
+        <translation>已從 %1 讀入 1 期開獎號碼。</translation>
+    </message>
+    <message>
+        <source>Stored %1 draws from %2.</source>
+        <translation>已從 %2 讀入 %1 期開獎號碼。</translation>
+    </message>
+    <message>
+        <source>The history it replaced was saved to %1.</source>
+        <translation>原有的歷史號碼已另存到 %1。</translation>
+    </message>
+    <message>
+        <source>No line was skipped.</source>
+        <translation>沒有跳過任何行。</translation>
+    </message>
+    <message>
+        <source>Skipped 1 line:</source>
+        <translation>跳過 1 行：</translation>
+    </message>
+    <message>
+        <source>Skipped %1 lines:</source>
+        <translation>跳過 %1 行：</translation>
+    </message>
+    <message>
+        <source>line %1 &quot;%2&quot;: %3</source>
+        <translation>第 %1 行“%2”：%3</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>另有 %1 行</translation>
+    </message>
+    <message>
+        <source>box 7 (特码)</source>
+        <translation>第 7 個框（特碼）</translation>
+    </message>
+    <message>
+        <source>box %1 (落%1码)</source>
+        <translation>第 %1 個框（落%1碼）</translation>
+    </message>
+    <message>
+        <source>The draw was not stored: %1 is empty; type its number.</source>
+        <translation>開獎號碼未儲存：%1是空的，請輸入號碼。</translation>
+    </message>
+    <message>
+        <source>The draw was not stored: %1 holds &apos;%2&apos;; a number is 1 to 49, correct it.</source>
+        <translation>開獎號碼未儲存：%1填的是“%2”，號碼應為 1 到 49，請改正。</translation>
+    </message>
+    <message>
+        <source>The draw was not stored: %1 repeats %2 of %3; a draw holds each number once, correct one of them.</source>
+        <translation>開獎號碼未儲存：%1與%3重複了 %2，一期中每個號碼只出現一次，請改正其中一個。</translation>
+    </message>
+    <message>
+        <source>The reference issue &apos;%1&apos; is not an issue number (type one such as 2013050); the reference values and the end issue were kept.</source>
+        <translation>參考期數“%1”不是期數（請輸入如 2013050 的期數）；參考值和截止期數未改動。</translation>
+    </message>
+    <message>
+        <source>The history is empty, so there is no reference draw (import or enter draws first); the reference values and the end issue were kept.</source>
+        <translation>歷史號碼是空的，沒有參考的一期（請先讀入或補充開獎號碼）；參考值和截止期數未改動。</translation>
+    </message>
+    <message>
+        <source>No stored draw is at or before issue %1 (the first stored issue is %2); the reference values and the end issue were kept.</source>
+        <translation>第 %1 期及之前沒有已存的開獎（已存的第一期是 %2）；參考值和截止期數未改動。</translation>
+    </message>
+    <message>
+        <source>P(≥ last)</source>
+        <translation>P(≥當前遺漏)</translation>
+    </message>
+    <message>
+        <source>为了保证时效性和提高计算效率，软件只能统计16年以内的数据，请输入2到16中的自然数。</source>
+        <translation>為了保證時效性和提高計算效率，軟件只能統計16年以內的資料，請輸入2到16中的自然數。</translation>
+    </message>
+    <message>
+        <source>%1 takes True or False, not &apos;%2&apos;</source>
+        <translation>%1 只能是 True 或 False，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3, not &apos;%4&apos;</source>
+        <translation>%1 只能是 %2 到 %3 的整數，而不是“%4”</translation>
+    </message>
+    <message>
+        <source>代码</source>
+        <translation>代碼</translation>
+    </message>
+    <message>
+        <source>出现次数</source>
+        <translation>出現次數</translation>
+    </message>
+    <message>
+        <source>近10期</source>
+        <translation>近10期</translation>
+    </message>
+    <message>
+        <source>近30期</source>
+        <translation>近30期</translation>
+    </message>
+    <message>
+        <source>近100期</source>
+        <translation>近100期</translation>
+    </message>
+    <message>
+        <source>1 draw</source>
+        <translation>1 期</translation>
+    </message>
+    <message>
+        <source>%1 draws</source>
+        <translation>%1 期</translation>
+    </message>
+    <message>
+        <source>现有历史号码的第一期早于保留的%1年：读到网页后将先清空现有历史（另存到备份文件夹），只保留%2年至%3年的历史号码。</source>
+        <translation>現有歷史號碼的第一期早於保留的%1年：讀到網頁後將先清空現有歷史（另存到備份檔案夾），只保留%2年至%3年的歷史號碼。</translation>
+    </message>
+    <message>
+        <source>The history began more than %1 years ago, but it was not cleared: not every kept year gave its draws, and clearing would lose the stored draws of the years that failed. Nothing was changed; update again later.</source>
+        <translation>歷史號碼始於 %1 年以前，但沒有清空：保留的年份並非每年都讀到了開獎，清空會丟失讀取失敗那些年份已存的開獎。未作任何改動，請稍後再更新。</translation>
+    </message>
+    <message>
+        <source>No page could be read, so the history was left unchanged.</source>
+        <translation>沒有讀到任何網頁，歷史號碼未改動。</translation>
+    </message>
+    <message>
+        <source>Added %1.</source>
+        <translation>共補充 %1。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>no draw yet</source>
+        <translation>尚無開獎</translation>
+    </message>
+    <message>
+        <source>The history began more than %1 years ago, so it was cleared before the new draws were stored; it was saved to %2.</source>
+        <translation>歷史號碼始於 %1 年以前，所以在儲存新開獎前已清空；原歷史已另存到 %2。</translation>
+    </message>
+    <message>
+        <source>The history began more than %1 years ago, so it was cleared before the new draws were stored.</source>
+        <translation>歷史號碼始於 %1 年以前，所以在儲存新開獎前已清空。</translation>
+    </message>
+    <message>
+        <source>Years that failed (nothing was added from them, nothing stored was removed):</source>
+        <translation>讀取失敗的年份（沒有從中補充任何開獎，也沒有刪除已存的開獎）：</translation>
+    </message>
+    <message>
+        <source>Skipped 1 row:</source>
+        <translation>跳過 1 行：</translation>
+    </message>
+    <message>
+        <source>Skipped %1 rows:</source>
+        <translation>跳過 %1 行：</translation>
+    </message>
+    <message>
+        <source>%1 row %2 &quot;%3&quot;: %4</source>
+        <translation>%1年第 %2 行“%3”：%4</translation>
+    </message>
+    <message>
+        <source>读入历史</source>
+        <translation>讀入歷史</translation>
+    </message>
+    <message>
+        <source>确实要在线更新最新历史号码吗？更新可能要花费一段时间，网络不通或者我方服务器更新不及时可能都造成更新失败！</source>
+        <translation>確實要在線更新最新歷史號碼嗎？更新可能要花費一段時間，網絡不通或者我方服務器更新不及時可能都造成更新失敗！</translation>
+    </message>
+    <message>
+        <source>The start issue of 检索起止期数 &apos;%1&apos; is not an issue number: type one such as 2013001. Nothing was run.</source>
+        <translation>檢索起止期數的起始期數“%1”不是期數：請輸入如 2013001 的期數。未作檢索。</translation>
+    </message>
+    <message>
+        <source>The end issue of 检索起止期数 &apos;%1&apos; is not an issue number: type one such as 2013001. Nothing was run.</source>
+        <translation>檢索起止期數的截止期數“%1”不是期數：請輸入如 2013001 的期數。未作檢索。</translation>
+    </message>
+    <message>
+        <source>cannot create the data folder %1: %2</source>
+        <translation>無法創建資料檔案夾 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 holds no usable draw (it is empty or holds only blank lines); the history was left unchanged</source>
+        <translation>%1 中沒有可用的開獎號碼（檔案是空的或只有空行）；歷史號碼未改動</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>%1 holds no usable draw: every line was skipped (%2; %3); the history was left unchanged</source>
+        <translation>%1 中沒有可用的開獎號碼：每一行都被跳過（共 %2 行；%3）；歷史號碼未改動</translation>
+    </message>
+    <message>
+        <source>a history text file&apos;s name ends in .txt, not &apos;%1&apos;; the history was left unchanged</source>
+        <translation>歷史號碼文本檔案的檔案名應以 .txt 結尾，而不是“%1”；歷史號碼未改動</translation>
+    </message>
+    <message>
+        <source>the import</source>
+        <translation>讀入</translation>
+    </message>
+    <message>
+        <source>number %1 is outside 1..49; nothing was added</source>
+        <translation>號碼 %1 不在 1 到 49 之間；未補充任何號碼</translation>
+    </message>
+    <message>
+        <source>number %1 appears twice in the draw; nothing was added</source>
+        <translation>號碼 %1 在這一期中出現了兩次；未補充任何號碼</translation>
+    </message>
+    <message>
+        <source>an issue has seven digits (year and three-digit sequence, e.g. 2013017), not %1; nothing was added</source>
+        <translation>期數是七位數字（年份加三位序號，如 2013017），而不是 %1；未補充任何號碼</translation>
+    </message>
+    <message>
+        <source>issue %1 has the sequence 000; a year&apos;s draws count from 001; nothing was added</source>
+        <translation>期數 %1 的序號是 000，每年的開獎從 001 起計；未補充任何號碼</translation>
+    </message>
+    <message>
+        <source>issue %1 is already stored: draw %2 in the list holds it (%3); nothing was added; give another issue, or delete that draw first</source>
+        <translation>期數 %1 已經存在：列表中第 %2 期就是它（%3）；未補充任何號碼；請換一個期數，或先刪除那一期</translation>
+    </message>
+    <message>
+        <source>adding the draw</source>
+        <translation>補充開獎號碼</translation>
+    </message>
+    <message>
+        <source>the page is larger than a yearly results page can be (over %1 MB or %2 tags): it was not read</source>
+        <translation>網頁比一年的開獎結果頁應有的大（超過 %1 MB 或 %2 個標籤）：未讀取</translation>
+    </message>
+    <message>
+        <source>the page holds no table with the id &quot;main&quot;: not a yearly results page</source>
+        <translation>網頁中沒有 id 為 &quot;main&quot; 的表格：不是一年的開獎結果頁</translation>
+    </message>
+    <message>
+        <source>the table &quot;main&quot; holds no usable draw (%1 rows skipped): not a yearly results page, or an empty one</source>
+        <translation>表格 &quot;main&quot; 中沒有可用的開獎（跳過 %1 行）：不是一年的開獎結果頁，或是空頁</translation>
+    </message>
+    <message>
+        <source>no draw yet, so the kept years are not complete</source>
+        <translation>尚無開獎，保留的年份不完整</translation>
+    </message>
+    <message>
+        <source>the update</source>
+        <translation>在線更新</translation>
+    </message>
+    <message>
+        <source>; the history was left unchanged</source>
+        <translation>；歷史號碼未改動</translation>
+    </message>
+    <message>
+        <source>the history is empty: there is nothing to export; import or add draws first</source>
+        <translation>歷史號碼是空的：沒有可匯出的內容；請先讀入或補充開獎號碼</translation>
+    </message>
+    <message>
+        <source>the issue &apos;%1&apos; could not be read: start the line with the issue as seven digits (e.g. 2013017), or with the first two-digit number to take the previous issue + 1</source>
+        <translation>期數“%1”讀不出來：行首請寫七位數字的期數（如 2013017），或直接寫第一個兩位數號碼，期數取上一期加 1</translation>
+    </message>
+    <message>
+        <source>the issue &apos;%1&apos; has more than seven digits: write the issue as seven digits (e.g. 2013017) and a space</source>
+        <translation>期數“%1”超過七位數字：請寫七位數字的期數（如 2013017）再加一個空格</translation>
+    </message>
+    <message>
+        <source>the issue %1 is not a draw&apos;s issue: write the year and the draw&apos;s sequence number, e.g. 2013017</source>
+        <translation>%1 不是開獎的期數：請寫年份加該期序號，如 2013017</translation>
+    </message>
+    <message>
+        <source>the issue %1 has the sequence 000; a year&apos;s draws count from 001: write the draw&apos;s own issue, e.g. %2</source>
+        <translation>期數 %1 的序號是 000，每年的開獎從 001 起計：請寫該期自己的期數，如 %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a two-digit number: write each number as two digits, e.g. 05</source>
+        <translation>“%1”不是兩位數：每個號碼請寫成兩位數，如 05</translation>
+    </message>
+    <message>
+        <source>fewer than seven numbers (found %1)</source>
+        <translation>號碼不足七個（只有 %1 個）</translation>
+    </message>
+    <message>
+        <source>more than seven numbers: &apos;%1&apos; follows the special number; a line holds six numbers and the special number</source>
+        <translation>號碼多於七個：特碼後面還有“%1”；一行只寫六個平碼和一個特碼</translation>
+    </message>
+    <message>
+        <source>number %1 is outside 1..49</source>
+        <translation>號碼 %1 不在 1 到 49 之間</translation>
+    </message>
+    <message>
+        <source>number %1 appears twice: a draw&apos;s numbers all differ</source>
+        <translation>號碼 %1 出現了兩次：一期的號碼各不相同</translation>
+    </message>
+    <message>
+        <source>the text could not be read to its end</source>
+        <translation>文本沒能讀到結尾</translation>
+    </message>
+    <message>
+        <source>no issue to count from: start the first draw&apos;s line with its issue as seven digits, e.g. 2013017</source>
+        <translation>沒有可以接着計的期數：第一期的行首請寫七位數字的期數，如 2013017</translation>
+    </message>
+    <message>
+        <source>the history text is not a text file (it holds NUL bytes; UTF-16 or binary?); save the history as plain text (UTF-8), one draw per line, and import that file</source>
+        <translation>歷史號碼不是文本檔案（含有 NUL 字節，可能是 UTF-16 或二進制檔案）；請把歷史號碼另存為純文本（UTF-8），每行一期，再讀入該檔案</translation>
+    </message>
+    <message>
+        <source>cannot read %1: it is a folder</source>
+        <translation>無法讀取 %1：它是檔案夾</translation>
+    </message>
+    <message>
+        <source>cannot read %1: it is not a regular file; import a history text file</source>
+        <translation>無法讀取 %1：它不是普通檔案；請讀入歷史號碼文本檔案</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>無法開啟 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot import %1: not a text file (it holds NUL bytes; UTF-16 or binary?); save the history as plain text (UTF-8), one draw per line, and import that file</source>
+        <translation>無法讀入 %1：不是文本檔案（含有 NUL 字節，可能是 UTF-16 或二進制檔案）；請把歷史號碼另存為純文本（UTF-8），每行一期，再讀入該檔案</translation>
+    </message>
+    <message>
+        <source>cannot read %1: the file could not be read to its end</source>
+        <translation>無法讀取 %1：檔案沒能讀到結尾</translation>
+    </message>
+    <message>
+        <source>regular number %1 (cell 2)</source>
+        <translation>第 %1 個平碼（第 2 格）</translation>
+    </message>
+    <message>
+        <source>the special number (cell 3)</source>
+        <translation>特碼（第 3 格）</translation>
+    </message>
+    <message>
+        <source>%1 reads %2, not a number</source>
+        <translation>%1是“%2”，不是號碼</translation>
+    </message>
+    <message>
+        <source>%1 is %2, outside 1..49</source>
+        <translation>%1是 %2，不在 1 到 49 之間</translation>
+    </message>
+    <message>
+        <source>%1 is %2, already in the draw</source>
+        <translation>%1是 %2，這一期中已經有了</translation>
+    </message>
+    <message>
+        <source>the row has %1 cells; a draw needs 4</source>
+        <translation>這一行有 %1 格；一期開獎需要 4 格</translation>
+    </message>
+    <message>
+        <source>the draw&apos;s sequence number (cell 1) reads %1, not a number from 1</source>
+        <translation>該期序號（第 1 格）是“%1”，不是從 1 起的數字</translation>
+    </message>
+    <message>
+        <source>issue %1 is listed twice; the draw of row %2 was kept</source>
+        <translation>期數 %1 列了兩次；保留了第 %2 行的開獎</translation>
+    </message>
+    <message>
+        <source>No update site is set. Set the address the yearly pages are found under (for example http://127.0.0.1:8080/85122/kj/, the page of 2014 then being .../2014.html) in the menu 设置 → 在线更新网址.</source>
+        <translation>還沒有設定在線更新網址。請在選單「設定」→「在線更新網址」中填寫各年開獎頁所在的地址（例如 http://127.0.0.1:8080/85122/kj/，2014 年的網頁即為 .../2014.html）。</translation>
+    </message>
+    <message>
+        <source>no update site is set: set the address the yearly pages are found under (for example http://127.0.0.1:8080/85122/kj/, the page of 2014 then being .../2014.html) with: quorvel-cli settings set txtUpdateSite URL</source>
+        <translation>還沒有設定在線更新網址：請用 quorvel-cli settings set txtUpdateSite URL 設定各年開獎頁所在的地址（例如 http://127.0.0.1:8080/85122/kj/，2014 年的網頁即為 .../2014.html）</translation>
+    </message>
+    <message>
+        <source>the update site &apos;%1&apos; is not a web address: give the whole prefix of the yearly pages, starting with http:// or https:// (for example http://127.0.0.1:8080/85122/kj/)</source>
+        <translation>在線更新網址“%1”不是網址：請填寫各年開獎頁地址的完整前綴，以 http:// 或 https:// 開頭（例如 http://127.0.0.1:8080/85122/kj/）</translation>
+    </message>
+    <message>
+        <source>cannot export to %1: %2; nothing was written</source>
+        <translation>無法匯出到 %1：%2；未寫入任何內容</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link (to %1), which an export does not write through; give the path of the file itself, or another path</source>
+        <translation>它是指向 %1 的符號鏈接，匯出不會經由鏈接寫入；請給出檔案本身的路徑，或換一個路徑</translation>
+    </message>
+    <message>
+        <source>it is a folder; give the path of a file to write</source>
+        <translation>它是檔案夾；請給出要寫入的檔案的路徑</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a FIFO, a device or a socket); give the path of a file to write</source>
+        <translation>它不是普通檔案（是管道、設備或套接字）；請給出要寫入的檔案的路徑</translation>
+    </message>
+    <message>
+        <source>it is the history store</source>
+        <translation>它是歷史號碼資料庫</translation>
+    </message>
+    <message>
+        <source>it is the history store&apos;s write-ahead log</source>
+        <translation>它是歷史號碼資料庫的預寫日誌</translation>
+    </message>
+    <message>
+        <source>it is the history store&apos;s shared-memory file</source>
+        <translation>它是歷史號碼資料庫的共享內存檔案</translation>
+    </message>
+    <message>
+        <source>it is the settings file</source>
+        <translation>它是設定檔案</translation>
+    </message>
+    <message>
+        <source>%1, which an export never replaces; choose another path</source>
+        <translation>%1，匯出絕不會覆蓋它；請換一個路徑</translation>
+    </message>
+    <message>
+        <source>it is in the backup folder, which holds the safety copies of the history; choose another folder</source>
+        <translation>它在存放歷史號碼備份的備份檔案夾中；請換一個檔案夾</translation>
+    </message>
+    <message>
+        <source>the safety copy %1 would not restore the history (%2)</source>
+        <translation>備份 %1 無法還原歷史號碼（%2）</translation>
+    </message>
+    <message>
+        <source>the safety copy %1 would not restore draw %2 unchanged (a history text file holds seven-digit issues whose sequence is not 000)</source>
+        <translation>備份 %1 無法原樣還原第 %2 期（歷史號碼文本檔案只能存七位數字、序號不為 000 的期數）</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder %1: %2; nothing was changed</source>
+        <translation>無法創建備份檔案夾 %1：%2；未作任何改動</translation>
+    </message>
+    <message>
+        <source>cannot write the safety copy of the history: %1; nothing was changed. To keep this history anyway, move %2 out of the data folder (it is a complete copy), then go on with a new store</source>
+        <translation>無法寫入歷史號碼的備份：%1；未作任何改動。如仍要保留這份歷史，請把 %2 移出資料檔案夾（它是完整的副本），然後用新的資料庫繼續</translation>
+    </message>
+    <message>
+        <source>%1. Move it away (rename it, e.g. to %2.damaged) and start again: a new, empty store is created. Then import the newest backup, %3, to restore the history.</source>
+        <translation>%1。請把它移走（改名，如改為 %2.damaged）後重新啓動：程式會新建一個空資料庫。然後讀入最新的備份 %3 來還原歷史號碼。</translation>
+    </message>
+    <message>
+        <source>%1. Move it away (rename it, e.g. to %2.damaged) and start again: a new, empty store is created. There is no backup in %3.</source>
+        <translation>%1。請把它移走（改名，如改為 %2.damaged）後重新啓動：程式會新建一個空資料庫。%3 中沒有備份。</translation>
+    </message>
+    <message>
+        <source>draw %1 does not read back unchanged from %2 (the history text format needs seven-digit issue numbers); the history was left unchanged</source>
+        <translation>第 %1 期從 %2 讀回時有變化（歷史號碼文本格式需要七位數字的期數）；歷史號碼未改動</translation>
+    </message>
+    <message>
+        <source>the history is empty: there is nothing to %1; import or add draws first</source>
+        <translation>歷史號碼是空的：沒有可%1的內容；請先讀入或補充開獎號碼</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>deleting the latest draw</source>
+        <translation>刪除最新一期</translation>
+    </message>
+    <message>
+        <source>the number of draws to delete must be at least 1, not %1; nothing was changed</source>
+        <translation>要刪除的期數至少為 1，而不是 %1；未作任何改動</translation>
+    </message>
+    <message>
+        <source>the issue to keep the history up to has seven digits (year and sequence, e.g. 2014016), not %1; nothing was changed</source>
+        <translation>保留到的期數是七位數字（年份加序號，如 2014016），而不是 %1；未作任何改動</translation>
+    </message>
+    <message>
+        <source>no draw is up to %1 (the first is %2), so keeping the draws up to it would keep none; nothing was changed. To delete every draw, clear the history instead</source>
+        <translation>第 %1 期及之前沒有開獎（第一期是 %2），保留到該期將一期不剩；未作任何改動。要刪除全部開獎，請改用清除歷史</translation>
+    </message>
+    <message>
+        <source>derive again</source>
+        <translation>重新推算</translation>
+    </message>
+    <message>
+        <source>deriving the history again</source>
+        <translation>重新推算歷史號碼</translation>
+    </message>
+    <message>
+        <source>%1; the history was left unchanged</source>
+        <translation>%1；歷史號碼未改動</translation>
+    </message>
+    <message>
+        <source>clearing the history</source>
+        <translation>清除歷史號碼</translation>
+    </message>
+    <message>
+        <source>the change was saved, but compacting the store file failed: %1; run the compaction again to reclaim the space</source>
+        <translation>改動已儲存，但壓縮資料庫檔案失敗：%1；請再壓縮一次以釋放空間</translation>
+    </message>
+    <message>
+        <source>shortening the history</source>
+        <translation>刪減歷史號碼</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 cannot be read back (%3): &apos;%4&apos;; the history was left unchanged</source>
+        <translation>%2 的第 %1 行讀不回來（%3）：“%4”；歷史號碼未改動</translation>
+    </message>
+    <message>
+        <source>rebuilding the history</source>
+        <translation>重建歷史號碼</translation>
+    </message>
+    <message>
+        <source>rebuilding the history failed in the store: %1; the history was left unchanged</source>
+        <translation>在資料庫中重建歷史號碼失敗：%1；歷史號碼未改動</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>無法寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>writing %1 failed (is the disk full?)</source>
+        <translation>寫入 %1 失敗（磁盤滿了嗎？）</translation>
+    </message>
+    <message>
+        <source>cannot write the workbook %1: out of memory</source>
+        <translation>無法寫入工作簿 %1：內存不足</translation>
+    </message>
+    <message>
+        <source>cannot write cell (%1, %2) of %3: %4; nothing was written</source>
+        <translation>無法寫入 %3 的單元格（%1, %2）：%4；未寫入任何內容</translation>
+    </message>
+    <message>
+        <source>cannot create the workbook %1: out of memory</source>
+        <translation>無法創建工作簿 %1：內存不足</translation>
+    </message>
+    <message>
+        <source>cannot add the sheet %1 to the workbook %2</source>
+        <translation>無法在工作簿 %2 中添加工作表 %1</translation>
+    </message>
+    <message>
+        <source>cannot write the workbook %1: %2; check that its folder exists and is writable</source>
+        <translation>無法寫入工作簿 %1：%2；請檢查其檔案夾是否存在並可寫入</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: %2; close it in any program that has it open, or choose another path, and export again</source>
+        <translation>無法替換 %1：%2；請在開啟它的程式中關閉它，或換一個路徑，然後重新匯出</translation>
+    </message>
+    <message>
+        <source>号码</source>
+        <translation>號碼</translation>
+    </message>
+    <message>
+        <source>生肖</source>
+        <translation>生肖</translation>
+    </message>
+    <message>
+        <source>头数</source>
+        <translation>頭數</translation>
+    </message>
+    <message>
+        <source>尾数</source>
+        <translation>尾數</translation>
+    </message>
+    <message>
+        <source>合数</source>
+        <translation>合數</translation>
+    </message>
+    <message>
+        <source>段数</source>
+        <translation>段數</translation>
+    </message>
+    <message>
+        <source>波色</source>
+        <translation>波色</translation>
+    </message>
+    <message>
+        <source>单双</source>
+        <translation>單雙</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 秒</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 毫秒</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>no answer from %1 within %2; the server may be down or slow, try again later</source>
+        <translation>%1 在 %2內沒有回應；服務器可能停機或太慢，請稍後再試</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB: not a yearly results page</source>
+        <translation>%1 大於 %2 MB：不是一年的開獎結果頁</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2 for %3</source>
+        <translation>服務器對 %3 的回應是 %1 %2</translation>
+    </message>
+    <message>
+        <source>cannot load %1: %2</source>
+        <translation>無法載入 %1：%2</translation>
+    </message>
+    <message>
+        <source>the page %1 is in a character set this program cannot read (named in the page)</source>
+        <translation>網頁 %1 使用了本程式無法讀取的字符集（網頁中指明的）</translation>
+    </message>
+    <message>
+        <source>the page %1 is in a character set this program cannot read (%2)</source>
+        <translation>網頁 %1 使用了本程式無法讀取的字符集（%2）</translation>
+    </message>
+    <message>
+        <source>cannot save the setting %1: the settings file %2 could not be read (%3); it was left as it is; correct it or move it away (the defaults then apply)</source>
+        <translation>無法儲存設定 %1：設定檔案 %2 讀不出來（%3）；它保持原樣；請改正它或把它移走（之後使用預設設定）</translation>
+    </message>
+    <message>
+        <source>no access</source>
+        <translation>沒有訪問權限</translation>
+    </message>
+    <message>
+        <source>not a valid INI file</source>
+        <translation>不是有效的設定檔案</translation>
+    </message>
+    <message>
+        <source>cannot save the setting %1 to %2</source>
+        <translation>無法把設定 %1 儲存到 %2</translation>
+    </message>
+    <message>
+        <source>the history store %1 is a folder, not a store file; it was left as it is</source>
+        <translation>歷史號碼資料庫 %1 是檔案夾，不是資料庫檔案；它保持原樣</translation>
+    </message>
+    <message>
+        <source>the history store %1 is damaged: SQLite cannot read it (%2); it was left as it is</source>
+        <translation>歷史號碼資料庫 %1 已損壞：SQLite 讀不出來（%2）；它保持原樣</translation>
+    </message>
+    <message>
+        <source>compacting the store file</source>
+        <translation>壓縮資料庫檔案</translation>
+    </message>
+    <message>
+        <source>compacting failed: the history store %1 is damaged (%2); it was left as it is</source>
+        <translation>壓縮失敗：歷史號碼資料庫 %1 已損壞（%2）；它保持原樣</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2; the history is unchanged; free some disk space and try again</source>
+        <translation>%1失敗：%2；歷史號碼未改動；請騰出一些磁盤空間再試</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2%3</source>
+        <translation>%1失敗：%2%3</translation>
+    </message>
+    <message>
+        <source>the history store %1 is held by another program (another quorvel window or quorvel-cli) whose change did not finish within %2 seconds; nothing was changed; try again when it has finished</source>
+        <translation>歷史號碼資料庫 %1 正被另一個程式（另一個 quorvel 視窗或 quorvel-cli）佔用，其改動 %2 秒內沒有完成；未作任何改動；請等它完成後再試</translation>
+    </message>
+    <message>
+        <source>the history store %1 is damaged (%2); it was left as it is; move it away, start again with a new store and import the newest backup</source>
+        <translation>歷史號碼資料庫 %1 已損壞（%2）；它保持原樣；請把它移走，用新的資料庫重新開始，並讀入最新的備份</translation>
+    </message>
+    <message>
+        <source>the history store %1 failed: %2; nothing was changed</source>
+        <translation>歷史號碼資料庫 %1 出錯：%2；未作任何改動</translation>
+    </message>
+    <message>
+        <source>the write-ahead log %1 belongs to another store, and it could not be set aside (%2); nothing was read; move it out of the data folder and start again</source>
+        <translation>預寫日誌 %1 屬於另一個資料庫，且無法移到一旁（%2）；未讀取任何內容；請把它移出資料檔案夾後重新開始</translation>
+    </message>
+    <message>
+        <source>平1位</source>
+        <translation>平1位</translation>
+    </message>
+    <message>
+        <source>平2位</source>
+        <translation>平2位</translation>
+    </message>
+    <message>
+        <source>平3位</source>
+        <translation>平3位</translation>
+    </message>
+    <message>
+        <source>平4位</source>
+        <translation>平4位</translation>
+    </message>
+    <message>
+        <source>平5位</source>
+        <translation>平5位</translation>
+    </message>
+    <message>
+        <source>平6位</source>
+        <translation>平6位</translation>
+    </message>
+    <message>
+        <source>特位</source>
+        <translation>特位</translation>
+    </message>
+    <message>
+        <source>遗漏次数</source>
+        <translation>遺漏次數</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>序號</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::AnalysisController</name>
     <message>
         <source> The range %1 ~ %2 holds no stored draw: the figures describe no draw and the chances are left empty.</source>

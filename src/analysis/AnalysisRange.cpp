@@ -14,9 +14,9 @@ ResolvedRange resolveRange(const HistoryStore& store, const RangeChoice& choice)
     if (choice.reference) {
         resolved.reference = store.latestNotAfter(*choice.reference);
         if (!resolved.reference)
-            throw Error("no stored draw at or before issue " + std::to_string(*choice.reference) +
-                        " to take the reference values from (the first stored issue is " + std::to_string(firstIssue) +
-                        ")");
+            throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "no stored draw at or before issue %1 to take the "
+                                                                "reference values from (the first stored issue is %2)"),
+                                      *choice.reference, firstIssue));
         if (choice.beforeReference) resolved.range.end = resolved.reference->issue - 1;
     }
     if (choice.from) resolved.range.start = *choice.from;

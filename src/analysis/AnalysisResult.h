@@ -3,6 +3,7 @@
 
 #include "analysis/GroupRows.h"
 #include "model/GroupRow.h"
+#include "model/Message.h"
 #include "model/OmissionStatistics.h"
 
 #include <array>
@@ -47,8 +48,8 @@ struct SearchResult {
 
 // The rows a group calculation stored, and why there are none when a request makes no group.
 struct GroupResult {
-    GroupRows rows;   // in the order stored
-    std::string note; // non-empty when the request made no group at all
+    GroupRows rows; // in the order stored
+    Message note;   // non-empty when the request made no group at all
 
     bool operator==(const GroupResult&) const = default;
 };

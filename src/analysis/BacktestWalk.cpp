@@ -411,8 +411,9 @@ BacktestVerdict backtestVerdict(const BacktestFigures& figures) {
 
 BacktestResult walkBacktest(const BacktestInput& input, int threads, const Progress& progress) {
     if (input.elements > CombinationRank::kMostElements || input.groupSize < 1 || input.groupSize > 6)
-        throw Error("the backtest takes groups of 1..6 of at most 64 values");
-    if (input.pick < 1) throw Error("the backtest picks at least one group per decision");
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the backtest takes groups of 1..6 of at most 64 values")));
+    if (input.pick < 1)
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the backtest picks at least one group per decision")));
     const int draws = static_cast<int>(input.held.size());
     const int first = std::max(input.firstDecision, 0);
     const int decisions = std::max(0, draws - 1 - first);

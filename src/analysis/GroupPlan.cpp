@@ -18,10 +18,10 @@ struct SizeLimit {
 };
 
 constexpr SizeLimit kLimits[] = {
-    {3, 40, "3个分组请选择40个（含）以内的个数的号码"},
-    {4, 24, "4个分组请选择24个（含）以内的个数的号码"},
-    {5, 18, "5个分组请选择18个（含）以内的个数的号码"},
-    {6, 16, "6个分组请选择16个（含）以内的个数的号码"},
+    {3, 40, QT_TRANSLATE_NOOP("Core", "3个分组请选择40个（含）以内的个数的号码")},
+    {4, 24, QT_TRANSLATE_NOOP("Core", "4个分组请选择24个（含）以内的个数的号码")},
+    {5, 18, QT_TRANSLATE_NOOP("Core", "5个分组请选择18个（含）以内的个数的号码")},
+    {6, 16, QT_TRANSLATE_NOOP("Core", "6个分组请选择16个（含）以内的个数的号码")},
 };
 
 } // namespace
@@ -57,29 +57,34 @@ GroupPlan planGroups(const GroupRequest& request) {
     const int m = static_cast<int>(ticked.size());
     if (!request.noLimit) {
         for (const SizeLimit& limit : kLimits)
-            if (request.groupSize == limit.groupSize && m > limit.maximumValues) throw Error(limit.message);
+            if (request.groupSize == limit.groupSize && m > limit.maximumValues)
+                throw Error(Message::core(limit.message));
     } else if (const long groups = combinationCount(m, request.groupSize); groups > kGroupCeiling) {
-        throw Error(std::to_string(m) + " values in groups of " + std::to_string(request.groupSize) + " make " +
-                    std::to_string(groups) + " groups, more than the ceiling of " + std::to_string(kGroupCeiling) +
-                    " groups of one run with the size limits lifted (不限组数). Tick fewer values or choose a "
-                    "smaller group size; nothing was calculated.");
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "%1 values in groups of %2 make %3 groups, more than the "
+                                                            "ceiling of %4 groups of one run with the size limits "
+                                                            "lifted (不限组数). Tick fewer values or choose a smaller "
+                                                            "group size; nothing was calculated."),
+                                  m, request.groupSize, groups, kGroupCeiling));
     }
     for (int box : ticked) {
         plan.codes.push_back(groupBoxCode(request.kind, box));
         plan.labels.push_back(groupBoxLabel(request.kind, box, request.bases));
     }
     if (request.groupSize < 1 || request.groupSize > 6)
-        plan.note = "group size " + std::to_string(request.groupSize) + " is outside 1..6: no group to calculate";
+        plan.note = Message::core(QT_TRANSLATE_NOOP("Core", "group size %1 is outside 1..6: no group to calculate"),
+                                  request.groupSize);
     else if (m < request.groupSize)
-        plan.note = std::to_string(m) + " usable value(s) ticked for groups of " + std::to_string(request.groupSize) +
-                    ": no group to calculate (tick at least " + std::to_string(request.groupSize) + " of boxes 1.." +
-                    std::to_string(boxCount) + ")";
+        plan.note = Message::core(QT_TRANSLATE_NOOP("Core", "%1 usable value(s) ticked for groups of %2: no group to "
+                                                            "calculate (tick at least %2 of boxes 1..%3)"),
+                                  m, request.groupSize, boxCount);
     return plan;
 }
 
-std::string sqlEngineKeepsLimits() {
-    return "The reference engine (--engine sql) keeps the size limits even when they are lifted (不限组数, "
-           "--no-limit): it runs statements for every group and would need hours. The memory engine lifts them.";
+Message sqlEngineKeepsLimits() {
+    return Message::core(QT_TRANSLATE_NOOP("Core", "The reference engine (--engine sql) keeps the size limits even "
+                                                   "when they are lifted (不限组数, --no-limit): it runs statements "
+                                                   "for every group and would need hours. The memory engine lifts "
+                                                   "them."));
 }
 
 long combinationCount(int m, int k) {

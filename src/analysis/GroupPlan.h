@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/AnalysisRequest.h"
+#include "model/Message.h"
 
 #include <functional>
 #include <string>
@@ -15,7 +16,7 @@ struct GroupPlan {
     std::vector<int> codes;          // value code of each usable ticked box, ascending by box
     std::vector<std::string> labels; // element label of each
     int groupSize = 0;
-    std::string note; // why no group is made (size outside 1..6, fewer values than k)
+    Message note; // why no group is made (size outside 1..6, fewer values than k)
 
     bool makesGroups() const { return note.empty(); }
 };
@@ -37,7 +38,7 @@ constexpr long kGroupCeiling = 2'000'000;
 GroupPlan planGroups(const GroupRequest& request);
 
 // What the reference engine says when asked to lift the size limits: it keeps them.
-std::string sqlEngineKeepsLimits();
+Message sqlEngineKeepsLimits();
 
 // The number of k-combinations of m elements (0 when k is outside 1..m).
 long combinationCount(int m, int k);

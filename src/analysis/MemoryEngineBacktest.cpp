@@ -16,17 +16,22 @@ BacktestResult MemoryEngine::backtest(const BacktestRequest& request, const Prog
     GroupRequest groups = request.groups;
     if (request.place) {
         if (groups.groupSize != 1)
-            throw Error("where a value is looked for (special, regular or any) applies to groups of one value; "
-                        "choose group size 1, or leave it out to count groups as the group calculation does");
+            throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "where a value is looked for (special, regular or any) "
+                                                                "applies to groups of one value; choose group size 1, "
+                                                                "or leave it out to count groups as the group "
+                                                                "calculation does")));
         if (*request.place == ValuePlace::Position)
-            throw Error("the backtest looks for a value as the special number, among the regular numbers or among "
-                        "all seven, not at one position");
+            throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the backtest looks for a value as the special number, "
+                                                                "among the regular numbers or among all seven, not at "
+                                                                "one position")));
         groups.includeSpecial = *request.place == ValuePlace::Any;
     }
     if (request.pick < 1)
-        throw Error("the backtest picks at least one group per decision, not " + std::to_string(request.pick));
+        throw Error(Message::core(
+            QT_TRANSLATE_NOOP("Core", "the backtest picks at least one group per decision, not %1"), request.pick));
     const GroupPlan plan = planGroups(groups);
-    if (!plan.makesGroups()) throw Error(plan.note + "; nothing to backtest");
+    if (!plan.makesGroups())
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "%1; nothing to backtest"), plan.note));
     const bool special = request.place == ValuePlace::Special;
 
     const int n = static_cast<int>(m_records.size());
@@ -36,11 +41,17 @@ BacktestResult MemoryEngine::backtest(const BacktestRequest& request, const Prog
                                                   [](const DrawRecord& r, int issue) { return r.issue < issue; }) -
                                  m_records.begin());
     if (first >= n - 1)
-        throw Error("the backtest needs a decision draw before the latest one, but the history holds " +
-                    std::to_string(n) + " draws and the first decision would be " +
-                    (request.fromIssue ? "at issue " + std::to_string(*request.fromIssue) + " or later"
-                                       : "the " + std::to_string(kDefaultFirstDecision) + "th draw") +
-                    "; choose an earlier start issue");
+        throw Error(
+            request.fromIssue
+                ? Message::core(QT_TRANSLATE_NOOP("Core", "the backtest needs a decision draw before the latest one, "
+                                                          "but the history holds %1 draws and the first decision "
+                                                          "would be at issue %2 or later; choose an earlier start "
+                                                          "issue"),
+                                n, *request.fromIssue)
+                : Message::core(QT_TRANSLATE_NOOP("Core", "the backtest needs a decision draw before the latest one, "
+                                                          "but the history holds %1 draws and the first decision "
+                                                          "would be the %2th draw; choose an earlier start issue"),
+                                n, kDefaultFirstDecision));
 
     BacktestInput input;
     input.elements = static_cast<int>(plan.codes.size());

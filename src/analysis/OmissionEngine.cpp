@@ -9,7 +9,9 @@
 namespace quorvel {
 
 void requireHistory(const HistoryStore& store) {
-    if (store.count() == 0) throw Error("no history: import or add draws before running an analysis");
+    if (store.count() == 0)
+        throw Error(
+            Message::core(QT_TRANSLATE_NOOP("Core", "no history: import or add draws before running an analysis")));
 }
 
 std::optional<EngineKind> parseEngineKind(std::string_view text) {

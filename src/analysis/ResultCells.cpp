@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "analysis/ResultCells.h"
 
+#include "model/Message.h"
+
 namespace quorvel {
 
 const std::array<std::string, 10>& hitListHeader() {
-    static const std::array<std::string, 10> header{"期号",  "平1位", "平2位", "平3位",    "平4位",
-                                                    "平5位", "平6位", "特位",  "遗漏次数", "序号"};
+    static const std::array<std::string, 10> header{
+        QT_TRANSLATE_NOOP("Core", "期号"),  QT_TRANSLATE_NOOP("Core", "平1位"), QT_TRANSLATE_NOOP("Core", "平2位"),
+        QT_TRANSLATE_NOOP("Core", "平3位"), QT_TRANSLATE_NOOP("Core", "平4位"), QT_TRANSLATE_NOOP("Core", "平5位"),
+        QT_TRANSLATE_NOOP("Core", "平6位"), QT_TRANSLATE_NOOP("Core", "特位"),  QT_TRANSLATE_NOOP("Core", "遗漏次数"),
+        QT_TRANSLATE_NOOP("Core", "序号")};
     return header;
 }
 
@@ -18,7 +23,9 @@ std::string hitListCell(const HitRow& hit, int column) {
 }
 
 const std::array<std::string, 4>& omissionHeader() {
-    static const std::array<std::string, 4> header{"号码（分组）", "最小遗漏", "最大遗漏", "最后遗漏"};
+    static const std::array<std::string, 4> header{
+        QT_TRANSLATE_NOOP("Core", "号码（分组）"), QT_TRANSLATE_NOOP("Core", "最小遗漏"),
+        QT_TRANSLATE_NOOP("Core", "最大遗漏"), QT_TRANSLATE_NOOP("Core", "最后遗漏")};
     return header;
 }
 

@@ -63,7 +63,7 @@ GroupPlan planWithLimits(const GroupRequest& request) {
         return planGroups(limited);
     } catch (const Error& limit) {
         if (!request.noLimit) throw;
-        throw Error(std::string(limit.what()) + "\n" + sqlEngineKeepsLimits());
+        throw Error(Message({}, "%1\n%2", {limit.message(), sqlEngineKeepsLimits()}));
     }
 }
 

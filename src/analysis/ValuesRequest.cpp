@@ -52,7 +52,8 @@ PositionSearchRequest valueSearchRequest(const ValuesRequest& request, int value
         break;
     }
     if (position < 1 || position > 7)
-        throw Error("positions are 1..7 (7 is the special number), not " + std::to_string(position));
+        throw Error(
+            Message::core(QT_TRANSLATE_NOOP("Core", "positions are 1..7 (7 is the special number), not %1"), position));
     const auto p = static_cast<std::size_t>(position - 1);
     search.selected[p] = true;
     search.values[p] = value;

@@ -33,48 +33,34 @@ std::string pValueText(double pValue) {
     return "< 0.0001";
 }
 
-std::string backtestSentence(const BacktestResult& result, SentenceLanguage language) {
+Message backtestSentence(const BacktestResult& result) {
     const BacktestFigures& f = result.overdue;
-    const std::string n = std::to_string(result.pick);
-    const std::string hits = std::to_string(f.hits);
-    const std::string expected = fixedText(f.expected, 1);
-    const std::string z = fixedText(f.z, 2);
+    const bool one = result.groupSize == 1;
+    const bool single = result.pick == 1;
+    const Message picks =
+        one ? (single ? Message::core(QT_TRANSLATE_NOOP("Core", "%1 longest-away value"), result.pick)
+                      : Message::core(QT_TRANSLATE_NOOP("Core", "%1 longest-away values"), result.pick))
+            : (single ? Message::core(QT_TRANSLATE_NOOP("Core", "%1 longest-away group"), result.pick)
+                      : Message::core(QT_TRANSLATE_NOOP("Core", "%1 longest-away groups"), result.pick));
+    const Message hits = f.hits == 1 ? Message::core(QT_TRANSLATE_NOOP("Core", "1 hit"))
+                                     : Message::core(QT_TRANSLATE_NOOP("Core", "%1 hits"), f.hits);
     const std::string p = pValueText(f.pValue);
     const std::string pPart = f.pValue < 0.0001 ? "p " + p : "p = " + p;
-    const bool one = result.groupSize == 1;
-    switch (language) {
-    case SentenceLanguage::English: {
-        const std::string picks = std::string(one ? "value" : "group") + (result.pick == 1 ? "" : "s");
-        std::string text = "Picking the " + n + " longest-away " + picks + ": " + hits +
-                           (f.hits == 1 ? " hit, " : " hits, ") + expected + " expected by chance (z = " + z + ", " +
-                           pPart + "): ";
-        switch (result.verdict) {
-        case BacktestVerdict::None: return text + "no significant difference from random.";
-        case BacktestVerdict::Fewer: return text + "significantly fewer hits than chance (1% level).";
-        case BacktestVerdict::More:
-            return text + "significantly more hits than chance (1% level); this describes past draws and promises "
-                          "nothing about the next.";
-        }
-        return text;
+    Message verdict;
+    switch (result.verdict) {
+    case BacktestVerdict::None:
+        verdict = Message::core(QT_TRANSLATE_NOOP("Core", "no significant difference from random."));
+        break;
+    case BacktestVerdict::Fewer:
+        verdict = Message::core(QT_TRANSLATE_NOOP("Core", "significantly fewer hits than chance (1% level)."));
+        break;
+    case BacktestVerdict::More:
+        verdict = Message::core(QT_TRANSLATE_NOOP("Core", "significantly more hits than chance (1% level); this "
+                                                          "describes past draws and promises nothing about the next."));
+        break;
     }
-    case SentenceLanguage::Simplified:
-    case SentenceLanguage::Traditional: {
-        const bool hk = language == SentenceLanguage::Traditional;
-        std::string text = hk ? "選最久未出的" + n + (one ? "個" : "組") : "选最久未出的" + n + (one ? "个" : "组");
-        text += "：命中 " + hits + " 次，" + (hk ? "按概率應為 " : "按概率应为 ") + expected + " 次（z = " + z + "，" +
-                pPart + "）：";
-        switch (result.verdict) {
-        case BacktestVerdict::None: return text + (hk ? "與隨機無顯著差異。" : "与随机无显著差异。");
-        case BacktestVerdict::Fewer:
-            return text + (hk ? "命中顯著少於隨機（1% 水平）。" : "命中显著少于随机（1% 水平）。");
-        case BacktestVerdict::More:
-            return text + (hk ? "命中顯著多於隨機（1% 水平）；這只描述過去，不預示下一期。"
-                              : "命中显著多于随机（1% 水平）；这只描述过去，不预示下一期。");
-        }
-        return text;
-    }
-    }
-    return {};
+    return Message::core(QT_TRANSLATE_NOOP("Core", "Picking the %1: %2, %3 expected by chance (z = %4, %5): %6"), picks,
+                         hits, fixedText(f.expected, 1), fixedText(f.z, 2), pPart, verdict);
 }
 
 } // namespace quorvel

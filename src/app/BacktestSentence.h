@@ -2,13 +2,11 @@
 #pragma once
 
 #include "analysis/Backtest.h"
+#include "model/Message.h"
 
 #include <string>
 
 namespace quorvel {
-
-// The languages the command line's text output speaks.
-enum class SentenceLanguage { English, Simplified, Traditional };
 
 // "none", "fewer" or "more", as the JSON output writes the verdict.
 std::string verdictKey(BacktestVerdict verdict);
@@ -21,6 +19,6 @@ std::string chanceText(double value);
 std::string pValueText(double pValue);
 
 // What the overdue picks' numbers say, in one sentence that never promises anything about the next draw.
-std::string backtestSentence(const BacktestResult& result, SentenceLanguage language);
+Message backtestSentence(const BacktestResult& result);
 
 } // namespace quorvel

@@ -22,8 +22,9 @@ int tickedCount(const BoxTicks& ticks, AttributeKind kind) {
 GroupSizeEntry readGroupSize(std::string_view text, int previous) {
     auto size = typedNumber(text);
     if (size && *size >= -32768 && *size <= 32767) return {*size, {}};
-    return {previous, "组合位数 '" + std::string(text) + "' is not a number: the group size stays " +
-                          std::to_string(previous) + "."};
+    return {previous,
+            Message::core(QT_TRANSLATE_NOOP("Core", "组合位数 '%1' is not a number: the group size stays %2."),
+                          std::string(text), previous)};
 }
 
 } // namespace quorvel

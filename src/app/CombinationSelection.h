@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/Message.h"
+
 #include "app/CombinationBoxLayout.h"
 
 #include <string>
@@ -23,7 +25,7 @@ int tickedCount(const BoxTicks& ticks, AttributeKind kind);
 // The group size typed into Combo2: the number, or the previous size and a message saying it was kept.
 struct GroupSizeEntry {
     int size = 2;
-    std::string problem;
+    Message problem;
 };
 GroupSizeEntry readGroupSize(std::string_view text, int previous);
 

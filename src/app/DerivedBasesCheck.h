@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/Message.h"
 #include "model/ParameterBases.h"
 
 #include <optional>
@@ -20,12 +21,12 @@ struct BasesMismatch {
 std::optional<BasesMismatch> basesMismatch(const ParameterBases& stored, const ParameterBases& settings,
                                            bool historyEmpty);
 
-// The command line's warning for a mismatch: which bases differ, what it does to the names shown, and how
-// to mend it.
-std::string basesMismatchWarning(const BasesMismatch& mismatch);
+// The command line's warning for a mismatch (the window offers its own menus instead): which bases differ, what it does
+// to the names shown, and how to mend it.
+Message basesMismatchWarning(const BasesMismatch& mismatch);
 
 // The refusal of a change that would derive rows with bases given for one run only when they differ from
 // the stored draws' bases: the store would hold rows of two codings. The advice depends on the settings.
-std::string runBasesRefusal(const ParameterBases& stored, const ParameterBases& run, const ParameterBases& settings);
+Message runBasesRefusal(const ParameterBases& stored, const ParameterBases& run, const ParameterBases& settings);
 
 } // namespace quorvel

@@ -28,15 +28,17 @@ std::string percentText(std::optional<double> value) { return value ? formatted(
 std::vector<DetailFigure> detailFigures(const GroupRow& row) {
     const OmissionStatistics& s = row.statistics;
     return {
-        {"命中次数", std::to_string(s.hitsInRange)},
-        {"平均遗漏", drawsText(s.average)},
-        {"最大连出", std::to_string(s.longestRun)},
-        {"上次遗漏", countText(s.previous)},
-        {"当前遗漏", std::to_string(row.last)},
-        {"理论概率", percentText(s.pHit)},
-        {"期望间隔", drawsText(s.expectedGap)},
-        {"P(≥当前遗漏)", percentText(s.pAtLeastLast)},
-        {"概率来源", s.source == ProbabilitySource::Exact ? "精确 (exact)" : "观测 (observed)"},
+        {Message::core(QT_TRANSLATE_NOOP("Core", "命中次数")), Message::verbatim(std::to_string(s.hitsInRange))},
+        {Message::core(QT_TRANSLATE_NOOP("Core", "平均遗漏")), Message::verbatim(drawsText(s.average))},
+        {Message::core(QT_TRANSLATE_NOOP("Core", "最大连出")), Message::verbatim(std::to_string(s.longestRun))},
+        {Message::core(QT_TRANSLATE_NOOP("Core", "上次遗漏")), Message::verbatim(countText(s.previous))},
+        {Message::core(QT_TRANSLATE_NOOP("Core", "当前遗漏")), Message::verbatim(std::to_string(row.last))},
+        {Message::core(QT_TRANSLATE_NOOP("Core", "理论概率")), Message::verbatim(percentText(s.pHit))},
+        {Message::core(QT_TRANSLATE_NOOP("Core", "期望间隔")), Message::verbatim(drawsText(s.expectedGap))},
+        {Message::core(QT_TRANSLATE_NOOP("Core", "P(≥当前遗漏)")), Message::verbatim(percentText(s.pAtLeastLast))},
+        {Message::core(QT_TRANSLATE_NOOP("Core", "概率来源")),
+         s.source == ProbabilitySource::Exact ? Message::core(QT_TRANSLATE_NOOP("Core", "精确 (exact)"))
+                                              : Message::core(QT_TRANSLATE_NOOP("Core", "观测 (observed)"))},
     };
 }
 

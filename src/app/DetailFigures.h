@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/AnalysisResult.h"
+#include "model/Message.h"
 
 #include <string>
 #include <vector>
@@ -10,8 +11,8 @@ namespace quorvel {
 
 // One line of the statistics details panel: the caption a player knows and the figure as text.
 struct DetailFigure {
-    std::string caption;
-    std::string text;
+    Message caption;
+    Message text; // a figure (shown as it is) or the source of the chance
 
     bool operator==(const DetailFigure&) const = default;
 };

@@ -15,7 +15,7 @@ GroupLimits groupLimits(EngineKind engine, const GroupRequest& request) {
     try {
         planGroups(planned);
     } catch (const Error& limit) {
-        limits.refusal = std::string(limit.what()) + (keepsLimits ? "\n" + limits.keptNote : std::string());
+        limits.refusal = keepsLimits ? Message({}, "%1\n%2", {limit.message(), limits.keptNote}) : limit.message();
     }
     return limits;
 }

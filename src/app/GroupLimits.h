@@ -4,6 +4,8 @@
 #include "analysis/AnalysisRequest.h"
 #include "analysis/OmissionEngine.h"
 
+#include "model/Message.h"
+
 #include <optional>
 #include <string>
 
@@ -14,9 +16,9 @@ namespace quorvel {
 struct GroupLimits {
     // Why the request is over the limits the engine keeps (the limit message, and the reference engine's note
     // when it kept limits the request lifted); nothing when it may run.
-    std::optional<std::string> refusal;
+    std::optional<Message> refusal;
     // The reference engine's note when the request asked to lift the limits it keeps; empty otherwise.
-    std::string keptNote;
+    Message keptNote;
 };
 
 GroupLimits groupLimits(EngineKind engine, const GroupRequest& request);

@@ -3,10 +3,10 @@
 
 namespace quorvel {
 
-std::string HistoryListing::headerText(int column) {
-    if (column == 0) return "期号";
-    if (column == 7) return "特码";
-    return "落" + std::to_string(column) + "码";
+Message HistoryListing::headerText(int column) {
+    if (column == 0) return Message::core(QT_TRANSLATE_NOOP("Core", "期号"));
+    if (column == 7) return Message::core(QT_TRANSLATE_NOOP("Core", "特码"));
+    return Message::core(QT_TRANSLATE_NOOP("Core", "落%1码"), column);
 }
 
 int HistoryListing::columnWidthTwips(int column) { return column == 0 ? 820 : 600; }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/Message.h"
+
 #include "model/Draw.h"
 
 #include <string>
@@ -23,7 +25,7 @@ class HistoryListing {
     int gridRows() const { return drawCount() + 1; }
     bool scrollsToLatest() const { return gridRows() >= kScrollRows; }
 
-    static std::string headerText(int column);
+    static Message headerText(int column);
     static int columnWidthTwips(int column);
     // The text of draw index 0..drawCount()-1 in a column: the issue, then the numbers without leading zero.
     std::string cellText(int drawIndex, int column) const;

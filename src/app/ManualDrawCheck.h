@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/Message.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -11,7 +13,7 @@ namespace quorvel {
 struct ManualDrawCheck {
     std::optional<std::array<int, 7>> numbers; // drawn order, the special number last
     int box = 0;                               // 1..7: the box that is wrong
-    std::string problem;                       // names the box and says what to correct
+    Message problem;                           // names the box and says what to correct
 };
 
 // Checks the texts of the boxes 1..7 (digits as typed, without the mask's blanks): every box must hold a

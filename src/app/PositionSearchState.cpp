@@ -33,22 +33,27 @@ void PositionSearchState::setTypedValue(int position, std::string_view text) {
 
 RefreshOutcome PositionSearchState::refreshReference(const HistoryStore& store, const SearchChoices& choices) {
     RefreshOutcome outcome;
-    const std::string kept = "; the reference values and the end issue were kept.";
     auto issue = typedNumber(choices.referenceIssueText);
     if (!issue) {
-        outcome.problem = "The reference issue '" + choices.referenceIssueText +
-                          "' is not an issue number (type one such as 2013050)" + kept;
+        outcome.problem = Message::core(QT_TRANSLATE_NOOP("Core", "The reference issue '%1' is not an issue number "
+                                                                  "(type one such as 2013050); the reference values "
+                                                                  "and the end issue were kept."),
+                                        choices.referenceIssueText);
         return outcome;
     }
     auto latest = store.latest();
     if (!latest) {
-        outcome.problem = "The history is empty, so there is no reference draw (import or enter draws first)" + kept;
+        outcome.problem = Message::core(QT_TRANSLATE_NOOP("Core", "The history is empty, so there is no reference "
+                                                                  "draw (import or enter draws first); the reference "
+                                                                  "values and the end issue were kept."));
         return outcome;
     }
     auto reference = store.latestNotAfter(*issue);
     if (!reference) {
-        outcome.problem = "No stored draw is at or before issue " + std::to_string(*issue) +
-                          " (the first stored issue is " + std::to_string(store.first()->issue) + ")" + kept;
+        outcome.problem = Message::core(QT_TRANSLATE_NOOP("Core", "No stored draw is at or before issue %1 (the first "
+                                                                  "stored issue is %2); the reference values and the "
+                                                                  "end issue were kept."),
+                                        *issue, store.first()->issue);
         return outcome;
     }
     ReferenceValues read = referenceValues(*reference, choices.kind, choices.order, choices.bases);

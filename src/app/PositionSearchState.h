@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/AttributeKind.h"
+#include "model/Message.h"
 #include "model/NumberOrder.h"
 #include "model/ParameterBases.h"
 
@@ -29,7 +30,7 @@ struct SearchChoices {
 struct RefreshOutcome {
     std::optional<int> endIssue;                           // the end of the search range (Text3(1))
     std::optional<std::array<std::string, 7>> shownValues; // the reference draw's values as shown (Text2)
-    std::string problem; // why the reference draw could not be refreshed (everything was kept)
+    Message problem; // why the reference draw could not be refreshed (everything was kept)
 };
 
 // The position-search state: whether the values come from the typed boxes, the number order (position-field

@@ -27,9 +27,9 @@ int columnOfSort(GroupSort sort) {
     }
 }
 
-std::string sortCaption(GroupSort sort) {
-    if (sort == GroupSort::P) return "P(≥ last)";
-    return omissionHeader().at(static_cast<std::size_t>(columnOfSort(sort)));
+Message sortCaption(GroupSort sort) {
+    if (sort == GroupSort::P) return Message::core(QT_TRANSLATE_NOOP("Core", "P(≥ last)"));
+    return Message::core(omissionHeader().at(static_cast<std::size_t>(columnOfSort(sort))).c_str());
 }
 
 void ResultsView::showSearch(SearchKind kind, SearchResult result, std::string rules) {

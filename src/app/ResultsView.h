@@ -18,7 +18,7 @@ namespace quorvel {
 GroupSort sortOfColumn(int column);
 int columnOfSort(GroupSort sort);
 // The caption of a sort: its column's header, or P(≥ last).
-std::string sortCaption(GroupSort sort);
+Message sortCaption(GroupSort sort);
 
 // Which search filled the hit list.
 enum class SearchKind { Position, Partial };

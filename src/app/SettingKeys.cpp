@@ -19,7 +19,7 @@ const std::vector<SettingKey> kKeys{
     {Setting::intZhWSetup, "intZhWSetup", SettingType::Integer, "2", -32768, 32767, ""},
     {Setting::bolLdm, "bolLdm", SettingType::Boolean, "True", 0, 0, ""},
     {Setting::IniSerchDay, "IniSerchDay", SettingType::Integer, "6", 2, 16,
-     "为了保证时效性和提高计算效率，软件只能统计16年以内的数据，请输入2到16中的自然数。"},
+     QT_TRANSLATE_NOOP("Core", "为了保证时效性和提高计算效率，软件只能统计16年以内的数据，请输入2到16中的自然数。")},
     {Setting::txtUpdateSite, "txtUpdateSite", SettingType::Text, "", 0, 0, ""},
     {Setting::txtHomeUrl, "txtHomeUrl", SettingType::Text, "", 0, 0, ""},
     {Setting::txtIntroUrl, "txtIntroUrl", SettingType::Text, "", 0, 0, ""},
@@ -61,18 +61,20 @@ std::optional<int> parseIntegerText(std::string_view text) {
     return value;
 }
 
-std::optional<std::string> settingProblem(const SettingKey& key, std::string_view text) {
+std::optional<Message> settingProblem(const SettingKey& key, std::string_view text) {
     std::string name(key.name);
     switch (key.type) {
     case SettingType::Boolean:
-        if (text != "True" && text != "False") return name + " takes True or False, not '" + std::string(text) + "'";
+        if (text != "True" && text != "False")
+            return Message::core(QT_TRANSLATE_NOOP("Core", "%1 takes True or False, not '%2'"), name,
+                                 std::string(text));
         return std::nullopt;
     case SettingType::Integer: {
         auto value = parseIntegerText(text);
         if (value && *value >= key.minimum && *value <= key.maximum) return std::nullopt;
-        if (!key.rangeMessage.empty()) return std::string(key.rangeMessage);
-        return name + " takes a whole number from " + std::to_string(key.minimum) + " to " +
-               std::to_string(key.maximum) + ", not '" + std::string(text) + "'";
+        if (!key.rangeMessage.empty()) return Message::core(key.rangeMessage.data());
+        return Message::core(QT_TRANSLATE_NOOP("Core", "%1 takes a whole number from %2 to %3, not '%4'"), name,
+                             key.minimum, key.maximum, std::string(text));
     }
     case SettingType::Text: return std::nullopt;
     }

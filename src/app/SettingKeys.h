@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/Message.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -54,7 +56,7 @@ const std::vector<SettingKey>& allSettingKeys();
 std::optional<Setting> findSetting(std::string_view name);
 
 // Why a text is not an acceptable value of a key, or nothing when it is.
-std::optional<std::string> settingProblem(const SettingKey& key, std::string_view text);
+std::optional<Message> settingProblem(const SettingKey& key, std::string_view text);
 
 // Conversions of stored texts; nothing when the text does not convert.
 std::optional<bool> parseBooleanText(std::string_view text);

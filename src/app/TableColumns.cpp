@@ -19,21 +19,21 @@ struct ColumnInfo {
 };
 
 constexpr std::array<ColumnInfo, 15> kColumns{{
-    {TableColumn::Value, "value", "代码"},
+    {TableColumn::Value, "value", QT_TRANSLATE_NOOP("Core", "代码")},
     {TableColumn::Label, "label", ""},
-    {TableColumn::Hits, "hits", "出现次数"},
-    {TableColumn::Min, "min", "最小遗漏"},
-    {TableColumn::Max, "max", "最大遗漏"},
-    {TableColumn::Last, "last", "当前遗漏"},
-    {TableColumn::Average, "average", "平均遗漏"},
-    {TableColumn::LongestRun, "longest_run", "最大连出"},
-    {TableColumn::Previous, "previous", "上次遗漏"},
-    {TableColumn::Hits10, "hits_10", "近10期"},
-    {TableColumn::Hits30, "hits_30", "近30期"},
-    {TableColumn::Hits100, "hits_100", "近100期"},
-    {TableColumn::PHit, "p_hit", "理论概率"},
-    {TableColumn::ExpectedGap, "expected_gap", "期望间隔"},
-    {TableColumn::PAtLeastLast, "p_at_least_last", "P(≥当前遗漏)"},
+    {TableColumn::Hits, "hits", QT_TRANSLATE_NOOP("Core", "出现次数")},
+    {TableColumn::Min, "min", QT_TRANSLATE_NOOP("Core", "最小遗漏")},
+    {TableColumn::Max, "max", QT_TRANSLATE_NOOP("Core", "最大遗漏")},
+    {TableColumn::Last, "last", QT_TRANSLATE_NOOP("Core", "当前遗漏")},
+    {TableColumn::Average, "average", QT_TRANSLATE_NOOP("Core", "平均遗漏")},
+    {TableColumn::LongestRun, "longest_run", QT_TRANSLATE_NOOP("Core", "最大连出")},
+    {TableColumn::Previous, "previous", QT_TRANSLATE_NOOP("Core", "上次遗漏")},
+    {TableColumn::Hits10, "hits_10", QT_TRANSLATE_NOOP("Core", "近10期")},
+    {TableColumn::Hits30, "hits_30", QT_TRANSLATE_NOOP("Core", "近30期")},
+    {TableColumn::Hits100, "hits_100", QT_TRANSLATE_NOOP("Core", "近100期")},
+    {TableColumn::PHit, "p_hit", QT_TRANSLATE_NOOP("Core", "理论概率")},
+    {TableColumn::ExpectedGap, "expected_gap", QT_TRANSLATE_NOOP("Core", "期望间隔")},
+    {TableColumn::PAtLeastLast, "p_at_least_last", QT_TRANSLATE_NOOP("Core", "P(≥当前遗漏)")},
 }};
 
 const ColumnInfo& info(TableColumn column) { return kColumns[static_cast<std::size_t>(column)]; }
@@ -112,9 +112,9 @@ std::optional<TableColumn> parseTableColumn(std::string_view key) {
     return std::nullopt;
 }
 
-std::string tableColumnCaption(TableColumn column, AttributeKind kind) {
-    if (column == TableColumn::Label) return std::string(kindInfo(kind).chineseName);
-    return std::string(info(column).caption);
+Message tableColumnCaption(TableColumn column, AttributeKind kind) {
+    if (column == TableColumn::Label) return Message::core(kindInfo(kind).chineseName.data());
+    return Message::core(info(column).caption.data());
 }
 
 std::string tableCellText(const TableRow& row, TableColumn column) {
@@ -161,7 +161,7 @@ CellGrid tableGrid(const std::vector<TableRow>& rows, AttributeKind kind, const 
     grid.reserve(rows.size() + 1);
     std::vector<std::string> header;
     for (TableColumn column : columns)
-        header.push_back(tableColumnCaption(column, kind));
+        header.push_back(tableColumnCaption(column, kind).english());
     grid.push_back(std::move(header));
     for (const TableRow& row : rows) {
         std::vector<std::string> cells;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/Message.h"
+
 #include "analysis/OmissionTable.h"
 #include "maintain/WorkbookExport.h"
 #include "model/AttributeKind.h"
@@ -41,7 +43,7 @@ const std::vector<TableColumn>& shownTableColumns();
 std::string_view tableColumnKey(TableColumn column);
 std::optional<TableColumn> parseTableColumn(std::string_view key);
 // The header a player reads: the kind's name over the labels, 出现次数, 最小遗漏, 当前遗漏, 近10期, ...
-std::string tableColumnCaption(TableColumn column, AttributeKind kind);
+Message tableColumnCaption(TableColumn column, AttributeKind kind);
 
 // A cell as shown: counts as integers, means in draws with two decimals, chances in percent with three
 // significant digits; "—" for a figure that is undefined (min and max without a hit among them).

@@ -14,7 +14,7 @@ namespace quorvel {
 struct YearPage {
     int year = 0;
     std::optional<std::string> html;
-    std::string failure;
+    Message failure;
 };
 
 // How many draws one year's page added.
@@ -28,7 +28,7 @@ struct YearCount {
 // A year that added nothing because its page could not be used, and why.
 struct FailedYear {
     int year = 0;
-    std::string reason;
+    Message reason;
 };
 
 // What an online update did: the draws appended (in all and per year read), the years that failed, the rows

@@ -7,19 +7,24 @@ namespace quorvel {
 
 namespace {
 
-std::optional<int> readIssue(const std::string& text, const char* box, const char* which, std::string& problem) {
+// The range boxes are the window's 检索起止期数 (start and end issue of the search).
+std::optional<int> readIssue(const std::string& text, const char* which, Message& problem) {
     if (auto issue = typedNumber(text)) return issue;
-    if (problem.empty())
-        problem = std::string("The ") + which + " issue (" + box + ") '" + text +
-                  "' is not an issue number: type one such as 2013001. Nothing was run.";
+    if (problem.empty()) problem = Message::core(which, text);
     return std::nullopt;
 }
 
 } // namespace
 
 WindowRequests::WindowRequests(AnalysisChoices choices) : m_choices(std::move(choices)) {
-    auto start = readIssue(m_choices.startText, "Text3_0", "start", m_range.problem);
-    auto end = readIssue(m_choices.endText, "Text3_1", "end", m_range.problem);
+    auto start = readIssue(m_choices.startText,
+                           QT_TRANSLATE_NOOP("Core", "The start issue of 检索起止期数 '%1' is not an issue number: "
+                                                     "type one such as 2013001. Nothing was run."),
+                           m_range.problem);
+    auto end = readIssue(m_choices.endText,
+                         QT_TRANSLATE_NOOP("Core", "The end issue of 检索起止期数 '%1' is not an issue number: type "
+                                                   "one such as 2013001. Nothing was run."),
+                         m_range.problem);
     if (start && end) m_range.range = IssueRange{*start, *end};
 }
 

@@ -4,6 +4,7 @@
 #include "analysis/AnalysisRequest.h"
 #include "app/CombinationBoxLayout.h"
 #include "app/SearchRequestBuilder.h"
+#include "model/Message.h"
 
 #include <array>
 #include <optional>
@@ -35,7 +36,7 @@ struct AnalysisChoices {
 // The issue range of the range boxes, or why there is none.
 struct RangeReading {
     std::optional<IssueRange> range;
-    std::string problem; // names the box and what to type; empty when the range was read
+    Message problem; // names the box and what to type; empty when the range was read
 };
 
 // Turns the window's choices into the requests of the three analyses. The range is what the two range

@@ -30,7 +30,9 @@ namespace {
 std::filesystem::path prepareFolder(const std::filesystem::path& folder) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
-    if (ec) throw Error("cannot create the data folder " + folder.string() + ": " + ec.message());
+    if (ec)
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot create the data folder %1: %2"), folder.string(),
+                                  ec.message()));
     return folder;
 }
 
@@ -39,25 +41,29 @@ std::unique_ptr<HistoryStore> openStore(const std::filesystem::path& dataFolder)
     try {
         return std::make_unique<HistoryStore>(dataFolder / Workspace::kStoreFileName);
     } catch (const StoreDamaged& e) {
-        throw StoreDamaged(std::string(e.what()) +
-                               damagedStoreAdvice(dataFolder, dataFolder / Workspace::kStoreFileName),
+        throw StoreDamaged(damagedStoreAdvice(e.message(), dataFolder, dataFolder / Workspace::kStoreFileName),
                            e.file(), e.detail());
     }
 }
 
 // Why a file gave no draw, with the first reasons its lines were skipped.
-std::string noUsableDraw(const std::filesystem::path& file, const HistoryText& text) {
-    std::string message = file.string() + " holds no usable draw";
-    if (text.skipped.empty()) {
-        message += " (it is empty or holds only blank lines)";
-    } else {
-        message += ": every line was skipped (" + std::to_string(text.skipped.size()) + "; ";
-        for (std::size_t i = 0; i < std::min<std::size_t>(3, text.skipped.size()); ++i)
-            message += (i ? "; " : "") + std::string("line ") + std::to_string(text.skipped[i].line) + ": " +
-                       text.skipped[i].reason;
-        message += text.skipped.size() > 3 ? "; ...)" : ")";
+Message noUsableDraw(const std::filesystem::path& file, const HistoryText& text) {
+    if (text.skipped.empty())
+        return Message::core(QT_TRANSLATE_NOOP("Core", "%1 holds no usable draw (it is empty or holds only blank "
+                                                       "lines); the history was left unchanged"),
+                             file.string());
+    // The first three reasons, joined as the language joins clauses ("; " in English).
+    std::vector<MessageArgument> reasons;
+    std::string joined;
+    for (std::size_t i = 0; i < std::min<std::size_t>(3, text.skipped.size()); ++i) {
+        reasons.emplace_back(
+            Message::core(QT_TRANSLATE_NOOP("Core", "line %1: %2"), text.skipped[i].line, text.skipped[i].reason));
+        joined += (i ? "; %" : "%") + std::to_string(i + 1);
     }
-    return message + "; the history was left unchanged";
+    if (text.skipped.size() > 3) joined += "; ...";
+    return Message::core(QT_TRANSLATE_NOOP("Core", "%1 holds no usable draw: every line was skipped (%2; %3); the "
+                                                   "history was left unchanged"),
+                         file.string(), text.skipped.size(), Message({}, joined, reasons));
 }
 
 std::string formatNumbers(const Draw& draw) {
@@ -174,7 +180,9 @@ ImportResult Workspace::importFile(const std::filesystem::path& file) {
     for (char& c : ending)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (ending != "txt")
-        throw Error("a history text file's name ends in .txt, not '" + name + "'; the history was left unchanged");
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "a history text file's name ends in .txt, not '%1'; the "
+                                                            "history was left unchanged"),
+                                  name));
     requireRunBasesMatchStore();
     HistoryText text = readHistoryTextFile(file);
     if (text.draws.empty()) throw Error(noUsableDraw(file, text));
@@ -194,7 +202,7 @@ ImportResult Workspace::importFile(const std::filesystem::path& file) {
         m_store->recordDerivedBases(current);
         transaction.commit();
     } catch (const StoreError& e) {
-        throw e.during("the import");
+        throw e.during(Message::core(QT_TRANSLATE_NOOP("Core", "the import")));
     }
     return result;
 }
@@ -222,9 +230,11 @@ AddResult Workspace::addDraw(std::optional<int> issue, const std::array<int, 7>&
 AddResult Workspace::storeDraw(std::optional<int> issue, const std::array<int, 7>& numbers) {
     std::set<int> seen;
     for (int n : numbers) {
-        if (n < 1 || n > 49) throw Error("number " + std::to_string(n) + " is outside 1..49; nothing was added");
+        if (n < 1 || n > 49)
+            throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "number %1 is outside 1..49; nothing was added"), n));
         if (!seen.insert(n).second)
-            throw Error("number " + std::to_string(n) + " appears twice in the draw; nothing was added");
+            throw Error(
+                Message::core(QT_TRANSLATE_NOOP("Core", "number %1 appears twice in the draw; nothing was added"), n));
     }
     try {
         // The next issue is worked out under the write lock, so that two programs adding at once each get
@@ -233,15 +243,18 @@ AddResult Workspace::storeDraw(std::optional<int> issue, const std::array<int, 7
         const int stored = issue.value_or(nextIssue());
         // Issues are year * 1000 + sequence: seven digits, which the history text format relies on.
         if (stored < 1000000 || stored > 9999999)
-            throw Error("an issue has seven digits (year and three-digit sequence, e.g. 2013017), not " +
-                        std::to_string(stored) + "; nothing was added");
+            throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "an issue has seven digits (year and three-digit "
+                                                                "sequence, e.g. 2013017), not %1; nothing was added"),
+                                      stored));
         if (stored % 1000 == 0)
-            throw Error("issue " + std::to_string(stored) + " has the sequence 000; a year's draws count from 001; " +
-                        "nothing was added");
+            throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "issue %1 has the sequence 000; a year's draws count "
+                                                                "from 001; nothing was added"),
+                                      stored));
         if (auto holder = m_store->byIssue(stored))
-            throw Error("issue " + std::to_string(stored) + " is already stored: draw " + std::to_string(holder->idx) +
-                        " in the list holds it (" + formatNumbers(holder->draw()) +
-                        "); nothing was added; give another issue, or delete that draw first");
+            throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "issue %1 is already stored: draw %2 in the list holds "
+                                                                "it (%3); nothing was added; give another issue, or "
+                                                                "delete that draw first"),
+                                      stored, holder->idx, formatNumbers(holder->draw())));
         requireRunBasesMatchStore();
         // Into a non-empty history the draw joins rows that keep the bases they were derived with (a base
         // changed since shows as a warning until they are derived again); the first draw sets the record.
@@ -251,7 +264,7 @@ AddResult Workspace::storeDraw(std::optional<int> issue, const std::array<int, 7
         transaction.commit();
         return AddResult{stored, idx};
     } catch (const StoreError& e) {
-        throw e.during("adding the draw");
+        throw e.during(Message::core(QT_TRANSLATE_NOOP("Core", "adding the draw")));
     }
 }
 
@@ -282,11 +295,13 @@ UpdateResult Workspace::storePages(const UpdatePlan& plan, const std::vector<Yea
         std::optional<TableRows> table = readResultsTable(*page.html);
         if (!table) {
             result.failed.push_back(
-                {page.year, exceedsResultsPageLimits(*page.html)
-                                ? "the page is larger than a yearly results page can be (over " +
-                                      std::to_string(kMaxResultsPageBytes / 1024 / 1024) + " MB or " +
-                                      std::to_string(kMaxResultsPageTags) + " tags): it was not read"
-                                : "the page holds no table with the id \"main\": not a yearly results page"});
+                {page.year,
+                 exceedsResultsPageLimits(*page.html)
+                     ? Message::core(QT_TRANSLATE_NOOP("Core", "the page is larger than a yearly results page can be "
+                                                               "(over %1 MB or %2 tags): it was not read"),
+                                     kMaxResultsPageBytes / 1024 / 1024, kMaxResultsPageTags)
+                     : Message::core(QT_TRANSLATE_NOOP(
+                           "Core", "the page holds no table with the id \"main\": not a yearly results page"))});
             continue;
         }
         PageDraws read = drawsOfPage(page.year, *table, plan.lastStoredIssue);
@@ -296,9 +311,11 @@ UpdateResult Workspace::storePages(const UpdatePlan& plan, const std::vector<Yea
             if (page.year == plan.currentYear && read.skipped.empty())
                 result.years.push_back({page.year, 0, true});
             else
-                result.failed.push_back({page.year, "the table \"main\" holds no usable draw (" +
-                                                        std::to_string(read.skipped.size()) +
-                                                        " rows skipped): not a yearly results page, or an empty one"});
+                result.failed.push_back(
+                    {page.year, Message::core(QT_TRANSLATE_NOOP("Core", "the table \"main\" holds no usable draw (%1 "
+                                                                        "rows skipped): not a yearly results page, "
+                                                                        "or an empty one"),
+                                              read.skipped.size())});
             continue;
         }
         draws.insert(draws.end(), read.draws.begin(), read.draws.end());
@@ -320,7 +337,9 @@ UpdateResult Workspace::storePages(const UpdatePlan& plan, const std::vector<Yea
                                                       [](const YearCount& year) { return year.noDrawYet; })) {
                 for (const YearCount& year : result.years)
                     if (year.noDrawYet)
-                        result.failed.push_back({year.year, "no draw yet, so the kept years are not complete"});
+                        result.failed.push_back(
+                            {year.year, Message::core(QT_TRANSLATE_NOOP(
+                                            "Core", "no draw yet, so the kept years are not complete"))});
                 result.years.clear();
                 result.clearWithheld = true;
                 return result;
@@ -343,7 +362,8 @@ UpdateResult Workspace::storePages(const UpdatePlan& plan, const std::vector<Yea
         if (everyRow) m_store->recordDerivedBases(current);
         transaction.commit();
     } catch (const StoreError& e) {
-        throw e.during("the update", "; the history was left unchanged");
+        throw e.during(Message::core(QT_TRANSLATE_NOOP("Core", "the update")),
+                       Message::core(QT_TRANSLATE_NOOP("Core", "; the history was left unchanged")));
     }
     result.appended = static_cast<int>(draws.size());
     return result;
@@ -436,7 +456,9 @@ std::string Workspace::groupResultRules() {
 
 std::filesystem::path Workspace::exportHistoryWorkbook(const std::optional<std::filesystem::path>& target) {
     std::vector<DrawRecord> records = m_store->readAll();
-    if (records.empty()) throw Error("the history is empty: there is nothing to export; import or add draws first");
+    if (records.empty())
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the history is empty: there is nothing to export; import "
+                                                            "or add draws first")));
     return exportGridWorkbook(historyGrid(records), kHistoryWorkbookName, target);
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/BacktestPrinter.h"
 
+#include <array>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -20,61 +20,34 @@ json figuresJson(const BacktestFigures& figures) {
             {"p_value", figures.pValue}};
 }
 
-// The captions of the text output, by language.
+// The captions of the text output, in the catalogue's language.
 struct Words {
-    const char* title; // first issue, last issue, decisions, picks, seed
-    const char* overdue;
-    const char* random;
-    const char* picked;
-    const char* hits;
-    const char* expected;
-    const char* ties;
-    const char* bins;
-    const char* binColumns[5];
+    std::string title; // first issue, last issue, decisions, picks, seed
+    std::string overdue;
+    std::string random;
+    std::string picked;
+    std::string hits;
+    std::string expected;
+    std::string ties;
+    std::string bins;
+    std::array<std::string, 5> binColumns;
 };
 
-const Words& words(SentenceLanguage language) {
-    static const Words english{"Backtest: decisions at issues %1..%2 (%3 decisions), %4 picks each, random seed %5",
-                               "longest away",
-                               "random",
-                               "picked",
-                               "hits",
-                               "expected",
-                               "ties with the last pick (summed)",
-                               "Calibration: every eligible group at every decision, by p_at_least_last deciles",
-                               {"p from", "p to", "groups", "hits", "expected"}};
-    static const Words simplified{"回测：第 %1 期至第 %2 期决策（共 %3 次），每次选 %4 组，随机种子 %5",
-                                  "最久未出",
-                                  "随机",
-                                  "选出",
-                                  "命中",
-                                  "按概率应为",
-                                  "与最后一个选中者并列（累计）",
-                                  "校准：每次决策的全部可选组，按 p_at_least_last 十分位",
-                                  {"p 下限", "p 上限", "组数", "命中", "应为"}};
-    static const Words traditional{"回測：第 %1 期至第 %2 期決策（共 %3 次），每次選 %4 組，隨機種子 %5",
-                                   "最久未出",
-                                   "隨機",
-                                   "選出",
-                                   "命中",
-                                   "按概率應為",
-                                   "與最後一個選中者並列（累計）",
-                                   "校準：每次決策的全部可選組，按 p_at_least_last 十分位",
-                                   {"p 下限", "p 上限", "組數", "命中", "應為"}};
-    switch (language) {
-    case SentenceLanguage::Simplified: return simplified;
-    case SentenceLanguage::Traditional: return traditional;
-    case SentenceLanguage::English: break;
-    }
-    return english;
-}
-
-std::string fill(std::string text, const std::vector<std::string>& arguments) {
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string mark = "%" + std::to_string(i + 1);
-        if (auto at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), arguments[i]);
-    }
-    return text;
+Words words(const Catalogue& catalogue) {
+    auto said = [&catalogue](const char* source) { return catalogue.text("Cli", source); };
+    return {said(QT_TRANSLATE_NOOP("Cli", "Backtest: decisions at issues %1..%2 (%3 decisions), %4 picks each, random "
+                                          "seed %5")),
+            said(QT_TRANSLATE_NOOP("Cli", "longest away")),
+            said(QT_TRANSLATE_NOOP("Cli", "random")),
+            said(QT_TRANSLATE_NOOP("Cli", "picked")),
+            said(QT_TRANSLATE_NOOP("Cli", "hits")),
+            said(QT_TRANSLATE_NOOP("Cli", "expected")),
+            said(QT_TRANSLATE_NOOP("Cli", "ties with the last pick (summed)")),
+            said(QT_TRANSLATE_NOOP("Cli", "Calibration: every eligible group at every decision, by p_at_least_last "
+                                          "deciles")),
+            {said(QT_TRANSLATE_NOOP("Cli", "p from")), said(QT_TRANSLATE_NOOP("Cli", "p to")),
+             said(QT_TRANSLATE_NOOP("Cli", "groups")), said(QT_TRANSLATE_NOOP("Cli", "hits")),
+             said(QT_TRANSLATE_NOOP("Cli", "expected"))}};
 }
 
 // Columns a terminal lines up: CJK characters take two cells, everything else one.
@@ -101,18 +74,6 @@ std::string padRight(const std::string& text, std::size_t width) {
 
 } // namespace
 
-SentenceLanguage languageFromEnvironment() {
-    std::string locale;
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
-        if (const char* value = std::getenv(name); value && *value) {
-            locale = value;
-            break;
-        }
-    if (locale.rfind("zh_HK", 0) == 0 || locale.rfind("zh_TW", 0) == 0) return SentenceLanguage::Traditional;
-    if (locale.rfind("zh", 0) == 0) return SentenceLanguage::Simplified;
-    return SentenceLanguage::English;
-}
-
 nlohmann::ordered_json backtestJson(const BacktestResult& result) {
     json bins = json::array();
     for (const CalibrationBin& bin : result.bins)
@@ -135,13 +96,14 @@ nlohmann::ordered_json backtestJson(const BacktestResult& result) {
             {"baseline", figuresJson(result.baseline)},
             {"bins", bins},
             {"verdict", verdictKey(result.verdict)},
-            {"sentence", backtestSentence(result, SentenceLanguage::English)}};
+            {"sentence", backtestSentence(result).english()}};
 }
 
-void printBacktestText(std::ostream& out, const BacktestResult& result, SentenceLanguage language) {
-    const Words& w = words(language);
-    out << fill(w.title, {std::to_string(result.firstIssue), std::to_string(result.lastIssue),
-                          std::to_string(result.decisions), std::to_string(result.pick), std::to_string(result.seed)})
+void printBacktestText(std::ostream& out, const BacktestResult& result, const Catalogue& catalogue) {
+    const Words w = words(catalogue);
+    out << fillPlaceholders(w.title, {std::to_string(result.firstIssue), std::to_string(result.lastIssue),
+                                      std::to_string(result.decisions), std::to_string(result.pick),
+                                      std::to_string(result.seed)})
         << "\n\n";
     const std::vector<std::pair<std::string, std::pair<std::string, std::string>>> rows = {
         {w.picked, {std::to_string(result.overdue.picked), std::to_string(result.baseline.picked)}},
@@ -158,14 +120,14 @@ void printBacktestText(std::ostream& out, const BacktestResult& result, Sentence
     for (const auto& [caption, values] : rows)
         out << padRight(caption, label) << padLeft(values.first, column) << padLeft(values.second, column) << "\n";
     out << w.ties << ": " << result.ties << "\n\n" << w.bins << "\n";
-    for (const char* caption : w.binColumns)
+    for (const std::string& caption : w.binColumns)
         out << padLeft(caption, 12);
     out << "\n";
     for (const CalibrationBin& bin : result.bins)
         out << padLeft(chanceText(bin.pLow), 12) << padLeft(chanceText(bin.pHigh), 12)
             << padLeft(std::to_string(bin.count), 12) << padLeft(std::to_string(bin.hits), 12)
             << padLeft(fixedText(bin.expected, 1), 12) << "\n";
-    out << "\n" << backtestSentence(result, language) << "\n";
+    out << "\n" << catalogue.text(backtestSentence(result)) << "\n";
 }
 
 } // namespace quorvel

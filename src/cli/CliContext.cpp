@@ -21,7 +21,8 @@ int parseDecimalArgument(const std::string& text, const std::string& what) {
     return value;
 }
 
-CliContext::CliContext(std::ostream& out, std::ostream& err, const Clock& clock) : out(out), err(err), m_clock(clock) {}
+CliContext::CliContext(std::ostream& out, std::ostream& err, const Clock& clock, const std::string& language)
+    : out(out), err(err), catalogue(language), m_clock(clock) {}
 
 CliContext::~CliContext() = default;
 
@@ -52,7 +53,7 @@ Workspace& CliContext::workspace() {
         }
         if (warnBases)
             if (auto mismatch = m_workspace->storedBasesMismatch())
-                err << "quorvel-cli: warning: " << basesMismatchWarning(*mismatch) << "\n";
+                err << "quorvel-cli: warning: " << said(basesMismatchWarning(*mismatch)) << "\n";
     }
     return *m_workspace;
 }

@@ -5,6 +5,7 @@
 #include "analysis/Progress.h"
 #include "app/Clock.h"
 #include "app/Workspace.h"
+#include "platform/Catalogue.h"
 
 #include <nlohmann/json.hpp>
 
@@ -42,7 +43,7 @@ struct GlobalOptions {
 // workspace, opened on first use.
 class CliContext {
   public:
-    CliContext(std::ostream& out, std::ostream& err, const Clock& clock);
+    CliContext(std::ostream& out, std::ostream& err, const Clock& clock, const std::string& language = "en");
     ~CliContext();
 
     GlobalOptions options;
@@ -51,6 +52,15 @@ class CliContext {
     std::ostream& out;
     std::ostream& err;
     bool showProgress = false;
+    // The messages' language (the environment's in quorvel-cli); --json never uses it.
+    Catalogue catalogue;
+    // A message of the core, or a text of the CLI's own (context "Cli"), in that language.
+    std::string said(const Message& message) const { return catalogue.text(message); }
+    std::string said(const Messages& lines) const { return catalogue.text(lines); }
+    // A text of the CLI's own, written as QT_TRANSLATE_NOOP("Cli", "..."), with its arguments filled.
+    template <typename... Arguments> std::string said(const char* source, const Arguments&... arguments) const {
+        return catalogue.text(Message("Cli", source, {MessageArgument(arguments)...}));
+    }
 
     // Progress of a long analysis on err, counting `unit` (nothing unless showProgress).
     Progress progress(const std::string& unit);

@@ -12,8 +12,8 @@
 namespace quorvel {
 
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, const Clock& clock,
-           bool showProgress) {
-    CliContext context(out, err, clock);
+           bool showProgress, const std::string& language) {
+    CliContext context(out, err, clock, language);
     context.showProgress = showProgress;
     CLI::App app{"quorvel-cli: the Mark Six history and its omission statistics from the command line", "quorvel-cli"};
     app.require_subcommand(1);
@@ -52,10 +52,11 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     try {
         return context.action ? context.action() : 0;
     } catch (const UsageError& e) {
-        err << "quorvel-cli: " << e.what() << "\nRun with --help for usage.\n";
+        err << "quorvel-cli: " << e.what() << "\n"
+            << context.said(QT_TRANSLATE_NOOP("Cli", "Run with --help for usage.")) << "\n";
         return 2;
     } catch (const Error& e) {
-        err << "quorvel-cli: " << e.what() << "\n";
+        err << "quorvel-cli: " << context.said(e.message()) << "\n";
         return 1;
     } catch (const std::exception& e) {
         err << "quorvel-cli: " << e.what() << "\n";

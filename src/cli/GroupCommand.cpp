@@ -81,9 +81,9 @@ int GroupCommand::run() {
     Workspace& workspace = m_context.workspace();
     const EngineKind engine = m_context.engine();
     const GroupResult result = workspace.groupCalculation(engine, group, m_context.progress("steps"));
-    if (!result.note.empty()) m_context.err << "note: " << result.note << "\n";
+    if (!result.note.empty()) m_context.err << "note: " << m_context.said(result.note) << "\n";
     if (const GroupLimits limits = groupLimits(engine, group); !limits.keptNote.empty())
-        m_context.err << "note: " << limits.keptNote << "\n";
+        m_context.err << "note: " << m_context.said(limits.keptNote) << "\n";
     // The rows come back in the order stored; they are ordered in memory as YL reads them by the sort.
     std::vector<std::uint32_t> stored(result.rows.size());
     std::iota(stored.begin(), stored.end(), std::uint32_t{0});

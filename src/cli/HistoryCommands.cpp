@@ -22,25 +22,40 @@ void registerImport(CLI::App& app, CliContext& context) {
             ImportResult result = context.workspace().importHistoryFile(*file);
             json skipped = json::array();
             for (const auto& line : result.skipped)
-                skipped.push_back({{"line", line.line}, {"text", line.text}, {"reason", line.reason}});
+                skipped.push_back({{"line", line.line}, {"text", line.text}, {"reason", line.reason.english()}});
             json report{{"imported", result.imported}, {"skipped", skipped}, {"duplicates", result.duplicateIssues}};
             if (result.backup) report["backup"] = result.backup->string();
             context.print(report, [&](std::ostream& out) {
-                out << "imported " << result.imported << " draws";
-                if (!result.skipped.empty()) out << ", skipped " << result.skipped.size() << " lines:";
-                out << "\n";
+                out << (result.skipped.empty()
+                            ? context.said(QT_TRANSLATE_NOOP("Cli", "imported %1 draws"), result.imported)
+                            : context.said(QT_TRANSLATE_NOOP("Cli", "imported %1 draws, skipped %2 lines:"),
+                                           result.imported, result.skipped.size()))
+                    << "\n";
                 // The first lines show what is wrong; a file that is wrong throughout would flood the terminal.
                 constexpr std::size_t kShown = 20;
                 for (std::size_t i = 0; i < std::min(kShown, result.skipped.size()); ++i) {
                     const SkippedLine& line = result.skipped[i];
-                    out << "  line " << line.line << ": " << line.reason << ": " << line.text << "\n";
+                    out << context.said(QT_TRANSLATE_NOOP("Cli", "  line %1: %2: %3"), line.line,
+                                        context.said(line.reason), line.text)
+                        << "\n";
                 }
                 if (result.skipped.size() > kShown)
-                    out << "  and " << result.skipped.size() - kShown << " more (--json lists them all)\n";
+                    out << context.said(QT_TRANSLATE_NOOP("Cli", "  and %1 more (--json lists them all)"),
+                                        result.skipped.size() - kShown)
+                        << "\n";
                 if (result.duplicateIssues > 0)
-                    out << result.duplicateIssues << (result.duplicateIssues == 1 ? " issue is" : " issues are")
-                        << " stored more than once, as the file lists them (row shows the first of each)\n";
-                if (result.backup) out << "the history it replaced is saved in " << result.backup->string() << "\n";
+                    out << (result.duplicateIssues == 1
+                                ? context.said(QT_TRANSLATE_NOOP("Cli", "1 issue is stored more than once, as the file "
+                                                                        "lists them (row shows the first of each)"))
+                                : context.said(QT_TRANSLATE_NOOP("Cli", "%1 issues are stored more than once, as the "
+                                                                        "file lists them (row shows the first of "
+                                                                        "each)"),
+                                               result.duplicateIssues))
+                        << "\n";
+                if (result.backup)
+                    out << context.said(QT_TRANSLATE_NOOP("Cli", "the history it replaced is saved in %1"),
+                                        result.backup->string())
+                        << "\n";
             });
             return 0;
         };

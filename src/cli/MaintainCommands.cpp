@@ -25,7 +25,8 @@ int report(CliContext& context, const MaintenanceResult& result, const std::stri
         out << done << "; " << drawCount(result.remaining) << (result.remaining == 1 ? " remains\n" : " remain\n");
         if (result.backup) out << "the history as it was is saved in " << result.backup->string() << "\n";
     });
-    if (!result.compactionProblem.empty()) context.err << "quorvel-cli: warning: " << result.compactionProblem << "\n";
+    if (!result.compactionProblem.empty())
+        context.err << "quorvel-cli: warning: " << context.said(result.compactionProblem) << "\n";
     return 0;
 }
 

@@ -28,7 +28,7 @@ struct Arguments {
 std::optional<int> yearsToKeep(const Arguments& arguments, const CLI::Option* given) {
     if (given->count() == 0) return std::nullopt;
     const SettingKey& key = settingKey(Setting::IniSerchDay);
-    if (auto problem = settingProblem(key, arguments.years)) throw UsageError("--years: " + *problem);
+    if (auto problem = settingProblem(key, arguments.years)) throw UsageError("--years: " + problem->english());
     return parseDecimalArgument(arguments.years, "--years");
 }
 
@@ -70,10 +70,10 @@ json reportJson(const UpdateResult& result) {
     }
     json failed = json::array();
     for (const FailedYear& year : result.failed)
-        failed.push_back({{"year", year.year}, {"reason", year.reason}});
+        failed.push_back({{"year", year.year}, {"reason", year.reason.english()}});
     json skipped = json::array();
     for (const SkippedRow& row : result.skipped)
-        skipped.push_back({{"year", row.year}, {"row", row.row}, {"text", row.text}, {"reason", row.reason}});
+        skipped.push_back({{"year", row.year}, {"row", row.row}, {"text", row.text}, {"reason", row.reason.english()}});
     json report{{"appended", result.appended}, {"years", years}, {"failed", failed}, {"skipped", skipped}};
     if (result.cleared) report["cleared"] = true;
     if (result.clearWithheld) report["cleared"] = false;
@@ -104,7 +104,8 @@ void registerUpdateCommands(CLI::App& app, CliContext& context) {
             const std::optional<int> current = currentYear(*arguments, year);
             const std::string site =
                 arguments->site.empty() ? context.settings().text(Setting::txtUpdateSite) : arguments->site;
-            if (auto problem = updateSiteProblem(site)) throw Error(*problem + " (or give --site URL for one run)");
+            if (auto problem = updateSiteProblem(site, UpdateSiteHint::Command))
+                throw Error(Message::core(QT_TRANSLATE_NOOP("Cli", "%1 (or give --site URL for one run)"), *problem));
             Workspace& workspace = context.workspace();
             const UpdatePlan plan = workspace.planUpdate(keep, current);
             if (plan.years().empty())
@@ -112,7 +113,8 @@ void registerUpdateCommands(CLI::App& app, CliContext& context) {
                             ", is after the current year " + std::to_string(plan.currentYear) +
                             ": there is no page to load; the history was left unchanged");
             const UpdateResult result = workspace.applyUpdate(plan, fetch(context, site, plan.years()));
-            context.print(reportJson(result), [&](std::ostream& out) { out << updateSummaryText(result) << "\n"; });
+            context.print(reportJson(result),
+                          [&](std::ostream& out) { out << context.said(updateSummary(result)) << "\n"; });
             if (result.complete()) return 0;
             if (result.nothingRead() && !result.clearWithheld) {
                 context.err << "quorvel-cli: no page could be read from " << site
@@ -122,7 +124,7 @@ void registerUpdateCommands(CLI::App& app, CliContext& context) {
             // Years that failed are an incomplete update, whatever else was stored.
             context.err << "quorvel-cli: the update is incomplete:";
             for (const FailedYear& failed : result.failed)
-                context.err << " " << failed.year << " (" << failed.reason << ")";
+                context.err << " " << failed.year << " (" << context.said(failed.reason) << ")";
             context.err << (result.clearWithheld ? "; nothing was changed" : "; nothing stored was removed")
                         << "; update again later\n";
             return 1;

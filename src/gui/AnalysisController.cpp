@@ -42,7 +42,7 @@ AnalysisController::AnalysisController(Workspace& workspace, Dialogs& dialogs, Q
         try {
             m_workspace.settings().set(Setting::bolNoLimit, ticked ? "True" : "False");
         } catch (const std::exception& error) {
-            emit statusMessage(tr("不限组数 was not saved: %1").arg(QString::fromUtf8(error.what())));
+            emit statusMessage(tr("不限组数 was not saved: %1").arg(shownError(error)));
         }
     });
 
@@ -69,7 +69,7 @@ std::optional<WindowRequests> AnalysisController::readRequests() {
     choices.groupSize = m_panels.combinations->applyGroupSize();
     WindowRequests requests(std::move(choices));
     if (!requests.range().problem.empty()) {
-        emit statusMessage(fromStd(requests.range().problem));
+        emit statusMessage(shown(requests.range().problem));
         return std::nullopt;
     }
     if (m_workspace.drawCount() == 0) {
@@ -101,9 +101,8 @@ bool AnalysisController::run(const QString& what, const std::function<void(const
             emit statusMessage(tr("%1 was cancelled; the previous results were kept.").arg(what));
         } catch (const std::exception& error) {
             busy.showNormalCursor();
-            m_dialogs.message(
-                &m_window, what,
-                tr("%1 failed; the previous results were kept:\n%2").arg(what, QString::fromUtf8(error.what())));
+            m_dialogs.message(&m_window, what,
+                              tr("%1 failed; the previous results were kept:\n%2").arg(what, shownError(error)));
             busy.showCursor(Qt::WaitCursor);
         }
     }
@@ -144,7 +143,7 @@ void AnalysisController::runGroupCalculation() {
     request.noLimit = m_panels.combinations->noLimit();
     const GroupLimits limits = groupLimits(m_engine, request);
     if (limits.refusal) {
-        m_dialogs.message(&m_window, tr("数据溢出"), fromStd(*limits.refusal));
+        m_dialogs.message(&m_window, tr("数据溢出"), shown(*limits.refusal));
         return;
     }
     GroupResult result;
@@ -157,8 +156,8 @@ void AnalysisController::runGroupCalculation() {
     selectGroupRow({}, columnOfSort(GroupSort::Last));
     m_panels.results->showSort(GroupSort::Last);
     QString status = result.note.empty() ? tr("分组计算: %1 groups, ordered by 最后遗漏.").arg(count)
-                                         : tr("分组计算: %1.").arg(fromStd(result.note));
-    if (!limits.keptNote.empty()) status += QStringLiteral(" ") + fromStd(limits.keptNote);
+                                         : tr("分组计算: %1.").arg(shown(result.note));
+    if (!limits.keptNote.empty()) status += QStringLiteral(" ") + shown(limits.keptNote);
     emit statusMessage(status + m_rangeNote);
 }
 
@@ -198,10 +197,10 @@ void AnalysisController::orderGroupRows(GroupSort sort, const std::string& keep,
         m_panels.results->showSort(sort);
         emit statusMessage(tr("分组计算: %1 groups, ordered by %2.")
                                .arg(m_view.omissionCount())
-                               .arg(QString::fromStdString(sortCaption(m_panels.results->sortChoice()))));
+                               .arg(shown(sortCaption(m_panels.results->sortChoice()))));
     } catch (const std::exception& error) {
         if (const auto order = m_view.groupOrder()) m_panels.results->showSort(*order);
-        emit statusMessage(tr("The group results could not be read: %1").arg(QString::fromUtf8(error.what())));
+        emit statusMessage(tr("The group results could not be read: %1").arg(shownError(error)));
     }
 }
 
@@ -229,9 +228,8 @@ void AnalysisController::exportGrid(const CellGrid& grid, const char* fileName,
     try {
         file = m_workspace.exportGridWorkbook(grid, fileName, std::nullopt, rules());
     } catch (const std::exception& error) {
-        m_dialogs.message(
-            &m_window, tr("导出"),
-            tr("%1 was not written: %2").arg(QString::fromUtf8(fileName), QString::fromUtf8(error.what())));
+        m_dialogs.message(&m_window, tr("导出"),
+                          tr("%1 was not written: %2").arg(QString::fromUtf8(fileName), shownError(error)));
         return;
     }
     const QString path = QString::fromStdString(file.string());
@@ -265,7 +263,7 @@ void AnalysisController::updateChart() {
         if (!hits) return chart.showNote(tr("分组 %1: not a group of the last 分组计算").arg(group));
         chart.showHits(*hits, tr("分组 %1").arg(group));
     } catch (const std::exception& error) {
-        chart.showNote(tr("分组 %1: %2").arg(group, QString::fromUtf8(error.what())));
+        chart.showNote(tr("分组 %1: %2").arg(group, shownError(error)));
     }
 }
 

@@ -223,7 +223,7 @@ void BacktestWindow::run() {
         } catch (const AnalysisCancelled&) {
             say(tr("The backtest was cancelled; the results shown are those of the previous run."));
         } catch (const std::exception& error) {
-            say(tr("The backtest could not run: %1").arg(QString::fromUtf8(error.what())));
+            say(tr("The backtest could not run: %1").arg(shownError(error)));
         }
         m_run->setEnabled(true);
     }
@@ -298,9 +298,8 @@ void BacktestWindow::exportResult() {
         file = m_workspace.exportGridWorkbook(backtestGrid(*m_result, captions, m_sentence->text().toStdString()),
                                               kWorkbookName, std::nullopt);
     } catch (const std::exception& error) {
-        m_dialogs.message(
-            this, tr("导出"),
-            tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), QString::fromUtf8(error.what())));
+        m_dialogs.message(this, tr("导出"),
+                          tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), shownError(error)));
         return;
     }
     m_status->sayWritten(file, m_openFile(file));

@@ -108,7 +108,7 @@ BoxTicks CombinationPanel::ticks() const {
 int CombinationPanel::applyGroupSize() {
     GroupSizeEntry entry = readGroupSize(m_size->currentText().toStdString(), m_groupSize);
     if (!entry.problem.empty()) {
-        emit statusMessage(QString::fromStdString(entry.problem));
+        emit statusMessage(shown(entry.problem));
         m_size->setCurrentText(QString::number(m_groupSize));
     }
     m_groupSize = entry.size;

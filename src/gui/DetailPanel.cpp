@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/DetailPanel.h"
+#include "gui/QtText.h"
 
 #include "analysis/ResultCells.h"
 #include "app/DetailFigures.h"
@@ -72,17 +73,17 @@ DetailPanel::DetailPanel(QWidget* parent) : QGroupBox(parent) {
 
 void DetailPanel::showCaptions() {
     for (std::size_t i = 0; i < kSortChoicesCount; ++i)
-        m_sort->setItemText(static_cast<int>(i), QString::fromStdString(sortCaption(kSortChoices[i])));
+        m_sort->setItemText(static_cast<int>(i), shown(sortCaption(kSortChoices[i])));
     const std::vector<DetailFigure> figures = detailFigures(GroupRow{});
     for (std::size_t i = 0; i < m_lines.size(); ++i)
-        m_lines[i].first->setText(QString::fromStdString(figures[i].caption));
+        m_lines[i].first->setText(shown(figures[i].caption));
 }
 
 void DetailPanel::showRow(const std::optional<GroupRow>& row) {
     m_row = row;
     const std::vector<DetailFigure> figures = detailFigures(row.value_or(GroupRow{}));
     for (std::size_t i = 0; i < m_lines.size(); ++i)
-        m_lines[i].second->setText(row ? QString::fromStdString(figures[i].text) : QString::fromUtf8(kNoFigure));
+        m_lines[i].second->setText(row ? shown(figures[i].text) : QString::fromUtf8(kNoFigure));
 }
 
 std::vector<std::pair<QString, QString>> DetailPanel::shownFigures() const {

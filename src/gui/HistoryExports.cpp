@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/HistoryExports.h"
+#include "gui/QtText.h"
 
 #include "app/Workspace.h"
 #include "gui/Dialogs.h"
@@ -56,7 +57,7 @@ void HistoryExports::exportAndOpen(const QString& title, const std::function<std
         WaitCursor wait;
         file = write();
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, title, tr("Nothing was exported: %1").arg(QString::fromUtf8(error.what())));
+        m_dialogs.message(&m_window, title, tr("Nothing was exported: %1").arg(shownError(error)));
         return;
     }
     const QString shown = QDir::toNativeSeparators(QString::fromStdString(file.string()));

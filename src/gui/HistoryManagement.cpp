@@ -84,9 +84,8 @@ bool HistoryManagement::runRemoval(const QString& title, const std::function<Mai
         WaitCursor wait;
         result = removal();
     } catch (const std::exception& error) {
-        m_dialogs.message(
-            &m_window, title,
-            tr("Nothing was removed; the history stays as it was:\n%1").arg(QString::fromUtf8(error.what())));
+        m_dialogs.message(&m_window, title,
+                          tr("Nothing was removed; the history stays as it was:\n%1").arg(shownError(error)));
         return false;
     }
     QString status = tr("%1 %2 draws remain.").arg(done).arg(result.remaining);
@@ -95,7 +94,7 @@ bool HistoryManagement::runRemoval(const QString& title, const std::function<Mai
     if (!result.compactionProblem.empty())
         m_dialogs.message(&m_window, title,
                           tr("The draws were removed, but the store file could not be compacted afterwards:\n%1")
-                              .arg(fromStd(result.compactionProblem)));
+                              .arg(shown(result.compactionProblem)));
     return true;
 }
 
@@ -132,8 +131,7 @@ void HistoryManagement::keepUntilChosen() {
     try {
         latest = m_workspace.latestIssue();
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, tr(kDeleteTitle),
-                          tr("The history could not be read: %1").arg(QString::fromUtf8(error.what())));
+        m_dialogs.message(&m_window, tr(kDeleteTitle), tr("The history could not be read: %1").arg(shownError(error)));
         return;
     }
     auto issue = askNumber(tr(kDeleteTitle), tr(kDeleteUntilPrompt), QString::number(latest.value_or(0)));
@@ -160,14 +158,14 @@ void HistoryManagement::chooseYears() {
         if (!answer || answer->trimmed().isEmpty()) return;
         const std::string text = answer->trimmed().toStdString();
         if (auto problem = settingProblem(key, text)) {
-            m_dialogs.message(&m_window, tr(kWrongInputTitle), fromStd(*problem));
+            m_dialogs.message(&m_window, tr(kWrongInputTitle), shown(*problem));
             continue;
         }
         try {
             settings.set(Setting::IniSerchDay, text);
         } catch (const std::exception& error) {
             m_dialogs.message(&m_window, tr(kYearsTitle),
-                              tr("The number of years was not saved: %1").arg(QString::fromUtf8(error.what())));
+                              tr("The number of years was not saved: %1").arg(shownError(error)));
             return;
         }
         emit statusMessage(tr("The online update keeps the draws of the latest %1 years.").arg(fromStd(text)));

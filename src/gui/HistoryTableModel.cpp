@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "gui/HistoryTableModel.h"
 
+#include "gui/QtText.h"
+
 namespace quorvel {
 
 void HistoryTableModel::setListing(HistoryListing listing) {
@@ -26,7 +28,7 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant HistoryTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    return QString::fromStdString(HistoryListing::headerText(section));
+    return shown(HistoryListing::headerText(section));
 }
 
 } // namespace quorvel

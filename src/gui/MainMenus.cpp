@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/MainMenus.h"
+#include "gui/QtText.h"
 
 #include "app/Settings.h"
 #include "gui/Translations.h"
@@ -133,7 +134,7 @@ void MainMenus::chooseBase(Setting setting, int base) {
     try {
         m_settings.set(setting, std::to_string(base));
     } catch (const Error& error) {
-        emit statusMessage(tr("The base was not saved: %1").arg(QString::fromUtf8(error.what())));
+        emit statusMessage(tr("The base was not saved: %1").arg(shownError(error)));
         m_baseItems[baseSlot(setting)][static_cast<std::size_t>(base)]->setChecked(true);
         return;
     }
@@ -149,8 +150,8 @@ void MainMenus::chooseLanguage(int index) {
     try {
         m_settings.set(Setting::txtLanguage, language.toStdString());
     } catch (const Error& error) {
-        emit statusMessage(tr("The language is in use now but was not saved for the next start: %1")
-                               .arg(QString::fromUtf8(error.what())));
+        emit statusMessage(
+            tr("The language is in use now but was not saved for the next start: %1").arg(shownError(error)));
     }
 }
 

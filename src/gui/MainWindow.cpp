@@ -151,7 +151,7 @@ void MainWindow::startUp() {
         else
             showStatus(QString());
     } catch (const std::exception& error) {
-        showStatus(tr("The history could not be read: %1").arg(QString::fromUtf8(error.what())));
+        showStatus(tr("The history could not be read: %1").arg(shownError(error)));
     }
 }
 
@@ -228,7 +228,7 @@ void MainWindow::layoutCombinations(AttributeKind kind) {
     try {
         m_combinations->layoutFor(kind, m_workspace.bases(), m_workspace.nextIssue());
     } catch (const std::exception& error) {
-        showStatus(tr("The history could not be read: %1").arg(QString::fromUtf8(error.what())));
+        showStatus(tr("The history could not be read: %1").arg(shownError(error)));
     }
 }
 
@@ -240,8 +240,7 @@ void MainWindow::showChangedHistory(HistoryChange change) {
             m_options->followHistoryUpdate();
             showNextIssue();
         } catch (const std::exception& error) {
-            showStatus(
-                tr("The history was updated but could not be shown again: %1").arg(QString::fromUtf8(error.what())));
+            showStatus(tr("The history was updated but could not be shown again: %1").arg(shownError(error)));
         }
         return;
     case HistoryChange::Cleared:
@@ -250,7 +249,7 @@ void MainWindow::showChangedHistory(HistoryChange change) {
             // The prompt names the issue the next typed draw is stored under, also after clearing.
             showNextIssue();
         } catch (const std::exception& error) {
-            showStatus(tr("The history list could not be shown again: %1").arg(QString::fromUtf8(error.what())));
+            showStatus(tr("The history list could not be shown again: %1").arg(shownError(error)));
         }
         return;
     case HistoryChange::Changed:
@@ -260,7 +259,7 @@ void MainWindow::showChangedHistory(HistoryChange change) {
         showHistory();
         showNextIssue();
     } catch (const std::exception& error) {
-        showStatus(tr("The history changed but could not be shown again: %1").arg(QString::fromUtf8(error.what())));
+        showStatus(tr("The history changed but could not be shown again: %1").arg(shownError(error)));
     }
     m_options->refreshSearch();
     if (change == HistoryChange::Elsewhere)
@@ -289,10 +288,10 @@ void MainWindow::importFile(const QString& file) {
         try {
             wasEmpty = !m_workspace.latestIssue();
             ImportResult result = m_workspace.importHistoryFile(file.toStdString());
-            report = fromStd(importSummaryText(result, QFileInfo(file).fileName().toStdString()));
+            report = shown(importSummary(result, QFileInfo(file).fileName().toStdString()));
             imported = true;
         } catch (const std::exception& error) {
-            report = tr("The history was not read and stays as it was:\n%1").arg(QString::fromUtf8(error.what()));
+            report = tr("The history was not read and stays as it was:\n%1").arg(shownError(error));
         }
         if (imported) {
             // A first history: the range covers it from its first draw, not from a start typed for none.
@@ -307,7 +306,7 @@ void MainWindow::storeTypedDraw() {
     ManualEntryRow* entry = m_history->entry();
     ManualDrawCheck check = checkManualDraw(entry->typedTexts());
     if (!check.numbers) {
-        m_dialogs.message(this, tr(kWrongInput), fromStd(check.problem));
+        m_dialogs.message(this, tr(kWrongInput), shown(check.problem));
         entry->refuse(check.box);
         return;
     }
@@ -315,8 +314,7 @@ void MainWindow::storeTypedDraw() {
     try {
         added = m_workspace.addDraw(std::nullopt, *check.numbers);
     } catch (const std::exception& error) {
-        m_dialogs.message(this, tr(kWrongInput),
-                          tr("The draw was not stored: %1").arg(QString::fromUtf8(error.what())));
+        m_dialogs.message(this, tr(kWrongInput), tr("The draw was not stored: %1").arg(shownError(error)));
         entry->focusBox(1);
         return;
     }
@@ -355,7 +353,7 @@ void MainWindow::openLink(Setting address, const QString& caption) {
         try {
             m_workspace.settings().set(address, url);
         } catch (const std::exception& error) {
-            m_dialogs.message(this, name, tr("The address was not saved: %1").arg(QString::fromUtf8(error.what())));
+            m_dialogs.message(this, name, tr("The address was not saved: %1").arg(shownError(error)));
             return;
         }
     }

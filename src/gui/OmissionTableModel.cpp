@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "gui/OmissionTableModel.h"
 
+#include "gui/QtText.h"
+
 #include <QColor>
 
 namespace quorvel {
@@ -59,7 +61,7 @@ QVariant OmissionTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant OmissionTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    return QString::fromStdString(tableColumnCaption(columnAt(section), m_kind));
+    return shown(tableColumnCaption(columnAt(section), m_kind));
 }
 
 void OmissionTableModel::sort(int column, Qt::SortOrder order) {

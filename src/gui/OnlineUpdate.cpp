@@ -53,17 +53,17 @@ void OnlineUpdate::start() {
                              "http://127.0.0.1:8080/85122/kj/, the page of 2014 then being .../2014.html)."));
         return;
     }
-    if (auto problem = updateSiteProblem(site)) {
-        m_dialogs.message(&m_window, title, tr("Nothing was updated: %1").arg(fromStd(*problem)));
+    if (auto problem = updateSiteProblem(site, UpdateSiteHint::Menu)) {
+        m_dialogs.message(&m_window, title, tr("Nothing was updated: %1").arg(shown(*problem)));
         return;
     }
     try {
         m_plan = m_workspace.planUpdate();
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, title, tr("Nothing was updated: %1").arg(QString::fromUtf8(error.what())));
+        m_dialogs.message(&m_window, title, tr("Nothing was updated: %1").arg(shownError(error)));
         return;
     }
-    if (!m_dialogs.question(&m_window, title, fromStd(updateConfirmationText(m_plan)))) return;
+    if (!m_dialogs.question(&m_window, title, shown(updateConfirmation(m_plan)))) return;
     if (m_plan.years().empty()) {
         m_dialogs.message(&m_window, title,
                           tr("Nothing was updated: the latest stored draw, %1, is after the current year %2, so "
@@ -98,10 +98,9 @@ void OnlineUpdate::finish() {
     } else {
         try {
             UpdateResult result = m_workspace.applyUpdate(m_plan, m_fetcher.pages());
-            report = fromStd(updateSummaryText(result));
+            report = shown(updateSummary(result));
         } catch (const std::exception& error) {
-            report = tr("The new draws were not stored; the history stays as it was:\n%1")
-                         .arg(QString::fromUtf8(error.what()));
+            report = tr("The new draws were not stored; the history stays as it was:\n%1").arg(shownError(error));
         }
     }
     m_progress->deleteLater();
@@ -128,15 +127,14 @@ void OnlineUpdate::chooseSite() {
                                  current);
     if (!typed) return;
     const std::string site = typed->trimmed().toStdString();
-    if (auto problem = updateSiteProblem(site); problem && !site.empty()) {
-        m_dialogs.message(&m_window, tr(kSiteTitle), tr("The address was not saved: %1").arg(fromStd(*problem)));
+    if (auto problem = updateSiteProblem(site, UpdateSiteHint::Menu); problem && !site.empty()) {
+        m_dialogs.message(&m_window, tr(kSiteTitle), tr("The address was not saved: %1").arg(shown(*problem)));
         return;
     }
     try {
         m_workspace.settings().set(Setting::txtUpdateSite, site);
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, tr(kSiteTitle),
-                          tr("The address was not saved: %1").arg(QString::fromUtf8(error.what())));
+        m_dialogs.message(&m_window, tr(kSiteTitle), tr("The address was not saved: %1").arg(shownError(error)));
         return;
     }
     emit statusMessage(site.empty() ? tr("The update site was cleared.")

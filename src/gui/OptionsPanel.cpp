@@ -383,12 +383,12 @@ void OptionsPanel::guarded(const std::function<void()>& step) {
     try {
         step();
     } catch (const std::exception& error) {
-        emit statusMessage(tr("The history could not be read: %1").arg(QString::fromUtf8(error.what())));
+        emit statusMessage(tr("The history could not be read: %1").arg(shownError(error)));
     }
 }
 
 void OptionsPanel::applyOutcome(const RefreshOutcome& outcome) {
-    if (!outcome.problem.empty()) emit statusMessage(QString::fromStdString(outcome.problem));
+    if (!outcome.problem.empty()) emit statusMessage(shown(outcome.problem));
     if (outcome.endIssue) m_range[1]->setText(QString::number(*outcome.endIssue));
     if (outcome.shownValues)
         for (std::size_t i = 0; i < 7; ++i)
@@ -432,7 +432,7 @@ void OptionsPanel::save(Setting setting, const std::string& text) {
     try {
         m_workspace.settings().set(setting, text);
     } catch (const Error& error) {
-        emit statusMessage(tr("The choice was not saved: %1").arg(QString::fromUtf8(error.what())));
+        emit statusMessage(tr("The choice was not saved: %1").arg(shownError(error)));
     }
 }
 

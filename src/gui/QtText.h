@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/Error.h"
+#include "model/Message.h"
+
+#include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <string>
 
@@ -9,6 +14,27 @@ namespace quorvel {
 
 // The core's texts are UTF-8 std::strings; the window's are QStrings.
 inline QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+// A core message in the window's language: each template through the installed translators, then filled.
+inline QString shown(const Message& message) {
+    return fromStd(message.rendered([](const std::string& context, const std::string& text) {
+        return QCoreApplication::translate(context.c_str(), text.c_str()).toStdString();
+    }));
+}
+
+// A report of several lines in the window's language, one message a line.
+inline QString shown(const Messages& lines) {
+    QStringList shownLines;
+    for (const Message& line : lines)
+        shownLines << shown(line);
+    return shownLines.join(QLatin1Char('\n'));
+}
+
+// A failure in the window's language: the core's message when it is one of the core's refusals, else its text.
+inline QString shownError(const std::exception& error) {
+    if (const auto* refusal = dynamic_cast<const Error*>(&error)) return shown(refusal->message());
+    return QString::fromUtf8(error.what());
+}
 
 // A menu or button caption without its access key ("清除历史(&C)" gives "清除历史").
 inline QString plainCaption(const QString& caption) { return QString(caption).section(QStringLiteral("(&"), 0, 0); }

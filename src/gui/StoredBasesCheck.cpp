@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "gui/StoredBasesCheck.h"
 
+#include "gui/QtText.h"
+
 #include "app/Workspace.h"
 #include "gui/Dialogs.h"
 #include "gui/MainMenus.h"
@@ -94,8 +96,7 @@ void StoredBasesCheck::afterBaseChosen() {
         WaitCursor wait;
         result = m_workspace.rebuildHistory();
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, title,
-                          tr("没有重新推算，历史号码保持原样：\n%1").arg(QString::fromUtf8(error.what())));
+        m_dialogs.message(&m_window, title, tr("没有重新推算，历史号码保持原样：\n%1").arg(shownError(error)));
         emit statusMessage(QString());
         return;
     }
@@ -103,9 +104,9 @@ void StoredBasesCheck::afterBaseChosen() {
     if (result.backup) status += tr("原来的历史号码已备份在 %1").arg(QString::fromStdString(result.backup->string()));
     emit statusMessage(status);
     if (!result.compactionProblem.empty())
-        m_dialogs.message(&m_window, title,
-                          tr("历史号码已重新推算，但之后压缩数据库文件失败：\n%1")
-                              .arg(QString::fromStdString(result.compactionProblem)));
+        m_dialogs.message(
+            &m_window, title,
+            tr("历史号码已重新推算，但之后压缩数据库文件失败：\n%1").arg(shown(result.compactionProblem)));
 }
 
 } // namespace quorvel

@@ -128,7 +128,7 @@ void TableWindow::recount() {
             m_request = made.request;
         }
     } catch (const std::exception& error) {
-        say(tr("The table could not be counted: %1").arg(QString::fromUtf8(error.what())));
+        say(tr("The table could not be counted: %1").arg(shownError(error)));
         return;
     }
     if (made.problem == ValueViewProblem::NoHistory) {
@@ -181,7 +181,7 @@ void TableWindow::showChart() {
         m_chart->showHits(m_workspace.positionSearch(EngineKind::Memory, search),
                           tr("Gaps of %1").arg(fromStd(valueLabel(m_request->kind, *m_selected, m_request->bases))));
     } catch (const std::exception& error) {
-        m_chart->showNote(QString::fromUtf8(error.what()));
+        m_chart->showNote(shownError(error));
     }
 }
 
@@ -195,9 +195,8 @@ void TableWindow::exportTable() {
         file = m_workspace.exportGridWorkbook(m_model->cells(), kWorkbookName, std::nullopt, countingRules(*m_request),
                                               m_model->fills());
     } catch (const std::exception& error) {
-        m_dialogs.message(
-            this, tr("导出"),
-            tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), QString::fromUtf8(error.what())));
+        m_dialogs.message(this, tr("导出"),
+                          tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), shownError(error)));
         return;
     }
     m_status->sayWritten(file, m_openFile(file));

@@ -126,7 +126,7 @@ void TrendWindow::recount() {
             m_request = made.request;
         }
     } catch (const std::exception& error) {
-        say(tr("The trend could not be counted: %1").arg(QString::fromUtf8(error.what())));
+        say(tr("The trend could not be counted: %1").arg(shownError(error)));
         return;
     }
     if (made.problem == ValueViewProblem::NoHistory) {
@@ -178,9 +178,8 @@ void TrendWindow::exportWorkbook() {
         file = m_workspace.exportGridWorkbook(cells.grid(), kWorkbookName, std::nullopt, trendRules(*m_request),
                                               cells.fills());
     } catch (const std::exception& error) {
-        m_dialogs.message(
-            this, tr("Export"),
-            tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), QString::fromUtf8(error.what())));
+        m_dialogs.message(this, tr("Export"),
+                          tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), shownError(error)));
         return;
     }
     wrote(file);

@@ -17,9 +17,6 @@ namespace {
 // Thrown inside the reader for a text holding a NUL byte; turned into an Error by the public functions.
 struct NotText {};
 
-const std::string notTextReason = "not a text file (it holds NUL bytes; UTF-16 or binary?)";
-const std::string notTextAdvice = "save the history as plain text (UTF-8), one draw per line, and import that file";
-
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Letters, digits and every byte of a multibyte character belong to a field; ASCII spaces and
@@ -81,7 +78,7 @@ std::string excerpt(std::string_view text, std::size_t limit) {
     return shown;
 }
 
-std::string inQuotes(std::string_view text) { return "'" + excerpt(text, 20) + "'"; }
+std::string shortened(std::string_view text) { return excerpt(text, 20); }
 
 // The field of `line` around position `at`: the run of field characters that holds it.
 std::string_view fieldAround(std::string_view line, std::size_t at) {
@@ -104,49 +101,58 @@ std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 // Why a line that starts without an issue cannot count on from the line before: its first field is
 // not a two-digit number, so it is most likely a mistyped issue ("2O13017", "201301", "abc").
-std::optional<std::string> unreadableIssue(std::string_view line) {
+std::optional<Message> unreadableIssue(std::string_view line) {
     std::string_view field = firstField(line);
     if (field.empty() || (field.size() == 2 && isDigit(field[0]) && isDigit(field[1]))) return std::nullopt;
     // Quoted from the start of the line, so that a stray character before the issue shows too.
     std::string_view start = line.substr(0, static_cast<std::size_t>(field.end() - line.begin()));
-    return "the issue " + inQuotes(start) +
-           " could not be read: start the line with the issue as seven digits (e.g. 2013017), or with the "
-           "first two-digit number to take the previous issue + 1";
+    return Message::core(QT_TRANSLATE_NOOP("Core", "the issue '%1' could not be read: start the line with the issue as "
+                                                   "seven digits (e.g. 2013017), or with the first two-digit number "
+                                                   "to take the previous issue + 1"),
+                         shortened(start));
 }
 
 // Why a line that starts with its own issue cannot be a draw because of that issue, or nothing.
-std::optional<std::string> problemWithIssue(std::string_view line, int issue) {
+std::optional<Message> problemWithIssue(std::string_view line, int issue) {
     if (line.size() > 7 && isDigit(line[7]))
-        return "the issue " + inQuotes(fieldAround(line, 0)) +
-               " has more than seven digits: write the issue as seven digits (e.g. 2013017) and a space";
+        return Message::core(QT_TRANSLATE_NOOP("Core", "the issue '%1' has more than seven digits: write the issue as "
+                                                       "seven digits (e.g. 2013017) and a space"),
+                             shortened(fieldAround(line, 0)));
     if (issue < 1000000)
-        return "the issue " + std::string(line.substr(0, 7)) +
-               " is not a draw's issue: write the year and the draw's sequence number, e.g. 2013017";
+        return Message::core(QT_TRANSLATE_NOOP("Core", "the issue %1 is not a draw's issue: write the year and the "
+                                                       "draw's sequence number, e.g. 2013017"),
+                             std::string(line.substr(0, 7)));
     return std::nullopt;
 }
 
 // Why an issue cannot be stored: a year's draws count from 001, so the sequence 000 is no draw's (a line
 // without its own issue counts on from the line before and can reach it after 999).
-std::optional<std::string> problemWithSequence(int issue) {
+std::optional<Message> problemWithSequence(int issue) {
     if (issue % 1000 != 0) return std::nullopt;
-    return "the issue " + std::to_string(issue) +
-           " has the sequence 000; a year's draws count from 001: write the draw's own issue, e.g. " +
-           std::to_string(issue + 1);
+    return Message::core(QT_TRANSLATE_NOOP("Core", "the issue %1 has the sequence 000; a year's draws count from 001: "
+                                                   "write the draw's own issue, e.g. %2"),
+                         issue, issue + 1);
 }
 
 // Why a line's numbers cannot be a draw's, or nothing when they can.
-std::optional<std::string> problemWithNumbers(const HistoryLine& parsed) {
+std::optional<Message> problemWithNumbers(const HistoryLine& parsed) {
     if (!parsed.unpaired.empty())
-        return inQuotes(parsed.unpaired) + " is not a two-digit number: write each number as two digits, e.g. 05";
+        return Message::core(
+            QT_TRANSLATE_NOOP("Core", "'%1' is not a two-digit number: write each number as two digits, e.g. 05"),
+            shortened(parsed.unpaired));
     if (parsed.numbers.size() < 7)
-        return "fewer than seven numbers (found " + std::to_string(parsed.numbers.size()) + ")";
+        return Message::core(QT_TRANSLATE_NOOP("Core", "fewer than seven numbers (found %1)"), parsed.numbers.size());
     if (!parsed.afterSeventh.empty())
-        return "more than seven numbers: " + inQuotes(parsed.afterSeventh) +
-               " follows the special number; a line holds six numbers and the special number";
+        return Message::core(QT_TRANSLATE_NOOP("Core", "more than seven numbers: '%1' follows the special number; a "
+                                                       "line holds six numbers and the special number"),
+                             shortened(parsed.afterSeventh));
     std::set<int> seen;
     for (int n : parsed.numbers) {
-        if (n < 1 || n > 49) return "number " + twoDigits(n) + " is outside 1..49";
-        if (!seen.insert(n).second) return "number " + twoDigits(n) + " appears twice: a draw's numbers all differ";
+        if (n < 1 || n > 49)
+            return Message::core(QT_TRANSLATE_NOOP("Core", "number %1 is outside 1..49"), twoDigits(n));
+        if (!seen.insert(n).second)
+            return Message::core(QT_TRANSLATE_NOOP("Core", "number %1 appears twice: a draw's numbers all differ"),
+                                 twoDigits(n));
     }
     return std::nullopt;
 }
@@ -159,7 +165,7 @@ std::string readAll(std::istream& in) {
         if (chunk.find('\0') != std::string::npos) throw NotText{};
         text.append(chunk).push_back('\n');
     }
-    if (in.bad()) throw Error("the text could not be read to its end");
+    if (in.bad()) throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the text could not be read to its end")));
     return text;
 }
 
@@ -189,9 +195,7 @@ HistoryText parseLines(const std::string& text) {
         ++lineNumber;
         std::string_view line = trim(raw);
         if (line.empty()) continue;
-        auto skip = [&](const std::string& reason) {
-            result.skipped.push_back({lineNumber, excerpt(line, 80), reason});
-        };
+        auto skip = [&](const Message& reason) { result.skipped.push_back({lineNumber, excerpt(line, 80), reason}); };
         HistoryLine parsed = parseHistoryLine(line);
         if (parsed.issue) {
             if (auto problem = problemWithIssue(line, *parsed.issue)) {
@@ -202,15 +206,15 @@ HistoryText parseLines(const std::string& text) {
         } else {
             // A line without its own issue still counts as the next issue, so the lines after it keep
             // their places even when this one is skipped.
-            std::optional<std::string> issueProblem = unreadableIssue(line);
+            std::optional<Message> issueProblem = unreadableIssue(line);
             if (previousIssue) previousIssue = *previousIssue + 1;
             if (issueProblem) {
                 skip(*issueProblem);
                 continue;
             }
             if (!previousIssue) {
-                skip("no issue to count from: start the first draw's line with its issue as seven digits, e.g. "
-                     "2013017");
+                skip(Message::core(QT_TRANSLATE_NOOP("Core", "no issue to count from: start the first draw's line "
+                                                             "with its issue as seven digits, e.g. 2013017")));
                 continue;
             }
             parsed.issue = previousIssue;
@@ -272,23 +276,34 @@ HistoryText parseHistoryText(std::istream& in) {
     try {
         return parseLines(readAll(in));
     } catch (const NotText&) {
-        throw Error("the history text is " + notTextReason + "; " + notTextAdvice);
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the history text is not a text file (it holds NUL bytes; "
+                                                            "UTF-16 or binary?); save the history as plain text "
+                                                            "(UTF-8), one draw per line, and import that file")));
     }
 }
 
 HistoryText readHistoryTextFile(const std::filesystem::path& file) {
     std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) throw Error("cannot read " + file.string() + ": it is a folder");
+    if (std::filesystem::is_directory(file, ec))
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot read %1: it is a folder"), file.string()));
     if (std::filesystem::exists(file, ec) && !std::filesystem::is_regular_file(file, ec))
-        throw Error("cannot read " + file.string() + ": it is not a regular file; import a history text file");
+        throw Error(Message::core(
+            QT_TRANSLATE_NOOP("Core", "cannot read %1: it is not a regular file; import a history text file"),
+            file.string()));
     std::ifstream in(file, std::ios::binary);
-    if (!in) throw Error("cannot open " + file.string() + ": " + std::strerror(errno));
+    if (!in)
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot open %1: %2"), file.string(),
+                                  std::string(std::strerror(errno))));
     try {
         return parseLines(readAll(in));
     } catch (const NotText&) {
-        throw Error("cannot import " + file.string() + ": " + notTextReason + "; " + notTextAdvice);
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot import %1: not a text file (it holds NUL bytes; "
+                                                            "UTF-16 or binary?); save the history as plain text "
+                                                            "(UTF-8), one draw per line, and import that file"),
+                                  file.string()));
     } catch (const Error&) {
-        throw Error("cannot read " + file.string() + ": the file could not be read to its end");
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot read %1: the file could not be read to its end"),
+                                  file.string()));
     }
 }
 

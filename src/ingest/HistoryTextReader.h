@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/Draw.h"
+#include "model/Message.h"
 
 #include <filesystem>
 #include <istream>
@@ -34,7 +35,7 @@ HistoryLine parseHistoryLine(std::string_view line);
 struct SkippedLine {
     int line = 0;
     std::string text;
-    std::string reason;
+    Message reason;
 };
 
 // The draws of a history text, in file order, and the lines that were left out.

@@ -50,7 +50,7 @@ std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"
 // The draw of one row, or why the row cannot be one. Assumes at least four cells.
 struct RowReading {
     std::optional<Draw> draw;
-    std::string problem;
+    Message problem;
 };
 
 RowReading readNumbers(int issue, const std::vector<std::string>& cells) {
@@ -58,14 +58,18 @@ RowReading readNumbers(int issue, const std::vector<std::string>& cells) {
     std::set<int> seen;
     for (std::size_t slot = 0; slot < 7; ++slot) {
         const std::string_view text = slot < 6 ? characters(cells[2], slot * 5, 2) : characters(cells[3], 0, 2);
-        const std::string which = slot < 6 ? "regular number " + std::to_string(slot + 1) + " (cell 2)"
-                                           : std::string("the special number (cell 3)");
+        const Message which = slot < 6
+                                  ? Message::core(QT_TRANSLATE_NOOP("Core", "regular number %1 (cell 2)"), slot + 1)
+                                  : Message::core(QT_TRANSLATE_NOOP("Core", "the special number (cell 3)"));
         const std::optional<int> number = slotNumber(text);
-        if (!number) return {std::nullopt, which + " reads " + quoted(text) + ", not a number"};
+        if (!number)
+            return {std::nullopt,
+                    Message::core(QT_TRANSLATE_NOOP("Core", "%1 reads %2, not a number"), which, quoted(text))};
         if (*number < 1 || *number > 49)
-            return {std::nullopt, which + " is " + std::to_string(*number) + ", outside 1..49"};
+            return {std::nullopt, Message::core(QT_TRANSLATE_NOOP("Core", "%1 is %2, outside 1..49"), which, *number)};
         if (!seen.insert(*number).second)
-            return {std::nullopt, which + " is " + std::to_string(*number) + ", already in the draw"};
+            return {std::nullopt,
+                    Message::core(QT_TRANSLATE_NOOP("Core", "%1 is %2, already in the draw"), which, *number)};
         draw.numbers[slot] = *number;
     }
     return {draw, {}};
@@ -78,17 +82,19 @@ PageDraws drawsOfPage(int year, const TableRows& rows, int lastStoredIssue) {
     std::map<int, int> rowOfIssue;
     for (std::size_t r = rows.size(); r-- > 1;) {
         const std::vector<std::string>& cells = rows[r];
-        auto skip = [&](const std::string& reason) {
+        auto skip = [&](const Message& reason) {
             page.skipped.push_back({year, static_cast<int>(r), rowText(cells), reason});
         };
         if (cells.size() < 4) {
-            skip("the row has " + std::to_string(cells.size()) + " cells; a draw needs 4");
+            skip(Message::core(QT_TRANSLATE_NOOP("Core", "the row has %1 cells; a draw needs 4"), cells.size()));
             continue;
         }
         const std::string_view sequenceText = characters(cells[1], 0, 3);
         const std::optional<int> sequence = slotNumber(sequenceText);
         if (!sequence || *sequence == 0) {
-            skip("the draw's sequence number (cell 1) reads " + quoted(sequenceText) + ", not a number from 1");
+            skip(Message::core(
+                QT_TRANSLATE_NOOP("Core", "the draw's sequence number (cell 1) reads %1, not a number from 1"),
+                quoted(sequenceText)));
             continue;
         }
         const int issue = year * 1000 + *sequence;
@@ -105,8 +111,8 @@ PageDraws drawsOfPage(int year, const TableRows& rows, int lastStoredIssue) {
         if (!reading.draw) {
             skip(reading.problem);
         } else if (auto [kept, added] = rowOfIssue.emplace(issue, static_cast<int>(r)); !added) {
-            skip("issue " + std::to_string(issue) + " is listed twice; the draw of row " +
-                 std::to_string(kept->second) + " was kept");
+            skip(Message::core(QT_TRANSLATE_NOOP("Core", "issue %1 is listed twice; the draw of row %2 was kept"),
+                               issue, kept->second));
         } else {
             page.draws.push_back(*reading.draw);
         }

@@ -3,6 +3,7 @@
 
 #include "ingest/ResultsPage.h"
 #include "model/Draw.h"
+#include "model/Message.h"
 
 #include <optional>
 #include <string>
@@ -16,7 +17,7 @@ struct SkippedRow {
     int year = 0;
     int row = 0;
     std::string text; // the row's cells as read, joined by " | "
-    std::string reason;
+    Message reason;
 };
 
 // The new draws of one yearly page, oldest first, and the rows left out.

@@ -28,19 +28,27 @@ UpdatePlan planUpdate(std::optional<int> firstIssue, std::optional<int> lastIssu
     return plan;
 }
 
-std::optional<std::string> updateSiteProblem(const std::string& sitePrefix) {
+std::optional<Message> updateSiteProblem(const std::string& sitePrefix, UpdateSiteHint hint) {
     if (sitePrefix.empty())
-        return "no update site is set: set the address the yearly pages are found under (for example "
-               "http://127.0.0.1:8080/85122/kj/, the page of 2014 then being .../2014.html) in the menu 设置 of the "
-               "window, or with: quorvel-cli settings set txtUpdateSite URL";
+        return hint == UpdateSiteHint::Menu
+                   ? Message::core(QT_TRANSLATE_NOOP("Core", "No update site is set. Set the address the yearly pages "
+                                                             "are found under (for example "
+                                                             "http://127.0.0.1:8080/85122/kj/, the page of 2014 then "
+                                                             "being .../2014.html) in the menu 设置 → 在线更新网址."))
+                   : Message::core(QT_TRANSLATE_NOOP("Core", "no update site is set: set the address the yearly pages "
+                                                             "are found under (for example "
+                                                             "http://127.0.0.1:8080/85122/kj/, the page of 2014 then "
+                                                             "being .../2014.html) with: quorvel-cli settings set "
+                                                             "txtUpdateSite URL"));
     std::string scheme = sitePrefix.substr(0, sitePrefix.find("://"));
     std::transform(scheme.begin(), scheme.end(), scheme.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     const bool web = sitePrefix.find("://") != std::string::npos && (scheme == "http" || scheme == "https");
     if (!web || sitePrefix.size() <= scheme.size() + 3 || sitePrefix.find_first_of(" \t\r\n") != std::string::npos)
-        return "the update site '" + sitePrefix +
-               "' is not a web address: give the whole prefix of the yearly "
-               "pages, starting with http:// or https:// (for example http://127.0.0.1:8080/85122/kj/)";
+        return Message::core(QT_TRANSLATE_NOOP("Core", "the update site '%1' is not a web address: give the whole "
+                                                       "prefix of the yearly pages, starting with http:// or https:// "
+                                                       "(for example http://127.0.0.1:8080/85122/kj/)"),
+                             sitePrefix);
     return std::nullopt;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/Message.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,7 +36,10 @@ UpdatePlan planUpdate(std::optional<int> firstIssue, std::optional<int> lastIssu
 
 // Why a site prefix cannot give the yearly pages' addresses (empty, or not an http:// or https:// address),
 // or nothing when it can.
-std::optional<std::string> updateSiteProblem(const std::string& sitePrefix);
+// Where the refusal of a missing site tells the user to set it: the window's menu, or the command line's
+// settings command.
+enum class UpdateSiteHint { Menu, Command };
+std::optional<Message> updateSiteProblem(const std::string& sitePrefix, UpdateSiteHint hint);
 
 // The address of a year's page: the prefix, the four-digit year and ".html".
 std::string yearPageAddress(const std::string& sitePrefix, int year);

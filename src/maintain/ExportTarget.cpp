@@ -25,8 +25,9 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     return !ec && left == right;
 }
 
-std::string refusal(const std::filesystem::path& target, const std::string& why) {
-    return "cannot export to " + target.string() + ": " + why + "; nothing was written";
+Message refusal(const std::filesystem::path& target, const Message& why) {
+    return Message::core(QT_TRANSLATE_NOOP("Core", "cannot export to %1: %2; nothing was written"), target.string(),
+                         why);
 }
 
 } // namespace
@@ -37,30 +38,33 @@ void requireExportTarget(const std::filesystem::path& target, const std::filesys
     const std::filesystem::file_status status = std::filesystem::symlink_status(target, ec);
     if (std::filesystem::is_symlink(status)) {
         const std::filesystem::path points = std::filesystem::read_symlink(target, ec);
-        throw Error(refusal(target, "it is a symbolic link (to " + points.string() +
-                                        "), which an export does not write through; give the path of the file "
-                                        "itself, or another path"));
+        throw Error(refusal(target, Message::core(QT_TRANSLATE_NOOP("Core", "it is a symbolic link (to %1), which an "
+                                                                            "export does not write through; give the "
+                                                                            "path of the file itself, or another path"),
+                                                  points.string())));
     }
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-        throw Error(refusal(target, std::string(std::filesystem::is_directory(status) ? "it is a folder"
-                                                                                      : "it is not a regular file "
-                                                                                        "(a FIFO, a device or a "
-                                                                                        "socket)") +
-                                        "; give the path of a file to write"));
-    const std::vector<std::pair<std::filesystem::path, std::string>> kept{
-        {storeFile, "it is the history store"},
-        {storeFile.string() + "-wal", "it is the history store's write-ahead log"},
-        {storeFile.string() + "-shm", "it is the history store's shared-memory file"},
-        {dataFolder / kSettingsFileName, "it is the settings file"},
+        throw Error(refusal(
+            target, std::filesystem::is_directory(status)
+                        ? Message::core(QT_TRANSLATE_NOOP("Core", "it is a folder; give the path of a file to write"))
+                        : Message::core(QT_TRANSLATE_NOOP("Core", "it is not a regular file (a FIFO, a device or a "
+                                                                  "socket); give the path of a file to write"))));
+    const std::vector<std::pair<std::filesystem::path, const char*>> kept{
+        {storeFile, QT_TRANSLATE_NOOP("Core", "it is the history store")},
+        {storeFile.string() + "-wal", QT_TRANSLATE_NOOP("Core", "it is the history store's write-ahead log")},
+        {storeFile.string() + "-shm", QT_TRANSLATE_NOOP("Core", "it is the history store's shared-memory file")},
+        {dataFolder / kSettingsFileName, QT_TRANSLATE_NOOP("Core", "it is the settings file")},
     };
     for (const auto& [file, what] : kept)
         if (sameFile(target, file))
-            throw Error(refusal(target, what + ", which an export never replaces; choose "
-                                               "another path"));
+            throw Error(refusal(target, Message::core(QT_TRANSLATE_NOOP("Core", "%1, which an export never replaces; "
+                                                                                "choose another path"),
+                                                      Message::core(what))));
     const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
     if (sameFile(folder, dataFolder / kBackupFolderName))
-        throw Error(refusal(target, "it is in the backup folder, which holds the safety copies of the history; "
-                                    "choose another folder"));
+        throw Error(refusal(target, Message::core(QT_TRANSLATE_NOOP("Core", "it is in the backup folder, which holds "
+                                                                            "the safety copies of the history; choose "
+                                                                            "another folder"))));
 }
 
 } // namespace quorvel

@@ -87,13 +87,16 @@ void requireRestorable(const std::filesystem::path& file, const std::vector<Draw
     try {
         readBack = readBackupFile(file);
     } catch (const Error& e) {
-        throw Error("the safety copy " + file.string() + " would not restore the history (" + e.what() + ")");
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the safety copy %1 would not restore the history (%2)"),
+                                  file.string(), e.message()));
     }
     if (readBack == written) return;
     auto mismatch = std::mismatch(written.begin(), written.end(), readBack.begin(), readBack.end());
     const Draw& lost = mismatch.first != written.end() ? *mismatch.first : written.back();
-    throw Error("the safety copy " + file.string() + " would not restore draw " + std::to_string(lost.issue) +
-                " unchanged (a history text file holds seven-digit issues whose sequence is not 000)");
+    throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the safety copy %1 would not restore draw %2 unchanged (a "
+                                                        "history text file holds seven-digit issues whose sequence is "
+                                                        "not 000)"),
+                              file.string(), lost.issue));
 }
 
 } // namespace
@@ -105,8 +108,9 @@ std::optional<std::filesystem::path> backupHistory(const HistoryStore& store, co
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec)
-        throw Error("cannot create the backup folder " + folder.string() + ": " + ec.message() +
-                    "; nothing was changed");
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot create the backup folder %1: %2; nothing was "
+                                                            "changed"),
+                                  folder.string(), ec.message()));
     std::vector<Draw> draws;
     draws.reserve(records.size());
     for (const DrawRecord& record : records)
@@ -117,9 +121,11 @@ std::optional<std::filesystem::path> backupHistory(const HistoryStore& store, co
         requireRestorable(file, draws);
     } catch (const Error& e) {
         std::filesystem::remove(file, ec);
-        throw Error("cannot write the safety copy of the history: " + std::string(e.what()) +
-                    "; nothing was changed. To keep this history anyway, move " + store.file().filename().string() +
-                    " out of the data folder (it is a complete copy), then go on with a new store");
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot write the safety copy of the history: %1; nothing "
+                                                            "was changed. To keep this history anyway, move %2 out of "
+                                                            "the data folder (it is a complete copy), then go on with "
+                                                            "a new store"),
+                                  e.message(), store.file().filename().string()));
     }
     std::vector<std::filesystem::path> copies = backupsOldestFirst(folder);
     for (std::size_t i = 0; i + kBackupsKept < copies.size(); ++i)
@@ -127,13 +133,18 @@ std::optional<std::filesystem::path> backupHistory(const HistoryStore& store, co
     return file;
 }
 
-std::string damagedStoreAdvice(const std::filesystem::path& dataFolder, const std::filesystem::path& storeFile) {
+Message damagedStoreAdvice(const Message& failure, const std::filesystem::path& dataFolder,
+                           const std::filesystem::path& storeFile) {
     auto backup = newestBackup(dataFolder);
     const std::string name = storeFile.filename().string();
-    return ". Move it away (rename it, e.g. to " + name + ".damaged) and start again: a new, empty store is " +
-           "created. " +
-           (backup ? "Then import the newest backup, " + backup->string() + ", to restore the history."
-                   : "There is no backup in " + (dataFolder / kBackupFolderName).string() + ".");
+    if (backup)
+        return Message::core(QT_TRANSLATE_NOOP("Core", "%1. Move it away (rename it, e.g. to %2.damaged) and start "
+                                                       "again: a new, empty store is created. Then import the newest "
+                                                       "backup, %3, to restore the history."),
+                             failure, name, backup->string());
+    return Message::core(QT_TRANSLATE_NOOP("Core", "%1. Move it away (rename it, e.g. to %2.damaged) and start again: "
+                                                   "a new, empty store is created. There is no backup in %3."),
+                         failure, name, (dataFolder / kBackupFolderName).string());
 }
 
 std::optional<std::filesystem::path> newestBackup(const std::filesystem::path& dataFolder) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/Message.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -22,7 +24,8 @@ std::optional<std::filesystem::path> backupHistory(const HistoryStore& store, co
 
 // What to do with a damaged store: move it away, start with a new one and import the newest safety copy
 // (named when there is one). Starts with ". " so that it follows the sentence that says what is wrong.
-std::string damagedStoreAdvice(const std::filesystem::path& dataFolder, const std::filesystem::path& storeFile);
+Message damagedStoreAdvice(const Message& failure, const std::filesystem::path& dataFolder,
+                           const std::filesystem::path& storeFile);
 
 // The newest safety copy in the data folder, if there is one.
 std::optional<std::filesystem::path> newestBackup(const std::filesystem::path& dataFolder);

@@ -29,8 +29,10 @@ void requireSameDraws(const std::vector<Draw>& written, const std::vector<Draw>&
     if (written == readBack) return;
     auto mismatch = std::mismatch(written.begin(), written.end(), readBack.begin(), readBack.end());
     const Draw& lost = mismatch.first != written.end() ? *mismatch.first : written.back();
-    throw Error("draw " + std::to_string(lost.issue) + " does not read back unchanged from " + file.string() +
-                " (the history text format needs seven-digit issue numbers); the history was left unchanged");
+    throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "draw %1 does not read back unchanged from %2 (the history "
+                                                        "text format needs seven-digit issue numbers); the history "
+                                                        "was left unchanged"),
+                              lost.issue, file.string()));
 }
 
 } // namespace
@@ -41,27 +43,30 @@ HistoryMaintenance::HistoryMaintenance(HistoryStore& store, std::filesystem::pat
 
 void HistoryMaintenance::requireDraws(const char* what) const {
     if (m_store.count() == 0)
-        throw Error(std::string("the history is empty: there is nothing to ") + what + "; import or add draws first");
+        throw Error(Message::core(
+            QT_TRANSLATE_NOOP("Core", "the history is empty: there is nothing to %1; import or add draws first"),
+            Message::core(what)));
 }
 
 MaintenanceResult HistoryMaintenance::deleteLatestDraw() {
     std::optional<std::filesystem::path> backup;
     try {
         Savepoint transaction(m_store);
-        requireDraws("delete");
+        requireDraws(QT_TRANSLATE_NOOP("Core", "delete"));
         backup = backupHistory(m_store, m_dataFolder);
         m_store.deleteLatest();
         transaction.commit();
     } catch (const StoreError& e) {
-        throw e.during("deleting the latest draw");
+        throw e.during(Message::core(QT_TRANSLATE_NOOP("Core", "deleting the latest draw")));
     }
     return compactAfterChange(backup);
 }
 
 MaintenanceResult HistoryMaintenance::deleteLatestDraws(int count) {
     if (count < 1)
-        throw Error("the number of draws to delete must be at least 1, not " + std::to_string(count) +
-                    "; nothing was changed");
+        throw Error(Message::core(
+            QT_TRANSLATE_NOOP("Core", "the number of draws to delete must be at least 1, not %1; nothing was changed"),
+            count));
     return keepOldest([count](const std::vector<DrawRecord>& records) {
         auto remove = static_cast<std::size_t>(count);
         return records.size() > remove ? records.size() - remove : 0;
@@ -70,24 +75,27 @@ MaintenanceResult HistoryMaintenance::deleteLatestDraws(int count) {
 
 MaintenanceResult HistoryMaintenance::keepUntil(int lastIssue) {
     if (lastIssue < 1000000 || lastIssue > 9999999)
-        throw Error("the issue to keep the history up to has seven digits (year and sequence, e.g. 2014016), not " +
-                    std::to_string(lastIssue) + "; nothing was changed");
+        throw Error(
+            Message::core(QT_TRANSLATE_NOOP("Core", "the issue to keep the history up to has seven digits (year "
+                                                    "and sequence, e.g. 2014016), not %1; nothing was changed"),
+                          lastIssue));
     return keepOldest([lastIssue](const std::vector<DrawRecord>& records) {
         // The rows are in issue order, so the draws to keep are the ones before the first later issue.
         auto firstLater = std::find_if(records.begin(), records.end(),
                                        [lastIssue](const DrawRecord& r) { return r.issue > lastIssue; });
         if (firstLater == records.begin())
-            throw Error("no draw is up to " + std::to_string(lastIssue) + " (the first is " +
-                        std::to_string(records.front().issue) +
-                        "), so keeping the draws up to it would keep none; nothing was changed. To delete every "
-                        "draw, clear the history (quorvel-cli clear)");
+            throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "no draw is up to %1 (the first is %2), so keeping the "
+                                                                "draws up to it would keep none; nothing was changed. "
+                                                                "To delete every draw, clear the history instead"),
+                                      lastIssue, records.front().issue));
         return static_cast<std::size_t>(firstLater - records.begin());
     });
 }
 
 MaintenanceResult HistoryMaintenance::rebuildAll() {
-    return keepOldest([](const std::vector<DrawRecord>& records) { return records.size(); }, "derive again",
-                      "deriving the history again", true);
+    return keepOldest([](const std::vector<DrawRecord>& records) { return records.size(); },
+                      QT_TRANSLATE_NOOP("Core", "derive again"),
+                      QT_TRANSLATE_NOOP("Core", "deriving the history again"), true);
 }
 
 MaintenanceResult HistoryMaintenance::keepOldest(const KeepCount& keepCount, const char* what, const char* operation,
@@ -107,14 +115,14 @@ MaintenanceResult HistoryMaintenance::keepOldest(const KeepCount& keepCount, con
         try {
             writeHistoryTextFile(backup, kept);
         } catch (const Error& e) {
-            throw Error(std::string(e.what()) + "; the history was left unchanged");
+            throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "%1; the history was left unchanged"), e.message()));
         }
         std::vector<Draw> readBack = readBackupFile(backup);
         requireSameDraws(kept, readBack, backup);
         rebuildHistory(m_store, readBack, m_bases, m_derive);
         transaction.commit();
     } catch (const StoreError& e) {
-        throw e.during(operation);
+        throw e.during(Message::core(operation));
     }
     return compactAfterChange(safetyCopy);
 }
@@ -127,7 +135,7 @@ MaintenanceResult HistoryMaintenance::clear() {
         m_store.deleteAll();
         transaction.commit();
     } catch (const StoreError& e) {
-        throw e.during("clearing the history");
+        throw e.during(Message::core(QT_TRANSLATE_NOOP("Core", "clearing the history")));
     }
     return MaintenanceResult{m_store.count(), {}, backup};
 }
@@ -136,7 +144,7 @@ MaintenanceResult HistoryMaintenance::compact() {
     try {
         m_store.compact();
     } catch (const StoreDamaged& e) {
-        throw StoreDamaged(e.what() + damagedStoreAdvice(m_dataFolder, m_store.file()), e.file(), e.detail());
+        throw StoreDamaged(damagedStoreAdvice(e.message(), m_dataFolder, m_store.file()), e.file(), e.detail());
     }
     return MaintenanceResult{m_store.count(), {}, std::nullopt};
 }
@@ -146,8 +154,10 @@ MaintenanceResult HistoryMaintenance::compactAfterChange(const std::optional<std
     try {
         m_store.compact();
     } catch (const StoreError& e) {
-        result.compactionProblem = "the change was saved, but compacting the store file failed: " + e.detail() +
-                                   "; run the compaction again to reclaim the space";
+        result.compactionProblem =
+            Message::core(QT_TRANSLATE_NOOP("Core", "the change was saved, but compacting the store file failed: %1; "
+                                                    "run the compaction again to reclaim the space"),
+                          e.detail());
     }
     return result;
 }

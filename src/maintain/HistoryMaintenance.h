@@ -57,8 +57,9 @@ class HistoryMaintenance {
 
     // `what` names the change in the refusal of an empty history, `operation` in a failure of the store; a
     // copy is written when draws are removed, or always when the point is to derive every row again.
-    MaintenanceResult keepOldest(const KeepCount& keepCount, const char* what = "delete",
-                                 const char* operation = "shortening the history", bool derivesAgain = false);
+    MaintenanceResult keepOldest(const KeepCount& keepCount, const char* what = QT_TRANSLATE_NOOP("Core", "delete"),
+                                 const char* operation = QT_TRANSLATE_NOOP("Core", "shortening the history"),
+                                 bool derivesAgain = false);
     MaintenanceResult compactAfterChange(const std::optional<std::filesystem::path>& backup);
     void requireDraws(const char* what) const;
 

@@ -14,8 +14,9 @@ std::vector<Draw> readBackupFile(const std::filesystem::path& file) {
     HistoryText text = readHistoryTextFile(file);
     if (!text.skipped.empty()) {
         const SkippedLine& bad = text.skipped.front();
-        throw Error("line " + std::to_string(bad.line) + " of " + file.string() + " cannot be read back (" +
-                    bad.reason + "): '" + bad.text + "'; the history was left unchanged");
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "line %1 of %2 cannot be read back (%3): '%4'; the "
+                                                            "history was left unchanged"),
+                                  bad.line, file.string(), bad.reason, bad.text));
     }
     return std::move(text.draws);
 }
@@ -38,9 +39,11 @@ void rebuildHistory(HistoryStore& store, const std::vector<Draw>& draws, const P
         store.recordDerivedBases(bases);
         transaction.commit();
     } catch (const StoreError& e) {
-        throw StoreError(e.kind(), "rebuilding the history", e.file(), e.detail(),
-                         "rebuilding the history failed in the store: " + e.detail() +
-                             "; the history was left unchanged");
+        throw StoreError(e.kind(), Message::core(QT_TRANSLATE_NOOP("Core", "rebuilding the history")), e.file(),
+                         e.detail(),
+                         Message::core(QT_TRANSLATE_NOOP("Core", "rebuilding the history failed in the store: %1; the "
+                                                                 "history was left unchanged"),
+                                       e.detail()));
     }
 }
 

@@ -24,10 +24,13 @@ void writeHistoryText(std::ostream& out, const std::vector<Draw>& draws) {
 
 void writeHistoryTextFile(const std::filesystem::path& file, const std::vector<Draw>& draws) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) throw Error("cannot write " + file.string() + ": " + std::strerror(errno));
+    if (!out)
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot write %1: %2"), file.string(),
+                                  std::string(std::strerror(errno))));
     writeHistoryText(out, draws);
     out.flush();
-    if (!out) throw Error("writing " + file.string() + " failed (is the disk full?)");
+    if (!out)
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "writing %1 failed (is the disk full?)"), file.string()));
 }
 
 } // namespace quorvel

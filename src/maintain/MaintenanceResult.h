@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/Message.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -15,7 +17,7 @@ struct MaintenanceResult {
     int remaining = 0; // draws in the history afterwards
     // Set when the change was saved but compacting the store file afterwards failed: the history is as
     // intended, only the space was not reclaimed. The caller must show it.
-    std::string compactionProblem;
+    Message compactionProblem;
     // The safety copy of the history as it was before the change (none when nothing was removed).
     std::optional<std::filesystem::path> backup;
 };

@@ -14,7 +14,9 @@ std::filesystem::path defaultTextExportName(int latestIssue) {
 std::filesystem::path exportHistoryText(const HistoryStore& store, const std::filesystem::path& dataFolder,
                                         const std::optional<std::filesystem::path>& target) {
     std::vector<DrawRecord> records = store.readAll();
-    if (records.empty()) throw Error("the history is empty: there is nothing to export; import or add draws first");
+    if (records.empty())
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the history is empty: there is nothing to export; import "
+                                                            "or add draws first")));
     std::filesystem::path file = target ? *target : dataFolder / defaultTextExportName(records.back().issue);
     requireExportTarget(file, dataFolder, store.file());
     std::vector<Draw> draws;

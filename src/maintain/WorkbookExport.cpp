@@ -39,7 +39,9 @@ void fillSheet(lxw_workbook* workbook, lxw_worksheet* sheet, const Sheet& source
         lxw_format*& format = formats[{fill.rgb, fill.fontRgb}];
         if (!format) {
             format = workbook_add_format(workbook);
-            if (!format) throw Error("cannot write the workbook " + file.string() + ": out of memory");
+            if (!format)
+                throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot write the workbook %1: out of memory"),
+                                          file.string()));
             format_set_bg_color(format, fill.rgb);
             format_set_pattern(format, LXW_PATTERN_SOLID);
             if (fill.fontRgb != 0x000000) format_set_font_color(format, fill.fontRgb);
@@ -56,8 +58,9 @@ void fillSheet(lxw_workbook* workbook, lxw_worksheet* sheet, const Sheet& source
             lxw_error status = worksheet_write_string(sheet, row, column, grid[r][c].c_str(),
                                                       format == cellFormats.end() ? nullptr : format->second);
             if (status != LXW_NO_ERROR)
-                throw Error("cannot write cell (" + std::to_string(r + 1) + ", " + std::to_string(c + 1) + ") of " +
-                            file.string() + ": " + lxw_strerror(status) + "; nothing was written");
+                throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot write cell (%1, %2) of %3: %4; nothing "
+                                                                    "was written"),
+                                          r + 1, c + 1, file.string(), std::string(lxw_strerror(status))));
         }
     }
 }
@@ -75,26 +78,32 @@ void writeSheets(const std::filesystem::path& file, const std::vector<Sheet>& sh
     } guard{partial};
 
     lxw_workbook* workbook = workbook_new(partial.string().c_str());
-    if (!workbook) throw Error("cannot create the workbook " + file.string() + ": out of memory");
+    if (!workbook)
+        throw Error(
+            Message::core(QT_TRANSLATE_NOOP("Core", "cannot create the workbook %1: out of memory"), file.string()));
     lxw_error status = LXW_NO_ERROR;
     {
         // libxlsxwriter frees a workbook only by closing it, so it is closed also when a cell fails.
         std::unique_ptr<lxw_workbook, WorkbookCloser> open(workbook);
         for (const Sheet& source : sheets) {
             lxw_worksheet* sheet = workbook_add_worksheet(workbook, source.name.c_str());
-            if (!sheet) throw Error("cannot add the sheet " + source.name + " to the workbook " + file.string());
+            if (!sheet)
+                throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot add the sheet %1 to the workbook %2"),
+                                          source.name, file.string()));
             fillSheet(workbook, sheet, source, file);
         }
         status = workbook_close(open.release());
     }
     if (status != LXW_NO_ERROR)
-        throw Error("cannot write the workbook " + file.string() + ": " + lxw_strerror(status) +
-                    "; check that its folder exists and is writable");
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot write the workbook %1: %2; check that its folder "
+                                                            "exists and is writable"),
+                                  file.string(), std::string(lxw_strerror(status))));
     std::error_code ec;
     std::filesystem::rename(partial, file, ec);
     if (ec)
-        throw Error("cannot replace " + file.string() + ": " + ec.message() +
-                    "; close it in any program that has it open, or choose another path, and export again");
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot replace %1: %2; close it in any program that has "
+                                                            "it open, or choose another path, and export again"),
+                                  file.string(), ec.message()));
 }
 
 } // namespace

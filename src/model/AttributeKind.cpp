@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/AttributeKind.h"
 
+#include "model/Message.h"
+
 #include <charconv>
 #include <cstdio>
 
@@ -9,14 +11,14 @@ namespace quorvel {
 namespace {
 
 const std::array<KindInfo, kKindCount> kKinds{{
-    {AttributeKind::Number, "号码", "number", 'A', "txtHisLst", true, 49, 0},
-    {AttributeKind::Zodiac, "生肖", "zodiac", 'B', "txtHisLstSx", true, 12, 13},
-    {AttributeKind::Head, "头数", "head", 'E', "txtHisLstTou", false, 5, 5},
-    {AttributeKind::Tail, "尾数", "tail", 'F', "txtHisLstWei", false, 10, 10},
-    {AttributeKind::DigitSum, "合数", "digitsum", 'G', "txtHisLstHe", true, 13, 13},
-    {AttributeKind::Segment, "段数", "segment", 'H', "txtHisLstDs", false, 7, 8},
-    {AttributeKind::Colour, "波色", "colour", 'C', "txtHisLstXw", true, 3, 4},
-    {AttributeKind::Parity, "单双", "parity", 'D', "txtHisLstDas", false, 2, 2},
+    {AttributeKind::Number, QT_TRANSLATE_NOOP("Core", "号码"), "number", 'A', "txtHisLst", true, 49, 0},
+    {AttributeKind::Zodiac, QT_TRANSLATE_NOOP("Core", "生肖"), "zodiac", 'B', "txtHisLstSx", true, 12, 13},
+    {AttributeKind::Head, QT_TRANSLATE_NOOP("Core", "头数"), "head", 'E', "txtHisLstTou", false, 5, 5},
+    {AttributeKind::Tail, QT_TRANSLATE_NOOP("Core", "尾数"), "tail", 'F', "txtHisLstWei", false, 10, 10},
+    {AttributeKind::DigitSum, QT_TRANSLATE_NOOP("Core", "合数"), "digitsum", 'G', "txtHisLstHe", true, 13, 13},
+    {AttributeKind::Segment, QT_TRANSLATE_NOOP("Core", "段数"), "segment", 'H', "txtHisLstDs", false, 7, 8},
+    {AttributeKind::Colour, QT_TRANSLATE_NOOP("Core", "波色"), "colour", 'C', "txtHisLstXw", true, 3, 4},
+    {AttributeKind::Parity, QT_TRANSLATE_NOOP("Core", "单双"), "parity", 'D', "txtHisLstDas", false, 2, 2},
 }};
 
 } // namespace

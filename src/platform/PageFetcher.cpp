@@ -21,10 +21,11 @@ QByteArray headerCharset(const QByteArray& contentType) {
     return match.hasMatch() ? match.captured(1).toLatin1() : QByteArray();
 }
 
-std::string seconds(std::chrono::milliseconds timeout) {
+Message seconds(std::chrono::milliseconds timeout) {
     const auto whole = std::chrono::duration_cast<std::chrono::seconds>(timeout).count();
-    return whole >= 1 ? std::to_string(whole) + (whole == 1 ? " second" : " seconds")
-                      : std::to_string(timeout.count()) + " ms";
+    if (whole == 1) return Message::core(QT_TRANSLATE_NOOP("Core", "1 second"));
+    return whole > 1 ? Message::core(QT_TRANSLATE_NOOP("Core", "%1 seconds"), whole)
+                     : Message::core(QT_TRANSLATE_NOOP("Core", "%1 ms"), timeout.count());
 }
 
 } // namespace
@@ -93,27 +94,35 @@ YearPage PageFetcher::readReply(QNetworkReply& reply, int year, const std::strin
     YearPage page{year, std::nullopt, {}};
     const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (m_cancelled) {
-        page.failure = "cancelled";
+        page.failure = Message::core(QT_TRANSLATE_NOOP("Core", "cancelled"));
     } else if (m_timedOut) {
-        page.failure = "no answer from " + address + " within " + seconds(m_timeout) +
-                       "; the server may be down or slow, try again later";
+        page.failure = Message::core(
+            QT_TRANSLATE_NOOP("Core", "no answer from %1 within %2; the server may be down or slow, try again later"),
+            address, seconds(m_timeout));
     } else if (m_tooLarge) {
-        page.failure = address + " is larger than " + std::to_string(kMaxPageBytes / 1024 / 1024) +
-                       " MB: not a yearly results page";
+        page.failure = Message::core(QT_TRANSLATE_NOOP("Core", "%1 is larger than %2 MB: not a yearly results page"),
+                                     address, kMaxPageBytes / 1024 / 1024);
     } else if (status >= 400) {
-        page.failure = "the server answered " + std::to_string(status) + " " +
-                       reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().toStdString() + " for " +
-                       address;
+        page.failure = Message::core(
+            QT_TRANSLATE_NOOP("Core", "the server answered %1 %2 for %3"), status,
+            reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().toStdString(), address);
     } else if (reply.error() != QNetworkReply::NoError) {
-        page.failure = "cannot load " + address + ": " + reply.errorString().toStdString();
+        page.failure =
+            Message::core(QT_TRANSLATE_NOOP("Core", "cannot load %1: %2"), address, reply.errorString().toStdString());
     } else {
         const QByteArray body = reply.readAll();
         const QByteArray charset = headerCharset(reply.header(QNetworkRequest::ContentTypeHeader).toByteArray());
         QStringDecoder decoder =
             charset.isEmpty() ? QStringDecoder::decoderForHtml(body) : QStringDecoder(charset.constData());
         if (!decoder.isValid()) {
-            page.failure = "the page " + address + " is in a character set this program cannot read (" +
-                           (charset.isEmpty() ? std::string("named in the page") : charset.toStdString()) + ")";
+            page.failure =
+                charset.isEmpty()
+                    ? Message::core(QT_TRANSLATE_NOOP("Core", "the page %1 is in a character set this program cannot "
+                                                              "read (named in the page)"),
+                                    address)
+                    : Message::core(QT_TRANSLATE_NOOP("Core", "the page %1 is in a character set this program cannot "
+                                                              "read (%2)"),
+                                    address, charset.toStdString());
         } else {
             page.html = QString(decoder(body)).toUtf8().toStdString();
         }

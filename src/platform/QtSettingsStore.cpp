@@ -28,14 +28,18 @@ void QtSettingsStore::write(std::string_view key, const std::string& text) {
     QSettings current(m_settings.fileName(), QSettings::IniFormat);
     current.allKeys();
     if (current.status() != QSettings::NoError)
-        throw Error("cannot save the setting " + std::string(key) + ": the settings file " +
-                    m_settings.fileName().toStdString() + " could not be read (" +
-                    (current.status() == QSettings::AccessError ? "no access" : "not a valid INI file") +
-                    "); it was left as it is; correct it or move it away (the defaults then apply)");
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot save the setting %1: the settings file %2 could "
+                                                            "not be read (%3); it was left as it is; correct it or "
+                                                            "move it away (the defaults then apply)"),
+                                  std::string(key), m_settings.fileName().toStdString(),
+                                  current.status() == QSettings::AccessError
+                                      ? Message::core(QT_TRANSLATE_NOOP("Core", "no access"))
+                                      : Message::core(QT_TRANSLATE_NOOP("Core", "not a valid INI file"))));
     m_settings.setValue(keyPath(key), QString::fromStdString(text));
     m_settings.sync();
     if (m_settings.status() != QSettings::NoError)
-        throw Error("cannot save the setting " + std::string(key) + " to " + m_settings.fileName().toStdString());
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot save the setting %1 to %2"), std::string(key),
+                                  m_settings.fileName().toStdString()));
 }
 
 } // namespace quorvel

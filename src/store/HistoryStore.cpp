@@ -123,8 +123,9 @@ void HistoryStore::connect() {
 void HistoryStore::open() {
     std::error_code ec;
     if (std::filesystem::is_directory(m_file, ec))
-        throw StoreDamaged("the history store " + m_file.string() +
-                           " is a folder, not a store file; it was left as it is");
+        throw StoreDamaged(Message::core(
+            QT_TRANSLATE_NOOP("Core", "the history store %1 is a folder, not a store file; it was left as it is"),
+            m_file.string()));
     // What the file itself says, read before SQLite looks at any log beside it.
     const std::optional<std::int32_t> fileIdentity = headerIdentity(m_file);
     try {
@@ -150,8 +151,9 @@ void HistoryStore::open() {
         m_seenDataVersion = m_db->execAndGet("PRAGMA data_version").getInt64();
     } catch (const SQLite::Exception& e) {
         if (storeErrorKind(e) == StoreErrorKind::Damaged)
-            throw StoreDamaged("the history store " + m_file.string() + " is damaged: SQLite cannot read it (" +
-                                   e.what() + "); it was left as it is",
+            throw StoreDamaged(Message::core(QT_TRANSLATE_NOOP("Core", "the history store %1 is damaged: SQLite "
+                                                                       "cannot read it (%2); it was left as it is"),
+                                             m_file.string(), std::string(e.what())),
                                m_file, e.what());
         throw storeError(e, m_file);
     }
@@ -393,15 +395,17 @@ void HistoryStore::compact() {
     } catch (const SQLite::Exception& e) {
         const StoreErrorKind kind = storeErrorKind(e);
         const int code = e.getErrorCode() & 0xFF;
-        const std::string operation = "compacting the store file";
+        const Message operation = Message::core(QT_TRANSLATE_NOOP("Core", "compacting the store file"));
         if (kind == StoreErrorKind::Damaged)
-            throw StoreDamaged("compacting failed: the history store " + m_file.string() + " is damaged (" + e.what() +
-                                   "); it was left as it is",
+            throw StoreDamaged(Message::core(QT_TRANSLATE_NOOP("Core", "compacting failed: the history store %1 is "
+                                                                       "damaged (%2); it was left as it is"),
+                                             m_file.string(), std::string(e.what())),
                                m_file, e.what());
         if (code == SQLITE_FULL || code == SQLITE_IOERR)
             throw StoreError(kind, operation, m_file, e.what(),
-                             operation + " failed: " + e.what() +
-                                 "; the history is unchanged; free some disk space and try again");
+                             Message::core(QT_TRANSLATE_NOOP("Core", "%1 failed: %2; the history is unchanged; free "
+                                                                     "some disk space and try again"),
+                                           operation, std::string(e.what())));
         throw storeError(e, m_file).during(operation);
     }
 }

@@ -7,29 +7,34 @@
 
 namespace quorvel {
 
-StoreError::StoreError(StoreErrorKind kind, std::string operation, std::filesystem::path file, std::string detail,
-                       const std::string& message)
+StoreError::StoreError(StoreErrorKind kind, Message operation, std::filesystem::path file, std::string detail,
+                       const Message& message)
     : Error(message), m_kind(kind), m_operation(std::move(operation)), m_file(std::move(file)),
       m_detail(std::move(detail)) {}
 
-StoreError StoreError::during(const std::string& operation, const std::string& tail) const {
+StoreError StoreError::during(const Message& operation, const Message& tail) const {
     if (!m_operation.empty()) return *this;
-    return StoreError(m_kind, operation, m_file, m_detail, operation + " failed: " + what() + tail);
+    return StoreError(m_kind, operation, m_file, m_detail,
+                      Message::core(QT_TRANSLATE_NOOP("Core", "%1 failed: %2%3"), operation, message(), tail));
 }
 
-std::string storeFailureMessage(StoreErrorKind kind, const std::string& detail, const std::filesystem::path& file) {
+Message storeFailureMessage(StoreErrorKind kind, const std::string& detail, const std::filesystem::path& file) {
     switch (kind) {
     case StoreErrorKind::Busy:
-        return "the history store " + file.string() + " is held by another program (another quorvel window or " +
-               "quorvel-cli) whose change did not finish within " +
-               std::to_string(HistoryStore::kBusyTimeoutMs / 1000) +
-               " seconds; nothing was changed; try again when it has finished";
+        return Message::core(QT_TRANSLATE_NOOP("Core", "the history store %1 is held by another program (another "
+                                                       "quorvel window or quorvel-cli) whose change did not finish "
+                                                       "within %2 seconds; nothing was changed; try again when it has "
+                                                       "finished"),
+                             file.string(), HistoryStore::kBusyTimeoutMs / 1000);
     case StoreErrorKind::Damaged:
-        return "the history store " + file.string() + " is damaged (" + detail +
-               "); it was left as it is; move it away, start again with a new store and import the newest backup";
+        return Message::core(QT_TRANSLATE_NOOP("Core", "the history store %1 is damaged (%2); it was left as it is; "
+                                                       "move it away, start again with a new store and import the "
+                                                       "newest backup"),
+                             file.string(), detail);
     case StoreErrorKind::Failed: break;
     }
-    return "the history store " + file.string() + " failed: " + detail + "; nothing was changed";
+    return Message::core(QT_TRANSLATE_NOOP("Core", "the history store %1 failed: %2; nothing was changed"),
+                         file.string(), detail);
 }
 
 } // namespace quorvel

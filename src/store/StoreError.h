@@ -17,23 +17,23 @@ enum class StoreErrorKind { Busy, Damaged, Failed };
 // (what was wrong and what to do).
 class StoreError : public Error {
   public:
-    StoreError(StoreErrorKind kind, std::string operation, std::filesystem::path file, std::string detail,
-               const std::string& message);
+    StoreError(StoreErrorKind kind, Message operation, std::filesystem::path file, std::string detail,
+               const Message& message);
 
     StoreErrorKind kind() const { return m_kind; }
     // What was being done, e.g. "adding the draw" (empty: a single step of the store).
-    const std::string& operation() const { return m_operation; }
+    const Message& operation() const { return m_operation; }
     const std::filesystem::path& file() const { return m_file; }
     // SQLite's own words for the failure.
     const std::string& detail() const { return m_detail; }
 
     // The same failure seen from an operation around it: "<operation> failed: <message><tail>"; a failure that
     // already names its operation stays as it is.
-    StoreError during(const std::string& operation, const std::string& tail = {}) const;
+    StoreError during(const Message& operation, const Message& tail = {}) const;
 
   private:
     StoreErrorKind m_kind;
-    std::string m_operation;
+    Message m_operation;
     std::filesystem::path m_file;
     std::string m_detail;
 };
@@ -41,12 +41,12 @@ class StoreError : public Error {
 // The store file exists but SQLite cannot read it as a store; the file is left untouched.
 class StoreDamaged : public StoreError {
   public:
-    explicit StoreDamaged(const std::string& message, std::filesystem::path file = {}, std::string detail = {})
+    explicit StoreDamaged(const Message& message, std::filesystem::path file = {}, std::string detail = {})
         : StoreError(StoreErrorKind::Damaged, {}, std::move(file), std::move(detail), message) {}
 };
 
 // The message of a store failure of a kind: a store held by another program's write, a damaged file, or
 // SQLite's own words, with the file named and what to do.
-std::string storeFailureMessage(StoreErrorKind kind, const std::string& detail, const std::filesystem::path& file);
+Message storeFailureMessage(StoreErrorKind kind, const std::string& detail, const std::filesystem::path& file);
 
 } // namespace quorvel

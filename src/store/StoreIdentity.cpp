@@ -66,8 +66,10 @@ std::filesystem::path setLogAside(const std::filesystem::path& file) {
     std::error_code ec;
     std::filesystem::rename(log, aside, ec);
     if (ec)
-        throw Error("the write-ahead log " + log.string() + " belongs to another store, and it could not be set " +
-                    "aside (" + ec.message() + "); nothing was read; move it out of the data folder and start again");
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the write-ahead log %1 belongs to another store, and it "
+                                                            "could not be set aside (%2); nothing was read; move it "
+                                                            "out of the data folder and start again"),
+                                  log.string(), ec.message()));
     const std::filesystem::path shared = file.string() + "-shm";
     if (std::filesystem::exists(shared, ec)) {
         std::filesystem::rename(shared, aside.string() + ".shm", ec);

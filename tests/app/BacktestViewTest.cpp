@@ -89,7 +89,7 @@ TEST(BacktestViewTest, EnglishSentenceCountsOneAsOne) {
         result.groupSize = c.groupSize;
         result.pick = c.pick;
         result.overdue.hits = c.hits;
-        EXPECT_EQ(backtestSentence(result, SentenceLanguage::English).rfind(c.start, 0), 0u) << c.start;
+        EXPECT_EQ(backtestSentence(result).english().rfind(c.start, 0), 0u) << c.start;
     }
 }
 

@@ -27,7 +27,7 @@ TEST(CombinationSelectionTest, GroupSizeThatIsNoNumberKeepsThePrevious) {
         GroupSizeEntry entry = readGroupSize(c.text, 3);
         EXPECT_EQ(entry.size, c.size) << c.text;
         EXPECT_EQ(!entry.problem.empty(), c.refused) << c.text;
-        EXPECT_EQ(entry.problem.find("stays 3") != std::string::npos, c.refused) << entry.problem;
+        EXPECT_EQ(entry.problem.english().find("stays 3") != std::string::npos, c.refused) << entry.problem.english();
     }
 }
 

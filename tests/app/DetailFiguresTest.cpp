@@ -28,8 +28,8 @@ TEST(DetailFigures, ShowsEachFigureAsAPlayerReadsIt) {
         SCOPED_TRACE(c.name);
         std::vector<std::string> shownCaptions, shownTexts;
         for (const DetailFigure& figure : detailFigures(c.row)) {
-            shownCaptions.push_back(figure.caption);
-            shownTexts.push_back(figure.text);
+            shownCaptions.push_back(figure.caption.english());
+            shownTexts.push_back(figure.text.english());
         }
         EXPECT_EQ(shownCaptions, captions);
         EXPECT_EQ(shownTexts, c.texts);

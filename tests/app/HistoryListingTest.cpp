@@ -22,9 +22,9 @@ TEST(HistoryListing, RowsInIssueOrderWithPlainNumbers) {
     for (int c = 0; c < HistoryListing::kColumnCount; ++c)
         row.push_back(listing.cellText(1, c));
     EXPECT_EQ(row, (std::vector<std::string>{"2013017", "23", "5", "49", "12", "31", "8", "40"}));
-    EXPECT_EQ(HistoryListing::headerText(0), "期号");
-    EXPECT_EQ(HistoryListing::headerText(1), "落1码");
-    EXPECT_EQ(HistoryListing::headerText(7), "特码");
+    EXPECT_EQ(HistoryListing::headerText(0).english(), "期号");
+    EXPECT_EQ(HistoryListing::headerText(1).english(), "落1码");
+    EXPECT_EQ(HistoryListing::headerText(7).english(), "特码");
     EXPECT_EQ(HistoryListing::columnWidthTwips(0), 820);
     EXPECT_EQ(HistoryListing::columnWidthTwips(7), 600);
 }

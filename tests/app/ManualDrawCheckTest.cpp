@@ -26,23 +26,24 @@ TEST(ManualDrawCheck, RefusesWhatIsNoDrawNamingTheBox) {
         ManualDrawCheck check = checkManualDraw(c.boxes);
         EXPECT_FALSE(check.numbers) << c.says;
         EXPECT_EQ(check.box, c.box) << c.says;
-        EXPECT_NE(check.problem.find(c.says), std::string::npos) << check.problem;
+        EXPECT_NE(check.problem.english().find(c.says), std::string::npos) << check.problem.english();
     }
 }
 
 TEST(ImportSummary, CountsDrawsAndListsTheFirstSkippedLines) {
     ImportResult result;
     result.imported = 120;
-    EXPECT_EQ(importSummaryText(result, "h.txt"), "Stored 120 draws from h.txt.\nNo line was skipped.");
+    EXPECT_EQ(english(importSummary(result, "h.txt")), "Stored 120 draws from h.txt.\nNo line was skipped.");
     for (int line = 1; line <= 23; ++line)
-        result.skipped.push_back(SkippedLine{line, "x" + std::to_string(line), "fewer than seven numbers"});
-    std::string text = importSummaryText(result, "h.txt");
+        result.skipped.push_back(
+            SkippedLine{line, "x" + std::to_string(line), Message::verbatim("fewer than seven numbers")});
+    std::string text = english(importSummary(result, "h.txt"));
     EXPECT_NE(text.find("Skipped 23 lines:\nline 1 \"x1\": fewer than seven numbers\n"), std::string::npos);
     EXPECT_NE(text.find("line 20 \"x20\""), std::string::npos);
     EXPECT_EQ(text.find("line 21 "), std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 11), "\nand 3 more");
     result.backup = "/d/backup/h.txt";
-    EXPECT_NE(importSummaryText(result, "h.txt").find("saved to /d/backup/h.txt"), std::string::npos);
+    EXPECT_NE(english(importSummary(result, "h.txt")).find("saved to /d/backup/h.txt"), std::string::npos);
 }
 
 } // namespace quorvel

@@ -49,7 +49,7 @@ TEST_F(PositionSearchStateTest, ReferenceDrawIsTheLatestNotAfterTheIssue) {
     };
     for (const Case& c : cases) {
         RefreshOutcome outcome = state.refresh(store, reference(c.issue, c.onlyBefore));
-        EXPECT_EQ(outcome.problem, "") << c.issue;
+        EXPECT_TRUE(outcome.problem.empty()) << c.issue;
         EXPECT_EQ(outcome.endIssue, c.endIssue) << c.issue << " " << c.onlyBefore;
         ASSERT_TRUE(outcome.shownValues) << c.issue;
         EXPECT_EQ((*outcome.shownValues)[0], c.firstShown) << c.issue;
@@ -77,22 +77,23 @@ TEST_F(PositionSearchStateTest, WithoutReferenceDrawEverythingIsKept) {
     const auto before = state.values();
     for (const char* issue : {"2013001", "abc", ""}) {
         RefreshOutcome outcome = state.refresh(store, reference(issue, true));
-        EXPECT_NE(outcome.problem, "") << issue;
+        EXPECT_FALSE(outcome.problem.empty()) << issue;
         EXPECT_FALSE(outcome.endIssue);
         EXPECT_FALSE(outcome.shownValues);
         EXPECT_EQ(state.values(), before);
     }
-    EXPECT_NE(state.refresh(store, reference("2013001", true)).problem.find("first stored issue is 2013048"),
+    EXPECT_NE(state.refresh(store, reference("2013001", true)).problem.english().find("first stored issue is 2013048"),
               std::string::npos);
     HistoryStore empty(folder / "empty.db");
-    EXPECT_NE(state.refresh(empty, reference("2013050", false)).problem.find("history is empty"), std::string::npos);
+    EXPECT_NE(state.refresh(empty, reference("2013050", false)).problem.english().find("history is empty"),
+              std::string::npos);
 }
 
 TEST_F(PositionSearchStateTest, ManualTabTakesTheTypedNumbersAndKeepsTheRest) {
     SearchChoices choices;
     choices.order = NumberOrder::Sorted;
     choices.typedTexts = {"5", "-3", "", "x", " 12 ", "7", "49"};
-    EXPECT_EQ(state.refresh(store, choices).problem, "");
+    EXPECT_TRUE(state.refresh(store, choices).problem.empty());
     EXPECT_TRUE(state.manualValues());
     EXPECT_EQ(state.prefix(), 'D');
     EXPECT_EQ(state.values(), (std::array<int, 7>{5, -3, 0, 0, 12, 7, 49}));

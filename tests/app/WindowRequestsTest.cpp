@@ -34,10 +34,10 @@ TEST(WindowRequestsTest, RangeBoxesThatHoldNoIssueRefuseEveryRun) {
         const char* problem; // part of the message, empty when the range is read
     } cases[] = {
         {"2013001", " 2014016 ", ""},
-        {"abc", "2014016", "The start issue (Text3_0) 'abc' is not an issue number"},
-        {"2013001", "", "The end issue (Text3_1) '' is not an issue number"},
-        {"x", "y", "(Text3_0) 'x'"},
-        {"2013001.5", "2014016", "(Text3_0)"},
+        {"abc", "2014016", "The start issue of 检索起止期数 'abc' is not an issue number"},
+        {"2013001", "", "The end issue of 检索起止期数 '' is not an issue number"},
+        {"x", "y", "start issue of 检索起止期数 'x'"},
+        {"2013001.5", "2014016", "start issue"},
     };
     for (const Case& c : cases) {
         AnalysisChoices choices = sampleChoices();
@@ -45,7 +45,10 @@ TEST(WindowRequestsTest, RangeBoxesThatHoldNoIssueRefuseEveryRun) {
         choices.endText = c.end;
         WindowRequests requests(choices);
         EXPECT_EQ(requests.range().range.has_value(), std::string(c.problem).empty()) << c.start << "|" << c.end;
-        EXPECT_NE(requests.range().problem.find(c.problem), std::string::npos) << requests.range().problem;
+        EXPECT_NE(requests.range().problem.english().find(c.problem), std::string::npos)
+            << requests.range().problem.english();
+        // The message names the boxes as the window shows them, never their control names.
+        EXPECT_EQ(requests.range().problem.english().find("Text3_"), std::string::npos);
     }
 }
 

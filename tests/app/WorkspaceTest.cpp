@@ -99,8 +99,8 @@ TEST_F(WorkspaceTest, ImportRefusesIssuesACopyCannotCarryAndNeverReplacesSuchAHi
                  "2013001 08 09 10 11 12 13 14\r\n"));
     EXPECT_EQ(result.imported, 2);
     ASSERT_EQ(result.skipped.size(), 2u);
-    EXPECT_NE(result.skipped[0].reason.find("is not a draw's issue"), std::string::npos);
-    EXPECT_NE(result.skipped[1].reason.find("sequence 000"), std::string::npos);
+    EXPECT_NE(result.skipped[0].reason.english().find("is not a draw's issue"), std::string::npos);
+    EXPECT_NE(result.skipped[1].reason.english().find("sequence 000"), std::string::npos);
     EXPECT_EQ(result.duplicateIssues, 1);
 
     // A history holding an issue that a copy cannot carry is not replaced: its copy would not restore it.

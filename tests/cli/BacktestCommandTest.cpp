@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace quorvel {
@@ -70,12 +69,8 @@ TEST(BacktestCommandTest, HandCountedOverdueSpecialNumbers) {
         << result["sentence"];
 
     // The text speaks the user's language; --json does not.
-    const char* saved = std::getenv("LC_ALL");
-    const std::string previous = saved ? saved : "";
-    setenv("LC_ALL", "zh_HK.UTF-8", 1);
-    const test::CliResult text = cli.run(arguments);
-    const test::CliResult json = cli.run(argumentsJson);
-    saved ? setenv("LC_ALL", previous.c_str(), 1) : unsetenv("LC_ALL");
+    const test::CliResult text = cli.run(arguments, "zh_HK");
+    const test::CliResult json = cli.run(argumentsJson, "zh_HK");
     EXPECT_NE(text.out.find("選最久未出的3個：命中 14 次"), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("不預示下一期"), std::string::npos) << text.out;
     EXPECT_EQ(json.json()["sentence"], result["sentence"]);

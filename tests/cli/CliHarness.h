@@ -34,10 +34,11 @@ class CliHarness {
   public:
     explicit CliHarness(int year = 2026) : m_clock(year) {}
 
-    CliResult run(std::vector<std::string> arguments) {
+    // A run whose messages are in a language ("en", "zh_CN", "zh_HK"), as the environment would choose it.
+    CliResult run(std::vector<std::string> arguments, const std::string& language = "en") {
         arguments.insert(arguments.begin(), {"--data-dir", m_folder.path().string()});
         std::ostringstream out, err;
-        int code = runCli(arguments, out, err, m_clock);
+        int code = runCli(arguments, out, err, m_clock, false, language);
         return CliResult{code, out.str(), err.str()};
     }
 

@@ -29,8 +29,8 @@ void checkText(const std::string& text, const quorvel::HistoryText& result) {
         require(line.line > previousLine && !line.reason.empty() && line.text.size() <= 80 * 4 + 3);
         previousLine = line.line;
         // A report must be printable as JSON: dump() throws, and so stops the run, on invalid UTF-8.
-        nlohmann::json({{"text", line.text}, {"reason", line.reason}}).dump();
-        for (char c : line.text + line.reason)
+        nlohmann::json({{"text", line.text}, {"reason", line.reason.english()}}).dump();
+        for (char c : line.text + line.reason.english())
             require(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
     }
     require(result.draws.size() + result.skipped.size() <= text.size());

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const quorvel::SkippedRow& row : page.skipped) {
         require(row.row >= 1 && static_cast<std::size_t>(row.row) < rows->size() && !row.reason.empty());
-        nlohmann::json({{"text", row.text}, {"reason", row.reason}}).dump();
+        nlohmann::json({{"text", row.text}, {"reason", row.reason.english()}}).dump();
     }
     require(page.draws.size() + page.skipped.size() < rows->size() + 1);
     return 0;

@@ -250,7 +250,10 @@ TEST_F(AnalysisWindowTest, RefusedRunsSayWhyAndKeepTheResults) {
         type(c.box, c.text);
         for (const char* button : {"Command1", "Command2", "Command5"}) {
             click(button);
-            EXPECT_TRUE(status().contains(QString::fromUtf8(c.box))) << button << ": " << status().toStdString();
+            // The status names the box as the window shows it (检索起止期数), not its control name.
+            const QString which = c.box == std::string("Text3_0") ? QStringLiteral("start issue of 检索起止期数")
+                                                                  : QStringLiteral("end issue of 检索起止期数");
+            EXPECT_TRUE(status().contains(which)) << button << ": " << status().toStdString();
             EXPECT_EQ(cells("MSFlexGrid2"), searched) << button;
         }
         type(c.box, c.box == std::string("Text3_0") ? "2001001" : "2026107");

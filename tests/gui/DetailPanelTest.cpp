@@ -7,6 +7,7 @@
 #include "app/DetailFigures.h"
 #include "cli/CliRunner.h"
 #include "gui/AnalysisController.h"
+#include "gui/QtText.h"
 
 #include <QTableView>
 
@@ -56,7 +57,7 @@ class DetailPanelTest : public AnalysisWindowFixture {
                           result["p_source"] == "exact" ? ProbabilitySource::Exact : ProbabilitySource::Observed};
         Figures figures;
         for (const DetailFigure& figure : detailFigures(row))
-            figures.emplace_back(QString::fromStdString(figure.caption), QString::fromStdString(figure.text));
+            figures.emplace_back(quorvel::shown(figure.caption), quorvel::shown(figure.text));
         return figures;
     }
     // The group rows of MSFlexGrid3 as shown, without the header row.

@@ -33,8 +33,9 @@ const Language kLanguages[] = {
     {"zh_HK", "mnuLang_1", {"確定"}, {"確定", "取消"}},
 };
 
-// What the tour typed and answered; it shows again in the window and in messages about it.
-const char* const kTyped[] = {"20x1001", "ftp://example", "abc"};
+// What the tour typed and answered, and the bad line of its history file (and its first word) that the import
+// report quotes.
+const char* const kTyped[] = {"20x1001", "ftp://example", "abc", "this line is not a draw", "“this”", "「this」"};
 // Words the window's texts keep in every language.
 const std::set<std::string> kAllowed{"xlsx", "txt", "html", "EXCEL", "quorvel", "English"};
 // Characters that exist only in Simplified writing (their Traditional forms differ), common in this window.

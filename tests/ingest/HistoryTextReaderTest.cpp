@@ -59,12 +59,12 @@ TEST(HistoryTextReader, CountsIssuesAndReportsSkippedLines) {
     EXPECT_EQ(text.draws[1].numbers, (std::array<int, 7>{1, 2, 3, 4, 5, 6, 7}));
     ASSERT_EQ(text.skipped.size(), 5u);
     EXPECT_EQ(text.skipped[0].line, 1);
-    EXPECT_NE(text.skipped[0].reason.find("no issue to count from"), std::string::npos);
+    EXPECT_NE(text.skipped[0].reason.english().find("no issue to count from"), std::string::npos);
     EXPECT_EQ(text.skipped[1].line, 5);
     EXPECT_EQ(text.skipped[1].text, "01 02 03 04 05 06");
-    EXPECT_EQ(text.skipped[1].reason, "fewer than seven numbers (found 6)");
-    EXPECT_EQ(text.skipped[2].reason, "number 50 is outside 1..49");
-    EXPECT_EQ(text.skipped[3].reason, "number 06 appears twice: a draw's numbers all differ");
+    EXPECT_EQ(text.skipped[1].reason.english(), "fewer than seven numbers (found 6)");
+    EXPECT_EQ(text.skipped[2].reason.english(), "number 50 is outside 1..49");
+    EXPECT_EQ(text.skipped[3].reason.english(), "number 06 appears twice: a draw's numbers all differ");
     EXPECT_EQ(text.skipped[4].line, 10);
 }
 
@@ -92,7 +92,8 @@ TEST(HistoryTextReader, ReasonsNameTheCause) {
         HistoryText text = parse(std::string("2013016 01 02 03 04 05 06 07\n") + c.line + "\n");
         ASSERT_EQ(text.skipped.size(), 1u) << c.line;
         EXPECT_EQ(text.skipped[0].line, 2);
-        EXPECT_TRUE(text.skipped[0].reason.starts_with(c.reason)) << c.line << " -> " << text.skipped[0].reason;
+        EXPECT_TRUE(text.skipped[0].reason.english().starts_with(c.reason))
+            << c.line << " -> " << text.skipped[0].reason.english();
     }
     // Whatever bytes a skipped line holds, its report shows printable UTF-8 only, and a long line shortened.
     HistoryText odd = parse("\xEF\xBB\xBF"

@@ -35,8 +35,8 @@ TEST(UpdatePlan, AgeCheckLastStoredIssueAndYearsToLoad) {
 
 TEST(UpdatePlan, SitePrefixGivesThePageAddressesOrSaysWhatIsWrong) {
     EXPECT_EQ(yearPageAddress("http://127.0.0.1:8080/85122/kj/", 2014), "http://127.0.0.1:8080/85122/kj/2014.html");
-    EXPECT_EQ(updateSiteProblem("https://example.org/kj/"), std::nullopt);
-    EXPECT_EQ(updateSiteProblem("HTTP://127.0.0.1/"), std::nullopt);
+    EXPECT_EQ(updateSiteProblem("https://example.org/kj/", UpdateSiteHint::Command), std::nullopt);
+    EXPECT_EQ(updateSiteProblem("HTTP://127.0.0.1/", UpdateSiteHint::Command), std::nullopt);
     const std::vector<std::pair<std::string, std::string>> refused{
         {"", "no update site is set"},
         {"127.0.0.1:8080/85122/kj/", "is not a web address"},
@@ -45,11 +45,15 @@ TEST(UpdatePlan, SitePrefixGivesThePageAddressesOrSaysWhatIsWrong) {
         {"http://host/k j/", "is not a web address"},
     };
     for (const auto& [site, message] : refused) {
-        auto problem = updateSiteProblem(site);
+        auto problem = updateSiteProblem(site, UpdateSiteHint::Command);
         ASSERT_TRUE(problem) << site;
-        EXPECT_NE(problem->find(message), std::string::npos) << *problem;
+        EXPECT_NE(problem->english().find(message), std::string::npos) << problem->english();
     }
-    EXPECT_NE(updateSiteProblem("")->find("txtUpdateSite"), std::string::npos);
+    EXPECT_NE(updateSiteProblem("", UpdateSiteHint::Command)->english().find("txtUpdateSite"), std::string::npos);
+    // The window names its menu, never a command.
+    const std::string menu = updateSiteProblem("", UpdateSiteHint::Menu)->english();
+    EXPECT_NE(menu.find("在线更新网址"), std::string::npos);
+    EXPECT_EQ(menu.find("quorvel-cli"), std::string::npos);
 }
 
 } // namespace quorvel

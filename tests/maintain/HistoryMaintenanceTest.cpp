@@ -75,7 +75,7 @@ TEST_F(HistoryMaintenanceTest, ShorteningKeepsExactlyTheOldestDrawsAndWritesTheB
         auto m = maintenance();
         MaintenanceResult result = cases[i].run(m);
         EXPECT_EQ(result.remaining, static_cast<int>(cases[i].kept.size()));
-        EXPECT_EQ(result.compactionProblem, "");
+        EXPECT_TRUE(result.compactionProblem.empty());
         EXPECT_EQ(issues(), cases[i].kept);
     }
     fill();

@@ -101,8 +101,8 @@ TEST_F(OnlineUpdateTest, LoadsTheYearsThePlanGivesAndAppendsOnlyNewDraws) {
             fresh.applyUpdate(plan, fetchYearPages(c.moved ? pages.movedSite() : pages.site(), plan.years()));
         EXPECT_EQ(pages.requested(), c.requested);
         EXPECT_EQ(years(result.years), c.requested);
-        EXPECT_TRUE(result.failed.empty()) << result.failed[0].reason;
-        EXPECT_TRUE(result.skipped.empty()) << result.skipped[0].reason;
+        EXPECT_TRUE(result.failed.empty()) << result.failed[0].reason.english();
+        EXPECT_TRUE(result.skipped.empty()) << result.skipped[0].reason.english();
         EXPECT_FALSE(result.cleared);
         EXPECT_EQ(result.appended, static_cast<int>(c.after.size() - c.before.size()));
         std::vector<Draw> draws;
@@ -136,7 +136,8 @@ TEST_F(OnlineUpdateTest, AFailedYearIsReportedAndTheOtherYearsStillCount) {
         {2013, "no answer from http://127.0.0.1"}};
     for (std::size_t i = 0; i < reasons.size(); ++i) {
         EXPECT_EQ(result.failed[i].year, reasons[i].first);
-        EXPECT_NE(result.failed[i].reason.find(reasons[i].second), std::string::npos) << result.failed[i].reason;
+        EXPECT_NE(result.failed[i].reason.english().find(reasons[i].second), std::string::npos)
+            << result.failed[i].reason.english();
     }
     EXPECT_EQ(stored(), realDraws(2014001, 2014999));
 }
@@ -151,7 +152,8 @@ TEST_F(OnlineUpdateTest, TheAgeCheckClearsOnlyOncePagesWereReadAndSavesTheHistor
     UpdateResult down = workspace.applyUpdate(plan, fetchYearPages(test::siteOfNoServer(), plan.years()));
     EXPECT_TRUE(down.nothingRead());
     EXPECT_EQ(down.failed.size(), 3u);
-    EXPECT_NE(down.failed[0].reason.find("cannot load http://127.0.0.1:"), std::string::npos) << down.failed[0].reason;
+    EXPECT_NE(down.failed[0].reason.english().find("cannot load http://127.0.0.1:"), std::string::npos)
+        << down.failed[0].reason.english();
     EXPECT_EQ(stored(), (std::vector<Draw>{{2007001, {1, 2, 3, 4, 5, 6, 7}}}));
     EXPECT_FALSE(down.backup);
 
@@ -181,7 +183,7 @@ TEST_F(OnlineUpdateTest, CancelStopsAtThePageBeingLoaded) {
     ASSERT_TRUE(finished);
     EXPECT_TRUE(fetcher.cancelled());
     ASSERT_EQ(fetcher.pages().size(), 1u);
-    EXPECT_EQ(fetcher.pages()[0].failure, "cancelled");
+    EXPECT_EQ(fetcher.pages()[0].failure.english(), "cancelled");
     EXPECT_EQ(server.requested(), (std::vector<int>{2013}));
 }
 

@@ -111,9 +111,9 @@ TEST_F(HistoryStoreTest, FailuresAreStoreErrorsOfTheirKind) {
         EXPECT_EQ(e.kind(), StoreErrorKind::Failed);
         EXPECT_EQ(e.file(), folder / "quorvel.db");
         EXPECT_NE(e.detail().find("refused"), std::string::npos);
-        const StoreError around = e.during("adding the draw");
+        const StoreError around = e.during(Message::core("adding the draw"));
         EXPECT_EQ(std::string(around.what()), "adding the draw failed: " + std::string(e.what()));
-        EXPECT_EQ(std::string(around.during("the import").what()), around.what()); // named once
+        EXPECT_EQ(std::string(around.during(Message::core("the import")).what()), around.what()); // named once
     }
     folder.write("damaged.db", std::string(4096, 'x'));
     try {
