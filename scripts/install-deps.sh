@@ -12,8 +12,8 @@ packages=(
   libgumbo-dev libcpp-httplib-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-qpa-plugins fonts-noto-cjk
-  # lrelease and its CMake functions build the translations.
-  qt6-tools-dev qt6-l10n-tools
+  # lrelease and its CMake functions build the translations; Qt's own texts in Chinese come from its catalogues.
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 # The fuzz run of scripts/test.sh builds with clang and its libFuzzer.
 if [ "${QUORVEL_FUZZ:-0}" = 1 ]; then

@@ -974,12 +974,146 @@
         <source>the write-ahead log %1 belongs to another store, and it could not be set aside (%2); nothing was read; move it out of the data folder and start again</source>
         <translation>预写日志 %1 属于另一个数据库，且无法移到一旁（%2）；未读取任何内容；请把它移出数据文件夹后重新开始</translation>
     </message>
+    <message>
+        <source>平1位</source>
+        <translation>平1位</translation>
+    </message>
+    <message>
+        <source>平2位</source>
+        <translation>平2位</translation>
+    </message>
+    <message>
+        <source>平3位</source>
+        <translation>平3位</translation>
+    </message>
+    <message>
+        <source>平4位</source>
+        <translation>平4位</translation>
+    </message>
+    <message>
+        <source>平5位</source>
+        <translation>平5位</translation>
+    </message>
+    <message>
+        <source>平6位</source>
+        <translation>平6位</translation>
+    </message>
+    <message>
+        <source>特位</source>
+        <translation>特位</translation>
+    </message>
+    <message>
+        <source>遗漏次数</source>
+        <translation>遗漏次数</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>序号</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>
     <message>
         <source> The range %1 ~ %2 holds no stored draw: the figures describe no draw and the chances are left empty.</source>
         <translation> 检索起止期数 %1 ~ %2 之间没有已存的历史号码：这些遗漏数字不对应任何一期，概率一栏留空。</translation>
+    </message>
+    <message>
+        <source>分部检索</source>
+        <translation>分部检索</translation>
+    </message>
+    <message>
+        <source>检索</source>
+        <translation>检索</translation>
+    </message>
+    <message>
+        <source>不限组数 was not saved: %1</source>
+        <translation>“不限组数”没有保存：%1</translation>
+    </message>
+    <message>
+        <source>There is no history to analyse: read a history text file (读取历史号文本) or enter draws first. Nothing was run.</source>
+        <translation>还没有历史号码，无法统计：请先用“读取历史号文本”读入历史号码文件，或逐期输入。本次没有计算。</translation>
+    </message>
+    <message>
+        <source>%1 was cancelled; the previous results were kept.</source>
+        <translation>%1已取消，之前的结果保留不变。</translation>
+    </message>
+    <message>
+        <source>%1 failed; the previous results were kept:
+%2</source>
+        <translation>%1失败，之前的结果保留不变：
+%2</translation>
+    </message>
+    <message>
+        <source>分部位数 %1 is outside 1..6, so no draw is a hit.</source>
+        <translation>分部位数 %1 不在 1~6 之内，没有任何一期命中。</translation>
+    </message>
+    <message>
+        <source>数据溢出</source>
+        <translation>数据溢出</translation>
+    </message>
+    <message>
+        <source>分组计算</source>
+        <translation>分组计算</translation>
+    </message>
+    <message>
+        <source>分组计算: %1 groups, ordered by 最后遗漏.</source>
+        <translation>分组计算：共 %1 组，按最后遗漏排序。</translation>
+    </message>
+    <message>
+        <source>分组计算: %1.</source>
+        <translation>分组计算：%1。</translation>
+    </message>
+    <message>
+        <source>%1: %2 hit draws; 最小遗漏 %3, 最大遗漏 %4, 最后遗漏 %5.</source>
+        <translation>%1：命中 %2 期；最小遗漏 %3，最大遗漏 %4，最后遗漏 %5。</translation>
+    </message>
+    <message>
+        <source>分组计算: %1 groups, ordered by %2.</source>
+        <translation>分组计算：共 %1 组，按%2排序。</translation>
+    </message>
+    <message>
+        <source>The group results could not be read: %1</source>
+        <translation>无法读取分组计算结果：%1</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>%1 没有写成：%2</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and opened it with the spreadsheet application.</source>
+        <translation>已写入 %1，并用电子表格软件打开。</translation>
+    </message>
+    <message>
+        <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
+        <translation>已写入 %1，但没有软件能打开它；文件保留在那里，可以自行打开。</translation>
+    </message>
+    <message>
+        <source>分组计算: no group to chart</source>
+        <translation>分组计算：没有可画图的组合</translation>
+    </message>
+    <message>
+        <source>分组 %1: run 分组计算 in this window to chart its hits</source>
+        <translation>分组 %1：请在本窗口中运行分组计算，才能画出它的开出情况</translation>
+    </message>
+    <message>
+        <source>分组 %1: the history changed since 分组计算; run it again to chart the group</source>
+        <translation>分组 %1：分组计算之后历史号码有变动，请重新计算后再画图</translation>
+    </message>
+    <message>
+        <source>分组 %1: not a group of the last 分组计算</source>
+        <translation>分组 %1：不是最近一次分组计算的组合</translation>
+    </message>
+    <message>
+        <source>分组 %1</source>
+        <translation>分组 %1</translation>
+    </message>
+    <message>
+        <source>分组 %1: %2</source>
+        <translation>分组 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -1199,10 +1333,355 @@
     </message>
 </context>
 <context>
+    <name>quorvel::CombinationPanel</name>
+    <message>
+        <source>组合检索</source>
+        <translation>组合检索</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>反选</source>
+        <translation>反选</translation>
+    </message>
+    <message>
+        <source>不限组数</source>
+        <translation>不限组数</translation>
+    </message>
+    <message>
+        <source>勾选后分组计算不再限制号码个数（3个分组40个、4个分组24个、5个分组18个、6个分组16个），每次最多%1组，例如49个号码的全部三中三、四中四组合。选择立即保存。</source>
+        <translation>勾选后分组计算不再限制号码个数（3个分组40个、4个分组24个、5个分组18个、6个分组16个），每次最多%1组，例如49个号码的全部三中三、四中四组合。选择立即保存。</translation>
+    </message>
+    <message>
+        <source>分组计算(&amp;P)</source>
+        <translation>分组计算(&amp;P)</translation>
+    </message>
+    <message>
+        <source>组合位数</source>
+        <translation>组合位数</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::DetailPanel</name>
+    <message>
+        <source>遗漏统计</source>
+        <translation>遗漏统计</translation>
+    </message>
+    <message>
+        <source>How the group calculation&apos;s results are ordered: by a column of the grid, or by the chance of an omission at least as long as the last one, which puts first the groups missing for unusually long.</source>
+        <translation>分组计算结果的排序：按表格的某一列，或按“遗漏不短于当前遗漏”的概率排序，后者把遗漏异常久的组合排在前面。</translation>
+    </message>
+    <message>
+        <source>排序</source>
+        <translation>排序</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::GridCopy</name>
     <message>
         <source>Copy</source>
         <translation>复制</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::HistoryExports</name>
+    <message>
+        <source>历史号码导出文本文件</source>
+        <translation>历史号码导出文本文件</translation>
+    </message>
+    <message>
+        <source>导出历史号码</source>
+        <translation>导出历史号码</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: %1</source>
+        <translation>没有导出任何内容：%1</translation>
+    </message>
+    <message>
+        <source>The history was written to %1 and opened in the text editor.</source>
+        <translation>历史号码已写入 %1，并用文本编辑器打开。</translation>
+    </message>
+    <message>
+        <source>The history was written to %1 and opened in the spreadsheet application.</source>
+        <translation>历史号码已写入 %1，并用电子表格软件打开。</translation>
+    </message>
+    <message>
+        <source>The history was written to %1.</source>
+        <translation>历史号码已写入 %1。</translation>
+    </message>
+    <message>
+        <source>The history was written to %1, but no text editor on this desktop could open it; the file is kept there.</source>
+        <translation>历史号码已写入 %1，但本机没有能打开它的文本编辑器；文件保留在那里。</translation>
+    </message>
+    <message>
+        <source>The history was written to %1, but no spreadsheet application on this desktop could open it; the file is kept there.</source>
+        <translation>历史号码已写入 %1，但本机没有能打开它的电子表格软件；文件保留在那里。</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::HistoryManagement</name>
+    <message>
+        <source>删除期数</source>
+        <translation>删除期数</translation>
+    </message>
+    <message>
+        <source>请输入需要删除到的期数，例如‘2014016’</source>
+        <translation>请输入需要删除到的期数，例如‘2014016’</translation>
+    </message>
+    <message>
+        <source>请输入需要删除最后多少期历史号码（例如输入3，那么就将删除最后的3期历史号码）</source>
+        <translation>请输入需要删除最后多少期历史号码（例如输入3，那么就将删除最后的3期历史号码）</translation>
+    </message>
+    <message>
+        <source>确认清空</source>
+        <translation>确认清空</translation>
+    </message>
+    <message>
+        <source>确定要清空所有的历史号码吗？</source>
+        <translation>确定要清空所有的历史号码吗？</translation>
+    </message>
+    <message>
+        <source>设置年数</source>
+        <translation>设置年数</translation>
+    </message>
+    <message>
+        <source>请输入更新需要保留的历史号码的年数（2~16中的任意自然数），如果超过年数将删除最早的一年的历史号码</source>
+        <translation>请输入更新需要保留的历史号码的年数（2~16中的任意自然数），如果超过年数将删除最早的一年的历史号码</translation>
+    </message>
+    <message>
+        <source>输入有误</source>
+        <translation>输入有误</translation>
+    </message>
+    <message>
+        <source>恢复历史备份</source>
+        <translation>恢复历史备份</translation>
+    </message>
+    <message>
+        <source>Nothing was removed; the history stays as it was:
+%1</source>
+        <translation>没有删除任何一期，历史号码保持原样：
+%1</translation>
+    </message>
+    <message>
+        <source>%1 %2 draws remain.</source>
+        <translation>%1现存 %2 期。</translation>
+    </message>
+    <message>
+        <source> The history as it was is saved in %1</source>
+        <translation> 删除前的历史号码已备份在 %1</translation>
+    </message>
+    <message>
+        <source>The draws were removed, but the store file could not be compacted afterwards:
+%1</source>
+        <translation>已删除，但之后压缩数据库文件失败：
+%1</translation>
+    </message>
+    <message>
+        <source>删除最后历史</source>
+        <translation>删除最后历史</translation>
+    </message>
+    <message>
+        <source>Deleted the latest draw;</source>
+        <translation>已删除最后一期；</translation>
+    </message>
+    <message>
+        <source>Cleared the history;</source>
+        <translation>已清空历史号码；</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number; nothing was removed.</source>
+        <translation>“%1”不是整数，没有删除任何一期。</translation>
+    </message>
+    <message>
+        <source>The history could not be read: %1</source>
+        <translation>无法读取历史号码：%1</translation>
+    </message>
+    <message>
+        <source>Kept the draws up to issue %1;</source>
+        <translation>已删除 %1 期之后的历史号码；</translation>
+    </message>
+    <message>
+        <source>Deleted the latest %1 draws;</source>
+        <translation>已删除最后 %1 期；</translation>
+    </message>
+    <message>
+        <source>The number of years was not saved: %1</source>
+        <translation>年数没有保存：%1</translation>
+    </message>
+    <message>
+        <source>The online update keeps the draws of the latest %1 years.</source>
+        <translation>在线更新将保留最近 %1 年的历史号码。</translation>
+    </message>
+    <message>
+        <source>There is no safety copy in %1 yet: one is written there before every change that removes draws.</source>
+        <translation>%1 中还没有备份：每次删除历史号码之前都会在那里自动备份。</translation>
+    </message>
+    <message>
+        <source>Text(*.txt)</source>
+        <translation>文本文件(*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::HistoryPanel</name>
+    <message>
+        <source>鼠标双击列表可以将列表导出到EXCEL</source>
+        <translation>鼠标双击列表可以将列表导出到EXCEL</translation>
+    </message>
+    <message>
+        <source>读取历史号文本(&amp;W)</source>
+        <translation>读取历史号文本(&amp;W)</translation>
+    </message>
+    <message>
+        <source>从历史号码文本文件中读取历史号中最后一期之后的新的历史号码</source>
+        <translation>从历史号码文本文件中读取历史号中最后一期之后的新的历史号码</translation>
+    </message>
+    <message>
+        <source>历史号在线更新(&amp;O)</source>
+        <translation>历史号在线更新(&amp;O)</translation>
+    </message>
+    <message>
+        <source>从官方服务器更新历史号码</source>
+        <translation>从官方服务器更新历史号码</translation>
+    </message>
+    <message>
+        <source>删除最后历史(&amp;D)</source>
+        <translation>删除最后历史(&amp;D)</translation>
+    </message>
+    <message>
+        <source>历史号码导出文本文件(&amp;O)</source>
+        <translation>历史号码导出文本文件(&amp;O)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::IssuePrompt</name>
+    <message>
+        <source>在下面输入 </source>
+        <translation>在下面输入 </translation>
+    </message>
+    <message>
+        <source> 期历史号码:</source>
+        <translation> 期历史号码:</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::MainMenus</name>
+    <message>
+        <source>设置</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>生肖(肖位)参数设置(&amp;S)</source>
+        <translation>生肖(肖位)参数设置(&amp;S)</translation>
+    </message>
+    <message>
+        <source>段数参数设置(&amp;A)</source>
+        <translation>段数参数设置(&amp;A)</translation>
+    </message>
+    <message>
+        <source>波色参数设置(&amp;B)</source>
+        <translation>波色参数设置(&amp;B)</translation>
+    </message>
+    <message>
+        <source>历史号码更新检索年(&amp;Y)</source>
+        <translation>历史号码更新检索年(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>历史管理</source>
+        <translation>历史管理</translation>
+    </message>
+    <message>
+        <source>删除最后历史(&amp;E)</source>
+        <translation>删除最后历史(&amp;E)</translation>
+    </message>
+    <message>
+        <source>清空历史号码(&amp;C)</source>
+        <translation>清空历史号码(&amp;C)</translation>
+    </message>
+    <message>
+        <source>删除到选定期(&amp;D)</source>
+        <translation>删除到选定期(&amp;D)</translation>
+    </message>
+    <message>
+        <source>删除最后指定数量期历史(&amp;E)</source>
+        <translation>删除最后指定数量期历史(&amp;E)</translation>
+    </message>
+    <message>
+        <source>导出历史号码(&amp;O)</source>
+        <translation>导出历史号码(&amp;O)</translation>
+    </message>
+    <message>
+        <source>恢复历史备份(&amp;R)</source>
+        <translation>恢复历史备份(&amp;R)</translation>
+    </message>
+    <message>
+        <source>图表</source>
+        <translation>图表</translation>
+    </message>
+    <message>
+        <source>遗漏总表</source>
+        <translation>遗漏总表</translation>
+    </message>
+    <message>
+        <source>走势图</source>
+        <translation>走势图</translation>
+    </message>
+    <message>
+        <source>回测</source>
+        <translation>回测</translation>
+    </message>
+    <message>
+        <source>软件服务主页(&amp;P)</source>
+        <translation>软件服务主页(&amp;P)</translation>
+    </message>
+    <message>
+        <source>软件介绍说明(&amp;R)</source>
+        <translation>软件介绍说明(&amp;R)</translation>
+    </message>
+    <message>
+        <source>软件演示说明录像下载(&amp;D)</source>
+        <translation>软件演示说明录像下载(&amp;D)</translation>
+    </message>
+    <message>
+        <source>生肖(肖位)参数0~11</source>
+        <translation>生肖(肖位)参数0~11</translation>
+    </message>
+    <message>
+        <source>生肖(肖位)参数1~12</source>
+        <translation>生肖(肖位)参数1~12</translation>
+    </message>
+    <message>
+        <source>段数参数0~6</source>
+        <translation>段数参数0~6</translation>
+    </message>
+    <message>
+        <source>段数参数1~7</source>
+        <translation>段数参数1~7</translation>
+    </message>
+    <message>
+        <source>波色参数0~2</source>
+        <translation>波色参数0~2</translation>
+    </message>
+    <message>
+        <source>波色参数1~3</source>
+        <translation>波色参数1~3</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>The base was not saved: %1</source>
+        <translation>参数没有保存：%1</translation>
+    </message>
+    <message>
+        <source>The language is in use now but was not saved for the next start: %1</source>
+        <translation>语言已切换，但没有保存，下次启动时不会沿用：%1</translation>
     </message>
 </context>
 <context>
@@ -1214,6 +1693,87 @@
     <message>
         <source>Stored the draw of issue %1: %2 (special number %3).</source>
         <translation>已存入第 %1 期：%2（特码 %3）。</translation>
+    </message>
+    <message>
+        <source>读入历史</source>
+        <translation>读入历史</translation>
+    </message>
+    <message>
+        <source>确实要读入最新历史号码吗？点击&apos;确认&apos;读入,点击&apos;取消&apos;放弃该操作。确要读入请保证安装目录下存在历史号码的文本文件文件。读取时可能要花费一段时间,请耐心等候！</source>
+        <translation>确实要读入最新历史号码吗？点击&apos;确认&apos;读入,点击&apos;取消&apos;放弃该操作。确要读入请保证安装目录下存在历史号码的文本文件文件。读取时可能要花费一段时间,请耐心等候！</translation>
+    </message>
+    <message>
+        <source>输入有误</source>
+        <translation>输入有误</translation>
+    </message>
+    <message>
+        <source>quorvel 六合彩遗漏分析</source>
+        <translation>quorvel 六合彩遗漏分析</translation>
+    </message>
+    <message>
+        <source>The history could not be read: %1</source>
+        <translation>无法读取历史号码：%1</translation>
+    </message>
+    <message>
+        <source>The history was updated but could not be shown again: %1</source>
+        <translation>历史号码已更新，但无法重新显示：%1</translation>
+    </message>
+    <message>
+        <source>The history list could not be shown again: %1</source>
+        <translation>无法重新显示历史号码列表：%1</translation>
+    </message>
+    <message>
+        <source>The history changed but could not be shown again: %1</source>
+        <translation>历史号码已变动，但无法重新显示：%1</translation>
+    </message>
+    <message>
+        <source>Another program changed the history; the list was read again.</source>
+        <translation>另一个程序修改了历史号码，列表已重新读取。</translation>
+    </message>
+    <message>
+        <source>读取历史号文本</source>
+        <translation>读取历史号文本</translation>
+    </message>
+    <message>
+        <source>Text(*.txt)</source>
+        <translation>文本文件(*.txt)</translation>
+    </message>
+    <message>
+        <source>Nothing was read: %1 is not a history text file (its name must end in .txt).</source>
+        <translation>没有读入：%1 不是历史号码文本文件（文件名须以 .txt 结尾）。</translation>
+    </message>
+    <message>
+        <source>The history was not read and stays as it was:
+%1</source>
+        <translation>没有读入，历史号码保持原样：
+%1</translation>
+    </message>
+    <message>
+        <source>The draw was not stored: %1</source>
+        <translation>这一期没有保存：%1</translation>
+    </message>
+    <message>
+        <source>No address is set for %1 yet. Type the address of its web page (starting with http:// or https://); it is kept for the next time.</source>
+        <translation>“%1”还没有设置网址。请输入它的网页地址（以 http:// 或 https:// 开头），下次会沿用。</translation>
+    </message>
+    <message>
+        <source>The address was not saved: %1</source>
+        <translation>网址没有保存：%1</translation>
+    </message>
+    <message>
+        <source>The desktop could not open %1 (%2): no web browser took the address.</source>
+        <translation>无法打开 %1（%2）：没有浏览器接受这个网址。</translation>
+    </message>
+    <message>
+        <source>The address was not saved: &apos;%1&apos; is not a web address; it starts with http:// or https://.</source>
+        <translation>网址没有保存：“%1”不是网址，网址须以 http:// 或 https:// 开头。</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ManualEntryRow</name>
+    <message>
+        <source>在此补充输入最新历史号码</source>
+        <translation>在此补充输入最新历史号码</translation>
     </message>
 </context>
 <context>
@@ -1264,6 +1824,67 @@
     </message>
 </context>
 <context>
+    <name>quorvel::OnlineUpdate</name>
+    <message>
+        <source>读入历史</source>
+        <translation>读入历史</translation>
+    </message>
+    <message>
+        <source>在线更新网址</source>
+        <translation>在线更新网址</translation>
+    </message>
+    <message>
+        <source>在线更新网址(&amp;U)...</source>
+        <translation>在线更新网址(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Nothing was updated: no update site is set. Choose the menu 设置 → 在线更新网址 and give the address the yearly pages are found under (for example http://127.0.0.1:8080/85122/kj/, the page of 2014 then being .../2014.html).</source>
+        <translation>没有更新：还没有设置在线更新网址。请在菜单“设置”→“在线更新网址”中输入每年开奖网页所在的网址（例如 http://127.0.0.1:8080/85122/kj/，2014 年的网页就是 .../2014.html）。</translation>
+    </message>
+    <message>
+        <source>Nothing was updated: %1</source>
+        <translation>没有更新：%1</translation>
+    </message>
+    <message>
+        <source>Nothing was updated: the latest stored draw, %1, is after the current year %2, so there is no page to load.</source>
+        <translation>没有更新：最新一期 %1 在今年（%2 年）之后，没有可读取的网页。</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Loading the page of %1: year %2 of %3</source>
+        <translation>正在读取 %1 年的网页：第 %2 年，共 %3 年</translation>
+    </message>
+    <message>
+        <source>The update was cancelled; the history was left unchanged.</source>
+        <translation>已取消更新，历史号码没有改动。</translation>
+    </message>
+    <message>
+        <source>The new draws were not stored; the history stays as it was:
+%1</source>
+        <translation>新的开奖号码没有保存，历史号码保持原样：
+%1</translation>
+    </message>
+    <message>
+        <source>在线更新的网址前缀（每年的网页为前缀 + 年份 + .html），例如 http://127.0.0.1:8080/85122/kj/</source>
+        <translation>在线更新的网址前缀（每年的网页为前缀 + 年份 + .html），例如 http://127.0.0.1:8080/85122/kj/</translation>
+    </message>
+    <message>
+        <source>The address was not saved: %1</source>
+        <translation>网址没有保存：%1</translation>
+    </message>
+    <message>
+        <source>The update site was cleared.</source>
+        <translation>在线更新网址已清除。</translation>
+    </message>
+    <message>
+        <source>The update site is now %1.</source>
+        <translation>在线更新网址已设为 %1。</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::OptionsPanel</name>
     <message>
         <source>With this option chosen, a number N typed here starts the search range at the N-th latest stored draw, so that the searches cover the latest N draws.</source>
@@ -1284,6 +1905,180 @@
     <message>
         <source>The range starts at %1: the searches cover the latest %2 draws.</source>
         <translation>检索从 %1 期开始：统计最近 %2 期。</translation>
+    </message>
+    <message>
+        <source>平1位</source>
+        <translation>平1位</translation>
+    </message>
+    <message>
+        <source>平2位</source>
+        <translation>平2位</translation>
+    </message>
+    <message>
+        <source>平3位</source>
+        <translation>平3位</translation>
+    </message>
+    <message>
+        <source>平4位</source>
+        <translation>平4位</translation>
+    </message>
+    <message>
+        <source>平5位</source>
+        <translation>平5位</translation>
+    </message>
+    <message>
+        <source>平6位</source>
+        <translation>平6位</translation>
+    </message>
+    <message>
+        <source>特位</source>
+        <translation>特位</translation>
+    </message>
+    <message>
+        <source>号码</source>
+        <translation>号码</translation>
+    </message>
+    <message>
+        <source>生肖</source>
+        <translation>生肖</translation>
+    </message>
+    <message>
+        <source>头数</source>
+        <translation>头数</translation>
+    </message>
+    <message>
+        <source>尾数</source>
+        <translation>尾数</translation>
+    </message>
+    <message>
+        <source>合数</source>
+        <translation>合数</translation>
+    </message>
+    <message>
+        <source>段数</source>
+        <translation>段数</translation>
+    </message>
+    <message>
+        <source>波色</source>
+        <translation>波色</translation>
+    </message>
+    <message>
+        <source>单双</source>
+        <translation>单双</translation>
+    </message>
+    <message>
+        <source>检索(&amp;S)</source>
+        <translation>检索(&amp;S)</translation>
+    </message>
+    <message>
+        <source>软件设置(&amp;T)</source>
+        <translation>软件设置(&amp;T)</translation>
+    </message>
+    <message>
+        <source>检索位选择</source>
+        <translation>检索位选择</translation>
+    </message>
+    <message>
+        <source>固定位</source>
+        <translation>固定位</translation>
+    </message>
+    <message>
+        <source>自由位</source>
+        <translation>自由位</translation>
+    </message>
+    <message>
+        <source>自由位计特码</source>
+        <translation>自由位计特码</translation>
+    </message>
+    <message>
+        <source>检索期选择</source>
+        <translation>检索期选择</translation>
+    </message>
+    <message>
+        <source>前    期</source>
+        <translation>前    期</translation>
+    </message>
+    <message>
+        <source>上期</source>
+        <translation>上期</translation>
+    </message>
+    <message>
+        <source>号码序选择</source>
+        <translation>号码序选择</translation>
+    </message>
+    <message>
+        <source>落地码</source>
+        <translation>落地码</translation>
+    </message>
+    <message>
+        <source>顺序码</source>
+        <translation>顺序码</translation>
+    </message>
+    <message>
+        <source>搜索类型选择</source>
+        <translation>搜索类型选择</translation>
+    </message>
+    <message>
+        <source>手动输入号</source>
+        <translation>手动输入号</translation>
+    </message>
+    <message>
+        <source>历史指定期</source>
+        <translation>历史指定期</translation>
+    </message>
+    <message>
+        <source>仅检索该期前</source>
+        <translation>仅检索该期前</translation>
+    </message>
+    <message>
+        <source>检索起止期数</source>
+        <translation>检索起止期数</translation>
+    </message>
+    <message>
+        <source>多位检索</source>
+        <translation>多位检索</translation>
+    </message>
+    <message>
+        <source>平特</source>
+        <translation>平特</translation>
+    </message>
+    <message>
+        <source>平码</source>
+        <translation>平码</translation>
+    </message>
+    <message>
+        <source>分部检索(&amp;G)</source>
+        <translation>分部检索(&amp;G)</translation>
+    </message>
+    <message>
+        <source>分部位数</source>
+        <translation>分部位数</translation>
+    </message>
+    <message>
+        <source>分部位数 &apos;%1&apos; is not a number: the part size stays %2.</source>
+        <translation>分部位数“%1”不是数字，分部位数仍为 %2。</translation>
+    </message>
+    <message>
+        <source>The history could not be read: %1</source>
+        <translation>无法读取历史号码：%1</translation>
+    </message>
+    <message>
+        <source>The choice was not saved: %1</source>
+        <translation>选择没有保存：%1</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ResultsPanel</name>
+    <message>
+        <source>鼠标双击列表可以将列表导出到EXCEL</source>
+        <translation>鼠标双击列表可以将列表导出到EXCEL</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::RunProgress</name>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -1569,6 +2364,25 @@
     <message>
         <source>全部</source>
         <translation>全部</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::WelcomeHint</name>
+    <message>
+        <source>关闭</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>历史号码为空。请用“读取历史号文本”读入历史号码文本文件，或在下面逐期输入。</source>
+        <translation>历史号码为空。请用“读取历史号文本”读入历史号码文本文件，或在下面逐期输入。</translation>
+    </message>
+    <message>
+        <source>历史号码为空。可以读入随软件附带的历史号码（%1），立即看到真实结果；也可以用“读取历史号文本”读入自己的文件，或在下面逐期输入。</source>
+        <translation>历史号码为空。可以读入随软件附带的历史号码（%1），立即看到真实结果；也可以用“读取历史号文本”读入自己的文件，或在下面逐期输入。</translation>
+    </message>
+    <message>
+        <source>读入附带的历史号码</source>
+        <translation>读入附带的历史号码</translation>
     </message>
 </context>
 </TS>

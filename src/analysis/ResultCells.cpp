@@ -6,8 +6,11 @@
 namespace quorvel {
 
 const std::array<std::string, 10>& hitListHeader() {
-    static const std::array<std::string, 10> header{"期号",  "平1位", "平2位", "平3位",    "平4位",
-                                                    "平5位", "平6位", "特位",  "遗漏次数", "序号"};
+    static const std::array<std::string, 10> header{
+        QT_TRANSLATE_NOOP("Core", "期号"),  QT_TRANSLATE_NOOP("Core", "平1位"), QT_TRANSLATE_NOOP("Core", "平2位"),
+        QT_TRANSLATE_NOOP("Core", "平3位"), QT_TRANSLATE_NOOP("Core", "平4位"), QT_TRANSLATE_NOOP("Core", "平5位"),
+        QT_TRANSLATE_NOOP("Core", "平6位"), QT_TRANSLATE_NOOP("Core", "特位"),  QT_TRANSLATE_NOOP("Core", "遗漏次数"),
+        QT_TRANSLATE_NOOP("Core", "序号")};
     return header;
 }
 

@@ -33,6 +33,7 @@ const std::vector<SettingKey> kKeys{
     {Setting::intWinWidth, "intWinWidth", SettingType::Integer, "0", 0, 32767, ""},
     {Setting::intWinHeight, "intWinHeight", SettingType::Integer, "0", 0, 32767, ""},
     {Setting::bolWinMax, "bolWinMax", SettingType::Boolean, "False", 0, 0, ""},
+    {Setting::txtLanguage, "txtLanguage", SettingType::Text, "", 0, 0, ""},
 };
 
 } // namespace

@@ -34,7 +34,8 @@ enum class Setting {
     intWinTop,        // a width or height of 0: none remembered
     intWinWidth,
     intWinHeight,
-    bolWinMax, // the main window was maximised when it was closed
+    bolWinMax,   // the main window was maximised when it was closed
+    txtLanguage, // the window's language: zh_CN, zh_HK or en; empty: from the desktop's locale
 };
 
 enum class SettingType { Boolean, Integer, Text };

@@ -22,7 +22,7 @@ namespace quorvel {
 namespace {
 
 QString searchName(SearchKind kind) {
-    return kind == SearchKind::Partial ? QStringLiteral("分部检索") : QStringLiteral("检索");
+    return kind == SearchKind::Partial ? AnalysisController::tr("分部检索") : AnalysisController::tr("检索");
 }
 
 } // namespace
@@ -42,7 +42,7 @@ AnalysisController::AnalysisController(Workspace& workspace, Dialogs& dialogs, Q
         try {
             m_workspace.settings().set(Setting::bolNoLimit, ticked ? "True" : "False");
         } catch (const std::exception& error) {
-            emit statusMessage(QStringLiteral("不限组数 was not saved: %1").arg(shownError(error)));
+            emit statusMessage(tr("不限组数 was not saved: %1").arg(shownError(error)));
         }
     });
 
@@ -73,8 +73,8 @@ std::optional<WindowRequests> AnalysisController::readRequests() {
         return std::nullopt;
     }
     if (m_workspace.drawCount() == 0) {
-        emit statusMessage(QStringLiteral("There is no history to analyse: read a history text file "
-                                          "(读取历史号文本) or enter draws first. Nothing was run."));
+        emit statusMessage(tr("There is no history to analyse: read a history text file (读取历史号文本) or enter "
+                              "draws first. Nothing was run."));
         return std::nullopt;
     }
     // A range without a stored draw still gives the figures the rules define; say that they describe none.
@@ -98,12 +98,11 @@ bool AnalysisController::run(const QString& what, const std::function<void(const
             work(progress.progress());
             done = true;
         } catch (const AnalysisCancelled&) {
-            emit statusMessage(QStringLiteral("%1 was cancelled; the previous results were kept.").arg(what));
+            emit statusMessage(tr("%1 was cancelled; the previous results were kept.").arg(what));
         } catch (const std::exception& error) {
             busy.showNormalCursor();
-            m_dialogs.message(
-                &m_window, what,
-                QStringLiteral("%1 failed; the previous results were kept:\n%2").arg(what, shownError(error)));
+            m_dialogs.message(&m_window, what,
+                              tr("%1 failed; the previous results were kept:\n%2").arg(what, shownError(error)));
             busy.showCursor(Qt::WaitCursor);
         }
     }
@@ -133,7 +132,7 @@ void AnalysisController::runPartialSearch() {
         return;
     showSearch(std::move(result), SearchKind::Partial, countingRules(request));
     if (request.partSize < 1 || request.partSize > 6)
-        emit statusMessage(QStringLiteral("分部位数 %1 is outside 1..6, so no draw is a hit.").arg(request.partSize));
+        emit statusMessage(tr("分部位数 %1 is outside 1..6, so no draw is a hit.").arg(request.partSize));
 }
 
 void AnalysisController::runGroupCalculation() {
@@ -144,11 +143,11 @@ void AnalysisController::runGroupCalculation() {
     request.noLimit = m_panels.combinations->noLimit();
     const GroupLimits limits = groupLimits(m_engine, request);
     if (limits.refusal) {
-        m_dialogs.message(&m_window, QStringLiteral("数据溢出"), shown(*limits.refusal));
+        m_dialogs.message(&m_window, tr("数据溢出"), shown(*limits.refusal));
         return;
     }
     GroupResult result;
-    if (!run(QStringLiteral("分组计算"),
+    if (!run(tr("分组计算"),
              [&](const Progress& progress) { result = m_workspace.groupCalculation(m_engine, request, progress); }))
         return;
     const auto count = result.rows.size();
@@ -156,8 +155,8 @@ void AnalysisController::runGroupCalculation() {
                                     [&] { m_view.showGroupCalculation(std::move(request), std::move(result.rows)); });
     selectGroupRow({}, columnOfSort(GroupSort::Last));
     m_panels.results->showSort(GroupSort::Last);
-    QString status = result.note.empty() ? QStringLiteral("分组计算: %1 groups, ordered by 最后遗漏.").arg(count)
-                                         : QStringLiteral("分组计算: %1.").arg(shown(result.note));
+    QString status = result.note.empty() ? tr("分组计算: %1 groups, ordered by 最后遗漏.").arg(count)
+                                         : tr("分组计算: %1.").arg(shown(result.note));
     if (!limits.keptNote.empty()) status += QStringLiteral(" ") + shown(limits.keptNote);
     emit statusMessage(status + m_rangeNote);
 }
@@ -169,7 +168,7 @@ void AnalysisController::showSearch(SearchResult result, SearchKind kind, std::s
                                     [&] { m_view.showSearch(kind, std::move(result), std::move(rules)); });
     m_panels.results->fitColumns();
     m_chartTimer.start();
-    emit statusMessage(QStringLiteral("%1: %2 hit draws; 最小遗漏 %3, 最大遗漏 %4, 最后遗漏 %5.")
+    emit statusMessage(tr("%1: %2 hit draws; 最小遗漏 %3, 最大遗漏 %4, 最后遗漏 %5.")
                            .arg(searchName(kind))
                            .arg(hitCount)
                            .arg(summary.min)
@@ -196,12 +195,12 @@ void AnalysisController::orderGroupRows(GroupSort sort, const std::string& keep,
         }
         selectGroupRow(keep, column);
         m_panels.results->showSort(sort);
-        emit statusMessage(QStringLiteral("分组计算: %1 groups, ordered by %2.")
+        emit statusMessage(tr("分组计算: %1 groups, ordered by %2.")
                                .arg(m_view.omissionCount())
                                .arg(shown(sortCaption(m_panels.results->sortChoice()))));
     } catch (const std::exception& error) {
         if (const auto order = m_view.groupOrder()) m_panels.results->showSort(*order);
-        emit statusMessage(QStringLiteral("The group results could not be read: %1").arg(shownError(error)));
+        emit statusMessage(tr("The group results could not be read: %1").arg(shownError(error)));
     }
 }
 
@@ -229,17 +228,16 @@ void AnalysisController::exportGrid(const CellGrid& grid, const char* fileName,
     try {
         file = m_workspace.exportGridWorkbook(grid, fileName, std::nullopt, rules());
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, QStringLiteral("导出"),
-                          QStringLiteral("%1 was not written: %2").arg(QString::fromUtf8(fileName), shownError(error)));
+        m_dialogs.message(&m_window, tr("导出"),
+                          tr("%1 was not written: %2").arg(QString::fromUtf8(fileName), shownError(error)));
         return;
     }
     const QString path = QString::fromStdString(file.string());
     if (m_openFile(file))
-        emit statusMessage(QStringLiteral("Wrote %1 and opened it with the spreadsheet application.").arg(path));
+        emit statusMessage(tr("Wrote %1 and opened it with the spreadsheet application.").arg(path));
     else
-        emit statusMessage(QStringLiteral("Wrote %1; no application could open it, so the file is kept there for "
-                                          "you to open.")
-                               .arg(path));
+        emit statusMessage(
+            tr("Wrote %1; no application could open it, so the file is kept there for you to open.").arg(path));
 }
 
 void AnalysisController::updateChart() {
@@ -252,20 +250,20 @@ void AnalysisController::updateChart() {
                                                                   fromStd(m_view.hits().summary.label).trimmed()));
         chart.markHit(m_panels.results->currentHitRow());
         return;
-    case ResultsChart::Kind::NoGroup: return chart.showNote(QStringLiteral("分组计算: no group to chart"));
+    case ResultsChart::Kind::NoGroup: return chart.showNote(tr("分组计算: no group to chart"));
     case ResultsChart::Kind::GroupNotRun:
-        return chart.showNote(QStringLiteral("分组 %1: run 分组计算 in this window to chart its hits").arg(group));
+        return chart.showNote(tr("分组 %1: run 分组计算 in this window to chart its hits").arg(group));
     case ResultsChart::Kind::HistoryChanged:
         return chart.showNote(
-            QStringLiteral("分组 %1: the history changed since 分组计算; run it again to chart the group").arg(group));
+            tr("分组 %1: the history changed since 分组计算; run it again to chart the group").arg(group));
     case ResultsChart::Kind::GroupHits: break;
     }
     try {
         auto hits = m_workspace.groupHitsSearch(m_engine, *m_view.lastGroup(), shown.group);
-        if (!hits) return chart.showNote(QStringLiteral("分组 %1: not a group of the last 分组计算").arg(group));
-        chart.showHits(*hits, QStringLiteral("分组 %1").arg(group));
+        if (!hits) return chart.showNote(tr("分组 %1: not a group of the last 分组计算").arg(group));
+        chart.showHits(*hits, tr("分组 %1").arg(group));
     } catch (const std::exception& error) {
-        chart.showNote(QStringLiteral("分组 %1: %2").arg(group, shownError(error)));
+        chart.showNote(tr("分组 %1: %2").arg(group, shownError(error)));
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gui/CellGridModel.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 
 namespace quorvel {
@@ -33,7 +34,8 @@ QVariant CellGridModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= static_cast<int>(m_header.size()))
         return {};
-    return QString::fromStdString(m_header[static_cast<std::size_t>(section)]);
+    // The captions are the core's, marked for translation in its context.
+    return QCoreApplication::translate("Core", m_header[static_cast<std::size_t>(section)].c_str());
 }
 
 bool CellGridModel::event(QEvent* event) {

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,7 +21,7 @@
 namespace quorvel {
 
 CombinationPanel::CombinationPanel(QWidget* parent) : QWidget(parent) {
-    auto* frame = named(new QGroupBox(QStringLiteral("组合检索"), this), QStringLiteral("Frame6"));
+    auto* frame = m_texts.with(named(new QGroupBox(this), QStringLiteral("Frame6")), QT_TR_NOOP("组合检索"));
     auto* boxes = new QGridLayout;
     for (int j = 1; j <= kCombinationBoxCount; ++j) {
         auto* box = named(new QCheckBox(QString::number(j), frame), QStringLiteral("Check6_%1").arg(j));
@@ -34,10 +35,9 @@ CombinationPanel::CombinationPanel(QWidget* parent) : QWidget(parent) {
     }
 
     auto* bulk = new QHBoxLayout;
-    const char* const bulkCaptions[3] = {"全选", "清空", "反选"};
+    const char* const bulkCaptions[3] = {QT_TR_NOOP("全选"), QT_TR_NOOP("清空"), QT_TR_NOOP("反选")};
     for (int j = 0; j < 3; ++j) {
-        auto* button =
-            named(new QPushButton(QString::fromUtf8(bulkCaptions[j]), frame), QStringLiteral("cmdZH_%1").arg(j));
+        auto* button = m_texts.with(named(new QPushButton(frame), QStringLiteral("cmdZH_%1").arg(j)), bulkCaptions[j]);
         connect(button, &QPushButton::clicked, this, [this, j] { bulkChange(static_cast<BulkChange>(j)); });
         bulk->addWidget(button);
     }
@@ -57,15 +57,15 @@ CombinationPanel::CombinationPanel(QWidget* parent) : QWidget(parent) {
     m_size->setCurrentText(QStringLiteral("2"));
     onFocusOut(m_size, [this] { applyGroupSize(); });
     connect(m_size, &QComboBox::activated, this, [this] { applyGroupSize(); });
-    m_noLimit = named(new QCheckBox(QStringLiteral("不限组数"), frame), QStringLiteral("chkNoLimit"));
-    m_noLimit->setToolTip(QStringLiteral("勾选后分组计算不再限制号码个数（3个分组40个、4个分组24个、5个分组18个、"
-                                         "6个分组16个），每次最多%1组，例如49个号码的全部三中三、四中四组合。"
-                                         "选择立即保存。")
-                              .arg(kGroupCeiling));
-    m_group = named(new QPushButton(QStringLiteral("分组计算(&P)"), frame), QStringLiteral("Command5"));
+    m_noLimit = m_texts.with(named(new QCheckBox(frame), QStringLiteral("chkNoLimit")), QT_TR_NOOP("不限组数"));
+    m_texts.add([this](const QString& tip) { m_noLimit->setToolTip(tip.arg(kGroupCeiling)); },
+                QT_TR_NOOP("勾选后分组计算不再限制号码个数（3个分组40个、4个分组24个、5个分组18个、"
+                           "6个分组16个），每次最多%1组，例如49个号码的全部三中三、四中四组合。"
+                           "选择立即保存。"));
+    m_group = m_texts.with(named(new QPushButton(frame), QStringLiteral("Command5")), QT_TR_NOOP("分组计算(&P)"));
     connect(m_noLimit, &QCheckBox::toggled, this, &CombinationPanel::noLimitChosen);
     connect(m_group, &QPushButton::clicked, this, &CombinationPanel::groupRequested);
-    group->addWidget(named(new QLabel(QStringLiteral("组合位数"), frame), QStringLiteral("Label5")));
+    group->addWidget(m_texts.with(named(new QLabel(frame), QStringLiteral("Label5")), QT_TR_NOOP("组合位数")));
     group->addWidget(m_size);
     group->addWidget(m_noLimit);
     group->addStretch();
@@ -83,6 +83,7 @@ CombinationPanel::CombinationPanel(QWidget* parent) : QWidget(parent) {
 
 void CombinationPanel::layoutFor(AttributeKind kind, const ParameterBases& bases, int nextIssue) {
     m_kind = kind;
+    m_laidOut.emplace(bases, nextIssue);
     std::array<std::string, kCombinationBoxCount> current;
     for (std::size_t i = 0; i < m_boxes.size(); ++i)
         current[i] = m_boxes[i]->text().toStdString();
@@ -129,5 +130,15 @@ void CombinationPanel::bulkChange(BulkChange change) {
 }
 
 void CombinationPanel::recount() { m_count->setText(QString::number(tickedCount(ticks(), m_kind))); }
+
+void CombinationPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
+}
+
+void CombinationPanel::retranslate() {
+    m_texts.apply();
+    if (m_laidOut) layoutFor(m_kind, m_laidOut->first, m_laidOut->second);
+}
 
 } // namespace quorvel

@@ -2,10 +2,13 @@
 #pragma once
 
 #include "app/CombinationSelection.h"
+#include "gui/TranslatedTexts.h"
 
 #include <QWidget>
 
 #include <array>
+#include <optional>
+#include <utility>
 
 class QCheckBox;
 class QComboBox;
@@ -41,17 +44,27 @@ class CombinationPanel : public QWidget {
     // The user ticked or cleared 不限组数.
     void noLimitChosen(bool ticked);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // The texts of the controls in the language now in use.
+    void retranslate();
+
     void bulkChange(BulkChange change);
     void recount();
 
     std::array<QCheckBox*, kCombinationBoxCount> m_boxes{};
     AttributeKind m_kind = AttributeKind::Number;
+    // The last layout's bases and next issue, so that the boxes' captions and tips can be said again in another
+    // language.
+    std::optional<std::pair<ParameterBases, int>> m_laidOut;
     QLineEdit* m_count = nullptr; // Text5
     QComboBox* m_size = nullptr;  // Combo2
     int m_groupSize = 2;
     QPushButton* m_group = nullptr; // Command5
     QCheckBox* m_noLimit = nullptr; // chkNoLimit
+    TranslatedTexts m_texts{"quorvel::CombinationPanel"};
 };
 
 } // namespace quorvel

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "gui/DetailPanel.h"
-
 #include "gui/QtText.h"
 
 #include "analysis/ResultCells.h"
@@ -8,6 +7,7 @@
 #include "app/ResultsView.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -19,6 +19,7 @@ namespace {
 // The choices: each grid column in the order a click on it gives, then the chance of an omission at least as
 // long as the last, which has no column.
 constexpr GroupSort kSortChoices[] = {GroupSort::Label, GroupSort::Min, GroupSort::Max, GroupSort::Last, GroupSort::P};
+constexpr std::size_t kSortChoicesCount = std::size(kSortChoices);
 
 // The figures' columns: caption and value, a gap, caption and value.
 constexpr int kSecondCaptionColumn = 3;
@@ -26,8 +27,9 @@ constexpr int kLastColumn = 4;
 
 } // namespace
 
-DetailPanel::DetailPanel(QWidget* parent) : QGroupBox(QStringLiteral("遗漏统计"), parent) {
+DetailPanel::DetailPanel(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("fraDetail"));
+    m_texts.add(this, QT_TR_NOOP("遗漏统计"));
     // The figures in two columns of caption and value, so that the panel is no taller than the few rows the
     // result grids show at the least on a low screen.
     auto* layout = new QGridLayout(this);
@@ -38,9 +40,11 @@ DetailPanel::DetailPanel(QWidget* parent) : QGroupBox(QStringLiteral("遗漏统�
     m_sort = new QComboBox(this);
     m_sort->setObjectName(QStringLiteral("cboSort"));
     for (GroupSort sort : kSortChoices)
-        m_sort->addItem(shown(sortCaption(sort)), static_cast<int>(sort));
-    m_sort->setToolTip(QStringLiteral("分组计算结果的排序；P(≥ last) 把遗漏得异常久的组合排在前面"));
-    layout->addWidget(new QLabel(QStringLiteral("排序"), this), 0, 0);
+        m_sort->addItem(QString(), static_cast<int>(sort));
+    m_texts.addToolTip(m_sort, QT_TR_NOOP("How the group calculation's results are ordered: by a column of the grid, "
+                                          "or by the chance of an omission at least as long as the last one, which "
+                                          "puts first the groups missing for unusually long."));
+    layout->addWidget(m_texts.with(new QLabel(this), QT_TR_NOOP("排序")), 0, 0);
     layout->addWidget(m_sort, 0, 1, 1, kLastColumn, Qt::AlignLeft);
     connect(m_sort, &QComboBox::activated, this,
             [this](int index) { emit sortChosen(static_cast<GroupSort>(m_sort->itemData(index).toInt())); });
@@ -49,8 +53,10 @@ DetailPanel::DetailPanel(QWidget* parent) : QGroupBox(QStringLiteral("遗漏统�
     const std::vector<DetailFigure> figures = detailFigures(GroupRow{});
     const int rows = (static_cast<int>(figures.size()) + 1) / 2;
     for (int i = 0; i < static_cast<int>(figures.size()); ++i) {
-        auto* caption = new QLabel(shown(figures[static_cast<std::size_t>(i)].caption), this);
+        auto* caption = new QLabel(this);
+        caption->setObjectName(QStringLiteral("lblDetail_%1").arg(i));
         auto* value = new QLabel(this);
+        value->setObjectName(QStringLiteral("txtDetail_%1").arg(i));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         // Down the first column, then down the second; a gap column keeps the two apart.
         const int column = i < rows ? 0 : kSecondCaptionColumn;
@@ -61,10 +67,20 @@ DetailPanel::DetailPanel(QWidget* parent) : QGroupBox(QStringLiteral("遗漏统�
     layout->setColumnMinimumWidth(kSecondCaptionColumn - 1, 8);
     layout->setColumnStretch(kLastColumn, 1);
     layout->setRowStretch(rows + 1, 1);
+    showCaptions();
     showRow(std::nullopt);
 }
 
+void DetailPanel::showCaptions() {
+    for (std::size_t i = 0; i < kSortChoicesCount; ++i)
+        m_sort->setItemText(static_cast<int>(i), shown(sortCaption(kSortChoices[i])));
+    const std::vector<DetailFigure> figures = detailFigures(GroupRow{});
+    for (std::size_t i = 0; i < m_lines.size(); ++i)
+        m_lines[i].first->setText(shown(figures[i].caption));
+}
+
 void DetailPanel::showRow(const std::optional<GroupRow>& row) {
+    m_row = row;
     const std::vector<DetailFigure> figures = detailFigures(row.value_or(GroupRow{}));
     for (std::size_t i = 0; i < m_lines.size(); ++i)
         m_lines[i].second->setText(row ? shown(figures[i].text) : QString::fromUtf8(kNoFigure));
@@ -82,6 +98,17 @@ GroupSort DetailPanel::sortChoice() const { return static_cast<GroupSort>(m_sort
 void DetailPanel::showSort(GroupSort sort) {
     const QSignalBlocker blocker(m_sort);
     m_sort->setCurrentIndex(m_sort->findData(static_cast<int>(sort)));
+}
+
+void DetailPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QGroupBox::changeEvent(event);
+}
+
+void DetailPanel::retranslate() {
+    m_texts.apply();
+    showCaptions();
+    showRow(m_row);
 }
 
 } // namespace quorvel

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/AnalysisResult.h"
+#include "gui/TranslatedTexts.h"
 #include "model/GroupSort.h"
 
 #include <QGroupBox>
@@ -16,7 +17,7 @@ class QLabel;
 namespace quorvel {
 
 // The statistics details panel fraDetail beside the omission grid: the fuller figures of the grid's selected
-// row, and the sort choice cboSort that orders the group results by a column or by P(≥ last).
+// row, and the sort choice cboSort that orders the group results by a column or by the chance of the last omission.
 class DetailPanel : public QGroupBox {
     Q_OBJECT
   public:
@@ -35,9 +36,19 @@ class DetailPanel : public QGroupBox {
     // The user chose an order in cboSort (also when it is the one shown).
     void sortChosen(GroupSort sort);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // The texts of the controls in the language now in use.
+    void retranslate();
+    // The sort choices' and the figures' captions in the language now in use.
+    void showCaptions();
+
     QComboBox* m_sort;
     std::vector<std::pair<QLabel*, QLabel*>> m_lines;
+    std::optional<GroupRow> m_row; // the row shown, so that its figures can be said again in another language
+    TranslatedTexts m_texts{"quorvel::DetailPanel"};
 };
 
 } // namespace quorvel

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "gui/HistoryExports.h"
+#include "gui/QtText.h"
 
 #include "app/Workspace.h"
 #include "gui/Dialogs.h"
 #include "gui/HistoryPanel.h"
-#include "gui/QtText.h"
 #include "gui/WaitCursor.h"
 #include "model/Error.h"
 #include "platform/DesktopLinks.h"
@@ -42,37 +42,40 @@ bool HistoryExports::eventFilter(QObject* watched, QEvent* event) {
 
 void HistoryExports::exportText() {
     exportAndOpen(
-        QStringLiteral("历史号码导出文本文件"), [this] { return m_workspace.exportHistoryText(std::nullopt); },
-        QStringLiteral("text editor"));
+        tr("历史号码导出文本文件"), [this] { return m_workspace.exportHistoryText(std::nullopt); }, Opener::TextEditor);
 }
 
 void HistoryExports::exportWorkbook() {
     exportAndOpen(
-        QStringLiteral("导出历史号码"), [this] { return m_workspace.exportHistoryWorkbook(std::nullopt); },
-        QStringLiteral("spreadsheet application"));
+        tr("导出历史号码"), [this] { return m_workspace.exportHistoryWorkbook(std::nullopt); }, Opener::Spreadsheet);
 }
 
 void HistoryExports::exportAndOpen(const QString& title, const std::function<std::filesystem::path()>& write,
-                                   const QString& application) {
+                                   Opener opener) {
     std::filesystem::path file;
     try {
         WaitCursor wait;
         file = write();
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, title, QStringLiteral("Nothing was exported: %1").arg(shownError(error)));
+        m_dialogs.message(&m_window, title, tr("Nothing was exported: %1").arg(shownError(error)));
         return;
     }
     const QString shown = QDir::toNativeSeparators(QString::fromStdString(file.string()));
+    const bool text = opener == Opener::TextEditor;
     if (openWithDesktopApplication(file)) {
         emit statusMessage(
-            QStringLiteral("The history was written to %1 and opened in the %2.").arg(shown, application));
+            text ? tr("The history was written to %1 and opened in the text editor.").arg(shown)
+                 : tr("The history was written to %1 and opened in the spreadsheet application.").arg(shown));
         return;
     }
-    emit statusMessage(QStringLiteral("The history was written to %1.").arg(shown));
+    emit statusMessage(tr("The history was written to %1.").arg(shown));
     m_dialogs.message(&m_window, title,
-                      QStringLiteral("The history was written to %1, but no %2 on this desktop could open it; the "
-                                     "file is kept there.")
-                          .arg(shown, application));
+                      text ? tr("The history was written to %1, but no text editor on this desktop could open it; "
+                                "the file is kept there.")
+                                 .arg(shown)
+                           : tr("The history was written to %1, but no spreadsheet application on this desktop "
+                                "could open it; the file is kept there.")
+                                 .arg(shown));
 }
 
 } // namespace quorvel

@@ -30,11 +30,13 @@ class HistoryExports : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The application the desktop opens the written file with.
+    enum class Opener { TextEditor, Spreadsheet };
+
     void exportText();
     void exportWorkbook();
     // Writes the file, says where it went and opens it with the desktop's application for its type.
-    void exportAndOpen(const QString& title, const std::function<std::filesystem::path()>& write,
-                       const QString& application);
+    void exportAndOpen(const QString& title, const std::function<std::filesystem::path()>& write, Opener opener);
 
     Workspace& m_workspace;
     Dialogs& m_dialogs;

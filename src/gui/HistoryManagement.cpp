@@ -25,21 +25,21 @@ namespace quorvel {
 
 namespace {
 
-const QString kDeleteTitle = QStringLiteral("删除期数");
-const QString kDeleteUntilPrompt = QStringLiteral("请输入需要删除到的期数，例如‘2014016’");
-const QString kDeleteCountPrompt =
-    QStringLiteral("请输入需要删除最后多少期历史号码（例如输入3，那么就将删除最后的3期历史号码）");
-const QString kClearTitle = QStringLiteral("确认清空");
-const QString kClearQuestion = QStringLiteral("确定要清空所有的历史号码吗？");
-const QString kYearsTitle = QStringLiteral("设置年数");
-const QString kYearsPrompt =
-    QStringLiteral("请输入更新需要保留的历史号码的年数（2~16中的任意自然数），如果超过年数将删除最早的一年的历史号码");
-const QString kWrongInputTitle = QStringLiteral("输入有误");
-const QString kRestoreTitle = QStringLiteral("恢复历史备份");
+const char* const kDeleteTitle = QT_TRANSLATE_NOOP("quorvel::HistoryManagement", "删除期数");
+const char* const kDeleteUntilPrompt =
+    QT_TRANSLATE_NOOP("quorvel::HistoryManagement", "请输入需要删除到的期数，例如‘2014016’");
+const char* const kDeleteCountPrompt = QT_TRANSLATE_NOOP(
+    "quorvel::HistoryManagement", "请输入需要删除最后多少期历史号码（例如输入3，那么就将删除最后的3期历史号码）");
+const char* const kClearTitle = QT_TRANSLATE_NOOP("quorvel::HistoryManagement", "确认清空");
+const char* const kClearQuestion = QT_TRANSLATE_NOOP("quorvel::HistoryManagement", "确定要清空所有的历史号码吗？");
+const char* const kYearsTitle = QT_TRANSLATE_NOOP("quorvel::HistoryManagement", "设置年数");
+const char* const kYearsPrompt = QT_TRANSLATE_NOOP(
+    "quorvel::HistoryManagement",
+    "请输入更新需要保留的历史号码的年数（2~16中的任意自然数），如果超过年数将删除最早的一年的历史号码");
+const char* const kWrongInputTitle = QT_TRANSLATE_NOOP("quorvel::HistoryManagement", "输入有误");
+const char* const kRestoreTitle = QT_TRANSLATE_NOOP("quorvel::HistoryManagement", "恢复历史备份");
 
 QString pathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
-
-// The caption of a control without its access key: "删除最后历史(&D)" -> "删除最后历史".
 
 } // namespace
 
@@ -84,35 +84,32 @@ bool HistoryManagement::runRemoval(const QString& title, const std::function<Mai
         WaitCursor wait;
         result = removal();
     } catch (const std::exception& error) {
-        m_dialogs.message(
-            &m_window, title,
-            QStringLiteral("Nothing was removed; the history stays as it was:\n%1").arg(shownError(error)));
+        m_dialogs.message(&m_window, title,
+                          tr("Nothing was removed; the history stays as it was:\n%1").arg(shownError(error)));
         return false;
     }
-    QString status = QStringLiteral("%1 %2 draws remain.").arg(done).arg(result.remaining);
-    if (result.backup) status += QStringLiteral(" The history as it was is saved in %1").arg(pathText(*result.backup));
+    QString status = tr("%1 %2 draws remain.").arg(done).arg(result.remaining);
+    if (result.backup) status += tr(" The history as it was is saved in %1").arg(pathText(*result.backup));
     emit statusMessage(status);
     if (!result.compactionProblem.empty())
         m_dialogs.message(&m_window, title,
-                          QStringLiteral("The draws were removed, but the store file could not be compacted "
-                                         "afterwards:\n%1")
+                          tr("The draws were removed, but the store file could not be compacted afterwards:\n%1")
                               .arg(shown(result.compactionProblem)));
     return true;
 }
 
 void HistoryManagement::deleteLatest() {
     if (!runRemoval(
-            QStringLiteral("删除最后历史"), [this] { return m_workspace.deleteLatestDraw(); },
-            QStringLiteral("Deleted the latest draw;")))
+            tr("删除最后历史"), [this] { return m_workspace.deleteLatestDraw(); }, tr("Deleted the latest draw;")))
         return;
     m_panel.entry()->box(1)->setFocus();
 }
 
 void HistoryManagement::clearAll() {
-    if (!m_dialogs.question(&m_window, kClearTitle, kClearQuestion)) return;
+    if (!m_dialogs.question(&m_window, tr(kClearTitle), tr(kClearQuestion))) return;
     runRemoval(
         plainCaption(entry("mnuClear").text()), [this] { return m_workspace.clearHistory(); },
-        QStringLiteral("Cleared the history;"));
+        tr("Cleared the history;"));
 }
 
 std::optional<int> HistoryManagement::askNumber(const QString& title, const QString& prompt,
@@ -122,8 +119,8 @@ std::optional<int> HistoryManagement::askNumber(const QString& title, const QStr
     bool whole = false;
     const int number = answer->trimmed().toInt(&whole);
     if (!whole) {
-        m_dialogs.message(&m_window, kWrongInputTitle,
-                          QStringLiteral("'%1' is not a whole number; nothing was removed.").arg(answer->trimmed()));
+        m_dialogs.message(&m_window, tr(kWrongInputTitle),
+                          tr("'%1' is not a whole number; nothing was removed.").arg(answer->trimmed()));
         return std::nullopt;
     }
     return number;
@@ -134,23 +131,22 @@ void HistoryManagement::keepUntilChosen() {
     try {
         latest = m_workspace.latestIssue();
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, kDeleteTitle,
-                          QStringLiteral("The history could not be read: %1").arg(shownError(error)));
+        m_dialogs.message(&m_window, tr(kDeleteTitle), tr("The history could not be read: %1").arg(shownError(error)));
         return;
     }
-    auto issue = askNumber(kDeleteTitle, kDeleteUntilPrompt, QString::number(latest.value_or(0)));
+    auto issue = askNumber(tr(kDeleteTitle), tr(kDeleteUntilPrompt), QString::number(latest.value_or(0)));
     if (!issue) return;
     runRemoval(
-        kDeleteTitle, [this, issue] { return m_workspace.keepUntil(*issue); },
-        QStringLiteral("Kept the draws up to issue %1;").arg(*issue));
+        tr(kDeleteTitle), [this, issue] { return m_workspace.keepUntil(*issue); },
+        tr("Kept the draws up to issue %1;").arg(*issue));
 }
 
 void HistoryManagement::deleteLatestCount() {
-    auto count = askNumber(kDeleteTitle, kDeleteCountPrompt, QStringLiteral("1"));
+    auto count = askNumber(tr(kDeleteTitle), tr(kDeleteCountPrompt), QStringLiteral("1"));
     if (!count) return;
     runRemoval(
-        kDeleteTitle, [this, count] { return m_workspace.deleteLatestDraws(*count); },
-        QStringLiteral("Deleted the latest %1 draws;").arg(*count));
+        tr(kDeleteTitle), [this, count] { return m_workspace.deleteLatestDraws(*count); },
+        tr("Deleted the latest %1 draws;").arg(*count));
 }
 
 void HistoryManagement::chooseYears() {
@@ -158,22 +154,21 @@ void HistoryManagement::chooseYears() {
     const SettingKey& key = settingKey(Setting::IniSerchDay);
     for (;;) {
         const QString current = QString::number(settings.integer(Setting::IniSerchDay));
-        auto answer = m_dialogs.input(&m_window, kYearsTitle, kYearsPrompt, current);
+        auto answer = m_dialogs.input(&m_window, tr(kYearsTitle), tr(kYearsPrompt), current);
         if (!answer || answer->trimmed().isEmpty()) return;
         const std::string text = answer->trimmed().toStdString();
         if (auto problem = settingProblem(key, text)) {
-            m_dialogs.message(&m_window, kWrongInputTitle, shown(*problem));
+            m_dialogs.message(&m_window, tr(kWrongInputTitle), shown(*problem));
             continue;
         }
         try {
             settings.set(Setting::IniSerchDay, text);
         } catch (const std::exception& error) {
-            m_dialogs.message(&m_window, kYearsTitle,
-                              QStringLiteral("The number of years was not saved: %1").arg(shownError(error)));
+            m_dialogs.message(&m_window, tr(kYearsTitle),
+                              tr("The number of years was not saved: %1").arg(shownError(error)));
             return;
         }
-        emit statusMessage(
-            QStringLiteral("The online update keeps the draws of the latest %1 years.").arg(fromStd(text)));
+        emit statusMessage(tr("The online update keeps the draws of the latest %1 years.").arg(fromStd(text)));
         return;
     }
 }
@@ -181,13 +176,13 @@ void HistoryManagement::chooseYears() {
 void HistoryManagement::restoreBackup() {
     const std::filesystem::path folder = m_workspace.dataFolder() / kBackupFolderName;
     if (!newestBackup(m_workspace.dataFolder())) {
-        m_dialogs.message(&m_window, kRestoreTitle,
-                          QStringLiteral("There is no safety copy in %1 yet: one is written there before every change "
-                                         "that removes draws.")
+        m_dialogs.message(&m_window, tr(kRestoreTitle),
+                          tr("There is no safety copy in %1 yet: one is written there before every change that "
+                             "removes draws.")
                               .arg(QDir::toNativeSeparators(pathText(folder))));
         return;
     }
-    auto chosen = m_dialogs.openFile(&m_window, kRestoreTitle, pathText(folder), QStringLiteral("Text(*.txt)"));
+    auto chosen = m_dialogs.openFile(&m_window, tr(kRestoreTitle), pathText(folder), tr("Text(*.txt)"));
     if (chosen) emit restoreRequested(*chosen);
 }
 

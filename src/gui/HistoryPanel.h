@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/HistoryListing.h"
+#include "gui/TranslatedTexts.h"
 
 #include <QWidget>
 
@@ -19,6 +20,7 @@ class WelcomeHint;
 // The history side of the window: the history list MSFlexGrid1, the next-issue prompt with the manual
 // entry boxes, the history buttons and, while the history is empty, the welcome hint.
 class HistoryPanel : public QWidget {
+    Q_OBJECT
   public:
     HistoryPanel(const QString& shippedHistory, QWidget* parent = nullptr);
 
@@ -31,13 +33,20 @@ class HistoryPanel : public QWidget {
     WelcomeHint* welcome() const { return m_welcome; }
     QPushButton* importButton() const { return m_import; }
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // The texts of the controls in the language now in use.
+    void retranslate();
+
     HistoryTableModel* m_model;
     QTableView* m_grid;
     IssuePrompt* m_prompt;
     ManualEntryRow* m_entry;
     WelcomeHint* m_welcome;
     QPushButton* m_import;
+    TranslatedTexts m_texts{"quorvel::HistoryPanel"};
 };
 
 } // namespace quorvel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gui/IssuePrompt.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,13 +10,15 @@ namespace quorvel {
 
 namespace {
 
-const QString kBefore = QStringLiteral("在下面输入 ");
+// The label's text before and after the number the box covers.
+const char* const kBefore = QT_TRANSLATE_NOOP("quorvel::IssuePrompt", "在下面输入 ");
+const char* const kAfter = QT_TRANSLATE_NOOP("quorvel::IssuePrompt", " 期历史号码:");
 const QString kNumber = QStringLiteral("2007001");
 
 } // namespace
 
 IssuePrompt::IssuePrompt(QWidget* parent) : QWidget(parent) {
-    m_label = new QLabel(kBefore + kNumber + QStringLiteral(" 期历史号码:"), this);
+    m_label = new QLabel(this);
     m_label->setObjectName(QStringLiteral("Label12"));
     // The box lies on the label's number: as the label's child, it is held by the label rather than laid over
     // a neighbour.
@@ -27,6 +30,17 @@ IssuePrompt::IssuePrompt(QWidget* parent) : QWidget(parent) {
     layout->addWidget(m_label);
     layout->addStretch();
     m_label->setMinimumHeight(m_issue->sizeHint().height());
+    retranslate();
+}
+
+void IssuePrompt::retranslate() {
+    m_label->setText(tr(kBefore) + kNumber + tr(kAfter));
+    placeIssueBox();
+}
+
+void IssuePrompt::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
 }
 
 void IssuePrompt::resizeEvent(QResizeEvent* event) {
@@ -36,7 +50,7 @@ void IssuePrompt::resizeEvent(QResizeEvent* event) {
 
 void IssuePrompt::placeIssueBox() {
     const QFontMetrics metrics = m_label->fontMetrics();
-    const int start = m_label->contentsRect().x() + metrics.horizontalAdvance(kBefore) - 4;
+    const int start = m_label->contentsRect().x() + metrics.horizontalAdvance(tr(kBefore)) - 4;
     const int width = metrics.horizontalAdvance(kNumber) + 12;
     const int height = m_issue->sizeHint().height();
     m_issue->setGeometry(start, (m_label->height() - height) / 2, width, height);

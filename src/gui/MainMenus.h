@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/SettingKeys.h"
+#include "gui/TranslatedTexts.h"
 #include "model/ParameterBases.h"
 
 #include <QObject>
@@ -16,9 +17,10 @@ namespace quorvel {
 
 class Settings;
 
-// The menu bar: 设置 (mnuSetup: the zodiac, segment and colour bases, mnuSetDay), 历史管理 (mnuLsgl), 图表 (mnuChart:
-// mnuTable, mnuTrend, mnuBacktest) and the three web links. Choosing a base saves it at once and ticks it; nothing else
-// is recomputed here (baseChosen lets the window offer to derive the stored draws again).
+// The menu bar: 设置 (mnuSetup: the zodiac, segment and colour bases, mnuSetDay, 语言 mnuLanguage), 历史管理 (mnuLsgl),
+// 图表 (mnuChart: mnuTable, mnuTrend, mnuBacktest) and the three web links. Choosing a base saves it at once and ticks
+// it; nothing else is recomputed here (baseChosen lets the window offer to derive the stored draws again). Choosing a
+// language saves it and puts it in place at once.
 class MainMenus : public QObject {
     Q_OBJECT
   public:
@@ -26,6 +28,10 @@ class MainMenus : public QObject {
 
     // Ticks the item of each base in force (start-up; nothing is saved).
     void tickBases(const ParameterBases& bases);
+    // Ticks the entry of the language in use (start-up; nothing is saved).
+    void tickLanguage(const QString& language);
+    // Shows the menus' captions in the language now in use.
+    void retranslate();
 
     // The caption of item `base` (0 or 1) of the sub-menu of a base setting (SxIni, DsIni, BsIni).
     static QString baseCaption(Setting setting, int base);
@@ -47,10 +53,15 @@ class MainMenus : public QObject {
 
   private:
     // One base sub-menu: items 0 and 1 choose the base stored under the setting.
-    void addBaseMenu(const QString& name, const QString& title, const QString& itemName, Setting setting);
+    void addBaseMenu(const QString& name, const char* title, const QString& itemName, Setting setting);
     void chooseBase(Setting setting, int base);
+    // 语言: 简体中文 (mnuLang_0), 繁體中文 (mnuLang_1), English (mnuLang_2).
+    void addLanguageMenu();
+    void chooseLanguage(int index);
 
     Settings& m_settings;
+    TranslatedTexts m_texts{"quorvel::MainMenus"};
+    std::array<QAction*, 3> m_languages{};
     QMenu* m_setup = nullptr;
     QMenu* m_history = nullptr;
     QAction* m_table = nullptr;

@@ -26,6 +26,7 @@
 #include "gui/ShippedHistory.h"
 #include "gui/StoredBasesCheck.h"
 #include "gui/TableWindow.h"
+#include "gui/Translations.h"
 #include "gui/TrendWindow.h"
 #include "gui/WelcomeHint.h"
 #include "gui/WindowContent.h"
@@ -35,11 +36,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCursor>
+#include <QEvent>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTableView>
+#include <QUrl>
 
 #include <exception>
 
@@ -47,10 +50,12 @@ namespace quorvel {
 
 namespace {
 
-const QString kImportTitle = QStringLiteral("读入历史");
-const QString kImportQuestion = QStringLiteral("确实要读入最新历史号码吗？点击'确认'读入,点击'取消'"
-                                               "放弃该操作。确要读入请保证安装目录下存在历史号码的文本文件文件。"
-                                               "读取时可能要花费一段时间,请耐心等候！");
+const char* const kImportTitle = QT_TRANSLATE_NOOP("quorvel::MainWindow", "读入历史");
+const char* const kImportQuestion =
+    QT_TRANSLATE_NOOP("quorvel::MainWindow", "确实要读入最新历史号码吗？点击'确认'读入,点击'取消'"
+                                             "放弃该操作。确要读入请保证安装目录下存在历史号码的文本文件文件。"
+                                             "读取时可能要花费一段时间,请耐心等候！");
+const char* const kWrongInput = QT_TRANSLATE_NOOP("quorvel::MainWindow", "输入有误");
 
 // Small enough for every screen the window supports, 1024x768 with a taskbar and 1920x1080 at 200% (960x540
 // in the window's pixels) included; below the content's own size the content scrolls.
@@ -61,7 +66,6 @@ constexpr QSize kMinimumSize(640, 400);
 MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), m_workspace(workspace), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("quorvel 六合彩遗漏分析"));
     setProperty("busy", false);
 
     m_history = new HistoryPanel(shippedHistoryFile(), this);
@@ -104,15 +108,30 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     // click opens the history management).
     new GridCopy(*m_history->grid(), nullptr);
     m_results->offerCopy(dialogs);
-    auto* update = new OnlineUpdate(workspace, dialogs, *this, *m_history, *m_menus->setupMenu());
-    connect(update, &OnlineUpdate::statusMessage, this, &MainWindow::showStatus);
+    m_update = new OnlineUpdate(workspace, dialogs, *this, *m_history, *m_menus->setupMenu());
+    connect(m_update, &OnlineUpdate::statusMessage, this, &MainWindow::showStatus);
     m_analyses = new AnalysisController(workspace, dialogs, *this, {m_options, m_combinations, m_results, chart});
     connect(m_analyses, &AnalysisController::statusMessage, this, &MainWindow::showStatus);
     connect(m_combinations, &CombinationPanel::statusMessage, this, &MainWindow::showStatus);
 
     m_subscription = m_workspace.subscribe([this](HistoryChange change) { showChangedHistory(change); });
     resize(1280, 800);
+    retranslate();
     startUp();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::retranslate() {
+    setWindowTitle(tr("quorvel 六合彩遗漏分析"));
+    m_menus->retranslate();
+    m_update->retranslate();
+    // The status line was written in the language before: it stays until the next action writes one, but the
+    // warning about the stored bases is said again at once.
+    showStatus(m_statusText);
 }
 
 void MainWindow::setEngine(EngineKind engine) { m_analyses->setEngine(engine); }
@@ -123,6 +142,7 @@ void MainWindow::startUp() {
         showNextIssue();
         m_options->startUp();
         m_menus->tickBases(m_workspace.settings().bases());
+        m_menus->tickLanguage(windowLanguage(fromStd(m_workspace.settings().text(Setting::txtLanguage))));
         showHistory();
         if (const auto& aside = m_workspace.logSetAside())
             showStatus(tr("A leftover log file of another history was found beside the store and set aside as %1 "
@@ -131,7 +151,7 @@ void MainWindow::startUp() {
         else
             showStatus(QString());
     } catch (const std::exception& error) {
-        showStatus(QStringLiteral("The history could not be read: %1").arg(shownError(error)));
+        showStatus(tr("The history could not be read: %1").arg(shownError(error)));
     }
 }
 
@@ -208,7 +228,7 @@ void MainWindow::layoutCombinations(AttributeKind kind) {
     try {
         m_combinations->layoutFor(kind, m_workspace.bases(), m_workspace.nextIssue());
     } catch (const std::exception& error) {
-        showStatus(QStringLiteral("The history could not be read: %1").arg(shownError(error)));
+        showStatus(tr("The history could not be read: %1").arg(shownError(error)));
     }
 }
 
@@ -220,8 +240,7 @@ void MainWindow::showChangedHistory(HistoryChange change) {
             m_options->followHistoryUpdate();
             showNextIssue();
         } catch (const std::exception& error) {
-            showStatus(
-                QStringLiteral("The history was updated but could not be shown again: %1").arg(shownError(error)));
+            showStatus(tr("The history was updated but could not be shown again: %1").arg(shownError(error)));
         }
         return;
     case HistoryChange::Cleared:
@@ -230,7 +249,7 @@ void MainWindow::showChangedHistory(HistoryChange change) {
             // The prompt names the issue the next typed draw is stored under, also after clearing.
             showNextIssue();
         } catch (const std::exception& error) {
-            showStatus(QStringLiteral("The history list could not be shown again: %1").arg(shownError(error)));
+            showStatus(tr("The history list could not be shown again: %1").arg(shownError(error)));
         }
         return;
     case HistoryChange::Changed:
@@ -240,20 +259,20 @@ void MainWindow::showChangedHistory(HistoryChange change) {
         showHistory();
         showNextIssue();
     } catch (const std::exception& error) {
-        showStatus(QStringLiteral("The history changed but could not be shown again: %1").arg(shownError(error)));
+        showStatus(tr("The history changed but could not be shown again: %1").arg(shownError(error)));
     }
     m_options->refreshSearch();
     if (change == HistoryChange::Elsewhere)
-        showStatus(QStringLiteral("Another program changed the history; the list was read again."));
+        showStatus(tr("Another program changed the history; the list was read again."));
 }
 
 void MainWindow::importFromUser() {
-    if (!m_dialogs.question(this, kImportTitle, kImportQuestion)) return;
+    if (!m_dialogs.question(this, tr(kImportTitle), tr(kImportQuestion))) return;
     const QString folder = QString::fromStdString((m_workspace.dataFolder() / "历史号码").string());
-    auto chosen = m_dialogs.openFile(this, QStringLiteral("读取历史号文本"), folder, QStringLiteral("Text(*.txt)"));
+    auto chosen = m_dialogs.openFile(this, tr("读取历史号文本"), folder, tr("Text(*.txt)"));
     if (!chosen) return;
     if (!chosen->endsWith(QStringLiteral("txt"), Qt::CaseInsensitive)) {
-        showStatus(QStringLiteral("Nothing was read: %1 is not a history text file (its name must end in .txt).")
+        showStatus(tr("Nothing was read: %1 is not a history text file (its name must end in .txt).")
                        .arg(QFileInfo(*chosen).fileName()));
         return;
     }
@@ -272,7 +291,7 @@ void MainWindow::importFile(const QString& file) {
             report = shown(importSummary(result, QFileInfo(file).fileName().toStdString()));
             imported = true;
         } catch (const std::exception& error) {
-            report = QStringLiteral("The history was not read and stays as it was:\n%1").arg(shownError(error));
+            report = tr("The history was not read and stays as it was:\n%1").arg(shownError(error));
         }
         if (imported) {
             // A first history: the range covers it from its first draw, not from a start typed for none.
@@ -280,14 +299,14 @@ void MainWindow::importFile(const QString& file) {
         }
     }
     if (imported) showStatus(report.section(QLatin1Char('\n'), 0, 0));
-    m_dialogs.message(this, kImportTitle, report);
+    m_dialogs.message(this, tr(kImportTitle), report);
 }
 
 void MainWindow::storeTypedDraw() {
     ManualEntryRow* entry = m_history->entry();
     ManualDrawCheck check = checkManualDraw(entry->typedTexts());
     if (!check.numbers) {
-        m_dialogs.message(this, QStringLiteral("输入有误"), shown(check.problem));
+        m_dialogs.message(this, tr(kWrongInput), shown(check.problem));
         entry->refuse(check.box);
         return;
     }
@@ -295,8 +314,7 @@ void MainWindow::storeTypedDraw() {
     try {
         added = m_workspace.addDraw(std::nullopt, *check.numbers);
     } catch (const std::exception& error) {
-        m_dialogs.message(this, QStringLiteral("输入有误"),
-                          QStringLiteral("The draw was not stored: %1").arg(shownError(error)));
+        m_dialogs.message(this, tr(kWrongInput), tr("The draw was not stored: %1").arg(shownError(error)));
         entry->focusBox(1);
         return;
     }
@@ -311,19 +329,42 @@ void MainWindow::storeTypedDraw() {
 }
 
 void MainWindow::openLink(Setting address, const QString& caption) {
-    const std::string url = m_workspace.settings().text(address);
+    std::string url = m_workspace.settings().text(address);
     const QString name = plainCaption(caption);
     if (url.empty()) {
-        m_dialogs.message(this, name,
-                          QStringLiteral("No address is set for %1. Set one with: quorvel-cli settings set %2 URL")
-                              .arg(name, fromStd(std::string(settingKey(address).name))));
-        return;
+        // No address yet: the user gives it here, and it is kept for the next time.
+        auto typed = m_dialogs.input(this, name,
+                                     tr("No address is set for %1 yet. Type the address of its web page (starting "
+                                        "with http:// or https://); it is kept for the next time.")
+                                         .arg(name),
+                                     QString());
+        if (!typed || typed->trimmed().isEmpty()) return;
+        const QUrl page(typed->trimmed(), QUrl::StrictMode);
+        // Only a web page: the desktop would hand any other scheme (a file, a program) to whatever handles it.
+        if (!page.isValid() || page.host().isEmpty() ||
+            (page.scheme() != QStringLiteral("http") && page.scheme() != QStringLiteral("https"))) {
+            m_dialogs.message(this, name,
+                              tr("The address was not saved: '%1' is not a web address; it starts with http:// or "
+                                 "https://.")
+                                  .arg(typed->trimmed()));
+            return;
+        }
+        url = typed->trimmed().toStdString();
+        try {
+            m_workspace.settings().set(address, url);
+        } catch (const std::exception& error) {
+            m_dialogs.message(this, name, tr("The address was not saved: %1").arg(shownError(error)));
+            return;
+        }
     }
     if (!openWebAddress(url))
-        m_dialogs.message(this, name, QStringLiteral("The desktop could not open %1 (%2).").arg(fromStd(url), name));
+        m_dialogs.message(
+            this, name,
+            tr("The desktop could not open %1 (%2): no web browser took the address.").arg(fromStd(url), name));
 }
 
 void MainWindow::showStatus(const QString& text) {
+    m_statusText = text;
     const QString warning = m_bases->warning();
     statusBar()->showMessage(warning.isEmpty() ? text
                              : text.isEmpty()  ? warning

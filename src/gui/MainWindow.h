@@ -17,6 +17,7 @@ class CombinationPanel;
 class HistoryChangeWatcher;
 class HistoryPanel;
 class MainMenus;
+class OnlineUpdate;
 class OptionsPanel;
 class ResultsPanel;
 class StoredBasesCheck;
@@ -45,7 +46,12 @@ class MainWindow : public QMainWindow {
     // The history list was read again after a change of the history (here or by another program).
     void historyShown();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // The window's own texts and its menus' in the language now in use.
+    void retranslate();
     void startUp();
     // Opens the omission table window (made on first use).
     // What the options panel says now: kind, number order, range.
@@ -74,6 +80,9 @@ class MainWindow : public QMainWindow {
     CombinationPanel* m_combinations;
     ResultsPanel* m_results;
     MainMenus* m_menus;
+    OnlineUpdate* m_update = nullptr;
+    // The status line's text without the bases' warning in front.
+    QString m_statusText;
     AnalysisController* m_analyses = nullptr;
     HistoryChangeWatcher* m_watcher = nullptr;
     StoredBasesCheck* m_bases = nullptr;

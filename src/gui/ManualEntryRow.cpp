@@ -52,7 +52,7 @@ ManualEntryRow::ManualEntryRow(QWidget* parent) : QWidget(parent) {
     for (int index = 1; index <= 7; ++index) {
         auto* box = new EntryBox(this);
         box->setObjectName(QStringLiteral("MaskEdBox1_%1").arg(index));
-        box->setToolTip(QStringLiteral("在此补充输入最新历史号码"));
+        m_texts.addToolTip(box, QT_TR_NOOP("在此补充输入最新历史号码"));
         box->setAlignment(Qt::AlignCenter);
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 22);
         box->installEventFilter(this);
@@ -106,5 +106,12 @@ void ManualEntryRow::boxChanged(int index) {
     }
     focusBox(index + 1);
 }
+
+void ManualEntryRow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
+}
+
+void ManualEntryRow::retranslate() { m_texts.apply(); }
 
 } // namespace quorvel

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "gui/TranslatedTexts.h"
+
 #include <QLineEdit>
 #include <QWidget>
 
@@ -52,14 +54,19 @@ class ManualEntryRow : public QWidget {
     void drawTyped();
 
   protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The texts of the controls in the language now in use.
+    void retranslate();
+
     void boxChanged(int index);
 
     std::array<EntryBox*, 7> m_boxes{};
     bool m_suppress = false;
     int m_refused = 0; // the box the last refusal named, while it is the one being typed
+    TranslatedTexts m_texts{"quorvel::ManualEntryRow"};
 };
 
 } // namespace quorvel

@@ -7,6 +7,7 @@
 
 #include <QObject>
 
+class QAction;
 class QMenu;
 class QProgressDialog;
 class QPushButton;
@@ -30,6 +31,8 @@ class OnlineUpdate : public QObject {
     void start();
     // mnuSite: an input box for the site prefix, saved when accepted and valid.
     void chooseSite();
+    // The menu entry's caption in the language now in use.
+    void retranslate();
 
   signals:
     void statusMessage(const QString& text);
@@ -43,6 +46,7 @@ class OnlineUpdate : public QObject {
     Dialogs& m_dialogs;
     QWidget& m_window;
     QPushButton* m_button;
+    QAction* m_siteEntry;
     PageFetcher m_fetcher;
     QProgressDialog* m_progress = nullptr;
     UpdatePlan m_plan;

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,15 +24,22 @@ namespace quorvel {
 
 namespace {
 
-const char* const kPositionNames[7] = {"平1位", "平2位", "平3位", "平4位", "平5位", "平6位", "特位"};
+const char* const kPositionNames[7] = {
+    QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "平1位"), QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "平2位"),
+    QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "平3位"), QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "平4位"),
+    QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "平5位"), QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "平6位"),
+    QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "特位")};
 
-QRadioButton* option(const QString& name, const QString& caption, QWidget* parent) {
-    return named(new QRadioButton(caption, parent), name);
-}
+// The kinds' captions (the Chinese names of the attribute kinds), by kind index.
+const char* const kKindCaptions[kKindCount] = {
+    QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "号码"), QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "生肖"),
+    QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "头数"), QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "尾数"),
+    QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "合数"), QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "段数"),
+    QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "波色"), QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "单双")};
 
-QGroupBox* frame(const QString& name, const QString& caption, QWidget* parent) {
-    return named(new QGroupBox(caption, parent), name);
-}
+QRadioButton* option(const QString& name, QWidget* parent) { return named(new QRadioButton(parent), name); }
+
+QGroupBox* frame(const QString& name, QWidget* parent) { return named(new QGroupBox(parent), name); }
 
 QLineEdit* box(const QString& name, int digits, QWidget* parent) {
     auto* result = named(new QLineEdit(parent), name);
@@ -45,8 +53,8 @@ std::string boolText(bool value) { return value ? "True" : "False"; }
 } // namespace
 
 OptionsPanel::OptionsPanel(Workspace& workspace, QWidget* parent) : QWidget(parent), m_workspace(workspace) {
-    m_searchButton = named(new QPushButton(QStringLiteral("检索(&S)"), this), QStringLiteral("Command1"));
-    m_setup = named(new QPushButton(QStringLiteral("软件设置(&T)"), this), QStringLiteral("Command9"));
+    m_searchButton = m_texts.with(named(new QPushButton(this), QStringLiteral("Command1")), QT_TR_NOOP("检索(&S)"));
+    m_setup = m_texts.with(named(new QPushButton(this), QStringLiteral("Command9")), QT_TR_NOOP("软件设置(&T)"));
     auto* buttons = new QHBoxLayout;
     connect(m_searchButton, &QPushButton::clicked, this, &OptionsPanel::searchRequested);
     connect(m_setup, &QPushButton::clicked, this, &OptionsPanel::setupRequested);
@@ -69,11 +77,12 @@ QWidget* OptionsPanel::buildPositionFrames() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    QGroupBox* positions = frame(QStringLiteral("Frame1_0"), QStringLiteral("检索位选择"), row);
+    QGroupBox* positions = m_texts.with(frame(QStringLiteral("Frame1_0"), row), QT_TR_NOOP("检索位选择"));
     auto* positionsLayout = new QGridLayout(positions);
-    m_positionModes[0] = option(QStringLiteral("Option1_0"), QStringLiteral("固定位"), positions);
-    m_positionModes[1] = option(QStringLiteral("Option1_1"), QStringLiteral("自由位"), positions);
-    m_countSpecial = named(new QCheckBox(QStringLiteral("自由位计特码"), positions), QStringLiteral("Check2"));
+    m_positionModes[0] = m_texts.with(option(QStringLiteral("Option1_0"), positions), QT_TR_NOOP("固定位"));
+    m_positionModes[1] = m_texts.with(option(QStringLiteral("Option1_1"), positions), QT_TR_NOOP("自由位"));
+    m_countSpecial =
+        m_texts.with(named(new QCheckBox(positions), QStringLiteral("Check2")), QT_TR_NOOP("自由位计特码"));
     positionsLayout->addWidget(m_positionModes[0], 0, 0);
     positionsLayout->addWidget(m_positionModes[1], 0, 1);
     positionsLayout->addWidget(m_countSpecial, 1, 0, 1, 2);
@@ -81,15 +90,16 @@ QWidget* OptionsPanel::buildPositionFrames() {
             [this](bool ticked) { save(Setting::intIdfTm, ticked ? "1" : "0"); });
 
     // 前 N 期: a number typed beside it while it is chosen starts the range at the N-th latest draw.
-    QGroupBox* period = frame(QStringLiteral("Frame1_1"), QStringLiteral("检索期选择"), row);
+    QGroupBox* period = m_texts.with(frame(QStringLiteral("Frame1_1"), row), QT_TR_NOOP("检索期选择"));
     auto* periodLayout = new QGridLayout(period);
-    m_positionModes[2] = option(QStringLiteral("Option1_2"), QStringLiteral("前    期"), period);
-    m_positionModes[3] = option(QStringLiteral("Option1_3"), QStringLiteral("上期"), period);
+    m_positionModes[2] = m_texts.with(option(QStringLiteral("Option1_2"), period), QT_TR_NOOP("前    期"));
+    m_positionModes[3] = m_texts.with(option(QStringLiteral("Option1_3"), period), QT_TR_NOOP("上期"));
     m_latestCount = box(QStringLiteral("MaskEdBox2"), 2, period);
     m_latestCount->setInputMask(QStringLiteral("##;_"));
     m_latestCount->setFixedWidth(m_latestCount->minimumWidth());
-    m_latestCount->setToolTip(tr("With this option chosen, a number N typed here starts the search range at the "
-                                 "N-th latest stored draw, so that the searches cover the latest N draws."));
+    m_texts.addToolTip(m_latestCount,
+                       QT_TR_NOOP("With this option chosen, a number N typed here starts the search range at the "
+                                  "N-th latest stored draw, so that the searches cover the latest N draws."));
     connect(m_latestCount, &QLineEdit::textEdited, this, &OptionsPanel::startAtLatestDraws);
     periodLayout->addWidget(m_positionModes[2], 0, 0);
     periodLayout->addWidget(m_latestCount, 0, 1);
@@ -98,10 +108,10 @@ QWidget* OptionsPanel::buildPositionFrames() {
         connect(m_positionModes[static_cast<std::size_t>(index)], &QRadioButton::clicked, this,
                 [this, index] { chooseFreePositions(index, true); });
 
-    QGroupBox* order = frame(QStringLiteral("Frame1_2"), QStringLiteral("号码序选择"), row);
+    QGroupBox* order = m_texts.with(frame(QStringLiteral("Frame1_2"), row), QT_TR_NOOP("号码序选择"));
     auto* orderLayout = new QVBoxLayout(order);
-    m_orders[0] = option(QStringLiteral("Option2_4"), QStringLiteral("落地码"), order);
-    m_orders[1] = option(QStringLiteral("Option2_5"), QStringLiteral("顺序码"), order);
+    m_orders[0] = m_texts.with(option(QStringLiteral("Option2_4"), order), QT_TR_NOOP("落地码"));
+    m_orders[1] = m_texts.with(option(QStringLiteral("Option2_5"), order), QT_TR_NOOP("顺序码"));
     for (QRadioButton* button : m_orders) {
         orderLayout->addWidget(button);
         connect(button, &QRadioButton::clicked, this, [this] { chooseOrder(true); });
@@ -114,11 +124,11 @@ QWidget* OptionsPanel::buildPositionFrames() {
 }
 
 QWidget* OptionsPanel::buildKindFrame() {
-    QGroupBox* kinds = frame(QStringLiteral("Frame3"), QStringLiteral("搜索类型选择"), this);
+    QGroupBox* kinds = m_texts.with(frame(QStringLiteral("Frame3"), this), QT_TR_NOOP("搜索类型选择"));
     auto* layout = new QGridLayout(kinds);
     for (int index = 0; index < kKindCount; ++index) {
-        QString caption = QString::fromUtf8(kindInfo(static_cast<AttributeKind>(index)).chineseName.data());
-        QRadioButton* button = option(QStringLiteral("Option3_%1").arg(index), caption, kinds);
+        QRadioButton* button = m_texts.with(option(QStringLiteral("Option3_%1").arg(index), kinds),
+                                            kKindCaptions[static_cast<std::size_t>(index)]);
         m_kinds[static_cast<std::size_t>(index)] = button;
         layout->addWidget(button, index / 4, index % 4);
         connect(button, &QRadioButton::clicked, this, [this, index] { chooseKind(index, true); });
@@ -132,30 +142,33 @@ QWidget* OptionsPanel::buildTabs() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     m_tabs = named(new QTabBar(area), QStringLiteral("TabStrip1"));
-    m_tabs->addTab(QStringLiteral("手动输入号"));
-    m_tabs->addTab(QStringLiteral("历史指定期"));
+    m_tabs->addTab(QString());
+    m_tabs->addTab(QString());
+    m_texts.add([this](const QString& text) { m_tabs->setTabText(0, text); }, QT_TR_NOOP("手动输入号"));
+    m_texts.add([this](const QString& text) { m_tabs->setTabText(1, text); }, QT_TR_NOOP("历史指定期"));
     m_tabs->setExpanding(false);
     layout->addWidget(m_tabs);
 
     auto* page = new QFrame(area);
     page->setFrameShape(QFrame::StyledPanel);
     auto* pageLayout = new QVBoxLayout(page);
-    m_typedFrame = frame(QStringLiteral("Frame2_1"), QString(), page);
-    m_referenceFrame = frame(QStringLiteral("Frame2_2"), QString(), page);
+    m_typedFrame = frame(QStringLiteral("Frame2_1"), page);
+    m_referenceFrame = frame(QStringLiteral("Frame2_2"), page);
     auto* typedLayout = new QGridLayout(m_typedFrame);
     auto* referenceLayout = new QGridLayout(m_referenceFrame);
     auto* digitsOnly = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-0-9]*")), this);
     for (int p = 1; p <= 7; ++p) {
         const auto i = static_cast<std::size_t>(p - 1);
-        const QString caption = QString::fromUtf8(kPositionNames[i]);
-        m_typedPositions[i] = named(new QCheckBox(caption, m_typedFrame), QStringLiteral("Check11_%1").arg(p));
+        m_typedPositions[i] =
+            m_texts.with(named(new QCheckBox(m_typedFrame), QStringLiteral("Check11_%1").arg(p)), kPositionNames[i]);
         typedLayout->addWidget(m_typedPositions[i], 0, p - 1);
         m_typed[i] = box(QStringLiteral("Text22_%1").arg(p), 3, m_typedFrame);
         m_typed[i]->setValidator(digitsOnly);
         typedLayout->addWidget(m_typed[i], 1, p - 1);
         onFocusOut(m_typed[i], [this, p, i] { m_search.setTypedValue(p, m_typed[i]->text().toStdString()); });
 
-        m_shownPositions[i] = named(new QCheckBox(caption, m_referenceFrame), QStringLiteral("Check1_%1").arg(10 + p));
+        m_shownPositions[i] = m_texts.with(
+            named(new QCheckBox(m_referenceFrame), QStringLiteral("Check1_%1").arg(10 + p)), kPositionNames[i]);
         referenceLayout->addWidget(m_shownPositions[i], 0, p - 1);
         m_shown[i] = box(QStringLiteral("Text2_%1").arg(10 + p), 3, m_referenceFrame);
         referenceLayout->addWidget(m_shown[i], 1, p - 1);
@@ -166,7 +179,7 @@ QWidget* OptionsPanel::buildTabs() {
 
     auto* referenceRow = new QHBoxLayout;
     m_referenceIssue = box(QStringLiteral("Text4"), 8, page);
-    m_onlyBefore = named(new QCheckBox(QStringLiteral("仅检索该期前"), page), QStringLiteral("Check4"));
+    m_onlyBefore = m_texts.with(named(new QCheckBox(page), QStringLiteral("Check4")), QT_TR_NOOP("仅检索该期前"));
     referenceRow->addWidget(m_referenceIssue);
     referenceRow->addWidget(m_onlyBefore);
     referenceRow->addStretch();
@@ -186,7 +199,7 @@ QWidget* OptionsPanel::buildTabs() {
 }
 
 QWidget* OptionsPanel::buildRangeFrame() {
-    QGroupBox* range = frame(QStringLiteral("Frame7"), QStringLiteral("检索起止期数"), this);
+    QGroupBox* range = m_texts.with(frame(QStringLiteral("Frame7"), this), QT_TR_NOOP("检索起止期数"));
     auto* layout = new QGridLayout(range);
     for (int i = 0; i < 2; ++i) {
         m_range[static_cast<std::size_t>(i)] = box(QStringLiteral("Text3_%1").arg(i), 8, range);
@@ -195,8 +208,10 @@ QWidget* OptionsPanel::buildRangeFrame() {
     layout->addWidget(m_range[0], 0, 0);
     layout->addWidget(new QLabel(QStringLiteral("~"), range), 0, 1);
     layout->addWidget(m_range[1], 0, 2);
-    m_gapFromRange = named(new QCheckBox(tr("遗漏从起始期计"), range), QStringLiteral("chkGapFromRange"));
-    m_gapFromRange->setToolTip(tr("勾选后，最小遗漏和最大遗漏的第一个遗漏从起始期起计（起始期的前一期算作上次出现）；"
+    m_gapFromRange =
+        m_texts.with(named(new QCheckBox(range), QStringLiteral("chkGapFromRange")), QT_TR_NOOP("遗漏从起始期计"));
+    m_texts.addToolTip(m_gapFromRange,
+                       QT_TR_NOOP("勾选后，最小遗漏和最大遗漏的第一个遗漏从起始期起计（起始期的前一期算作上次出现）；"
                                   "不勾选时从历史第一期起计。平均遗漏和遗漏图总是只计起止期之内的遗漏，"
                                   "最后遗漏总是计到最新一期的下一期。"));
     connect(m_gapFromRange, &QCheckBox::clicked, this,
@@ -206,10 +221,10 @@ QWidget* OptionsPanel::buildRangeFrame() {
 }
 
 QWidget* OptionsPanel::buildPartialFrame() {
-    QGroupBox* partial = frame(QStringLiteral("Frame5"), QStringLiteral("多位检索"), this);
+    QGroupBox* partial = m_texts.with(frame(QStringLiteral("Frame5"), this), QT_TR_NOOP("多位检索"));
     auto* layout = new QGridLayout(partial);
-    m_scopes[0] = option(QStringLiteral("Option6_0"), QStringLiteral("平特"), partial);
-    m_scopes[1] = option(QStringLiteral("Option6_1"), QStringLiteral("平码"), partial);
+    m_scopes[0] = m_texts.with(option(QStringLiteral("Option6_0"), partial), QT_TR_NOOP("平特"));
+    m_scopes[1] = m_texts.with(option(QStringLiteral("Option6_1"), partial), QT_TR_NOOP("平码"));
     for (int index = 0; index < 2; ++index)
         connect(m_scopes[static_cast<std::size_t>(index)], &QRadioButton::clicked, this,
                 [this, index] { save(Setting::bolZhpm, boolText(index == 1)); });
@@ -220,10 +235,11 @@ QWidget* OptionsPanel::buildPartialFrame() {
         m_partSize->addItem(QString::number(size));
     onFocusOut(m_partSize, [this] { applyPartSize(); });
     connect(m_partSize, &QComboBox::activated, this, [this] { applyPartSize(); });
-    m_partialButton = named(new QPushButton(QStringLiteral("分部检索(&G)"), partial), QStringLiteral("Command2"));
+    m_partialButton =
+        m_texts.with(named(new QPushButton(partial), QStringLiteral("Command2")), QT_TR_NOOP("分部检索(&G)"));
     layout->addWidget(m_scopes[0], 0, 0);
     layout->addWidget(m_scopes[1], 0, 1);
-    layout->addWidget(named(new QLabel(QStringLiteral("分部位数"), partial), QStringLiteral("Label1")), 1, 0);
+    layout->addWidget(m_texts.with(named(new QLabel(partial), QStringLiteral("Label1")), QT_TR_NOOP("分部位数")), 1, 0);
     layout->addWidget(m_partSize, 1, 1);
     connect(m_partialButton, &QPushButton::clicked, this, &OptionsPanel::partialSearchRequested);
     layout->addWidget(m_partialButton, 0, 2, 2, 1);
@@ -303,7 +319,7 @@ void OptionsPanel::applyPartSize() {
     auto size = typedNumber(text.toStdString());
     if (!size || *size < -32768 || *size > 32767) {
         emit statusMessage(
-            QStringLiteral("分部位数 '%1' is not a number: the part size stays %2.").arg(text).arg(m_appliedPartSize));
+            tr("分部位数 '%1' is not a number: the part size stays %2.").arg(text).arg(m_appliedPartSize));
         m_partSize->setCurrentText(QString::number(m_appliedPartSize));
         return;
     }
@@ -367,7 +383,7 @@ void OptionsPanel::guarded(const std::function<void()>& step) {
     try {
         step();
     } catch (const std::exception& error) {
-        emit statusMessage(QStringLiteral("The history could not be read: %1").arg(shownError(error)));
+        emit statusMessage(tr("The history could not be read: %1").arg(shownError(error)));
     }
 }
 
@@ -416,8 +432,15 @@ void OptionsPanel::save(Setting setting, const std::string& text) {
     try {
         m_workspace.settings().set(setting, text);
     } catch (const Error& error) {
-        emit statusMessage(QStringLiteral("The choice was not saved: %1").arg(shownError(error)));
+        emit statusMessage(tr("The choice was not saved: %1").arg(shownError(error)));
     }
 }
+
+void OptionsPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
+}
+
+void OptionsPanel::retranslate() { m_texts.apply(); }
 
 } // namespace quorvel

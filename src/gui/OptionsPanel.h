@@ -5,6 +5,7 @@
 #include "app/PositionSearchState.h"
 #include "app/SettingKeys.h"
 #include "app/WindowRequests.h"
+#include "gui/TranslatedTexts.h"
 
 #include <QWidget>
 
@@ -59,7 +60,13 @@ class OptionsPanel : public QWidget {
     void partialSearchRequested();
     void setupRequested();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // The texts of the controls in the language now in use.
+    void retranslate();
+
     QWidget* buildPositionFrames();
     QWidget* buildKindFrame();
     QWidget* buildTabs();
@@ -107,6 +114,7 @@ class OptionsPanel : public QWidget {
     QPushButton* m_partialButton = nullptr;
     std::array<QCheckBox*, 7> m_typedPositions{}; // Check11_1..7
     std::array<QCheckBox*, 7> m_shownPositions{}; // Check1_11..17
+    TranslatedTexts m_texts{"quorvel::OptionsPanel"};
 };
 
 } // namespace quorvel

@@ -8,6 +8,7 @@
 #include "gui/HitListModel.h"
 #include "gui/OmissionRowsModel.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -22,7 +23,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     m_hitModel = new HitListModel(this);
     m_omissionModel = new OmissionRowsModel(this);
     m_hits = makeGrid(QStringLiteral("MSFlexGrid2"), m_hitModel, this);
-    m_hits->setToolTip(QStringLiteral("鼠标双击列表可以将列表导出到EXCEL"));
+    m_texts.addToolTip(m_hits, QT_TR_NOOP("鼠标双击列表可以将列表导出到EXCEL"));
     m_omissions = makeGrid(QStringLiteral("MSFlexGrid3"), m_omissionModel, this);
     fitColumns();
 
@@ -117,6 +118,19 @@ void ResultsPanel::fitColumns() {
     // Every column stays readable: a grid is never narrower than its columns (the window scrolls instead).
     m_hits->setMinimumWidth(gridWidth(m_hits));
     m_omissions->setMinimumWidth(gridWidth(m_omissions));
+}
+
+void ResultsPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
+}
+
+void ResultsPanel::retranslate() {
+    m_texts.apply();
+    // The grids' headers are asked for again, in the new language.
+    for (QAbstractItemModel* model :
+         {static_cast<QAbstractItemModel*>(m_hitModel), static_cast<QAbstractItemModel*>(m_omissionModel)})
+        if (model->columnCount() > 0) emit model->headerDataChanged(Qt::Horizontal, 0, model->columnCount() - 1);
 }
 
 } // namespace quorvel

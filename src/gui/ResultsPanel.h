@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "gui/TranslatedTexts.h"
 #include "model/CellGrid.h"
 #include "model/GroupSort.h"
 
@@ -65,11 +66,15 @@ class ResultsPanel : public QWidget {
     void currentRowChanged();
 
   protected:
+    void changeEvent(QEvent* event) override;
     // Double clicks on the grids' cells. The first click of a double click on MSFlexGrid3 re-orders its
     // rows, after which the view no longer reports the double click itself.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The texts of the controls in the language now in use.
+    void retranslate();
+
     // Shows the figures of the omission grid's current row (its first row when none is current).
     void showDetail();
 
@@ -79,6 +84,7 @@ class ResultsPanel : public QWidget {
     QTableView* m_hits;
     QTableView* m_omissions;
     DetailPanel* m_detail;
+    TranslatedTexts m_texts{"quorvel::ResultsPanel"};
 };
 
 } // namespace quorvel

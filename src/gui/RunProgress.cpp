@@ -2,6 +2,7 @@
 #include "gui/RunProgress.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QProgressDialog>
 
 #include <algorithm>
@@ -31,7 +32,8 @@ bool RunProgress::step(long done, long total) {
     if (now - m_lastEvents < kEventsEveryMs) return !(m_dialog && m_dialog->wasCanceled());
     m_lastEvents = now;
     if (!m_dialog && now >= kDialogAfterMs) {
-        m_dialog = std::make_unique<QProgressDialog>(m_what, QStringLiteral("取消"), 0, 100, m_window);
+        m_dialog = std::make_unique<QProgressDialog>(
+            m_what, QCoreApplication::translate("quorvel::RunProgress", "取消"), 0, 100, m_window);
         m_dialog->setObjectName(QStringLiteral("dlgProgress"));
         m_dialog->setWindowTitle(m_what);
         m_dialog->setWindowModality(Qt::WindowModal);

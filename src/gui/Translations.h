@@ -1,17 +1,30 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QLocale>
 #include <QString>
-
-class QCoreApplication;
+#include <QStringList>
 
 namespace quorvel {
 
-// The language the window speaks, from the locale: zh_HK (Traditional) under a zh_HK, zh_TW or zh_MO
-// locale or a Traditional script, en under an English one, zh_CN otherwise (C and POSIX included).
-QString windowLanguage();
+class Settings;
 
-// Loads the window's translation for its language (English is the source and needs none).
-void installTranslations(QCoreApplication& application);
+// The languages the window speaks, as the setting txtLanguage stores them: 简体中文, 繁體中文 (Hong Kong), English.
+const QStringList& windowLanguages();
+
+// The language the window speaks: the chosen one (the setting txtLanguage) when it is one of windowLanguages(),
+// else from the locale: zh_HK (Traditional) under a zh_HK, zh_TW or zh_MO locale or a Traditional script, en
+// under an English one, zh_CN otherwise (C and POSIX included).
+QString windowLanguage(const QString& chosen, const QLocale& locale = QLocale::system());
+
+// Puts the window's and Qt's own translations of `language` (one of windowLanguages()) in place of the ones
+// installed before; every widget then receives QEvent::LanguageChange. English is the source and needs none.
+void useLanguage(const QString& language);
+
+// Puts the language of the setting txtLanguage in place (the locale's when none is chosen): at start-up.
+void useChosenLanguage(const Settings& settings);
+
+// The language useLanguage() last put in place (empty before the first call).
+QString languageInUse();
 
 } // namespace quorvel

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "gui/TranslatedTexts.h"
+
 #include <QFrame>
 
 class QPushButton;
@@ -20,8 +22,15 @@ class WelcomeHint : public QFrame {
   signals:
     void importRequested(const QString& file);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // The texts of the controls in the language now in use.
+    void retranslate();
+
     QString m_file;
+    TranslatedTexts m_texts{"quorvel::WelcomeHint"};
 };
 
 } // namespace quorvel

@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
     preferOffscreenForScreenshots(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvel"));
-    quorvel::installTranslations(app);
+    // The locale's language until the settings are read, so that a store that cannot be opened is told in it.
+    quorvel::useLanguage(quorvel::windowLanguage(QString()));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Omission analysis of the Mark Six history."));
@@ -86,6 +87,7 @@ int main(int argc, char** argv) {
         quorvel::QtSettingsStore settings(folder);
         quorvel::SystemClock clock;
         quorvel::Workspace workspace(folder, settings, clock);
+        quorvel::useChosenLanguage(workspace.settings());
         quorvel::WidgetDialogs dialogs;
         quorvel::MainWindow window(workspace, dialogs);
         window.setEngine(*engineKind);

@@ -63,7 +63,19 @@ Json ControlState::of(const QWidget& control) const {
     state["geometry"] = Json::array({place.x(), place.y(), place.width(), place.height()});
     const QSize hint = control.minimumSizeHint();
     state["hint"] = Json::array({hint.width(), hint.height()});
-    if (auto* tabs = qobject_cast<const QTabBar*>(&control)) state["current"] = tabs->currentIndex();
+    if (auto* tabs = qobject_cast<const QTabBar*>(&control)) {
+        state["current"] = tabs->currentIndex();
+        Json captions = Json::array();
+        for (int index = 0; index < tabs->count(); ++index)
+            captions.push_back(ScriptOutput::utf8(tabs->tabText(index)));
+        state["tabs"] = captions;
+    }
+    if (auto* combo = qobject_cast<const QComboBox*>(&control)) {
+        Json items = Json::array();
+        for (int index = 0; index < combo->count(); ++index)
+            items.push_back(ScriptOutput::utf8(combo->itemText(index)));
+        state["items"] = items;
+    }
     if (auto* grid = qobject_cast<const QTableView*>(&control)) addGrid(*grid, state);
     if (auto* window = qobject_cast<const QMainWindow*>(&control))
         state["status"] = ScriptOutput::utf8(window->statusBar()->currentMessage());

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "WindowFixture.h"
+#include "gui/Translations.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -192,10 +193,61 @@ TEST_F(MainWindowTest, SetupButtonAndWebLinksGoThroughTheDialogs) {
     EXPECT_TRUE(control<QAction>("mnuSxcs_0")->isChecked());
     EXPECT_EQ(storedSetting("SxIni"), "0");
 
+    // Without an address the window asks for one, naming the entry as the user sees it, and keeps only a web
+    // address: anything else the desktop would hand to whatever opens it.
+    dialogs.answers = {"file:///etc/passwd", "ok"};
     trigger("mnuHome");
-    ASSERT_EQ(dialogs.shown.size(), 2u);
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[1].kind, "input");
     EXPECT_EQ(dialogs.shown[1].title, "软件服务主页");
-    EXPECT_TRUE(dialogs.shown[1].text.contains("txtHomeUrl"));
+    EXPECT_FALSE(dialogs.shown[1].text.contains("txtHomeUrl"));
+    EXPECT_EQ(dialogs.shown[2].kind, "message");
+    EXPECT_TRUE(dialogs.shown[2].text.contains("file:///etc/passwd"));
+    EXPECT_EQ(storedSetting("txtHomeUrl"), "(none)");
+}
+
+// 设置 → 语言 switches the whole window at once and is kept for the next start; the languages' own names stay.
+TEST_F(MainWindowTest, TheLanguageMenuSwitchesTheWindowAtOnceAndIsKept) {
+    open();
+    const struct {
+        const char* entry;
+        const char* language;
+        const char* search;
+        const char* setup;
+    } cases[] = {
+        {"mnuLang_1", "zh_HK", "檢索(&S)", "設定"},
+        {"mnuLang_0", "zh_CN", "检索(&S)", "设置"},
+        // Last, so that the tests after this one read the source texts again.
+        {"mnuLang_2", "en", "检索(&S)", "设置"},
+    };
+    for (const auto& step : cases) {
+        SCOPED_TRACE(step.entry);
+        trigger(step.entry);
+        QApplication::processEvents();
+        EXPECT_EQ(control<QAbstractButton>("Command1")->text(), QString::fromUtf8(step.search));
+        EXPECT_EQ(control<QAction>("mnuSetup")->text(), QString::fromUtf8(step.setup));
+        EXPECT_TRUE(control<QAction>(step.entry)->isChecked());
+        EXPECT_EQ(control<QAction>("mnuLang_1")->text(), "繁體中文");
+        EXPECT_EQ(storedSetting("txtLanguage"), step.language);
+    }
+}
+
+// Without a choice the locale decides: Traditional for Hong Kong, Taiwan and Macao, English for English, else
+// Simplified (C and POSIX included); a stored choice wins, an unknown one is ignored.
+TEST(WindowLanguage, FollowsTheChoiceElseTheLocale) {
+    const struct {
+        const char* chosen;
+        const char* locale;
+        const char* language;
+    } cases[] = {
+        {"", "zh_HK", "zh_HK"}, {"", "zh_TW", "zh_HK"},  {"", "zh_MO", "zh_HK"},      {"", "zh_CN", "zh_CN"},
+        {"", "en_US", "en"},    {"", "en_GB", "en"},     {"", "C", "zh_CN"},          {"", "fr_FR", "zh_CN"},
+        {"en", "zh_HK", "en"},  {"zh_HK", "C", "zh_HK"}, {"zh_CN", "en_US", "zh_CN"}, {"de", "en_US", "en"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(windowLanguage(QString::fromLatin1(c.chosen), QLocale(QString::fromLatin1(c.locale))),
+                  QString::fromLatin1(c.language))
+            << c.chosen << " / " << c.locale;
 }
 
 TEST_F(MainWindowTest, WheelMovesTheGridOneRowPerNotch) {

@@ -48,11 +48,15 @@ std::optional<QString> ScriptDialogs::next() {
 }
 
 void ScriptDialogs::print(const char* kind, const QString& title, const QString& text,
-                          const std::optional<QString>& answer, ScriptOutput::Json extra) {
+                          const std::optional<QString>& answer, ScriptOutput::Json extra, const QStringList& buttons) {
     ScriptOutput::Json dialog;
     dialog["kind"] = kind;
     dialog["title"] = ScriptOutput::utf8(title);
     dialog["text"] = ScriptOutput::utf8(text);
+    ScriptOutput::Json shown = ScriptOutput::Json::array();
+    for (const QString& button : buttons.isEmpty() && m_buttons ? m_buttons(QString::fromLatin1(kind)) : buttons)
+        shown.push_back(ScriptOutput::utf8(button));
+    dialog["buttons"] = shown;
     for (auto& [key, value] : extra.items())
         dialog[key] = value;
     dialog["answer"] = answer ? ScriptOutput::utf8(*answer) : std::string("cancel (none queued)");
@@ -107,11 +111,14 @@ void ScriptDialogs::popup(QMenu& menu, const QPoint& globalPosition) {
     std::vector<QAction*> entries;
     collectEntries(menu, entries);
     QStringList names;
-    for (const QAction* entry : entries)
+    QStringList captions;
+    for (const QAction* entry : entries) {
         names << entryName(*entry);
+        captions << QString(entry->text()).remove(QLatin1Char('&'));
+    }
 
     auto answer = next();
-    print("menu", menu.title(), names.join(QStringLiteral(", ")), answer);
+    print("menu", menu.title(), names.join(QStringLiteral(", ")), answer, ScriptOutput::Json::object(), captions);
     menu.hide();
     QApplication::processEvents();
     if (!answer || *answer == kCancel) return;

@@ -4,17 +4,25 @@
 #include "ScriptOutput.h"
 #include "gui/Dialogs.h"
 
+#include <QStringList>
+
 #include <deque>
+#include <functional>
 #include <optional>
 
 namespace quorvel::script {
 
 // Answers the window's dialogs and popup menus from the answers a script queued, in order, and prints
 // one line per dialog. Without a queued answer a dialog is cancelled (a menu closed). An answer that
-// does not fit the dialog is remembered as a fault that the runner reports after the step.
+// does not fit the dialog is remembered as a fault that the runner reports after the step. Each line carries the
+// texts of the dialog's buttons as the window would show them (for a menu, its entries' captions).
 class ScriptDialogs : public Dialogs {
   public:
-    explicit ScriptDialogs(ScriptOutput& output) : m_output(output) {}
+    // The texts of the buttons of a kind of dialog ("message", "question", "input", "file").
+    using ButtonTexts = std::function<QStringList(const QString& kind)>;
+
+    explicit ScriptDialogs(ScriptOutput& output, ButtonTexts buttons = {})
+        : m_output(output), m_buttons(std::move(buttons)) {}
 
     // Queues an answer for the next dialog: "ok", "cancel", a text or path, or a menu entry's object name.
     void queue(const QString& answer) { m_answers.push_back(answer); }
@@ -34,10 +42,11 @@ class ScriptDialogs : public Dialogs {
   private:
     std::optional<QString> next();
     void print(const char* kind, const QString& title, const QString& text, const std::optional<QString>& answer,
-               ScriptOutput::Json extra = ScriptOutput::Json::object());
+               ScriptOutput::Json extra = ScriptOutput::Json::object(), const QStringList& buttons = {});
     void fault(const QString& text);
 
     ScriptOutput& m_output;
+    ButtonTexts m_buttons;
     std::deque<QString> m_answers;
     std::optional<QString> m_fault;
 };

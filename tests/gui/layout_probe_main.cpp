@@ -71,7 +71,6 @@ Json measure(const QMainWindow& window) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    quorvel::installTranslations(application);
     CLI::App cli{"Measures the quorvel window's named controls in a few states."};
     std::string dataDir;
     std::string sizeText;
@@ -86,6 +85,7 @@ int main(int argc, char** argv) {
         quorvel::QtSettingsStore settings(dataDir);
         quorvel::FixedClock clock(2026);
         quorvel::Workspace workspace(dataDir, settings, clock);
+        quorvel::useChosenLanguage(workspace.settings());
         quorvel::script::ScriptDialogs dialogs(runnerOutput);
         quorvel::MainWindow window(workspace, dialogs);
         (new quorvel::WindowPlacementKeeper(window, workspace.settings()))->show();

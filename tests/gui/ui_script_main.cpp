@@ -7,6 +7,7 @@
 #include "app/Workspace.h"
 #include "gui/MainWindow.h"
 #include "gui/Translations.h"
+#include "gui/WidgetDialogs.h"
 #include "platform/DataFolder.h"
 #include "platform/QtSettingsStore.h"
 
@@ -30,7 +31,6 @@ int fail(ScriptOutput& output, const std::string& text) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    quorvel::installTranslations(application);
     CLI::App cli{"Runs a UI script (a JSON array of steps) against the quorvel window."};
     std::optional<std::string> dataDir;
     std::string scriptFile;
@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
         quorvel::FixedClock fixed(currentYear.value_or(0));
         const quorvel::Clock& clock = currentYear ? static_cast<const quorvel::Clock&>(fixed) : today;
         quorvel::Workspace workspace(folder, settings, clock);
-        quorvel::script::ScriptDialogs dialogs(output);
+        quorvel::useChosenLanguage(workspace.settings());
+        quorvel::script::ScriptDialogs dialogs(output, quorvel::WidgetDialogs::buttonTexts);
         quorvel::MainWindow window(workspace, dialogs);
         window.show();
         if (!QTest::qWaitForWindowActive(&window)) return fail(output, "the window did not become active");
