@@ -1010,6 +1010,14 @@
         <source>序号</source>
         <translation>序号</translation>
     </message>
+    <message>
+        <source>storing the %1 rows of the group calculation</source>
+        <translation>保存分组计算的 %1 行结果</translation>
+    </message>
+    <message>
+        <source>; those rows were not stored: the stored group results are still those of the calculation before; run the calculation again once the store can be written</source>
+        <translation>；这些结果未保存：已保存的分组计算结果仍是上一次计算的；待历史号码数据库可以写入后请重新计算</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>
@@ -1114,6 +1122,12 @@
     <message>
         <source>分组 %1: %2</source>
         <translation>分组 %1：%2</translation>
+    </message>
+    <message>
+        <source>The groups shown were not stored:
+%1</source>
+        <translation>显示的分组未保存：
+%1</translation>
     </message>
 </context>
 <context>

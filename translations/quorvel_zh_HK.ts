@@ -1010,6 +1010,14 @@
         <source>序号</source>
         <translation>序號</translation>
     </message>
+    <message>
+        <source>storing the %1 rows of the group calculation</source>
+        <translation>保存分組計算的 %1 行結果</translation>
+    </message>
+    <message>
+        <source>; those rows were not stored: the stored group results are still those of the calculation before; run the calculation again once the store can be written</source>
+        <translation>；這些結果未保存：已保存的分組計算結果仍是上一次計算的；待歷史號碼資料庫可以寫入後請重新計算</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>
@@ -1114,6 +1122,12 @@
     <message>
         <source>分组 %1: %2</source>
         <translation>分組 %1：%2</translation>
+    </message>
+    <message>
+        <source>The groups shown were not stored:
+%1</source>
+        <translation>顯示的分組未保存：
+%1</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
 #include "analysis/CombinationSlices.h"
 #include "analysis/CountingRules.h"
 #include "analysis/GroupHitLists.h"
-#include "analysis/GroupResultTable.h"
+#include "analysis/GroupResultWrite.h"
 #include "analysis/OmissionBaseline.h"
 #include "analysis/OmissionTally.h"
 #include "analysis/ParallelTasks.h"
@@ -323,12 +323,7 @@ GroupResult MemoryEngine::groupCalculation(const GroupRequest& request, const Pr
         });
     };
     GroupResult result = calculateGroups(request, phase(false));
-    Savepoint transaction(m_store);
-    GroupResultTable table(m_store);
-    table.clear();
-    table.append(result.rows, phase(true));
-    table.setRules(countingRules(request));
-    transaction.commit();
+    writeGroupResults(m_store, result.rows, countingRules(request), phase(true));
     return result;
 }
 

@@ -34,7 +34,8 @@ Message sortCaption(GroupSort sort) {
 
 void ResultsView::showSearch(SearchKind kind, SearchResult result, std::string rules) {
     const OmissionSummary& summary = result.summary;
-    setRows({GroupRow{summary.label, summary.min, summary.max, summary.last, summary.statistics}});
+    setRows(std::make_shared<const GroupRows>(
+        GroupRows{GroupRow{summary.label, summary.min, summary.max, summary.last, summary.statistics}}));
     m_hits = std::move(result);
     m_searchKind = kind;
     m_searchRules = std::move(rules);
@@ -42,30 +43,35 @@ void ResultsView::showSearch(SearchKind kind, SearchResult result, std::string r
     m_groupOrder.reset();
 }
 
-void ResultsView::showGroupCalculation(GroupRequest request, GroupRows rows) {
-    showStoredGroups(std::move(rows), GroupSort::Last);
+void ResultsView::showGroupCalculation(GroupRequest request, std::shared_ptr<const GroupRows> rows) {
+    setRows(std::move(rows));
+    m_content = Content::Groups;
+    orderGroups(GroupSort::Last);
     m_lastGroup = std::move(request);
     m_lastGroupCurrent = true;
 }
 
+void ResultsView::showGroupCalculation(GroupRequest request, GroupRows rows) {
+    showGroupCalculation(std::move(request), std::make_shared<const GroupRows>(std::move(rows)));
+}
+
 void ResultsView::showStoredGroups(GroupRows rows, GroupSort sort) {
-    setRows(std::move(rows));
+    setRows(std::make_shared<const GroupRows>(std::move(rows)));
     m_content = Content::Groups;
-    m_groupOrder = sort;
     orderGroups(sort);
 }
 
-void ResultsView::setRows(GroupRows rows) {
+void ResultsView::setRows(std::shared_ptr<const GroupRows> rows) {
     m_rows = std::move(rows);
-    m_shown.resize(m_rows.size());
+    m_shown.resize(m_rows->size());
     std::iota(m_shown.begin(), m_shown.end(), std::uint32_t{0});
 }
 
 void ResultsView::orderGroups(GroupSort sort) {
     // The rows stay in the order stored; only the order in which they are shown changes.
-    std::vector<std::uint32_t> stored(m_rows.size());
+    std::vector<std::uint32_t> stored(m_rows->size());
     std::iota(stored.begin(), stored.end(), std::uint32_t{0});
-    m_shown = groupRowOrder(m_rows, stored, sort);
+    m_shown = groupRowOrder(*m_rows, stored, sort);
     m_groupOrder = sort;
 }
 
@@ -73,19 +79,19 @@ std::vector<GroupRow> ResultsView::omissionRows() const {
     std::vector<GroupRow> rows;
     rows.reserve(m_shown.size());
     for (std::uint32_t stored : m_shown)
-        rows.push_back(m_rows[stored]);
+        rows.push_back((*m_rows)[stored]);
     return rows;
 }
 
 std::optional<GroupRow> ResultsView::omissionRow(int row) const {
     if (row < 0 || row >= static_cast<int>(m_shown.size())) return std::nullopt;
-    return m_rows[m_shown[static_cast<std::size_t>(row)]];
+    return (*m_rows)[m_shown[static_cast<std::size_t>(row)]];
 }
 
 std::string ResultsView::groupAt(int row) const {
     if (m_content != Content::Groups || row < 0 || row >= static_cast<int>(m_shown.size())) return {};
     std::string group;
-    m_rows.labelInto(m_shown[static_cast<std::size_t>(row)], group);
+    m_rows->labelInto(m_shown[static_cast<std::size_t>(row)], group);
     return group;
 }
 
@@ -93,7 +99,7 @@ int ResultsView::rowOfGroup(const std::string& group) const {
     if (group.empty()) return 0;
     std::string label;
     for (std::size_t row = 0; row < m_shown.size(); ++row) {
-        m_rows.labelInto(m_shown[row], label);
+        m_rows->labelInto(m_shown[row], label);
         if (label == group) return static_cast<int>(row);
     }
     return 0;
@@ -101,10 +107,10 @@ int ResultsView::rowOfGroup(const std::string& group) const {
 
 ResultsChart ResultsView::chart(int omissionRow) const {
     if (m_content == Content::Summary) return {ResultsChart::Kind::SearchHits, {}};
-    if (m_rows.empty()) return {ResultsChart::Kind::NoGroup, {}};
+    if (m_rows->empty()) return {ResultsChart::Kind::NoGroup, {}};
     const auto row = static_cast<std::size_t>(std::clamp(omissionRow, 0, static_cast<int>(m_shown.size()) - 1));
     std::string group;
-    m_rows.labelInto(m_shown[row], group);
+    m_rows->labelInto(m_shown[row], group);
     if (!m_lastGroup) return {ResultsChart::Kind::GroupNotRun, std::move(group)};
     if (!m_lastGroupCurrent) return {ResultsChart::Kind::HistoryChanged, std::move(group)};
     return {ResultsChart::Kind::GroupHits, std::move(group)};

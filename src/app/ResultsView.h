@@ -7,6 +7,7 @@
 #include "model/GroupSort.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,6 +47,7 @@ class ResultsView {
     void showSearch(SearchKind kind, SearchResult result, std::string rules);
     // A group calculation's rows, given in the order stored, shown by the last omission; the request is kept
     // for the chart of a group until the history changes.
+    void showGroupCalculation(GroupRequest request, std::shared_ptr<const GroupRows> rows);
     void showGroupCalculation(GroupRequest request, GroupRows rows);
     // The group rows read from the store, given in the order stored, shown ordered by a sort.
     void showStoredGroups(GroupRows rows, GroupSort sort);
@@ -81,11 +83,12 @@ class ResultsView {
 
   private:
     enum class Content { Summary, Groups };
-    void setRows(GroupRows rows);
+    void setRows(std::shared_ptr<const GroupRows> rows);
 
     SearchResult m_hits;
     SearchKind m_searchKind = SearchKind::Position;
-    GroupRows m_rows;                   // in the order stored
+    // In the order stored; shared with the store's write of a group calculation's rows.
+    std::shared_ptr<const GroupRows> m_rows = std::make_shared<const GroupRows>();
     std::vector<std::uint32_t> m_shown; // the stored place of each row shown, in the order shown
     Content m_content = Content::Groups;
     std::optional<GroupSort> m_groupOrder; // how the shown group rows are ordered

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "app/Workspace.h"
 
+#include "analysis/CountingRules.h"
 #include "analysis/GroupHits.h"
 #include "analysis/GroupResultTable.h"
 #include "analysis/MemoryEngine.h"
 #include "analysis/ResultGrids.h"
+#include "app/GroupResultWriter.h"
 #include "app/PositionSearchState.h"
 #include "ingest/ResultsPage.h"
 #include "maintain/ExportTarget.h"
@@ -77,12 +79,12 @@ std::string formatNumbers(const Draw& draw) {
 
 Workspace::Workspace(std::filesystem::path dataFolder, SettingsStore& settingsStore, const Clock& clock)
     : m_dataFolder(prepareFolder(dataFolder)), m_store(openStore(m_dataFolder)), m_settings(settingsStore),
-      m_clock(clock) {
+      m_clock(clock), m_groupWriter(std::make_unique<GroupResultWriter>(*m_store)) {
     // A store that never recorded its bases (new, or made before they were recorded) holds rows derived with
     // the settings in force until now. Another program's long write may keep the record for the next opening.
-    if (!m_store->derivedBases()) {
+    if (!store().derivedBases()) {
         try {
-            m_store->recordDerivedBases(m_settings.bases());
+            store().recordDerivedBases(m_settings.bases());
         } catch (const StoreError&) {
         }
     }
@@ -93,7 +95,7 @@ Workspace::~Workspace() = default;
 HistorySubscription Workspace::subscribe(HistorySubscriber subscriber) {
     if (m_subscribers->empty()) {
         try {
-            m_toldVersion = m_store->historyVersion();
+            m_toldVersion = store().historyVersion();
         } catch (const StoreError&) {
             // Asked again at the next notice.
         }
@@ -103,7 +105,7 @@ HistorySubscription Workspace::subscribe(HistorySubscriber subscriber) {
 
 void Workspace::changed(HistoryChange change) {
     try {
-        m_toldVersion = m_store->historyVersion();
+        m_toldVersion = store().historyVersion();
     } catch (const StoreError&) {
         // The change is told anyway; the version is asked again at the next notice.
     }
@@ -111,9 +113,11 @@ void Workspace::changed(HistoryChange change) {
 }
 
 bool Workspace::noticeChangesElsewhere() {
+    // Asking the store would have to wait for the group results being written; the next notice asks.
+    if (m_groupWriter->writing()) return false;
     std::uint64_t version = 0;
     try {
-        version = m_store->historyVersion();
+        version = store().historyVersion();
     } catch (const StoreError&) {
         return false; // busy or gone for a moment; asked again at the next notice
     }
@@ -126,45 +130,45 @@ const std::filesystem::path& Workspace::storeFile() const { return m_store->file
 
 const std::optional<std::filesystem::path>& Workspace::logSetAside() const { return m_store->logSetAside(); }
 
-std::uint64_t Workspace::historyVersion() const { return m_store->historyVersion(); }
+std::uint64_t Workspace::historyVersion() const { return store().historyVersion(); }
 
-int Workspace::drawCount() const { return m_store->count(); }
+int Workspace::drawCount() const { return store().count(); }
 
 std::optional<int> Workspace::firstIssue() const {
-    auto first = m_store->first();
+    auto first = store().first();
     return first ? std::optional<int>(first->issue) : std::nullopt;
 }
 
 std::optional<int> Workspace::latestIssue() const {
-    auto latest = m_store->latest();
+    auto latest = store().latest();
     return latest ? std::optional<int>(latest->issue) : std::nullopt;
 }
 
-std::vector<DrawRecord> Workspace::records() const { return m_store->readAll(); }
+std::vector<DrawRecord> Workspace::records() const { return store().readAll(); }
 
-HistoryListing Workspace::historyListing() const { return HistoryListing(m_store->draws()); }
+HistoryListing Workspace::historyListing() const { return HistoryListing(store().draws()); }
 
 std::optional<std::vector<std::pair<std::string, FieldValue>>> Workspace::rowFields(int issue) const {
-    return m_store->rowFields(issue);
+    return store().rowFields(issue);
 }
 
 RefreshOutcome Workspace::refreshSearchState(PositionSearchState& state, const SearchChoices& choices,
                                              SearchRefresh what) const {
-    return what == SearchRefresh::Reference ? state.refreshReference(*m_store, choices)
-                                            : state.refresh(*m_store, choices);
+    return what == SearchRefresh::Reference ? state.refreshReference(store(), choices)
+                                            : state.refresh(store(), choices);
 }
 
 ParameterBases Workspace::bases() const { return m_basesOverride ? *m_basesOverride : m_settings.bases(); }
 
 std::optional<BasesMismatch> Workspace::storedBasesMismatch() const {
     const ParameterBases settings = m_settings.bases();
-    return basesMismatch(m_store->derivedBases().value_or(settings), settings, m_store->count() == 0);
+    return basesMismatch(store().derivedBases().value_or(settings), settings, store().count() == 0);
 }
 
 void Workspace::requireRunBasesMatchStore() const {
-    if (!m_basesOverride || m_store->count() == 0) return;
+    if (!m_basesOverride || store().count() == 0) return;
     const ParameterBases settings = m_settings.bases();
-    const ParameterBases stored = m_store->derivedBases().value_or(settings);
+    const ParameterBases stored = store().derivedBases().value_or(settings);
     if (stored != *m_basesOverride) throw Error(runBasesRefusal(stored, *m_basesOverride, settings));
 }
 
@@ -196,10 +200,10 @@ ImportResult Workspace::importFile(const std::filesystem::path& file) {
     for (const Draw& draw : text.draws)
         if (++timesStored[draw.issue] == 2) ++result.duplicateIssues;
     try {
-        Savepoint transaction(*m_store);
-        result.backup = backupHistory(*m_store, m_dataFolder);
-        m_store->replaceAll(records);
-        m_store->recordDerivedBases(current);
+        Savepoint transaction(store());
+        result.backup = backupHistory(store(), m_dataFolder);
+        store().replaceAll(records);
+        store().recordDerivedBases(current);
         transaction.commit();
     } catch (const StoreError& e) {
         throw e.during(Message::core(QT_TRANSLATE_NOOP("Core", "the import")));
@@ -208,15 +212,15 @@ ImportResult Workspace::importFile(const std::filesystem::path& file) {
 }
 
 int Workspace::nextIssue() const {
-    auto latest = m_store->latest();
+    auto latest = store().latest();
     return latest ? latest->issue + 1 : m_clock.currentYear() * 1000 + 1;
 }
 
 std::optional<Workspace::LatestDrawsStart> Workspace::startOfLatestDraws(int count) const {
-    const int stored = m_store->count();
+    const int stored = store().count();
     if (stored == 0 || count < 1) return std::nullopt;
     const int draws = std::min(count, stored);
-    auto start = m_store->atIndex(stored - draws + 1);
+    auto start = store().atIndex(stored - draws + 1);
     if (!start) return std::nullopt;
     return LatestDrawsStart{start->issue, draws};
 }
@@ -239,7 +243,7 @@ AddResult Workspace::storeDraw(std::optional<int> issue, const std::array<int, 7
     try {
         // The next issue is worked out under the write lock, so that two programs adding at once each get
         // their own issue, and one that shortened the history meanwhile is seen.
-        Savepoint transaction(*m_store);
+        Savepoint transaction(store());
         const int stored = issue.value_or(nextIssue());
         // Issues are year * 1000 + sequence: seven digits, which the history text format relies on.
         if (stored < 1000000 || stored > 9999999)
@@ -250,7 +254,7 @@ AddResult Workspace::storeDraw(std::optional<int> issue, const std::array<int, 7
             throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "issue %1 has the sequence 000; a year's draws count "
                                                                 "from 001; nothing was added"),
                                       stored));
-        if (auto holder = m_store->byIssue(stored))
+        if (auto holder = store().byIssue(stored))
             throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "issue %1 is already stored: draw %2 in the list holds "
                                                                 "it (%3); nothing was added; give another issue, or "
                                                                 "delete that draw first"),
@@ -258,9 +262,9 @@ AddResult Workspace::storeDraw(std::optional<int> issue, const std::array<int, 7
         requireRunBasesMatchStore();
         // Into a non-empty history the draw joins rows that keep the bases they were derived with (a base
         // changed since shows as a warning until they are derived again); the first draw sets the record.
-        const bool first = m_store->count() == 0;
-        int idx = m_store->append({deriveRecord(Draw{stored, numbers}, bases())});
-        if (first) m_store->recordDerivedBases(bases());
+        const bool first = store().count() == 0;
+        int idx = store().append({deriveRecord(Draw{stored, numbers}, bases())});
+        if (first) store().recordDerivedBases(bases());
         transaction.commit();
         return AddResult{stored, idx};
     } catch (const StoreError& e) {
@@ -269,8 +273,8 @@ AddResult Workspace::storeDraw(std::optional<int> issue, const std::array<int, 7
 }
 
 UpdatePlan Workspace::planUpdate(std::optional<int> yearsToKeep, std::optional<int> currentYear) const {
-    auto first = m_store->first();
-    auto latest = m_store->latest();
+    auto first = store().first();
+    auto latest = store().latest();
     return quorvel::planUpdate(first ? std::optional<int>(first->issue) : std::nullopt,
                                latest ? std::optional<int>(latest->issue) : std::nullopt,
                                currentYear.value_or(m_clock.currentYear()),
@@ -325,11 +329,11 @@ UpdateResult Workspace::storePages(const UpdatePlan& plan, const std::vector<Yea
     std::stable_sort(draws.begin(), draws.end(), [](const Draw& a, const Draw& b) { return a.issue < b.issue; });
     const ParameterBases current = bases();
     try {
-        Savepoint transaction(*m_store);
+        Savepoint transaction(store());
         requireRunBasesMatchStore();
         // The store may have changed since the plan was made (another program shares it): clear only a
         // history that is still too old, and append only draws after the latest stored one.
-        auto first = m_store->first();
+        auto first = store().first();
         if (plan.clearsHistory && first && plan.currentYear - first->issue / 1000 > plan.yearsToKeep) {
             // Clearing is safe only when every year of the new range gave its draws: the stored draws of a
             // year that failed (or has none yet) would be lost for good. Then nothing changes.
@@ -344,10 +348,10 @@ UpdateResult Workspace::storePages(const UpdatePlan& plan, const std::vector<Yea
                 result.clearWithheld = true;
                 return result;
             }
-            result.backup = backupHistory(*m_store, m_dataFolder);
-            m_store->deleteAll();
+            result.backup = backupHistory(store(), m_dataFolder);
+            store().deleteAll();
             result.cleared = true;
-        } else if (auto latest = m_store->latest()) {
+        } else if (auto latest = store().latest()) {
             std::erase_if(draws, [&](const Draw& draw) { return draw.issue <= latest->issue; });
         }
         std::vector<DrawRecord> records;
@@ -357,9 +361,9 @@ UpdateResult Workspace::storePages(const UpdatePlan& plan, const std::vector<Yea
             for (YearCount& year : result.years)
                 if (year.year == draw.issue / 1000) ++year.appended;
         }
-        const bool everyRow = m_store->count() == 0;
-        m_store->append(records);
-        if (everyRow) m_store->recordDerivedBases(current);
+        const bool everyRow = store().count() == 0;
+        store().append(records);
+        if (everyRow) store().recordDerivedBases(current);
         transaction.commit();
     } catch (const StoreError& e) {
         throw e.during(Message::core(QT_TRANSLATE_NOOP("Core", "the update")),
@@ -369,7 +373,7 @@ UpdateResult Workspace::storePages(const UpdatePlan& plan, const std::vector<Yea
     return result;
 }
 
-HistoryMaintenance Workspace::maintenance() { return HistoryMaintenance(*m_store, m_dataFolder, bases()); }
+HistoryMaintenance Workspace::maintenance() { return HistoryMaintenance(store(), m_dataFolder, bases()); }
 
 MaintenanceResult Workspace::told(MaintenanceResult result, HistoryChange change) {
     changed(change);
@@ -398,11 +402,11 @@ MaintenanceResult Workspace::clearHistory() { return told(maintenance().clear(),
 MaintenanceResult Workspace::compactStore() { return maintenance().compact(); }
 
 std::filesystem::path Workspace::exportHistoryText(const std::optional<std::filesystem::path>& target) {
-    return quorvel::exportHistoryText(*m_store, m_dataFolder, target);
+    return quorvel::exportHistoryText(store(), m_dataFolder, target);
 }
 
 ResolvedRange Workspace::resolveRange(const RangeChoice& choice) const {
-    return quorvel::resolveRange(*m_store, choice);
+    return quorvel::resolveRange(store(), choice);
 }
 
 SearchResult Workspace::positionSearch(EngineKind kind, const PositionSearchRequest& request) {
@@ -413,8 +417,30 @@ SearchResult Workspace::partialSearch(EngineKind kind, const PartialSearchReques
     return engine(kind).partialSearch(request, progress);
 }
 
-GroupResult Workspace::groupCalculation(EngineKind kind, const GroupRequest& request, const Progress& progress) {
-    return engine(kind).groupCalculation(request, progress);
+GroupRun Workspace::groupCalculation(EngineKind kind, const GroupRequest& request, const Progress& progress) {
+    // A failed write of the last calculation is told before this one replaces the rows it left in the store.
+    finishGroupResults();
+    if (kind == EngineKind::Sql) {
+        // The reference engine makes its rows through the store's statements: they are stored when it returns.
+        GroupResult result = engine(kind).groupCalculation(request, progress);
+        return {std::make_shared<const GroupRows>(std::move(result.rows)), std::move(result.note)};
+    }
+    // makeEngine gives the memory engine for EngineKind::Memory. A cancelled calculation throws before any write.
+    GroupResult result = static_cast<MemoryEngine&>(engine(kind)).calculateGroups(request, progress);
+    auto rows = std::make_shared<const GroupRows>(std::move(result.rows));
+    m_groupWriter->start(rows, countingRules(request));
+    return {std::move(rows), std::move(result.note)};
+}
+
+bool Workspace::groupResultsWriting() const { return m_groupWriter->writing(); }
+
+void Workspace::finishGroupResults(const Progress& progress) {
+    if (auto failure = m_groupWriter->wait(progress)) throw *failure;
+}
+
+HistoryStore& Workspace::store() const {
+    m_groupWriter->settle();
+    return *m_store;
 }
 
 OmissionTable Workspace::omissionTable(const ValuesRequest& request) {
@@ -431,9 +457,15 @@ BacktestResult Workspace::backtest(BacktestRequest request, const Progress& prog
     return static_cast<MemoryEngine&>(engine(EngineKind::Memory)).backtest(request, progress);
 }
 
-std::vector<GroupRow> Workspace::groupResults(GroupSort sort) { return GroupResultTable(*m_store).read(sort); }
+std::vector<GroupRow> Workspace::groupResults(GroupSort sort) {
+    finishGroupResults();
+    return GroupResultTable(store()).read(sort);
+}
 
-std::vector<GroupRow> Workspace::groupResults() { return GroupResultTable(*m_store).readAsStored(); }
+std::vector<GroupRow> Workspace::groupResults() {
+    finishGroupResults();
+    return GroupResultTable(store()).readAsStored();
+}
 
 std::optional<SearchResult> Workspace::groupHitsSearch(EngineKind kind, const GroupRequest& request,
                                                        const std::string& content) {
@@ -450,12 +482,13 @@ Workspace::exportGroupResultWorkbook(const std::optional<std::filesystem::path>&
 }
 
 std::string Workspace::groupResultRules() {
-    return GroupResultTable(*m_store).rules().value_or(
+    finishGroupResults();
+    return GroupResultTable(store()).rules().value_or(
         "The counting rules of these rows were not recorded: no group calculation of this program stored them.");
 }
 
 std::filesystem::path Workspace::exportHistoryWorkbook(const std::optional<std::filesystem::path>& target) {
-    std::vector<DrawRecord> records = m_store->readAll();
+    std::vector<DrawRecord> records = store().readAll();
     if (records.empty())
         throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the history is empty: there is nothing to export; import "
                                                             "or add draws first")));
@@ -490,7 +523,9 @@ std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const 
 
 OmissionEngine& Workspace::engine(EngineKind kind) {
     std::unique_ptr<OmissionEngine>& engine = kind == EngineKind::Sql ? m_sqlEngine : m_memoryEngine;
-    if (!engine) engine = makeEngine(kind, *m_store);
+    // The engines use the store while they run: not before the group results being written are stored.
+    HistoryStore& settled = store();
+    if (!engine) engine = makeEngine(kind, settled);
     return *engine;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/AnalysisRange.h"
+#include "analysis/AnalysisResult.h"
 #include "analysis/Backtest.h"
 #include "analysis/OmissionEngine.h"
 #include "analysis/OmissionTable.h"
@@ -33,6 +34,7 @@
 
 namespace quorvel {
 
+class GroupResultWriter;
 class HistoryMaintenance;
 class HistoryStore;
 class PositionSearchState;
@@ -52,6 +54,13 @@ struct ImportResult {
 struct AddResult {
     int issue = 0;
     int idx = 0;
+};
+
+// A group calculation's rows in the order stored, shared with the store's write of them that may still run
+// (Workspace::finishGroupResults), and its note (non-empty when the request made no group at all).
+struct GroupRun {
+    std::shared_ptr<const GroupRows> rows;
+    Message note;
 };
 
 // The core's front door for one data folder: the store, the settings and the operations on the history.
@@ -175,7 +184,17 @@ class Workspace {
     // The three analyses on an engine of a kind; Error refuses an empty history or a bad request.
     SearchResult positionSearch(EngineKind kind, const PositionSearchRequest& request);
     SearchResult partialSearch(EngineKind kind, const PartialSearchRequest& request, const Progress& progress = {});
-    GroupResult groupCalculation(EngineKind kind, const GroupRequest& request, const Progress& progress = {});
+    // The group calculation gives its rows as soon as they are worked out; the memory engine's rows are then
+    // stored in YL on a thread of their own (the reference engine stores them before it returns). A cancelled
+    // calculation stores nothing. The store's write of the last calculation is waited for first, and Error
+    // tells of its failure (see finishGroupResults).
+    GroupRun groupCalculation(EngineKind kind, const GroupRequest& request, const Progress& progress = {});
+    // Whether the rows of the last group calculation are still being stored (never waits).
+    bool groupResultsWriting() const;
+    // Waits until the rows of the last group calculation are stored, reporting the rows written to `progress`
+    // meanwhile. When the write failed, YL keeps the rows it held before, and Error says so, once. Every other
+    // operation on the store waits for the write too; the reads of YL below also raise its failure.
+    void finishGroupResults(const Progress& progress = {});
     // The hits of one group of a group calculation's request (its row's content) as a position search finds
     // them; nothing when the content is not a group of that request.
     std::optional<SearchResult> groupHitsSearch(EngineKind kind, const GroupRequest& request,
@@ -213,6 +232,9 @@ class Workspace {
     // Refuses a change that derives rows with bases given for this run only that differ from the bases the
     // stored draws were derived with (an empty history matches any bases).
     void requireRunBasesMatchStore() const;
+    // The store, once the group results being written are stored: every use of the store goes through it, so that
+    // nothing else reaches the store's connection while the writer's transaction is open.
+    HistoryStore& store() const;
     // The engine of a kind, made on first use and kept: the memory engine loads the history once and
     // again only after it changed.
     OmissionEngine& engine(EngineKind kind);
@@ -226,6 +248,8 @@ class Workspace {
     std::unique_ptr<OmissionEngine> m_memoryEngine;
     std::shared_ptr<HistorySubscribers> m_subscribers = std::make_shared<HistorySubscribers>();
     std::uint64_t m_toldVersion = 0; // the history version the subscribers last heard of
+    // Declared last: destroyed first, it waits for a write still running while the store is open.
+    std::unique_ptr<GroupResultWriter> m_groupWriter;
 };
 
 } // namespace quorvel

@@ -80,25 +80,31 @@ int GroupCommand::run() {
     const GroupRequest group = request();
     Workspace& workspace = m_context.workspace();
     const EngineKind engine = m_context.engine();
-    const GroupResult result = workspace.groupCalculation(engine, group, m_context.progress("steps"));
+    // The rows are printed while the store writes them; the command ends once they are stored, and fails
+    // (exit 1) when they could not be.
+    const GroupRun result = workspace.groupCalculation(engine, group, m_context.progress("steps"));
+    const GroupRows& rows = *result.rows;
+    if (m_context.showProgress) m_context.err << "\r\033[K" << std::flush;
     if (!result.note.empty()) m_context.err << "note: " << m_context.said(result.note) << "\n";
     if (const GroupLimits limits = groupLimits(engine, group); !limits.keptNote.empty())
         m_context.err << "note: " << m_context.said(limits.keptNote) << "\n";
     // The rows come back in the order stored; they are ordered in memory as YL reads them by the sort.
-    std::vector<std::uint32_t> stored(result.rows.size());
+    std::vector<std::uint32_t> stored(rows.size());
     std::iota(stored.begin(), stored.end(), std::uint32_t{0});
-    const std::vector<std::uint32_t> order = groupRowOrder(result.rows, stored, *parseGroupSort(m_sort));
+    const std::vector<std::uint32_t> order = groupRowOrder(rows, stored, *parseGroupSort(m_sort));
     const std::string rules = countingRules(group);
     if (!m_options.xlsx.empty()) {
         std::vector<GroupRow> ordered;
         for (std::uint32_t i : order)
-            ordered.push_back(result.rows[i]);
+            ordered.push_back(rows[i]);
         m_options.writeWorkbookIfAsked(workspace, groupResultGrid(ordered), rules);
     }
     if (m_context.options.json)
-        printGroupJson(m_context.out, result.rows, order, rules);
+        printGroupJson(m_context.out, rows, order, rules);
     else
-        printGroupText(m_context.out, result.rows, order, rules);
+        printGroupText(m_context.out, rows, order, rules);
+    m_context.out.flush();
+    workspace.finishGroupResults(m_context.progress("rows stored"));
     return 0;
 }
 

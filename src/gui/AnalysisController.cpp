@@ -12,6 +12,7 @@
 #include "gui/QtText.h"
 #include "gui/ResultsPanel.h"
 #include "gui/RunProgress.h"
+#include "gui/WaitCursor.h"
 #include "model/Error.h"
 #include "platform/DesktopLinks.h"
 
@@ -20,6 +21,9 @@
 namespace quorvel {
 
 namespace {
+
+// How often the window looks whether the store has written a group calculation's rows.
+constexpr int kStoreWatchMs = 20;
 
 QString searchName(SearchKind kind) {
     return kind == SearchKind::Partial ? AnalysisController::tr("分部检索") : AnalysisController::tr("检索");
@@ -60,6 +64,13 @@ AnalysisController::AnalysisController(Workspace& workspace, Dialogs& dialogs, Q
     m_chartTimer.setInterval(0);
     connect(&m_chartTimer, &QTimer::timeout, this, &AnalysisController::updateChart);
     connect(results, &ResultsPanel::currentRowChanged, &m_chartTimer, qOverload<>(&QTimer::start));
+
+    // The store writes a group calculation's rows beside the window, which only looks now and then whether
+    // it has finished.
+    m_storeWatch.setInterval(kStoreWatchMs);
+    connect(&m_storeWatch, &QTimer::timeout, this, [this] {
+        if (!m_workspace.groupResultsWriting()) groupResultsStored();
+    });
 }
 
 std::optional<WindowRequests> AnalysisController::readRequests() {
@@ -146,19 +157,31 @@ void AnalysisController::runGroupCalculation() {
         m_dialogs.message(&m_window, tr("数据溢出"), shown(*limits.refusal));
         return;
     }
-    GroupResult result;
+    GroupRun result;
     if (!run(tr("分组计算"),
              [&](const Progress& progress) { result = m_workspace.groupCalculation(m_engine, request, progress); }))
         return;
-    const auto count = result.rows.size();
+    const auto count = result.rows->size();
     m_panels.results->changeResults(ResultsPanel::Omissions,
                                     [&] { m_view.showGroupCalculation(std::move(request), std::move(result.rows)); });
+    m_storeWatch.start();
     selectGroupRow({}, columnOfSort(GroupSort::Last));
     m_panels.results->showSort(GroupSort::Last);
     QString status = result.note.empty() ? tr("分组计算: %1 groups, ordered by 最后遗漏.").arg(count)
                                          : tr("分组计算: %1.").arg(shown(result.note));
     if (!limits.keptNote.empty()) status += QStringLiteral(" ") + shown(limits.keptNote);
     emit statusMessage(status + m_rangeNote);
+}
+
+void AnalysisController::groupResultsStored() {
+    m_storeWatch.stop();
+    try {
+        m_workspace.finishGroupResults();
+    } catch (const std::exception& error) {
+        m_dialogs.message(&m_window, tr("分组计算"),
+                          tr("The groups shown were not stored:\n%1").arg(shownError(error)));
+    }
+    m_chartTimer.start();
 }
 
 void AnalysisController::showSearch(SearchResult result, SearchKind kind, std::string rules) {
@@ -189,6 +212,8 @@ void AnalysisController::orderGroupRows(GroupSort sort, const std::string& keep,
             // The grid holds the rows of YL: they are re-ordered in memory.
             m_panels.results->changeResults(ResultsPanel::Omissions, [&] { m_view.orderGroups(sort); });
         } else {
+            std::optional<WaitCursor> storing;
+            if (m_workspace.groupResultsWriting()) storing.emplace();
             std::vector<GroupRow> stored = m_workspace.groupResults();
             m_panels.results->changeResults(ResultsPanel::Omissions,
                                             [&] { m_view.showStoredGroups(std::move(stored), sort); });
@@ -226,6 +251,9 @@ void AnalysisController::exportGrid(const CellGrid& grid, const char* fileName,
                                     const std::function<std::string()>& rules) {
     std::filesystem::path file;
     try {
+        // The stored rules of group rows are read once the store has written them.
+        std::optional<WaitCursor> storing;
+        if (m_workspace.groupResultsWriting()) storing.emplace();
         file = m_workspace.exportGridWorkbook(grid, fileName, std::nullopt, rules());
     } catch (const std::exception& error) {
         m_dialogs.message(&m_window, tr("导出"),
@@ -258,6 +286,8 @@ void AnalysisController::updateChart() {
             tr("分组 %1: the history changed since 分组计算; run it again to chart the group").arg(group));
     case ResultsChart::Kind::GroupHits: break;
     }
+    // The group's hits are searched in the store once it has written the rows (groupResultsStored charts them).
+    if (m_workspace.groupResultsWriting()) return;
     try {
         auto hits = m_workspace.groupHitsSearch(m_engine, *m_view.lastGroup(), shown.group);
         if (!hits) return chart.showNote(tr("分组 %1: not a group of the last 分组计算").arg(group));

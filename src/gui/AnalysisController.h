@@ -78,6 +78,8 @@ class AnalysisController : public QObject {
     // Writes a grid as shown to its workbook in the data folder with the counting rules that `rules` gives.
     void exportGrid(const CellGrid& grid, const char* fileName, const std::function<std::string()>& rules);
     void updateChart();
+    // The rows of the last group calculation are stored (or failed to be: said); the chart may read the store.
+    void groupResultsStored();
 
     Workspace& m_workspace;
     Dialogs& m_dialogs;
@@ -90,6 +92,7 @@ class AnalysisController : public QObject {
     QString m_rangeNote; // said after a run whose range holds no stored draw
     HistorySubscription m_subscription;
     QTimer m_chartTimer;
+    QTimer m_storeWatch; // runs while the rows of the last group calculation are being stored
 };
 
 } // namespace quorvel

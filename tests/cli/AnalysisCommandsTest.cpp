@@ -2,6 +2,7 @@
 #include "XlsxReader.h"
 #include "cli/CliHarness.h"
 
+#include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
 namespace quorvel {
@@ -100,6 +101,28 @@ TEST_F(AnalysisCommandsTest, GroupRowsNotesAndLimits) {
     auto tooMany = cli.run({"group", "--size", "3", "--boxes", boxes});
     EXPECT_EQ(tooMany.code, 1);
     EXPECT_NE(tooMany.err.find("3个分组请选择40个（含）以内的个数的号码"), std::string::npos);
+}
+
+// The rows are printed while the store writes them; a write that fails after they were printed still fails the
+// command, in text and in JSON.
+TEST_F(AnalysisCommandsTest, GroupFailsWhenItsPrintedRowsCannotBeStored) {
+    for (const char* format : {"--json", "--sort=label"}) {
+        SCOPED_TRACE(format);
+        const std::vector<std::string> group{"group", "--size", "2", "--boxes", "1,3,4,5,26", format};
+        auto stored = cli.run(group);
+        ASSERT_EQ(stored.code, 0) << stored.err;
+        {
+            SQLite::Database db((cli.folder() / "quorvel.db").string(), SQLite::OPEN_READWRITE);
+            db.exec("CREATE TRIGGER refuse_yl BEFORE INSERT ON YL BEGIN SELECT RAISE(ABORT, 'disk is full'); END");
+        }
+        auto failed = cli.run(group);
+        EXPECT_EQ(failed.code, 1);
+        EXPECT_EQ(failed.out, stored.out);
+        EXPECT_NE(failed.err.find("storing the 10 rows of the group calculation failed"), std::string::npos)
+            << failed.err;
+        EXPECT_NE(failed.err.find("disk is full"), std::string::npos) << failed.err;
+        SQLite::Database((cli.folder() / "quorvel.db").string(), SQLite::OPEN_READWRITE).exec("DROP TRIGGER refuse_yl");
+    }
 }
 
 TEST_F(AnalysisCommandsTest, NoLimitLiftsTheSizeLimitsForOneRunUpToTheCeiling) {

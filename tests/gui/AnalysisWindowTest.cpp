@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QXYSeries>
 
+#include <SQLiteCpp/SQLiteCpp.h>
 #include <nlohmann/json.hpp>
 
 #include <sstream>
@@ -112,8 +113,10 @@ TEST_F(AnalysisWindowTest, GroupCalculationOrdersAndChartsItsRows) {
         list += (list.empty() ? "" : ",") + std::to_string(box);
     cliBoxes.push_back(list);
     expectGroupsLike(cliJson(cliBoxes));
+    // The chart follows once the store has written the rows.
     const std::string first = cells("MSFlexGrid3")[1][0];
-    EXPECT_EQ(chart().front(), QStringLiteral("分组 %1").arg(first.c_str()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return chart().front() == QStringLiteral("分组 %1").arg(first.c_str()); }))
+        << chart().join('|').toStdString();
 
     // A click on a data cell of column 2 orders by maximum omission; the clicked group stays current and
     // the chart marks its figures.
@@ -155,6 +158,26 @@ TEST_F(AnalysisWindowTest, GroupCalculationOrdersAndChartsItsRows) {
     EXPECT_EQ(dialogs.shown[0].title, "数据溢出");
     EXPECT_EQ(dialogs.shown[0].text, "3个分组请选择40个（含）以内的个数的号码");
     EXPECT_EQ(cells("MSFlexGrid3"), before);
+}
+
+// The grid fills from the calculation while the store writes its rows; a write that fails is said in a message, and
+// the grid keeps the rows it shows.
+TEST_F(AnalysisWindowTest, GroupRowsThatCannotBeStoredAreSaid) {
+    openOnRealHistory();
+    SQLite::Database((folder / Workspace::kStoreFileName).string(), SQLite::OPEN_READWRITE)
+        .exec("CREATE TRIGGER refuse_yl BEFORE INSERT ON YL BEGIN SELECT RAISE(ABORT, 'disk is full'); END");
+    click("Option3_1");
+    tickBoxes({1, 3, 5, 7, 9, 11});
+    dialogs.shown.clear();
+    click("Command5");
+    EXPECT_EQ(cells("MSFlexGrid3").size(), 15u + 1);
+    EXPECT_TRUE(status().contains("15 groups")) << status().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !dialogs.shown.empty(); }));
+    EXPECT_EQ(dialogs.shown[0].title, "分组计算");
+    EXPECT_TRUE(dialogs.shown[0].text.contains("The groups shown were not stored"))
+        << dialogs.shown[0].text.toStdString();
+    EXPECT_TRUE(dialogs.shown[0].text.contains("disk is full")) << dialogs.shown[0].text.toStdString();
+    EXPECT_EQ(cells("MSFlexGrid3").size(), 15u + 1);
 }
 
 TEST_F(AnalysisWindowTest, CombinationFrameTicksAndRecounts) {
