@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/ResultsView.h"
 
+#include "analysis/CountingRules.h"
 #include "analysis/GroupRowOrder.h"
 #include "analysis/ResultCells.h"
 
@@ -41,12 +42,14 @@ void ResultsView::showSearch(SearchKind kind, SearchResult result, std::string r
     m_searchRules = std::move(rules);
     m_content = Content::Summary;
     m_groupOrder.reset();
+    m_calculationRules.reset();
 }
 
 void ResultsView::showGroupCalculation(GroupRequest request, std::shared_ptr<const GroupRows> rows) {
     setRows(std::move(rows));
     m_content = Content::Groups;
     orderGroups(GroupSort::Last);
+    m_calculationRules = countingRules(request);
     m_lastGroup = std::move(request);
     m_lastGroupCurrent = true;
 }
@@ -58,6 +61,7 @@ void ResultsView::showGroupCalculation(GroupRequest request, GroupRows rows) {
 void ResultsView::showStoredGroups(GroupRows rows, GroupSort sort) {
     setRows(std::make_shared<const GroupRows>(std::move(rows)));
     m_content = Content::Groups;
+    m_calculationRules.reset();
     orderGroups(sort);
 }
 

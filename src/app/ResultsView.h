@@ -76,8 +76,13 @@ class ResultsView {
 
     // The counting rules of the hit list's workbook.
     const std::string& hitRules() const { return m_searchRules; }
-    // Whether the omission grid's workbook takes the rules stored with the group results (else hitRules()).
-    bool omissionsTakeStoredRules() const { return m_content == Content::Groups; }
+    // Whether the omission grid's workbook takes the rules stored with the group results: it holds group rows read
+    // from the store. Otherwise omissionRules() gives them.
+    bool omissionsTakeStoredRules() const { return m_content == Content::Groups && !m_calculationRules; }
+    // The counting rules of the omission grid's workbook when they are not the stored ones: those of the group
+    // calculation whose rows it shows (the same the store keeps with them, also when storing them failed), else
+    // the last search's.
+    const std::string& omissionRules() const { return m_calculationRules ? *m_calculationRules : m_searchRules; }
     // What the chart shows for the omission grid's current row (the first row when none is current).
     ResultsChart chart(int omissionRow) const;
 
@@ -94,6 +99,7 @@ class ResultsView {
     std::optional<GroupSort> m_groupOrder; // how the shown group rows are ordered
     std::string m_searchRules = "No search has run in this window: the hit list holds no result.";
     std::optional<GroupRequest> m_lastGroup;
+    std::optional<std::string> m_calculationRules; // while the grid shows the rows of a group calculation
     bool m_lastGroupCurrent = false;
 };
 

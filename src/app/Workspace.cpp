@@ -161,8 +161,15 @@ RefreshOutcome Workspace::refreshSearchState(PositionSearchState& state, const S
 ParameterBases Workspace::bases() const { return m_basesOverride ? *m_basesOverride : m_settings.bases(); }
 
 std::optional<BasesMismatch> Workspace::storedBasesMismatch() const {
+    // The window asks with every status line, also right after a group calculation while its rows are being
+    // written: then the record read last time holds (every change waits for the write, and the write holds the
+    // store's write lock against other programs' changes), and the window need not wait.
+    if (!m_groupWriter->writing() || !m_storedBases) {
+        const HistoryStore& settled = store();
+        m_storedBases = StoredBases{settled.derivedBases(), settled.count() == 0};
+    }
     const ParameterBases settings = m_settings.bases();
-    return basesMismatch(store().derivedBases().value_or(settings), settings, store().count() == 0);
+    return basesMismatch(m_storedBases->derived.value_or(settings), settings, m_storedBases->empty);
 }
 
 void Workspace::requireRunBasesMatchStore() const {

@@ -248,6 +248,12 @@ class Workspace {
     std::unique_ptr<OmissionEngine> m_memoryEngine;
     std::shared_ptr<HistorySubscribers> m_subscribers = std::make_shared<HistorySubscribers>();
     std::uint64_t m_toldVersion = 0; // the history version the subscribers last heard of
+    // The bases record of the stored draws as storedBasesMismatch() read it last, and whether there were none.
+    struct StoredBases {
+        std::optional<ParameterBases> derived;
+        bool empty = true;
+    };
+    mutable std::optional<StoredBases> m_storedBases;
     // Declared last: destroyed first, it waits for a write still running while the store is open.
     std::unique_ptr<GroupResultWriter> m_groupWriter;
 };

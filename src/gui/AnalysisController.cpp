@@ -243,7 +243,7 @@ void AnalysisController::exportOmissions(int row, int column) {
     if (m_running) return;
     omissionCellClicked(row, column);
     exportGrid(m_panels.results->omissionCells(), "Jieguo.xlsx", [this] {
-        return m_view.omissionsTakeStoredRules() ? m_workspace.groupResultRules() : m_view.hitRules();
+        return m_view.omissionsTakeStoredRules() ? m_workspace.groupResultRules() : m_view.omissionRules();
     });
 }
 

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "app/ResultsView.h"
 
+#include "analysis/CountingRules.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 namespace quorvel {
 
@@ -62,32 +65,36 @@ TEST(ResultsViewTest, ChartAndWorkbookRulesFollowTheResults) {
     search.summary = {"检索 01", 1, 8, 3, {}};
     search.hits.resize(2);
     using Kind = ResultsChart::Kind;
+    const std::optional<std::string> stored;
+    // A group calculation's rows carry the rules of its request, whether or not the store kept them.
+    const std::string calculated = countingRules(GroupRequest{});
     struct Step {
         const char* what;
         std::function<void(ResultsView&)> change;
         int row; // the omission grid's current row
         Kind chart;
         std::string group;
-        bool storedRules; // the omission workbook takes the rules stored with the group results
+        // The rules of the omission workbook: those stored with the group results (nothing), or these.
+        std::optional<std::string> omissionRules;
         std::string hitRules;
     } steps[] = {
-        {"at start", [](ResultsView&) {}, -1, Kind::NoGroup, "", true,
+        {"at start", [](ResultsView&) {}, -1, Kind::NoGroup, "", stored,
          "No search has run in this window: the hit list holds no result."},
         {"groups read from the store", [](ResultsView& v) { v.showStoredGroups(storedRows(), GroupSort::Label); }, 1,
-         Kind::GroupNotRun, "01 10", true, "No search has run in this window: the hit list holds no result."},
+         Kind::GroupNotRun, "01 10", stored, "No search has run in this window: the hit list holds no result."},
         {"a search", [&](ResultsView& v) { v.showSearch(SearchKind::Partial, search, "gaps from the range"); }, 0,
-         Kind::SearchHits, "", false, "gaps from the range"},
+         Kind::SearchHits, "", "gaps from the range", "gaps from the range"},
         {"a group calculation", [](ResultsView& v) { v.showGroupCalculation(GroupRequest{}, storedRows()); }, -1,
-         Kind::GroupHits, "02 10", true, "gaps from the range"},
-        {"a row past the end", [](ResultsView&) {}, 9, Kind::GroupHits, "01 10", true, "gaps from the range"},
+         Kind::GroupHits, "02 10", calculated, "gaps from the range"},
+        {"a row past the end", [](ResultsView&) {}, 9, Kind::GroupHits, "01 10", calculated, "gaps from the range"},
         {"a search again", [&](ResultsView& v) { v.showSearch(SearchKind::Position, search, "gaps"); }, 0,
-         Kind::SearchHits, "", false, "gaps"},
+         Kind::SearchHits, "", "gaps", "gaps"},
         {"its groups read back", [](ResultsView& v) { v.showStoredGroups(storedRows(), GroupSort::Min); }, 0,
-         Kind::GroupHits, "01 02", true, "gaps"},
-        {"the history changed", [](ResultsView& v) { v.historyChanged(); }, 0, Kind::HistoryChanged, "01 02", true,
+         Kind::GroupHits, "01 02", stored, "gaps"},
+        {"the history changed", [](ResultsView& v) { v.historyChanged(); }, 0, Kind::HistoryChanged, "01 02", stored,
          "gaps"},
         {"a new group calculation", [](ResultsView& v) { v.showGroupCalculation(GroupRequest{}, storedRows()); }, 3,
-         Kind::GroupHits, "01 10", true, "gaps"},
+         Kind::GroupHits, "01 10", calculated, "gaps"},
     };
     ResultsView view;
     for (const Step& step : steps) {
@@ -96,7 +103,10 @@ TEST(ResultsViewTest, ChartAndWorkbookRulesFollowTheResults) {
         const ResultsChart chart = view.chart(step.row);
         EXPECT_EQ(chart.kind, step.chart);
         EXPECT_EQ(chart.group, step.group);
-        EXPECT_EQ(view.omissionsTakeStoredRules(), step.storedRules);
+        EXPECT_EQ(view.omissionsTakeStoredRules(), !step.omissionRules);
+        if (step.omissionRules) {
+            EXPECT_EQ(view.omissionRules(), *step.omissionRules);
+        }
         EXPECT_EQ(view.hitRules(), step.hitRules);
     }
     // A search shows its hits and its summary as the one omission row, which names no group.

@@ -161,9 +161,12 @@ TEST_F(AnalysisWindowTest, GroupCalculationOrdersAndChartsItsRows) {
 }
 
 // The grid fills from the calculation while the store writes its rows; a write that fails is said in a message, and
-// the grid keeps the rows it shows.
+// the grid keeps the rows it shows, whose workbook carries their own counting rules, not those left in the store.
 TEST_F(AnalysisWindowTest, GroupRowsThatCannotBeStoredAreSaid) {
     openOnRealHistory();
+    const nlohmann::json rules =
+        cliJson({"group", "--kind", "zodiac", "--with-special", "--boxes", "1,3,5,7,9,11"})["rules"];
+    ASSERT_EQ(cli({"group", "--kind", "zodiac", "--boxes", "1,3", "--gaps-from", "range"}).first, 0);
     SQLite::Database((folder / Workspace::kStoreFileName).string(), SQLite::OPEN_READWRITE)
         .exec("CREATE TRIGGER refuse_yl BEFORE INSERT ON YL BEGIN SELECT RAISE(ABORT, 'disk is full'); END");
     click("Option3_1");
@@ -178,6 +181,10 @@ TEST_F(AnalysisWindowTest, GroupRowsThatCannotBeStoredAreSaid) {
         << dialogs.shown[0].text.toStdString();
     EXPECT_TRUE(dialogs.shown[0].text.contains("disk is full")) << dialogs.shown[0].text.toStdString();
     EXPECT_EQ(cells("MSFlexGrid3").size(), 15u + 1);
+
+    clickCell("MSFlexGrid3", 2, 1, true);
+    ASSERT_EQ(opened, std::vector<std::filesystem::path>{folder / "Jieguo.xlsx"});
+    EXPECT_EQ(readXlsx(folder / "Jieguo.xlsx", 2).cells, Grid{{rules}});
 }
 
 TEST_F(AnalysisWindowTest, CombinationFrameTicksAndRecounts) {
