@@ -1010,6 +1010,10 @@
         <source>序号</source>
         <translation>序号</translation>
     </message>
+    <message>
+        <source>the figures of the group results kept in %1 are damaged (%2); run the group calculation again to store them anew</source>
+        <translation>%1 中保存的分组结果的数据已损坏（%2）；请再做一次分组计算以重新保存</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

@@ -1010,6 +1010,10 @@
         <source>序号</source>
         <translation>序號</translation>
     </message>
+    <message>
+        <source>the figures of the group results kept in %1 are damaged (%2); run the group calculation again to store them anew</source>
+        <translation>%1 中儲存的分組結果的資料已損壞（%2）；請再做一次分組計算以重新儲存</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

@@ -112,6 +112,19 @@ class GroupRows {
     int last(std::size_t row) const { return m_compact ? m_figures[row].last : m_rows[row].last; }
     OmissionStatistics statistics(std::size_t row) const;
 
+    // Makes rows asked for in turn: a row after the one made before steps from its elements instead of working
+    // them out from its place (writing and printing go through the rows in order).
+    class Maker {
+      public:
+        explicit Maker(const GroupRows& rows) : m_rows(rows) {}
+        void rowInto(std::size_t row, GroupRow& into);
+
+      private:
+        const GroupRows& m_rows;
+        std::size_t m_row = 0;
+        std::uint64_t m_elements = 0; // of row m_row (0: none made yet)
+    };
+
     // Adds a row kept whole (compact rows are made whole first).
     void push_back(GroupRow row);
     std::vector<GroupRow> toVector() const;
@@ -120,6 +133,9 @@ class GroupRows {
     friend bool operator==(const GroupRows& a, const std::vector<GroupRow>& b);
 
   private:
+    void labelOf(std::uint64_t elements, std::string& into) const;
+    void figuresInto(std::size_t row, GroupRow& into) const;
+
     std::vector<GroupRow> m_rows;
     bool m_compact = false;
     std::vector<GroupFigures> m_figures;
