@@ -8,7 +8,7 @@
 
 namespace quorvel {
 
-GroupRows::GroupRows(std::vector<std::string> elementLabels, int k, std::vector<GroupFigures> figures, int rangeBase,
+GroupRows::GroupRows(std::vector<std::string> elementLabels, int k, GroupFigureArray figures, int rangeBase,
                      int latestIdx, GroupBaselines baselines)
     : m_compact(true), m_figures(std::move(figures)), m_labels(std::move(elementLabels)), m_k(k),
       m_ranks(std::in_place, static_cast<int>(m_labels.size()), k), m_rangeBase(rangeBase), m_latestIdx(latestIdx),

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/CombinationRank.h"
+#include "analysis/HugePageAllocator.h"
 #include "model/GroupRow.h"
 
 #include <cstddef>
@@ -29,6 +30,9 @@ struct GroupFigures {
     int longestRun = 0;
     int previous = kNoPrevious;
 };
+
+// The figures of every row of a calculation, in one large array.
+using GroupFigureArray = std::vector<GroupFigures, HugePageAllocator<GroupFigures>>;
 
 // The baseline figures of a calculation's rows: shared by last omission (every group of k numbers has the
 // same hit rate), or one set per row (only pHit, expectedGap, pAtLeastLast and source are read).
@@ -91,8 +95,8 @@ class GroupRows {
     GroupRows(std::initializer_list<GroupRow> rows) : m_rows(rows) {}
     // The compact rows of every k-combination of the labelled elements; `figures` in lexicographic order,
     // `rangeBase` and `latestIdx` as the tally counted them (the average is worked out from them).
-    GroupRows(std::vector<std::string> elementLabels, int k, std::vector<GroupFigures> figures, int rangeBase,
-              int latestIdx, GroupBaselines baselines);
+    GroupRows(std::vector<std::string> elementLabels, int k, GroupFigureArray figures, int rangeBase, int latestIdx,
+              GroupBaselines baselines);
 
     std::size_t size() const { return m_compact ? m_figures.size() : m_rows.size(); }
     bool empty() const { return size() == 0; }
@@ -138,7 +142,7 @@ class GroupRows {
 
     std::vector<GroupRow> m_rows;
     bool m_compact = false;
-    std::vector<GroupFigures> m_figures;
+    GroupFigureArray m_figures;
     std::vector<std::string> m_labels; // of the elements
     int m_k = 0;
     std::optional<CombinationRank> m_ranks;
