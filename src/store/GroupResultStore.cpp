@@ -8,6 +8,7 @@
 #include "store/StoreError.h"
 
 #include <SQLiteCpp/Statement.h>
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <stdexcept>
@@ -45,6 +46,21 @@ OmissionStatistics readStatistics(SQLite::Statement& query, int first) {
                             : ProbabilitySource::Exact;
     return statistics;
 }
+
+// Holds the connection's own lock while a chunk is bound and run: SQLite takes it again for every bind, which
+// costs little when this thread already holds it.
+class ConnectionHeld {
+  public:
+    explicit ConnectionHeld(SQLite::Database& db) : m_mutex(sqlite3_db_mutex(db.getHandle())) {
+        sqlite3_mutex_enter(m_mutex);
+    }
+    ~ConnectionHeld() { sqlite3_mutex_leave(m_mutex); }
+    ConnectionHeld(const ConnectionHeld&) = delete;
+    ConnectionHeld& operator=(const ConnectionHeld&) = delete;
+
+  private:
+    sqlite3_mutex* m_mutex;
+};
 
 } // namespace
 
@@ -119,7 +135,7 @@ void GroupResultStore::bindRow(SQLite::Statement& insert, int slot, const GroupR
     insert.bind(first + 2, row.min);
     insert.bind(first + 3, row.max);
     insert.bind(first + 4, row.last);
-    m_figures.add(row.statistics);
+    m_figures.add(row.statistics, row.last);
 }
 
 void GroupResultStore::storeFigures() {
@@ -152,6 +168,7 @@ void GroupResultStore::append(std::size_t count, const RowSource& rowAt,
         const std::size_t size = std::min(kChunk, count - done);
         storeStep(m_store.file(), [&] {
             SQLite::Statement& insert = rowInsert(static_cast<int>(size));
+            const ConnectionHeld held(storeConnection(m_store));
             for (std::size_t i = 0; i < size; ++i) {
                 rowAt(done + i, chunk[i]);
                 bindRow(insert, static_cast<int>(i), chunk[i]);
