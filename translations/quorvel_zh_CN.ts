@@ -1018,6 +1018,10 @@
         <source>; those rows were not stored: the stored group results are still those of the calculation before; run the calculation again once the store can be written</source>
         <translation>；这些结果未保存：已保存的分组计算结果仍是上一次计算的；待历史号码数据库可以写入后请重新计算</translation>
     </message>
+    <message>
+        <source>the figures of the group results kept in %1 are damaged (%2); run the group calculation again to store them anew</source>
+        <translation>%1 中保存的分组结果的数据已损坏（%2）；请再做一次分组计算以重新保存</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

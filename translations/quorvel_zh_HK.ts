@@ -1012,11 +1012,15 @@
     </message>
     <message>
         <source>storing the %1 rows of the group calculation</source>
-        <translation>保存分組計算的 %1 行結果</translation>
+        <translation>儲存分組計算的 %1 行結果</translation>
     </message>
     <message>
         <source>; those rows were not stored: the stored group results are still those of the calculation before; run the calculation again once the store can be written</source>
-        <translation>；這些結果未保存：已保存的分組計算結果仍是上一次計算的；待歷史號碼資料庫可以寫入後請重新計算</translation>
+        <translation>；這些結果未儲存：已儲存的分組計算結果仍是上一次計算的；待歷史號碼資料庫可以寫入後請重新計算</translation>
+    </message>
+    <message>
+        <source>the figures of the group results kept in %1 are damaged (%2); run the group calculation again to store them anew</source>
+        <translation>%1 中儲存的分組結果的資料已損壞（%2）；請再做一次分組計算以重新儲存</translation>
     </message>
 </context>
 <context>
@@ -1126,7 +1130,7 @@
     <message>
         <source>The groups shown were not stored:
 %1</source>
-        <translation>顯示的分組未保存：
+        <translation>顯示的分組未儲存：
 %1</translation>
     </message>
 </context>

@@ -29,4 +29,16 @@ std::uint64_t CombinationRank::elements(long rank) const {
     return bits;
 }
 
+std::uint64_t CombinationRank::nextElements(std::uint64_t elements) const {
+    // The elements packed against the top (m - 1, m - 2, ..) cannot move; the highest one below them moves up one
+    // and they follow it closely.
+    int packed = 0;
+    while (packed < m_k && (elements >> (m_m - 1 - packed) & 1))
+        ++packed;
+    std::uint64_t rest = packed ? elements & ~(~std::uint64_t{0} << (m_m - packed)) : elements;
+    const int moving = 63 - std::countl_zero(rest);
+    rest &= ~(std::uint64_t{1} << moving);
+    return rest | (((std::uint64_t{1} << (packed + 1)) - 1) << (moving + 1));
+}
+
 } // namespace quorvel

@@ -50,6 +50,8 @@ class CombinationRank {
 
     // The elements of the combination at a rank, as bits.
     std::uint64_t elements(long rank) const;
+    // The elements of the combination ranked after the one of `elements` (which is not the last).
+    std::uint64_t nextElements(std::uint64_t elements) const;
 
   private:
     // C(m - 1 - e, k - i): what element e adds at place i of a subset.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "analysis/HugePageAllocator.h"
+
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -26,7 +28,8 @@ class GroupHitLists {
     static long walkSteps(const std::vector<std::uint64_t>& held, int k);
 
   private:
-    std::vector<std::uint32_t> m_starts; // per combination, where its draws begin in m_draws; one more at the end
+    std::vector<std::uint32_t, HugePageAllocator<std::uint32_t>>
+        m_starts; // per combination, where its draws begin in m_draws; one more at the end
     std::vector<int> m_draws;
 };
 

@@ -11,8 +11,9 @@ namespace quorvel {
 void GroupResultTable::append(const GroupRow& row) { m_results.append(std::vector<GroupRow>{row}); }
 
 void GroupResultTable::append(const GroupRows& rows, const Progress& progress) {
+    GroupRows::Maker maker(rows);
     m_results.append(
-        rows.size(), [&rows](std::size_t index, GroupRow& row) { rows.rowInto(index, row); },
+        rows.size(), [&maker](std::size_t index, GroupRow& row) { maker.rowInto(index, row); },
         [&progress](long done, long total) { progress.step(done, total); });
 }
 

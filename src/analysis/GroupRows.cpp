@@ -8,7 +8,7 @@
 
 namespace quorvel {
 
-GroupRows::GroupRows(std::vector<std::string> elementLabels, int k, std::vector<GroupFigures> figures, int rangeBase,
+GroupRows::GroupRows(std::vector<std::string> elementLabels, int k, GroupFigureArray figures, int rangeBase,
                      int latestIdx, GroupBaselines baselines)
     : m_compact(true), m_figures(std::move(figures)), m_labels(std::move(elementLabels)), m_k(k),
       m_ranks(std::in_place, static_cast<int>(m_labels.size()), k), m_rangeBase(rangeBase), m_latestIdx(latestIdx),
@@ -19,8 +19,12 @@ void GroupRows::labelInto(std::size_t row, std::string& into) const {
         into.assign(m_rows[row].content);
         return;
     }
+    labelOf(m_ranks->elements(static_cast<long>(row)), into);
+}
+
+void GroupRows::labelOf(std::uint64_t elements, std::string& into) const {
     into.clear();
-    for (std::uint64_t bits = m_ranks->elements(static_cast<long>(row)); bits; bits &= bits - 1) {
+    for (std::uint64_t bits = elements; bits; bits &= bits - 1) {
         if (!into.empty()) into.push_back(' ');
         into.append(m_labels[static_cast<std::size_t>(std::countr_zero(bits))]);
     }
@@ -51,6 +55,19 @@ OmissionStatistics GroupRows::statistics(std::size_t row) const {
 
 void GroupRows::rowInto(std::size_t row, GroupRow& into) const {
     labelInto(row, into.content);
+    figuresInto(row, into);
+}
+
+void GroupRows::Maker::rowInto(std::size_t row, GroupRow& into) {
+    if (!m_rows.m_compact) return m_rows.rowInto(row, into);
+    m_elements = m_elements && row == m_row + 1 ? m_rows.m_ranks->nextElements(m_elements)
+                                                : m_rows.m_ranks->elements(static_cast<long>(row));
+    m_row = row;
+    m_rows.labelOf(m_elements, into.content);
+    m_rows.figuresInto(row, into);
+}
+
+void GroupRows::figuresInto(std::size_t row, GroupRow& into) const {
     into.min = min(row);
     into.max = max(row);
     into.last = last(row);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/CombinationRank.h"
+#include "analysis/HugePageAllocator.h"
 #include "model/GroupRow.h"
 
 #include <cstddef>
@@ -29,6 +30,9 @@ struct GroupFigures {
     int longestRun = 0;
     int previous = kNoPrevious;
 };
+
+// The figures of every row of a calculation, in one large array.
+using GroupFigureArray = std::vector<GroupFigures, HugePageAllocator<GroupFigures>>;
 
 // The baseline figures of a calculation's rows: shared by last omission (every group of k numbers has the
 // same hit rate), or one set per row (only pHit, expectedGap, pAtLeastLast and source are read).
@@ -91,8 +95,8 @@ class GroupRows {
     GroupRows(std::initializer_list<GroupRow> rows) : m_rows(rows) {}
     // The compact rows of every k-combination of the labelled elements; `figures` in lexicographic order,
     // `rangeBase` and `latestIdx` as the tally counted them (the average is worked out from them).
-    GroupRows(std::vector<std::string> elementLabels, int k, std::vector<GroupFigures> figures, int rangeBase,
-              int latestIdx, GroupBaselines baselines);
+    GroupRows(std::vector<std::string> elementLabels, int k, GroupFigureArray figures, int rangeBase, int latestIdx,
+              GroupBaselines baselines);
 
     std::size_t size() const { return m_compact ? m_figures.size() : m_rows.size(); }
     bool empty() const { return size() == 0; }
@@ -112,6 +116,19 @@ class GroupRows {
     int last(std::size_t row) const { return m_compact ? m_figures[row].last : m_rows[row].last; }
     OmissionStatistics statistics(std::size_t row) const;
 
+    // Makes rows asked for in turn: a row after the one made before steps from its elements instead of working
+    // them out from its place (writing and printing go through the rows in order).
+    class Maker {
+      public:
+        explicit Maker(const GroupRows& rows) : m_rows(rows) {}
+        void rowInto(std::size_t row, GroupRow& into);
+
+      private:
+        const GroupRows& m_rows;
+        std::size_t m_row = 0;
+        std::uint64_t m_elements = 0; // of row m_row (0: none made yet)
+    };
+
     // Adds a row kept whole (compact rows are made whole first).
     void push_back(GroupRow row);
     std::vector<GroupRow> toVector() const;
@@ -120,9 +137,12 @@ class GroupRows {
     friend bool operator==(const GroupRows& a, const std::vector<GroupRow>& b);
 
   private:
+    void labelOf(std::uint64_t elements, std::string& into) const;
+    void figuresInto(std::size_t row, GroupRow& into) const;
+
     std::vector<GroupRow> m_rows;
     bool m_compact = false;
-    std::vector<GroupFigures> m_figures;
+    GroupFigureArray m_figures;
     std::vector<std::string> m_labels; // of the elements
     int m_k = 0;
     std::optional<CombinationRank> m_ranks;

@@ -259,7 +259,7 @@ GroupRows MemoryEngine::groupRows(const GroupPlan& plan, const GroupRequest& req
     for (int i = 0; i < n; ++i)
         idxOf[static_cast<std::size_t>(i)] = m_records[static_cast<std::size_t>(i)].idx;
 
-    std::vector<GroupFigures> figures(static_cast<std::size_t>(total));
+    GroupFigureArray figures(static_cast<std::size_t>(total));
     const std::vector<CombinationSlice> slices = sliceCombinations(m, k);
     runTasks(slices.size(), m_threads, total, progress, [&](std::size_t s) {
         const CombinationSlice& slice = slices[s];

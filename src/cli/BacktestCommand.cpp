@@ -23,7 +23,8 @@ class BacktestCommand : public std::enable_shared_from_this<BacktestCommand> {
                         "next draw hit them, against their hit rates and against random picks");
         addKindOption(command, m_kind);
         command
-            ->add_option("--boxes", m_boxes, "Ticked boxes, e.g. 1,5,17: box i is value i (head, tail, parity: i - 1)")
+            ->add_option("--boxes", m_boxes,
+                         "Ticked boxes, e.g. 1,5,17 or 1..49: box i is value i (head, tail, parity: i - 1)")
             ->delimiter(',')
             ->required();
         command->add_option("--size", m_size, "Group size k, 1..6")->required();
@@ -56,11 +57,7 @@ class BacktestCommand : public std::enable_shared_from_this<BacktestCommand> {
         request.groups.groupSize = parseDecimalArgument(m_size, "--size");
         request.groups.includeSpecial = m_withSpecial;
         request.groups.noLimit = m_noLimit;
-        for (const auto& text : m_boxes) {
-            const int box = parseDecimalArgument(text, "box " + text);
-            if (box < 1 || box > 49) throw UsageError("boxes are numbered 1..49, not " + text);
-            request.groups.boxes.push_back(box);
-        }
+        request.groups.boxes = parseBoxesArgument(m_boxes);
         if (!m_where.empty()) {
             if (request.groups.groupSize != 1)
                 throw UsageError("--where applies to groups of one value (--size 1); leave it out for --size " +

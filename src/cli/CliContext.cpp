@@ -21,6 +21,29 @@ int parseDecimalArgument(const std::string& text, const std::string& what) {
     return value;
 }
 
+std::vector<int> parseBoxesArgument(const std::vector<std::string>& texts) {
+    auto box = [](const std::string& text) {
+        const int value = parseDecimalArgument(text, "box " + text);
+        if (value < 1 || value > 49) throw UsageError("boxes are numbered 1..49, not " + text);
+        return value;
+    };
+    std::vector<int> boxes;
+    for (const auto& text : texts) {
+        const auto dots = text.find("..");
+        if (dots == std::string::npos) {
+            boxes.push_back(box(text));
+            continue;
+        }
+        const int first = box(text.substr(0, dots));
+        const int last = box(text.substr(dots + 2));
+        if (first > last)
+            throw UsageError("the boxes " + text + " run backwards: write the smaller box first, e.g. 1..49");
+        for (int value = first; value <= last; ++value)
+            boxes.push_back(value);
+    }
+    return boxes;
+}
+
 CliContext::CliContext(std::ostream& out, std::ostream& err, const Clock& clock, const std::string& language)
     : out(out), err(err), catalogue(language), m_clock(clock) {}
 

@@ -15,6 +15,7 @@
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 
@@ -28,6 +29,10 @@ class UsageError : public std::runtime_error {
 
 // A whole decimal number ("08" is 8); throws UsageError naming what was expected otherwise.
 int parseDecimalArgument(const std::string& text, const std::string& what);
+
+// The boxes of a --boxes list, each a box (1..49) or a run of them ("1..49"), in the order given; throws
+// UsageError naming the first that is not one.
+std::vector<int> parseBoxesArgument(const std::vector<std::string>& texts);
 
 // The options before (or after) any command.
 struct GlobalOptions {

@@ -43,7 +43,9 @@ CLI::App* GroupCommand::addTo(CLI::App& app) {
     auto* command = app.add_subcommand("group", "Group calculation: omissions of every k-combination of ticked values");
     m_options.addTo(command);
     command->add_option("--size", m_size, "Group size k, 1..6 (default 2)");
-    command->add_option("--boxes", m_boxes, "Ticked boxes, e.g. 1,5,17: box i is value i (head, tail, parity: i - 1)")
+    command
+        ->add_option("--boxes", m_boxes,
+                     "Ticked boxes, e.g. 1,5,17 or 1..49: box i is value i (head, tail, parity: i - 1)")
         ->delimiter(',');
     command
         ->add_option("--sort", m_sort,
@@ -63,11 +65,7 @@ GroupRequest GroupCommand::request() const {
     request.includeSpecial = m_options.withSpecial;
     request.noLimit = m_noLimit;
     request.gapsFrom = gapStartArgument(m_options.gapsFrom);
-    for (const auto& text : m_boxes) {
-        int box = parseDecimalArgument(text, "box " + text);
-        if (box < 1 || box > 49) throw UsageError("boxes are numbered 1..49, not " + text);
-        request.boxes.push_back(box);
-    }
+    request.boxes = parseBoxesArgument(m_boxes);
     Workspace& workspace = m_context.workspace();
     request.bases = workspace.bases();
     const ResolvedRange resolved = workspace.resolveRange(m_options.range.fromTo());

@@ -6,15 +6,48 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 namespace quorvel {
 
 namespace {
+
+// The texts of numbers already written: a group calculation gives many rows the same chance or average, so
+// each distinct value is formatted once while it stays in this small table (a value's slot is chosen by its
+// bits; a newer value takes the slot over).
+class NumberTexts {
+  public:
+    // `format(value, into)` writes the text into a buffer of kLongest characters and gives its length.
+    template <typename Format> std::string_view text(double value, Format format) {
+        const auto bits = std::bit_cast<std::uint64_t>(value);
+        Entry& entry = m_entries[static_cast<std::size_t>((bits * 0x9E3779B97F4A7C15ULL) >> (64 - kSlotBits))];
+        if (!entry.used || entry.bits != bits) {
+            entry.length = static_cast<std::uint8_t>(format(value, entry.text));
+            entry.bits = bits;
+            entry.used = true;
+        }
+        return {entry.text, entry.length};
+    }
+
+    static constexpr std::size_t kLongest = 48;
+
+  private:
+    static constexpr int kSlotBits = 12;
+    struct Entry {
+        std::uint64_t bits = 0;
+        bool used = false;
+        std::uint8_t length = 0;
+        char text[kLongest];
+    };
+    std::vector<Entry> m_entries = std::vector<Entry>(std::size_t{1} << kSlotBits);
+};
 
 // Text gathered in one buffer and handed to the stream in blocks.
 class BlockWriter {
@@ -40,9 +73,9 @@ class BlockWriter {
             *this << "null";
             return;
         }
-        char digits[64];
-        char* end = nlohmann::detail::to_chars(digits, digits + sizeof digits, value);
-        *this << std::string_view(digits, static_cast<std::size_t>(end - digits));
+        *this << m_json.text(value, [](double number, char* into) {
+            return nlohmann::detail::to_chars(into, into + NumberTexts::kLongest, number) - into;
+        });
     }
     template <typename Value> void jsonOptional(const std::optional<Value>& value) {
         if (!value)
@@ -58,10 +91,9 @@ class BlockWriter {
             *this << "-";
             return;
         }
-        char digits[64];
-        const auto [end, error] =
-            std::to_chars(digits, digits + sizeof digits, static_cast<double>(*value), std::chars_format::general, 6);
-        *this << std::string_view(digits, static_cast<std::size_t>(end - digits));
+        *this << m_figures.text(static_cast<double>(*value), [](double number, char* into) {
+            return std::to_chars(into, into + NumberTexts::kLongest, number, std::chars_format::general, 6).ptr - into;
+        });
     }
     // A JSON string; text that needs no escape is copied as it is.
     void jsonString(const std::string& text) {
@@ -85,6 +117,8 @@ class BlockWriter {
     static constexpr std::size_t kBlock = 1 << 20;
     std::ostream& m_out;
     std::string m_buffer;
+    NumberTexts m_json;    // as JSON writes them
+    NumberTexts m_figures; // as the table shows them
 };
 
 constexpr std::string_view kStatisticsHeader = "号码（分组）\thits_in_range\taverage\tlongest_run\tprevious\tp_hit\t"

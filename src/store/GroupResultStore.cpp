@@ -5,10 +5,14 @@
 #include "store/LishiSchema.h"
 #include "store/SqliteFailure.h"
 #include "store/StoreConnection.h"
+#include "store/StoreError.h"
 
 #include <SQLiteCpp/Statement.h>
+#include <sqlite3.h>
 
 #include <algorithm>
+#include <stdexcept>
+#include <utility>
 
 namespace quorvel {
 
@@ -43,13 +47,22 @@ OmissionStatistics readStatistics(SQLite::Statement& query, int first) {
     return statistics;
 }
 
-} // namespace
+// Holds the connection's own lock while a chunk is bound and run: SQLite takes it again for every bind, which
+// costs little when this thread already holds it.
+class ConnectionHeld {
+  public:
+    explicit ConnectionHeld(SQLite::Database& db) : m_mutex(sqlite3_db_mutex(db.getHandle())) {
+        sqlite3_mutex_enter(m_mutex);
+    }
+    ~ConnectionHeld() { sqlite3_mutex_leave(m_mutex); }
+    ConnectionHeld(const ConnectionHeld&) = delete;
+    ConnectionHeld& operator=(const ConnectionHeld&) = delete;
 
-// The statements that insert a number of rows into YL and into YLStats.
-struct GroupResultStore::Inserts {
-    std::unique_ptr<SQLite::Statement> rows;
-    std::unique_ptr<SQLite::Statement> statistics;
+  private:
+    sqlite3_mutex* m_mutex;
 };
+
+} // namespace
 
 const char* groupSortField(GroupSort sort) {
     switch (sort) {
@@ -72,67 +85,68 @@ void GroupResultStore::createSideTables() {
         db.exec(statement);
 }
 
-bool GroupResultStore::hasSideTables() const {
-    return storeConnection(m_store)
-               .execAndGet("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN ('YLStats', 'YLRules')")
-               .getInt() == 2;
+bool GroupResultStore::hasTable(const char* name) const {
+    SQLite::Statement query(storeConnection(m_store),
+                            "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = ?");
+    query.bind(1, name);
+    query.executeStep();
+    return query.getColumn(0).getInt() > 0;
+}
+
+GroupResultStore::FigureLayout GroupResultStore::figureLayout() const {
+    // An earlier version that ran after this one made YLStats again and left YLFigures as it was: its rows win.
+    if (hasTable("YLStats")) return hasTable("YLRules") ? FigureLayout::Rows : FigureLayout::None;
+    return hasTable("YLFigures") ? FigureLayout::Blocks : FigureLayout::None;
 }
 
 void GroupResultStore::clear() {
     storeStep(m_store.file(), [&] {
-        createSideTables();
         SQLite::Database& db = storeConnection(m_store);
+        db.exec("DROP TABLE IF EXISTS YLStats");
+        createSideTables();
         db.exec("DELETE FROM YL");
-        db.exec("DELETE FROM YLStats");
+        db.exec("DELETE FROM YLFigures");
         db.exec("DELETE FROM YLRules");
     });
     m_nextRow = 1;
+    m_figures.clear();
 }
 
-GroupResultStore::Inserts& GroupResultStore::inserts(int rows) {
-    std::unique_ptr<Inserts>& statements = m_inserts[rows];
-    if (statements) return *statements;
+SQLite::Statement& GroupResultStore::rowInsert(int rows) {
+    std::unique_ptr<SQLite::Statement>& statement = m_inserts[rows];
+    if (statement) return *statement;
     createSideTables();
-    // Each row names its YL rowid, and its figures in YLStats the same one.
-    std::string yl = "INSERT INTO YL (rowid, content, intMinYL, intMaxYL, intLstYl) VALUES ";
-    std::string figures = "INSERT INTO YLStats (ylRow, hitsInRange, average, longestRun, previous, pHit, "
-                          "expectedGap, pAtLeastLast, pSource) VALUES ";
-    for (int i = 0; i < rows; ++i) {
-        yl += i ? ", (?, ?, ?, ?, ?)" : "(?, ?, ?, ?, ?)";
-        figures += i ? ", (?, ?, ?, ?, ?, ?, ?, ?, ?)" : "(?, ?, ?, ?, ?, ?, ?, ?, ?)";
-    }
-    SQLite::Database& db = storeConnection(m_store);
-    auto made = std::make_unique<Inserts>();
-    made->rows = std::make_unique<SQLite::Statement>(db, yl);
-    made->statistics = std::make_unique<SQLite::Statement>(db, figures);
-    statements = std::move(made);
-    return *statements;
+    // SQLite gives each row the rowid after the largest (appending without looking for a free one); the rows of
+    // this connection's transaction so get consecutive rowids, which their figures name.
+    std::string yl = "INSERT INTO YL (content, intMinYL, intMaxYL, intLstYl) VALUES ";
+    for (int i = 0; i < rows; ++i)
+        yl += i ? ", (?, ?, ?, ?)" : "(?, ?, ?, ?)";
+    statement = std::make_unique<SQLite::Statement>(storeConnection(m_store), yl);
+    return *statement;
 }
 
-void GroupResultStore::bindRow(Inserts& statements, int slot, const GroupRow& row) {
+void GroupResultStore::bindRow(SQLite::Statement& insert, int slot, const GroupRow& row) {
     if (m_nextRow == 0)
         m_nextRow = storeConnection(m_store).execAndGet("SELECT COALESCE(MAX(rowid), 0) + 1 FROM YL").getInt64();
-    const std::int64_t rowid = m_nextRow++;
-    SQLite::Statement& yl = *statements.rows;
-    const int first = slot * 5;
-    yl.bind(first + 1, rowid);
-    yl.bindNoCopy(first + 2, row.content);
-    yl.bind(first + 3, row.min);
-    yl.bind(first + 4, row.max);
-    yl.bind(first + 5, row.last);
+    if (m_figures.rows() == 0) m_figuresFirstRow = m_nextRow;
+    ++m_nextRow;
+    const int first = slot * 4;
+    insert.bindNoCopy(first + 1, row.content);
+    insert.bind(first + 2, row.min);
+    insert.bind(first + 3, row.max);
+    insert.bind(first + 4, row.last);
+    m_figures.add(row.statistics, row.last);
+}
 
-    const OmissionStatistics& statistics = row.statistics;
-    SQLite::Statement& insert = *statements.statistics;
-    const int at = slot * 9;
-    insert.bind(at + 1, rowid);
-    insert.bind(at + 2, statistics.hitsInRange);
-    bindOptional(insert, at + 3, statistics.average);
-    insert.bind(at + 4, statistics.longestRun);
-    bindOptional(insert, at + 5, statistics.previous);
-    bindOptional(insert, at + 6, statistics.pHit);
-    bindOptional(insert, at + 7, statistics.expectedGap);
-    bindOptional(insert, at + 8, statistics.pAtLeastLast);
-    insert.bindNoCopy(at + 9, probabilitySourceText(statistics.source).data());
+void GroupResultStore::storeFigures() {
+    if (m_figures.rows() == 0) return;
+    SQLite::Statement insert(storeConnection(m_store),
+                             "INSERT INTO YLFigures (firstRow, rowCount, figures) VALUES (?, ?, ?)");
+    insert.bind(1, m_figuresFirstRow);
+    insert.bind(2, static_cast<std::int64_t>(m_figures.rows()));
+    insert.bindNoCopy(3, m_figures.bytes().data(), static_cast<int>(m_figures.bytes().size()));
+    insert.exec();
+    m_figures.clear();
 }
 
 void GroupResultStore::append(const std::vector<GroupRow>& rows,
@@ -144,25 +158,28 @@ void GroupResultStore::append(const std::vector<GroupRow>& rows,
 void GroupResultStore::append(std::size_t count, const RowSource& rowAt,
                               const std::function<void(long done, long total)>& written) {
     // Chunks of rows per statement: far fewer statement runs than rows, which is what writing costs. The rows of
-    // a chunk are made into the same few rows each time and bound without a copy.
+    // a chunk are made into the same few rows each time and bound without a copy. Their figures are packed and
+    // stored a block of many rows at a time.
     constexpr std::size_t kChunk = 128;
+    constexpr std::size_t kBlockRows = 8192;
     std::vector<GroupRow> chunk(std::min(kChunk, count));
     for (std::size_t done = 0; done < count;) {
         if (written) written(static_cast<long>(done), static_cast<long>(count));
         const std::size_t size = std::min(kChunk, count - done);
         storeStep(m_store.file(), [&] {
-            Inserts& statements = inserts(static_cast<int>(size));
+            SQLite::Statement& insert = rowInsert(static_cast<int>(size));
+            const ConnectionHeld held(storeConnection(m_store));
             for (std::size_t i = 0; i < size; ++i) {
                 rowAt(done + i, chunk[i]);
-                bindRow(statements, static_cast<int>(i), chunk[i]);
+                bindRow(insert, static_cast<int>(i), chunk[i]);
             }
-            for (SQLite::Statement* statement : {statements.rows.get(), statements.statistics.get()}) {
-                statement->exec();
-                statement->reset();
-            }
+            insert.exec();
+            insert.reset();
+            if (m_figures.rows() >= kBlockRows) storeFigures();
         });
         done += size;
     }
+    storeStep(m_store.file(), [&] { storeFigures(); });
 }
 
 void GroupResultStore::setRules(const std::string& rules) {
@@ -176,39 +193,113 @@ void GroupResultStore::setRules(const std::string& rules) {
     });
 }
 
+namespace {
+
+// Orders rows read in the order stored by a sort, ties in the order stored, as YL ordered by the sort's column
+// and its rowid reads them (P: by the kept chance, rows without it last).
+void orderRows(std::vector<GroupRow>& rows, GroupSort sort) {
+    auto by = [&rows](auto key) {
+        std::stable_sort(rows.begin(), rows.end(),
+                         [&key](const GroupRow& a, const GroupRow& b) { return key(a) < key(b); });
+    };
+    switch (sort) {
+    case GroupSort::Min: return by([](const GroupRow& row) { return row.min; });
+    case GroupSort::Max: return by([](const GroupRow& row) { return row.max; });
+    case GroupSort::Last: return by([](const GroupRow& row) { return row.last; });
+    case GroupSort::Label: return by([](const GroupRow& row) -> const std::string& { return row.content; });
+    case GroupSort::P:
+        return by([](const GroupRow& row) {
+            const std::optional<double>& p = row.statistics.pAtLeastLast;
+            return std::pair(!p.has_value(), p.value_or(0.0));
+        });
+    }
+}
+
+OmissionStatistics nextFigures(GroupFigureUnpacker& unpacker, const std::filesystem::path& file) {
+    try {
+        return unpacker.next();
+    } catch (const std::runtime_error& damage) {
+        throw StoreError(StoreErrorKind::Failed, {}, file, damage.what(),
+                         Message::core(QT_TRANSLATE_NOOP("Core", "the figures of the group results kept in %1 are "
+                                                                 "damaged (%2); run the group calculation again to "
+                                                                 "store them anew"),
+                                       file.string(), std::string(damage.what())));
+    }
+}
+
+} // namespace
+
+std::vector<GroupRow> GroupResultStore::readWithBlocks(std::optional<GroupSort> sort) const {
+    SQLite::Database& db = storeConnection(m_store);
+    std::vector<GroupRow> rows;
+    std::vector<std::int64_t> rowids;
+    SQLite::Statement query(db, "SELECT rowid, content, intMinYL, intMaxYL, intLstYl FROM YL ORDER BY rowid");
+    while (query.executeStep()) {
+        rowids.push_back(query.getColumn(0).getInt64());
+        rows.push_back(GroupRow{query.getColumn(1).getString(), query.getColumn(2).getInt(),
+                                query.getColumn(3).getInt(), query.getColumn(4).getInt()});
+    }
+    SQLite::Statement blocks(db, "SELECT firstRow, rowCount, figures FROM YLFigures ORDER BY firstRow");
+    while (blocks.executeStep()) {
+        const std::int64_t firstRow = blocks.getColumn(0).getInt64();
+        const std::int64_t count = blocks.getColumn(1).getInt64();
+        const SQLite::Column figures = blocks.getColumn(2);
+        GroupFigureUnpacker unpacker(std::string_view(static_cast<const char*>(figures.getBlob()),
+                                                      static_cast<std::size_t>(figures.getBytes())));
+        // A row another program deleted from YL leaves its figures unread; one it added has none.
+        auto at = std::lower_bound(rowids.begin(), rowids.end(), firstRow);
+        for (std::int64_t i = 0; i < count; ++i) {
+            const OmissionStatistics statistics = nextFigures(unpacker, m_store.file());
+            while (at != rowids.end() && *at < firstRow + i)
+                ++at;
+            if (at != rowids.end() && *at == firstRow + i)
+                rows[static_cast<std::size_t>(at - rowids.begin())].statistics = statistics;
+        }
+    }
+    if (sort) orderRows(rows, *sort);
+    return rows;
+}
+
+std::vector<GroupRow> GroupResultStore::readWithRows(std::optional<GroupSort> sort) const {
+    // The figures of an earlier version join their YL row; equal values keep the order of storage.
+    std::string order;
+    if (sort)
+        order = *sort == GroupSort::P ? "S.pAtLeastLast IS NULL, S.pAtLeastLast, "
+                                      : std::string("YL.") + groupSortField(*sort) + ", ";
+    const std::string text = "SELECT YL.content, YL.intMinYL, YL.intMaxYL, YL.intLstYl, S.hitsInRange, S.average, "
+                             "S.longestRun, S.previous, S.pHit, S.expectedGap, S.pAtLeastLast, S.pSource FROM YL "
+                             "LEFT JOIN YLStats AS S ON S.ylRow = YL.rowid ORDER BY " +
+                             order + "YL.rowid";
+    SQLite::Statement query(storeConnection(m_store), text);
+    std::vector<GroupRow> rows;
+    while (query.executeStep()) {
+        GroupRow row{query.getColumn(0).getString(), query.getColumn(1).getInt(), query.getColumn(2).getInt(),
+                     query.getColumn(3).getInt()};
+        row.statistics = readStatistics(query, 4);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 std::vector<GroupRow> GroupResultStore::read(std::optional<GroupSort> sort, const std::string& withoutFigures) const {
     return storeStep(m_store.file(), [&] {
-        const bool figures = hasSideTables();
-        std::string text;
-        if (figures) {
-            // The kept figures join their YL row; equal values keep the order of storage, so both engines show
-            // the same list.
-            std::string order;
-            if (sort)
-                order = *sort == GroupSort::P ? "S.pAtLeastLast IS NULL, S.pAtLeastLast, "
-                                              : std::string("YL.") + groupSortField(*sort) + ", ";
-            text = std::string("SELECT YL.content, YL.intMinYL, YL.intMaxYL, YL.intLstYl, ") +
-                   "S.hitsInRange, S.average, S.longestRun, S.previous, S.pHit, S.expectedGap, S.pAtLeastLast, "
-                   "S.pSource FROM YL LEFT JOIN YLStats AS S ON S.ylRow = YL.rowid ORDER BY " +
-                   order + "YL.rowid";
-        } else {
-            text = translateJetSql(withoutFigures) + ", rowid";
+        switch (figureLayout()) {
+        case FigureLayout::Blocks: return readWithBlocks(sort);
+        case FigureLayout::Rows: return readWithRows(sort);
+        case FigureLayout::None: break;
         }
-        SQLite::Statement query(storeConnection(m_store), text);
+        SQLite::Statement query(storeConnection(m_store), translateJetSql(withoutFigures) + ", rowid");
         std::vector<GroupRow> rows;
-        while (query.executeStep()) {
-            GroupRow row{query.getColumn("content").getString(), query.getColumn("intMinYL").getInt(),
-                         query.getColumn("intMaxYL").getInt(), query.getColumn("intLstYl").getInt()};
-            if (figures) row.statistics = readStatistics(query, 4);
-            rows.push_back(std::move(row));
-        }
+        while (query.executeStep())
+            rows.push_back(GroupRow{query.getColumn("content").getString(), query.getColumn("intMinYL").getInt(),
+                                    query.getColumn("intMaxYL").getInt(), query.getColumn("intLstYl").getInt()});
         return rows;
     });
 }
 
 std::optional<std::string> GroupResultStore::rules() const {
     return storeStep(m_store.file(), [&]() -> std::optional<std::string> {
-        if (!hasSideTables()) return std::nullopt;
+        if (!hasTable("YLRules")) return std::nullopt;
         SQLite::Statement query(storeConnection(m_store), "SELECT rules FROM YLRules");
         if (!query.executeStep()) return std::nullopt;
         return query.getColumn(0).getString();

@@ -3,6 +3,7 @@
 
 #include "model/GroupRow.h"
 #include "model/GroupSort.h"
+#include "store/GroupFigurePacking.h"
 #include "store/HistoryStore.h"
 
 #include <cstdint>
@@ -13,15 +14,20 @@
 #include <string>
 #include <vector>
 
+namespace SQLite {
+class Statement;
+}
+
 namespace quorvel {
 
 // The YL column a sort reads; the label column orders by content (it has no statistic of its own). P reads
 // no YL column: it orders by the kept figures, and names the last omission as the nearest YL column.
 const char* groupSortField(GroupSort sort);
 
-// The store's side of table YL, the rows of the latest group calculation: YL keeps its four columns; each
-// row's fuller figures go to table YLStats beside it (keyed by the YL row), and the counting rules of the run
-// to the one row of table YLRules. Raises StoreError when SQLite fails.
+// The store's side of table YL, the rows of the latest group calculation: YL keeps its four columns; the rows'
+// fuller figures go packed in blocks to table YLFigures beside it (keyed by the YL rowid of a block's first
+// row), and the counting rules of the run to the one row of table YLRules. Figures kept a row each in table
+// YLStats by earlier versions are still read. Raises StoreError when SQLite fails.
 class GroupResultStore {
   public:
     explicit GroupResultStore(HistoryStore& store);
@@ -29,7 +35,7 @@ class GroupResultStore {
     GroupResultStore(const GroupResultStore&) = delete;
     GroupResultStore& operator=(const GroupResultStore&) = delete;
 
-    // Empties YL and the figures and rules kept beside it.
+    // Empties YL and the figures and rules kept beside it (and drops the earlier versions' table of figures).
     void clear();
     // Writes row `index` into `row`, reusing the text `row` holds.
     using RowSource = std::function<void(std::size_t index, GroupRow& row)>;
@@ -48,15 +54,23 @@ class GroupResultStore {
     std::optional<std::string> rules() const;
 
   private:
-    struct Inserts;
-    Inserts& inserts(int rows);
-    void bindRow(Inserts& statements, int slot, const GroupRow& row);
+    // Where the stored rows' figures are: nowhere, a row each in YLStats, or packed in YLFigures.
+    enum class FigureLayout { None, Rows, Blocks };
+
+    SQLite::Statement& rowInsert(int rows);
+    void bindRow(SQLite::Statement& insert, int slot, const GroupRow& row);
+    void storeFigures();
     void createSideTables();
-    bool hasSideTables() const;
+    bool hasTable(const char* name) const;
+    FigureLayout figureLayout() const;
+    std::vector<GroupRow> readWithBlocks(std::optional<GroupSort> sort) const;
+    std::vector<GroupRow> readWithRows(std::optional<GroupSort> sort) const;
 
     HistoryStore& m_store;
-    std::map<int, std::unique_ptr<Inserts>> m_inserts; // by rows per statement
-    std::int64_t m_nextRow = 0;                        // the YL rowid of the next row (0: not read yet)
+    std::map<int, std::unique_ptr<SQLite::Statement>> m_inserts; // by rows per statement
+    std::int64_t m_nextRow = 0;                                  // the YL rowid of the next row (0: not read yet)
+    GroupFigurePacker m_figures;                                 // of the rows not yet in YLFigures
+    std::int64_t m_figuresFirstRow = 0;                          // the YL rowid of the first of them
 };
 
 } // namespace quorvel

@@ -79,8 +79,8 @@ std::vector<std::string> schemaStatements() {
 
 std::vector<std::string> groupFigureTableStatements() {
     return {
-        "CREATE TABLE IF NOT EXISTS YLStats (ylRow INTEGER PRIMARY KEY, hitsInRange INTEGER, average REAL, "
-        "longestRun INTEGER, previous INTEGER, pHit REAL, expectedGap REAL, pAtLeastLast REAL, pSource TEXT)",
+        "CREATE TABLE IF NOT EXISTS YLFigures (firstRow INTEGER PRIMARY KEY, rowCount INTEGER NOT NULL, "
+        "figures BLOB NOT NULL)",
         "CREATE TABLE IF NOT EXISTS YLRules (rules TEXT)",
     };
 }

@@ -23,9 +23,11 @@ const std::vector<std::string>& previousListColumns();
 // Statements that create Lishi, YL and DerivedBases in a new store (each only when missing).
 std::vector<std::string> schemaStatements();
 
-// Statements that create the tables kept beside YL (each only when missing): YLStats, the fuller figures of
-// each YL row (keyed by its rowid), and YLRules, the one row of counting rules of the run. They are made by
-// the first group calculation, so a store that never ran one keeps only the tables above.
+// Statements that create the tables kept beside YL (each only when missing): YLFigures, the fuller figures of
+// the YL rows packed in blocks (each keyed by the rowid of its first row), and YLRules, the one row of counting
+// rules of the run. They are made by the first group calculation, so a store that never ran one keeps only the
+// tables above. (Earlier versions kept the figures a row per YL row in table YLStats; the first calculation
+// of this version drops it.)
 std::vector<std::string> groupFigureTableStatements();
 
 } // namespace quorvel

@@ -4,6 +4,7 @@
 #include "analysis/GroupResultTable.h"
 #include "analysis/OmissionEngine.h"
 #include "store/StoreConnection.h"
+#include "store/StoreError.h"
 
 #include <gtest/gtest.h>
 
@@ -135,6 +136,41 @@ TEST_P(OmissionStatisticsTest, GroupRowsCarryTheFiguresAndSortByTheirChance) {
     EXPECT_EQ(byChance[1], result.rows[1]);
     EXPECT_EQ(storeConnection(fixture.store()).execAndGet("SELECT COUNT(*) FROM pragma_table_info('YL')").getInt(), 4);
     EXPECT_NE(table.rules()->find("the special number is not counted"), std::string::npos);
+}
+
+// Figures kept a row each by an earlier version are read with their rows until the next calculation replaces
+// them with packed blocks; a damaged block is refused, naming the store.
+TEST(GroupFigureStorage, EarlierLayoutIsReadThenReplacedAndDamageIsRefused) {
+    test::StoreFixture fixture(twelveDraws());
+    SQLite::Database& db = storeConnection(fixture.store());
+    db.exec("CREATE TABLE YLStats (ylRow INTEGER PRIMARY KEY, hitsInRange INTEGER, average REAL, longestRun INTEGER, "
+            "previous INTEGER, pHit REAL, expectedGap REAL, pAtLeastLast REAL, pSource TEXT)");
+    db.exec("CREATE TABLE YLRules (rules TEXT)");
+    db.exec(
+        "INSERT INTO YL (rowid, content, intMinYL, intMaxYL, intLstYl) VALUES (1, '01', 1, 1, 1), (2, '09', 1, 5, 2)");
+    db.exec("INSERT INTO YLStats VALUES (2, 4, 2.5, 3, 5, 0.25, 4.0, 0.75, 'observed')");
+    GroupResultTable table(fixture.store());
+    const std::vector<GroupRow> earlier = table.read(GroupSort::P);
+    ASSERT_EQ(earlier.size(), 2u);
+    EXPECT_EQ(earlier[0].content, "09"); // rows without figures order last
+    EXPECT_EQ(earlier[0].statistics, (OmissionStatistics{4, 2.5, 3, 5, 0.25, 4.0, 0.75, ProbabilitySource::Observed}));
+    EXPECT_EQ(earlier[1].statistics, OmissionStatistics{});
+
+    GroupRequest request;
+    request.boxes = {1, 9, 40};
+    request.groupSize = 1;
+    request.range = IssueRange{2014001, 2014999};
+    const GroupResult result = makeEngine(EngineKind::Memory, fixture.store())->groupCalculation(request);
+    EXPECT_EQ(table.readAsStored(), result.rows.toVector());
+    EXPECT_EQ(db.execAndGet("SELECT COUNT(*) FROM sqlite_master WHERE name = 'YLStats'").getInt(), 0);
+
+    db.exec("UPDATE YLFigures SET figures = X'7F'");
+    try {
+        table.readAsStored();
+        ADD_FAILURE() << "a damaged block of figures was read";
+    } catch (const StoreError& error) {
+        EXPECT_NE(std::string(error.what()).find(fixture.store().file().string()), std::string::npos) << error.what();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEngines, OmissionStatisticsTest, ::testing::Values(EngineKind::Sql, EngineKind::Memory),

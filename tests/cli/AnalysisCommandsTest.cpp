@@ -101,6 +101,10 @@ TEST_F(AnalysisCommandsTest, GroupRowsNotesAndLimits) {
     auto tooMany = cli.run({"group", "--size", "3", "--boxes", boxes});
     EXPECT_EQ(tooMany.code, 1);
     EXPECT_NE(tooMany.err.find("3个分组请选择40个（含）以内的个数的号码"), std::string::npos);
+    // A run of boxes ticks each of them.
+    EXPECT_EQ(cli.run({"group", "--size", "3", "--boxes", "1..41"}).err, tooMany.err);
+    EXPECT_EQ(cli.run({"group", "--size", "2", "--boxes", "3..5,9", "--json"}).out,
+              cli.run({"group", "--size", "2", "--boxes", "3,4,5,9", "--json"}).out);
 }
 
 // The rows are printed while the store writes them; a write that fails after they were printed still fails the
