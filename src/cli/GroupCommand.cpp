@@ -80,7 +80,7 @@ int GroupCommand::run() {
     const EngineKind engine = m_context.engine();
     // The rows are printed while the store writes them; the command ends once they are stored, and fails
     // (exit 1) when they could not be.
-    const GroupRun result = workspace.groupCalculation(engine, group, m_context.progress("steps"));
+    const GroupRun result = workspace.groupCalculation(engine, group, m_context.progress("groups"));
     const GroupRows& rows = *result.rows;
     if (m_context.showProgress) m_context.err << "\r\033[K" << std::flush;
     if (!result.note.empty()) m_context.err << "note: " << m_context.said(result.note) << "\n";
