@@ -1022,6 +1022,10 @@
         <source>the figures of the group results kept in %1 are damaged (%2); run the group calculation again to store them anew</source>
         <translation>%1 中保存的分组结果的数据已损坏（%2）；请再做一次分组计算以重新保存</translation>
     </message>
+    <message>
+        <source>the history holds %1 draws; a group calculation counts at most %2 draws: keep fewer draws first</source>
+        <translation>历史号码共有 %1 期；分组计算最多只能计算 %2 期：请先保留较少的期数</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

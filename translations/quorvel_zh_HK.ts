@@ -1022,6 +1022,10 @@
         <source>the figures of the group results kept in %1 are damaged (%2); run the group calculation again to store them anew</source>
         <translation>%1 中儲存的分組結果的資料已損壞（%2）；請再做一次分組計算以重新儲存</translation>
     </message>
+    <message>
+        <source>the history holds %1 draws; a group calculation counts at most %2 draws: keep fewer draws first</source>
+        <translation>歷史號碼共有 %1 期；分組計算最多只能計算 %2 期：請先保留較少的期數</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

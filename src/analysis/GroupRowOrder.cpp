@@ -11,15 +11,21 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <type_traits>
 #include <utility>
 
 namespace quorvel {
 
 namespace {
 
+// The places of rows kept in the order stored: row i at place i (no list of places needed).
+struct StoredOrder {
+    std::uint32_t operator[](std::size_t i) const { return static_cast<std::uint32_t>(i); }
+};
+
 // Sorts the row indexes by a key taken once per row (the rows are large; their keys are small).
-template <typename Key>
-std::vector<std::uint32_t> orderByKey(std::size_t n, const std::vector<std::uint32_t>& stored, Key key) {
+template <typename Places, typename Key>
+std::vector<std::uint32_t> orderByKey(std::size_t n, const Places& stored, Key key) {
     using Value = decltype(key(std::size_t{0}));
     // (key, stored place, index): the places are distinct, so the first two order every row.
     std::vector<std::tuple<Value, std::uint32_t, std::uint32_t>> keyed;
@@ -37,9 +43,8 @@ std::vector<std::uint32_t> orderByKey(std::size_t n, const std::vector<std::uint
 // Orders by a small non-negative whole key without comparing: a counting sort over the rows taken in their
 // stored order, so rows of equal key keep that order. Nothing when the keys or the places do not suit it
 // (a negative or very large key, places that are not 0..n-1), and the caller sorts by comparing instead.
-template <typename Key>
-std::optional<std::vector<std::uint32_t>> countingOrder(std::size_t n, const std::vector<std::uint32_t>& stored,
-                                                        Key key) {
+template <typename Places, typename Key>
+std::optional<std::vector<std::uint32_t>> countingOrder(std::size_t n, const Places& stored, Key key) {
     int largest = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const int value = key(i);
@@ -47,25 +52,36 @@ std::optional<std::vector<std::uint32_t>> countingOrder(std::size_t n, const std
         largest = std::max(largest, value);
     }
     if (static_cast<std::size_t>(largest) > 4 * n + 65536) return std::nullopt;
-    // byPlace[p]: the row stored at place p.
-    std::vector<std::uint32_t> byPlace(n, std::numeric_limits<std::uint32_t>::max());
-    for (std::size_t i = 0; i < n; ++i) {
-        if (stored[i] >= n || byPlace[stored[i]] != std::numeric_limits<std::uint32_t>::max()) return std::nullopt;
-        byPlace[stored[i]] = static_cast<std::uint32_t>(i);
+    // byPlace[p]: the row stored at place p (rows in the order stored need no such list).
+    std::vector<std::uint32_t> byPlace;
+    if constexpr (!std::is_same_v<Places, StoredOrder>) {
+        byPlace.assign(n, std::numeric_limits<std::uint32_t>::max());
+        for (std::size_t i = 0; i < n; ++i) {
+            if (stored[i] >= n || byPlace[stored[i]] != std::numeric_limits<std::uint32_t>::max()) return std::nullopt;
+            byPlace[stored[i]] = static_cast<std::uint32_t>(i);
+        }
     }
+    auto rowAt = [&](std::size_t place) {
+        if constexpr (std::is_same_v<Places, StoredOrder>)
+            return static_cast<std::uint32_t>(place);
+        else
+            return byPlace[place];
+    };
     std::vector<std::uint32_t> starts(static_cast<std::size_t>(largest) + 2, 0);
     for (std::size_t i = 0; i < n; ++i)
         ++starts[static_cast<std::size_t>(key(i)) + 1];
     std::partial_sum(starts.begin(), starts.end(), starts.begin());
     std::vector<std::uint32_t> order(n);
-    for (std::uint32_t index : byPlace)
+    for (std::size_t place = 0; place < n; ++place) {
+        const std::uint32_t index = rowAt(place);
         order[starts[static_cast<std::size_t>(key(index))]++] = index;
+    }
     return order;
 }
 
 // Orders by a whole key: counting when it suits the keys, else comparing; both give the same order.
-template <typename Key>
-std::vector<std::uint32_t> orderByWholeKey(std::size_t n, const std::vector<std::uint32_t>& stored, Key key) {
+template <typename Places, typename Key>
+std::vector<std::uint32_t> orderByWholeKey(std::size_t n, const Places& stored, Key key) {
     if (auto order = countingOrder(n, stored, key)) return std::move(*order);
     return orderByKey(n, stored, key);
 }
@@ -106,8 +122,8 @@ std::string groupLabelKey(std::string_view label) {
 namespace {
 
 // The order of any rows that give their figures by place: `rows.min(i)`, `rows.last(i)`, ...
-template <typename Rows>
-std::vector<std::uint32_t> orderRows(const Rows& rows, const std::vector<std::uint32_t>& stored, GroupSort sort) {
+template <typename Rows, typename Places>
+std::vector<std::uint32_t> orderRows(const Rows& rows, const Places& stored, GroupSort sort) {
     const std::size_t n = rows.size();
     if (n == 0) return {};
     switch (sort) {
@@ -164,6 +180,10 @@ std::vector<std::uint32_t> groupRowOrder(const std::vector<GroupRow>& rows, cons
 std::vector<std::uint32_t> groupRowOrder(const GroupRows& rows, const std::vector<std::uint32_t>& stored,
                                          GroupSort sort) {
     return orderRows(KeptRows{rows}, stored, sort);
+}
+
+std::vector<std::uint32_t> groupRowOrder(const GroupRows& rows, GroupSort sort) {
+    return orderRows(KeptRows{rows}, StoredOrder{}, sort);
 }
 
 } // namespace quorvel

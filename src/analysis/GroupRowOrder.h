@@ -23,5 +23,7 @@ std::vector<std::uint32_t> groupRowOrder(const std::vector<GroupRow>& rows, cons
                                          GroupSort sort);
 std::vector<std::uint32_t> groupRowOrder(const GroupRows& rows, const std::vector<std::uint32_t>& stored,
                                          GroupSort sort);
+// The same for rows held in the order stored (row i at place i), without a list of places.
+std::vector<std::uint32_t> groupRowOrder(const GroupRows& rows, GroupSort sort);
 
 } // namespace quorvel

@@ -217,6 +217,11 @@ GroupRows MemoryEngine::groupRows(const GroupPlan& plan, const GroupRequest& req
     auto [begin, end] = rangeIndexes(request.range);
     const int base = rangeBase(begin);
     const int latest = m_records.back().idx;
+    // Every figure of a row fits the 16 bits a row keeps (a gap or a count is at most the latest IDX + 1).
+    if (latest + 1 > GroupFigures::kMostDraws)
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the history holds %1 draws; a group calculation "
+                                                            "counts at most %2 draws: keep fewer draws first"),
+                                  latest, GroupFigures::kMostDraws - 1));
     const long total = combinationCount(m, k);
     auto groupCodes = [&](const std::vector<int>& elements) {
         std::vector<int> codes;

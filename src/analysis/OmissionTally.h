@@ -5,6 +5,7 @@
 #include "analysis/AnalysisResult.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 namespace quorvel {
@@ -62,12 +63,12 @@ class OmissionTally {
 
     // Writes the figures a group calculation keeps of a row (the average follows from them).
     void fill(GroupFigures& figures, int latestIdx) const {
-        figures.min = m_min;
-        figures.max = m_max;
-        figures.last = latestIdx + 1 - (m_hits > 0 ? m_previous : 0);
-        figures.hitsInRange = m_hits;
-        figures.longestRun = m_longestRun;
-        figures.previous = m_hits > 1 ? m_lastGap : GroupFigures::kNoPrevious;
+        figures.min = static_cast<std::uint16_t>(m_min);
+        figures.max = static_cast<std::uint16_t>(m_max);
+        figures.last = static_cast<std::uint16_t>(latestIdx + 1 - (m_hits > 0 ? m_previous : 0));
+        figures.hitsInRange = static_cast<std::uint16_t>(m_hits);
+        figures.longestRun = static_cast<std::uint16_t>(m_longestRun);
+        figures.previous = static_cast<std::uint16_t>(m_hits > 1 ? m_lastGap : GroupFigures::kNoPrevious);
     }
 
   private:

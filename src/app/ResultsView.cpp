@@ -6,7 +6,6 @@
 #include "analysis/ResultCells.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace quorvel {
 
@@ -37,6 +36,7 @@ void ResultsView::showSearch(SearchKind kind, SearchResult result, std::string r
     const OmissionSummary& summary = result.summary;
     setRows(std::make_shared<const GroupRows>(
         GroupRows{GroupRow{summary.label, summary.min, summary.max, summary.last, summary.statistics}}));
+    m_shown = {0};
     m_hits = std::move(result);
     m_searchKind = kind;
     m_searchRules = std::move(rules);
@@ -66,16 +66,15 @@ void ResultsView::showStoredGroups(GroupRows rows, GroupSort sort) {
 }
 
 void ResultsView::setRows(std::shared_ptr<const GroupRows> rows) {
+    // The order of the rows before is not kept while the new one is made; the caller orders the new rows.
+    m_shown.clear();
+    m_shown.shrink_to_fit();
     m_rows = std::move(rows);
-    m_shown.resize(m_rows->size());
-    std::iota(m_shown.begin(), m_shown.end(), std::uint32_t{0});
 }
 
 void ResultsView::orderGroups(GroupSort sort) {
     // The rows stay in the order stored; only the order in which they are shown changes.
-    std::vector<std::uint32_t> stored(m_rows->size());
-    std::iota(stored.begin(), stored.end(), std::uint32_t{0});
-    m_shown = groupRowOrder(*m_rows, stored, sort);
+    m_shown = groupRowOrder(*m_rows, sort);
     m_groupOrder = sort;
 }
 

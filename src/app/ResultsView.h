@@ -88,6 +88,7 @@ class ResultsView {
 
   private:
     enum class Content { Summary, Groups };
+    // Holds `rows` in the order stored, none shown until they are ordered.
     void setRows(std::shared_ptr<const GroupRows> rows);
 
     SearchResult m_hits;

@@ -13,7 +13,6 @@
 #include "model/GroupSort.h"
 
 #include <memory>
-#include <numeric>
 
 namespace quorvel {
 
@@ -87,9 +86,7 @@ int GroupCommand::run() {
     if (const GroupLimits limits = groupLimits(engine, group); !limits.keptNote.empty())
         m_context.err << "note: " << m_context.said(limits.keptNote) << "\n";
     // The rows come back in the order stored; they are ordered in memory as YL reads them by the sort.
-    std::vector<std::uint32_t> stored(rows.size());
-    std::iota(stored.begin(), stored.end(), std::uint32_t{0});
-    const std::vector<std::uint32_t> order = groupRowOrder(rows, stored, *parseGroupSort(m_sort));
+    const std::vector<std::uint32_t> order = groupRowOrder(rows, *parseGroupSort(m_sort));
     const std::string rules = countingRules(group);
     if (!m_options.xlsx.empty()) {
         std::vector<GroupRow> ordered;
