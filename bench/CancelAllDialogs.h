@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "gui/Dialogs.h"
+#include "gui/shell/Dialogs.h"
 
 namespace quorvel::bench {
 

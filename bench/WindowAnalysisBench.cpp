@@ -8,7 +8,7 @@
 #include "GeneratedHistory.h"
 #include "analysis/GroupPlan.h"
 #include "app/Workspace.h"
-#include "gui/MainWindow.h"
+#include "gui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>

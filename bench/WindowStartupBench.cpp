@@ -4,7 +4,7 @@
 #include "CancelAllDialogs.h"
 #include "GeneratedHistory.h"
 #include "app/Workspace.h"
-#include "gui/MainWindow.h"
+#include "gui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QTableView>

@@ -7,7 +7,7 @@
 #include "analysis/MemoryEngine.h"
 #include "analysis/ResultGrids.h"
 #include "app/GroupResultWriter.h"
-#include "app/PositionSearchState.h"
+#include "app/choices/PositionSearchState.h"
 #include "ingest/ResultsPage.h"
 #include "maintain/ExportTarget.h"
 #include "maintain/HistoryBackup.h"

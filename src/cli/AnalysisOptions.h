@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/SearchRequestBuilder.h"
+#include "app/choices/SearchRequestBuilder.h"
 #include "cli/CommandOptions.h"
 
 #include <CLI/CLI.hpp>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "analysis/Backtest.h"
-#include "app/BacktestSentence.h"
+#include "app/results/BacktestSentence.h"
 #include "platform/Catalogue.h"
 
 #include <nlohmann/json.hpp>

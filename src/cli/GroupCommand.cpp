@@ -4,7 +4,7 @@
 #include "analysis/GroupPlan.h"
 #include "analysis/GroupRowOrder.h"
 #include "analysis/ResultGrids.h"
-#include "app/GroupLimits.h"
+#include "app/choices/GroupLimits.h"
 #include "cli/AnalysisOptions.h"
 #include "cli/CliContext.h"
 #include "cli/CommandRegistration.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // settings get|set: the persisted settings of the data folder.
-#include "app/SettingKeys.h"
+#include "app/settings/SettingKeys.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The omission table (table): one row per value of a kind with its omissions and how often it came lately.
 #include "analysis/CountingRules.h"
-#include "app/TableColumns.h"
+#include "app/results/TableColumns.h"
 #include "cli/CliContext.h"
 #include "cli/CommandOptions.h"
 #include "cli/CommandRegistration.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/TableColumns.h"
+#include "app/results/TableColumns.h"
 
 #include <nlohmann/json.hpp>
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "analysis/Trend.h"
-#include "app/TrendCells.h"
+#include "app/results/TrendCells.h"
 
 #include <ostream>
 #include <string>

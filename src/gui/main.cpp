@@ -2,11 +2,11 @@
 // quorvel [--data-dir DIR] [--engine memory|sql] [--screenshot PATH [--size WxH]]: the desktop window over the
 // data folder.
 #include "app/Workspace.h"
-#include "gui/MainWindow.h"
-#include "gui/QtText.h"
-#include "gui/Translations.h"
-#include "gui/WidgetDialogs.h"
-#include "gui/WindowPlacementKeeper.h"
+#include "gui/main/MainWindow.h"
+#include "gui/shell/QtText.h"
+#include "gui/shell/Translations.h"
+#include "gui/shell/WidgetDialogs.h"
+#include "gui/shell/WindowPlacementKeeper.h"
 #include "platform/DataFolder.h"
 #include "platform/QtSettingsStore.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/UpdateRun.h"
+#include "app/history/UpdateRun.h"
 
 #include <QNetworkAccessManager>
 #include <QObject>

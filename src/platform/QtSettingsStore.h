@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/SettingsStore.h"
+#include "app/settings/SettingsStore.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "app/BacktestView.h"
-#include "app/BacktestSentence.h"
+#include "app/results/BacktestView.h"
+#include "app/results/BacktestSentence.h"
 
 #include <gtest/gtest.h>
 

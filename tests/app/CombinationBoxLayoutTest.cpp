@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/CombinationBoxLayout.h"
+#include "app/choices/CombinationBoxLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/CombinationSelection.h"
+#include "app/choices/CombinationSelection.h"
 
 #include <gtest/gtest.h>
 

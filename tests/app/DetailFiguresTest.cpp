@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/DetailFigures.h"
+#include "app/results/DetailFigures.h"
 
 #include <gtest/gtest.h>
 

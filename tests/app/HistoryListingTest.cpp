@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "app/HistoryListing.h"
+#include "app/history/HistoryListing.h"
 
 #include "TempFolder.h"
-#include "app/NextIssueDisplay.h"
+#include "app/history/NextIssueDisplay.h"
 #include "model/DrawRecord.h"
 #include "store/HistoryStore.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/ManualDrawCheck.h"
+#include "app/history/ManualDrawCheck.h"
 
-#include "app/ImportSummary.h"
+#include "app/history/ImportSummary.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/PositionSearchState.h"
+#include "app/choices/PositionSearchState.h"
 
 #include "TempFolder.h"
 #include "model/DrawRecord.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/ResultsView.h"
+#include "app/results/ResultsView.h"
 
 #include "analysis/CountingRules.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/Settings.h"
+#include "app/settings/Settings.h"
 
 #include "model/Error.h"
 

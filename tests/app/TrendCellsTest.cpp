@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What the trend window and its exports show of a cell: balls in their colour wave's colour for numbers, names on a
 // ground for the other kinds (colours in their waves, whatever the base), grey counts that the toggle hides.
-#include "app/TrendCells.h"
+#include "app/results/TrendCells.h"
 
 #include <gtest/gtest.h>
 

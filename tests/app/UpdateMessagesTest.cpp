@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/UpdateMessages.h"
+#include "app/history/UpdateMessages.h"
 
 #include <gtest/gtest.h>
 

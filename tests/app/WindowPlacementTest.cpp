@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/WindowPlacement.h"
+#include "app/settings/WindowPlacement.h"
 
 #include <gtest/gtest.h>
 

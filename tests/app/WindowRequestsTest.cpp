@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/WindowRequests.h"
+#include "app/choices/WindowRequests.h"
 
 #include <gtest/gtest.h>
 

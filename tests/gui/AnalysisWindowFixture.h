@@ -3,7 +3,7 @@
 
 #include "WindowFixture.h"
 #include "cli/CliRunner.h"
-#include "gui/AnalysisController.h"
+#include "gui/main/AnalysisController.h"
 
 #include <QChart>
 #include <QChartView>

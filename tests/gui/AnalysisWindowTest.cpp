@@ -4,8 +4,8 @@
 #include "XlsxReader.h"
 #include "analysis/OmissionEngine.h"
 #include "cli/CliRunner.h"
-#include "gui/AnalysisController.h"
-#include "gui/DetailPanel.h"
+#include "gui/main/AnalysisController.h"
+#include "gui/main/DetailPanel.h"
 
 #include <QCategoryAxis>
 #include <QChart>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "gui/BacktestWindow.h"
+#include "gui/views/BacktestWindow.h"
 #include "AnalysisWindowFixture.h"
 #include "XlsxReader.h"
 

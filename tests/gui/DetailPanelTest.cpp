@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The statistics details panel fraDetail, its sort choice cboSort and the counting rules in the window's
 // workbooks, against the command line's results on the real history.
-#include "gui/DetailPanel.h"
+#include "gui/main/DetailPanel.h"
 #include "AnalysisWindowFixture.h"
 #include "XlsxReader.h"
-#include "app/DetailFigures.h"
+#include "app/results/DetailFigures.h"
 #include "cli/CliRunner.h"
-#include "gui/AnalysisController.h"
-#include "gui/QtText.h"
+#include "gui/main/AnalysisController.h"
+#include "gui/shell/QtText.h"
 
 #include <QTableView>
 

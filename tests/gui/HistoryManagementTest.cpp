@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "WindowFixture.h"
-#include "gui/HistoryChangeWatcher.h"
+#include "gui/history/HistoryChangeWatcher.h"
 #include "maintain/HistoryBackup.h"
 
 #include <QAction>

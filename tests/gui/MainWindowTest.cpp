@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "WindowFixture.h"
-#include "gui/Translations.h"
+#include "gui/shell/Translations.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "ScriptOutput.h"
-#include "gui/Dialogs.h"
+#include "gui/shell/Dialogs.h"
 
 #include <QStringList>
 

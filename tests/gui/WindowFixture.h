@@ -4,7 +4,7 @@
 #include "FakeDialogs.h"
 #include "TempFolder.h"
 #include "app/Workspace.h"
-#include "gui/MainWindow.h"
+#include "gui/main/MainWindow.h"
 #include "model/DrawRecord.h"
 #include "platform/QtSettingsStore.h"
 #include "store/HistoryStore.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The window opens where it was closed, fitted to the screen's available area (the offscreen screen here).
-#include "gui/WindowPlacementKeeper.h"
+#include "gui/shell/WindowPlacementKeeper.h"
 #include "WindowFixture.h"
 
 #include <QScreen>

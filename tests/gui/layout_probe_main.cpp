@@ -8,10 +8,10 @@
 #include "ScriptRunner.h"
 #include "app/Clock.h"
 #include "app/Workspace.h"
-#include "gui/GridSetup.h"
-#include "gui/MainWindow.h"
-#include "gui/Translations.h"
-#include "gui/WindowPlacementKeeper.h"
+#include "gui/grids/GridSetup.h"
+#include "gui/main/MainWindow.h"
+#include "gui/shell/Translations.h"
+#include "gui/shell/WindowPlacementKeeper.h"
 #include "platform/QtSettingsStore.h"
 
 #include <CLI/CLI.hpp>

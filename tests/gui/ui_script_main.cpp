@@ -5,9 +5,9 @@
 #include "ScriptRunner.h"
 #include "app/Clock.h"
 #include "app/Workspace.h"
-#include "gui/MainWindow.h"
-#include "gui/Translations.h"
-#include "gui/WidgetDialogs.h"
+#include "gui/main/MainWindow.h"
+#include "gui/shell/Translations.h"
+#include "gui/shell/WidgetDialogs.h"
 #include "platform/DataFolder.h"
 #include "platform/QtSettingsStore.h"
 

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#include "app/choices/GroupLimits.h"
+
+#include "analysis/GroupPlan.h"
+#include "model/Error.h"
+
+namespace quorvel {
+
+GroupLimits groupLimits(EngineKind engine, const GroupRequest& request) {
+    GroupLimits limits;
+    const bool keepsLimits = request.noLimit && engine == EngineKind::Sql;
+    if (keepsLimits) limits.keptNote = sqlEngineKeepsLimits();
+    GroupRequest planned = request;
+    planned.noLimit = request.noLimit && !keepsLimits;
+    try {
+        planGroups(planned);
+    } catch (const Error& limit) {
+        limits.refusal = keepsLimits ? Message({}, "%1\n%2", {limit.message(), limits.keptNote}) : limit.message();
+    }
+    return limits;
+}
+
+} // namespace quorvel

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#include "app/history/UpdateMessages.h"
+
+namespace quorvel {
+
+namespace {
+
+Message draws(int n) {
+    return n == 1 ? Message::core(QT_TRANSLATE_NOOP("Core", "1 draw"))
+                  : Message::core(QT_TRANSLATE_NOOP("Core", "%1 draws"), n);
+}
+
+} // namespace
+
+Messages updateConfirmation(const UpdatePlan& plan) {
+    Messages lines{Message::core(kUpdateQuestion)};
+    if (plan.clearsHistory)
+        lines.push_back(Message::core(QT_TRANSLATE_NOOP("Core", "现有历史号码的第一期早于保留的%1年：读到网页后将先清空"
+                                                                "现有历史（另存到备份文件夹），只保留%2年至%3年的历史"
+                                                                "号码。"),
+                                      plan.yearsToKeep, plan.startYear, plan.currentYear));
+    return lines;
+}
+
+Messages updateSummary(const UpdateResult& result) {
+    Messages lines;
+    if (result.clearWithheld) {
+        lines.push_back(Message::core(QT_TRANSLATE_NOOP("Core", "The history began more than %1 years ago, but it was "
+                                                                "not cleared: not every kept year gave its draws, and "
+                                                                "clearing would lose the stored draws of the years "
+                                                                "that failed. Nothing was changed; update again "
+                                                                "later."),
+                                      result.yearsToKeep));
+    } else if (result.nothingRead()) {
+        lines.push_back(
+            Message::core(QT_TRANSLATE_NOOP("Core", "No page could be read, so the history was left unchanged.")));
+    } else {
+        lines.push_back(Message::core(QT_TRANSLATE_NOOP("Core", "Added %1."), draws(result.appended)));
+        for (const YearCount& year : result.years)
+            lines.push_back(Message::core(QT_TRANSLATE_NOOP("Core", "%1: %2"), year.year,
+                                          year.noDrawYet ? Message::core(QT_TRANSLATE_NOOP("Core", "no draw yet"))
+                                                         : draws(year.appended)));
+        if (result.cleared)
+            lines.push_back(
+                result.backup
+                    ? Message::core(QT_TRANSLATE_NOOP("Core", "The history began more than %1 years ago, so it was "
+                                                              "cleared before the new draws were stored; it was saved "
+                                                              "to %2."),
+                                    result.yearsToKeep, result.backup->string())
+                    : Message::core(QT_TRANSLATE_NOOP("Core", "The history began more than %1 years ago, so it was "
+                                                              "cleared before the new draws were stored."),
+                                    result.yearsToKeep));
+    }
+    if (!result.failed.empty()) {
+        lines.push_back(Message::core(QT_TRANSLATE_NOOP("Core", "Years that failed (nothing was added from them, "
+                                                                "nothing stored was removed):")));
+        for (const FailedYear& year : result.failed)
+            lines.push_back(Message::core(QT_TRANSLATE_NOOP("Core", "%1: %2"), year.year, year.reason));
+    }
+    const int skipped = static_cast<int>(result.skipped.size());
+    if (skipped > 0)
+        lines.push_back(skipped == 1 ? Message::core(QT_TRANSLATE_NOOP("Core", "Skipped 1 row:"))
+                                     : Message::core(QT_TRANSLATE_NOOP("Core", "Skipped %1 rows:"), skipped));
+    for (int i = 0; i < skipped && i < kShownSkippedRows; ++i) {
+        const SkippedRow& row = result.skipped[static_cast<std::size_t>(i)];
+        lines.push_back(
+            Message::core(QT_TRANSLATE_NOOP("Core", "%1 row %2 \"%3\": %4"), row.year, row.row, row.text, row.reason));
+    }
+    if (skipped > kShownSkippedRows)
+        lines.push_back(Message::core(QT_TRANSLATE_NOOP("Core", "and %1 more"), skipped - kShownSkippedRows));
+    return lines;
+}
+
+} // namespace quorvel

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+#include "gui/charts/CalibrationChart.h"
+
+#include "app/results/BacktestView.h"
+
+#include <QChart>
+#include <QEvent>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace quorvel {
+
+CalibrationChart::CalibrationChart(QWidget* parent)
+    : QChartView(parent), m_bins(new QScatterSeries), m_diagonal(new QLineSeries), m_expected(new QValueAxis),
+      m_observed(new QValueAxis) {
+    setObjectName(QStringLiteral("chtCalibration"));
+    setRenderHint(QPainter::Antialiasing);
+    setMinimumHeight(220);
+    auto* chart = new QChart;
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    QPen pen(Qt::gray);
+    pen.setStyle(Qt::DashLine);
+    m_diagonal->setPen(pen);
+    m_bins->setMarkerSize(9);
+    chart->addSeries(m_diagonal);
+    chart->addSeries(m_bins);
+    m_expected->setLabelFormat(QStringLiteral("%.0f"));
+    m_observed->setLabelFormat(QStringLiteral("%.0f"));
+    chart->addAxis(m_expected, Qt::AlignBottom);
+    chart->addAxis(m_observed, Qt::AlignLeft);
+    for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(m_diagonal), static_cast<QAbstractSeries*>(m_bins)}) {
+        series->attachAxis(m_expected);
+        series->attachAxis(m_observed);
+    }
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    setChart(chart);
+    retranslate();
+    showStartNote();
+}
+
+void CalibrationChart::retranslate() {
+    m_diagonal->setName(tr("as expected"));
+    m_bins->setName(tr("decile bins of P(≥当前遗漏)"));
+    m_expected->setTitleText(tr("hits expected by the hit rates"));
+    m_observed->setTitleText(tr("hits observed"));
+    if (m_binCount >= 0)
+        chart()->setTitle(
+            tr("Calibration: every eligible group at every decision, in %n bin(s) by P(≥当前遗漏)", "", m_binCount));
+    else if (m_showsStartNote)
+        showStartNote();
+}
+
+void CalibrationChart::showStartNote() {
+    showNote(tr("Press 回测 to run the backtest"));
+    m_showsStartNote = true;
+}
+
+void CalibrationChart::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QChartView::changeEvent(event);
+}
+
+void CalibrationChart::showResult(const BacktestResult& result) {
+    const CalibrationAxis axis = calibrationAxis(result);
+    QList<QPointF> points;
+    for (const CalibrationPoint& point : calibrationPoints(result))
+        points.append(QPointF(point.expected, point.observed));
+    m_bins->replace(points);
+    m_expected->setRange(axis.low, axis.high);
+    m_observed->setRange(axis.low, axis.high);
+    m_expected->applyNiceNumbers();
+    m_observed->applyNiceNumbers();
+    const double low = std::min(m_expected->min(), m_observed->min());
+    const double high = std::max(m_expected->max(), m_observed->max());
+    m_expected->setRange(low, high);
+    m_observed->setRange(low, high);
+    m_diagonal->replace(QList<QPointF>{{low, low}, {high, high}});
+    m_binCount = static_cast<int>(result.bins.size());
+    m_showsStartNote = false;
+    retranslate();
+}
+
+void CalibrationChart::showNote(const QString& note) {
+    m_binCount = -1;
+    m_showsStartNote = false;
+    m_bins->clear();
+    m_diagonal->clear();
+    m_expected->setRange(0, 1);
+    m_observed->setRange(0, 1);
+    chart()->setTitle(note);
+}
+
+} // namespace quorvel

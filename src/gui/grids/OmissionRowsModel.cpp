@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#include "gui/grids/OmissionRowsModel.h"
+
+#include "analysis/ResultCells.h"
+#include "analysis/ResultGrids.h"
+#include "app/results/ResultsView.h"
+
+namespace quorvel {
+
+OmissionRowsModel::OmissionRowsModel(QObject* parent) : CellGridModel(omissionHeader(), parent) {}
+
+void OmissionRowsModel::showFrom(const ResultsView& view) {
+    redraw([&] { m_view = &view; });
+}
+
+CellGrid OmissionRowsModel::cells() const {
+    return groupResultGrid(m_view ? m_view->omissionRows() : std::vector<GroupRow>{});
+}
+
+int OmissionRowsModel::cellRows() const { return m_view ? static_cast<int>(m_view->omissionCount()) : 0; }
+
+std::string OmissionRowsModel::cellText(int row, int column) const {
+    return omissionCell(m_view->omissionRow(row).value_or(GroupRow{}), column);
+}
+
+} // namespace quorvel

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: MIT
+#include "gui/shell/Translations.h"
+
+#include "app/settings/Settings.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+#include <memory>
+#include <vector>
+
+namespace quorvel {
+
+namespace {
+
+// The translators in place, owned here so that a change of language can take them out again.
+std::vector<std::unique_ptr<QTranslator>>& installed() {
+    static std::vector<std::unique_ptr<QTranslator>> translators;
+    return translators;
+}
+
+QString& current() {
+    static QString language;
+    return language;
+}
+
+// Qt ships no catalogue for Hong Kong: its Traditional one is Taiwan's, whose button texts are the same.
+QString qtCatalogue(const QString& language) {
+    return language == QStringLiteral("zh_HK") ? QStringLiteral("zh_TW") : language;
+}
+
+} // namespace
+
+const QStringList& windowLanguages() {
+    static const QStringList languages{QStringLiteral("zh_CN"), QStringLiteral("zh_HK"), QStringLiteral("en")};
+    return languages;
+}
+
+QString windowLanguage(const QString& chosen, const QLocale& locale) {
+    if (windowLanguages().contains(chosen)) return chosen;
+    if (locale.language() == QLocale::English) return QStringLiteral("en");
+    if (locale.language() == QLocale::Chinese &&
+        (locale.script() == QLocale::TraditionalChineseScript || locale.territory() == QLocale::HongKong ||
+         locale.territory() == QLocale::Taiwan || locale.territory() == QLocale::Macao))
+        return QStringLiteral("zh_HK");
+    return QStringLiteral("zh_CN");
+}
+
+void useLanguage(const QString& language) {
+    // Each removal and installation tells every widget; the last one leaves them all in the new language.
+    for (const auto& translator : installed())
+        QCoreApplication::removeTranslator(translator.get());
+    installed().clear();
+    current() = language;
+    if (language == QStringLiteral("en")) {
+        // With no translator left to remove, the widgets still need to hear that the language changed.
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
+        return;
+    }
+    for (const QString& file : {QStringLiteral(":/i18n/qtbase_%1.qm").arg(qtCatalogue(language)),
+                                QStringLiteral(":/i18n/quorvel_%1.qm").arg(language)}) {
+        auto translator = std::make_unique<QTranslator>();
+        if (!translator->load(file)) continue;
+        QCoreApplication::installTranslator(translator.get());
+        installed().push_back(std::move(translator));
+    }
+}
+
+void useChosenLanguage(const Settings& settings) {
+    useLanguage(windowLanguage(QString::fromStdString(settings.text(Setting::txtLanguage))));
+}
+
+QString languageInUse() { return current(); }
+
+} // namespace quorvel
