@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "analysis/BacktestWalk.h"
 
+#include "analysis/BacktestCalibration.h"
+#include "analysis/BacktestPicks.h"
 #include "analysis/CombinationRank.h"
 #include "analysis/ParallelTasks.h"
 #include "model/Error.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <map>
 #include <unordered_map>
@@ -26,13 +27,6 @@ struct YearRun {
     int slot;
 };
 
-// One cell of the calibration histogram: the eligible groups that had one p_at_least_last.
-struct HistogramCell {
-    long count = 0;
-    long hits = 0;
-    double expected = 0;
-};
-
 // The figures of one decision, summed in decision order at the end.
 struct DecisionFigures {
     long picked = 0;
@@ -44,23 +38,6 @@ struct DecisionFigures {
     long baseHits = 0;
     double baseExpected = 0;
     double baseVariance = 0;
-};
-
-// A small, well-mixed generator whose sequence is fixed for a seed on every platform.
-class SplitMix64 {
-  public:
-    explicit SplitMix64(std::uint64_t seed) : m_state(seed) {}
-    std::uint64_t next() {
-        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    // Uniform in 0..bound-1 (the bias of the modulo is below 2^-40 for the bounds used here).
-    long below(long bound) { return static_cast<long>(next() % static_cast<std::uint64_t>(bound)); }
-
-  private:
-    std::uint64_t m_state;
 };
 
 // What every task shares: the input, the groups' rate classes and the year runs.
@@ -86,7 +63,7 @@ class Walk {
     long groups() const { return m_groups; }
 
     // The decisions [from, to): replays the draws before `from`, then decides at each.
-    void run(int from, int to, std::vector<DecisionFigures>& figures, std::map<double, HistogramCell>& histogram) const;
+    void run(int from, int to, std::vector<DecisionFigures>& figures, CalibrationHistogram& histogram) const;
 
   private:
     // Groups of one rate in every year share a class; all groups share one when the input says so.
@@ -181,49 +158,7 @@ class GapState {
     std::unordered_map<std::int64_t, std::vector<int>> m_buckets; // by class and last hit
 };
 
-// The rates of unions of two groups already asked for, per task.
-class UnionRates {
-  public:
-    explicit UnionRates(const BacktestInput& input) : m_input(input) {}
-    double at(std::uint64_t elements, int slot) {
-        const int yearSlot = m_input.yearDependent ? slot : 0;
-        // Groups that share one rate are groups of numbers: a union's rate depends only on how many it holds.
-        const std::uint64_t key = m_input.sharedRate ? (std::uint64_t{1} << std::popcount(elements)) - 1 : elements;
-        auto [at, added] = m_known.try_emplace({key, yearSlot}, 0.0);
-        if (added) at->second = m_input.rate(elements, yearSlot);
-        return at->second;
-    }
-
-  private:
-    const BacktestInput& m_input;
-    std::map<std::pair<std::uint64_t, int>, double> m_known;
-};
-
-// Hits, expected hits and the exact variance of the number of hits of one decision's picks.
-struct PickFigures {
-    long hits = 0;
-    double expected = 0;
-    double variance = 0;
-};
-
-PickFigures pickFigures(const std::vector<std::pair<std::uint64_t, double>>& picks, std::uint64_t next, int slot,
-                        bool exclusive, UnionRates& unions) {
-    PickFigures figures;
-    for (std::size_t i = 0; i < picks.size(); ++i) {
-        const auto [elements, p] = picks[i];
-        figures.hits += (next & elements) == elements;
-        figures.expected += p;
-        figures.variance += p * (1 - p);
-        for (std::size_t j = i + 1; j < picks.size(); ++j) {
-            const double both = exclusive ? 0.0 : unions.at(elements | picks[j].first, slot);
-            figures.variance += 2 * (both - p * picks[j].second);
-        }
-    }
-    return figures;
-}
-
-void Walk::run(int from, int to, std::vector<DecisionFigures>& figures,
-               std::map<double, HistogramCell>& histogram) const {
+void Walk::run(int from, int to, std::vector<DecisionFigures>& figures, CalibrationHistogram& histogram) const {
     GapState state(m_groups, m_draws);
     auto apply = [&](int d) {
         m_ranking.forEachSubset(m_input.held[static_cast<std::size_t>(d)],
@@ -354,60 +289,10 @@ void Walk::run(int from, int to, std::vector<DecisionFigures>& figures,
         decision.baseExpected = baseline.expected;
         decision.baseVariance = baseline.variance;
     }
-    for (const auto& [pLast, cell] : cells) {
-        HistogramCell& total = histogram[pLast];
-        total.count += cell.count;
-        total.hits += cell.hits;
-        total.expected += cell.expected;
-    }
-}
-
-// Cuts the histogram at its deciles; a value is never split, so a bin may hold more than a tenth and there may
-// be fewer than ten bins.
-std::vector<CalibrationBin> decileBins(const std::map<double, HistogramCell>& histogram) {
-    long total = 0;
-    for (const auto& [pLast, cell] : histogram)
-        total += cell.count;
-    std::vector<CalibrationBin> bins;
-    long cumulative = 0;
-    long decile = 1;
-    bool open = false;
-    for (const auto& [pLast, cell] : histogram) {
-        if (cell.count == 0) continue;
-        if (!open) {
-            bins.push_back(CalibrationBin{pLast, pLast, 0, 0, 0});
-            open = true;
-        }
-        CalibrationBin& bin = bins.back();
-        bin.pHigh = pLast;
-        bin.count += cell.count;
-        bin.hits += cell.hits;
-        bin.expected += cell.expected;
-        cumulative += cell.count;
-        if (cumulative * 10 >= decile * total) {
-            open = false;
-            decile = cumulative * 10 / total + 1;
-        }
-    }
-    return bins;
+    addCells(histogram, cells);
 }
 
 } // namespace
-
-void finishFigures(BacktestFigures& figures) {
-    if (figures.variance <= 0) {
-        figures.z = 0;
-        figures.pValue = 1;
-        return;
-    }
-    figures.z = (static_cast<double>(figures.hits) - figures.expected) / std::sqrt(figures.variance);
-    figures.pValue = std::erfc(std::fabs(figures.z) / std::sqrt(2.0));
-}
-
-BacktestVerdict backtestVerdict(const BacktestFigures& figures) {
-    if (figures.pValue >= kVerdictLevel) return BacktestVerdict::None;
-    return figures.z < 0 ? BacktestVerdict::Fewer : BacktestVerdict::More;
-}
 
 BacktestResult walkBacktest(const BacktestInput& input, int threads, const Progress& progress) {
     if (input.elements > CombinationRank::kMostElements || input.groupSize < 1 || input.groupSize > 6)
@@ -420,7 +305,7 @@ BacktestResult walkBacktest(const BacktestInput& input, int threads, const Progr
     const Walk walk(input);
     std::vector<DecisionFigures> figures(static_cast<std::size_t>(decisions));
     const std::size_t tasks = static_cast<std::size_t>((decisions + kDecisionsPerTask - 1) / kDecisionsPerTask);
-    std::vector<std::map<double, HistogramCell>> histograms(tasks);
+    std::vector<CalibrationHistogram> histograms(tasks);
     runTasks(tasks, threads, decisions, progress, [&](std::size_t task) {
         const int from = first + static_cast<int>(task) * kDecisionsPerTask;
         const int to = std::min(from + kDecisionsPerTask, first + decisions);
@@ -449,14 +334,9 @@ BacktestResult walkBacktest(const BacktestInput& input, int threads, const Progr
     finishFigures(result.overdue);
     finishFigures(result.baseline);
     result.verdict = backtestVerdict(result.overdue);
-    std::map<double, HistogramCell> histogram;
+    CalibrationHistogram histogram;
     for (const auto& part : histograms)
-        for (const auto& [pLast, cell] : part) {
-            HistogramCell& total = histogram[pLast];
-            total.count += cell.count;
-            total.hits += cell.hits;
-            total.expected += cell.expected;
-        }
+        addCells(histogram, part);
     result.bins = decileBins(histogram);
     return result;
 }
