@@ -1026,6 +1026,10 @@
         <source>the history holds %1 draws; a group calculation counts at most %2 draws: keep fewer draws first</source>
         <translation>历史号码共有 %1 期；分组计算最多只能计算 %2 期：请先保留较少的期数</translation>
     </message>
+    <message>
+        <source>the page does not list issue %1 although later issues follow</source>
+        <translation>网页没有列出第 %1 期，但列出了其后的期数</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

@@ -1026,6 +1026,10 @@
         <source>the history holds %1 draws; a group calculation counts at most %2 draws: keep fewer draws first</source>
         <translation>歷史號碼共有 %1 期；分組計算最多只能計算 %2 期：請先保留較少的期數</translation>
     </message>
+    <message>
+        <source>the page does not list issue %1 although later issues follow</source>
+        <translation>網頁沒有列出第 %1 期，但列出了其後的期數</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

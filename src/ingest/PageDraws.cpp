@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ingest/PageDraws.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string_view>
@@ -75,11 +76,36 @@ RowReading readNumbers(int issue, const std::vector<std::string>& cells) {
     return {draw, {}};
 }
 
+// Leaves out the draws from the first issue, from `expected` on, that the page does not give as a usable draw
+// although a later row follows (a draw, or an unusable row of a known issue).
+void holdBackAfterGap(PageDraws& page, int expected, const std::map<int, Message>& unusable) {
+    std::stable_sort(page.draws.begin(), page.draws.end(),
+                     [](const Draw& a, const Draw& b) { return a.issue < b.issue; });
+    for (const Draw& draw : page.draws) {
+        if (draw.issue != expected) break;
+        ++expected;
+    }
+    const bool gap =
+        std::any_of(page.draws.begin(), page.draws.end(), [&](const Draw& draw) { return draw.issue > expected; });
+    const auto unreadable = unusable.lower_bound(expected);
+    if (!gap && unreadable == unusable.end()) return;
+    page.stop = PageStop{expected, unreadable != unusable.end() && unreadable->first == expected
+                                       ? unreadable->second
+                                       : Message::core(QT_TRANSLATE_NOOP("Core", "the page does not list issue %1 "
+                                                                                 "although later issues follow"),
+                                                       expected)};
+    const auto kept = std::partition_point(page.draws.begin(), page.draws.end(),
+                                           [&](const Draw& draw) { return draw.issue < page.stop->issue; });
+    page.heldBack = static_cast<int>(page.draws.end() - kept);
+    page.draws.erase(kept, page.draws.end());
+}
+
 } // namespace
 
 PageDraws drawsOfPage(int year, const TableRows& rows, int lastStoredIssue) {
     PageDraws page;
     std::map<int, int> rowOfIssue;
+    std::map<int, Message> unusable; // issues whose row could not be read, by issue
     for (std::size_t r = rows.size(); r-- > 1;) {
         const std::vector<std::string>& cells = rows[r];
         auto skip = [&](const Message& reason) {
@@ -110,6 +136,7 @@ PageDraws drawsOfPage(int year, const TableRows& rows, int lastStoredIssue) {
         RowReading reading = readNumbers(issue, cells);
         if (!reading.draw) {
             skip(reading.problem);
+            unusable.emplace(issue, reading.problem);
         } else if (auto [kept, added] = rowOfIssue.emplace(issue, static_cast<int>(r)); !added) {
             skip(Message::core(QT_TRANSLATE_NOOP("Core", "issue %1 is listed twice; the draw of row %2 was kept"),
                                issue, kept->second));
@@ -117,6 +144,7 @@ PageDraws drawsOfPage(int year, const TableRows& rows, int lastStoredIssue) {
             page.draws.push_back(*reading.draw);
         }
     }
+    holdBackAfterGap(page, lastStoredIssue / 1000 == year ? lastStoredIssue + 1 : year * 1000 + 1, unusable);
     return page;
 }
 

@@ -26,6 +26,8 @@ TEST(PageDraws, ReadsRowsOldestFirstAndSkipsWhatIsNotADraw) {
         std::vector<int> issues; // the draws read, in order
         std::vector<std::string> reasons;
         std::optional<int> endRow;
+        std::optional<int> stop = std::nullopt; // the first missing or unusable issue, nothing after it read
+        int heldBack = 0;
     };
     const std::vector<Case> cases{
         {"newest first on the page, oldest first read; the header is never read",
@@ -60,7 +62,24 @@ TEST(PageDraws, ReadsRowsOldestFirstAndSkipsWhatIsNotADraw) {
          {"sequence number (cell 1) reads '000'", "the row has 3 cells", "sequence number (cell 1) reads '0x2'",
           "regular number 3 (cell 2) is 12, already in the draw", "special number (cell 3) is 50, outside 1..49",
           "regular number 3 (cell 2) is 0, outside 1..49", "regular number 6 (cell 2) reads '', not a number"},
-         std::nullopt},
+         std::nullopt,
+         2014001},
+        {"a missing issue holds back the draws after it",
+         {kHeader, row("004", good, "01"), row("003", good, "02"), row("001", good, "03")},
+         0,
+         {2014001},
+         {},
+         std::nullopt,
+         2014002,
+         2},
+        {"an unusable row holds back the draws after it",
+         {kHeader, row("104", good, "09"), row("103", good, "50"), row("102", good, "01"), row("101", good, "02")},
+         2014100,
+         {2014101, 2014102},
+         {"special number (cell 3) is 50, outside 1..49"},
+         std::nullopt,
+         2014103,
+         1},
         {"a draw listed twice is read once",
          {kHeader, row("002", good, "07"), row("001", good, "09"), row("001", good, "08")},
          0,
@@ -80,6 +99,8 @@ TEST(PageDraws, ReadsRowsOldestFirstAndSkipsWhatIsNotADraw) {
             EXPECT_NE(page.skipped[i].reason.english().find(c.reasons[i]), std::string::npos)
                 << page.skipped[i].reason.english();
         EXPECT_EQ(page.endRow, c.endRow);
+        EXPECT_EQ(page.stop ? std::optional(page.stop->issue) : std::nullopt, c.stop);
+        EXPECT_EQ(page.heldBack, c.heldBack);
     }
 }
 
