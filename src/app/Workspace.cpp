@@ -5,6 +5,7 @@
 #include "analysis/GroupHits.h"
 #include "analysis/GroupResultTable.h"
 #include "analysis/MemoryEngine.h"
+#include "analysis/OmissionEngine.h"
 #include "analysis/ResultGrids.h"
 #include "app/GroupResultWriter.h"
 #include "app/choices/PositionSearchState.h"

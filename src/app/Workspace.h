@@ -4,16 +4,17 @@
 #include "analysis/AnalysisRange.h"
 #include "analysis/AnalysisResult.h"
 #include "analysis/Backtest.h"
-#include "analysis/OmissionEngine.h"
+#include "analysis/EngineKind.h"
 #include "analysis/OmissionTable.h"
+#include "analysis/Progress.h"
 #include "analysis/Trend.h"
 #include "analysis/ValuesRequest.h"
 #include "app/Clock.h"
 #include "app/history/DerivedBasesCheck.h"
 #include "app/history/HistoryChange.h"
 #include "app/history/HistoryListing.h"
-#include "app/settings/Settings.h"
 #include "app/history/UpdateRun.h"
+#include "app/settings/Settings.h"
 #include "ingest/HistoryTextReader.h"
 #include "ingest/UpdatePlan.h"
 #include "maintain/MaintenanceResult.h"
@@ -37,6 +38,7 @@ namespace quorvel {
 class GroupResultWriter;
 class HistoryMaintenance;
 class HistoryStore;
+class OmissionEngine;
 class PositionSearchState;
 struct RefreshOutcome;
 struct SearchChoices;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "analysis/OmissionEngine.h"
+#include "analysis/EngineKind.h"
 #include "app/history/HistoryChange.h"
 #include "app/settings/SettingKeys.h"
 #include "gui/shell/Dialogs.h"
