@@ -6,6 +6,7 @@
 #include "analysis/GroupResultTable.h"
 #include "analysis/MemoryEngine.h"
 #include "analysis/OmissionEngine.h"
+#include "analysis/RangeResolution.h"
 #include "analysis/ResultGrids.h"
 #include "app/GroupResultWriter.h"
 #include "app/choices/PositionSearchState.h"
@@ -68,6 +69,18 @@ Message noUsableDraw(const std::filesystem::path& file, const HistoryText& text)
                                                    "history was left unchanged"),
                          file.string(), text.skipped.size(), Message({}, joined, reasons));
 }
+
+// The stored draws a refresh of the position search's values reads, from the store.
+class StoreDrawLookup : public StoredDrawLookup {
+  public:
+    explicit StoreDrawLookup(const HistoryStore& store) : m_store(store) {}
+    std::optional<DrawRecord> first() const override { return m_store.first(); }
+    std::optional<DrawRecord> latest() const override { return m_store.latest(); }
+    std::optional<DrawRecord> latestNotAfter(int issue) const override { return m_store.latestNotAfter(issue); }
+
+  private:
+    const HistoryStore& m_store;
+};
 
 std::string formatNumbers(const Draw& draw) {
     std::string text;
@@ -155,8 +168,8 @@ std::optional<std::vector<std::pair<std::string, FieldValue>>> Workspace::rowFie
 
 RefreshOutcome Workspace::refreshSearchState(PositionSearchState& state, const SearchChoices& choices,
                                              SearchRefresh what) const {
-    return what == SearchRefresh::Reference ? state.refreshReference(store(), choices)
-                                            : state.refresh(store(), choices);
+    const StoreDrawLookup stored(store());
+    return what == SearchRefresh::Reference ? state.refreshReference(stored, choices) : state.refresh(stored, choices);
 }
 
 ParameterBases Workspace::bases() const { return m_basesOverride ? *m_basesOverride : m_settings.bases(); }
