@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "gui/history/HistoryManagement.h"
 
-#include "app/settings/Settings.h"
 #include "app/Workspace.h"
-#include "gui/shell/Dialogs.h"
+#include "app/settings/Settings.h"
 #include "gui/history/HistoryPanel.h"
 #include "gui/history/ManualEntryRow.h"
+#include "gui/shell/Dialogs.h"
 #include "gui/shell/QtText.h"
 #include "gui/shell/WaitCursor.h"
 #include "maintain/HistoryBackup.h"
@@ -100,7 +100,8 @@ bool HistoryManagement::runRemoval(const QString& title, const std::function<Mai
 
 void HistoryManagement::deleteLatest() {
     if (!runRemoval(
-            tr("删除最后历史"), [this] { return m_workspace.deleteLatestDraw(); }, tr("Deleted the latest draw;")))
+            tr("删除最后历史"), [this] { return m_workspace.maintenance().deleteLatestDraw(); },
+            tr("Deleted the latest draw;")))
         return;
     m_panel.entry()->box(1)->setFocus();
 }
@@ -108,7 +109,7 @@ void HistoryManagement::deleteLatest() {
 void HistoryManagement::clearAll() {
     if (!m_dialogs.question(&m_window, tr(kClearTitle), tr(kClearQuestion))) return;
     runRemoval(
-        plainCaption(entry("mnuClear").text()), [this] { return m_workspace.clearHistory(); },
+        plainCaption(entry("mnuClear").text()), [this] { return m_workspace.maintenance().clearHistory(); },
         tr("Cleared the history;"));
 }
 
@@ -129,7 +130,7 @@ std::optional<int> HistoryManagement::askNumber(const QString& title, const QStr
 void HistoryManagement::keepUntilChosen() {
     std::optional<int> latest;
     try {
-        latest = m_workspace.latestIssue();
+        latest = m_workspace.history().latestIssue();
     } catch (const std::exception& error) {
         m_dialogs.message(&m_window, tr(kDeleteTitle), tr("The history could not be read: %1").arg(shownError(error)));
         return;
@@ -137,7 +138,7 @@ void HistoryManagement::keepUntilChosen() {
     auto issue = askNumber(tr(kDeleteTitle), tr(kDeleteUntilPrompt), QString::number(latest.value_or(0)));
     if (!issue) return;
     runRemoval(
-        tr(kDeleteTitle), [this, issue] { return m_workspace.keepUntil(*issue); },
+        tr(kDeleteTitle), [this, issue] { return m_workspace.maintenance().keepUntil(*issue); },
         tr("Kept the draws up to issue %1;").arg(*issue));
 }
 
@@ -145,7 +146,7 @@ void HistoryManagement::deleteLatestCount() {
     auto count = askNumber(tr(kDeleteTitle), tr(kDeleteCountPrompt), QStringLiteral("1"));
     if (!count) return;
     runRemoval(
-        tr(kDeleteTitle), [this, count] { return m_workspace.deleteLatestDraws(*count); },
+        tr(kDeleteTitle), [this, count] { return m_workspace.maintenance().deleteLatestDraws(*count); },
         tr("Deleted the latest %1 draws;").arg(*count));
 }
 

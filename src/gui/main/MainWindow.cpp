@@ -1,35 +1,35 @@
 // SPDX-License-Identifier: MIT
 #include "gui/main/MainWindow.h"
 
+#include "app/Workspace.h"
 #include "app/history/HistoryListing.h"
 #include "app/history/ImportSummary.h"
 #include "app/history/ManualDrawCheck.h"
 #include "app/history/NextIssueDisplay.h"
-#include "app/Workspace.h"
-#include "gui/main/AnalysisController.h"
-#include "gui/views/BacktestWindow.h"
-#include "gui/shell/BusyScope.h"
-#include "gui/main/CombinationPanel.h"
-#include "gui/main/DetailPanel.h"
+#include "gui/charts/OmissionChart.h"
 #include "gui/grids/GridCopy.h"
 #include "gui/history/HistoryChangeWatcher.h"
 #include "gui/history/HistoryExports.h"
 #include "gui/history/HistoryManagement.h"
 #include "gui/history/HistoryPanel.h"
-#include "gui/main/MainMenus.h"
 #include "gui/history/ManualEntryRow.h"
-#include "gui/charts/OmissionChart.h"
 #include "gui/history/OnlineUpdate.h"
-#include "gui/main/OptionsPanel.h"
-#include "gui/shell/QtText.h"
-#include "gui/main/ResultsPanel.h"
 #include "gui/history/ShippedHistory.h"
 #include "gui/history/StoredBasesCheck.h"
-#include "gui/views/TableWindow.h"
-#include "gui/shell/Translations.h"
-#include "gui/views/TrendWindow.h"
 #include "gui/history/WelcomeHint.h"
+#include "gui/main/AnalysisController.h"
+#include "gui/main/CombinationPanel.h"
+#include "gui/main/DetailPanel.h"
+#include "gui/main/MainMenus.h"
+#include "gui/main/OptionsPanel.h"
+#include "gui/main/ResultsPanel.h"
 #include "gui/main/WindowContent.h"
+#include "gui/shell/BusyScope.h"
+#include "gui/shell/QtText.h"
+#include "gui/shell/Translations.h"
+#include "gui/views/BacktestWindow.h"
+#include "gui/views/TableWindow.h"
+#include "gui/views/TrendWindow.h"
 #include "platform/DesktopLinks.h"
 
 #include <QAction>
@@ -114,7 +114,7 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     connect(m_analyses, &AnalysisController::statusMessage, this, &MainWindow::showStatus);
     connect(m_combinations, &CombinationPanel::statusMessage, this, &MainWindow::showStatus);
 
-    m_subscription = m_workspace.subscribe([this](HistoryChange change) { showChangedHistory(change); });
+    m_subscription = m_workspace.history().subscribe([this](HistoryChange change) { showChangedHistory(change); });
     resize(1280, 800);
     retranslate();
     startUp();
@@ -165,7 +165,7 @@ void MainWindow::connectHistoryManagement() {
 }
 
 void MainWindow::showHistory() {
-    HistoryListing listing = m_workspace.historyListing();
+    HistoryListing listing = m_workspace.history().historyListing();
     m_history->welcome()->setVisible(listing.drawCount() == 0);
     m_history->showHistory(std::move(listing));
     emit historyShown();
@@ -217,7 +217,7 @@ void MainWindow::openBacktest() {
 }
 
 void MainWindow::showNextIssue() {
-    NextIssueDisplay display = nextIssueDisplay(m_workspace.latestIssue(), m_workspace.clock().currentYear());
+    NextIssueDisplay display = nextIssueDisplay(m_workspace.history().latestIssue(), m_workspace.clock().currentYear());
     m_history->setNextIssueText(fromStd(display.nextIssueText));
     m_options->showNextIssue(display);
     // The zodiac tips of the combination boxes follow the zodiac year of the next issue.
@@ -226,7 +226,7 @@ void MainWindow::showNextIssue() {
 
 void MainWindow::layoutCombinations(AttributeKind kind) {
     try {
-        m_combinations->layoutFor(kind, m_workspace.bases(), m_workspace.nextIssue());
+        m_combinations->layoutFor(kind, m_workspace.bases(), m_workspace.history().nextIssue());
     } catch (const std::exception& error) {
         showStatus(tr("The history could not be read: %1").arg(shownError(error)));
     }
@@ -286,8 +286,8 @@ void MainWindow::importFile(const QString& file) {
     {
         BusyScope busy(this);
         try {
-            wasEmpty = !m_workspace.latestIssue();
-            ImportResult result = m_workspace.importHistoryFile(file.toStdString());
+            wasEmpty = !m_workspace.history().latestIssue();
+            ImportResult result = m_workspace.history().importHistoryFile(file.toStdString());
             report = shown(importSummary(result, QFileInfo(file).fileName().toStdString()));
             imported = true;
         } catch (const std::exception& error) {
@@ -312,7 +312,7 @@ void MainWindow::storeTypedDraw() {
     }
     AddResult added;
     try {
-        added = m_workspace.addDraw(std::nullopt, *check.numbers);
+        added = m_workspace.history().addDraw(std::nullopt, *check.numbers);
     } catch (const std::exception& error) {
         m_dialogs.message(this, tr(kWrongInput), tr("The draw was not stored: %1").arg(shownError(error)));
         entry->focusBox(1);
