@@ -9,7 +9,7 @@ namespace quorvel {
 
 Workspace::Workspace(std::filesystem::path dataFolder, SettingsStore& settingsStore, const Clock& clock)
     : m_state(std::make_unique<WorkspaceState>(std::move(dataFolder), settingsStore, clock)), m_history(*m_state),
-      m_maintenance(*m_state), m_analyses(*m_state) {}
+      m_maintenance(*m_state, m_history), m_analyses(*m_state) {}
 
 Workspace::~Workspace() = default;
 

@@ -2,6 +2,7 @@
 #include "app/WorkspaceMaintenance.h"
 
 #include "app/WorkspaceState.h"
+#include "maintain/HistoryBackup.h"
 #include "maintain/HistoryMaintenance.h"
 #include "maintain/TextExport.h"
 #include "maintain/WorkbookExport.h"
@@ -39,6 +40,18 @@ MaintenanceResult WorkspaceMaintenance::rebuildHistory() {
 MaintenanceResult WorkspaceMaintenance::clearHistory() { return told(operations().clear(), HistoryChange::Cleared); }
 
 MaintenanceResult WorkspaceMaintenance::compactStore() { return operations().compact(); }
+
+std::filesystem::path WorkspaceMaintenance::safetyCopyFolder() const {
+    return m_state.dataFolder() / kBackupFolderName;
+}
+
+std::vector<std::filesystem::path> WorkspaceMaintenance::safetyCopies() const {
+    return listBackups(m_state.dataFolder());
+}
+
+ImportResult WorkspaceMaintenance::restoreSafetyCopy(const std::filesystem::path& copy) {
+    return m_history.importHistoryFile(copy);
+}
 
 std::filesystem::path WorkspaceMaintenance::exportHistoryText(const std::optional<std::filesystem::path>& target) {
     return quorvel::exportHistoryText(m_state.store(), m_state.dataFolder(), target);

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/WorkspaceHistory.h"
 #include "app/history/HistoryChange.h"
 #include "maintain/MaintenanceResult.h"
 
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 namespace quorvel {
 
@@ -13,10 +15,10 @@ class HistoryMaintenance;
 class WorkspaceState;
 
 // The upkeep of the stored history as Workspace gives it (workspace.maintenance()): removing draws, deriving
-// them again, compacting the store and the exports of the history.
+// them again, compacting the store, the safety copies and the exports of the history.
 class WorkspaceMaintenance {
   public:
-    explicit WorkspaceMaintenance(WorkspaceState& state) : m_state(state) {}
+    WorkspaceMaintenance(WorkspaceState& state, WorkspaceHistory& history) : m_state(state), m_history(history) {}
 
     // History maintenance with the bases in force (HistoryMaintenance.h): each change that removes draws
     // saves the history to the backup folder first and names the copy in its result.
@@ -27,6 +29,14 @@ class WorkspaceMaintenance {
     // Keeps every draw and derives every stored row again with the bases in force, after a safety copy.
     MaintenanceResult rebuildHistory();
     MaintenanceResult compactStore();
+
+    // The folder of the data folder that holds the safety copies of the history (backup).
+    std::filesystem::path safetyCopyFolder() const;
+    // The safety copies written there, oldest first.
+    std::vector<std::filesystem::path> safetyCopies() const;
+    // Restores the history from a safety copy (or any history text file): an import of it, which saves the
+    // history it replaces first.
+    ImportResult restoreSafetyCopy(const std::filesystem::path& copy);
 
     // The exports below refuse a target that would replace the store, its log, the settings or a safety copy,
     // and one that is not a regular file (ExportTarget.h).
@@ -41,6 +51,7 @@ class WorkspaceMaintenance {
     MaintenanceResult told(MaintenanceResult result, HistoryChange change = HistoryChange::Changed);
 
     WorkspaceState& m_state;
+    WorkspaceHistory& m_history;
 };
 
 } // namespace quorvel

@@ -8,7 +8,6 @@
 #include "gui/shell/Dialogs.h"
 #include "gui/shell/QtText.h"
 #include "gui/shell/WaitCursor.h"
-#include "maintain/HistoryBackup.h"
 #include "model/Error.h"
 
 #include <QAction>
@@ -175,8 +174,8 @@ void HistoryManagement::chooseYears() {
 }
 
 void HistoryManagement::restoreBackup() {
-    const std::filesystem::path folder = m_workspace.dataFolder() / kBackupFolderName;
-    if (!newestBackup(m_workspace.dataFolder())) {
+    const std::filesystem::path folder = m_workspace.maintenance().safetyCopyFolder();
+    if (m_workspace.maintenance().safetyCopies().empty()) {
         m_dialogs.message(&m_window, tr(kRestoreTitle),
                           tr("There is no safety copy in %1 yet: one is written there before every change that "
                              "removes draws.")

@@ -157,7 +157,7 @@ void MainWindow::startUp() {
 
 void MainWindow::connectHistoryManagement() {
     auto* management = new HistoryManagement(m_workspace, m_dialogs, *this, *m_history, *m_menus->historyMenu());
-    connect(management, &HistoryManagement::restoreRequested, this, &MainWindow::importFile);
+    connect(management, &HistoryManagement::restoreRequested, this, &MainWindow::restoreSafetyCopy);
     connect(management, &HistoryManagement::statusMessage, this, &MainWindow::showStatus);
     auto* exports = new HistoryExports(m_workspace, m_dialogs, *this, *m_history);
     connect(exports, &HistoryExports::statusMessage, this, &MainWindow::showStatus);
@@ -280,6 +280,17 @@ void MainWindow::importFromUser() {
 }
 
 void MainWindow::importFile(const QString& file) {
+    readHistoryFile(
+        file, [this](const std::filesystem::path& path) { return m_workspace.history().importHistoryFile(path); });
+}
+
+void MainWindow::restoreSafetyCopy(const QString& file) {
+    readHistoryFile(
+        file, [this](const std::filesystem::path& path) { return m_workspace.maintenance().restoreSafetyCopy(path); });
+}
+
+void MainWindow::readHistoryFile(const QString& file,
+                                 const std::function<ImportResult(const std::filesystem::path&)>& read) {
     QString report;
     bool imported = false;
     bool wasEmpty = false;
@@ -287,7 +298,7 @@ void MainWindow::importFile(const QString& file) {
         BusyScope busy(this);
         try {
             wasEmpty = !m_workspace.history().latestIssue();
-            ImportResult result = m_workspace.history().importHistoryFile(file.toStdString());
+            ImportResult result = read(file.toStdString());
             report = shown(importSummary(result, QFileInfo(file).fileName().toStdString()));
             imported = true;
         } catch (const std::exception& error) {
