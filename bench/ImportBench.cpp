@@ -17,7 +17,7 @@ static void BM_Import5000Lines(benchmark::State& state) {
     FixedClock clock(2026);
     Workspace workspace(scratch.folder() / "data", settings, clock);
     for (auto _ : state)
-        benchmark::DoNotOptimize(workspace.importHistoryFile(file).imported);
+        benchmark::DoNotOptimize(workspace.history().importHistoryFile(file).imported);
     state.counters["draws"] = 5000;
 }
 BENCHMARK(BM_Import5000Lines)->Unit(benchmark::kMillisecond);

@@ -49,7 +49,7 @@ void groupClick(benchmark::State& state, const std::filesystem::path& folder, in
         QApplication::processEvents();
         if (grid->model()->rowCount() != groups) state.SkipWithError("the omission grid is not filled");
         state.PauseTiming();
-        workspace.finishGroupResults();
+        workspace.analyses().finishGroupResults();
         QElapsedTimer settling;
         settling.start();
         while (settling.elapsed() < 50)
@@ -87,7 +87,9 @@ void windowGroupCalculationRealHistory(benchmark::State& state) {
     {
         MemorySettingsStore settings;
         FixedClock clock(2034);
-        Workspace(empty.folder(), settings, clock).importHistoryFile(QUORVEL_DATA_FILES "/marksix-history.txt");
+        Workspace(empty.folder(), settings, clock)
+            .history()
+            .importHistoryFile(QUORVEL_DATA_FILES "/marksix-history.txt");
     }
     groupClick(state, empty.folder());
 }

@@ -10,8 +10,6 @@
 
 namespace quorvel {
 
-class HistoryStore;
-
 // How the user chose the range of an analysis.
 struct RangeChoice {
     std::optional<int> from;      // default: the first stored issue
@@ -28,11 +26,6 @@ struct ResolvedRange {
     // count from no draw, and a front end says so.
     bool holdsDraws = true;
 };
-
-// Applies the range rules: from/to default to the first and last stored issue; with a reference the end
-// is the latest issue, or with beforeReference the reference draw's issue - 1; `to` overrides either.
-// Throws Error for an empty history or a reference before every stored draw.
-ResolvedRange resolveRange(const HistoryStore& store, const RangeChoice& choice);
 
 // The values of a kind at positions 1..7 of a draw, and their texts as shown (names for zodiac, colour, parity).
 struct ReferenceValues {

@@ -14,12 +14,6 @@ void requireHistory(const HistoryStore& store) {
             Message::core(QT_TRANSLATE_NOOP("Core", "no history: import or add draws before running an analysis")));
 }
 
-std::optional<EngineKind> parseEngineKind(std::string_view text) {
-    if (text == "sql") return EngineKind::Sql;
-    if (text == "memory") return EngineKind::Memory;
-    return std::nullopt;
-}
-
 std::unique_ptr<OmissionEngine> makeEngine(EngineKind kind, HistoryStore& store) {
     if (kind == EngineKind::Sql) return std::make_unique<SqlEngine>(store);
     return std::make_unique<MemoryEngine>(store);

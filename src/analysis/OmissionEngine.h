@@ -3,11 +3,10 @@
 
 #include "analysis/AnalysisRequest.h"
 #include "analysis/AnalysisResult.h"
+#include "analysis/EngineKind.h"
 #include "analysis/Progress.h"
 
 #include <memory>
-#include <optional>
-#include <string_view>
 
 namespace quorvel {
 
@@ -28,10 +27,7 @@ class OmissionEngine {
     virtual GroupResult groupCalculation(const GroupRequest& request, const Progress& progress = {}) = 0;
 };
 
-// The reference engine that runs the statement texts on the store, and the in-memory engine.
-enum class EngineKind { Sql, Memory };
-
-std::optional<EngineKind> parseEngineKind(std::string_view text);
+// The engine of a kind over the store.
 std::unique_ptr<OmissionEngine> makeEngine(EngineKind kind, HistoryStore& store);
 
 } // namespace quorvel

@@ -17,7 +17,7 @@ void AnalysisOptions::addTo(CLI::App* command) {
 }
 
 void AnalysisOptions::writeWorkbookIfAsked(Workspace& workspace, const CellGrid& grid, const std::string& rules) const {
-    if (!xlsx.empty()) workspace.exportGridWorkbook(grid, xlsx, std::filesystem::path(xlsx), rules);
+    if (!xlsx.empty()) workspace.analyses().exportGridWorkbook(grid, xlsx, std::filesystem::path(xlsx), rules);
 }
 
 void SearchOptions::addTo(CLI::App* command) {
@@ -48,7 +48,7 @@ SearchChoiceMade SearchOptions::choice(CliContext& context, const RangeChoice& r
     search.gapsFrom = gapStartArgument(common.gapsFrom);
     Workspace& workspace = context.workspace();
     search.bases = workspace.bases();
-    const ResolvedRange resolved = workspace.resolveRange(range);
+    const ResolvedRange resolved = workspace.analyses().resolveRange(range);
     noteEmptyRange(context.err, resolved, "the baseline figures are null");
     search.range = resolved.range;
     if (resolved.reference) {

@@ -83,7 +83,8 @@ class BacktestCommand : public std::enable_shared_from_this<BacktestCommand> {
         const BacktestRequest backtest = request();
         if (m_context.options.engine == "sql")
             m_context.err << "note: the backtest is counted in memory whatever --engine says\n";
-        const BacktestResult result = m_context.workspace().backtest(backtest, m_context.progress("decisions"));
+        const BacktestResult result =
+            m_context.workspace().analyses().backtest(backtest, m_context.progress("decisions"));
         m_context.print(backtestJson(result),
                         [&](std::ostream& out) { printBacktestText(out, result, m_context.catalogue); });
         return 0;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "analysis/OmissionEngine.h"
+#include "analysis/EngineKind.h"
 #include "analysis/Progress.h"
 #include "app/Clock.h"
 #include "app/Workspace.h"

@@ -72,7 +72,7 @@ RangeChoice RangeOptions::choice(Workspace& workspace) const {
         throw UsageError("give the range either with --from/--to or with --last N, not both");
     const int count = parseDecimalArgument(m_last, "--last");
     if (count < 1) throw UsageError("--last takes a count of draws of at least 1, not " + m_last);
-    auto start = workspace.startOfLatestDraws(count);
+    auto start = workspace.history().startOfLatestDraws(count);
     if (!start) throw Error("no history: import or add draws before running an analysis");
     RangeChoice choice;
     choice.from = start->issue;

@@ -67,7 +67,7 @@ GroupRequest GroupCommand::request() const {
     request.boxes = parseBoxesArgument(m_boxes);
     Workspace& workspace = m_context.workspace();
     request.bases = workspace.bases();
-    const ResolvedRange resolved = workspace.resolveRange(m_options.range.fromTo());
+    const ResolvedRange resolved = workspace.analyses().resolveRange(m_options.range.fromTo());
     noteEmptyRange(m_context.err, resolved, "the baseline figures are null");
     request.range = resolved.range;
     return request;
@@ -79,7 +79,7 @@ int GroupCommand::run() {
     const EngineKind engine = m_context.engine();
     // The rows are printed while the store writes them; the command ends once they are stored, and fails
     // (exit 1) when they could not be.
-    const GroupRun result = workspace.groupCalculation(engine, group, m_context.progress("groups"));
+    const GroupRun result = workspace.analyses().groupCalculation(engine, group, m_context.progress("groups"));
     const GroupRows& rows = *result.rows;
     if (m_context.showProgress) m_context.err << "\r\033[K" << std::flush;
     if (!result.note.empty()) m_context.err << "note: " << m_context.said(result.note) << "\n";
@@ -99,7 +99,7 @@ int GroupCommand::run() {
     else
         printGroupText(m_context.out, rows, order, rules);
     m_context.out.flush();
-    workspace.finishGroupResults(m_context.progress("rows stored"));
+    workspace.analyses().finishGroupResults(m_context.progress("rows stored"));
     return 0;
 }
 

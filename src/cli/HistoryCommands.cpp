@@ -19,7 +19,7 @@ void registerImport(CLI::App& app, CliContext& context) {
     command->add_option("FILE", *file, "History text file: an issue and seven two-digit numbers per line")->required();
     command->callback([&context, file] {
         context.action = [&context, file] {
-            ImportResult result = context.workspace().importHistoryFile(*file);
+            ImportResult result = context.workspace().history().importHistoryFile(*file);
             json skipped = json::array();
             for (const auto& line : result.skipped)
                 skipped.push_back({{"line", line.line}, {"text", line.text}, {"reason", line.reason.english()}});
@@ -82,7 +82,7 @@ void registerAdd(CLI::App& app, CliContext& context) {
                 numbers[i] = parseDecimalArgument(arguments->numbers[i], "number " + std::to_string(i + 1));
             std::optional<int> issue;
             if (issueGiven->count() > 0) issue = parseDecimalArgument(arguments->issue, "--issue");
-            AddResult result = context.workspace().addDraw(issue, numbers);
+            AddResult result = context.workspace().history().addDraw(issue, numbers);
             context.print({{"issue", result.issue}, {"idx", result.idx}}, [&](std::ostream& out) {
                 out << "added draw " << result.issue << " (IDX " << result.idx << ")\n";
             });
@@ -95,7 +95,7 @@ void registerHistory(CLI::App& app, CliContext& context) {
     auto* command = app.add_subcommand("history", "List the stored draws in issue order (numbers in drawn order)");
     command->callback([&context] {
         context.action = [&context] {
-            std::vector<DrawRecord> records = context.workspace().records();
+            std::vector<DrawRecord> records = context.workspace().history().records();
             json rows = json::array();
             for (const auto& record : records) {
                 Draw draw = record.draw();
@@ -122,7 +122,7 @@ void registerRow(CLI::App& app, CliContext& context) {
     command->callback([&context, issueText] {
         context.action = [&context, issueText] {
             int issue = parseDecimalArgument(*issueText, "the issue");
-            auto fields = context.workspace().rowFields(issue);
+            auto fields = context.workspace().history().rowFields(issue);
             if (!fields) throw Error("no draw with issue " + std::to_string(issue) + " is stored");
             json row = json::object();
             for (const auto& [name, value] : *fields) {
@@ -157,7 +157,7 @@ void registerExportText(CLI::App& app, CliContext& context) {
             Workspace& workspace = context.workspace();
             std::optional<std::filesystem::path> target;
             if (!path->empty()) target = std::filesystem::path(*path);
-            auto written = workspace.exportHistoryText(target);
+            auto written = workspace.maintenance().exportHistoryText(target);
             context.print({{"path", written.string()}},
                           [&](std::ostream& out) { out << "wrote " << written.string() << "\n"; });
             return 0;

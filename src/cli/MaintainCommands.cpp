@@ -39,10 +39,10 @@ void registerDeleteLast(CLI::App& app, CliContext& context) {
     command->callback([&context, count, given] {
         context.action = [&context, count, given] {
             if (given->count() == 0)
-                return report(context, context.workspace().deleteLatestDraw(), "deleted the latest draw");
+                return report(context, context.workspace().maintenance().deleteLatestDraw(), "deleted the latest draw");
             int n = parseDecimalArgument(*count, "the number of draws to delete");
-            int before = context.workspace().drawCount();
-            MaintenanceResult result = context.workspace().deleteLatestDraws(n);
+            int before = context.workspace().history().drawCount();
+            MaintenanceResult result = context.workspace().maintenance().deleteLatestDraws(n);
             return report(context, result,
                           "deleted the latest " + drawCount(before - result.remaining) +
                               " and derived the kept ones again");
@@ -63,7 +63,7 @@ void registerKeepUntil(CLI::App& app, CliContext& context) {
             if (last < 1000000 || last > 9999999)
                 throw UsageError("the issue to keep up to has seven digits (year and sequence, e.g. 2014016), not '" +
                                  *issue + "'");
-            return report(context, context.workspace().keepUntil(last),
+            return report(context, context.workspace().maintenance().keepUntil(last),
                           "kept the draws up to " + std::to_string(last) + " and derived them again");
         };
     });
@@ -75,7 +75,7 @@ void registerClear(CLI::App& app, CliContext& context) {
         "Delete every draw at once, without a confirmation (the history is first saved to backup/ in the data folder)");
     command->callback([&context] {
         context.action = [&context] {
-            return report(context, context.workspace().clearHistory(), "cleared the history");
+            return report(context, context.workspace().maintenance().clearHistory(), "cleared the history");
         };
     });
 }
@@ -88,7 +88,7 @@ void registerRebuild(CLI::App& app, CliContext& context) {
         context.action = [&context] {
             // The warning would only say what this command mends.
             context.warnBases = false;
-            return report(context, context.workspace().rebuildHistory(), "derived every draw again");
+            return report(context, context.workspace().maintenance().rebuildHistory(), "derived every draw again");
         };
     });
 }
@@ -97,7 +97,7 @@ void registerCompact(CLI::App& app, CliContext& context) {
     auto* command = app.add_subcommand("compact", "Compact the store file; the history is unchanged");
     command->callback([&context] {
         context.action = [&context] {
-            return report(context, context.workspace().compactStore(), "compacted the store file");
+            return report(context, context.workspace().maintenance().compactStore(), "compacted the store file");
         };
     });
 }
@@ -127,10 +127,10 @@ void registerExportXlsx(CLI::App& app, CliContext& context) {
             std::filesystem::path target;
             std::size_t rows = 0;
             if (arguments->grid == "history") {
-                target = workspace.exportHistoryWorkbook(given);
-                rows = static_cast<std::size_t>(workspace.drawCount());
+                target = workspace.maintenance().exportHistoryWorkbook(given);
+                rows = static_cast<std::size_t>(workspace.history().drawCount());
             } else {
-                std::tie(target, rows) = workspace.exportGroupResultWorkbook(given);
+                std::tie(target, rows) = workspace.analyses().exportGroupResultWorkbook(given);
             }
             context.print({{"path", target.string()}}, [&](std::ostream& out) {
                 out << "wrote " << target.string() << " (" << rows << " rows below the header)\n";

@@ -69,7 +69,8 @@ PartialSearchRequest PartialCommand::request() const {
 int PartialCommand::run() {
     const PartialSearchRequest search = request();
     Workspace& workspace = m_context.workspace();
-    const SearchResult result = workspace.partialSearch(m_context.engine(), search, m_context.progress("combinations"));
+    const SearchResult result =
+        workspace.analyses().partialSearch(m_context.engine(), search, m_context.progress("combinations"));
     const std::string rules = countingRules(search);
     m_options.common.writeWorkbookIfAsked(workspace, hitListGrid(result), rules);
     m_context.print(searchJson(result, rules), [&](std::ostream& out) { printSearchText(out, result, rules); });

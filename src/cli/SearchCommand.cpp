@@ -88,7 +88,7 @@ void SearchCommand::addTypedValues(PositionSearchRequest& request) const {
 int SearchCommand::run() {
     const PositionSearchRequest search = request();
     Workspace& workspace = m_context.workspace();
-    const SearchResult result = workspace.positionSearch(m_context.engine(), search);
+    const SearchResult result = workspace.analyses().positionSearch(m_context.engine(), search);
     const std::string rules = countingRules(search);
     m_options.common.writeWorkbookIfAsked(workspace, hitListGrid(result), rules);
     m_context.print(searchJson(result, rules), [&](std::ostream& out) { printSearchText(out, result, rules); });

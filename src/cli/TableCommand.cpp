@@ -86,15 +86,16 @@ int TableCommand::run() {
         m_context.err << "note: the table is counted in memory; its rows equal the position search of either engine\n";
     Workspace& workspace = m_context.workspace();
     request.bases = workspace.bases();
-    const ResolvedRange resolved = workspace.resolveRange(m_range.choice(workspace));
+    const ResolvedRange resolved = workspace.analyses().resolveRange(m_range.choice(workspace));
     noteEmptyRange(m_context.err, resolved, "the baseline figures are null");
     request.range = resolved.range;
-    std::vector<TableRow> rows = workspace.omissionTable(request).rows;
+    std::vector<TableRow> rows = workspace.analyses().omissionTable(request).rows;
     if (sort) orderTableRows(rows, *sort, m_descending);
     const std::string rules = countingRules(request);
     if (!m_xlsx.empty())
-        workspace.exportGridWorkbook(tableGrid(rows, request.kind, shownTableColumns()), m_xlsx,
-                                     std::filesystem::path(m_xlsx), rules, tableFills(rows, shownTableColumns()));
+        workspace.analyses().exportGridWorkbook(tableGrid(rows, request.kind, shownTableColumns()), m_xlsx,
+                                                std::filesystem::path(m_xlsx), rules,
+                                                tableFills(rows, shownTableColumns()));
     m_context.print(tableJson(rows, rules), [&](std::ostream& out) { printTableText(out, rows, request.kind, rules); });
     return 0;
 }

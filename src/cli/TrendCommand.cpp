@@ -56,7 +56,7 @@ ValuesRequest TrendCommand::request(Workspace& workspace) const {
     request.kind = kindArgument(m_kind);
     request.order = orderArgument(m_order);
     request.bases = workspace.bases();
-    const ResolvedRange resolved = workspace.resolveRange(m_range.choice(workspace));
+    const ResolvedRange resolved = workspace.analyses().resolveRange(m_range.choice(workspace));
     noteEmptyRange(m_context.err, resolved, "the trend has no rows");
     request.range = resolved.range;
     return request;
@@ -67,11 +67,12 @@ int TrendCommand::run() {
         m_context.err << "note: the trend is counted in memory; either engine finds the same hits\n";
     Workspace& workspace = m_context.workspace();
     const ValuesRequest values = request(workspace);
-    const Trend trend = workspace.trend(values);
+    const Trend trend = workspace.analyses().trend(values);
     const std::string rules = trendRules(values);
     const TrendCells cells(trend, values.kind, values.bases, true);
     if (!m_xlsx.empty())
-        workspace.exportGridWorkbook(cells.grid(), m_xlsx, std::filesystem::path(m_xlsx), rules, cells.fills());
+        workspace.analyses().exportGridWorkbook(cells.grid(), m_xlsx, std::filesystem::path(m_xlsx), rules,
+                                                cells.fills());
     if (m_context.options.json)
         printTrendJson(m_context.out, trend, rules);
     else

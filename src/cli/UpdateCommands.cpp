@@ -107,12 +107,12 @@ void registerUpdateCommands(CLI::App& app, CliContext& context) {
             if (auto problem = updateSiteProblem(site, UpdateSiteHint::Command))
                 throw Error(Message::core(QT_TRANSLATE_NOOP("Cli", "%1 (or give --site URL for one run)"), *problem));
             Workspace& workspace = context.workspace();
-            const UpdatePlan plan = workspace.planUpdate(keep, current);
+            const UpdatePlan plan = workspace.history().planUpdate(keep, current);
             if (plan.years().empty())
                 throw Error("the latest stored draw, " + std::to_string(plan.lastStoredIssue) +
                             ", is after the current year " + std::to_string(plan.currentYear) +
                             ": there is no page to load; the history was left unchanged");
-            const UpdateResult result = workspace.applyUpdate(plan, fetch(context, site, plan.years()));
+            const UpdateResult result = workspace.history().applyUpdate(plan, fetch(context, site, plan.years()));
             context.print(reportJson(result),
                           [&](std::ostream& out) { out << context.said(updateSummary(result)) << "\n"; });
             if (result.complete()) return 0;

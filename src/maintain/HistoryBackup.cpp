@@ -147,8 +147,12 @@ Message damagedStoreAdvice(const Message& failure, const std::filesystem::path& 
                          failure, name, (dataFolder / kBackupFolderName).string());
 }
 
+std::vector<std::filesystem::path> listBackups(const std::filesystem::path& dataFolder) {
+    return backupsOldestFirst(dataFolder / kBackupFolderName);
+}
+
 std::optional<std::filesystem::path> newestBackup(const std::filesystem::path& dataFolder) {
-    std::vector<std::filesystem::path> copies = backupsOldestFirst(dataFolder / kBackupFolderName);
+    std::vector<std::filesystem::path> copies = listBackups(dataFolder);
     if (copies.empty()) return std::nullopt;
     return copies.back();
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 
@@ -26,6 +27,9 @@ std::optional<std::filesystem::path> backupHistory(const HistoryStore& store, co
 // (named when there is one). Starts with ". " so that it follows the sentence that says what is wrong.
 Message damagedStoreAdvice(const Message& failure, const std::filesystem::path& dataFolder,
                            const std::filesystem::path& storeFile);
+
+// The safety copies in the data folder, oldest first.
+std::vector<std::filesystem::path> listBackups(const std::filesystem::path& dataFolder);
 
 // The newest safety copy in the data folder, if there is one.
 std::optional<std::filesystem::path> newestBackup(const std::filesystem::path& dataFolder);

@@ -56,31 +56,31 @@ TEST(GroupResultWriter, TheNextCallerSeesTheNewRowsOrIsToldTheyWereNotStored) {
         std::function<std::optional<Figures>(Workspace&)> next;
         bool told; // whether that caller is told of the failure
     };
-    auto read = [](Workspace& w) -> std::optional<Figures> { return figuresOf(w.groupResults()); };
+    auto read = [](Workspace& w) -> std::optional<Figures> { return figuresOf(w.analyses().groupResults()); };
     const Case cases[] = {
         {"a read of YL right after", false, false, read, false},
         {"the export of YL right after", false, false,
          [](Workspace& w) -> std::optional<Figures> {
-             EXPECT_EQ(w.exportGroupResultWorkbook(std::nullopt).second, 28u);
+             EXPECT_EQ(w.analyses().exportGroupResultWorkbook(std::nullopt).second, 28u);
              return std::nullopt;
          },
          false},
         {"a change of the history right after", false, false,
          [](Workspace& w) -> std::optional<Figures> {
-             w.addDraw(std::nullopt, {1, 3, 5, 7, 9, 11, 13});
+             w.history().addDraw(std::nullopt, {1, 3, 5, 7, 9, 11, 13});
              return std::nullopt;
          },
          false},
         {"a failed write, told to the front end's wait", true, false,
          [](Workspace& w) -> std::optional<Figures> {
-             w.finishGroupResults();
+             w.analyses().finishGroupResults();
              return std::nullopt;
          },
          true},
         {"a failed write, told to a read of YL", true, false, read, true},
         {"a failed write, told to the next calculation", true, false,
          [](Workspace& w) -> std::optional<Figures> {
-             w.groupCalculation(EngineKind::Memory, numbers({1, 2, 3}, 2));
+             w.analyses().groupCalculation(EngineKind::Memory, numbers({1, 2, 3}, 2));
              return std::nullopt;
          },
          true},
@@ -92,22 +92,22 @@ TEST(GroupResultWriter, TheNextCallerSeesTheNewRowsOrIsToldTheyWereNotStored) {
         MemorySettingsStore settings;
         FixedClock clock(2014);
         Workspace workspace(folder / "data", settings, clock);
-        workspace.importHistoryFile(folder.write("h.txt", "2013001 01 02 03 04 05 06 07\r\n"
-                                                          "2013002 05 06 07 08 09 10 11\r\n"
-                                                          "2013003 02 04 06 08 10 12 14\r\n"));
+        workspace.history().importHistoryFile(folder.write("h.txt", "2013001 01 02 03 04 05 06 07\r\n"
+                                                                    "2013002 05 06 07 08 09 10 11\r\n"
+                                                                    "2013003 02 04 06 08 10 12 14\r\n"));
         const Figures before =
-            figuresOf(*workspace.groupCalculation(EngineKind::Memory, numbers({1, 2, 3, 4, 5, 6}, 2)).rows);
-        workspace.finishGroupResults();
+            figuresOf(*workspace.analyses().groupCalculation(EngineKind::Memory, numbers({1, 2, 3, 4, 5, 6}, 2)).rows);
+        workspace.analyses().finishGroupResults();
         if (c.failing) failWritesOfYL(workspace.storeFile());
 
         const GroupRequest request = numbers({1, 2, 3, 4, 5, 6, 7, 8}, 2);
         Figures shown;
         if (c.cancelled) {
-            EXPECT_THROW(
-                workspace.groupCalculation(EngineKind::Memory, request, Progress([](long, long) { return false; })),
-                AnalysisCancelled);
+            EXPECT_THROW(workspace.analyses().groupCalculation(EngineKind::Memory, request,
+                                                               Progress([](long, long) { return false; })),
+                         AnalysisCancelled);
         } else {
-            shown = figuresOf(*workspace.groupCalculation(EngineKind::Memory, request).rows);
+            shown = figuresOf(*workspace.analyses().groupCalculation(EngineKind::Memory, request).rows);
             ASSERT_EQ(shown.size(), 28u);
         }
         const Figures& expected = c.failing || c.cancelled ? before : shown;
@@ -126,8 +126,8 @@ TEST(GroupResultWriter, TheNextCallerSeesTheNewRowsOrIsToldTheyWereNotStored) {
             EXPECT_NE(told->find("disk I/O error"), std::string::npos) << *told;
             EXPECT_NE(told->find("those rows were not stored"), std::string::npos) << *told;
         }
-        EXPECT_NO_THROW(workspace.finishGroupResults()); // told once
-        EXPECT_EQ(figuresOf(workspace.groupResults()), expected);
+        EXPECT_NO_THROW(workspace.analyses().finishGroupResults()); // told once
+        EXPECT_EQ(figuresOf(workspace.analyses().groupResults()), expected);
     }
 }
 

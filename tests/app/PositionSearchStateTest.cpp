@@ -13,16 +13,29 @@ namespace {
 
 using Texts = std::array<std::string, 7>;
 
+// The draws of a store, as the workspace looks them up.
+class StoreLookup : public StoredDrawLookup {
+  public:
+    explicit StoreLookup(const HistoryStore& store) : m_store(store) {}
+    std::optional<DrawRecord> first() const override { return m_store.first(); }
+    std::optional<DrawRecord> latest() const override { return m_store.latest(); }
+    std::optional<DrawRecord> latestNotAfter(int issue) const override { return m_store.latestNotAfter(issue); }
+
+  private:
+    const HistoryStore& m_store;
+};
+
 class PositionSearchStateTest : public ::testing::Test {
   protected:
     test::TempFolder folder;
-    HistoryStore store{folder / "quorvel.db"};
+    HistoryStore historyStore{folder / "quorvel.db"};
+    StoreLookup store{historyStore};
     PositionSearchState state;
 
     void SetUp() override {
-        store.append({deriveRecord(Draw{2013048, {9, 3, 5, 7, 11, 13, 15}}, ParameterBases{}),
-                      deriveRecord(Draw{2013050, {23, 5, 49, 12, 31, 8, 40}}, ParameterBases{}),
-                      deriveRecord(Draw{2013052, {1, 2, 3, 4, 5, 6, 7}}, ParameterBases{})});
+        historyStore.append({deriveRecord(Draw{2013048, {9, 3, 5, 7, 11, 13, 15}}, ParameterBases{}),
+                             deriveRecord(Draw{2013050, {23, 5, 49, 12, 31, 8, 40}}, ParameterBases{}),
+                             deriveRecord(Draw{2013052, {1, 2, 3, 4, 5, 6, 7}}, ParameterBases{})});
     }
 
     SearchChoices reference(const std::string& issue, bool onlyBefore) {
@@ -84,7 +97,8 @@ TEST_F(PositionSearchStateTest, WithoutReferenceDrawEverythingIsKept) {
     }
     EXPECT_NE(state.refresh(store, reference("2013001", true)).problem.english().find("first stored issue is 2013048"),
               std::string::npos);
-    HistoryStore empty(folder / "empty.db");
+    HistoryStore emptyStore(folder / "empty.db");
+    StoreLookup empty(emptyStore);
     EXPECT_NE(state.refresh(empty, reference("2013050", false)).problem.english().find("history is empty"),
               std::string::npos);
 }

@@ -25,7 +25,7 @@ class WorkspaceTest : public ::testing::Test {
 
     std::vector<int> issues() {
         std::vector<int> result;
-        for (const auto& r : workspace.records())
+        for (const auto& r : workspace.history().records())
             result.push_back(r.issue);
         return result;
     }
@@ -34,14 +34,16 @@ class WorkspaceTest : public ::testing::Test {
 } // namespace
 
 TEST_F(WorkspaceTest, ImportReplacesTheHistoryOnlyWhenTheFileIsRead) {
-    workspace.addDraw(2013001, {1, 2, 3, 4, 5, 6, 7});
-    EXPECT_THROW(workspace.importHistoryFile(folder / "missing.txt"), Error);
-    EXPECT_THROW(workspace.importHistoryFile(folder.write("h.csv", "2013017 23 05 49 12 31 08 40\r\n")), Error);
+    workspace.history().addDraw(2013001, {1, 2, 3, 4, 5, 6, 7});
+    EXPECT_THROW(workspace.history().importHistoryFile(folder / "missing.txt"), Error);
+    EXPECT_THROW(workspace.history().importHistoryFile(folder.write("h.csv", "2013017 23 05 49 12 31 08 40\r\n")),
+                 Error);
     EXPECT_EQ(issues(), (std::vector<int>{2013001}));
-    EXPECT_NO_THROW(workspace.importHistoryFile(folder.write("UPPER.TXT", "2013017 23 05 49 12 31 08 40\r\n")));
+    EXPECT_NO_THROW(
+        workspace.history().importHistoryFile(folder.write("UPPER.TXT", "2013017 23 05 49 12 31 08 40\r\n")));
 
     auto file = folder.write("h.txt", "2013017 23 05 49 12 31 08 40\r\n01 02 03\r\n08 09 10 11 12 13 14\r\n");
-    ImportResult result = workspace.importHistoryFile(file);
+    ImportResult result = workspace.history().importHistoryFile(file);
     EXPECT_EQ(result.imported, 2);
     ASSERT_EQ(result.skipped.size(), 1u);
     EXPECT_EQ(result.skipped[0].line, 2);
@@ -49,24 +51,24 @@ TEST_F(WorkspaceTest, ImportReplacesTheHistoryOnlyWhenTheFileIsRead) {
 }
 
 TEST_F(WorkspaceTest, AddTakesTheNextIssue) {
-    EXPECT_EQ(workspace.nextIssue(), 2014001);
-    AddResult first = workspace.addDraw(std::nullopt, {1, 2, 3, 4, 5, 6, 7});
+    EXPECT_EQ(workspace.history().nextIssue(), 2014001);
+    AddResult first = workspace.history().addDraw(std::nullopt, {1, 2, 3, 4, 5, 6, 7});
     EXPECT_EQ(first.issue, 2014001);
     EXPECT_EQ(first.idx, 1);
-    workspace.addDraw(2013152, {1, 2, 3, 4, 5, 6, 7});
-    AddResult next = workspace.addDraw(std::nullopt, {1, 2, 3, 4, 5, 6, 8});
+    workspace.history().addDraw(2013152, {1, 2, 3, 4, 5, 6, 7});
+    AddResult next = workspace.history().addDraw(std::nullopt, {1, 2, 3, 4, 5, 6, 8});
     EXPECT_EQ(next.issue, 2014002);
     EXPECT_EQ(next.idx, 3);
     EXPECT_EQ(issues(), (std::vector<int>{2013152, 2014001, 2014002}));
-    EXPECT_THROW(workspace.addDraw(std::nullopt, {1, 2, 3, 4, 5, 6, 50}), Error);
-    EXPECT_THROW(workspace.addDraw(std::nullopt, {1, 2, 3, 4, 5, 6, 6}), Error);
-    EXPECT_EQ(workspace.drawCount(), 3);
+    EXPECT_THROW(workspace.history().addDraw(std::nullopt, {1, 2, 3, 4, 5, 6, 50}), Error);
+    EXPECT_THROW(workspace.history().addDraw(std::nullopt, {1, 2, 3, 4, 5, 6, 6}), Error);
+    EXPECT_EQ(workspace.history().drawCount(), 3);
 }
 
 TEST_F(WorkspaceTest, OverriddenBasesAreUsedButNotSaved) {
     workspace.overrideBases(ParameterBases{0, 1, 1});
-    workspace.addDraw(2013017, {23, 5, 49, 12, 31, 8, 40});
-    EXPECT_EQ(workspace.records().back().drawn[0].zodiac, 7);
+    workspace.history().addDraw(2013017, {23, 5, 49, 12, 31, 8, 40});
+    EXPECT_EQ(workspace.history().records().back().drawn[0].zodiac, 7);
     EXPECT_EQ(workspace.settings().bases(), (ParameterBases{1, 1, 1}));
     EXPECT_FALSE(settingsStore.read("SxIni"));
 }
@@ -74,8 +76,8 @@ TEST_F(WorkspaceTest, OverriddenBasesAreUsedButNotSaved) {
 TEST_F(WorkspaceTest, ABurstOfImportsKeepsTheLatestTenReplacedHistories) {
     std::vector<ImportResult> results;
     for (int year = 2000; year < 2025; ++year)
-        results.push_back(
-            workspace.importHistoryFile(folder.write("h.txt", std::to_string(year) + "001 01 02 03 04 05 06 07\r\n")));
+        results.push_back(workspace.history().importHistoryFile(
+            folder.write("h.txt", std::to_string(year) + "001 01 02 03 04 05 06 07\r\n")));
     std::vector<int> kept;
     for (const auto& entry : std::filesystem::directory_iterator(folder / "data" / "backup")) {
         HistoryText copy = readHistoryTextFile(entry.path());
@@ -88,13 +90,13 @@ TEST_F(WorkspaceTest, ABurstOfImportsKeepsTheLatestTenReplacedHistories) {
     // Every copy named by the latest imports exists, and each brings its history back.
     for (std::size_t i = results.size() - 10; i < results.size(); ++i) {
         ASSERT_TRUE(results[i].backup);
-        workspace.importHistoryFile(*results[i].backup);
+        workspace.history().importHistoryFile(*results[i].backup);
         EXPECT_EQ(issues(), (std::vector<int>{2000001 + static_cast<int>(i - 1) * 1000}));
     }
 }
 
 TEST_F(WorkspaceTest, ImportRefusesIssuesACopyCannotCarryAndNeverReplacesSuchAHistory) {
-    ImportResult result = workspace.importHistoryFile(folder.write(
+    ImportResult result = workspace.history().importHistoryFile(folder.write(
         "h.txt", "0201301 01 02 03 04 05 06 07\r\n2001000 01 02 03 04 05 06 07\r\n2013001 01 02 03 04 05 06 07\r\n"
                  "2013001 08 09 10 11 12 13 14\r\n"));
     EXPECT_EQ(result.imported, 2);
@@ -107,7 +109,7 @@ TEST_F(WorkspaceTest, ImportRefusesIssuesACopyCannotCarryAndNeverReplacesSuchAHi
     HistoryStore(workspace.storeFile()).append({deriveRecord(Draw{12345, {1, 2, 3, 4, 5, 6, 7}}, ParameterBases{})});
     const std::string bytes = test::readFile(folder / "data" / "quorvel.db");
     try {
-        workspace.importHistoryFile(folder.write("g.txt", "2014001 01 02 03 04 05 06 07\r\n"));
+        workspace.history().importHistoryFile(folder.write("g.txt", "2014001 01 02 03 04 05 06 07\r\n"));
         ADD_FAILURE() << "replaced";
     } catch (const Error& e) {
         for (const char* part : {"would not restore the history", "nothing was changed", "move quorvel.db out"})
@@ -127,7 +129,7 @@ TEST_F(WorkspaceTest, ConcurrentAddsEachTakeTheirOwnNextIssue) {
             Workspace own{folder / "data", settings, clock};
             for (int i = 0; i < 20; ++i) {
                 try {
-                    own.addDraw(std::nullopt, {1, 2, 3, 4, 5, 6, 7});
+                    own.history().addDraw(std::nullopt, {1, 2, 3, 4, 5, 6, 7});
                 } catch (const Error&) {
                     ++failures;
                 }
@@ -151,20 +153,21 @@ namespace quorvel {
 // was added with the new base (the older rows still carry the old codes).
 TEST_F(WorkspaceTest, SubscribersHearOfEachChangeAndOfAnotherProgramsOnce) {
     std::vector<HistoryChange> heard;
-    HistorySubscription subscription = workspace.subscribe([&](HistoryChange change) { heard.push_back(change); });
-    workspace.importHistoryFile(folder.write("h.txt", "2013001 01 02 03 04 05 06 07\r\n"));
-    workspace.addDraw(std::nullopt, {8, 9, 10, 11, 12, 13, 14});
-    EXPECT_THROW(workspace.addDraw(2013002, {8, 9, 10, 11, 12, 13, 14}), Error); // refused: nothing to hear
-    workspace.deleteLatestDraw();
-    EXPECT_FALSE(workspace.noticeChangesElsewhere());
+    HistorySubscription subscription =
+        workspace.history().subscribe([&](HistoryChange change) { heard.push_back(change); });
+    workspace.history().importHistoryFile(folder.write("h.txt", "2013001 01 02 03 04 05 06 07\r\n"));
+    workspace.history().addDraw(std::nullopt, {8, 9, 10, 11, 12, 13, 14});
+    EXPECT_THROW(workspace.history().addDraw(2013002, {8, 9, 10, 11, 12, 13, 14}), Error); // refused: nothing to hear
+    workspace.maintenance().deleteLatestDraw();
+    EXPECT_FALSE(workspace.history().noticeChangesElsewhere());
     HistoryStore(workspace.storeFile()).append({deriveRecord(Draw{2013005, {1, 2, 3, 4, 5, 6, 7}}, {})});
-    EXPECT_TRUE(workspace.noticeChangesElsewhere());
-    EXPECT_FALSE(workspace.noticeChangesElsewhere());
-    workspace.clearHistory();
+    EXPECT_TRUE(workspace.history().noticeChangesElsewhere());
+    EXPECT_FALSE(workspace.history().noticeChangesElsewhere());
+    workspace.maintenance().clearHistory();
     EXPECT_EQ(heard, (std::vector<HistoryChange>{HistoryChange::Changed, HistoryChange::Changed, HistoryChange::Changed,
                                                  HistoryChange::Elsewhere, HistoryChange::Cleared}));
     subscription.reset();
-    workspace.addDraw(std::nullopt, {8, 9, 10, 11, 12, 13, 14});
+    workspace.history().addDraw(std::nullopt, {8, 9, 10, 11, 12, 13, 14});
     EXPECT_EQ(heard.size(), 5u);
 }
 
@@ -175,7 +178,7 @@ TEST(WorkspaceBases, AStoreWithoutARecordTakesTheSettingsAndAChangeShowsUntilReb
     settingsStore.write("SxIni", "0");
     {
         Workspace old(folder / "data", settingsStore, clock);
-        old.addDraw(2013017, {23, 5, 49, 12, 31, 8, 40});
+        old.history().addDraw(2013017, {23, 5, 49, 12, 31, 8, 40});
         HistoryStore store(old.storeFile());
         storeConnection(store).exec("DROP TABLE DerivedBases");
     }
@@ -184,19 +187,19 @@ TEST(WorkspaceBases, AStoreWithoutARecordTakesTheSettingsAndAChangeShowsUntilReb
     EXPECT_FALSE(workspace.storedBasesMismatch());
 
     workspace.settings().set(Setting::SxIni, "1");
-    workspace.addDraw(std::nullopt, {1, 2, 3, 4, 5, 6, 7});
+    workspace.history().addDraw(std::nullopt, {1, 2, 3, 4, 5, 6, 7});
     auto mismatch = workspace.storedBasesMismatch();
     ASSERT_TRUE(mismatch);
     EXPECT_EQ(mismatch->stored, (ParameterBases{0, 1, 1}));
     EXPECT_EQ(mismatch->settings, (ParameterBases{1, 1, 1}));
 
-    MaintenanceResult rebuilt = workspace.rebuildHistory();
+    MaintenanceResult rebuilt = workspace.maintenance().rebuildHistory();
     EXPECT_EQ(rebuilt.remaining, 2);
     EXPECT_TRUE(rebuilt.backup);
     EXPECT_FALSE(workspace.storedBasesMismatch());
-    EXPECT_EQ(workspace.records().front().drawn[0].zodiac, 8); // 23 in 2013: 7 under base 0
+    EXPECT_EQ(workspace.history().records().front().drawn[0].zodiac, 8); // 23 in 2013: 7 under base 0
 
-    workspace.clearHistory(); // an empty history matches any bases
+    workspace.maintenance().clearHistory(); // an empty history matches any bases
     workspace.settings().set(Setting::SxIni, "0");
     EXPECT_FALSE(workspace.storedBasesMismatch());
 }

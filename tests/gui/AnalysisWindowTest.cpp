@@ -2,7 +2,7 @@
 // The window's analyses on the real history, against the command line's results for the same choices.
 #include "AnalysisWindowFixture.h"
 #include "XlsxReader.h"
-#include "analysis/OmissionEngine.h"
+#include "analysis/EngineKind.h"
 #include "cli/CliRunner.h"
 #include "gui/main/AnalysisController.h"
 #include "gui/main/DetailPanel.h"

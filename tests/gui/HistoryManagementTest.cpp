@@ -125,7 +125,7 @@ TEST_F(HistoryManagementTest, RefusedOrCancelledRemovalsLeaveTheHistory) {
         run(c.control);
         EXPECT_EQ(shownKinds(), c.shown);
         EXPECT_EQ(listedDraws(), 5);
-        EXPECT_EQ(workspace->drawCount(), 5);
+        EXPECT_EQ(workspace->history().drawCount(), 5);
         EXPECT_EQ(text("Text1"), "2014003");
         if (!c.blockBackups) {
             EXPECT_EQ(backupCount(), 0);
@@ -200,7 +200,7 @@ TEST_F(HistoryManagementTest, ChangesMadeByAnotherProgramAreReadAgain) {
         {
             QtSettingsStore otherSettings(folder.path());
             Workspace other(folder.path(), otherSettings, clock);
-            other.deleteLatestDraws(2);
+            other.maintenance().deleteLatestDraws(2);
         }
         if (c.onTimer) {
             QTest::qWait(HistoryChangeWatcher::kIntervalMs * 2);

@@ -34,12 +34,12 @@ class OnlineUpdateTest : public ::testing::Test {
     test::UpdateServer server;
 
     UpdateResult update(const std::string& site, std::chrono::milliseconds timeout = PageFetcher::kDefaultTimeout) {
-        UpdatePlan plan = workspace.planUpdate();
-        return workspace.applyUpdate(plan, fetchYearPages(site, plan.years(), timeout));
+        UpdatePlan plan = workspace.history().planUpdate();
+        return workspace.history().applyUpdate(plan, fetchYearPages(site, plan.years(), timeout));
     }
     std::vector<Draw> stored() {
         std::vector<Draw> draws;
-        for (const DrawRecord& record : workspace.records()) {
+        for (const DrawRecord& record : workspace.history().records()) {
             EXPECT_EQ(record.idx, static_cast<int>(draws.size()) + 1);
             // Each draw derived in the zodiac year of its own issue.
             EXPECT_EQ(record.lists, deriveRecord(record.draw(), workspace.bases()).lists) << record.issue;
@@ -95,10 +95,10 @@ TEST_F(OnlineUpdateTest, LoadsTheYearsThePlanGivesAndAppendsOnlyNewDraws) {
         test::TempFolder data;
         Workspace fresh{data.path(), settingsStore, clock};
         test::UpdateServer pages;
-        if (!c.before.empty()) fresh.importHistoryFile(data.write("h.txt", test::historyText(c.before)));
-        UpdatePlan plan = fresh.planUpdate();
+        if (!c.before.empty()) fresh.history().importHistoryFile(data.write("h.txt", test::historyText(c.before)));
+        UpdatePlan plan = fresh.history().planUpdate();
         UpdateResult result =
-            fresh.applyUpdate(plan, fetchYearPages(c.moved ? pages.movedSite() : pages.site(), plan.years()));
+            fresh.history().applyUpdate(plan, fetchYearPages(c.moved ? pages.movedSite() : pages.site(), plan.years()));
         EXPECT_EQ(pages.requested(), c.requested);
         EXPECT_EQ(years(result.years), c.requested);
         EXPECT_TRUE(result.failed.empty()) << result.failed[0].reason.english();
@@ -106,7 +106,7 @@ TEST_F(OnlineUpdateTest, LoadsTheYearsThePlanGivesAndAppendsOnlyNewDraws) {
         EXPECT_FALSE(result.cleared);
         EXPECT_EQ(result.appended, static_cast<int>(c.after.size() - c.before.size()));
         std::vector<Draw> draws;
-        for (const DrawRecord& record : fresh.records())
+        for (const DrawRecord& record : fresh.history().records())
             draws.push_back(record.draw());
         EXPECT_EQ(draws, c.after);
     }
@@ -116,10 +116,10 @@ TEST_F(OnlineUpdateTest, ASpecialNumberOf00EndsItsPage) {
     std::vector<Draw> draws = realDraws(2014001, 2014999);
     draws[50].numbers[6] = 0; // the row of 2014051
     server.servePage(2014, test::resultsPageHtml(2014, draws));
-    workspace.importHistoryFile(folder.write("h.txt", "2014010 01 02 03 04 05 06 07\r\n"));
+    workspace.history().importHistoryFile(folder.write("h.txt", "2014010 01 02 03 04 05 06 07\r\n"));
     UpdateResult result = update(server.site());
     EXPECT_EQ(result.appended, 40);
-    EXPECT_EQ(*workspace.latestIssue(), 2014050);
+    EXPECT_EQ(*workspace.history().latestIssue(), 2014050);
 }
 
 TEST_F(OnlineUpdateTest, AFailedYearIsReportedAndTheOtherYearsStillCount) {
@@ -143,13 +143,13 @@ TEST_F(OnlineUpdateTest, AFailedYearIsReportedAndTheOtherYearsStillCount) {
 }
 
 TEST_F(OnlineUpdateTest, TheAgeCheckClearsOnlyOncePagesWereReadAndSavesTheHistoryFirst) {
-    workspace.importHistoryFile(folder.write("h.txt", "2007001 01 02 03 04 05 06 07\r\n"));
+    workspace.history().importHistoryFile(folder.write("h.txt", "2007001 01 02 03 04 05 06 07\r\n"));
     settingsStore.write("IniSerchDay", "2");
-    ASSERT_TRUE(workspace.planUpdate().clearsHistory);
+    ASSERT_TRUE(workspace.history().planUpdate().clearsHistory);
 
     // The server down: nothing read, nothing changed.
-    UpdatePlan plan = workspace.planUpdate();
-    UpdateResult down = workspace.applyUpdate(plan, fetchYearPages(test::siteOfNoServer(), plan.years()));
+    UpdatePlan plan = workspace.history().planUpdate();
+    UpdateResult down = workspace.history().applyUpdate(plan, fetchYearPages(test::siteOfNoServer(), plan.years()));
     EXPECT_TRUE(down.nothingRead());
     EXPECT_EQ(down.failed.size(), 3u);
     EXPECT_NE(down.failed[0].reason.english().find("cannot load http://127.0.0.1:"), std::string::npos)

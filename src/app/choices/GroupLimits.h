@@ -2,7 +2,7 @@
 #pragma once
 
 #include "analysis/AnalysisRequest.h"
-#include "analysis/OmissionEngine.h"
+#include "analysis/EngineKind.h"
 
 #include "model/Message.h"
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/choices/PositionSearchState.h"
 
-#include "store/HistoryStore.h"
-
 #include "analysis/AnalysisRange.h"
 #include "app/settings/SettingKeys.h"
 
@@ -31,7 +29,7 @@ void PositionSearchState::setTypedValue(int position, std::string_view text) {
     if (auto value = typedNumber(text)) m_values.at(static_cast<std::size_t>(position - 1)) = *value;
 }
 
-RefreshOutcome PositionSearchState::refreshReference(const HistoryStore& store, const SearchChoices& choices) {
+RefreshOutcome PositionSearchState::refreshReference(const StoredDrawLookup& stored, const SearchChoices& choices) {
     RefreshOutcome outcome;
     auto issue = typedNumber(choices.referenceIssueText);
     if (!issue) {
@@ -41,19 +39,19 @@ RefreshOutcome PositionSearchState::refreshReference(const HistoryStore& store, 
                                         choices.referenceIssueText);
         return outcome;
     }
-    auto latest = store.latest();
+    auto latest = stored.latest();
     if (!latest) {
         outcome.problem = Message::core(QT_TRANSLATE_NOOP("Core", "The history is empty, so there is no reference "
                                                                   "draw (import or enter draws first); the reference "
                                                                   "values and the end issue were kept."));
         return outcome;
     }
-    auto reference = store.latestNotAfter(*issue);
+    auto reference = stored.latestNotAfter(*issue);
     if (!reference) {
         outcome.problem = Message::core(QT_TRANSLATE_NOOP("Core", "No stored draw is at or before issue %1 (the first "
                                                                   "stored issue is %2); the reference values and the "
                                                                   "end issue were kept."),
-                                        *issue, store.first()->issue);
+                                        *issue, stored.first()->issue);
         return outcome;
     }
     ReferenceValues read = referenceValues(*reference, choices.kind, choices.order, choices.bases);
@@ -65,8 +63,8 @@ RefreshOutcome PositionSearchState::refreshReference(const HistoryStore& store, 
     return outcome;
 }
 
-RefreshOutcome PositionSearchState::refresh(const HistoryStore& store, const SearchChoices& choices) {
-    if (choices.referenceTab) return refreshReference(store, choices);
+RefreshOutcome PositionSearchState::refresh(const StoredDrawLookup& stored, const SearchChoices& choices) {
+    if (choices.referenceTab) return refreshReference(stored, choices);
     resetFromManualTab(choices.order, choices.typedTexts);
     return {};
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/AttributeKind.h"
+#include "model/DrawRecord.h"
 #include "model/Message.h"
 #include "model/NumberOrder.h"
 #include "model/ParameterBases.h"
@@ -13,7 +14,15 @@
 
 namespace quorvel {
 
-class HistoryStore;
+// The stored draws a refresh of the reference values reads: the workspace reads them from its store.
+class StoredDrawLookup {
+  public:
+    virtual ~StoredDrawLookup() = default;
+    virtual std::optional<DrawRecord> first() const = 0;
+    virtual std::optional<DrawRecord> latest() const = 0;
+    // The latest stored draw whose issue is not after `issue`.
+    virtual std::optional<DrawRecord> latestNotAfter(int issue) const = 0;
+};
 
 // The window's choices a refresh of the search values reads, as its controls show them.
 struct SearchChoices {
@@ -56,10 +65,10 @@ class PositionSearchState {
     // values of the chosen kind and order become the search values. The end issue is the latest stored
     // issue, or with onlyBefore the reference draw's issue - 1. Without a reference draw nothing changes
     // and the outcome says why.
-    RefreshOutcome refreshReference(const HistoryStore& store, const SearchChoices& choices);
+    RefreshOutcome refreshReference(const StoredDrawLookup& stored, const SearchChoices& choices);
 
     // The tab-dependent refresh: YSJS on the reference tab, the reset from the manual tab otherwise.
-    RefreshOutcome refresh(const HistoryStore& store, const SearchChoices& choices);
+    RefreshOutcome refresh(const StoredDrawLookup& stored, const SearchChoices& choices);
 
   private:
     bool m_manualValues = true;

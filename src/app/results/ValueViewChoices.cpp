@@ -25,7 +25,7 @@ const std::vector<int>& trendViewRows() {
 }
 
 ValueViewRequest valueViewRequest(const Workspace& workspace, const ValueViewChoices& choices) {
-    auto first = workspace.startOfLatestDraws(1);
+    auto first = workspace.history().startOfLatestDraws(1);
     if (!first) return {std::nullopt, ValueViewProblem::NoHistory};
     ValuesRequest request;
     request.kind = choices.kind;
@@ -42,9 +42,9 @@ ValueViewRequest valueViewRequest(const Workspace& workspace, const ValueViewCho
         range.to = typedNumber(choices.endText);
         if (!range.from || !range.to) return {std::nullopt, ValueViewProblem::RangeNotIssues};
     } else if (choices.rows > 0) {
-        range.from = workspace.startOfLatestDraws(choices.rows)->issue;
+        range.from = workspace.history().startOfLatestDraws(choices.rows)->issue;
     }
-    request.range = workspace.resolveRange(range).range;
+    request.range = workspace.analyses().resolveRange(range).range;
     return {request, ValueViewProblem::None};
 }
 

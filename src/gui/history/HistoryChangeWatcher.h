@@ -11,7 +11,7 @@ namespace quorvel {
 class Workspace;
 
 // Lets the Workspace notice that another program (the command line, a second window) changed the stored
-// history: about once a second and whenever the window is activated (Workspace::noticeChangesElsewhere(),
+// history: about once a second and whenever the window is activated (WorkspaceHistory::noticeChangesElsewhere(),
 // which tells the window's handler). The check costs one PRAGMA; it waits while the window is busy or a
 // dialog is open.
 class HistoryChangeWatcher : public QObject {

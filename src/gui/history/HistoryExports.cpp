@@ -42,12 +42,14 @@ bool HistoryExports::eventFilter(QObject* watched, QEvent* event) {
 
 void HistoryExports::exportText() {
     exportAndOpen(
-        tr("历史号码导出文本文件"), [this] { return m_workspace.exportHistoryText(std::nullopt); }, Opener::TextEditor);
+        tr("历史号码导出文本文件"), [this] { return m_workspace.maintenance().exportHistoryText(std::nullopt); },
+        Opener::TextEditor);
 }
 
 void HistoryExports::exportWorkbook() {
     exportAndOpen(
-        tr("导出历史号码"), [this] { return m_workspace.exportHistoryWorkbook(std::nullopt); }, Opener::Spreadsheet);
+        tr("导出历史号码"), [this] { return m_workspace.maintenance().exportHistoryWorkbook(std::nullopt); },
+        Opener::Spreadsheet);
 }
 
 void HistoryExports::exportAndOpen(const QString& title, const std::function<std::filesystem::path()>& write,

@@ -8,7 +8,6 @@
 #include "gui/shell/Dialogs.h"
 #include "gui/shell/QtText.h"
 #include "gui/shell/WaitCursor.h"
-#include "maintain/HistoryBackup.h"
 #include "model/Error.h"
 
 #include <QAction>
@@ -100,7 +99,8 @@ bool HistoryManagement::runRemoval(const QString& title, const std::function<Mai
 
 void HistoryManagement::deleteLatest() {
     if (!runRemoval(
-            tr("删除最后历史"), [this] { return m_workspace.deleteLatestDraw(); }, tr("Deleted the latest draw;")))
+            tr("删除最后历史"), [this] { return m_workspace.maintenance().deleteLatestDraw(); },
+            tr("Deleted the latest draw;")))
         return;
     m_panel.entry()->box(1)->setFocus();
 }
@@ -108,7 +108,7 @@ void HistoryManagement::deleteLatest() {
 void HistoryManagement::clearAll() {
     if (!m_dialogs.question(&m_window, tr(kClearTitle), tr(kClearQuestion))) return;
     runRemoval(
-        plainCaption(entry("mnuClear").text()), [this] { return m_workspace.clearHistory(); },
+        plainCaption(entry("mnuClear").text()), [this] { return m_workspace.maintenance().clearHistory(); },
         tr("Cleared the history;"));
 }
 
@@ -129,7 +129,7 @@ std::optional<int> HistoryManagement::askNumber(const QString& title, const QStr
 void HistoryManagement::keepUntilChosen() {
     std::optional<int> latest;
     try {
-        latest = m_workspace.latestIssue();
+        latest = m_workspace.history().latestIssue();
     } catch (const std::exception& error) {
         m_dialogs.message(&m_window, tr(kDeleteTitle), tr("The history could not be read: %1").arg(shownError(error)));
         return;
@@ -137,7 +137,7 @@ void HistoryManagement::keepUntilChosen() {
     auto issue = askNumber(tr(kDeleteTitle), tr(kDeleteUntilPrompt), QString::number(latest.value_or(0)));
     if (!issue) return;
     runRemoval(
-        tr(kDeleteTitle), [this, issue] { return m_workspace.keepUntil(*issue); },
+        tr(kDeleteTitle), [this, issue] { return m_workspace.maintenance().keepUntil(*issue); },
         tr("Kept the draws up to issue %1;").arg(*issue));
 }
 
@@ -145,7 +145,7 @@ void HistoryManagement::deleteLatestCount() {
     auto count = askNumber(tr(kDeleteTitle), tr(kDeleteCountPrompt), QStringLiteral("1"));
     if (!count) return;
     runRemoval(
-        tr(kDeleteTitle), [this, count] { return m_workspace.deleteLatestDraws(*count); },
+        tr(kDeleteTitle), [this, count] { return m_workspace.maintenance().deleteLatestDraws(*count); },
         tr("Deleted the latest %1 draws;").arg(*count));
 }
 
@@ -174,8 +174,8 @@ void HistoryManagement::chooseYears() {
 }
 
 void HistoryManagement::restoreBackup() {
-    const std::filesystem::path folder = m_workspace.dataFolder() / kBackupFolderName;
-    if (!newestBackup(m_workspace.dataFolder())) {
+    const std::filesystem::path folder = m_workspace.maintenance().safetyCopyFolder();
+    if (m_workspace.maintenance().safetyCopies().empty()) {
         m_dialogs.message(&m_window, tr(kRestoreTitle),
                           tr("There is no safety copy in %1 yet: one is written there before every change that "
                              "removes draws.")

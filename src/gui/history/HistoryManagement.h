@@ -29,7 +29,7 @@ class HistoryManagement : public QObject {
     HistoryManagement(Workspace& workspace, Dialogs& dialogs, QWidget& window, HistoryPanel& panel, QMenu& historyMenu);
 
   signals:
-    // The user chose a safety copy: it is to be imported like a history text file.
+    // The user chose a safety copy: the history is to be restored from it (reported like an import).
     void restoreRequested(const QString& file);
     void statusMessage(const QString& text);
 

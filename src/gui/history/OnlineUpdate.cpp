@@ -58,7 +58,7 @@ void OnlineUpdate::start() {
         return;
     }
     try {
-        m_plan = m_workspace.planUpdate();
+        m_plan = m_workspace.history().planUpdate();
     } catch (const std::exception& error) {
         m_dialogs.message(&m_window, title, tr("Nothing was updated: %1").arg(shownError(error)));
         return;
@@ -97,7 +97,7 @@ void OnlineUpdate::finish() {
         report = tr("The update was cancelled; the history was left unchanged.");
     } else {
         try {
-            UpdateResult result = m_workspace.applyUpdate(m_plan, m_fetcher.pages());
+            UpdateResult result = m_workspace.history().applyUpdate(m_plan, m_fetcher.pages());
             report = shown(updateSummary(result));
         } catch (const std::exception& error) {
             report = tr("The new draws were not stored; the history stays as it was:\n%1").arg(shownError(error));

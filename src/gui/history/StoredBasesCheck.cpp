@@ -73,7 +73,7 @@ void StoredBasesCheck::afterBaseChosen() {
     int draws = 0;
     try {
         mismatch = m_workspace.storedBasesMismatch();
-        draws = m_workspace.drawCount();
+        draws = m_workspace.history().drawCount();
     } catch (const std::exception&) {
         return;
     }
@@ -94,7 +94,7 @@ void StoredBasesCheck::afterBaseChosen() {
     MaintenanceResult result;
     try {
         WaitCursor wait;
-        result = m_workspace.rebuildHistory();
+        result = m_workspace.maintenance().rebuildHistory();
     } catch (const std::exception& error) {
         m_dialogs.message(&m_window, title, tr("没有重新推算，历史号码保持原样：\n%1").arg(shownError(error)));
         emit statusMessage(QString());

@@ -35,7 +35,7 @@ AnalysisController::AnalysisController(Workspace& workspace, Dialogs& dialogs, Q
     : QObject(&window), m_workspace(workspace), m_dialogs(dialogs), m_window(window), m_panels(panels),
       m_openFile(openWithDesktopApplication) {
     setObjectName(QStringLiteral("analyses"));
-    m_subscription = m_workspace.subscribe([this](HistoryChange) { m_view.historyChanged(); });
+    m_subscription = m_workspace.history().subscribe([this](HistoryChange) { m_view.historyChanged(); });
     m_panels.results->showResultsOf(m_view);
     connect(m_panels.options, &OptionsPanel::searchRequested, this, &AnalysisController::runPositionSearch);
     connect(m_panels.options, &OptionsPanel::partialSearchRequested, this, &AnalysisController::runPartialSearch);
@@ -69,7 +69,7 @@ AnalysisController::AnalysisController(Workspace& workspace, Dialogs& dialogs, Q
     // it has finished.
     m_storeWatch.setInterval(kStoreWatchMs);
     connect(&m_storeWatch, &QTimer::timeout, this, [this] {
-        if (!m_workspace.groupResultsWriting()) groupResultsStored();
+        if (!m_workspace.analyses().groupResultsWriting()) groupResultsStored();
     });
 }
 
@@ -83,7 +83,7 @@ std::optional<WindowRequests> AnalysisController::readRequests() {
         emit statusMessage(shown(requests.range().problem));
         return std::nullopt;
     }
-    if (m_workspace.drawCount() == 0) {
+    if (m_workspace.history().drawCount() == 0) {
         emit statusMessage(tr("There is no history to analyse: read a history text file (读取历史号文本) or enter "
                               "draws first. Nothing was run."));
         return std::nullopt;
@@ -91,7 +91,7 @@ std::optional<WindowRequests> AnalysisController::readRequests() {
     // A range without a stored draw still gives the figures the rules define; say that they describe none.
     const IssueRange range = *requests.range().range;
     m_rangeNote.clear();
-    if (!m_workspace.resolveRange(RangeChoice{range.start, range.end, std::nullopt, false}).holdsDraws)
+    if (!m_workspace.analyses().resolveRange(RangeChoice{range.start, range.end, std::nullopt, false}).holdsDraws)
         m_rangeNote = tr(" The range %1 ~ %2 holds no stored draw: the figures describe no draw and the chances "
                          "are left empty.")
                           .arg(range.start)
@@ -128,7 +128,7 @@ void AnalysisController::runPositionSearch() {
     SearchResult result;
     const PositionSearchRequest request = requests->positionSearch();
     if (run(searchName(SearchKind::Position),
-            [&](const Progress&) { result = m_workspace.positionSearch(m_engine, request); }))
+            [&](const Progress&) { result = m_workspace.analyses().positionSearch(m_engine, request); }))
         showSearch(std::move(result), SearchKind::Position, countingRules(request));
 }
 
@@ -138,8 +138,9 @@ void AnalysisController::runPartialSearch() {
     if (!requests) return;
     SearchResult result;
     const PartialSearchRequest request = requests->partialSearch();
-    if (!run(searchName(SearchKind::Partial),
-             [&](const Progress& progress) { result = m_workspace.partialSearch(m_engine, request, progress); }))
+    if (!run(searchName(SearchKind::Partial), [&](const Progress& progress) {
+            result = m_workspace.analyses().partialSearch(m_engine, request, progress);
+        }))
         return;
     showSearch(std::move(result), SearchKind::Partial, countingRules(request));
     if (request.partSize < 1 || request.partSize > 6)
@@ -158,8 +159,9 @@ void AnalysisController::runGroupCalculation() {
         return;
     }
     GroupRun result;
-    if (!run(tr("分组计算"),
-             [&](const Progress& progress) { result = m_workspace.groupCalculation(m_engine, request, progress); }))
+    if (!run(tr("分组计算"), [&](const Progress& progress) {
+            result = m_workspace.analyses().groupCalculation(m_engine, request, progress);
+        }))
         return;
     const auto count = result.rows->size();
     m_panels.results->changeResults(ResultsPanel::Omissions,
@@ -176,7 +178,7 @@ void AnalysisController::runGroupCalculation() {
 void AnalysisController::groupResultsStored() {
     m_storeWatch.stop();
     try {
-        m_workspace.finishGroupResults();
+        m_workspace.analyses().finishGroupResults();
     } catch (const std::exception& error) {
         m_dialogs.message(&m_window, tr("分组计算"),
                           tr("The groups shown were not stored:\n%1").arg(shownError(error)));
@@ -213,8 +215,8 @@ void AnalysisController::orderGroupRows(GroupSort sort, const std::string& keep,
             m_panels.results->changeResults(ResultsPanel::Omissions, [&] { m_view.orderGroups(sort); });
         } else {
             std::optional<WaitCursor> storing;
-            if (m_workspace.groupResultsWriting()) storing.emplace();
-            std::vector<GroupRow> stored = m_workspace.groupResults();
+            if (m_workspace.analyses().groupResultsWriting()) storing.emplace();
+            std::vector<GroupRow> stored = m_workspace.analyses().groupResults();
             m_panels.results->changeResults(ResultsPanel::Omissions,
                                             [&] { m_view.showStoredGroups(std::move(stored), sort); });
         }
@@ -243,7 +245,7 @@ void AnalysisController::exportOmissions(int row, int column) {
     if (m_running) return;
     omissionCellClicked(row, column);
     exportGrid(m_panels.results->omissionCells(), "Jieguo.xlsx", [this] {
-        return m_view.omissionsTakeStoredRules() ? m_workspace.groupResultRules() : m_view.omissionRules();
+        return m_view.omissionsTakeStoredRules() ? m_workspace.analyses().groupResultRules() : m_view.omissionRules();
     });
 }
 
@@ -253,8 +255,8 @@ void AnalysisController::exportGrid(const CellGrid& grid, const char* fileName,
     try {
         // The stored rules of group rows are read once the store has written them.
         std::optional<WaitCursor> storing;
-        if (m_workspace.groupResultsWriting()) storing.emplace();
-        file = m_workspace.exportGridWorkbook(grid, fileName, std::nullopt, rules());
+        if (m_workspace.analyses().groupResultsWriting()) storing.emplace();
+        file = m_workspace.analyses().exportGridWorkbook(grid, fileName, std::nullopt, rules());
     } catch (const std::exception& error) {
         m_dialogs.message(&m_window, tr("导出"),
                           tr("%1 was not written: %2").arg(QString::fromUtf8(fileName), shownError(error)));
@@ -287,9 +289,9 @@ void AnalysisController::updateChart() {
     case ResultsChart::Kind::GroupHits: break;
     }
     // The group's hits are searched in the store once it has written the rows (groupResultsStored charts them).
-    if (m_workspace.groupResultsWriting()) return;
+    if (m_workspace.analyses().groupResultsWriting()) return;
     try {
-        auto hits = m_workspace.groupHitsSearch(m_engine, *m_view.lastGroup(), shown.group);
+        auto hits = m_workspace.analyses().groupHitsSearch(m_engine, *m_view.lastGroup(), shown.group);
         if (!hits) return chart.showNote(tr("分组 %1: not a group of the last 分组计算").arg(group));
         chart.showHits(*hits, tr("分组 %1").arg(group));
     } catch (const std::exception& error) {

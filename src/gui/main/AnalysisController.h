@@ -2,7 +2,8 @@
 #pragma once
 
 #include "analysis/AnalysisResult.h"
-#include "analysis/OmissionEngine.h"
+#include "analysis/EngineKind.h"
+#include "analysis/Progress.h"
 #include "app/choices/WindowRequests.h"
 #include "app/history/HistoryChange.h"
 #include "app/results/ResultsView.h"

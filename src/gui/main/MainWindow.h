@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "analysis/OmissionEngine.h"
+#include "analysis/EngineKind.h"
 #include "app/history/HistoryChange.h"
 #include "app/settings/SettingKeys.h"
 #include "gui/shell/Dialogs.h"
 #include "model/AttributeKind.h"
 
 #include <QMainWindow>
+
+#include <filesystem>
+#include <functional>
 
 namespace quorvel {
 
@@ -16,6 +19,7 @@ class AnalysisController;
 class CombinationPanel;
 class HistoryChangeWatcher;
 class HistoryPanel;
+struct ImportResult;
 class MainMenus;
 class OnlineUpdate;
 class OptionsPanel;
@@ -41,6 +45,8 @@ class MainWindow : public QMainWindow {
     void importFromUser();
     // Replaces the history by a history text file and reports what was stored and skipped.
     void importFile(const QString& file);
+    // Restores the history from a safety copy the user chose (mnuRestore), reported like an import.
+    void restoreSafetyCopy(const QString& file);
 
   signals:
     // The history list was read again after a change of the history (here or by another program).
@@ -68,6 +74,8 @@ class MainWindow : public QMainWindow {
     // The one handler of the history's changes (Workspace tells of them): the list and the next issue, then
     // the position-search state; after an online update the range from the first to the latest issue instead.
     void showChangedHistory(HistoryChange change);
+    // Replaces the history by the draws of a file through `read` (an import or a restore) and reports it.
+    void readHistoryFile(const QString& file, const std::function<ImportResult(const std::filesystem::path&)>& read);
     void storeTypedDraw();
     void openLink(Setting address, const QString& caption);
     // Shows a message, after the warning about the stored draws' bases while they differ from the settings.

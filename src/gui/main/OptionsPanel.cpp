@@ -329,13 +329,13 @@ void OptionsPanel::applyPartSize() {
 
 void OptionsPanel::showLatestAsEnd() {
     guarded([this] {
-        if (auto latest = m_workspace.latestIssue()) m_range[1]->setText(QString::number(*latest));
+        if (auto latest = m_workspace.history().latestIssue()) m_range[1]->setText(QString::number(*latest));
     });
 }
 
 void OptionsPanel::showFirstAsStart() {
     guarded([this] {
-        if (auto first = m_workspace.firstIssue()) m_range[0]->setText(QString::number(*first));
+        if (auto first = m_workspace.history().firstIssue()) m_range[0]->setText(QString::number(*first));
     });
 }
 
@@ -345,7 +345,7 @@ void OptionsPanel::startAtLatestDraws() {
     const int count = text.toInt();
     if (count < 1) return;
     guarded([this, count] {
-        auto start = m_workspace.startOfLatestDraws(count);
+        auto start = m_workspace.history().startOfLatestDraws(count);
         if (!start) return;
         m_range[0]->setText(QString::number(start->issue));
         if (!(m_tabs->currentIndex() == 1 && m_onlyBefore->isChecked())) showLatestAsEnd();
@@ -365,7 +365,7 @@ void OptionsPanel::showWholeRange() {
 }
 
 void OptionsPanel::refreshSearch() {
-    guarded([this] { applyOutcome(m_workspace.refreshSearchState(m_search, choices())); });
+    guarded([this] { applyOutcome(m_workspace.analyses().refreshSearchState(m_search, choices())); });
 }
 
 void OptionsPanel::followHistoryUpdate() {
@@ -375,7 +375,8 @@ void OptionsPanel::followHistoryUpdate() {
 
 void OptionsPanel::refreshReference() {
     guarded([this] {
-        applyOutcome(m_workspace.refreshSearchState(m_search, choices(), Workspace::SearchRefresh::Reference));
+        applyOutcome(m_workspace.analyses().refreshSearchState(m_search, choices(),
+                                                               WorkspaceAnalyses::SearchRefresh::Reference));
     });
 }
 

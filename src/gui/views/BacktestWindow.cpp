@@ -218,7 +218,7 @@ void BacktestWindow::run() {
         say(QString());
         try {
             RunProgress progress(this, tr("Backtest"));
-            const BacktestResult result = m_workspace.backtest(*plan.request, progress.progress());
+            const BacktestResult result = m_workspace.analyses().backtest(*plan.request, progress.progress());
             showResult(result);
         } catch (const AnalysisCancelled&) {
             say(tr("The backtest was cancelled; the results shown are those of the previous run."));
@@ -295,8 +295,8 @@ void BacktestWindow::exportResult() {
         captions.binColumns[i] = bins[i].toStdString();
     std::filesystem::path file;
     try {
-        file = m_workspace.exportGridWorkbook(backtestGrid(*m_result, captions, m_sentence->text().toStdString()),
-                                              kWorkbookName, std::nullopt);
+        file = m_workspace.analyses().exportGridWorkbook(
+            backtestGrid(*m_result, captions, m_sentence->text().toStdString()), kWorkbookName, std::nullopt);
     } catch (const std::exception& error) {
         m_dialogs.message(this, tr("导出"),
                           tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), shownError(error)));

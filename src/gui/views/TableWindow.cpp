@@ -124,7 +124,7 @@ void TableWindow::recount() {
     try {
         made = valueViewRequest(m_workspace, m_choices->choices(m_mainChoices()));
         if (made.request) {
-            m_model->setTable(m_workspace.omissionTable(*made.request), made.request->kind);
+            m_model->setTable(m_workspace.analyses().omissionTable(*made.request), made.request->kind);
             m_request = made.request;
         }
     } catch (const std::exception& error) {
@@ -178,7 +178,7 @@ void TableWindow::showChart() {
     if (!m_request || !m_selected) return;
     try {
         const PositionSearchRequest search = valueSearchRequest(*m_request, *m_selected);
-        m_chart->showHits(m_workspace.positionSearch(EngineKind::Memory, search),
+        m_chart->showHits(m_workspace.analyses().positionSearch(EngineKind::Memory, search),
                           tr("Gaps of %1").arg(fromStd(valueLabel(m_request->kind, *m_selected, m_request->bases))));
     } catch (const std::exception& error) {
         m_chart->showNote(shownError(error));
@@ -192,8 +192,8 @@ void TableWindow::exportTable() {
     }
     std::filesystem::path file;
     try {
-        file = m_workspace.exportGridWorkbook(m_model->cells(), kWorkbookName, std::nullopt, countingRules(*m_request),
-                                              m_model->fills());
+        file = m_workspace.analyses().exportGridWorkbook(m_model->cells(), kWorkbookName, std::nullopt,
+                                                         countingRules(*m_request), m_model->fills());
     } catch (const std::exception& error) {
         m_dialogs.message(this, tr("导出"),
                           tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), shownError(error)));

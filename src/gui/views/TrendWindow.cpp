@@ -118,7 +118,7 @@ void TrendWindow::recount() {
         made = valueViewRequest(m_workspace, m_choices->choices(m_mainChoices()));
         if (made.request) {
             TrendShown shown;
-            shown.trend = std::make_shared<const Trend>(m_workspace.trend(*made.request));
+            shown.trend = std::make_shared<const Trend>(m_workspace.analyses().trend(*made.request));
             shown.kind = made.request->kind;
             shown.bases = made.request->bases;
             shown.showMiss = m_showMiss->isChecked();
@@ -175,8 +175,8 @@ void TrendWindow::exportWorkbook() {
     std::filesystem::path file;
     try {
         const TrendCells cells = m_grid->shown().cells();
-        file = m_workspace.exportGridWorkbook(cells.grid(), kWorkbookName, std::nullopt, trendRules(*m_request),
-                                              cells.fills());
+        file = m_workspace.analyses().exportGridWorkbook(cells.grid(), kWorkbookName, std::nullopt,
+                                                         trendRules(*m_request), cells.fills());
     } catch (const std::exception& error) {
         m_dialogs.message(this, tr("Export"),
                           tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), shownError(error)));

@@ -1,0 +1,278 @@
+// SPDX-License-Identifier: MIT
+#include "app/WorkspaceHistory.h"
+
+#include "app/WorkspaceState.h"
+#include "ingest/ResultsPage.h"
+#include "maintain/HistoryBackup.h"
+#include "model/Error.h"
+#include "store/HistoryStore.h"
+#include "store/Savepoint.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <set>
+
+namespace quorvel {
+
+namespace {
+
+// Why a file gave no draw, with the first reasons its lines were skipped.
+Message noUsableDraw(const std::filesystem::path& file, const HistoryText& text) {
+    if (text.skipped.empty())
+        return Message::core(QT_TRANSLATE_NOOP("Core", "%1 holds no usable draw (it is empty or holds only blank "
+                                                       "lines); the history was left unchanged"),
+                             file.string());
+    // The first three reasons, joined as the language joins clauses ("; " in English).
+    std::vector<MessageArgument> reasons;
+    std::string joined;
+    for (std::size_t i = 0; i < std::min<std::size_t>(3, text.skipped.size()); ++i) {
+        reasons.emplace_back(
+            Message::core(QT_TRANSLATE_NOOP("Core", "line %1: %2"), text.skipped[i].line, text.skipped[i].reason));
+        joined += (i ? "; %" : "%") + std::to_string(i + 1);
+    }
+    if (text.skipped.size() > 3) joined += "; ...";
+    return Message::core(QT_TRANSLATE_NOOP("Core", "%1 holds no usable draw: every line was skipped (%2; %3); the "
+                                                   "history was left unchanged"),
+                         file.string(), text.skipped.size(), Message({}, joined, reasons));
+}
+
+std::string formatNumbers(const Draw& draw) {
+    std::string text;
+    for (int n : draw.numbers)
+        text += (text.empty() ? "" : " ") + twoDigits(n);
+    return text;
+}
+
+} // namespace
+
+HistorySubscription WorkspaceHistory::subscribe(HistorySubscriber subscriber) {
+    return m_state.subscribe(std::move(subscriber));
+}
+
+bool WorkspaceHistory::noticeChangesElsewhere() { return m_state.noticeChangesElsewhere(); }
+
+std::uint64_t WorkspaceHistory::historyVersion() const { return m_state.store().historyVersion(); }
+
+int WorkspaceHistory::drawCount() const { return m_state.store().count(); }
+
+std::optional<int> WorkspaceHistory::firstIssue() const {
+    auto first = m_state.store().first();
+    return first ? std::optional<int>(first->issue) : std::nullopt;
+}
+
+std::optional<int> WorkspaceHistory::latestIssue() const {
+    auto latest = m_state.store().latest();
+    return latest ? std::optional<int>(latest->issue) : std::nullopt;
+}
+
+std::vector<DrawRecord> WorkspaceHistory::records() const { return m_state.store().readAll(); }
+
+HistoryListing WorkspaceHistory::historyListing() const { return HistoryListing(m_state.store().draws()); }
+
+std::optional<std::vector<std::pair<std::string, FieldValue>>> WorkspaceHistory::rowFields(int issue) const {
+    return m_state.store().rowFields(issue);
+}
+
+ImportResult WorkspaceHistory::importHistoryFile(const std::filesystem::path& file) {
+    ImportResult result = importFile(file);
+    m_state.changed(HistoryChange::Changed);
+    return result;
+}
+
+ImportResult WorkspaceHistory::importFile(const std::filesystem::path& file) {
+    std::string name = file.filename().string();
+    std::string ending = name.size() >= 3 ? name.substr(name.size() - 3) : name;
+    for (char& c : ending)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ending != "txt")
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "a history text file's name ends in .txt, not '%1'; the "
+                                                            "history was left unchanged"),
+                                  name));
+    m_state.requireRunBasesMatchStore();
+    HistoryText text = readHistoryTextFile(file);
+    if (text.draws.empty()) throw Error(noUsableDraw(file, text));
+    std::vector<DrawRecord> records;
+    records.reserve(text.draws.size());
+    const ParameterBases current = m_state.bases();
+    for (const Draw& draw : text.draws)
+        records.push_back(deriveRecord(draw, current));
+    ImportResult result{static_cast<int>(records.size()), std::move(text.skipped), std::nullopt};
+    std::map<int, int> timesStored;
+    for (const Draw& draw : text.draws)
+        if (++timesStored[draw.issue] == 2) ++result.duplicateIssues;
+    try {
+        Savepoint transaction(m_state.store());
+        result.backup = backupHistory(m_state.store(), m_state.dataFolder());
+        m_state.store().replaceAll(records);
+        m_state.store().recordDerivedBases(current);
+        transaction.commit();
+    } catch (const StoreError& e) {
+        throw e.during(Message::core(QT_TRANSLATE_NOOP("Core", "the import")));
+    }
+    return result;
+}
+
+int WorkspaceHistory::nextIssue() const {
+    auto latest = m_state.store().latest();
+    return latest ? latest->issue + 1 : m_state.clock().currentYear() * 1000 + 1;
+}
+
+std::optional<WorkspaceHistory::LatestDrawsStart> WorkspaceHistory::startOfLatestDraws(int count) const {
+    const int stored = m_state.store().count();
+    if (stored == 0 || count < 1) return std::nullopt;
+    const int draws = std::min(count, stored);
+    auto start = m_state.store().atIndex(stored - draws + 1);
+    if (!start) return std::nullopt;
+    return LatestDrawsStart{start->issue, draws};
+}
+
+AddResult WorkspaceHistory::addDraw(std::optional<int> issue, const std::array<int, 7>& numbers) {
+    AddResult added = storeDraw(issue, numbers);
+    m_state.changed(HistoryChange::Changed);
+    return added;
+}
+
+AddResult WorkspaceHistory::storeDraw(std::optional<int> issue, const std::array<int, 7>& numbers) {
+    std::set<int> seen;
+    for (int n : numbers) {
+        if (n < 1 || n > 49)
+            throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "number %1 is outside 1..49; nothing was added"), n));
+        if (!seen.insert(n).second)
+            throw Error(
+                Message::core(QT_TRANSLATE_NOOP("Core", "number %1 appears twice in the draw; nothing was added"), n));
+    }
+    try {
+        // The next issue is worked out under the write lock, so that two programs adding at once each get
+        // their own issue, and one that shortened the history meanwhile is seen.
+        Savepoint transaction(m_state.store());
+        const int stored = issue.value_or(nextIssue());
+        // Issues are year * 1000 + sequence: seven digits, which the history text format relies on.
+        if (stored < 1000000 || stored > 9999999)
+            throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "an issue has seven digits (year and three-digit "
+                                                                "sequence, e.g. 2013017), not %1; nothing was added"),
+                                      stored));
+        if (stored % 1000 == 0)
+            throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "issue %1 has the sequence 000; a year's draws count "
+                                                                "from 001; nothing was added"),
+                                      stored));
+        if (auto holder = m_state.store().byIssue(stored))
+            throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "issue %1 is already stored: draw %2 in the list holds "
+                                                                "it (%3); nothing was added; give another issue, or "
+                                                                "delete that draw first"),
+                                      stored, holder->idx, formatNumbers(holder->draw())));
+        m_state.requireRunBasesMatchStore();
+        // Into a non-empty history the draw joins rows that keep the bases they were derived with (a base
+        // changed since shows as a warning until they are derived again); the first draw sets the record.
+        const bool first = m_state.store().count() == 0;
+        int idx = m_state.store().append({deriveRecord(Draw{stored, numbers}, m_state.bases())});
+        if (first) m_state.store().recordDerivedBases(m_state.bases());
+        transaction.commit();
+        return AddResult{stored, idx};
+    } catch (const StoreError& e) {
+        throw e.during(Message::core(QT_TRANSLATE_NOOP("Core", "adding the draw")));
+    }
+}
+
+UpdatePlan WorkspaceHistory::planUpdate(std::optional<int> yearsToKeep, std::optional<int> currentYear) const {
+    auto first = m_state.store().first();
+    auto latest = m_state.store().latest();
+    return quorvel::planUpdate(first ? std::optional<int>(first->issue) : std::nullopt,
+                               latest ? std::optional<int>(latest->issue) : std::nullopt,
+                               currentYear.value_or(m_state.clock().currentYear()),
+                               yearsToKeep.value_or(m_state.settings().integer(Setting::IniSerchDay)));
+}
+
+UpdateResult WorkspaceHistory::applyUpdate(const UpdatePlan& plan, const std::vector<YearPage>& pages) {
+    UpdateResult result = storePages(plan, pages);
+    if (!result.nothingRead()) m_state.changed(HistoryChange::Updated);
+    return result;
+}
+
+UpdateResult WorkspaceHistory::storePages(const UpdatePlan& plan, const std::vector<YearPage>& pages) {
+    UpdateResult result;
+    result.yearsToKeep = plan.yearsToKeep;
+    std::vector<Draw> draws;
+    for (const YearPage& page : pages) {
+        if (!page.html) {
+            result.failed.push_back({page.year, page.failure});
+            continue;
+        }
+        std::optional<TableRows> table = readResultsTable(*page.html);
+        if (!table) {
+            result.failed.push_back(
+                {page.year,
+                 exceedsResultsPageLimits(*page.html)
+                     ? Message::core(QT_TRANSLATE_NOOP("Core", "the page is larger than a yearly results page can be "
+                                                               "(over %1 MB or %2 tags): it was not read"),
+                                     kMaxResultsPageBytes / 1024 / 1024, kMaxResultsPageTags)
+                     : Message::core(QT_TRANSLATE_NOOP(
+                           "Core", "the page holds no table with the id \"main\": not a yearly results page"))});
+            continue;
+        }
+        PageDraws read = drawsOfPage(page.year, *table, plan.lastStoredIssue);
+        result.skipped.insert(result.skipped.end(), read.skipped.begin(), read.skipped.end());
+        if (read.noUsableRow()) {
+            // Before the year's first draw its page lists nothing yet; any other page without a draw failed.
+            if (page.year == plan.currentYear && read.skipped.empty())
+                result.years.push_back({page.year, 0, true});
+            else
+                result.failed.push_back(
+                    {page.year, Message::core(QT_TRANSLATE_NOOP("Core", "the table \"main\" holds no usable draw (%1 "
+                                                                        "rows skipped): not a yearly results page, "
+                                                                        "or an empty one"),
+                                              read.skipped.size())});
+            continue;
+        }
+        draws.insert(draws.end(), read.draws.begin(), read.draws.end());
+        result.years.push_back({page.year, 0});
+    }
+    if (result.nothingRead()) return result;
+    std::stable_sort(draws.begin(), draws.end(), [](const Draw& a, const Draw& b) { return a.issue < b.issue; });
+    const ParameterBases current = m_state.bases();
+    try {
+        Savepoint transaction(m_state.store());
+        m_state.requireRunBasesMatchStore();
+        // The store may have changed since the plan was made (another program shares it): clear only a
+        // history that is still too old, and append only draws after the latest stored one.
+        auto first = m_state.store().first();
+        if (plan.clearsHistory && first && plan.currentYear - first->issue / 1000 > plan.yearsToKeep) {
+            // Clearing is safe only when every year of the new range gave its draws: the stored draws of a
+            // year that failed (or has none yet) would be lost for good. Then nothing changes.
+            if (!result.failed.empty() || std::any_of(result.years.begin(), result.years.end(),
+                                                      [](const YearCount& year) { return year.noDrawYet; })) {
+                for (const YearCount& year : result.years)
+                    if (year.noDrawYet)
+                        result.failed.push_back(
+                            {year.year, Message::core(QT_TRANSLATE_NOOP(
+                                            "Core", "no draw yet, so the kept years are not complete"))});
+                result.years.clear();
+                result.clearWithheld = true;
+                return result;
+            }
+            result.backup = backupHistory(m_state.store(), m_state.dataFolder());
+            m_state.store().deleteAll();
+            result.cleared = true;
+        } else if (auto latest = m_state.store().latest()) {
+            std::erase_if(draws, [&](const Draw& draw) { return draw.issue <= latest->issue; });
+        }
+        std::vector<DrawRecord> records;
+        records.reserve(draws.size());
+        for (const Draw& draw : draws) {
+            records.push_back(deriveRecord(draw, current));
+            for (YearCount& year : result.years)
+                if (year.year == draw.issue / 1000) ++year.appended;
+        }
+        const bool everyRow = m_state.store().count() == 0;
+        m_state.store().append(records);
+        if (everyRow) m_state.store().recordDerivedBases(current);
+        transaction.commit();
+    } catch (const StoreError& e) {
+        throw e.during(Message::core(QT_TRANSLATE_NOOP("Core", "the update")),
+                       Message::core(QT_TRANSLATE_NOOP("Core", "; the history was left unchanged")));
+    }
+    result.appended = static_cast<int>(draws.size());
+    return result;
+}
+
+} // namespace quorvel
