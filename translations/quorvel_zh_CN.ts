@@ -467,8 +467,8 @@
         <translation>历史号码始于 %1 年以前，所以在保存新开奖前已清空。</translation>
     </message>
     <message>
-        <source>Years that failed (nothing was added from them, nothing stored was removed):</source>
-        <translation>读取失败的年份（没有从中补充任何开奖，也没有删除已存的开奖）：</translation>
+        <source>Years that failed (nothing stored was removed; update again to load what is missing, in order):</source>
+        <translation>读取失败的年份（已存的开奖一期也没有删除；再更新一次，会按顺序补上缺少的开奖）：</translation>
     </message>
     <message>
         <source>Skipped 1 row:</source>
@@ -1029,6 +1029,58 @@
     <message>
         <source>the page does not list issue %1 although later issues follow</source>
         <translation>网页没有列出第 %1 期，但列出了其后的期数</translation>
+    </message>
+    <message>
+        <source>not stored, because %1 failed before it: the next update loads it in order</source>
+        <translation>未存入，因为之前的 %1 年读取失败：下次更新会按顺序读入</translation>
+    </message>
+    <message>
+        <source>issue %1: %2; the %3 draws after it on the page were not stored</source>
+        <translation>第 %1 期：%2；网页上其后的 %3 期未存入</translation>
+    </message>
+    <message>
+        <source>Of them, %1 filled holes of the stored history.</source>
+        <translation>其中 %1 补上了已存历史中缺少的期数。</translation>
+    </message>
+    <message>
+        <source>%1 after the site&apos;s latest draw were kept from the stored history.</source>
+        <translation>网站最新一期之后的 %1 保留自已存的历史。</translation>
+    </message>
+    <message>
+        <source>Still missing from the history (no page lists them): %1</source>
+        <translation>历史中仍缺少（网页上没有列出）：%1</translation>
+    </message>
+    <message>
+        <source>No holes: no draw is missing inside a year, no issue is stored twice, and the draws are numbered in issue order.</source>
+        <translation>没有缺漏：每年之内没有缺少的期数，没有重复存入的期号，各期也按期号顺序编号。</translation>
+    </message>
+    <message>
+        <source>Missing draws (%1): %2</source>
+        <translation>缺少的期数（%1 期）：%2</translation>
+    </message>
+    <message>
+        <source>Issues stored more than once (%1): %2</source>
+        <translation>重复存入的期号（%1 个）：%2</translation>
+    </message>
+    <message>
+        <source>Draws numbered out of issue order (%1): %2</source>
+        <translation>编号不按期号顺序的期数（%1 期）：%2</translation>
+    </message>
+    <message>
+        <source>The online update (历史号在线更新) loads the years of the missing draws again and fills the holes its pages list.</source>
+        <translation>在线更新（历史号在线更新）会重新读取缺少期数所在的年份，补上网页列出的期数。</translation>
+    </message>
+    <message>
+        <source>The online update (quorvel-cli update) loads the years of the missing draws again and fills the holes its pages list.</source>
+        <translation>在线更新（quorvel-cli update）会重新读取缺少期数所在的年份，补上网页列出的期数。</translation>
+    </message>
+    <message>
+        <source>To store each draw once in issue order, export the history (导出历史号码), mend the file and read it in again.</source>
+        <translation>要让每期只存一次并按期号排列，请导出历史号码（导出历史号码），修正文件后再读入。</translation>
+    </message>
+    <message>
+        <source>To store each draw once in issue order, export the history (quorvel-cli export-text), mend the file and import it again.</source>
+        <translation>要让每期只存一次并按期号排列，请导出历史号码（quorvel-cli export-text），修正文件后再读入（quorvel-cli import）。</translation>
     </message>
 </context>
 <context>
@@ -1708,6 +1760,10 @@
     <message>
         <source>The language is in use now but was not saved for the next start: %1</source>
         <translation>语言已切换，但没有保存，下次启动时不会沿用：%1</translation>
+    </message>
+    <message>
+        <source>检查历史号码(&amp;K)</source>
+        <translation>检查历史号码(&amp;K)</translation>
     </message>
 </context>
 <context>

@@ -467,8 +467,8 @@
         <translation>歷史號碼始於 %1 年以前，所以在儲存新開獎前已清空。</translation>
     </message>
     <message>
-        <source>Years that failed (nothing was added from them, nothing stored was removed):</source>
-        <translation>讀取失敗的年份（沒有從中補充任何開獎，也沒有刪除已存的開獎）：</translation>
+        <source>Years that failed (nothing stored was removed; update again to load what is missing, in order):</source>
+        <translation>讀取失敗的年份（已存的攪珠一期也沒有刪除；再更新一次，會按次序補回欠缺的攪珠）：</translation>
     </message>
     <message>
         <source>Skipped 1 row:</source>
@@ -1029,6 +1029,58 @@
     <message>
         <source>the page does not list issue %1 although later issues follow</source>
         <translation>網頁沒有列出第 %1 期，但列出了其後的期數</translation>
+    </message>
+    <message>
+        <source>not stored, because %1 failed before it: the next update loads it in order</source>
+        <translation>未存入，因為之前的 %1 年讀取失敗：下次更新會按次序讀入</translation>
+    </message>
+    <message>
+        <source>issue %1: %2; the %3 draws after it on the page were not stored</source>
+        <translation>第 %1 期：%2；網頁上其後的 %3 期未存入</translation>
+    </message>
+    <message>
+        <source>Of them, %1 filled holes of the stored history.</source>
+        <translation>其中 %1 補回了已存歷史中欠缺的期數。</translation>
+    </message>
+    <message>
+        <source>%1 after the site&apos;s latest draw were kept from the stored history.</source>
+        <translation>網站最新一期之後的 %1 保留自已存的歷史。</translation>
+    </message>
+    <message>
+        <source>Still missing from the history (no page lists them): %1</source>
+        <translation>歷史中仍欠缺（網頁上沒有列出）：%1</translation>
+    </message>
+    <message>
+        <source>No holes: no draw is missing inside a year, no issue is stored twice, and the draws are numbered in issue order.</source>
+        <translation>沒有缺漏：每年之內沒有欠缺的期數，沒有重複存入的期數，各期亦按期數次序編號。</translation>
+    </message>
+    <message>
+        <source>Missing draws (%1): %2</source>
+        <translation>欠缺的期數（%1 期）：%2</translation>
+    </message>
+    <message>
+        <source>Issues stored more than once (%1): %2</source>
+        <translation>重複存入的期數（%1 個）：%2</translation>
+    </message>
+    <message>
+        <source>Draws numbered out of issue order (%1): %2</source>
+        <translation>編號不按期數次序的期數（%1 期）：%2</translation>
+    </message>
+    <message>
+        <source>The online update (历史号在线更新) loads the years of the missing draws again and fills the holes its pages list.</source>
+        <translation>網上更新（歷史號網上更新）會重新讀取欠缺期數所在的年份，補回網頁列出的期數。</translation>
+    </message>
+    <message>
+        <source>The online update (quorvel-cli update) loads the years of the missing draws again and fills the holes its pages list.</source>
+        <translation>網上更新（quorvel-cli update）會重新讀取欠缺期數所在的年份，補回網頁列出的期數。</translation>
+    </message>
+    <message>
+        <source>To store each draw once in issue order, export the history (导出历史号码), mend the file and read it in again.</source>
+        <translation>要令每期只存一次並按期數排列，請匯出歷史號碼（匯出歷史號碼），修正檔案後再讀入。</translation>
+    </message>
+    <message>
+        <source>To store each draw once in issue order, export the history (quorvel-cli export-text), mend the file and import it again.</source>
+        <translation>要令每期只存一次並按期數排列，請匯出歷史號碼（quorvel-cli export-text），修正檔案後再讀入（quorvel-cli import）。</translation>
     </message>
 </context>
 <context>
@@ -1708,6 +1760,10 @@
     <message>
         <source>The language is in use now but was not saved for the next start: %1</source>
         <translation>語言已切換，但沒有儲存，下次啓動時不會沿用：%1</translation>
+    </message>
+    <message>
+        <source>检查历史号码(&amp;K)</source>
+        <translation>檢查歷史號碼(&amp;K)</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,8 @@ ImportResult WorkspaceHistory::importFile(const std::filesystem::path& file) {
     return result;
 }
 
+HistoryHoles WorkspaceHistory::checkHistory() const { return findHistoryHoles(m_state.store().idxAndIssues()); }
+
 int WorkspaceHistory::nextIssue() const {
     auto latest = m_state.store().latest();
     return latest ? latest->issue + 1 : m_state.clock().currentYear() * 1000 + 1;

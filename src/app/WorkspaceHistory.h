@@ -6,6 +6,7 @@
 #include "app/history/UpdateRun.h"
 #include "ingest/HistoryTextReader.h"
 #include "ingest/UpdatePlan.h"
+#include "maintain/HistoryCheck.h"
 #include "model/DrawRecord.h"
 #include "model/FieldValue.h"
 
@@ -84,6 +85,9 @@ class WorkspaceHistory {
     std::vector<DrawRecord> records() const;
     HistoryListing historyListing() const;
     std::optional<std::vector<std::pair<std::string, FieldValue>>> rowFields(int issue) const;
+
+    // The holes of the stored history: draws missing inside a year, issues stored twice, IDX out of issue order.
+    HistoryHoles checkHistory() const;
 
     // The issue the next draw entered by hand gets.
     int nextIssue() const;

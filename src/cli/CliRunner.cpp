@@ -41,6 +41,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     registerBacktestCommand(app, context);
     registerMaintainCommands(app, context);
     registerUpdateCommands(app, context);
+    registerCheckCommand(app, context);
 
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
     try {

@@ -19,5 +19,6 @@ void registerTrendCommand(CLI::App& app, CliContext& context);
 void registerBacktestCommand(CLI::App& app, CliContext& context);
 void registerMaintainCommands(CLI::App& app, CliContext& context);
 void registerUpdateCommands(CLI::App& app, CliContext& context);
+void registerCheckCommand(CLI::App& app, CliContext& context);
 
 } // namespace quorvel

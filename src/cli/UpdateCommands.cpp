@@ -75,6 +75,9 @@ json reportJson(const UpdateResult& result) {
     for (const SkippedRow& row : result.skipped)
         skipped.push_back({{"year", row.year}, {"row", row.row}, {"text", row.text}, {"reason", row.reason.english()}});
     json report{{"appended", result.appended}, {"years", years}, {"failed", failed}, {"skipped", skipped}};
+    if (result.filled > 0) report["filled"] = result.filled;
+    if (!result.stillMissing.empty()) report["still_missing"] = result.stillMissing;
+    if (result.keptFromStore > 0) report["kept"] = result.keptFromStore;
     if (result.cleared) report["cleared"] = true;
     if (result.clearWithheld) report["cleared"] = false;
     if (result.backup) report["backup"] = result.backup->string();

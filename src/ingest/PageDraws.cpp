@@ -81,10 +81,11 @@ RowReading readNumbers(int issue, const std::vector<std::string>& cells) {
 void holdBackAfterGap(PageDraws& page, int expected, const std::map<int, Message>& unusable) {
     std::stable_sort(page.draws.begin(), page.draws.end(),
                      [](const Draw& a, const Draw& b) { return a.issue < b.issue; });
-    for (const Draw& draw : page.draws) {
-        if (draw.issue != expected) break;
+    // Draws before `expected` fill holes of the stored history: each stands on its own.
+    for (auto draw = std::lower_bound(page.draws.begin(), page.draws.end(), expected,
+                                      [](const Draw&a, int issue) { return a.issue < issue; });
+         draw != page.draws.end() && draw->issue == expected; ++draw)
         ++expected;
-    }
     const bool gap =
         std::any_of(page.draws.begin(), page.draws.end(), [&](const Draw& draw) { return draw.issue > expected; });
     const auto unreadable = unusable.lower_bound(expected);
@@ -102,7 +103,7 @@ void holdBackAfterGap(PageDraws& page, int expected, const std::map<int, Message
 
 } // namespace
 
-PageDraws drawsOfPage(int year, const TableRows& rows, int lastStoredIssue) {
+PageDraws drawsOfPage(int year, const TableRows& rows, int lastStoredIssue, const std::vector<int>& fill) {
     PageDraws page;
     std::map<int, int> rowOfIssue;
     std::map<int, Message> unusable; // issues whose row could not be read, by issue
@@ -124,7 +125,7 @@ PageDraws drawsOfPage(int year, const TableRows& rows, int lastStoredIssue) {
             continue;
         }
         const int issue = year * 1000 + *sequence;
-        if (issue <= lastStoredIssue) {
+        if (issue <= lastStoredIssue && !std::binary_search(fill.begin(), fill.end(), issue)) {
             ++page.passedOver;
             continue;
         }
@@ -144,7 +145,13 @@ PageDraws drawsOfPage(int year, const TableRows& rows, int lastStoredIssue) {
             page.draws.push_back(*reading.draw);
         }
     }
-    holdBackAfterGap(page, lastStoredIssue / 1000 == year ? lastStoredIssue + 1 : year * 1000 + 1, unusable);
+    // New draws follow the latest stored one, or start the year; a year before the latest stored draw's has none.
+    const int lastYear = lastStoredIssue / 1000;
+    holdBackAfterGap(page,
+                     year == lastYear  ? lastStoredIssue + 1
+                     : year < lastYear ? (year + 1) * 1000
+                                       : year * 1000 + 1,
+                     unusable);
     return page;
 }
 

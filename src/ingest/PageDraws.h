@@ -52,7 +52,8 @@ struct PageDraws {
 // missing, a text that is not a number, a regular number of 0, a number outside 1..49 or a number repeated in
 // the draw is skipped and reported, as is a second row with the same issue (the first one read is kept). The new
 // draws must follow each other from the issue after lastStoredIssue (or from the year's first issue when that is
-// of another year): the page is read up to its first missing or unusable issue (`stop`).
-PageDraws drawsOfPage(int year, const TableRows& rows, int lastStoredIssue);
+// of another year): the page is read up to its first missing or unusable issue (`stop`). The issues of `fill`
+// (ascending: draws missing from the stored history) are read although they are not after lastStoredIssue.
+PageDraws drawsOfPage(int year, const TableRows& rows, int lastStoredIssue, const std::vector<int>& fill = {});
 
 } // namespace quorvel

@@ -13,7 +13,8 @@ std::vector<int> UpdatePlan::years() const {
     return result;
 }
 
-UpdatePlan planUpdate(std::optional<int> firstIssue, std::optional<int> lastIssue, int currentYear, int yearsToKeep) {
+UpdatePlan planUpdate(std::optional<int> firstIssue, std::optional<int> lastIssue, int currentYear, int yearsToKeep,
+                      const std::vector<int>& missingIssues) {
     UpdatePlan plan;
     plan.currentYear = currentYear;
     plan.yearsToKeep = yearsToKeep;
@@ -25,6 +26,9 @@ UpdatePlan planUpdate(std::optional<int> firstIssue, std::optional<int> lastIssu
     }
     plan.lastStoredIssue = *lastIssue;
     plan.startYear = std::max(*lastIssue / 1000, kEarliestUpdateStartYear);
+    for (int issue : missingIssues)
+        if (issue / 1000 >= kEarliestUpdateStartYear && issue < *lastIssue) plan.missingIssues.push_back(issue);
+    if (!plan.missingIssues.empty()) plan.startYear = std::min(plan.startYear, plan.missingIssues.front() / 1000);
     return plan;
 }
 

@@ -23,6 +23,9 @@ struct UpdatePlan {
     // Rows whose issue is not after this one are passed over (0: every row is new).
     int lastStoredIssue = 0;
     int startYear = 0;
+    // Issues missing between stored draws of a year that a page can give (ascending): their years are loaded
+    // again, so that the update fills the holes.
+    std::vector<int> missingIssues;
 
     // The years whose pages are loaded, ascending (none when the start year is after the current year).
     std::vector<int> years() const;
@@ -31,8 +34,10 @@ struct UpdatePlan {
 // Plans an update of a history whose first and last stored issues are given (nothing: the history is empty).
 // The age check clears when the current year minus the first draw's year exceeds yearsToKeep. An empty or
 // cleared history starts at the current year minus yearsToKeep; otherwise the start is the last draw's year,
-// or kEarliestUpdateStartYear when that is earlier.
-UpdatePlan planUpdate(std::optional<int> firstIssue, std::optional<int> lastIssue, int currentYear, int yearsToKeep);
+// or kEarliestUpdateStartYear when that is earlier, or the year of the first missing issue (ascending) from that
+// year on, so that its page fills the hole.
+UpdatePlan planUpdate(std::optional<int> firstIssue, std::optional<int> lastIssue, int currentYear, int yearsToKeep,
+                      const std::vector<int>& missingIssues = {});
 
 // Why a site prefix cannot give the yearly pages' addresses (empty, or not an http:// or https:// address),
 // or nothing when it can.

@@ -4,42 +4,134 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace quorvel {
 
-TEST(UpdateCommands, LoadsTheYearlyPagesFromTheSite) {
-    test::UpdateServer server;
-    test::CliHarness cli(2026);
-    server.answerStatus(2010, 500);
-    auto result = cli.run({"update", "--site", server.site(), "--current-year", "2014", "--json"});
-    ASSERT_EQ(result.code, 1) << "a year failed";
-    EXPECT_NE(result.err.find("the update is incomplete: 2010 (the server answered 500"), std::string::npos)
-        << result.err;
-    const auto json = result.json();
-    const std::vector<int> counts{149, 154, 154, 152, 152, 152}; // 2008, 2009, 2011 .. 2014
-    int appended = 0;
-    ASSERT_EQ(json["years"].size(), counts.size());
-    for (std::size_t i = 0; i < counts.size(); ++i) {
-        EXPECT_EQ(json["years"][i]["year"], std::vector<int>({2008, 2009, 2011, 2012, 2013, 2014})[i]);
-        EXPECT_EQ(json["years"][i]["appended"], counts[i]);
-        appended += counts[i];
-    }
-    EXPECT_EQ(json["appended"], appended);
-    ASSERT_EQ(json["failed"].size(), 1u);
-    EXPECT_EQ(json["failed"][0]["year"], 2010);
-    EXPECT_NE(json["failed"][0]["reason"].get<std::string>().find("500"), std::string::npos);
-    auto history = cli.run({"history", "--json"}).json();
-    ASSERT_EQ(history.size(), static_cast<std::size_t>(appended));
-    EXPECT_EQ(history.back()["issue"], 2014152);
-    EXPECT_EQ(history.back()["idx"], appended);
+namespace {
 
-    // Up to date: the stored site is used, and only the current year's page is read again.
+std::vector<int> years(const nlohmann::json& list) {
+    std::vector<int> result;
+    for (const auto& entry : list)
+        result.push_back(entry["year"]);
+    return result;
+}
+
+// The stored issues in IDX order.
+std::vector<int> storedIssues(test::CliHarness& cli) {
+    std::vector<int> issues;
+    for (const auto& draw : cli.run({"history", "--json"}).json())
+        issues.push_back(draw["issue"]);
+    return issues;
+}
+
+} // namespace
+
+TEST(UpdateCommands, AFailedYearStopsTheUpdateAndTheNextOneLoadsTheRestInOrder) {
+    test::UpdateServer failing;
+    test::CliHarness cli(2026);
+    failing.answerStatus(2016, 500);
+    auto result = cli.run({"update", "--site", failing.site(), "--current-year", "2019", "--json"});
+    ASSERT_EQ(result.code, 1) << "a year failed";
+    EXPECT_NE(result.err.find("the update is incomplete: 2016 (the server answered 500"), std::string::npos)
+        << result.err;
+    auto json = result.json();
+    EXPECT_EQ(years(json["years"]), std::vector<int>({2013, 2014, 2015}));
+    EXPECT_EQ(years(json["failed"]), std::vector<int>({2016, 2017, 2018, 2019}));
+    EXPECT_NE(json["failed"][1]["reason"].get<std::string>().find("because 2016 failed"), std::string::npos);
+    EXPECT_EQ(storedIssues(cli).back(), test::realDrawsByYear().at(2015).back().issue)
+        << "nothing after the failed year";
+
+    // The next update starts after the latest stored draw and brings the rest in order, without a hole.
+    test::UpdateServer server;
     ASSERT_EQ(cli.run({"settings", "set", "txtUpdateSite", server.site()}).code, 0);
-    auto again = cli.run({"update", "--current-year", "2014", "--json"});
+    result = cli.run({"update", "--current-year", "2019", "--json"});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(years(result.json()["years"]), std::vector<int>({2015, 2016, 2017, 2018, 2019}));
+    const std::vector<int> issues = storedIssues(cli);
+    EXPECT_EQ(issues.back(), test::realDrawsByYear().at(2019).back().issue);
+    EXPECT_TRUE(std::is_sorted(issues.begin(), issues.end()));
+    EXPECT_EQ(cli.run({"check"}).code, 0);
+
+    // Up to date: only the current year's page is read again.
+    auto again = cli.run({"update", "--current-year", "2019", "--json"});
     ASSERT_EQ(again.code, 0) << again.err;
     EXPECT_EQ(again.json()["appended"], 0);
-    EXPECT_EQ(server.requested().back(), 2014);
+    EXPECT_EQ(server.requested().back(), 2019);
+}
+
+TEST(UpdateCommands, APageIsStoredOnlyUpToItsFirstMissingOrUnusableDraw) {
+    std::string unusable = test::resultsPageHtml(2014, test::realDraws(2014001, 2014030));
+    const auto bad = test::realDraws(2014020, 2014020).front();
+    unusable.replace(unusable.find("020期"), 0, ""); // the row of issue 020 gets a special number of 50
+    const std::string special = "<span class=\"ball\">" + test::twoDigitText(bad.numbers[6]) + "</span> 马</td>";
+    unusable.replace(unusable.find(special, unusable.find("020期")), special.size(),
+                     "<span class=\"ball\">50</span> 马</td>");
+    auto withoutTen = test::realDraws(2014001, 2014030);
+    withoutTen.erase(withoutTen.begin() + 9);
+    struct Case {
+        const char* name;
+        std::string page;
+        int storedUpTo;
+        std::string reason;
+    };
+    const std::vector<Case> cases{
+        {"a row that is not a draw", unusable, 2014019, "issue 2014020: the special number (cell 3) is 50"},
+        {"a row missing from the page", test::resultsPageHtml(2014, withoutTen), 2014009,
+         "issue 2014010: the page does not list issue 2014010"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::UpdateServer server;
+        server.servePage(2014, c.page);
+        test::CliHarness cli(2014);
+        ASSERT_EQ(cli.run({"import",
+                           cli.folder().write("h.txt", test::historyText(test::realDraws(2013001, 2013152))).string()})
+                      .code,
+                  0);
+        auto result = cli.run({"update", "--site", server.site(), "--json"});
+        EXPECT_EQ(result.code, 1);
+        const auto json = result.json();
+        ASSERT_EQ(years(json["failed"]), std::vector<int>({2014}));
+        EXPECT_NE(json["failed"][0]["reason"].get<std::string>().find(c.reason), std::string::npos) << result.out;
+        EXPECT_EQ(storedIssues(cli).back(), c.storedUpTo);
+    }
+}
+
+TEST(UpdateCommands, TheUpdateFillsHolesAndKeepsTheDrawsTheSiteDoesNotListYet) {
+    test::UpdateServer server;
+    // Two holes in 2013, planted by a history text file; the check names them, the update fills them.
+    test::CliHarness cli(2014);
+    auto draws = test::realDraws(2013001, 2014152);
+    draws.erase(draws.begin() + 49, draws.begin() + 51);
+    ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", test::historyText(draws)).string()}).code, 0);
+    auto check = cli.run({"check", "--json"});
+    EXPECT_EQ(check.code, 1);
+    EXPECT_EQ(check.json()["missing"], nlohmann::json({2013050, 2013051}));
+    auto result = cli.run({"update", "--site", server.site(), "--json"});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.json()["filled"], 2);
+    check = cli.run({"check"});
+    EXPECT_EQ(check.code, 0) << check.out;
+    const std::vector<int> issues = storedIssues(cli);
+    EXPECT_EQ(issues.size(), 152u + 152u);
+    EXPECT_TRUE(std::is_sorted(issues.begin(), issues.end())) << "IDX follows issue order after the fill";
+
+    // A clearing update whose site ends before the stored history keeps the stored draws after the site's latest.
+    test::UpdateServer behind;
+    behind.servePage(2014, test::resultsPageHtml(2014, test::realDraws(2014001, 2014100)));
+    test::CliHarness typed(2014);
+    ASSERT_EQ(typed
+                  .run({"import",
+                        typed.folder().write("h.txt", test::historyText(test::realDraws(2008001, 2014120))).string()})
+                  .code,
+              0);
+    result = typed.run({"update", "--site", behind.site(), "--years", "3", "--json"});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.json()["cleared"], true);
+    EXPECT_EQ(result.json()["kept"], 20);
+    EXPECT_EQ(storedIssues(typed).back(), 2014120);
 }
 
 TEST(UpdateCommands, RefusesWithoutASiteAndFailsWhenNoPageCanBeRead) {

@@ -36,6 +36,9 @@ Messages updateSummary(const UpdateResult& result) {
             Message::core(QT_TRANSLATE_NOOP("Core", "No page could be read, so the history was left unchanged.")));
     } else {
         lines.push_back(Message::core(QT_TRANSLATE_NOOP("Core", "Added %1."), draws(result.appended)));
+        if (result.filled > 0)
+            lines.push_back(Message::core(QT_TRANSLATE_NOOP("Core", "Of them, %1 filled holes of the stored history."),
+                                          draws(result.filled)));
         for (const YearCount& year : result.years)
             lines.push_back(Message::core(QT_TRANSLATE_NOOP("Core", "%1: %2"), year.year,
                                           year.noDrawYet ? Message::core(QT_TRANSLATE_NOOP("Core", "no draw yet"))
@@ -50,10 +53,22 @@ Messages updateSummary(const UpdateResult& result) {
                     : Message::core(QT_TRANSLATE_NOOP("Core", "The history began more than %1 years ago, so it was "
                                                               "cleared before the new draws were stored."),
                                     result.yearsToKeep));
+        if (result.keptFromStore > 0)
+            lines.push_back(Message::core(QT_TRANSLATE_NOOP("Core", "%1 after the site's latest draw were kept from "
+                                                                    "the stored history."),
+                                          draws(result.keptFromStore)));
+    }
+    if (!result.stillMissing.empty()) {
+        std::string issues;
+        for (int issue : result.stillMissing)
+            issues += (issues.empty() ? "" : " ") + std::to_string(issue);
+        lines.push_back(Message::core(QT_TRANSLATE_NOOP("Core", "Still missing from the history (no page lists them): "
+                                                                "%1"),
+                                      issues));
     }
     if (!result.failed.empty()) {
-        lines.push_back(Message::core(QT_TRANSLATE_NOOP("Core", "Years that failed (nothing was added from them, "
-                                                                "nothing stored was removed):")));
+        lines.push_back(Message::core(QT_TRANSLATE_NOOP("Core", "Years that failed (nothing stored was removed; update "
+                                                                "again to load what is missing, in order):")));
         for (const FailedYear& year : result.failed)
             lines.push_back(Message::core(QT_TRANSLATE_NOOP("Core", "%1: %2"), year.year, year.reason));
     }

@@ -32,9 +32,16 @@ struct FailedYear {
 };
 
 // What an online update did: the draws appended (in all and per year read), the years that failed, the rows
-// left out, whether the age check cleared the old history and where that history was saved first.
+// left out, whether the age check cleared the old history and where that history was saved first. A year that
+// failed stops the update there: the draws of later years are not stored (each is listed as failed too), so that
+// the next update, starting after the latest stored draw, brings them in order and leaves no year out.
 struct UpdateResult {
     int appended = 0;
+    // Of the appended draws, those that filled holes of the stored history, and the holes no page filled.
+    int filled = 0;
+    std::vector<int> stillMissing;
+    // Draws after the site's latest that a clearing update kept from the store (typed in before the site had them).
+    int keptFromStore = 0;
     std::vector<YearCount> years;
     std::vector<FailedYear> failed;
     std::vector<SkippedRow> skipped;

@@ -2,6 +2,7 @@
 #include "gui/history/HistoryManagement.h"
 
 #include "app/Workspace.h"
+#include "app/history/HistoryCheckReport.h"
 #include "app/settings/Settings.h"
 #include "gui/history/HistoryPanel.h"
 #include "gui/history/ManualEntryRow.h"
@@ -55,6 +56,7 @@ HistoryManagement::HistoryManagement(Workspace& workspace, Dialogs& dialogs, QWi
     connect(&entry("mnuEszhzd"), &QAction::triggered, this, &HistoryManagement::deleteLatestCount);
     connect(&entry("mnuSetDay"), &QAction::triggered, this, &HistoryManagement::chooseYears);
     connect(&entry("mnuRestore"), &QAction::triggered, this, &HistoryManagement::restoreBackup);
+    connect(&entry("mnuCheckHistory"), &QAction::triggered, this, &HistoryManagement::checkHistory);
     panel.grid()->viewport()->installEventFilter(this);
 }
 
@@ -171,6 +173,19 @@ void HistoryManagement::chooseYears() {
         emit statusMessage(tr("The online update keeps the draws of the latest %1 years.").arg(fromStd(text)));
         return;
     }
+}
+
+void HistoryManagement::checkHistory() {
+    const QString title = plainCaption(entry("mnuCheckHistory").text());
+    HistoryHoles holes;
+    try {
+        WaitCursor wait;
+        holes = m_workspace.history().checkHistory();
+    } catch (const std::exception& error) {
+        m_dialogs.message(&m_window, title, shownError(error));
+        return;
+    }
+    m_dialogs.message(&m_window, title, shown(historyCheckReport(holes, UpdateSiteHint::Menu)));
 }
 
 void HistoryManagement::restoreBackup() {

@@ -43,6 +43,8 @@ class HistoryManagement : public QObject {
     void deleteLatestCount();
     void chooseYears();
     void restoreBackup();
+    // Names the holes of the stored history in a message.
+    void checkHistory();
 
     // Asks for a whole number; nothing when the user cancels, leaves the box empty or types no number (then
     // the refusal is shown).

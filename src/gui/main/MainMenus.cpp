@@ -60,6 +60,7 @@ MainMenus::MainMenus(QMainWindow& window, Settings& settings) : QObject(&window)
     m_texts.add(namedEntry(m_history, QStringLiteral("mnuEszhzd")), QT_TR_NOOP("删除最后指定数量期历史(&E)"));
     m_texts.add(namedEntry(m_history, QStringLiteral("mnuDcls")), QT_TR_NOOP("导出历史号码(&O)"));
     m_texts.add(namedEntry(m_history, QStringLiteral("mnuRestore")), QT_TR_NOOP("恢复历史备份(&R)"));
+    m_texts.add(namedEntry(m_history, QStringLiteral("mnuCheckHistory")), QT_TR_NOOP("检查历史号码(&K)"));
     bar->addMenu(m_history);
 
     // The windows that show every value at once.
