@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // update: the online update from the yearly results pages of the update site.
-#include "app/settings/SettingKeys.h"
 #include "app/history/UpdateMessages.h"
+#include "app/settings/SettingKeys.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "model/Error.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/results/ValueViewChoices.h"
 
-#include "app/choices/PositionSearchState.h"
 #include "app/Workspace.h"
+#include "app/choices/PositionSearchState.h"
 
 namespace quorvel {
 

@@ -3,8 +3,8 @@
 #include "gui/shell/QtText.h"
 
 #include "app/Workspace.h"
-#include "gui/shell/Dialogs.h"
 #include "gui/history/HistoryPanel.h"
+#include "gui/shell/Dialogs.h"
 #include "gui/shell/WaitCursor.h"
 #include "model/Error.h"
 #include "platform/DesktopLinks.h"

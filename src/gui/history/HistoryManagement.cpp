@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "gui/history/HistoryManagement.h"
 
-#include "app/settings/Settings.h"
 #include "app/Workspace.h"
-#include "gui/shell/Dialogs.h"
+#include "app/settings/Settings.h"
 #include "gui/history/HistoryPanel.h"
 #include "gui/history/ManualEntryRow.h"
+#include "gui/shell/Dialogs.h"
 #include "gui/shell/QtText.h"
 #include "gui/shell/WaitCursor.h"
 #include "maintain/HistoryBackup.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "gui/history/OnlineUpdate.h"
 
-#include "app/history/UpdateMessages.h"
 #include "app/Workspace.h"
+#include "app/history/UpdateMessages.h"
 #include "gui/shell/Dialogs.h"
 #include "gui/shell/QtText.h"
 #include "model/Error.h"

@@ -4,8 +4,8 @@
 #include "gui/shell/QtText.h"
 
 #include "app/Workspace.h"
-#include "gui/shell/Dialogs.h"
 #include "gui/main/MainMenus.h"
+#include "gui/shell/Dialogs.h"
 #include "gui/shell/WaitCursor.h"
 
 #include <QStringList>

@@ -3,9 +3,9 @@
 
 #include "analysis/AnalysisResult.h"
 #include "analysis/OmissionEngine.h"
+#include "app/choices/WindowRequests.h"
 #include "app/history/HistoryChange.h"
 #include "app/results/ResultsView.h"
-#include "app/choices/WindowRequests.h"
 #include "model/CellGrid.h"
 #include "model/GroupSort.h"
 

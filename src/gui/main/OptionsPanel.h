@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/history/NextIssueDisplay.h"
 #include "app/choices/PositionSearchState.h"
-#include "app/settings/SettingKeys.h"
 #include "app/choices/WindowRequests.h"
+#include "app/history/NextIssueDisplay.h"
+#include "app/settings/SettingKeys.h"
 #include "gui/shell/TranslatedTexts.h"
 
 #include <QWidget>

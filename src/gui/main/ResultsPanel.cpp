@@ -2,11 +2,11 @@
 #include "gui/main/ResultsPanel.h"
 
 #include "app/results/ResultsView.h"
-#include "gui/main/DetailPanel.h"
 #include "gui/grids/GridCopy.h"
 #include "gui/grids/GridSetup.h"
 #include "gui/grids/HitListModel.h"
 #include "gui/grids/OmissionRowsModel.h"
+#include "gui/main/DetailPanel.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

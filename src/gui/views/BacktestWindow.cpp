@@ -2,11 +2,11 @@
 #include "gui/views/BacktestWindow.h"
 #include "gui/shell/StatusLine.h"
 
+#include "app/Workspace.h"
 #include "app/results/BacktestSentence.h"
 #include "app/results/BacktestView.h"
-#include "app/Workspace.h"
-#include "gui/shell/BusyScope.h"
 #include "gui/charts/CalibrationChart.h"
+#include "gui/shell/BusyScope.h"
 #include "gui/shell/Dialogs.h"
 #include "gui/shell/QtText.h"
 #include "gui/shell/RunProgress.h"

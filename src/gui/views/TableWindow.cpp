@@ -3,14 +3,14 @@
 
 #include "analysis/CountingRules.h"
 #include "app/Workspace.h"
-#include "gui/shell/Dialogs.h"
+#include "gui/charts/OmissionChart.h"
 #include "gui/grids/GridCopy.h"
 #include "gui/grids/GridSetup.h"
-#include "gui/charts/OmissionChart.h"
-#include "gui/views/OmissionTableModel.h"
+#include "gui/shell/Dialogs.h"
 #include "gui/shell/QtText.h"
 #include "gui/shell/SavedGeometry.h"
 #include "gui/shell/StatusLine.h"
+#include "gui/views/OmissionTableModel.h"
 #include "gui/views/ValueChoiceBar.h"
 #include "platform/DesktopLinks.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/results/ValueViewChoices.h"
 #include "app/choices/WindowRequests.h"
+#include "app/results/ValueViewChoices.h"
 
 #include <QWidget>
 
