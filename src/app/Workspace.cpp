@@ -17,6 +17,7 @@
 #include "model/AttributeKind.h"
 #include "model/DrawRecord.h"
 #include "model/Error.h"
+#include "model/PathText.h"
 #include "store/HistoryStore.h"
 #include "store/Savepoint.h"
 
@@ -33,7 +34,7 @@ std::filesystem::path prepareFolder(const std::filesystem::path& folder) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec)
-        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot create the data folder %1: %2"), folder.string(),
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot create the data folder %1: %2"), pathText(folder),
                                   ec.message()));
     return folder;
 }
@@ -53,7 +54,7 @@ Message noUsableDraw(const std::filesystem::path& file, const HistoryText& text)
     if (text.skipped.empty())
         return Message::core(QT_TRANSLATE_NOOP("Core", "%1 holds no usable draw (it is empty or holds only blank "
                                                        "lines); the history was left unchanged"),
-                             file.string());
+                             pathText(file));
     // The first three reasons, joined as the language joins clauses ("; " in English).
     std::vector<MessageArgument> reasons;
     std::string joined;
@@ -65,7 +66,7 @@ Message noUsableDraw(const std::filesystem::path& file, const HistoryText& text)
     if (text.skipped.size() > 3) joined += "; ...";
     return Message::core(QT_TRANSLATE_NOOP("Core", "%1 holds no usable draw: every line was skipped (%2; %3); the "
                                                    "history was left unchanged"),
-                         file.string(), text.skipped.size(), Message({}, joined, reasons));
+                         pathText(file), text.skipped.size(), Message({}, joined, reasons));
 }
 
 std::string formatNumbers(const Draw& draw) {
@@ -186,7 +187,7 @@ ImportResult Workspace::importHistoryFile(const std::filesystem::path& file) {
 }
 
 ImportResult Workspace::importFile(const std::filesystem::path& file) {
-    std::string name = file.filename().string();
+    std::string name = pathText(file.filename());
     std::string ending = name.size() >= 3 ? name.substr(name.size() - 3) : name;
     for (char& c : ending)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -504,7 +505,7 @@ std::filesystem::path Workspace::exportHistoryWorkbook(const std::optional<std::
 
 std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
                                                     const std::optional<std::filesystem::path>& target) {
-    std::filesystem::path file = target ? *target : m_dataFolder / defaultName;
+    std::filesystem::path file = target ? *target : m_dataFolder / textPath(defaultName);
     requireExportTarget(file, m_dataFolder, m_store->file());
     writeWorkbook(file, grid);
     return file;
@@ -513,7 +514,7 @@ std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const 
 std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
                                                     const std::optional<std::filesystem::path>& target,
                                                     const std::string& rules) {
-    std::filesystem::path file = target ? *target : m_dataFolder / defaultName;
+    std::filesystem::path file = target ? *target : m_dataFolder / textPath(defaultName);
     requireExportTarget(file, m_dataFolder, m_store->file());
     writeWorkbook(file, grid, rules);
     return file;
@@ -522,7 +523,7 @@ std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const 
 std::filesystem::path Workspace::exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
                                                     const std::optional<std::filesystem::path>& target,
                                                     const std::string& rules, const std::vector<CellFill>& fills) {
-    std::filesystem::path file = target ? *target : m_dataFolder / defaultName;
+    std::filesystem::path file = target ? *target : m_dataFolder / textPath(defaultName);
     requireExportTarget(file, m_dataFolder, m_store->file());
     writeWorkbook(file, grid, rules, fills);
     return file;

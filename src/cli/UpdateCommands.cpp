@@ -5,6 +5,7 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "model/Error.h"
+#include "model/PathText.h"
 #include "platform/PageFetcher.h"
 
 #include <QCoreApplication>
@@ -77,7 +78,7 @@ json reportJson(const UpdateResult& result) {
     json report{{"appended", result.appended}, {"years", years}, {"failed", failed}, {"skipped", skipped}};
     if (result.cleared) report["cleared"] = true;
     if (result.clearWithheld) report["cleared"] = false;
-    if (result.backup) report["backup"] = result.backup->string();
+    if (result.backup) report["backup"] = pathText(*result.backup);
     return report;
 }
 
