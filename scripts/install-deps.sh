@@ -14,6 +14,8 @@ packages=(
   qt6-qpa-plugins fonts-noto-cjk
   # lrelease and its CMake functions build the translations; Qt's own texts in Chinese come from its catalogues.
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  # The Windows cross compiler: the test mingw_core_check compiles the core and the command line with it.
+  g++-mingw-w64-x86-64-posix
 )
 # The fuzz run of scripts/test.sh builds with clang and its libFuzzer.
 if [ "${QUORVEL_FUZZ:-0}" = 1 ]; then
