@@ -4,6 +4,7 @@
 #include "app/WorkspaceState.h"
 #include "maintain/HistoryBackup.h"
 #include "model/Error.h"
+#include "model/PathText.h"
 #include "store/HistoryStore.h"
 #include "store/Savepoint.h"
 
@@ -21,7 +22,7 @@ Message noUsableDraw(const std::filesystem::path& file, const HistoryText& text)
     if (text.skipped.empty())
         return Message::core(QT_TRANSLATE_NOOP("Core", "%1 holds no usable draw (it is empty or holds only blank "
                                                        "lines); the history was left unchanged"),
-                             file.string());
+                             pathText(file));
     // The first three reasons, joined as the language joins clauses ("; " in English).
     std::vector<MessageArgument> reasons;
     std::string joined;
@@ -33,7 +34,7 @@ Message noUsableDraw(const std::filesystem::path& file, const HistoryText& text)
     if (text.skipped.size() > 3) joined += "; ...";
     return Message::core(QT_TRANSLATE_NOOP("Core", "%1 holds no usable draw: every line was skipped (%2; %3); the "
                                                    "history was left unchanged"),
-                         file.string(), text.skipped.size(), Message({}, joined, reasons));
+                         pathText(file), text.skipped.size(), Message({}, joined, reasons));
 }
 
 std::string formatNumbers(const Draw& draw) {
@@ -80,7 +81,7 @@ ImportResult WorkspaceHistory::importHistoryFile(const std::filesystem::path& fi
 }
 
 ImportResult WorkspaceHistory::importFile(const std::filesystem::path& file) {
-    std::string name = file.filename().string();
+    std::string name = pathText(file.filename());
     std::string ending = name.size() >= 3 ? name.substr(name.size() - 3) : name;
     for (char& c : ending)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

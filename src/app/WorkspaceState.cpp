@@ -8,6 +8,7 @@
 #include "maintain/ExportTarget.h"
 #include "maintain/HistoryBackup.h"
 #include "model/Error.h"
+#include "model/PathText.h"
 #include "store/HistoryStore.h"
 
 namespace quorvel {
@@ -18,7 +19,7 @@ std::filesystem::path prepareFolder(const std::filesystem::path& folder) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec)
-        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot create the data folder %1: %2"), folder.string(),
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot create the data folder %1: %2"), pathText(folder),
                                   ec.message()));
     return folder;
 }
@@ -110,7 +111,7 @@ bool WorkspaceState::noticeChangesElsewhere() {
 
 std::filesystem::path WorkspaceState::exportTarget(const std::string& defaultName,
                                                    const std::optional<std::filesystem::path>& target) const {
-    std::filesystem::path file = target ? *target : m_dataFolder / defaultName;
+    std::filesystem::path file = target ? *target : m_dataFolder / textPath(defaultName);
     requireExportTarget(file, m_dataFolder, m_store->file());
     return file;
 }

@@ -2,6 +2,7 @@
 #include "cli/AnalysisOptions.h"
 
 #include "cli/CliContext.h"
+#include "model/PathText.h"
 
 #include <filesystem>
 
@@ -17,7 +18,7 @@ void AnalysisOptions::addTo(CLI::App* command) {
 }
 
 void AnalysisOptions::writeWorkbookIfAsked(Workspace& workspace, const CellGrid& grid, const std::string& rules) const {
-    if (!xlsx.empty()) workspace.analyses().exportGridWorkbook(grid, xlsx, std::filesystem::path(xlsx), rules);
+    if (!xlsx.empty()) workspace.analyses().exportGridWorkbook(grid, xlsx, textPath(xlsx), rules);
 }
 
 void SearchOptions::addTo(CLI::App* command) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/CliContext.h"
 
+#include "model/PathText.h"
 #include "platform/DataFolder.h"
 #include "platform/QtSettingsStore.h"
 
@@ -64,8 +65,8 @@ Workspace& CliContext::workspace() {
         settings();
         m_workspace = std::make_unique<Workspace>(resolveDataFolder(options.dataDir), *m_settingsStore, m_clock);
         if (const auto& aside = m_workspace->logSetAside())
-            err << "quorvel-cli: warning: the write-ahead log beside " << m_workspace->storeFile().string()
-                << " belonged to another store; it was set aside as " << aside->string()
+            err << "quorvel-cli: warning: the write-ahead log beside " << pathText(m_workspace->storeFile())
+                << " belonged to another store; it was set aside as " << pathText(*aside)
                 << " before anything was read, so the history is the store's own\n";
         ParameterBases bases = m_workspace->bases();
         if (options.zodiacBase || options.segmentBase || options.colourBase) {

@@ -3,6 +3,7 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "model/Error.h"
+#include "model/PathText.h"
 
 #include <algorithm>
 #include <iomanip>
@@ -19,12 +20,12 @@ void registerImport(CLI::App& app, CliContext& context) {
     command->add_option("FILE", *file, "History text file: an issue and seven two-digit numbers per line")->required();
     command->callback([&context, file] {
         context.action = [&context, file] {
-            ImportResult result = context.workspace().history().importHistoryFile(*file);
+            ImportResult result = context.workspace().history().importHistoryFile(textPath(*file));
             json skipped = json::array();
             for (const auto& line : result.skipped)
                 skipped.push_back({{"line", line.line}, {"text", line.text}, {"reason", line.reason.english()}});
             json report{{"imported", result.imported}, {"skipped", skipped}, {"duplicates", result.duplicateIssues}};
-            if (result.backup) report["backup"] = result.backup->string();
+            if (result.backup) report["backup"] = pathText(*result.backup);
             context.print(report, [&](std::ostream& out) {
                 out << (result.skipped.empty()
                             ? context.said(QT_TRANSLATE_NOOP("Cli", "imported %1 draws"), result.imported)
@@ -54,7 +55,7 @@ void registerImport(CLI::App& app, CliContext& context) {
                         << "\n";
                 if (result.backup)
                     out << context.said(QT_TRANSLATE_NOOP("Cli", "the history it replaced is saved in %1"),
-                                        result.backup->string())
+                                        pathText(*result.backup))
                         << "\n";
             });
             return 0;
@@ -156,10 +157,10 @@ void registerExportText(CLI::App& app, CliContext& context) {
         context.action = [&context, path] {
             Workspace& workspace = context.workspace();
             std::optional<std::filesystem::path> target;
-            if (!path->empty()) target = std::filesystem::path(*path);
+            if (!path->empty()) target = textPath(*path);
             auto written = workspace.maintenance().exportHistoryText(target);
-            context.print({{"path", written.string()}},
-                          [&](std::ostream& out) { out << "wrote " << written.string() << "\n"; });
+            context.print({{"path", pathText(written)}},
+                          [&](std::ostream& out) { out << "wrote " << pathText(written) << "\n"; });
             return 0;
         };
     });

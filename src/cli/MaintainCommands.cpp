@@ -8,6 +8,7 @@
 #include "maintain/WorkbookExport.h"
 #include "model/Error.h"
 #include "model/GroupSort.h"
+#include "model/PathText.h"
 
 #include <tuple>
 
@@ -20,10 +21,10 @@ std::string drawCount(int n) { return std::to_string(n) + (n == 1 ? " draw" : " 
 // Prints the draws that remain; a compaction that failed after the change was saved is a warning.
 int report(CliContext& context, const MaintenanceResult& result, const std::string& done) {
     nlohmann::ordered_json json{{"draws", result.remaining}};
-    if (result.backup) json["backup"] = result.backup->string();
+    if (result.backup) json["backup"] = pathText(*result.backup);
     context.print(json, [&](std::ostream& out) {
         out << done << "; " << drawCount(result.remaining) << (result.remaining == 1 ? " remains\n" : " remain\n");
-        if (result.backup) out << "the history as it was is saved in " << result.backup->string() << "\n";
+        if (result.backup) out << "the history as it was is saved in " << pathText(*result.backup) << "\n";
     });
     if (!result.compactionProblem.empty())
         context.err << "quorvel-cli: warning: " << context.said(result.compactionProblem) << "\n";
@@ -123,7 +124,7 @@ void registerExportXlsx(CLI::App& app, CliContext& context) {
         context.action = [&context, arguments] {
             Workspace& workspace = context.workspace();
             std::optional<std::filesystem::path> given;
-            if (!arguments->path.empty()) given = std::filesystem::path(arguments->path);
+            if (!arguments->path.empty()) given = textPath(arguments->path);
             std::filesystem::path target;
             std::size_t rows = 0;
             if (arguments->grid == "history") {
@@ -132,8 +133,8 @@ void registerExportXlsx(CLI::App& app, CliContext& context) {
             } else {
                 std::tie(target, rows) = workspace.analyses().exportGroupResultWorkbook(given);
             }
-            context.print({{"path", target.string()}}, [&](std::ostream& out) {
-                out << "wrote " << target.string() << " (" << rows << " rows below the header)\n";
+            context.print({{"path", pathText(target)}}, [&](std::ostream& out) {
+                out << "wrote " << pathText(target) << " (" << rows << " rows below the header)\n";
             });
             return 0;
         };

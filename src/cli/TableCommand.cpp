@@ -7,6 +7,7 @@
 #include "cli/CommandRegistration.h"
 #include "cli/Commands.h"
 #include "cli/TablePrinter.h"
+#include "model/PathText.h"
 
 #include <memory>
 
@@ -94,8 +95,7 @@ int TableCommand::run() {
     const std::string rules = countingRules(request);
     if (!m_xlsx.empty())
         workspace.analyses().exportGridWorkbook(tableGrid(rows, request.kind, shownTableColumns()), m_xlsx,
-                                                std::filesystem::path(m_xlsx), rules,
-                                                tableFills(rows, shownTableColumns()));
+                                                textPath(m_xlsx), rules, tableFills(rows, shownTableColumns()));
     m_context.print(tableJson(rows, rules), [&](std::ostream& out) { printTableText(out, rows, request.kind, rules); });
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "cli/CommandRegistration.h"
 #include "cli/Commands.h"
 #include "cli/TrendPrinter.h"
+#include "model/PathText.h"
 
 #include <memory>
 
@@ -71,8 +72,7 @@ int TrendCommand::run() {
     const std::string rules = trendRules(values);
     const TrendCells cells(trend, values.kind, values.bases, true);
     if (!m_xlsx.empty())
-        workspace.analyses().exportGridWorkbook(cells.grid(), m_xlsx, std::filesystem::path(m_xlsx), rules,
-                                                cells.fills());
+        workspace.analyses().exportGridWorkbook(cells.grid(), m_xlsx, textPath(m_xlsx), rules, cells.fills());
     if (m_context.options.json)
         printTrendJson(m_context.out, trend, rules);
     else

@@ -5,6 +5,7 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "model/Error.h"
+#include "model/PathText.h"
 #include "platform/PageFetcher.h"
 
 #include <QCoreApplication>
@@ -80,7 +81,7 @@ json reportJson(const UpdateResult& result) {
     if (result.keptFromStore > 0) report["kept"] = result.keptFromStore;
     if (result.cleared) report["cleared"] = true;
     if (result.clearWithheld) report["cleared"] = false;
-    if (result.backup) report["backup"] = result.backup->string();
+    if (result.backup) report["backup"] = pathText(*result.backup);
     return report;
 }
 

@@ -28,7 +28,7 @@ void preferOffscreenForScreenshots(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         screenshot = screenshot || std::string_view(argv[i]).starts_with("--screenshot");
     const bool display = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
-    if (screenshot && !display && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (screenshot && !display && !std::getenv("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 // The size of --size, WxH with both above 0 (1280x800 in the window's pixels unless given).

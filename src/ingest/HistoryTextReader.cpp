@@ -2,6 +2,7 @@
 #include "ingest/HistoryTextReader.h"
 
 #include "model/Error.h"
+#include "model/PathText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -285,14 +286,14 @@ HistoryText parseHistoryText(std::istream& in) {
 HistoryText readHistoryTextFile(const std::filesystem::path& file) {
     std::error_code ec;
     if (std::filesystem::is_directory(file, ec))
-        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot read %1: it is a folder"), file.string()));
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot read %1: it is a folder"), pathText(file)));
     if (std::filesystem::exists(file, ec) && !std::filesystem::is_regular_file(file, ec))
         throw Error(Message::core(
             QT_TRANSLATE_NOOP("Core", "cannot read %1: it is not a regular file; import a history text file"),
-            file.string()));
+            pathText(file)));
     std::ifstream in(file, std::ios::binary);
     if (!in)
-        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot open %1: %2"), file.string(),
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot open %1: %2"), pathText(file),
                                   std::string(std::strerror(errno))));
     try {
         return parseLines(readAll(in));
@@ -300,10 +301,10 @@ HistoryText readHistoryTextFile(const std::filesystem::path& file) {
         throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot import %1: not a text file (it holds NUL bytes; "
                                                             "UTF-16 or binary?); save the history as plain text "
                                                             "(UTF-8), one draw per line, and import that file"),
-                                  file.string()));
+                                  pathText(file)));
     } catch (const Error&) {
         throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot read %1: the file could not be read to its end"),
-                                  file.string()));
+                                  pathText(file)));
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "maintain/HistoryBackup.h"
 #include "model/Error.h"
+#include "model/PathText.h"
 
 #include <string>
 #include <vector>
@@ -26,7 +27,7 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 }
 
 Message refusal(const std::filesystem::path& target, const Message& why) {
-    return Message::core(QT_TRANSLATE_NOOP("Core", "cannot export to %1: %2; nothing was written"), target.string(),
+    return Message::core(QT_TRANSLATE_NOOP("Core", "cannot export to %1: %2; nothing was written"), pathText(target),
                          why);
 }
 
@@ -41,7 +42,7 @@ void requireExportTarget(const std::filesystem::path& target, const std::filesys
         throw Error(refusal(target, Message::core(QT_TRANSLATE_NOOP("Core", "it is a symbolic link (to %1), which an "
                                                                             "export does not write through; give the "
                                                                             "path of the file itself, or another path"),
-                                                  points.string())));
+                                                  pathText(points))));
     }
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
         throw Error(refusal(
@@ -51,8 +52,8 @@ void requireExportTarget(const std::filesystem::path& target, const std::filesys
                                                                   "socket); give the path of a file to write"))));
     const std::vector<std::pair<std::filesystem::path, const char*>> kept{
         {storeFile, QT_TRANSLATE_NOOP("Core", "it is the history store")},
-        {storeFile.string() + "-wal", QT_TRANSLATE_NOOP("Core", "it is the history store's write-ahead log")},
-        {storeFile.string() + "-shm", QT_TRANSLATE_NOOP("Core", "it is the history store's shared-memory file")},
+        {pathWithSuffix(storeFile, "-wal"), QT_TRANSLATE_NOOP("Core", "it is the history store's write-ahead log")},
+        {pathWithSuffix(storeFile, "-shm"), QT_TRANSLATE_NOOP("Core", "it is the history store's shared-memory file")},
         {dataFolder / kSettingsFileName, QT_TRANSLATE_NOOP("Core", "it is the settings file")},
     };
     for (const auto& [file, what] : kept)

@@ -7,6 +7,7 @@
 #include "maintain/HistoryTextWriter.h"
 #include "model/Error.h"
 #include "model/LocalTimestamp.h"
+#include "model/PathText.h"
 
 #include <algorithm>
 #include <chrono>
@@ -35,7 +36,7 @@ struct CopyOrder {
 };
 
 CopyOrder orderOf(const std::filesystem::path& file) {
-    const std::string stem = file.stem().string();
+    const std::string stem = pathText(file.stem());
     const std::string rest = stem.substr(std::string(kPrefix).size());
     // "YYYYMMDD-HHMMSS" is 15 characters; a count follows as "-N".
     CopyOrder order{rest.substr(0, 15), 1, stem};
@@ -52,7 +53,7 @@ std::vector<std::filesystem::path> backupsOldestFirst(const std::filesystem::pat
     std::vector<std::pair<CopyOrder, std::filesystem::path>> files;
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-        const std::string name = entry.path().filename().string();
+        const std::string name = pathText(entry.path().filename());
         if (entry.is_regular_file() && name.rfind(kPrefix, 0) == 0 && entry.path().extension() == ".txt")
             files.emplace_back(orderOf(entry.path()), entry.path());
     }
@@ -74,9 +75,9 @@ std::filesystem::path freeName(const std::filesystem::path& folder) {
         if (order.stamp == stamp) highest = std::max(highest, order.count);
     }
     std::filesystem::path file =
-        folder / (highest == 0 ? stem + ".txt" : stem + "-" + std::to_string(highest + 1) + ".txt");
+        folder / textPath(highest == 0 ? stem + ".txt" : stem + "-" + std::to_string(highest + 1) + ".txt");
     for (long n = highest + 2; std::filesystem::exists(file); ++n)
-        file = folder / (stem + "-" + std::to_string(n) + ".txt");
+        file = folder / textPath(stem + "-" + std::to_string(n) + ".txt");
     return file;
 }
 
@@ -88,7 +89,7 @@ void requireRestorable(const std::filesystem::path& file, const std::vector<Draw
         readBack = readBackupFile(file);
     } catch (const Error& e) {
         throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the safety copy %1 would not restore the history (%2)"),
-                                  file.string(), e.message()));
+                                  pathText(file), e.message()));
     }
     if (readBack == written) return;
     auto mismatch = std::mismatch(written.begin(), written.end(), readBack.begin(), readBack.end());
@@ -96,7 +97,7 @@ void requireRestorable(const std::filesystem::path& file, const std::vector<Draw
     throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the safety copy %1 would not restore draw %2 unchanged (a "
                                                         "history text file holds seven-digit issues whose sequence is "
                                                         "not 000)"),
-                              file.string(), lost.issue));
+                              pathText(file), lost.issue));
 }
 
 } // namespace
@@ -110,7 +111,7 @@ std::optional<std::filesystem::path> backupHistory(const HistoryStore& store, co
     if (ec)
         throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot create the backup folder %1: %2; nothing was "
                                                             "changed"),
-                                  folder.string(), ec.message()));
+                                  pathText(folder), ec.message()));
     std::vector<Draw> draws;
     draws.reserve(records.size());
     for (const DrawRecord& record : records)
@@ -125,7 +126,7 @@ std::optional<std::filesystem::path> backupHistory(const HistoryStore& store, co
                                                             "was changed. To keep this history anyway, move %2 out of "
                                                             "the data folder (it is a complete copy), then go on with "
                                                             "a new store"),
-                                  e.message(), store.file().filename().string()));
+                                  e.message(), pathText(store.file().filename())));
     }
     std::vector<std::filesystem::path> copies = backupsOldestFirst(folder);
     for (std::size_t i = 0; i + kBackupsKept < copies.size(); ++i)
@@ -136,15 +137,15 @@ std::optional<std::filesystem::path> backupHistory(const HistoryStore& store, co
 Message damagedStoreAdvice(const Message& failure, const std::filesystem::path& dataFolder,
                            const std::filesystem::path& storeFile) {
     auto backup = newestBackup(dataFolder);
-    const std::string name = storeFile.filename().string();
+    const std::string name = pathText(storeFile.filename());
     if (backup)
         return Message::core(QT_TRANSLATE_NOOP("Core", "%1. Move it away (rename it, e.g. to %2.damaged) and start "
                                                        "again: a new, empty store is created. Then import the newest "
                                                        "backup, %3, to restore the history."),
-                             failure, name, backup->string());
+                             failure, name, pathText(*backup));
     return Message::core(QT_TRANSLATE_NOOP("Core", "%1. Move it away (rename it, e.g. to %2.damaged) and start again: "
                                                    "a new, empty store is created. There is no backup in %3."),
-                         failure, name, (dataFolder / kBackupFolderName).string());
+                         failure, name, pathText(dataFolder / kBackupFolderName));
 }
 
 std::vector<std::filesystem::path> listBackups(const std::filesystem::path& dataFolder) {

@@ -4,6 +4,7 @@
 #include "maintain/HistoryBackup.h"
 #include "maintain/HistoryTextWriter.h"
 #include "model/Error.h"
+#include "model/PathText.h"
 #include "store/Savepoint.h"
 #include "store/StoreError.h"
 
@@ -32,7 +33,7 @@ void requireSameDraws(const std::vector<Draw>& written, const std::vector<Draw>&
     throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "draw %1 does not read back unchanged from %2 (the history "
                                                         "text format needs seven-digit issue numbers); the history "
                                                         "was left unchanged"),
-                              lost.issue, file.string()));
+                              lost.issue, pathText(file)));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "ingest/HistoryTextReader.h"
 #include "model/Error.h"
+#include "model/PathText.h"
 #include "store/Savepoint.h"
 #include "store/StoreError.h"
 
@@ -16,7 +17,7 @@ std::vector<Draw> readBackupFile(const std::filesystem::path& file) {
         const SkippedLine& bad = text.skipped.front();
         throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "line %1 of %2 cannot be read back (%3): '%4'; the "
                                                             "history was left unchanged"),
-                                  bad.line, file.string(), bad.reason, bad.text));
+                                  bad.line, pathText(file), bad.reason, bad.text));
     }
     return std::move(text.draws);
 }

@@ -3,6 +3,7 @@
 
 #include "model/AttributeKind.h"
 #include "model/Error.h"
+#include "model/PathText.h"
 
 #include <cerrno>
 #include <cstring>
@@ -25,12 +26,12 @@ void writeHistoryText(std::ostream& out, const std::vector<Draw>& draws) {
 void writeHistoryTextFile(const std::filesystem::path& file, const std::vector<Draw>& draws) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     if (!out)
-        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot write %1: %2"), file.string(),
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot write %1: %2"), pathText(file),
                                   std::string(std::strerror(errno))));
     writeHistoryText(out, draws);
     out.flush();
     if (!out)
-        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "writing %1 failed (is the disk full?)"), file.string()));
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "writing %1 failed (is the disk full?)"), pathText(file)));
 }
 
 } // namespace quorvel

@@ -4,11 +4,12 @@
 #include "maintain/ExportTarget.h"
 #include "maintain/HistoryTextWriter.h"
 #include "model/Error.h"
+#include "model/PathText.h"
 
 namespace quorvel {
 
 std::filesystem::path defaultTextExportName(int latestIssue) {
-    return std::filesystem::path("更新至" + std::to_string(latestIssue) + "期历史号码.txt");
+    return textPath("更新至" + std::to_string(latestIssue) + "期历史号码.txt");
 }
 
 std::filesystem::path exportHistoryText(const HistoryStore& store, const std::filesystem::path& dataFolder,

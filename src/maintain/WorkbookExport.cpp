@@ -2,6 +2,7 @@
 #include "maintain/WorkbookExport.h"
 
 #include "model/Error.h"
+#include "model/PathText.h"
 
 #include <xlsxwriter.h>
 
@@ -21,7 +22,7 @@ struct WorkbookCloser {
 // A name beside the target for the workbook being written, so that a failed export leaves the old file.
 std::filesystem::path partialName(const std::filesystem::path& file) {
     std::random_device random;
-    return file.parent_path() / ("." + file.filename().string() + "." + std::to_string(random()) + ".partial");
+    return file.parent_path() / textPath("." + pathText(file.filename()) + "." + std::to_string(random()) + ".partial");
 }
 
 // One sheet of a workbook: its name, its cells and the colours of some of them.
@@ -41,7 +42,7 @@ void fillSheet(lxw_workbook* workbook, lxw_worksheet* sheet, const Sheet& source
             format = workbook_add_format(workbook);
             if (!format)
                 throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot write the workbook %1: out of memory"),
-                                          file.string()));
+                                          pathText(file)));
             format_set_bg_color(format, fill.rgb);
             format_set_pattern(format, LXW_PATTERN_SOLID);
             if (fill.fontRgb != 0x000000) format_set_font_color(format, fill.fontRgb);
@@ -60,7 +61,7 @@ void fillSheet(lxw_workbook* workbook, lxw_worksheet* sheet, const Sheet& source
             if (status != LXW_NO_ERROR)
                 throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot write cell (%1, %2) of %3: %4; nothing "
                                                                     "was written"),
-                                          r + 1, c + 1, file.string(), std::string(lxw_strerror(status))));
+                                          r + 1, c + 1, pathText(file), std::string(lxw_strerror(status))));
         }
     }
 }
@@ -77,10 +78,10 @@ void writeSheets(const std::filesystem::path& file, const std::vector<Sheet>& sh
         }
     } guard{partial};
 
-    lxw_workbook* workbook = workbook_new(partial.string().c_str());
+    lxw_workbook* workbook = workbook_new(pathText(partial).c_str());
     if (!workbook)
         throw Error(
-            Message::core(QT_TRANSLATE_NOOP("Core", "cannot create the workbook %1: out of memory"), file.string()));
+            Message::core(QT_TRANSLATE_NOOP("Core", "cannot create the workbook %1: out of memory"), pathText(file)));
     lxw_error status = LXW_NO_ERROR;
     {
         // libxlsxwriter frees a workbook only by closing it, so it is closed also when a cell fails.
@@ -89,7 +90,7 @@ void writeSheets(const std::filesystem::path& file, const std::vector<Sheet>& sh
             lxw_worksheet* sheet = workbook_add_worksheet(workbook, source.name.c_str());
             if (!sheet)
                 throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot add the sheet %1 to the workbook %2"),
-                                          source.name, file.string()));
+                                          source.name, pathText(file)));
             fillSheet(workbook, sheet, source, file);
         }
         status = workbook_close(open.release());
@@ -97,13 +98,13 @@ void writeSheets(const std::filesystem::path& file, const std::vector<Sheet>& sh
     if (status != LXW_NO_ERROR)
         throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot write the workbook %1: %2; check that its folder "
                                                             "exists and is writable"),
-                                  file.string(), std::string(lxw_strerror(status))));
+                                  pathText(file), std::string(lxw_strerror(status))));
     std::error_code ec;
     std::filesystem::rename(partial, file, ec);
     if (ec)
         throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot replace %1: %2; close it in any program that has "
                                                             "it open, or choose another path, and export again"),
-                                  file.string(), ec.message()));
+                                  pathText(file), ec.message()));
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/LocalTimestamp.h"
 
+#include "platform/LocalTime.h"
+
 #include <chrono>
 #include <ctime>
 
@@ -8,8 +10,7 @@ namespace quorvel {
 
 std::string localTimestamp() {
     std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = localCalendarTime(now);
     char text[32];
     std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
     return text;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/DesktopLinks.h"
 
+#include "model/PathText.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -12,7 +14,7 @@ bool openWebAddress(const std::string& address) {
 }
 
 bool openWithDesktopApplication(const std::filesystem::path& file) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(pathText(file))));
 }
 
 } // namespace quorvel

@@ -2,6 +2,7 @@
 #include "platform/QtSettingsStore.h"
 
 #include "model/Error.h"
+#include "model/PathText.h"
 
 namespace quorvel {
 
@@ -14,7 +15,7 @@ QString keyPath(std::string_view key) {
 } // namespace
 
 QtSettingsStore::QtSettingsStore(const std::filesystem::path& dataFolder)
-    : m_settings(QString::fromStdString((dataFolder / kFileName).string()), QSettings::IniFormat) {}
+    : m_settings(QString::fromStdString(pathText(dataFolder / kFileName)), QSettings::IniFormat) {}
 
 std::optional<std::string> QtSettingsStore::read(std::string_view key) const {
     QVariant value = m_settings.value(keyPath(key));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "store/GroupResultStore.h"
 
+#include "model/PathText.h"
 #include "store/JetDialect.h"
 #include "store/LishiSchema.h"
 #include "store/SqliteFailure.h"
@@ -223,7 +224,7 @@ OmissionStatistics nextFigures(GroupFigureUnpacker& unpacker, const std::filesys
                          Message::core(QT_TRANSLATE_NOOP("Core", "the figures of the group results kept in %1 are "
                                                                  "damaged (%2); run the group calculation again to "
                                                                  "store them anew"),
-                                       file.string(), std::string(damage.what())));
+                                       pathText(file), std::string(damage.what())));
     }
 }
 

@@ -2,6 +2,7 @@
 #include "store/HistoryStore.h"
 
 #include "model/Error.h"
+#include "model/PathText.h"
 #include "store/JetDialect.h"
 #include "store/LishiRecordRow.h"
 #include "store/LishiSchema.h"
@@ -40,7 +41,7 @@ HistoryStore::HistoryStore(HistoryStore&&) noexcept = default;
 HistoryStore& HistoryStore::operator=(HistoryStore&&) noexcept = default;
 
 void HistoryStore::connect() {
-    m_db = std::make_unique<SQLite::Database>(m_file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    m_db = std::make_unique<SQLite::Database>(pathText(m_file), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
     // Until the log is known to be this store's, closing must not copy it into the file.
     sqlite3_db_config(m_db->getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     m_db->setBusyTimeout(kBusyTimeoutMs);
@@ -51,12 +52,12 @@ void HistoryStore::open() {
     if (std::filesystem::is_directory(m_file, ec))
         throw StoreDamaged(Message::core(
             QT_TRANSLATE_NOOP("Core", "the history store %1 is a folder, not a store file; it was left as it is"),
-            m_file.string()));
+            pathText(m_file)));
     // What the file itself says, read before SQLite looks at any log beside it.
     const std::optional<std::int32_t> fileIdentity = headerIdentity(m_file);
     try {
         connect();
-        if (fileIdentity && std::filesystem::exists(m_file.string() + "-wal", ec) &&
+        if (fileIdentity && std::filesystem::exists(pathWithSuffix(m_file, "-wal"), ec) &&
             !logBelongsToStore(*m_db, *fileIdentity)) {
             m_db.reset();
             m_logSetAside = setLogAside(m_file);
@@ -79,7 +80,7 @@ void HistoryStore::open() {
         if (storeErrorKind(e) == StoreErrorKind::Damaged)
             throw StoreDamaged(Message::core(QT_TRANSLATE_NOOP("Core", "the history store %1 is damaged: SQLite "
                                                                        "cannot read it (%2); it was left as it is"),
-                                             m_file.string(), std::string(e.what())),
+                                             pathText(m_file), std::string(e.what())),
                                m_file, e.what());
         throw storeError(e, m_file);
     }
@@ -325,7 +326,7 @@ void HistoryStore::compact() {
         if (kind == StoreErrorKind::Damaged)
             throw StoreDamaged(Message::core(QT_TRANSLATE_NOOP("Core", "compacting failed: the history store %1 is "
                                                                        "damaged (%2); it was left as it is"),
-                                             m_file.string(), std::string(e.what())),
+                                             pathText(m_file), std::string(e.what())),
                                m_file, e.what());
         if (code == SQLITE_FULL || code == SQLITE_IOERR)
             throw StoreError(kind, operation, m_file, e.what(),

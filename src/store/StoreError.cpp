@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "store/StoreError.h"
 
+#include "model/PathText.h"
 #include "store/HistoryStore.h"
 
 #include <utility>
@@ -25,16 +26,16 @@ Message storeFailureMessage(StoreErrorKind kind, const std::string& detail, cons
                                                        "quorvel window or quorvel-cli) whose change did not finish "
                                                        "within %2 seconds; nothing was changed; try again when it has "
                                                        "finished"),
-                             file.string(), HistoryStore::kBusyTimeoutMs / 1000);
+                             pathText(file), HistoryStore::kBusyTimeoutMs / 1000);
     case StoreErrorKind::Damaged:
         return Message::core(QT_TRANSLATE_NOOP("Core", "the history store %1 is damaged (%2); it was left as it is; "
                                                        "move it away, start again with a new store and import the "
                                                        "newest backup"),
-                             file.string(), detail);
+                             pathText(file), detail);
     case StoreErrorKind::Failed: break;
     }
     return Message::core(QT_TRANSLATE_NOOP("Core", "the history store %1 failed: %2; nothing was changed"),
-                         file.string(), detail);
+                         pathText(file), detail);
 }
 
 } // namespace quorvel

@@ -3,6 +3,7 @@
 
 #include "model/Error.h"
 #include "model/LocalTimestamp.h"
+#include "model/PathText.h"
 #include "store/Savepoint.h"
 
 #include <SQLiteCpp/Statement.h>
@@ -59,20 +60,20 @@ bool logBelongsToStore(SQLite::Database& db, std::int32_t fileIdentity) {
 
 std::filesystem::path setLogAside(const std::filesystem::path& file) {
     const std::string suffix = ".foreign-" + localTimestamp();
-    std::filesystem::path log = file.string() + "-wal";
-    std::filesystem::path aside = log.string() + suffix;
+    const std::filesystem::path log = pathWithSuffix(file, "-wal");
+    std::filesystem::path aside = pathWithSuffix(log, suffix);
     for (int n = 2; std::filesystem::exists(aside); ++n)
-        aside = log.string() + suffix + "-" + std::to_string(n);
+        aside = pathWithSuffix(log, suffix + "-" + std::to_string(n));
     std::error_code ec;
     std::filesystem::rename(log, aside, ec);
     if (ec)
         throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the write-ahead log %1 belongs to another store, and it "
                                                             "could not be set aside (%2); nothing was read; move it "
                                                             "out of the data folder and start again"),
-                                  log.string(), ec.message()));
-    const std::filesystem::path shared = file.string() + "-shm";
+                                  pathText(log), ec.message()));
+    const std::filesystem::path shared = pathWithSuffix(file, "-shm");
     if (std::filesystem::exists(shared, ec)) {
-        std::filesystem::rename(shared, aside.string() + ".shm", ec);
+        std::filesystem::rename(shared, pathWithSuffix(aside, ".shm"), ec);
         if (ec) std::filesystem::remove(shared, ec); // only an index of the log set aside: nothing is lost
     }
     return aside;
@@ -80,7 +81,7 @@ std::filesystem::path setLogAside(const std::filesystem::path& file) {
 
 void ensureIdentity(SQLite::Database& db) {
     if (userVersion(db) != 0 && identityRow(db)) return;
-    Savepoint transaction(db, db.getFilename());
+    Savepoint transaction(db, textPath(db.getFilename()));
     // Another program may have given it one while this one waited for the write lock.
     std::optional<std::int32_t> row = identityRow(db);
     std::int32_t identity = row ? *row : 0;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/history/ImportSummary.h"
 
+#include "model/PathText.h"
+
 namespace quorvel {
 
 Messages importSummary(const ImportResult& result, const std::string& fileName) {
@@ -10,7 +12,7 @@ Messages importSummary(const ImportResult& result, const std::string& fileName) 
                                                          result.imported, fileName));
     if (result.backup)
         lines.push_back(Message::core(QT_TRANSLATE_NOOP("Core", "The history it replaced was saved to %1."),
-                                      result.backup->string()));
+                                      pathText(*result.backup)));
     if (result.skipped.empty()) {
         lines.push_back(Message::core(QT_TRANSLATE_NOOP("Core", "No line was skipped.")));
         return lines;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/history/UpdateMessages.h"
 
+#include "model/PathText.h"
+
 namespace quorvel {
 
 namespace {
@@ -49,7 +51,7 @@ Messages updateSummary(const UpdateResult& result) {
                     ? Message::core(QT_TRANSLATE_NOOP("Core", "The history began more than %1 years ago, so it was "
                                                               "cleared before the new draws were stored; it was saved "
                                                               "to %2."),
-                                    result.yearsToKeep, result.backup->string())
+                                    result.yearsToKeep, pathText(*result.backup))
                     : Message::core(QT_TRANSLATE_NOOP("Core", "The history began more than %1 years ago, so it was "
                                                               "cleared before the new draws were stored."),
                                     result.yearsToKeep));

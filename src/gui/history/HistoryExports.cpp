@@ -62,7 +62,7 @@ void HistoryExports::exportAndOpen(const QString& title, const std::function<std
         m_dialogs.message(&m_window, title, tr("Nothing was exported: %1").arg(shownError(error)));
         return;
     }
-    const QString shown = QDir::toNativeSeparators(QString::fromStdString(file.string()));
+    const QString shown = QDir::toNativeSeparators(fromPath(file));
     const bool text = opener == Opener::TextEditor;
     if (openWithDesktopApplication(file)) {
         emit statusMessage(

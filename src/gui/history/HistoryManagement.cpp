@@ -39,8 +39,6 @@ const char* const kYearsPrompt = QT_TRANSLATE_NOOP(
 const char* const kWrongInputTitle = QT_TRANSLATE_NOOP("quorvel::HistoryManagement", "输入有误");
 const char* const kRestoreTitle = QT_TRANSLATE_NOOP("quorvel::HistoryManagement", "恢复历史备份");
 
-QString pathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
-
 } // namespace
 
 HistoryManagement::HistoryManagement(Workspace& workspace, Dialogs& dialogs, QWidget& window, HistoryPanel& panel,
@@ -90,7 +88,7 @@ bool HistoryManagement::runRemoval(const QString& title, const std::function<Mai
         return false;
     }
     QString status = tr("%1 %2 draws remain.").arg(done).arg(result.remaining);
-    if (result.backup) status += tr(" The history as it was is saved in %1").arg(pathText(*result.backup));
+    if (result.backup) status += tr(" The history as it was is saved in %1").arg(fromPath(*result.backup));
     emit statusMessage(status);
     if (!result.compactionProblem.empty())
         m_dialogs.message(&m_window, title,
@@ -194,10 +192,10 @@ void HistoryManagement::restoreBackup() {
         m_dialogs.message(&m_window, tr(kRestoreTitle),
                           tr("There is no safety copy in %1 yet: one is written there before every change that "
                              "removes draws.")
-                              .arg(QDir::toNativeSeparators(pathText(folder))));
+                              .arg(QDir::toNativeSeparators(fromPath(folder))));
         return;
     }
-    auto chosen = m_dialogs.openFile(&m_window, tr(kRestoreTitle), pathText(folder), tr("Text(*.txt)"));
+    auto chosen = m_dialogs.openFile(&m_window, tr(kRestoreTitle), fromPath(folder), tr("Text(*.txt)"));
     if (chosen) emit restoreRequested(*chosen);
 }
 

@@ -101,7 +101,7 @@ void StoredBasesCheck::afterBaseChosen() {
         return;
     }
     QString status = tr("已按现在的设置重新推算 %1 期历史号码。").arg(result.remaining);
-    if (result.backup) status += tr("原来的历史号码已备份在 %1").arg(QString::fromStdString(result.backup->string()));
+    if (result.backup) status += tr("原来的历史号码已备份在 %1").arg(fromPath(*result.backup));
     emit statusMessage(status);
     if (!result.compactionProblem.empty())
         m_dialogs.message(

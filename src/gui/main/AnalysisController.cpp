@@ -262,7 +262,7 @@ void AnalysisController::exportGrid(const CellGrid& grid, const char* fileName,
                           tr("%1 was not written: %2").arg(QString::fromUtf8(fileName), shownError(error)));
         return;
     }
-    const QString path = QString::fromStdString(file.string());
+    const QString path = fromPath(file);
     if (m_openFile(file))
         emit statusMessage(tr("Wrote %1 and opened it with the spreadsheet application.").arg(path));
     else

@@ -147,7 +147,7 @@ void MainWindow::startUp() {
         if (const auto& aside = m_workspace.logSetAside())
             showStatus(tr("A leftover log file of another history was found beside the store and set aside as %1 "
                           "before anything was read; your history is as it was.")
-                           .arg(QString::fromStdString(aside->string())));
+                           .arg(fromPath(*aside)));
         else
             showStatus(QString());
     } catch (const std::exception& error) {
@@ -268,7 +268,7 @@ void MainWindow::showChangedHistory(HistoryChange change) {
 
 void MainWindow::importFromUser() {
     if (!m_dialogs.question(this, tr(kImportTitle), tr(kImportQuestion))) return;
-    const QString folder = QString::fromStdString((m_workspace.dataFolder() / "历史号码").string());
+    const QString folder = fromPath(m_workspace.dataFolder() / textPath("历史号码"));
     auto chosen = m_dialogs.openFile(this, tr("读取历史号文本"), folder, tr("Text(*.txt)"));
     if (!chosen) return;
     if (!chosen->endsWith(QStringLiteral("txt"), Qt::CaseInsensitive)) {
@@ -298,7 +298,7 @@ void MainWindow::readHistoryFile(const QString& file,
         BusyScope busy(this);
         try {
             wasEmpty = !m_workspace.history().latestIssue();
-            ImportResult result = read(file.toStdString());
+            ImportResult result = read(toPath(file));
             report = shown(importSummary(result, QFileInfo(file).fileName().toStdString()));
             imported = true;
         } catch (const std::exception& error) {

@@ -3,17 +3,23 @@
 
 #include "model/Error.h"
 #include "model/Message.h"
+#include "model/PathText.h"
 
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
+#include <filesystem>
 #include <string>
 
 namespace quorvel {
 
 // The core's texts are UTF-8 std::strings; the window's are QStrings.
 inline QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+// A path as a QString, and the path a QString names, by way of UTF-8 (model/PathText.h) on every system.
+inline QString fromPath(const std::filesystem::path& path) { return fromStd(pathText(path)); }
+inline std::filesystem::path toPath(const QString& text) { return textPath(text.toStdString()); }
 
 // A core message in the window's language: each template through the installed translators, then filled.
 inline QString shown(const Message& message) {

@@ -16,7 +16,7 @@ void StatusLine::say(const QString& text) {
 }
 
 void StatusLine::sayWritten(const std::filesystem::path& file, bool opened) {
-    const QString path = fromStd(file.string());
+    const QString path = fromPath(file);
     if (opened)
         say(tr("Wrote %1 and opened it.").arg(path));
     else

@@ -202,9 +202,9 @@ void TrendWindow::exportPicture() {
                 .arg(kTrendPictureMaxHeight));
         return;
     }
-    const std::filesystem::path file = m_workspace.dataFolder() / kPictureName;
+    const std::filesystem::path file = m_workspace.dataFolder() / textPath(kPictureName);
     // Written beside the target and put in its place only once complete.
-    QSaveFile out(QString::fromStdString(file.string()));
+    QSaveFile out(fromPath(file));
     if (!out.open(QIODevice::WriteOnly) || !trendPicture(shown, font).save(&out, "PNG") || !out.commit()) {
         m_dialogs.message(this, tr("Export"),
                           tr("%1 was not written: %2").arg(QString::fromUtf8(kPictureName), out.errorString()));
