@@ -1026,6 +1026,14 @@
         <source>the history holds %1 draws; a group calculation counts at most %2 draws: keep fewer draws first</source>
         <translation>历史号码共有 %1 期；分组计算最多只能计算 %2 期：请先保留较少的期数</translation>
     </message>
+    <message>
+        <source>%1; the old file was left unchanged</source>
+        <translation>%1；原来的文件保持不变</translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation>%1；没有写入任何内容</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

@@ -1026,6 +1026,14 @@
         <source>the history holds %1 draws; a group calculation counts at most %2 draws: keep fewer draws first</source>
         <translation>歷史號碼共有 %1 期；分組計算最多只能計算 %2 期：請先保留較少的期數</translation>
     </message>
+    <message>
+        <source>%1; the old file was left unchanged</source>
+        <translation>%1；原來的檔案保持不變</translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation>%1；沒有寫入任何內容</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

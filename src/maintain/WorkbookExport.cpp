@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "maintain/WorkbookExport.h"
 
+#include "maintain/FileReplacement.h"
 #include "model/Error.h"
 
 #include <xlsxwriter.h>
@@ -8,7 +9,6 @@
 #include <algorithm>
 #include <map>
 #include <memory>
-#include <random>
 
 namespace quorvel {
 
@@ -17,12 +17,6 @@ namespace {
 struct WorkbookCloser {
     void operator()(lxw_workbook* workbook) const { workbook_close(workbook); }
 };
-
-// A name beside the target for the workbook being written, so that a failed export leaves the old file.
-std::filesystem::path partialName(const std::filesystem::path& file) {
-    std::random_device random;
-    return file.parent_path() / ("." + file.filename().string() + "." + std::to_string(random()) + ".partial");
-}
 
 // One sheet of a workbook: its name, its cells and the colours of some of them.
 struct Sheet {
@@ -67,17 +61,9 @@ void fillSheet(lxw_workbook* workbook, lxw_worksheet* sheet, const Sheet& source
 
 // Writes the sheets in order, each named and filled from its grid.
 void writeSheets(const std::filesystem::path& file, const std::vector<Sheet>& sheets) {
-    const std::filesystem::path partial = partialName(file);
-    // Whatever happens, no partial workbook is left behind (after the rename there is none to remove).
-    struct PartialFile {
-        std::filesystem::path path;
-        ~PartialFile() {
-            std::error_code ignored;
-            std::filesystem::remove(path, ignored);
-        }
-    } guard{partial};
-
-    lxw_workbook* workbook = workbook_new(partial.string().c_str());
+    // Whatever happens, no partial workbook is left behind, and the old file stays until the new one is complete.
+    FileReplacement replacement(file);
+    lxw_workbook* workbook = workbook_new(replacement.partial().string().c_str());
     if (!workbook)
         throw Error(
             Message::core(QT_TRANSLATE_NOOP("Core", "cannot create the workbook %1: out of memory"), file.string()));
@@ -98,12 +84,7 @@ void writeSheets(const std::filesystem::path& file, const std::vector<Sheet>& sh
         throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot write the workbook %1: %2; check that its folder "
                                                             "exists and is writable"),
                                   file.string(), std::string(lxw_strerror(status))));
-    std::error_code ec;
-    std::filesystem::rename(partial, file, ec);
-    if (ec)
-        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot replace %1: %2; close it in any program that has "
-                                                            "it open, or choose another path, and export again"),
-                                  file.string(), ec.message()));
+    replacement.commit();
 }
 
 } // namespace
