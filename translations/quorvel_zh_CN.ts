@@ -1034,6 +1034,14 @@
         <source>%1; nothing was written</source>
         <translation>%1；没有写入任何内容</translation>
     </message>
+    <message>
+        <source>the write-ahead log %1 belongs to another store, but another program has this store open, so the log was left where it is and nothing was read; close the other programs that use the store (quorvel windows, quorvel-cli), then start again</source>
+        <translation>预写日志 %1 属于另一个数据库，但另一个程序正打开着本数据库，因此日志保持原位，未读取任何内容；请关闭使用该数据库的其他程序（quorvel 窗口、quorvel-cli）后重新开始</translation>
+    </message>
+    <message>
+        <source>the user version in the header of the history store %1 (%2) is not the store&apos;s identity (%3): another program has set it; the store is used as it is</source>
+        <translation>历史号码数据库 %1 文件头中的用户版本号（%2）不是该数据库的标识（%3）：是另一个程序设置的；数据库照常使用</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

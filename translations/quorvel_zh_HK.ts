@@ -1034,6 +1034,14 @@
         <source>%1; nothing was written</source>
         <translation>%1；沒有寫入任何內容</translation>
     </message>
+    <message>
+        <source>the write-ahead log %1 belongs to another store, but another program has this store open, so the log was left where it is and nothing was read; close the other programs that use the store (quorvel windows, quorvel-cli), then start again</source>
+        <translation>預寫日誌 %1 屬於另一個資料庫，但另一個程式正開啟着本資料庫，因此日誌保留原位，未讀取任何內容；請關閉使用該資料庫的其他程式（quorvel 視窗、quorvel-cli）後重新開始</translation>
+    </message>
+    <message>
+        <source>the user version in the header of the history store %1 (%2) is not the store&apos;s identity (%3): another program has set it; the store is used as it is</source>
+        <translation>歷史號碼資料庫 %1 檔案標頭中的用戶版本號（%2）不是該資料庫的識別碼（%3）：是另一個程式設定的；資料庫照常使用</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

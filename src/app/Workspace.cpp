@@ -129,6 +129,7 @@ bool Workspace::noticeChangesElsewhere() {
 const std::filesystem::path& Workspace::storeFile() const { return m_store->file(); }
 
 const std::optional<std::filesystem::path>& Workspace::logSetAside() const { return m_store->logSetAside(); }
+const std::optional<Message>& Workspace::storeIdentityNote() const { return m_store->identityNote(); }
 
 std::uint64_t Workspace::historyVersion() const { return store().historyVersion(); }
 

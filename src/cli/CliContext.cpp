@@ -67,6 +67,7 @@ Workspace& CliContext::workspace() {
             err << "quorvel-cli: warning: the write-ahead log beside " << m_workspace->storeFile().string()
                 << " belonged to another store; it was set aside as " << aside->string()
                 << " before anything was read, so the history is the store's own\n";
+        if (const auto& note = m_workspace->storeIdentityNote()) err << "quorvel-cli: warning: " << said(*note) << "\n";
         ParameterBases bases = m_workspace->bases();
         if (options.zodiacBase || options.segmentBase || options.colourBase) {
             bases.zodiac = options.zodiacBase.value_or(bases.zodiac);

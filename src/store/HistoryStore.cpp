@@ -52,30 +52,10 @@ void HistoryStore::open() {
         throw StoreDamaged(Message::core(
             QT_TRANSLATE_NOOP("Core", "the history store %1 is a folder, not a store file; it was left as it is"),
             m_file.string()));
-    // What the file itself says, read before SQLite looks at any log beside it.
-    const std::optional<std::int32_t> fileIdentity = headerIdentity(m_file);
     try {
-        connect();
-        if (fileIdentity && std::filesystem::exists(m_file.string() + "-wal", ec) &&
-            !logBelongsToStore(*m_db, *fileIdentity)) {
-            m_db.reset();
-            m_logSetAside = setLogAside(m_file);
-            connect();
-        }
-        m_db->exec("PRAGMA journal_mode=WAL");
-        // Only a new store (or one made before a table was added) takes the write lock to create its tables:
-        // opening an existing one must not wait for another program's write.
-        if (m_db->execAndGet("SELECT COUNT(*) FROM sqlite_master WHERE name IN ('Lishi', 'YL', 'DerivedBases')")
-                .getInt() < 3) {
-            Savepoint transaction(*m_db, m_file);
-            for (const auto& statement : schemaStatements())
-                m_db->exec(statement);
-            transaction.commit();
-        }
-        ensureIdentity(*m_db);
-        sqlite3_db_config(m_db->getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
-        m_seenDataVersion = m_db->execAndGet("PRAGMA data_version").getInt64();
+        openForChanges();
     } catch (const SQLite::Exception& e) {
+        m_db.reset();
         if (storeErrorKind(e) == StoreErrorKind::Damaged)
             throw StoreDamaged(Message::core(QT_TRANSLATE_NOOP("Core", "the history store %1 is damaged: SQLite "
                                                                        "cannot read it (%2); it was left as it is"),
@@ -84,6 +64,44 @@ void HistoryStore::open() {
         throw storeError(e, m_file);
     }
     registerJetFunctions(m_db->getHandle());
+}
+
+void HistoryStore::openForChanges() {
+    // What the file itself says, read before SQLite looks at any log beside it.
+    const std::optional<std::int32_t> identity = fileIdentity(m_file);
+    m_identityNote = identityHeaderNote(m_file, headerIdentity(m_file), identity);
+    connect();
+    if (identity) setForeignLogAside(*identity);
+    m_db->exec("PRAGMA journal_mode=WAL");
+    // Only a new store (or one made before a table was added) takes the write lock to create its tables:
+    // opening an existing one must not wait for another program's write.
+    if (m_db->execAndGet("SELECT COUNT(*) FROM sqlite_master WHERE name IN ('Lishi', 'YL', 'DerivedBases')").getInt() <
+        3) {
+        Savepoint transaction(*m_db, m_file);
+        for (const auto& statement : schemaStatements())
+            m_db->exec(statement);
+        transaction.commit();
+    }
+    ensureIdentity(*m_db);
+    sqlite3_db_config(m_db->getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
+    m_seenDataVersion = m_db->execAndGet("PRAGMA data_version").getInt64();
+}
+
+void HistoryStore::setForeignLogAside(std::int32_t identity) {
+    std::error_code ec;
+    if (!std::filesystem::exists(m_file.string() + "-wal", ec) || !logOfAnotherStore(*m_db, identity)) return;
+    // A program that has the store open reads and writes that log: renaming it under that program would lose
+    // what it writes next.
+    if (openElsewhere(*m_db))
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the write-ahead log %1 belongs to another store, but "
+                                                            "another program has this store open, so the log was left "
+                                                            "where it is and nothing was read; close the other "
+                                                            "programs that use the store (quorvel windows, "
+                                                            "quorvel-cli), then start again"),
+                                  m_file.string() + "-wal"));
+    m_db.reset();
+    m_logSetAside = setLogAside(m_file);
+    connect();
 }
 
 void HistoryStore::insert(const std::vector<DrawRecord>& records) {

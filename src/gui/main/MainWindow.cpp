@@ -144,12 +144,13 @@ void MainWindow::startUp() {
         m_menus->tickBases(m_workspace.settings().bases());
         m_menus->tickLanguage(windowLanguage(fromStd(m_workspace.settings().text(Setting::txtLanguage))));
         showHistory();
+        QStringList notes;
         if (const auto& aside = m_workspace.logSetAside())
-            showStatus(tr("A leftover log file of another history was found beside the store and set aside as %1 "
-                          "before anything was read; your history is as it was.")
-                           .arg(QString::fromStdString(aside->string())));
-        else
-            showStatus(QString());
+            notes << tr("A leftover log file of another history was found beside the store and set aside as %1 "
+                        "before anything was read; your history is as it was.")
+                         .arg(QString::fromStdString(aside->string()));
+        if (const auto& note = m_workspace.storeIdentityNote()) notes << shown(*note);
+        showStatus(notes.join(QStringLiteral("　")));
     } catch (const std::exception& error) {
         showStatus(tr("The history could not be read: %1").arg(shownError(error)));
     }
