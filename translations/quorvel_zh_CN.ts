@@ -1042,6 +1042,54 @@
         <source>the user version in the header of the history store %1 (%2) is not the store&apos;s identity (%3): another program has set it; the store is used as it is</source>
         <translation>历史号码数据库 %1 文件头中的用户版本号（%2）不是该数据库的标识（%3）：是另一个程序设置的；数据库照常使用</translation>
     </message>
+    <message>
+        <source>the disk holding the data folder %1 is full</source>
+        <translation>数据文件夹 %1 所在的磁盘已满</translation>
+    </message>
+    <message>
+        <source>free some disk space and try again</source>
+        <translation>请腾出一些磁盘空间再试</translation>
+    </message>
+    <message>
+        <source>the data folder %1 is read-only</source>
+        <translation>数据文件夹 %1 是只读的</translation>
+    </message>
+    <message>
+        <source>make the folder writable (or copy it to a folder you can write to) and try again</source>
+        <translation>请让该文件夹可写（或把它复制到可写的文件夹）后再试</translation>
+    </message>
+    <message>
+        <source>the data folder %1 cannot be written (%2)</source>
+        <translation>数据文件夹 %1 无法写入（%2）</translation>
+    </message>
+    <message>
+        <source>check the folder and its disk, then try again</source>
+        <translation>请检查该文件夹及其磁盘后再试</translation>
+    </message>
+    <message>
+        <source>the write-ahead log %1 belongs to another store, and %2, so it cannot be set aside; nothing was read; %3</source>
+        <translation>预写日志 %1 属于另一个数据库，而%2，因此无法把它移到一旁；未读取任何内容；%3</translation>
+    </message>
+    <message>
+        <source>the history store %1 needs tables this program adds, but %2; %3</source>
+        <translation>历史号码数据库 %1 需要本程序添加的数据表，但%2；%3</translation>
+    </message>
+    <message>
+        <source>the history store %1 cannot be read: %2, and the changes waiting in its write-ahead log can be read only where the folder can be written; %3</source>
+        <translation>无法读取历史号码数据库 %1：%2，而其预写日志中尚未写入的改动只有在文件夹可写时才能读取；%3</translation>
+    </message>
+    <message>
+        <source>%1, so the history can only be read: nothing was changed; %2</source>
+        <translation>%1，因此只能读取历史号码：未作任何改动；%2</translation>
+    </message>
+    <message>
+        <source>%1: nothing was changed; %2</source>
+        <translation>%1：未作任何改动；%2</translation>
+    </message>
+    <message>
+        <source>the history store %1 cannot be written (%2): nothing was changed; make the file and its data folder writable and try again</source>
+        <translation>历史号码数据库 %1 无法写入（%2）：未作任何改动；请让该文件及其数据文件夹可写后再试</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

@@ -1042,6 +1042,54 @@
         <source>the user version in the header of the history store %1 (%2) is not the store&apos;s identity (%3): another program has set it; the store is used as it is</source>
         <translation>歷史號碼資料庫 %1 檔案標頭中的用戶版本號（%2）不是該資料庫的識別碼（%3）：是另一個程式設定的；資料庫照常使用</translation>
     </message>
+    <message>
+        <source>the disk holding the data folder %1 is full</source>
+        <translation>資料夾 %1 所在的磁碟已滿</translation>
+    </message>
+    <message>
+        <source>free some disk space and try again</source>
+        <translation>請騰出一些磁碟空間再試</translation>
+    </message>
+    <message>
+        <source>the data folder %1 is read-only</source>
+        <translation>資料夾 %1 是唯讀的</translation>
+    </message>
+    <message>
+        <source>make the folder writable (or copy it to a folder you can write to) and try again</source>
+        <translation>請讓該資料夾可寫入（或把它複製到可寫入的資料夾）後再試</translation>
+    </message>
+    <message>
+        <source>the data folder %1 cannot be written (%2)</source>
+        <translation>資料夾 %1 無法寫入（%2）</translation>
+    </message>
+    <message>
+        <source>check the folder and its disk, then try again</source>
+        <translation>請檢查該資料夾及其磁碟後再試</translation>
+    </message>
+    <message>
+        <source>the write-ahead log %1 belongs to another store, and %2, so it cannot be set aside; nothing was read; %3</source>
+        <translation>預寫日誌 %1 屬於另一個資料庫，而%2，因此無法把它移到一旁；未讀取任何內容；%3</translation>
+    </message>
+    <message>
+        <source>the history store %1 needs tables this program adds, but %2; %3</source>
+        <translation>歷史號碼資料庫 %1 需要本程式加入的資料表，但%2；%3</translation>
+    </message>
+    <message>
+        <source>the history store %1 cannot be read: %2, and the changes waiting in its write-ahead log can be read only where the folder can be written; %3</source>
+        <translation>無法讀取歷史號碼資料庫 %1：%2，而其預寫日誌中尚待寫入的改動只有在資料夾可寫入時才能讀取；%3</translation>
+    </message>
+    <message>
+        <source>%1, so the history can only be read: nothing was changed; %2</source>
+        <translation>%1，因此只可讀取歷史號碼：未作任何改動；%2</translation>
+    </message>
+    <message>
+        <source>%1: nothing was changed; %2</source>
+        <translation>%1：未作任何改動；%2</translation>
+    </message>
+    <message>
+        <source>the history store %1 cannot be written (%2): nothing was changed; make the file and its data folder writable and try again</source>
+        <translation>歷史號碼資料庫 %1 無法寫入（%2）：未作任何改動；請讓該檔案及其資料夾可寫入後再試</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

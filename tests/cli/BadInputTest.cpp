@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include "DiskConditions.h"
 #include "cli/CliHarness.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace quorvel {
 
@@ -127,6 +130,52 @@ TEST(BadInput, ARangeWithoutADrawSaysSoAndGivesNoBaseline) {
     test::CliResult whole = cli.run({"search", "--kind", "number", "--pos", "1=01", "--json"});
     EXPECT_EQ(whole.err, "");
     EXPECT_FALSE(whole.json()["p_hit"].is_null()) << whole.out;
+}
+
+TEST(BadInput, AStoreOnAReadOnlyOrFullDiskIsReadAndChangesSayWhyNot) {
+    test::TempFolder files;
+    const std::filesystem::path history = files.write("h.txt", kHistory);
+    struct Case {
+        const char* name;
+        std::function<bool(const test::SmallDisk&)> cramp; // false: this machine cannot make the condition
+        const char* why;
+    };
+    const std::vector<Case> cases{
+        {"a read-only data folder", [](const test::SmallDisk& disk) { return disk.makeReadOnly(); }, "is read-only"},
+        {"a full disk",
+         [](const test::SmallDisk& disk) {
+             if (!disk.mounted()) return false;
+             disk.fill();
+             return true;
+         },
+         "is full"},
+    };
+    int made = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::SmallDisk disk;
+        FixedClock clock(2026);
+        auto run = [&](std::vector<std::string> arguments) {
+            arguments.insert(arguments.begin(), {"--data-dir", disk.path().string()});
+            std::ostringstream out, err;
+            const int code = runCli(arguments, out, err, clock);
+            return test::CliResult{code, out.str(), err.str()};
+        };
+        ASSERT_EQ(run({"import", history.string()}).code, 0);
+        const std::string before = run({"history", "--json"}).out;
+        if (!c.cramp(disk)) continue;
+        ++made;
+
+        const test::CliResult read = run({"history", "--json"});
+        EXPECT_EQ(read.code, 0) << read.err;
+        EXPECT_EQ(read.out, before);
+        const test::CliResult add = run({"add", "1", "2", "3", "4", "5", "6", "7"});
+        EXPECT_EQ(add.code, 1);
+        for (const std::string& part : {std::string(c.why), disk.path().string(), std::string("nothing was changed")})
+            EXPECT_NE(add.err.find(part), std::string::npos) << part << " in " << add.err;
+        EXPECT_EQ(run({"history", "--json"}).out, before);
+    }
+    if (made == 0) GTEST_SKIP() << "this machine can neither mount a small disk nor take a folder's write permission";
 }
 
 } // namespace quorvel
