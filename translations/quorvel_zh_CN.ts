@@ -83,6 +83,10 @@
         <source>%1 (or give --site URL for one run)</source>
         <translation>%1（或用 --site URL 只为本次指定）</translation>
     </message>
+    <message>
+        <source>the output could not be written (%1), so it is incomplete; make room on the disk, or send it elsewhere, and run the command again</source>
+        <translation>输出无法写入（%1），因此不完整；请腾出磁盘空间，或把输出转到别处，然后重新运行命令</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>

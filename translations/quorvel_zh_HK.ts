@@ -83,6 +83,10 @@
         <source>%1 (or give --site URL for one run)</source>
         <translation>%1（或用 --site URL 只為本次指定）</translation>
     </message>
+    <message>
+        <source>the output could not be written (%1), so it is incomplete; make room on the disk, or send it elsewhere, and run the command again</source>
+        <translation>輸出無法寫入（%1），因此並不完整；請騰出磁碟空間，或把輸出轉到別處，然後重新執行指令</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>

@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <fstream>
 #include <functional>
+#include <memory>
+
+#include <unistd.h>
 
 namespace quorvel {
 
@@ -130,6 +135,45 @@ TEST(BadInput, ARangeWithoutADrawSaysSoAndGivesNoBaseline) {
     test::CliResult whole = cli.run({"search", "--kind", "number", "--pos", "1=01", "--json"});
     EXPECT_EQ(whole.err, "");
     EXPECT_FALSE(whole.json()["p_hit"].is_null()) << whole.out;
+}
+
+TEST(BadInput, OutputThatCannotBeWrittenFailsTheRun) {
+    test::CliHarness cli;
+    ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", kHistory).string()}).code, 0);
+    struct Case {
+        const char* name;
+        std::function<std::unique_ptr<std::ofstream>()> open;
+        const char* said; // on stderr; nothing for a reader that has gone, as other tools
+    };
+    const std::vector<Case> cases{
+        {"a full device", [] { return std::make_unique<std::ofstream>("/dev/full"); },
+         "the output could not be written (No space left on device)"},
+        {"a pipe whose reader has gone",
+         [] {
+             int ends[2];
+             if (::pipe(ends) != 0) return std::unique_ptr<std::ofstream>();
+             auto out = std::make_unique<std::ofstream>("/proc/self/fd/" + std::to_string(ends[1]));
+             ::close(ends[0]);
+             ::close(ends[1]);
+             return out;
+         },
+         ""},
+    };
+    const auto pipeSignal = std::signal(SIGPIPE, SIG_IGN); // as a program that uses the network has it
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<std::ofstream> out = c.open();
+        ASSERT_TRUE(out && *out);
+        std::ostringstream err;
+        FixedClock clock(2026);
+        const int code = runCli({"--data-dir", cli.folder().path().string(), "history", "--json"}, *out, err, clock);
+        EXPECT_EQ(code, 1);
+        if (*c.said)
+            EXPECT_NE(err.str().find(c.said), std::string::npos) << err.str();
+        else
+            EXPECT_EQ(err.str(), "");
+    }
+    std::signal(SIGPIPE, pipeSignal);
 }
 
 TEST(BadInput, AStoreOnAReadOnlyOrFullDiskIsReadAndChangesSayWhyNot) {
