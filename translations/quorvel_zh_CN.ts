@@ -1094,6 +1094,18 @@
         <source>the history store %1 cannot be written (%2): nothing was changed; make the file and its data folder writable and try again</source>
         <translation>历史号码数据库 %1 无法写入（%2）：未作任何改动；请让该文件及其数据文件夹可写后再试</translation>
     </message>
+    <message>
+        <source>the update would clear the history, whose first draw is more than %1 years old, but %1 is only the default number of years to keep: %2; nothing was changed; correct the settings file or move it away, then set the years to keep again</source>
+        <translation>更新将清空历史号码（其第一期已超过 %1 年），但 %1 只是默认的保留年数：%2；未作任何改动；请改正设置文件或把它移走，然后重新设置保留年数</translation>
+    </message>
+    <message>
+        <source>%1: the settings it does not give take their defaults until it is corrected or moved away</source>
+        <translation>%1：在改正或移走它之前，它未提供的设置都使用默认值</translation>
+    </message>
+    <message>
+        <source>the settings file %1 could not be read (%2)</source>
+        <translation>设置文件 %1 读不出来（%2）</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

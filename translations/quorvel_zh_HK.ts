@@ -1094,6 +1094,18 @@
         <source>the history store %1 cannot be written (%2): nothing was changed; make the file and its data folder writable and try again</source>
         <translation>歷史號碼資料庫 %1 無法寫入（%2）：未作任何改動；請讓該檔案及其資料夾可寫入後再試</translation>
     </message>
+    <message>
+        <source>the update would clear the history, whose first draw is more than %1 years old, but %1 is only the default number of years to keep: %2; nothing was changed; correct the settings file or move it away, then set the years to keep again</source>
+        <translation>更新會清空歷史號碼（其第一期已超過 %1 年），但 %1 只是預設的保留年數：%2；未作任何改動；請改正設定檔案或把它移走，然後重新設定保留年數</translation>
+    </message>
+    <message>
+        <source>%1: the settings it does not give take their defaults until it is corrected or moved away</source>
+        <translation>%1：在改正或移走它之前，它未提供的設定都使用預設值</translation>
+    </message>
+    <message>
+        <source>the settings file %1 could not be read (%2)</source>
+        <translation>設定檔案 %1 讀不出來（%2）</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

@@ -8,6 +8,7 @@
 #include "analysis/ResultGrids.h"
 #include "app/GroupResultWriter.h"
 #include "app/choices/PositionSearchState.h"
+#include "app/history/UpdateMessages.h"
 #include "ingest/ResultsPage.h"
 #include "maintain/ExportTarget.h"
 #include "maintain/HistoryBackup.h"
@@ -283,10 +284,12 @@ AddResult Workspace::storeDraw(std::optional<int> issue, const std::array<int, 7
 UpdatePlan Workspace::planUpdate(std::optional<int> yearsToKeep, std::optional<int> currentYear) const {
     auto first = store().first();
     auto latest = store().latest();
-    return quorvel::planUpdate(first ? std::optional<int>(first->issue) : std::nullopt,
-                               latest ? std::optional<int>(latest->issue) : std::nullopt,
-                               currentYear.value_or(m_clock.currentYear()),
-                               yearsToKeep.value_or(m_settings.integer(Setting::IniSerchDay)));
+    UpdatePlan plan = quorvel::planUpdate(first ? std::optional<int>(first->issue) : std::nullopt,
+                                          latest ? std::optional<int>(latest->issue) : std::nullopt,
+                                          currentYear.value_or(m_clock.currentYear()),
+                                          yearsToKeep.value_or(m_settings.integer(Setting::IniSerchDay)));
+    if (auto refusal = yearsToKeep ? std::nullopt : clearingOnUnreadSettings(plan, m_settings)) throw Error(*refusal);
+    return plan;
 }
 
 UpdateResult Workspace::applyUpdate(const UpdatePlan& plan, const std::vector<YearPage>& pages) {

@@ -55,6 +55,7 @@ Settings& CliContext::settings() {
     if (!m_settings) {
         m_settingsStore = std::make_unique<QtSettingsStore>(resolveDataFolder(options.dataDir));
         m_settings = std::make_unique<Settings>(*m_settingsStore);
+        if (auto warning = m_settings->readWarning()) err << "quorvel-cli: warning: " << said(*warning) << "\n";
     }
     return *m_settings;
 }

@@ -150,6 +150,7 @@ void MainWindow::startUp() {
                         "before anything was read; your history is as it was.")
                          .arg(QString::fromStdString(aside->string()));
         if (const auto& note = m_workspace.storeIdentityNote()) notes << shown(*note);
+        if (auto warning = m_workspace.settings().readWarning()) notes << shown(*warning);
         showStatus(notes.join(QStringLiteral("　")));
     } catch (const std::exception& error) {
         showStatus(tr("The history could not be read: %1").arg(shownError(error)));
