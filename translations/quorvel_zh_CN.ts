@@ -87,6 +87,10 @@
         <source>the output could not be written (%1), so it is incomplete; make room on the disk, or send it elsewhere, and run the command again</source>
         <translation>输出无法写入（%1），因此不完整；请腾出磁盘空间，或把输出转到别处，然后重新运行命令</translation>
     </message>
+    <message>
+        <source>a workbook holds at most 1,048,576 rows, and the %1 groups of this request need one each below the header; choose fewer groups or use --json</source>
+        <translation>工作簿最多只能容纳 1,048,576 行，而这次请求的 %1 个分组在表头之下各需一行；请选择更少的分组，或改用 --json</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1105,6 +1109,10 @@
     <message>
         <source>the settings file %1 could not be read (%2)</source>
         <translation>设置文件 %1 读不出来（%2）</translation>
+    </message>
+    <message>
+        <source>a workbook holds at most 1,048,576 rows, and %1 would need %2; choose fewer groups and calculate again; nothing was written</source>
+        <translation>工作簿最多只能容纳 1,048,576 行，而 %1 需要 %2 行；请选择更少的分组后重新计算；没有写入任何内容</translation>
     </message>
 </context>
 <context>

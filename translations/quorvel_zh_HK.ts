@@ -87,6 +87,10 @@
         <source>the output could not be written (%1), so it is incomplete; make room on the disk, or send it elsewhere, and run the command again</source>
         <translation>輸出無法寫入（%1），因此並不完整；請騰出磁碟空間，或把輸出轉到別處，然後重新執行指令</translation>
     </message>
+    <message>
+        <source>a workbook holds at most 1,048,576 rows, and the %1 groups of this request need one each below the header; choose fewer groups or use --json</source>
+        <translation>活頁簿最多只可容納 1,048,576 列，而這次要求的 %1 個分組在標題列之下各需一列；請選擇較少的分組，或改用 --json</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1105,6 +1109,10 @@
     <message>
         <source>the settings file %1 could not be read (%2)</source>
         <translation>設定檔案 %1 讀不出來（%2）</translation>
+    </message>
+    <message>
+        <source>a workbook holds at most 1,048,576 rows, and %1 would need %2; choose fewer groups and calculate again; nothing was written</source>
+        <translation>活頁簿最多只可容納 1,048,576 列，而 %1 需要 %2 列；請選擇較少的分組後重新計算；沒有寫入任何內容</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,12 @@ void fillSheet(lxw_workbook* workbook, lxw_worksheet* sheet, const Sheet& source
 
 // Writes the sheets in order, each named and filled from its grid.
 void writeSheets(const std::filesystem::path& file, const std::vector<Sheet>& sheets) {
+    for (const Sheet& source : sheets)
+        if (source.grid.size() > kWorkbookRowLimit)
+            throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "a workbook holds at most 1,048,576 rows, and %1 "
+                                                                "would need %2; choose fewer groups and calculate "
+                                                                "again; nothing was written"),
+                                      file.string(), source.grid.size()));
     // Whatever happens, no partial workbook is left behind, and the old file stays until the new one is complete.
     FileReplacement replacement(file);
     lxw_workbook* workbook = workbook_new(replacement.partial().string().c_str());
