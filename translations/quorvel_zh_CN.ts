@@ -1114,6 +1114,10 @@
         <source>a workbook holds at most 1,048,576 rows, and %1 would need %2; choose fewer groups and calculate again; nothing was written</source>
         <translation>工作簿最多只能容纳 1,048,576 行，而 %1 需要 %2 行；请选择更少的分组后重新计算；没有写入任何内容</translation>
     </message>
+    <message>
+        <source>the server sent too little of %1 within %2; it may be slow or overloaded, try again later</source>
+        <translation>服务器在 %2内只发来了 %1 的一小部分；服务器可能太慢或负载过重，请稍后再试</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

@@ -1114,6 +1114,10 @@
         <source>a workbook holds at most 1,048,576 rows, and %1 would need %2; choose fewer groups and calculate again; nothing was written</source>
         <translation>活頁簿最多只可容納 1,048,576 列，而 %1 需要 %2 列；請選擇較少的分組後重新計算；沒有寫入任何內容</translation>
     </message>
+    <message>
+        <source>the server sent too little of %1 within %2; it may be slow or overloaded, try again later</source>
+        <translation>伺服器在 %2內只傳來了 %1 的一小部分；伺服器可能太慢或負荷過重，請稍後再試</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

@@ -123,14 +123,16 @@ TEST_F(OnlineUpdateTest, ASpecialNumberOf00EndsItsPage) {
 }
 
 TEST_F(OnlineUpdateTest, AFailedYearIsReportedAndTheOtherYearsStillCount) {
-    settingsStore.write("IniSerchDay", "3");
+    settingsStore.write("IniSerchDay", "4");
+    server.trickle(2010);
     server.answerStatus(2012, 500);
     server.neverAnswer(2013);
     server.servePage(2011, "<html><body><table><tr><td>no id</td></tr></table></body></html>");
     UpdateResult result = update(server.site(), std::chrono::milliseconds(1000));
     EXPECT_EQ(years(result.years), (std::vector<int>{2014}));
-    ASSERT_EQ(result.failed.size(), 3u);
+    ASSERT_EQ(result.failed.size(), 4u);
     const std::vector<std::pair<int, std::string>> reasons{
+        {2010, "the server sent too little of http://127.0.0.1"},
         {2011, "no table with the id \"main\""},
         {2012, "the server answered 500 Internal Server Error for http://127.0.0.1"},
         {2013, "no answer from http://127.0.0.1"}};
