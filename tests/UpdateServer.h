@@ -115,6 +115,11 @@ class UpdateServer {
         std::lock_guard lock(m_mutex);
         m_hanging.insert(year);
     }
+    // The page of a year begins (its headers and a few bytes) but never comes whole while the server runs.
+    void trickle(int year) {
+        std::lock_guard lock(m_mutex);
+        m_trickling.insert(year);
+    }
     void servePage(int year, std::string html) {
         std::lock_guard lock(m_mutex);
         m_pages[year] = std::move(html);
@@ -131,6 +136,16 @@ class UpdateServer {
         m_requested.push_back(year);
         if (m_hanging.count(year)) {
             m_releasedChanged.wait_for(lock, std::chrono::seconds(30), [this] { return m_released; });
+            return;
+        }
+        if (m_trickling.count(year)) {
+            response.set_chunked_content_provider("text/html", [this](std::size_t, httplib::DataSink& sink) {
+                sink.write("<html>", 6);
+                std::unique_lock waiting(m_mutex);
+                m_releasedChanged.wait_for(waiting, std::chrono::seconds(30), [this] { return m_released; });
+                sink.done();
+                return true;
+            });
             return;
         }
         if (auto status = m_status.find(year); status != m_status.end()) {
@@ -153,6 +168,7 @@ class UpdateServer {
     bool m_released = false;
     std::map<int, int> m_status;
     std::set<int> m_hanging;
+    std::set<int> m_trickling;
     std::map<int, std::string> m_pages;
     std::vector<int> m_requested;
 };

@@ -83,6 +83,14 @@
         <source>%1 (or give --site URL for one run)</source>
         <translation>%1（或用 --site URL 只为本次指定）</translation>
     </message>
+    <message>
+        <source>the output could not be written (%1), so it is incomplete; make room on the disk, or send it elsewhere, and run the command again</source>
+        <translation>输出无法写入（%1），因此不完整；请腾出磁盘空间，或把输出转到别处，然后重新运行命令</translation>
+    </message>
+    <message>
+        <source>a workbook holds at most 1,048,576 rows, and the %1 groups of this request need one each below the header; choose fewer groups or use --json</source>
+        <translation>工作簿最多只能容纳 1,048,576 行，而这次请求的 %1 个分组在表头之下各需一行；请选择更少的分组，或改用 --json</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1081,6 +1089,88 @@
     <message>
         <source>To store each draw once in issue order, export the history (quorvel-cli export-text), mend the file and import it again.</source>
         <translation>要让每期只存一次并按期号排列，请导出历史号码（quorvel-cli export-text），修正文件后再读入（quorvel-cli import）。</translation>
+        <source>%1; the old file was left unchanged</source>
+        <translation>%1；原来的文件保持不变</translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation>%1；没有写入任何内容</translation>
+    </message>
+    <message>
+        <source>the write-ahead log %1 belongs to another store, but another program has this store open, so the log was left where it is and nothing was read; close the other programs that use the store (quorvel windows, quorvel-cli), then start again</source>
+        <translation>预写日志 %1 属于另一个数据库，但另一个程序正打开着本数据库，因此日志保持原位，未读取任何内容；请关闭使用该数据库的其他程序（quorvel 窗口、quorvel-cli）后重新开始</translation>
+    </message>
+    <message>
+        <source>the user version in the header of the history store %1 (%2) is not the store&apos;s identity (%3): another program has set it; the store is used as it is</source>
+        <translation>历史号码数据库 %1 文件头中的用户版本号（%2）不是该数据库的标识（%3）：是另一个程序设置的；数据库照常使用</translation>
+    </message>
+    <message>
+        <source>the disk holding the data folder %1 is full</source>
+        <translation>数据文件夹 %1 所在的磁盘已满</translation>
+    </message>
+    <message>
+        <source>free some disk space and try again</source>
+        <translation>请腾出一些磁盘空间再试</translation>
+    </message>
+    <message>
+        <source>the data folder %1 is read-only</source>
+        <translation>数据文件夹 %1 是只读的</translation>
+    </message>
+    <message>
+        <source>make the folder writable (or copy it to a folder you can write to) and try again</source>
+        <translation>请让该文件夹可写（或把它复制到可写的文件夹）后再试</translation>
+    </message>
+    <message>
+        <source>the data folder %1 cannot be written (%2)</source>
+        <translation>数据文件夹 %1 无法写入（%2）</translation>
+    </message>
+    <message>
+        <source>check the folder and its disk, then try again</source>
+        <translation>请检查该文件夹及其磁盘后再试</translation>
+    </message>
+    <message>
+        <source>the write-ahead log %1 belongs to another store, and %2, so it cannot be set aside; nothing was read; %3</source>
+        <translation>预写日志 %1 属于另一个数据库，而%2，因此无法把它移到一旁；未读取任何内容；%3</translation>
+    </message>
+    <message>
+        <source>the history store %1 needs tables this program adds, but %2; %3</source>
+        <translation>历史号码数据库 %1 需要本程序添加的数据表，但%2；%3</translation>
+    </message>
+    <message>
+        <source>the history store %1 cannot be read: %2, and the changes waiting in its write-ahead log can be read only where the folder can be written; %3</source>
+        <translation>无法读取历史号码数据库 %1：%2，而其预写日志中尚未写入的改动只有在文件夹可写时才能读取；%3</translation>
+    </message>
+    <message>
+        <source>%1, so the history can only be read: nothing was changed; %2</source>
+        <translation>%1，因此只能读取历史号码：未作任何改动；%2</translation>
+    </message>
+    <message>
+        <source>%1: nothing was changed; %2</source>
+        <translation>%1：未作任何改动；%2</translation>
+    </message>
+    <message>
+        <source>the history store %1 cannot be written (%2): nothing was changed; make the file and its data folder writable and try again</source>
+        <translation>历史号码数据库 %1 无法写入（%2）：未作任何改动；请让该文件及其数据文件夹可写后再试</translation>
+    </message>
+    <message>
+        <source>the update would clear the history, whose first draw is more than %1 years old, but %1 is only the default number of years to keep: %2; nothing was changed; correct the settings file or move it away, then set the years to keep again</source>
+        <translation>更新将清空历史号码（其第一期已超过 %1 年），但 %1 只是默认的保留年数：%2；未作任何改动；请改正设置文件或把它移走，然后重新设置保留年数</translation>
+    </message>
+    <message>
+        <source>%1: the settings it does not give take their defaults until it is corrected or moved away</source>
+        <translation>%1：在改正或移走它之前，它未提供的设置都使用默认值</translation>
+    </message>
+    <message>
+        <source>the settings file %1 could not be read (%2)</source>
+        <translation>设置文件 %1 读不出来（%2）</translation>
+    </message>
+    <message>
+        <source>a workbook holds at most 1,048,576 rows, and %1 would need %2; choose fewer groups and calculate again; nothing was written</source>
+        <translation>工作簿最多只能容纳 1,048,576 行，而 %1 需要 %2 行；请选择更少的分组后重新计算；没有写入任何内容</translation>
+    </message>
+    <message>
+        <source>the server sent too little of %1 within %2; it may be slow or overloaded, try again later</source>
+        <translation>服务器在 %2内只发来了 %1 的一小部分；服务器可能太慢或负载过重，请稍后再试</translation>
     </message>
 </context>
 <context>

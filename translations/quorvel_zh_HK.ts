@@ -83,6 +83,14 @@
         <source>%1 (or give --site URL for one run)</source>
         <translation>%1（或用 --site URL 只為本次指定）</translation>
     </message>
+    <message>
+        <source>the output could not be written (%1), so it is incomplete; make room on the disk, or send it elsewhere, and run the command again</source>
+        <translation>輸出無法寫入（%1），因此並不完整；請騰出磁碟空間，或把輸出轉到別處，然後重新執行指令</translation>
+    </message>
+    <message>
+        <source>a workbook holds at most 1,048,576 rows, and the %1 groups of this request need one each below the header; choose fewer groups or use --json</source>
+        <translation>活頁簿最多只可容納 1,048,576 列，而這次要求的 %1 個分組在標題列之下各需一列；請選擇較少的分組，或改用 --json</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1081,6 +1089,88 @@
     <message>
         <source>To store each draw once in issue order, export the history (quorvel-cli export-text), mend the file and import it again.</source>
         <translation>要令每期只存一次並按期數排列，請匯出歷史號碼（quorvel-cli export-text），修正檔案後再讀入（quorvel-cli import）。</translation>
+        <source>%1; the old file was left unchanged</source>
+        <translation>%1；原來的檔案保持不變</translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation>%1；沒有寫入任何內容</translation>
+    </message>
+    <message>
+        <source>the write-ahead log %1 belongs to another store, but another program has this store open, so the log was left where it is and nothing was read; close the other programs that use the store (quorvel windows, quorvel-cli), then start again</source>
+        <translation>預寫日誌 %1 屬於另一個資料庫，但另一個程式正開啟着本資料庫，因此日誌保留原位，未讀取任何內容；請關閉使用該資料庫的其他程式（quorvel 視窗、quorvel-cli）後重新開始</translation>
+    </message>
+    <message>
+        <source>the user version in the header of the history store %1 (%2) is not the store&apos;s identity (%3): another program has set it; the store is used as it is</source>
+        <translation>歷史號碼資料庫 %1 檔案標頭中的用戶版本號（%2）不是該資料庫的識別碼（%3）：是另一個程式設定的；資料庫照常使用</translation>
+    </message>
+    <message>
+        <source>the disk holding the data folder %1 is full</source>
+        <translation>資料夾 %1 所在的磁碟已滿</translation>
+    </message>
+    <message>
+        <source>free some disk space and try again</source>
+        <translation>請騰出一些磁碟空間再試</translation>
+    </message>
+    <message>
+        <source>the data folder %1 is read-only</source>
+        <translation>資料夾 %1 是唯讀的</translation>
+    </message>
+    <message>
+        <source>make the folder writable (or copy it to a folder you can write to) and try again</source>
+        <translation>請讓該資料夾可寫入（或把它複製到可寫入的資料夾）後再試</translation>
+    </message>
+    <message>
+        <source>the data folder %1 cannot be written (%2)</source>
+        <translation>資料夾 %1 無法寫入（%2）</translation>
+    </message>
+    <message>
+        <source>check the folder and its disk, then try again</source>
+        <translation>請檢查該資料夾及其磁碟後再試</translation>
+    </message>
+    <message>
+        <source>the write-ahead log %1 belongs to another store, and %2, so it cannot be set aside; nothing was read; %3</source>
+        <translation>預寫日誌 %1 屬於另一個資料庫，而%2，因此無法把它移到一旁；未讀取任何內容；%3</translation>
+    </message>
+    <message>
+        <source>the history store %1 needs tables this program adds, but %2; %3</source>
+        <translation>歷史號碼資料庫 %1 需要本程式加入的資料表，但%2；%3</translation>
+    </message>
+    <message>
+        <source>the history store %1 cannot be read: %2, and the changes waiting in its write-ahead log can be read only where the folder can be written; %3</source>
+        <translation>無法讀取歷史號碼資料庫 %1：%2，而其預寫日誌中尚待寫入的改動只有在資料夾可寫入時才能讀取；%3</translation>
+    </message>
+    <message>
+        <source>%1, so the history can only be read: nothing was changed; %2</source>
+        <translation>%1，因此只可讀取歷史號碼：未作任何改動；%2</translation>
+    </message>
+    <message>
+        <source>%1: nothing was changed; %2</source>
+        <translation>%1：未作任何改動；%2</translation>
+    </message>
+    <message>
+        <source>the history store %1 cannot be written (%2): nothing was changed; make the file and its data folder writable and try again</source>
+        <translation>歷史號碼資料庫 %1 無法寫入（%2）：未作任何改動；請讓該檔案及其資料夾可寫入後再試</translation>
+    </message>
+    <message>
+        <source>the update would clear the history, whose first draw is more than %1 years old, but %1 is only the default number of years to keep: %2; nothing was changed; correct the settings file or move it away, then set the years to keep again</source>
+        <translation>更新會清空歷史號碼（其第一期已超過 %1 年），但 %1 只是預設的保留年數：%2；未作任何改動；請改正設定檔案或把它移走，然後重新設定保留年數</translation>
+    </message>
+    <message>
+        <source>%1: the settings it does not give take their defaults until it is corrected or moved away</source>
+        <translation>%1：在改正或移走它之前，它未提供的設定都使用預設值</translation>
+    </message>
+    <message>
+        <source>the settings file %1 could not be read (%2)</source>
+        <translation>設定檔案 %1 讀不出來（%2）</translation>
+    </message>
+    <message>
+        <source>a workbook holds at most 1,048,576 rows, and %1 would need %2; choose fewer groups and calculate again; nothing was written</source>
+        <translation>活頁簿最多只可容納 1,048,576 列，而 %1 需要 %2 列；請選擇較少的分組後重新計算；沒有寫入任何內容</translation>
+    </message>
+    <message>
+        <source>the server sent too little of %1 within %2; it may be slow or overloaded, try again later</source>
+        <translation>伺服器在 %2內只傳來了 %1 的一小部分；伺服器可能太慢或負荷過重，請稍後再試</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,8 @@ const std::filesystem::path& Workspace::storeFile() const { return m_state->stor
 
 const std::optional<std::filesystem::path>& Workspace::logSetAside() const { return m_state->logSetAside(); }
 
+const std::optional<Message>& Workspace::storeIdentityNote() const { return m_state->store().identityNote(); }
+
 Settings& Workspace::settings() { return m_state->settings(); }
 
 const Clock& Workspace::clock() const { return m_state->clock(); }

@@ -43,6 +43,9 @@ class Workspace {
     // Set when a write-ahead log beside the store file belonged to another store: it was set aside under this
     // name before anything was read. The front end must say so.
     const std::optional<std::filesystem::path>& logSetAside() const;
+    // Set when the store file's header carries another user version than the store's identity (another program
+    // set it); the store is used as it is. The front end says so.
+    const std::optional<Message>& storeIdentityNote() const;
     Settings& settings();
     const Clock& clock() const;
 

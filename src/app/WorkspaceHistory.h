@@ -54,7 +54,8 @@ class WorkspaceHistory {
     AddResult addDraw(std::optional<int> issue, const std::array<int, 7>& numbers);
 
     // Plans an online update of the stored history (UpdatePlan.h) with the years to keep of the settings and
-    // the calendar's year, unless given for this run.
+    // the calendar's year, unless given for this run. Error refuses a plan that would clear the history by
+    // years to keep that are only the default because the settings file could not be read.
     UpdatePlan planUpdate(std::optional<int> yearsToKeep = std::nullopt,
                           std::optional<int> currentYear = std::nullopt) const;
     // Applies the pages an online update loaded: the new draws of every page read (each derived in the zodiac

@@ -3,6 +3,7 @@
 #include "app/WorkspaceHistory.h"
 
 #include "app/WorkspaceState.h"
+#include "app/history/UpdateMessages.h"
 #include "ingest/PageDraws.h"
 #include "ingest/ResultsPage.h"
 #include "maintain/HistoryBackup.h"
@@ -83,11 +84,15 @@ std::vector<Draw> readPages(const UpdatePlan& plan, const std::vector<YearPage>&
 UpdatePlan WorkspaceHistory::planUpdate(std::optional<int> yearsToKeep, std::optional<int> currentYear) const {
     auto first = m_state.store().first();
     auto latest = m_state.store().latest();
-    return quorvel::planUpdate(first ? std::optional<int>(first->issue) : std::nullopt,
-                               latest ? std::optional<int>(latest->issue) : std::nullopt,
-                               currentYear.value_or(m_state.clock().currentYear()),
-                               yearsToKeep.value_or(m_state.settings().integer(Setting::IniSerchDay)),
-                               findHistoryHoles(m_state.store().idxAndIssues()).missing);
+    UpdatePlan plan = quorvel::planUpdate(first ? std::optional<int>(first->issue) : std::nullopt,
+                                          latest ? std::optional<int>(latest->issue) : std::nullopt,
+                                          currentYear.value_or(m_state.clock().currentYear()),
+                                          yearsToKeep.value_or(m_state.settings().integer(Setting::IniSerchDay)),
+                                          findHistoryHoles(m_state.store().idxAndIssues()).missing);
+    // Years to keep that are only the default because the settings file could not be read never clear.
+    if (auto refusal = yearsToKeep ? std::nullopt : clearingOnUnreadSettings(plan, m_state.settings()))
+        throw Error(*refusal);
+    return plan;
 }
 
 UpdateResult WorkspaceHistory::applyUpdate(const UpdatePlan& plan, const std::vector<YearPage>& pages) {

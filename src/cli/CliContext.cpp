@@ -56,6 +56,7 @@ Settings& CliContext::settings() {
     if (!m_settings) {
         m_settingsStore = std::make_unique<QtSettingsStore>(resolveDataFolder(options.dataDir));
         m_settings = std::make_unique<Settings>(*m_settingsStore);
+        if (auto warning = m_settings->readWarning()) err << "quorvel-cli: warning: " << said(*warning) << "\n";
     }
     return *m_settings;
 }
@@ -68,6 +69,7 @@ Workspace& CliContext::workspace() {
             err << "quorvel-cli: warning: the write-ahead log beside " << pathText(m_workspace->storeFile())
                 << " belonged to another store; it was set aside as " << pathText(*aside)
                 << " before anything was read, so the history is the store's own\n";
+        if (const auto& note = m_workspace->storeIdentityNote()) err << "quorvel-cli: warning: " << said(*note) << "\n";
         ParameterBases bases = m_workspace->bases();
         if (options.zodiacBase || options.segmentBase || options.colourBase) {
             bases.zodiac = options.zodiacBase.value_or(bases.zodiac);

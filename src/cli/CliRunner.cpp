@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/CliRunner.h"
 
+#include "cli/CheckedOutput.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "model/Error.h"
@@ -8,13 +9,16 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cstring>
 
 namespace quorvel {
 
-int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, const Clock& clock,
-           bool showProgress, const std::string& language) {
-    CliContext context(out, err, clock, language);
-    context.showProgress = showProgress;
+namespace {
+
+// Parses the arguments and runs the command chosen; returns the exit code.
+int runCommand(const std::vector<std::string>& arguments, CliContext& context) {
+    std::ostream& out = context.out;
+    std::ostream& err = context.err;
     CLI::App app{"quorvel-cli: the Mark Six history and its omission statistics from the command line", "quorvel-cli"};
     app.require_subcommand(1);
     app.fallthrough();
@@ -63,6 +67,26 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         err << "quorvel-cli: " << e.what() << "\n";
         return 1;
     }
+}
+
+} // namespace
+
+int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, const Clock& clock,
+           bool showProgress, const std::string& language) {
+    CheckedOutput checked(out);
+    std::ostream watched(&checked);
+    CliContext context(watched, err, clock, language);
+    context.showProgress = showProgress;
+    const int code = runCommand(arguments, context);
+    if (checked.flush()) return code;
+    // A reader that has gone (`| head`) wanted no more: nothing to say, as other command-line tools.
+    if (checked.closedPipe()) return 1;
+    err << "quorvel-cli: "
+        << context.said(QT_TRANSLATE_NOOP("Cli", "the output could not be written (%1), so it is incomplete; make "
+                                                 "room on the disk, or send it elsewhere, and run the command again"),
+                        checked.error() != 0 ? std::string(std::strerror(checked.error())) : std::string("?"))
+        << "\n";
+    return 1;
 }
 
 } // namespace quorvel

@@ -10,6 +10,8 @@
 #include "cli/CommandRegistration.h"
 #include "cli/Commands.h"
 #include "cli/GroupPrinter.h"
+#include "maintain/WorkbookExport.h"
+#include "model/Error.h"
 #include "model/GroupSort.h"
 
 #include <memory>
@@ -77,6 +79,14 @@ int GroupCommand::run() {
     const GroupRequest group = request();
     Workspace& workspace = m_context.workspace();
     const EngineKind engine = m_context.engine();
+    // A workbook too small for the rows is refused before the calculation, not after it.
+    if (const long groups = groupLimits(engine, group).groups;
+        !m_options.xlsx.empty() && static_cast<std::size_t>(groups) + 1 > kWorkbookRowLimit)
+        throw Error(Message("Cli",
+                            QT_TRANSLATE_NOOP("Cli", "a workbook holds at most 1,048,576 rows, and the %1 groups of "
+                                                     "this request need one each below the header; choose fewer "
+                                                     "groups or use --json"),
+                            {MessageArgument(groups)}));
     // The rows are printed while the store writes them; the command ends once they are stored, and fails
     // (exit 1) when they could not be.
     const GroupRun result = workspace.analyses().groupCalculation(engine, group, m_context.progress("groups"));

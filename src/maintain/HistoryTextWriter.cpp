@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "maintain/HistoryTextWriter.h"
+#include "model/PathText.h"
 
+#include "maintain/FileReplacement.h"
 #include "model/AttributeKind.h"
 #include "model/Error.h"
-#include "model/PathText.h"
 
 #include <cerrno>
 #include <cstring>
@@ -24,14 +25,26 @@ void writeHistoryText(std::ostream& out, const std::vector<Draw>& draws) {
 }
 
 void writeHistoryTextFile(const std::filesystem::path& file, const std::vector<Draw>& draws) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out)
-        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot write %1: %2"), pathText(file),
-                                  std::string(std::strerror(errno))));
-    writeHistoryText(out, draws);
-    out.flush();
-    if (!out)
-        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "writing %1 failed (is the disk full?)"), pathText(file)));
+    std::error_code ec;
+    const bool existed = std::filesystem::exists(file, ec);
+    // What a failure leaves: the old file as it was, or no file at all.
+    auto failed = [&](const Message& why) {
+        return Error(existed ? Message::core(QT_TRANSLATE_NOOP("Core", "%1; the old file was left unchanged"), why)
+                             : Message::core(QT_TRANSLATE_NOOP("Core", "%1; nothing was written"), why));
+    };
+    FileReplacement replacement(file);
+    {
+        std::ofstream out(replacement.partial(), std::ios::binary | std::ios::trunc);
+        if (!out)
+            throw failed(Message::core(QT_TRANSLATE_NOOP("Core", "cannot write %1: %2"), pathText(file),
+                                       std::string(std::strerror(errno))));
+        writeHistoryText(out, draws);
+        out.close();
+        if (!out)
+            throw failed(
+                Message::core(QT_TRANSLATE_NOOP("Core", "writing %1 failed (is the disk full?)"), pathText(file)));
+    }
+    replacement.commit();
 }
 
 } // namespace quorvel

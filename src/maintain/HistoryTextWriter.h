@@ -17,7 +17,8 @@ std::string formatHistoryLine(const Draw& draw);
 // Writes the draws, one line each, every line ended by CR LF.
 void writeHistoryText(std::ostream& out, const std::vector<Draw>& draws);
 
-// Writes the draws to a file, replacing it; throws Error when the file cannot be written.
+// Writes the draws to a file, replacing it only once the new file is complete; throws Error when the file cannot
+// be written, and the old file is then left as it was.
 void writeHistoryTextFile(const std::filesystem::path& file, const std::vector<Draw>& draws);
 
 } // namespace quorvel

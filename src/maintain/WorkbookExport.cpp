@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "maintain/WorkbookExport.h"
-
-#include "model/Error.h"
 #include "model/PathText.h"
+
+#include "maintain/FileReplacement.h"
+#include "model/Error.h"
 
 #include <xlsxwriter.h>
 
 #include <algorithm>
 #include <map>
 #include <memory>
-#include <random>
 
 namespace quorvel {
 
@@ -18,12 +18,6 @@ namespace {
 struct WorkbookCloser {
     void operator()(lxw_workbook* workbook) const { workbook_close(workbook); }
 };
-
-// A name beside the target for the workbook being written, so that a failed export leaves the old file.
-std::filesystem::path partialName(const std::filesystem::path& file) {
-    std::random_device random;
-    return file.parent_path() / textPath("." + pathText(file.filename()) + "." + std::to_string(random()) + ".partial");
-}
 
 // One sheet of a workbook: its name, its cells and the colours of some of them.
 struct Sheet {
@@ -68,17 +62,15 @@ void fillSheet(lxw_workbook* workbook, lxw_worksheet* sheet, const Sheet& source
 
 // Writes the sheets in order, each named and filled from its grid.
 void writeSheets(const std::filesystem::path& file, const std::vector<Sheet>& sheets) {
-    const std::filesystem::path partial = partialName(file);
-    // Whatever happens, no partial workbook is left behind (after the rename there is none to remove).
-    struct PartialFile {
-        std::filesystem::path path;
-        ~PartialFile() {
-            std::error_code ignored;
-            std::filesystem::remove(path, ignored);
-        }
-    } guard{partial};
-
-    lxw_workbook* workbook = workbook_new(pathText(partial).c_str());
+    for (const Sheet& source : sheets)
+        if (source.grid.size() > kWorkbookRowLimit)
+            throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "a workbook holds at most 1,048,576 rows, and %1 "
+                                                                "would need %2; choose fewer groups and calculate "
+                                                                "again; nothing was written"),
+                                      pathText(file), source.grid.size()));
+    // Whatever happens, no partial workbook is left behind, and the old file stays until the new one is complete.
+    FileReplacement replacement(file);
+    lxw_workbook* workbook = workbook_new(pathText(replacement.partial()).c_str());
     if (!workbook)
         throw Error(
             Message::core(QT_TRANSLATE_NOOP("Core", "cannot create the workbook %1: out of memory"), pathText(file)));
@@ -99,12 +91,7 @@ void writeSheets(const std::filesystem::path& file, const std::vector<Sheet>& sh
         throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot write the workbook %1: %2; check that its folder "
                                                             "exists and is writable"),
                                   pathText(file), std::string(lxw_strerror(status))));
-    std::error_code ec;
-    std::filesystem::rename(partial, file, ec);
-    if (ec)
-        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot replace %1: %2; close it in any program that has "
-                                                            "it open, or choose another path, and export again"),
-                                  pathText(file), ec.message()));
+    replacement.commit();
 }
 
 } // namespace

@@ -17,9 +17,13 @@ inline constexpr const char* kHistoryWorkbookName = "lishi.xlsx";
 inline constexpr const char* kHitListWorkbookName = "Jiansuo.xlsx";
 inline constexpr const char* kResultWorkbookName = "Jieguo.xlsx";
 
+// The most rows a sheet of a workbook holds, its header row included.
+inline constexpr std::size_t kWorkbookRowLimit = 1'048'576;
+
 // Writes a grid to an .xlsx workbook with one sheet, "Sheet1": grid row r, column c goes to worksheet
 // row r + 1, column c + 1, as text (empty texts leave the cell empty). An existing file is replaced only
-// once the new workbook is complete. Raises Error when the workbook cannot be written.
+// once the new workbook is complete. Raises Error when the workbook cannot be written, and before anything is
+// written when the grid has more rows than a sheet holds.
 void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid);
 
 // The same workbook for a result grid, with a second sheet, "Rules", whose cell A1 holds the line that says

@@ -69,8 +69,12 @@ void PageFetcher::requestNext() {
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     m_timedOut = false;
     m_tooLarge = false;
+    m_answered = false;
     m_reply = m_network.get(request);
+    // A server that answered but sends the page too slowly differs from one that never answers.
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, [this] { m_answered = true; });
     connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
+        if (received > 0) m_answered = true;
         if (received > kMaxPageBytes && m_reply) {
             m_tooLarge = true;
             m_reply->abort();
@@ -95,6 +99,10 @@ YearPage PageFetcher::readReply(QNetworkReply& reply, int year, const std::strin
     const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (m_cancelled) {
         page.failure = Message::core(QT_TRANSLATE_NOOP("Core", "cancelled"));
+    } else if (m_timedOut && m_answered) {
+        page.failure = Message::core(QT_TRANSLATE_NOOP("Core", "the server sent too little of %1 within %2; it may be "
+                                                               "slow or overloaded, try again later"),
+                                     address, seconds(m_timeout));
     } else if (m_timedOut) {
         page.failure = Message::core(
             QT_TRANSLATE_NOOP("Core", "no answer from %1 within %2; the server may be down or slow, try again later"),

@@ -17,9 +17,10 @@ class QNetworkReply;
 namespace quorvel {
 
 // Loads the online update's yearly pages with Qt Network, one page at a time: redirects followed, a time limit
-// per page, a report as each page starts, and cancel. Each page ends as its HTML in UTF-8 (decoded from the
-// character set the server or the page names) or as the reason it could not be loaded. Works on the event
-// loop of the thread it lives in, so a window stays responsive while it waits.
+// per page (a page not whole by then failed: no answer, or too little of it), a report as each page starts, and
+// cancel. Each page ends as its HTML in UTF-8 (decoded from the character set the server or the page names) or
+// as the reason it could not be loaded. Works on the event loop of the thread it lives in, so a window stays
+// responsive while it waits.
 class PageFetcher : public QObject {
   public:
     static constexpr std::chrono::milliseconds kDefaultTimeout{30000};
@@ -57,6 +58,7 @@ class PageFetcher : public QObject {
     bool m_running = false;
     bool m_cancelled = false;
     bool m_timedOut = false;
+    bool m_answered = false; // the server began its answer (headers or part of the page)
     bool m_tooLarge = false;
 };
 

@@ -18,8 +18,13 @@ class QtSettingsStore : public SettingsStore {
 
     std::optional<std::string> read(std::string_view key) const override;
     void write(std::string_view key, const std::string& text) override;
+    // The file is read anew each time, so that one corrected meanwhile counts as read.
+    std::optional<Message> readFailure() const override;
 
   private:
+    QSettings::Status fileStatus() const;
+    static Message statusText(QSettings::Status status);
+
     mutable QSettings m_settings;
 };
 

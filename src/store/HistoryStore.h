@@ -44,7 +44,9 @@ class HistoryStore {
 
     // Opens the store file, creating the tables (and the store's identity, StoreIdentity.h) when the file is
     // new. A file SQLite cannot read, or a folder in its place, raises StoreDamaged and is never overwritten.
-    // A write-ahead log of another store beside the file is set aside first (logSetAside()).
+    // A write-ahead log of another store beside the file is set aside first (logSetAside()), unless another
+    // program has the store open: then Error refuses and nothing is read. A store whose data folder is
+    // read-only, or whose disk is full, is opened for reading only (writeRefusal()).
     explicit HistoryStore(const std::filesystem::path& file);
     ~HistoryStore();
     HistoryStore(HistoryStore&&) noexcept;
@@ -54,6 +56,12 @@ class HistoryStore {
     // Set when a write-ahead log beside the file belonged to another store: it was renamed to this path before
     // anything was read, and the history is the file's own. The caller must say so.
     const std::optional<std::filesystem::path>& logSetAside() const { return m_logSetAside; }
+    // Set when the header's user version is not the store's identity (another program set it): the store is
+    // used as it is, and the caller says so.
+    const std::optional<Message>& identityNote() const { return m_identityNote; }
+    // Set when the store could be opened only for reading: why (the data folder is read-only, its disk is full)
+    // and what to do. Every change is then refused with it (StoreError) before anything is written.
+    const std::optional<Message>& writeRefusal() const { return m_writeRefusal; }
 
     // Appends rows (kept in the given order among equal issues); returns the IDX of the last one (0: none).
     int append(const std::vector<DrawRecord>& records);
@@ -115,6 +123,9 @@ class HistoryStore {
     friend SQLite::Database& storeConnection(HistoryStore& store);
 
     void open();
+    void openForChanges();
+    void openForReading(const Message& why, const Message& todo);
+    void setForeignLogAside(std::int32_t identity);
     void connect();
     void insert(const std::vector<DrawRecord>& records);
     std::vector<DrawRecord> select(const std::string& tail, std::optional<int> parameter = std::nullopt) const;
@@ -123,6 +134,8 @@ class HistoryStore {
     std::filesystem::path m_file;
     std::unique_ptr<SQLite::Database> m_db;
     std::optional<std::filesystem::path> m_logSetAside;
+    std::optional<Message> m_identityNote;
+    std::optional<Message> m_writeRefusal;
     mutable std::uint64_t m_historyVersion = 0;
     mutable std::int64_t m_seenDataVersion = 0;
 };

@@ -15,11 +15,12 @@ namespace {
 int g_savepointCounter = 0;
 }
 
-Savepoint::Savepoint(HistoryStore& store) : Savepoint(storeConnection(store), store.file()) {}
+Savepoint::Savepoint(HistoryStore& store) : Savepoint(storeConnection(store), store.file(), store.writeRefusal()) {}
 
-Savepoint::Savepoint(SQLite::Database& db, std::filesystem::path file)
+Savepoint::Savepoint(SQLite::Database& db, std::filesystem::path file, const std::optional<Message>& refusal)
     : m_db(db), m_file(std::move(file)), m_outermost(sqlite3_get_autocommit(db.getHandle()) != 0),
       m_name("sp" + std::to_string(++g_savepointCounter)) {
+    if (refusal) throw StoreError(StoreErrorKind::Failed, {}, m_file, {}, *refusal);
     storeStep(m_file, [&] { m_db.exec(m_outermost ? std::string("BEGIN IMMEDIATE") : "SAVEPOINT " + m_name); });
     if (m_outermost) m_changesAtStart = sqlite3_total_changes64(m_db.getHandle());
 }

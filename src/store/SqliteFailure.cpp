@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "store/SqliteFailure.h"
+#include "model/PathText.h"
 
 #include <sqlite3.h>
 
@@ -14,6 +15,22 @@ StoreErrorKind storeErrorKind(const SQLite::Exception& failure) {
 
 StoreError storeError(const SQLite::Exception& failure, const std::filesystem::path& file) {
     const StoreErrorKind kind = storeErrorKind(failure);
+    const int code = failure.getErrorCode() & 0xFF;
+    const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+    // The causes a user can mend, in plain words.
+    if (code == SQLITE_FULL)
+        return StoreError(
+            kind, {}, file, failure.what(),
+            Message::core(QT_TRANSLATE_NOOP("Core", "%1: nothing was changed; %2"),
+                          Message::core(QT_TRANSLATE_NOOP("Core", "the disk holding the data folder %1 is full"),
+                                        pathText(folder)),
+                          Message::core(QT_TRANSLATE_NOOP("Core", "free some disk space and try again"))));
+    if (code == SQLITE_READONLY)
+        return StoreError(kind, {}, file, failure.what(),
+                          Message::core(QT_TRANSLATE_NOOP("Core", "the history store %1 cannot be written (%2): "
+                                                                  "nothing was changed; make the file and its data "
+                                                                  "folder writable and try again"),
+                                        pathText(file), std::string(failure.what())));
     return StoreError(kind, {}, file, failure.what(), storeFailureMessage(kind, failure.what(), file));
 }
 

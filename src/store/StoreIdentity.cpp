@@ -4,9 +4,11 @@
 #include "model/Error.h"
 #include "model/LocalTimestamp.h"
 #include "model/PathText.h"
+#include "store/ReadOnlyOpen.h"
 #include "store/Savepoint.h"
 
 #include <SQLiteCpp/Statement.h>
+#include <sqlite3.h>
 
 #include <array>
 #include <chrono>
@@ -52,10 +54,42 @@ std::optional<std::int32_t> headerIdentity(const std::filesystem::path& file) {
     return static_cast<std::int32_t>(value);
 }
 
-bool logBelongsToStore(SQLite::Database& db, std::int32_t fileIdentity) {
-    if (userVersion(db) != fileIdentity) return false;
-    const std::optional<std::int32_t> row = identityRow(db);
-    return row && *row == fileIdentity;
+std::optional<std::int32_t> fileIdentity(const std::filesystem::path& file) {
+    try {
+        SQLite::Database alone(readOnlyUri(file, ReadOnlyOpen::FileAlone), SQLite::OPEN_READONLY | SQLite::OPEN_URI);
+        return identityRow(alone);
+    } catch (const SQLite::Exception&) {
+        return std::nullopt; // not a store SQLite can read: opening it says so
+    }
+}
+
+bool logOfAnotherStore(SQLite::Database& db, std::int32_t fileIdentity) {
+    const std::optional<std::int32_t> seen = identityRow(db);
+    return !seen || *seen != fileIdentity;
+}
+
+bool openElsewhere(SQLite::Database& db) {
+    sqlite3_file* file = nullptr;
+    if (sqlite3_file_control(db.getHandle(), "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK ||
+        file == nullptr || file->pMethods == nullptr)
+        return true;
+    int held = SQLITE_LOCK_NONE;
+    if (sqlite3_file_control(db.getHandle(), "main", SQLITE_FCNTL_LOCKSTATE, &held) == SQLITE_OK &&
+        held == SQLITE_LOCK_NONE)
+        return true; // not in WAL mode after all: no lock says anything
+    // What SQLite itself asks when the last connection closes: an exclusive lock, given back at once.
+    const bool alone = file->pMethods->xLock(file, SQLITE_LOCK_EXCLUSIVE) == SQLITE_OK;
+    file->pMethods->xUnlock(file, SQLITE_LOCK_SHARED);
+    return !alone;
+}
+
+std::optional<Message> identityHeaderNote(const std::filesystem::path& file, std::optional<std::int32_t> header,
+                                          std::optional<std::int32_t> identity) {
+    if (!header || !identity || *header == *identity) return std::nullopt;
+    return Message::core(QT_TRANSLATE_NOOP("Core", "the user version in the header of the history store %1 (%2) is "
+                                                   "not the store's identity (%3): another program has set it; the "
+                                                   "store is used as it is"),
+                         pathText(file), *header, *identity);
 }
 
 std::filesystem::path setLogAside(const std::filesystem::path& file) {
@@ -103,6 +137,13 @@ void ensureIdentity(SQLite::Database& db) {
 void touchIdentity(SQLite::Database& db) {
     const std::int32_t identity = userVersion(db);
     if (identity != 0) db.exec("PRAGMA user_version = " + std::to_string(identity));
+    // SQLite leaves a row written back with the same bytes out of the change, so the row is negated and negated
+    // back: its page, as it was, is then part of every change.
+    if (hasIdentityTable(db)) {
+        const std::string flip = std::string("UPDATE ") + kIdentityTable + " SET id = -id";
+        db.exec(flip);
+        db.exec(flip);
+    }
 }
 
 } // namespace quorvel

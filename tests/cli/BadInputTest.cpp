@@ -1,7 +1,15 @@
 // SPDX-License-Identifier: MIT
+#include "DiskConditions.h"
 #include "cli/CliHarness.h"
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include <unistd.h>
 
 namespace quorvel {
 
@@ -127,6 +135,91 @@ TEST(BadInput, ARangeWithoutADrawSaysSoAndGivesNoBaseline) {
     test::CliResult whole = cli.run({"search", "--kind", "number", "--pos", "1=01", "--json"});
     EXPECT_EQ(whole.err, "");
     EXPECT_FALSE(whole.json()["p_hit"].is_null()) << whole.out;
+}
+
+TEST(BadInput, OutputThatCannotBeWrittenFailsTheRun) {
+    test::CliHarness cli;
+    ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", kHistory).string()}).code, 0);
+    struct Case {
+        const char* name;
+        std::function<std::unique_ptr<std::ofstream>()> open;
+        const char* said; // on stderr; nothing for a reader that has gone, as other tools
+    };
+    const std::vector<Case> cases{
+        {"a full device", [] { return std::make_unique<std::ofstream>("/dev/full"); },
+         "the output could not be written (No space left on device)"},
+        {"a pipe whose reader has gone",
+         [] {
+             int ends[2];
+             if (::pipe(ends) != 0) return std::unique_ptr<std::ofstream>();
+             auto out = std::make_unique<std::ofstream>("/proc/self/fd/" + std::to_string(ends[1]));
+             ::close(ends[0]);
+             ::close(ends[1]);
+             return out;
+         },
+         ""},
+    };
+    const auto pipeSignal = std::signal(SIGPIPE, SIG_IGN); // as a program that uses the network has it
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<std::ofstream> out = c.open();
+        ASSERT_TRUE(out && *out);
+        std::ostringstream err;
+        FixedClock clock(2026);
+        const int code = runCli({"--data-dir", cli.folder().path().string(), "history", "--json"}, *out, err, clock);
+        EXPECT_EQ(code, 1);
+        if (*c.said)
+            EXPECT_NE(err.str().find(c.said), std::string::npos) << err.str();
+        else
+            EXPECT_EQ(err.str(), "");
+    }
+    std::signal(SIGPIPE, pipeSignal);
+}
+
+TEST(BadInput, AStoreOnAReadOnlyOrFullDiskIsReadAndChangesSayWhyNot) {
+    test::TempFolder files;
+    const std::filesystem::path history = files.write("h.txt", kHistory);
+    struct Case {
+        const char* name;
+        std::function<bool(const test::SmallDisk&)> cramp; // false: this machine cannot make the condition
+        const char* why;
+    };
+    const std::vector<Case> cases{
+        {"a read-only data folder", [](const test::SmallDisk& disk) { return disk.makeReadOnly(); }, "is read-only"},
+        {"a full disk",
+         [](const test::SmallDisk& disk) {
+             if (!disk.mounted()) return false;
+             disk.fill();
+             return true;
+         },
+         "is full"},
+    };
+    int made = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::SmallDisk disk;
+        FixedClock clock(2026);
+        auto run = [&](std::vector<std::string> arguments) {
+            arguments.insert(arguments.begin(), {"--data-dir", disk.path().string()});
+            std::ostringstream out, err;
+            const int code = runCli(arguments, out, err, clock);
+            return test::CliResult{code, out.str(), err.str()};
+        };
+        ASSERT_EQ(run({"import", history.string()}).code, 0);
+        const std::string before = run({"history", "--json"}).out;
+        if (!c.cramp(disk)) continue;
+        ++made;
+
+        const test::CliResult read = run({"history", "--json"});
+        EXPECT_EQ(read.code, 0) << read.err;
+        EXPECT_EQ(read.out, before);
+        const test::CliResult add = run({"add", "1", "2", "3", "4", "5", "6", "7"});
+        EXPECT_EQ(add.code, 1);
+        for (const std::string& part : {std::string(c.why), disk.path().string(), std::string("nothing was changed")})
+            EXPECT_NE(add.err.find(part), std::string::npos) << part << " in " << add.err;
+        EXPECT_EQ(run({"history", "--json"}).out, before);
+    }
+    if (made == 0) GTEST_SKIP() << "this machine can neither mount a small disk nor take a folder's write permission";
 }
 
 } // namespace quorvel

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "DiskConditions.h"
 #include "cli/CliHarness.h"
 
 #include <gtest/gtest.h>
@@ -24,6 +25,27 @@ TEST(HistoryCommands, ImportExportImportGivesTheSameHistory) {
 
     ASSERT_EQ(cli.run({"import", path}).code, 0);
     EXPECT_EQ(cli.run({"history", "--json"}).json(), before);
+}
+
+TEST(HistoryCommands, AnExportThatRunsOutOfDiskLeavesTheOldFile) {
+    test::CliHarness cli;
+    ASSERT_EQ(cli.run({"import", test::realHistory().string()}).code, 0);
+    const std::filesystem::path old = cli.folder() / "history.txt";
+    ASSERT_EQ(cli.run({"export-text", old.string()}).code, 0);
+    const std::string before = test::readFile(old);
+    ASSERT_EQ(cli.run({"add", "1", "2", "3", "4", "5", "6", "7"}).code, 0);
+
+    test::CliResult result;
+    {
+        // The disk fills up just before the export's last line.
+        test::FileSizeLimit nearlyFull(before.size() + 10);
+        result = cli.run({"export-text", old.string()});
+    }
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find("the old file was left unchanged"), std::string::npos) << result.err;
+    EXPECT_TRUE(test::readFile(old) == before) << "the old file was changed";
+    for (const auto& entry : std::filesystem::directory_iterator(cli.folder().path()))
+        EXPECT_NE(entry.path().extension(), ".partial") << "left behind: " << entry.path();
 }
 
 TEST(HistoryCommands, ImportReportsSkippedLinesAndRefusesMissingFiles) {

@@ -196,6 +196,31 @@ TEST(MaintainCommands, ExportXlsxWritesTheHistoryAndTheGroupResults) {
     EXPECT_NE(failed.err.find("x.xlsx"), std::string::npos);
 }
 
+TEST(MaintainCommands, AWorkbookOfMoreRowsThanASheetHoldsIsRefusedBeforeTheCalculation) {
+    test::CliHarness cli;
+    ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", kHistory).string()}).code, 0);
+    ASSERT_EQ(cli.run({"group", "--kind", "number", "--size", "2", "--boxes", "1..5", "--json"}).code, 0);
+    const auto target = cli.folder() / "groups.xlsx";
+
+    // 1,906,884 groups of five of the 49 numbers.
+    testing::internal::CaptureStderr();
+    auto refused = cli.run({"group", "--kind", "number", "--size", "5", "--boxes", "1..49", "--no-limit", "--xlsx",
+                            target.string(), "--json"});
+    const std::string libraryLog = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_NE(refused.err.find("a workbook holds at most 1,048,576 rows, and the 1906884 groups of this request"),
+              std::string::npos)
+        << refused.err;
+    EXPECT_NE(refused.err.find("choose fewer groups or use --json"), std::string::npos) << refused.err;
+    EXPECT_EQ(libraryLog, "");
+    for (const auto& entry : std::filesystem::directory_iterator(cli.folder().path()))
+        EXPECT_EQ(entry.path().filename().string().find("groups.xlsx"), std::string::npos) << entry.path();
+    // The results of the calculation before are still the stored ones: the refused one made nothing.
+    auto kept = cli.run({"export-xlsx", "results", target.string()});
+    EXPECT_NE(kept.out.find("(10 rows below the header)"), std::string::npos) << kept.out << kept.err;
+}
+
 TEST(MaintainCommands, ExportsNeverReplaceTheStoreItsLogTheSettingsOrASpecialFile) {
     test::CliHarness cli;
     ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", kHistory).string()}).code, 0);

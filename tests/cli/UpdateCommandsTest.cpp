@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
 
 namespace quorvel {
@@ -218,6 +219,55 @@ TEST(UpdateCommands, AYearThatFailsOrGivesNoDrawRemovesNoStoredDraw) {
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.json()["years"][1], nlohmann::json({{"year", 2014}, {"appended", 0}, {"no_draw_yet", true}}));
     EXPECT_EQ(result.json()["appended"], 52);
+}
+
+TEST(UpdateCommands, AnUnreadableSettingsFileIsSaidAndNeverClearsTheHistory) {
+    // Each keeps 9 years where it can be read at all: the player's choice, not the default six.
+    std::string binary;
+    for (int i = 0; i < 256; ++i)
+        binary += static_cast<char>((i * 37 + 11) % 256);
+    std::string utf16("\xff\xfe", 2);
+    for (char c : std::string("[IniSetting]\nIniSerchDay=9\n")) {
+        utf16 += c;
+        utf16 += '\0';
+    }
+    struct Case {
+        const char* name;
+        std::function<void(const std::filesystem::path& ini)> spoil;
+        const char* why;
+    };
+    const std::vector<Case> cases{
+        {"garbage", [](const auto& ini) { std::ofstream(ini) << "IniSerchDay: nine\n[[[\n=\n"; },
+         "not a valid INI file"},
+        {"binary", [&](const auto& ini) { std::ofstream(ini, std::ios::binary) << binary; }, "not a valid INI file"},
+        {"UTF-16", [&](const auto& ini) { std::ofstream(ini, std::ios::binary) << utf16; }, "not a valid INI file"},
+        {"a folder", [](const auto& ini) { std::filesystem::create_directory(ini); }, "no access"},
+    };
+    test::UpdateServer server;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::CliHarness cli(2026);
+        ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", test::kSixDraws2013).string()}).code, 0);
+        const std::string before = cli.run({"history", "--json"}).out;
+        const std::filesystem::path ini = cli.folder() / "VOLMIRAD.ini";
+        c.spoil(ini);
+
+        const test::CliResult get = cli.run({"settings", "get", "IniSerchDay"});
+        EXPECT_EQ(get.code, 0);
+        EXPECT_EQ(get.out, "6\n");
+        for (const std::string& part : {std::string("warning: the settings file ") + ini.string(), std::string(c.why),
+                                        std::string("take their defaults")})
+            EXPECT_NE(get.err.find(part), std::string::npos) << part << " in " << get.err;
+
+        // The history began more than six years ago: an update by the default would clear it.
+        const test::CliResult update = cli.run({"update", "--site", server.site()});
+        EXPECT_EQ(update.code, 1);
+        for (const std::string& part :
+             {ini.string(), std::string("only the default"), std::string("nothing was changed")})
+            EXPECT_NE(update.err.find(part), std::string::npos) << part << " in " << update.err;
+        EXPECT_TRUE(server.requested().empty()) << "a page was loaded";
+        EXPECT_EQ(cli.run({"history", "--json"}).out, before);
+    }
 }
 
 } // namespace quorvel

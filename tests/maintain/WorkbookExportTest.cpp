@@ -39,18 +39,27 @@ TEST(WorkbookExport, AFailedExportKeepsThePreviousWorkbookAndSaysWhy) {
     test::TempFolder folder;
     const CellGrid previous{{"kept"}};
     writeWorkbook(folder / "out.xlsx", previous);
-    const std::vector<std::pair<std::filesystem::path, CellGrid>> failing{
+    CellGrid tooLong(kWorkbookRowLimit + 1); // one row more than a sheet holds: refused before the library is
+    tooLong.back() = {"a"};                  // asked to write it
+    struct Case {
+        std::filesystem::path target;
+        CellGrid grid;
+        const char* why = ""; // besides the target's name
+    };
+    const std::vector<Case> failing{
         {folder / "out.xlsx", {{std::string(40000, 'x')}}}, // longer than a cell may hold
+        {folder / "out.xlsx", tooLong, "a workbook holds at most 1,048,576 rows"},
         {folder / "missing" / "out.xlsx", {{"a"}}},
         {folder.path(), {{"a"}}}, // a folder is in the way
     };
-    for (const auto& [target, grid] : failing) {
+    for (const auto& [target, grid, why] : failing) {
         SCOPED_TRACE(target);
         try {
             writeWorkbook(target, grid);
             ADD_FAILURE() << "not refused";
         } catch (const Error& e) {
             EXPECT_NE(std::string(e.what()).find(target.string()), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(why), std::string::npos) << e.what();
         }
     }
     EXPECT_EQ(test::readXlsx(folder / "out.xlsx").cells, previous);

@@ -123,18 +123,20 @@ TEST_F(OnlineUpdateTest, ASpecialNumberOf00EndsItsPage) {
 }
 
 TEST_F(OnlineUpdateTest, AFailedYearIsReportedAndNoLaterYearIsStored) {
-    settingsStore.write("IniSerchDay", "3");
+    settingsStore.write("IniSerchDay", "4");
+    server.trickle(2010);
     server.answerStatus(2012, 500);
     server.neverAnswer(2013);
     server.servePage(2011, "<html><body><table><tr><td>no id</td></tr></table></body></html>");
     UpdateResult result = update(server.site(), std::chrono::milliseconds(1000));
     EXPECT_TRUE(result.years.empty());
-    ASSERT_EQ(result.failed.size(), 4u);
+    ASSERT_EQ(result.failed.size(), 5u);
     const std::vector<std::pair<int, std::string>> reasons{
-        {2011, "no table with the id \"main\""},
+        {2010, "the server sent too little of http://127.0.0.1"},
+        {2011, "not stored, because 2010 failed before it"},
         {2012, "the server answered 500 Internal Server Error for http://127.0.0.1"},
         {2013, "no answer from http://127.0.0.1"},
-        {2014, "not stored, because 2011 failed before it"}};
+        {2014, "not stored, because 2010 failed before it"}};
     for (std::size_t i = 0; i < reasons.size(); ++i) {
         EXPECT_EQ(result.failed[i].year, reasons[i].first);
         EXPECT_NE(result.failed[i].reason.english().find(reasons[i].second), std::string::npos)

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
+#include <memory>
 #include <thread>
 
 #include <sys/wait.h>
@@ -252,6 +254,72 @@ TEST_F(HistoryStoreTest, AWriteAheadLogOfAnotherStoreIsSetAsideBeforeAnythingIsR
     HistoryStore again(ours / "quorvel.db");
     EXPECT_FALSE(again.logSetAside());
     EXPECT_EQ(again.count(), 3);
+}
+
+TEST_F(HistoryStoreTest, ALogAnotherConnectionHoldsOpenIsNeverSetAside) {
+    // Each case leaves a store whose log another connection holds open (the window, or a tool); `foreign` says
+    // whether that log is another store's.
+    struct Case {
+        const char* name;
+        bool foreign;
+        std::function<std::unique_ptr<SQLite::Database>(const std::filesystem::path& file)> holdOpen;
+    };
+    const std::vector<Case> cases{
+        {"the store's own log, its header's user version set by another tool", false,
+         [](const std::filesystem::path& file) {
+             {
+                 HistoryStore own(file);
+                 own.append({record(2013001, {1, 2, 3, 4, 5, 6, 7})});
+             }
+             auto holder = std::make_unique<SQLite::Database>(file.string(), SQLite::OPEN_READWRITE);
+             holder->exec("PRAGMA user_version = 77");
+             holder->exec("PRAGMA wal_checkpoint(PASSIVE)"); // the file's own header says 77 too
+             return holder;
+         }},
+        {"another store's log, read by a tool", true,
+         [this](const std::filesystem::path& file) {
+             {
+                 HistoryStore own(file);
+                 own.append({record(2013001, {1, 2, 3, 4, 5, 6, 7})});
+             }
+             HistoryStore other(folder / "other.db");
+             other.replaceAll({record(2020001, {1, 2, 3, 4, 5, 6, 7})});
+             std::filesystem::copy_file(folder / "other.db-wal", file.string() + "-wal");
+             std::filesystem::copy_file(folder / "other.db-shm", file.string() + "-shm");
+             auto holder = std::make_unique<SQLite::Database>(file.string(), SQLite::OPEN_READONLY);
+             holder->execAndGet("SELECT COUNT(*) FROM sqlite_master");
+             return holder;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempFolder data;
+        const std::filesystem::path file = data / "quorvel.db";
+        auto holder = c.holdOpen(file);
+        const std::string log = test::readFile(file.string() + "-wal");
+        ASSERT_FALSE(log.empty());
+        if (c.foreign) {
+            try {
+                HistoryStore opened(file);
+                ADD_FAILURE() << "opened through another store's log";
+            } catch (const Error& e) {
+                EXPECT_NE(std::string(e.what()).find("another program has this store open"), std::string::npos)
+                    << e.what();
+            }
+            EXPECT_TRUE(test::readFile(file.string() + "-wal") == log) << "the log was moved or changed";
+            continue;
+        }
+        {
+            HistoryStore opened(file);
+            EXPECT_FALSE(opened.logSetAside());
+            ASSERT_TRUE(opened.identityNote());
+            EXPECT_NE(opened.identityNote()->english().find("(77)"), std::string::npos);
+            opened.append({record(2013002, {8, 9, 10, 11, 12, 13, 14})});
+        }
+        HistoryStore again(file);
+        EXPECT_FALSE(again.logSetAside());
+        EXPECT_EQ(idxAndIssues(again), (std::vector<std::pair<int, int>>{{1, 2013001}, {2, 2013002}}));
+    }
 }
 
 } // namespace quorvel

@@ -13,7 +13,8 @@ GroupLimits groupLimits(EngineKind engine, const GroupRequest& request) {
     GroupRequest planned = request;
     planned.noLimit = request.noLimit && !keepsLimits;
     try {
-        planGroups(planned);
+        const GroupPlan plan = planGroups(planned);
+        if (plan.makesGroups()) limits.groups = combinationCount(static_cast<int>(plan.codes.size()), plan.groupSize);
     } catch (const Error& limit) {
         limits.refusal = keepsLimits ? Message({}, "%1\n%2", {limit.message(), limits.keptNote}) : limit.message();
     }

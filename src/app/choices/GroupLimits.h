@@ -19,6 +19,8 @@ struct GroupLimits {
     std::optional<Message> refusal;
     // The reference engine's note when the request asked to lift the limits it keeps; empty otherwise.
     Message keptNote;
+    // How many groups the request makes when it may run.
+    long groups = 0;
 };
 
 GroupLimits groupLimits(EngineKind engine, const GroupRequest& request);

@@ -24,6 +24,17 @@ Messages updateConfirmation(const UpdatePlan& plan) {
     return lines;
 }
 
+std::optional<Message> clearingOnUnreadSettings(const UpdatePlan& plan, const Settings& settings) {
+    if (!plan.clearsHistory) return std::nullopt;
+    const std::optional<Message> unread = settings.unreadValue(Setting::IniSerchDay);
+    if (!unread) return std::nullopt;
+    return Message::core(QT_TRANSLATE_NOOP("Core", "the update would clear the history, whose first draw is more "
+                                                   "than %1 years old, but %1 is only the default number of years "
+                                                   "to keep: %2; nothing was changed; correct the settings file or "
+                                                   "move it away, then set the years to keep again"),
+                         plan.yearsToKeep, *unread);
+}
+
 Messages updateSummary(const UpdateResult& result) {
     Messages lines;
     if (result.clearWithheld) {

@@ -2,9 +2,11 @@
 #pragma once
 
 #include "app/history/UpdateRun.h"
+#include "app/settings/Settings.h"
 #include "ingest/UpdatePlan.h"
 #include "model/Message.h"
 
+#include <optional>
 #include <string>
 
 namespace quorvel {
@@ -17,6 +19,10 @@ inline constexpr const char* kUpdateQuestion = QT_TRANSLATE_NOOP(
 
 // The question, with one more sentence when the plan's age check will clear the history: which years are kept.
 Messages updateConfirmation(const UpdatePlan& plan);
+
+// Why an update planned with the settings' years to keep must not run: it would clear the history, and those
+// years are only the default because the settings file could not be read. Nothing when it may run.
+std::optional<Message> clearingOnUnreadSettings(const UpdatePlan& plan, const Settings& settings);
 
 // The report after an online update: the draws added, in all and per year; the cleared history and its
 // safety copy; the years that failed and why; the rows left out (the first kShownSkippedRows with their

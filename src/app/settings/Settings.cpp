@@ -34,4 +34,17 @@ ParameterBases Settings::bases() const {
     return ParameterBases{integer(Setting::SxIni), integer(Setting::DsIni), integer(Setting::BsIni)};
 }
 
+std::optional<Message> Settings::readWarning() const {
+    const std::optional<Message> failure = m_store.readFailure();
+    if (!failure) return std::nullopt;
+    return Message::core(QT_TRANSLATE_NOOP("Core", "%1: the settings it does not give take their defaults until it "
+                                                   "is corrected or moved away"),
+                         *failure);
+}
+
+std::optional<Message> Settings::unreadValue(Setting setting) const {
+    if (m_store.read(settingKey(setting).name)) return std::nullopt;
+    return m_store.readFailure();
+}
+
 } // namespace quorvel

@@ -5,6 +5,7 @@
 #include "app/settings/SettingsStore.h"
 #include "model/ParameterBases.h"
 
+#include <optional>
 #include <string>
 
 namespace quorvel {
@@ -26,6 +27,13 @@ class Settings {
     void set(Setting setting, const std::string& text);
 
     ParameterBases bases() const;
+
+    // Why the settings file could not be read, said as a warning: the settings it does not give take their
+    // defaults. Nothing when it was read.
+    std::optional<Message> readWarning() const;
+    // Why a key reads as its default only because the settings file could not be read (the file was not read,
+    // or not wholly, and did not give the key); nothing when its value was read or the file simply lacks it.
+    std::optional<Message> unreadValue(Setting setting) const;
 
   private:
     SettingsStore& m_store;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/Message.h"
+
 #include <map>
 #include <optional>
 #include <string>
@@ -14,6 +16,9 @@ class SettingsStore {
     virtual ~SettingsStore() = default;
     virtual std::optional<std::string> read(std::string_view key) const = 0;
     virtual void write(std::string_view key, const std::string& text) = 0;
+    // Why the kept settings could not be read (every key they do not give then reads as its default), or nothing
+    // when they could.
+    virtual std::optional<Message> readFailure() const { return std::nullopt; }
 };
 
 // Settings held in memory only.
