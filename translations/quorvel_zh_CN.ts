@@ -119,10 +119,6 @@
         <translation>%1 个值每 %2 个一组共有 %3 组，超过了不限组数时一次最多 %4 组的上限。请少勾选一些值或选较小的组合位数；未作任何计算。</translation>
     </message>
     <message>
-        <source>group size %1 is outside 1..6: no group to calculate</source>
-        <translation>组合位数 %1 不在 1 到 6 之间：没有可计算的分组</translation>
-    </message>
-    <message>
         <source>%1 usable value(s) ticked for groups of %2: no group to calculate (tick at least %2 of boxes 1..%3)</source>
         <translation>只勾选了 %1 个可用的值，组合位数为 %2：没有可计算的分组（请在第 1 到 %3 个框中至少勾选 %2 个）</translation>
     </message>
@@ -1030,6 +1026,14 @@
         <source>the page does not list issue %1 although later issues follow</source>
         <translation>网页没有列出第 %1 期，但列出了其后的期数</translation>
     </message>
+    <message>
+        <source>group size %1 is outside 1..6: no group to calculate; choose a size from 1 to 6</source>
+        <translation>组合位数 %1 不在 1 到 6 之间：没有可计算的分组；请选 1 到 6 之间的位数</translation>
+    </message>
+    <message>
+        <source>%1; the stored results were kept</source>
+        <translation>%1；已保存的计算结果保持不变</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>
@@ -1078,10 +1082,6 @@
     <message>
         <source>分组计算: %1 groups, ordered by 最后遗漏.</source>
         <translation>分组计算：共 %1 组，按最后遗漏排序。</translation>
-    </message>
-    <message>
-        <source>分组计算: %1.</source>
-        <translation>分组计算：%1。</translation>
     </message>
     <message>
         <source>%1: %2 hit draws; 最小遗漏 %3, 最大遗漏 %4, 最后遗漏 %5.</source>

@@ -119,10 +119,6 @@
         <translation>%1 個值每 %2 個一組共有 %3 組，超過了不限組數時一次最多 %4 組的上限。請少勾選一些值或選較小的組合位數；未作任何計算。</translation>
     </message>
     <message>
-        <source>group size %1 is outside 1..6: no group to calculate</source>
-        <translation>組合位數 %1 不在 1 到 6 之間：沒有可計算的分組</translation>
-    </message>
-    <message>
         <source>%1 usable value(s) ticked for groups of %2: no group to calculate (tick at least %2 of boxes 1..%3)</source>
         <translation>只勾選了 %1 個可用的值，組合位數為 %2：沒有可計算的分組（請在第 1 到 %3 個框中至少勾選 %2 個）</translation>
     </message>
@@ -1030,6 +1026,14 @@
         <source>the page does not list issue %1 although later issues follow</source>
         <translation>網頁沒有列出第 %1 期，但列出了其後的期數</translation>
     </message>
+    <message>
+        <source>group size %1 is outside 1..6: no group to calculate; choose a size from 1 to 6</source>
+        <translation>組合位數 %1 不在 1 到 6 之間：沒有可計算的分組；請選 1 到 6 之間的位數</translation>
+    </message>
+    <message>
+        <source>%1; the stored results were kept</source>
+        <translation>%1；已儲存的計算結果保持不變</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>
@@ -1078,10 +1082,6 @@
     <message>
         <source>分组计算: %1 groups, ordered by 最后遗漏.</source>
         <translation>分組計算：共 %1 組，按最後遺漏排序。</translation>
-    </message>
-    <message>
-        <source>分组计算: %1.</source>
-        <translation>分組計算：%1。</translation>
     </message>
     <message>
         <source>%1: %2 hit draws; 最小遗漏 %3, 最大遗漏 %4, 最后遗漏 %5.</source>

@@ -65,6 +65,8 @@ GroupRequest GroupCommand::request() const {
     request.noLimit = m_noLimit;
     request.gapsFrom = gapStartArgument(m_options.gapsFrom);
     request.boxes = parseBoxesArgument(m_boxes);
+    // A request that makes no group is a wrong choice of size or boxes: refused before YL is touched.
+    if (const Message why = noGroupReason(request); !why.empty()) throw UsageError(m_context.said(why));
     Workspace& workspace = m_context.workspace();
     request.bases = workspace.bases();
     const ResolvedRange resolved = workspace.analyses().resolveRange(m_options.range.fromTo());
@@ -82,7 +84,6 @@ int GroupCommand::run() {
     const GroupRun result = workspace.analyses().groupCalculation(engine, group, m_context.progress("groups"));
     const GroupRows& rows = *result.rows;
     if (m_context.showProgress) m_context.err << "\r\033[K" << std::flush;
-    if (!result.note.empty()) m_context.err << "note: " << m_context.said(result.note) << "\n";
     if (const GroupLimits limits = groupLimits(engine, group); !limits.keptNote.empty())
         m_context.err << "note: " << m_context.said(limits.keptNote) << "\n";
     // The rows come back in the order stored; they are ordered in memory as YL reads them by the sort.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/CliHarness.h"
 
+#include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
 namespace quorvel {
@@ -8,6 +9,22 @@ namespace quorvel {
 namespace {
 
 const std::string kHistory = "2013152 01 02 03 04 05 06 07 \r\n2013153 08 09 10 11 12 13 14 \r\n";
+
+// The results of the last group calculation as the store holds them: YL, its packed figures and its rules.
+std::string storedResults(const test::CliHarness& cli) {
+    SQLite::Database db((cli.folder() / "quorvel.db").string(), SQLite::OPEN_READONLY);
+    std::string text;
+    for (const char* query : {"SELECT * FROM YL ORDER BY rowid",
+                              "SELECT firstRow, rowCount, hex(figures) FROM YLFigures", "SELECT rules FROM YLRules"}) {
+        SQLite::Statement rows(db, query);
+        while (rows.executeStep()) {
+            for (int column = 0; column < rows.getColumnCount(); ++column)
+                text += rows.getColumn(column).getString() + "\t";
+            text += "\n";
+        }
+    }
+    return text;
+}
 
 } // namespace
 
@@ -60,6 +77,38 @@ TEST(BadInput, RefusalsLeaveTheStoredHistoryByteForByte) {
         EXPECT_EQ(cli.run({"history", "--json"}).out, before);
     }
     EXPECT_FALSE(std::filesystem::exists(cli.folder() / "backup")) << "a refused change wrote a safety copy";
+}
+
+// Requests that cannot be met as given are refused before anything is written: the stored group results (YL)
+// and the history stay as they were, and the message says what was wrong and what to do.
+TEST(BadInput, RefusedRequestsLeaveTheResultsAndTheHistoryAsTheyWere) {
+    test::CliHarness six;
+    ASSERT_EQ(six.run({"import", six.folder().write("h.txt", test::kSixDraws2013).string()}).code, 0);
+    ASSERT_EQ(six.run({"group", "--size", "2", "--boxes", "1..5"}).code, 0);
+    struct Case {
+        test::CliHarness& cli;
+        std::vector<std::string> arguments;
+        int code;
+        std::string message;
+    };
+    const std::vector<Case> cases{
+        {six, {"group", "--size", "0", "--boxes", "1,2"}, 2, "group size 0 is outside 1..6: no group to calculate"},
+        {six, {"group", "--size", "3", "--boxes", "1,2"}, 2, "2 usable value(s) ticked for groups of 3"},
+    };
+    for (const Case& c : cases) {
+        std::string line;
+        for (const std::string& argument : c.arguments)
+            line += argument + " ";
+        SCOPED_TRACE(line);
+        const std::string results = storedResults(c.cli);
+        const std::string history = c.cli.run({"history", "--json"}).out;
+        test::CliResult refused = c.cli.run(c.arguments);
+        EXPECT_EQ(refused.code, c.code) << refused.err;
+        EXPECT_NE(refused.err.find(c.message), std::string::npos) << refused.err;
+        EXPECT_EQ(refused.out, "");
+        EXPECT_EQ(storedResults(c.cli), results);
+        EXPECT_EQ(c.cli.run({"history", "--json"}).out, history);
+    }
 }
 
 TEST(BadInput, ExportsOfAnEmptyHistoryAreRefused) {

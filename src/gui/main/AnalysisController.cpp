@@ -2,6 +2,7 @@
 #include "gui/main/AnalysisController.h"
 
 #include "analysis/CountingRules.h"
+#include "analysis/GroupPlan.h"
 #include "app/Workspace.h"
 #include "app/choices/GroupLimits.h"
 #include "gui/charts/OmissionChart.h"
@@ -158,6 +159,11 @@ void AnalysisController::runGroupCalculation() {
         m_dialogs.message(&m_window, tr("数据溢出"), shown(*limits.refusal));
         return;
     }
+    // A request that makes no group is refused before the rows shown and stored are touched.
+    if (const Message why = noGroupReason(request); !why.empty()) {
+        m_dialogs.message(&m_window, tr("分组计算"), shown(why));
+        return;
+    }
     GroupRun result;
     if (!run(tr("分组计算"), [&](const Progress& progress) {
             result = m_workspace.analyses().groupCalculation(m_engine, request, progress);
@@ -169,8 +175,7 @@ void AnalysisController::runGroupCalculation() {
     m_storeWatch.start();
     selectGroupRow({}, columnOfSort(GroupSort::Last));
     m_panels.results->showSort(GroupSort::Last);
-    QString status = result.note.empty() ? tr("分组计算: %1 groups, ordered by 最后遗漏.").arg(count)
-                                         : tr("分组计算: %1.").arg(shown(result.note));
+    QString status = tr("分组计算: %1 groups, ordered by 最后遗漏.").arg(count);
     if (!limits.keptNote.empty()) status += QStringLiteral(" ") + shown(limits.keptNote);
     emit statusMessage(status + m_rangeNote);
 }
