@@ -121,6 +121,11 @@ std::string WorkspaceAnalyses::groupResultRules() {
             "The counting rules of these rows were not recorded: no group calculation of this program stored them.");
 }
 
+std::filesystem::path WorkspaceAnalyses::checkExportTarget(const std::string& defaultName,
+                                                           const std::optional<std::filesystem::path>& target) const {
+    return m_state.exportTarget(defaultName, target);
+}
+
 std::filesystem::path WorkspaceAnalyses::exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
                                                             const std::optional<std::filesystem::path>& target) {
     std::filesystem::path file = m_state.exportTarget(defaultName, target);

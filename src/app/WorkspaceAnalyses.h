@@ -91,6 +91,10 @@ class WorkspaceAnalyses {
 
     // The exports below refuse a target that would replace the store, its log, the settings or a safety copy,
     // and one that is not a regular file (ExportTarget.h).
+    // The file such an export would write (the target, or the given file name in the data folder), refused as
+    // the export would refuse it; a caller checks it before work whose result it is to write.
+    std::filesystem::path checkExportTarget(const std::string& defaultName,
+                                            const std::optional<std::filesystem::path>& target) const;
     // Writes a grid as shown to a workbook: the target, or the given file name in the data folder.
     std::filesystem::path exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
                                              const std::optional<std::filesystem::path>& target);

@@ -79,6 +79,8 @@ int GroupCommand::run() {
     const GroupRequest group = request();
     Workspace& workspace = m_context.workspace();
     const EngineKind engine = m_context.engine();
+    // The workbook's target is checked before the calculation replaces the rows of YL.
+    m_options.checkWorkbookTarget(workspace);
     // The rows are printed while the store writes them; the command ends once they are stored, and fails
     // (exit 1) when they could not be.
     const GroupRun result = workspace.analyses().groupCalculation(engine, group, m_context.progress("groups"));

@@ -85,6 +85,7 @@ TEST(BadInput, RefusedRequestsLeaveTheResultsAndTheHistoryAsTheyWere) {
     test::CliHarness six;
     ASSERT_EQ(six.run({"import", six.folder().write("h.txt", test::kSixDraws2013).string()}).code, 0);
     ASSERT_EQ(six.run({"group", "--size", "2", "--boxes", "1..5"}).code, 0);
+    const std::string store = (six.folder() / "quorvel.db").string();
     struct Case {
         test::CliHarness& cli;
         std::vector<std::string> arguments;
@@ -94,6 +95,8 @@ TEST(BadInput, RefusedRequestsLeaveTheResultsAndTheHistoryAsTheyWere) {
     const std::vector<Case> cases{
         {six, {"group", "--size", "0", "--boxes", "1,2"}, 2, "group size 0 is outside 1..6: no group to calculate"},
         {six, {"group", "--size", "3", "--boxes", "1,2"}, 2, "2 usable value(s) ticked for groups of 3"},
+        {six, {"group", "--size", "2", "--boxes", "1..3", "--xlsx", six.folder().path().string()}, 1, "it is a folder"},
+        {six, {"group", "--size", "2", "--boxes", "1..4", "--xlsx", store}, 1, "it is the history store"},
     };
     for (const Case& c : cases) {
         std::string line;
