@@ -83,6 +83,10 @@
         <source>%1 (or give --site URL for one run)</source>
         <translation>%1（或用 --site URL 只为本次指定）</translation>
     </message>
+    <message>
+        <source>box %1 is not a value of the kind %2 (%3), which has %4 values, boxes 1..%4; leave box %1 out, or choose another --kind</source>
+        <translation>第 %1 个框不是类别 %2（%3）的值：该类别只有 %4 个值，即第 1 到 %4 个框；请去掉第 %1 个框，或用 --kind 换一个类别</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>

@@ -57,7 +57,7 @@ class BacktestCommand : public std::enable_shared_from_this<BacktestCommand> {
         request.groups.groupSize = parseDecimalArgument(m_size, "--size");
         request.groups.includeSpecial = m_withSpecial;
         request.groups.noLimit = m_noLimit;
-        request.groups.boxes = parseBoxesArgument(m_boxes);
+        request.groups.boxes = kindBoxesArgument(m_context, request.groups.kind, m_boxes);
         if (!m_where.empty()) {
             if (request.groups.groupSize != 1)
                 throw UsageError("--where applies to groups of one value (--size 1); leave it out for --size " +

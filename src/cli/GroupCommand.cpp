@@ -64,7 +64,7 @@ GroupRequest GroupCommand::request() const {
     request.includeSpecial = m_options.withSpecial;
     request.noLimit = m_noLimit;
     request.gapsFrom = gapStartArgument(m_options.gapsFrom);
-    request.boxes = parseBoxesArgument(m_boxes);
+    request.boxes = kindBoxesArgument(m_context, request.kind, m_boxes);
     // A request that makes no group is a wrong choice of size or boxes: refused before YL is touched.
     if (const Message why = noGroupReason(request); !why.empty()) throw UsageError(m_context.said(why));
     Workspace& workspace = m_context.workspace();

@@ -97,6 +97,14 @@ TEST(BadInput, RefusedRequestsLeaveTheResultsAndTheHistoryAsTheyWere) {
         {six, {"group", "--size", "3", "--boxes", "1,2"}, 2, "2 usable value(s) ticked for groups of 3"},
         {six, {"group", "--size", "2", "--boxes", "1..3", "--xlsx", six.folder().path().string()}, 1, "it is a folder"},
         {six, {"group", "--size", "2", "--boxes", "1..4", "--xlsx", store}, 1, "it is the history store"},
+        {six,
+         {"group", "--kind", "zodiac", "--size", "2", "--boxes", "1..13"},
+         2,
+         "box 13 is not a value of the kind zodiac (生肖), which has 12 values, boxes 1..12"},
+        {six,
+         {"backtest", "--kind", "colour", "--boxes", "1..4", "--size", "1", "--from", "2013021"},
+         2,
+         "box 4 is not a value of the kind colour"},
     };
     for (const Case& c : cases) {
         std::string line;
