@@ -84,6 +84,10 @@
         <translation>%1（或用 --site URL 只为本次指定）</translation>
     </message>
     <message>
+        <source>--pick %1 picks all of the %2 groups that %3 boxes in groups of %4 make, so nothing is compared with chance; give --pick below %2, or tick more boxes</source>
+        <translation>--pick %1 会选中 %3 个框按 %4 个一组组成的全部 %2 组，无从与随机比较；请给小于 %2 的 --pick，或多勾选几个框</translation>
+    </message>
+    <message>
         <source>box %1 is not a value of the kind %2 (%3), which has %4 values, boxes 1..%4; leave box %1 out, or choose another --kind</source>
         <translation>第 %1 个框不是类别 %2（%3）的值：该类别只有 %4 个值，即第 1 到 %4 个框；请去掉第 %1 个框，或用 --kind 换一个类别</translation>
     </message>
@@ -1033,6 +1037,18 @@
     <message>
         <source>group size %1 is outside 1..6: no group to calculate; choose a size from 1 to 6</source>
         <translation>组合位数 %1 不在 1 到 6 之间：没有可计算的分组；请选 1 到 6 之间的位数</translation>
+    </message>
+    <message>
+        <source>the backtest picks %1 groups per decision, but the ticked values make only %2 groups: picking them all compares nothing with chance; pick fewer than %2</source>
+        <translation>回测每次决策选 %1 组，但勾选的值只组成 %2 组：全部选中就无从与随机比较；请选少于 %2 组</translation>
+    </message>
+    <message>
+        <source>the backtest would walk %1 decisions × %2 groups = %3, more than the %4 one run may walk; tick fewer values, choose a smaller group size or a later start issue</source>
+        <translation>回测要走 %1 次决策 × %2 组 = %3，超过一次运行的上限 %4；请少勾选几个值、选较小的组合位数或较晚的起始期号</translation>
+    </message>
+    <message>
+        <source>the backtest would weigh %1 decisions × %2 picks × %2 picks = %3 pairs of picks, more than the %4 one run may weigh; pick fewer groups or choose a later start issue</source>
+        <translation>回测要比较 %1 次决策 × %2 组 × %2 组 = %3 对选组，超过一次运行的上限 %4；请少选几组或选较晚的起始期号</translation>
     </message>
     <message>
         <source>%1; the stored results were kept</source>

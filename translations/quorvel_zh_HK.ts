@@ -84,6 +84,10 @@
         <translation>%1（或用 --site URL 只為本次指定）</translation>
     </message>
     <message>
+        <source>--pick %1 picks all of the %2 groups that %3 boxes in groups of %4 make, so nothing is compared with chance; give --pick below %2, or tick more boxes</source>
+        <translation>--pick %1 會選中 %3 個框按 %4 個一組組成的全部 %2 組，無從與隨機比較；請給小於 %2 的 --pick，或多勾選幾個框</translation>
+    </message>
+    <message>
         <source>box %1 is not a value of the kind %2 (%3), which has %4 values, boxes 1..%4; leave box %1 out, or choose another --kind</source>
         <translation>第 %1 個框不是類別 %2（%3）的值：該類別只有 %4 個值，即第 1 到 %4 個框；請去掉第 %1 個框，或用 --kind 換一個類別</translation>
     </message>
@@ -1033,6 +1037,18 @@
     <message>
         <source>group size %1 is outside 1..6: no group to calculate; choose a size from 1 to 6</source>
         <translation>組合位數 %1 不在 1 到 6 之間：沒有可計算的分組；請選 1 到 6 之間的位數</translation>
+    </message>
+    <message>
+        <source>the backtest picks %1 groups per decision, but the ticked values make only %2 groups: picking them all compares nothing with chance; pick fewer than %2</source>
+        <translation>回測每次決策選 %1 組，但勾選的值只組成 %2 組：全部選中就無從與隨機比較；請選少於 %2 組</translation>
+    </message>
+    <message>
+        <source>the backtest would walk %1 decisions × %2 groups = %3, more than the %4 one run may walk; tick fewer values, choose a smaller group size or a later start issue</source>
+        <translation>回測要走 %1 次決策 × %2 組 = %3，超過一次運行的上限 %4；請少勾選幾個值、選較小的組合位數或較晚的起始期數</translation>
+    </message>
+    <message>
+        <source>the backtest would weigh %1 decisions × %2 picks × %2 picks = %3 pairs of picks, more than the %4 one run may weigh; pick fewer groups or choose a later start issue</source>
+        <translation>回測要比較 %1 次決策 × %2 組 × %2 組 = %3 對選組，超過一次運行的上限 %4；請少選幾組或選較晚的起始期數</translation>
     </message>
     <message>
         <source>%1; the stored results were kept</source>

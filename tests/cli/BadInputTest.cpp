@@ -4,6 +4,8 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace quorvel {
 
 namespace {
@@ -22,6 +24,19 @@ std::string storedResults(const test::CliHarness& cli) {
                 text += rows.getColumn(column).getString() + "\t";
             text += "\n";
         }
+    }
+    return text;
+}
+
+// A history of `draws` draws, 150 a year from 1980 on.
+std::string longHistory(int draws) {
+    std::string text;
+    char line[40];
+    for (int d = 0; d < draws; ++d) {
+        std::snprintf(line, sizeof line, "%d %02d %02d %02d %02d %02d %02d %02d\r\n",
+                      (1980 + d / 150) * 1000 + d % 150 + 1, d % 43 + 1, d % 43 + 2, d % 43 + 3, d % 43 + 4, d % 43 + 5,
+                      d % 43 + 6, d % 43 + 7);
+        text += line;
     }
     return text;
 }
@@ -85,6 +100,10 @@ TEST(BadInput, RefusedRequestsLeaveTheResultsAndTheHistoryAsTheyWere) {
     test::CliHarness six;
     ASSERT_EQ(six.run({"import", six.folder().write("h.txt", test::kSixDraws2013).string()}).code, 0);
     ASSERT_EQ(six.run({"group", "--size", "2", "--boxes", "1..5"}).code, 0);
+    // Enough draws that the biggest groups the ceiling allows make too much work for one backtest.
+    test::CliHarness long_;
+    ASSERT_EQ(long_.run({"import", long_.folder().write("h.txt", longHistory(5400)).string()}).code, 0);
+    ASSERT_EQ(long_.run({"group", "--size", "1", "--boxes", "1..3"}).code, 0);
     const std::string store = (six.folder() / "quorvel.db").string();
     struct Case {
         test::CliHarness& cli;
@@ -97,6 +116,18 @@ TEST(BadInput, RefusedRequestsLeaveTheResultsAndTheHistoryAsTheyWere) {
         {six, {"group", "--size", "3", "--boxes", "1,2"}, 2, "2 usable value(s) ticked for groups of 3"},
         {six, {"group", "--size", "2", "--boxes", "1..3", "--xlsx", six.folder().path().string()}, 1, "it is a folder"},
         {six, {"group", "--size", "2", "--boxes", "1..4", "--xlsx", store}, 1, "it is the history store"},
+        {six,
+         {"backtest", "--boxes", "1..5", "--size", "2", "--from", "2013021"},
+         2,
+         "--pick 10 picks all of the 10 groups that 5 boxes in groups of 2 make"},
+        {six,
+         {"backtest", "--boxes", "1..49", "--size", "3", "--no-limit", "--pick", "18000", "--from", "2013021"},
+         1,
+         "4 decisions × 18000 picks × 18000 picks = 1296000000 pairs of picks, more than the 500000000"},
+        {long_,
+         {"backtest", "--boxes", "1..49", "--size", "5", "--no-limit", "--from", "1980001"},
+         1,
+         "5399 decisions × 1906884 groups = 10295266716, more than the 10000000000"},
         {six,
          {"group", "--kind", "zodiac", "--size", "2", "--boxes", "1..13"},
          2,
