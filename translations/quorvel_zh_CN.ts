@@ -1054,6 +1054,10 @@
         <source>%1; the stored results were kept</source>
         <translation>%1；已保存的计算结果保持不变</translation>
     </message>
+    <message>
+        <source>deleting the latest %1 draws would delete all %2 stored draws and keep none; nothing was changed. To delete every draw, clear the history instead</source>
+        <translation>删除最后 %1 期会把已存的 %2 期全部删除、一期不剩；未作任何改动。要删除全部开奖，请改用清除历史</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

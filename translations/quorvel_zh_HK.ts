@@ -1054,6 +1054,10 @@
         <source>%1; the stored results were kept</source>
         <translation>%1；已儲存的計算結果保持不變</translation>
     </message>
+    <message>
+        <source>deleting the latest %1 draws would delete all %2 stored draws and keep none; nothing was changed. To delete every draw, clear the history instead</source>
+        <translation>刪除最後 %1 期會把已存的 %2 期全部刪除、一期不剩；未作任何改動。要刪除全部攪珠，請改用清除歷史</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

@@ -128,6 +128,7 @@ TEST(BadInput, RefusedRequestsLeaveTheResultsAndTheHistoryAsTheyWere) {
          {"backtest", "--boxes", "1..49", "--size", "5", "--no-limit", "--from", "1980001"},
          1,
          "5399 decisions × 1906884 groups = 10295266716, more than the 10000000000"},
+        {six, {"delete-last", "6"}, 1, "would delete all 6 stored draws and keep none; nothing was changed. To delete"},
         {six,
          {"group", "--kind", "zodiac", "--size", "2", "--boxes", "1..13"},
          2,

@@ -36,7 +36,7 @@ TEST(MaintainCommands, ShortenTheHistoryOrRefuseAndSayWhy) {
     const std::vector<Case> cases{
         {{"delete-last"}, 0, {2013152, 2013153, 2014001}, ""},
         {{"delete-last", "3"}, 0, {2013152}, ""},
-        {{"delete-last", "08"}, 0, {}, ""}, // decimal, not octal
+        {{"delete-last", "08"}, 1, {2013152, 2013153, 2014001, 2014002}, "the latest 8 draws"}, // decimal, not octal
         {{"keep-until", "2014001"}, 0, {2013152, 2013153, 2014001}, ""},
         {{"keep-until", "2015001"}, 0, {2013152, 2013153, 2014001, 2014002}, ""}, // removes nothing, no copy
         {{"clear"}, 0, {}, ""},
