@@ -91,6 +91,10 @@
         <source>box %1 is not a value of the kind %2 (%3), which has %4 values, boxes 1..%4; leave box %1 out, or choose another --kind</source>
         <translation>第 %1 个框不是类别 %2（%3）的值：该类别只有 %4 个值，即第 1 到 %4 个框；请去掉第 %1 个框，或用 --kind 换一个类别</translation>
     </message>
+    <message>
+        <source>The history is now empty: import a history file or add draws before the next analysis.</source>
+        <translation>历史号码现已清空：下次分析前请读入历史号码文件或补充开奖号码。</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>

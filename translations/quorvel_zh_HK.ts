@@ -91,6 +91,10 @@
         <source>box %1 is not a value of the kind %2 (%3), which has %4 values, boxes 1..%4; leave box %1 out, or choose another --kind</source>
         <translation>第 %1 個框不是類別 %2（%3）的值：該類別只有 %4 個值，即第 1 到 %4 個框；請去掉第 %1 個框，或用 --kind 換一個類別</translation>
     </message>
+    <message>
+        <source>The history is now empty: import a history file or add draws before the next analysis.</source>
+        <translation>歷史號碼現已清空：下次分析前請讀入歷史號碼檔案或補充攪珠號碼。</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
