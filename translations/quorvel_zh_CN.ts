@@ -92,6 +92,22 @@
         <translation>第 %1 个框不是类别 %2（%3）的值：该类别只有 %4 个值，即第 1 到 %4 个框；请去掉第 %1 个框，或用 --kind 换一个类别</translation>
     </message>
     <message>
+        <source>it went among the stored draws: the %1 draw(s) after it, issues %2..%3, moved down one place (IDX %4..%5)</source>
+        <translation>它插入了已存的开奖之间：其后的 %1 期（期号 %2 至 %3）各后移一位（IDX %4 至 %5）</translation>
+    </message>
+    <message>
+        <source>draw %1 was added, but %2 issue(s) before it are not stored: %3; add them with add --insert --issue ISSUE, or if %1 was mistyped, remove it with delete-last</source>
+        <translation>已补充第 %1 期，但它之前有 %2 期未存：%3；请用 add --insert --issue 期号 补上，若 %1 是输错的期号，请用 delete-last 删除它</translation>
+    </message>
+    <message>
+        <source>draw %1 was added, but no draw of %2 is stored; if %1 was mistyped, remove it with delete-last</source>
+        <translation>已补充第 %1 期，但 %2 年没有任何已存的开奖；若 %1 是输错的期号，请用 delete-last 删除它</translation>
+    </message>
+    <message>
+        <source>Allow an --issue before the latest stored draw: the draw goes among the stored draws and the later ones move down one place</source>
+        <translation>允许 --issue 早于已存的最新一期：该期插入已存的开奖之间，其后各期后移一位</translation>
+    </message>
+    <message>
         <source>The history is now empty: import a history file or add draws before the next analysis.</source>
         <translation>历史号码现已清空：下次分析前请读入历史号码文件或补充开奖号码。</translation>
     </message>
@@ -1057,6 +1073,10 @@
     <message>
         <source>%1; the stored results were kept</source>
         <translation>%1；已保存的计算结果保持不变</translation>
+    </message>
+    <message>
+        <source>issue %1 comes before the latest stored draw %2: it would go among the stored draws and move the %3 draws after it down one place; nothing was added. Check the issue, or insert the draw there on purpose (--insert)</source>
+        <translation>期号 %1 在已存的最新一期 %2 之前：它会插入已存的开奖之间，使其后的 %3 期各后移一位；未补充任何号码。请检查期号，或确需插入时使用 --insert</translation>
     </message>
     <message>
         <source>deleting the latest %1 draws would delete all %2 stored draws and keep none; nothing was changed. To delete every draw, clear the history instead</source>

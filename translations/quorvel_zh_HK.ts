@@ -92,6 +92,22 @@
         <translation>第 %1 個框不是類別 %2（%3）的值：該類別只有 %4 個值，即第 1 到 %4 個框；請去掉第 %1 個框，或用 --kind 換一個類別</translation>
     </message>
     <message>
+        <source>it went among the stored draws: the %1 draw(s) after it, issues %2..%3, moved down one place (IDX %4..%5)</source>
+        <translation>它插入了已存的攪珠之間：其後的 %1 期（期數 %2 至 %3）各後移一位（IDX %4 至 %5）</translation>
+    </message>
+    <message>
+        <source>draw %1 was added, but %2 issue(s) before it are not stored: %3; add them with add --insert --issue ISSUE, or if %1 was mistyped, remove it with delete-last</source>
+        <translation>已補充第 %1 期，但它之前有 %2 期未存：%3；請用 add --insert --issue 期數 補上，若 %1 是輸錯的期數，請用 delete-last 刪除它</translation>
+    </message>
+    <message>
+        <source>draw %1 was added, but no draw of %2 is stored; if %1 was mistyped, remove it with delete-last</source>
+        <translation>已補充第 %1 期，但 %2 年沒有任何已存的攪珠；若 %1 是輸錯的期數，請用 delete-last 刪除它</translation>
+    </message>
+    <message>
+        <source>Allow an --issue before the latest stored draw: the draw goes among the stored draws and the later ones move down one place</source>
+        <translation>允許 --issue 早於已存的最新一期：該期插入已存的攪珠之間，其後各期後移一位</translation>
+    </message>
+    <message>
         <source>The history is now empty: import a history file or add draws before the next analysis.</source>
         <translation>歷史號碼現已清空：下次分析前請讀入歷史號碼檔案或補充攪珠號碼。</translation>
     </message>
@@ -1057,6 +1073,10 @@
     <message>
         <source>%1; the stored results were kept</source>
         <translation>%1；已儲存的計算結果保持不變</translation>
+    </message>
+    <message>
+        <source>issue %1 comes before the latest stored draw %2: it would go among the stored draws and move the %3 draws after it down one place; nothing was added. Check the issue, or insert the draw there on purpose (--insert)</source>
+        <translation>期數 %1 在已存的最新一期 %2 之前：它會插入已存的攪珠之間，使其後的 %3 期各後移一位；未補充任何號碼。請檢查期數，或確需插入時使用 --insert</translation>
     </message>
     <message>
         <source>deleting the latest %1 draws would delete all %2 stored draws and keep none; nothing was changed. To delete every draw, clear the history instead</source>

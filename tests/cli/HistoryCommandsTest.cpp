@@ -102,4 +102,31 @@ TEST(HistoryCommands, AddDefaultsAndUsageErrors) {
     EXPECT_EQ(cli.run({"history", "--json"}).json().size(), 2u);
 }
 
+// A draw after a gap is stored and the issues missing are named; one among the stored draws goes there only on
+// purpose, and the draws it moved are named.
+TEST(HistoryCommands, AddSaysWhatItDidToTheDrawsAround) {
+    test::CliHarness cli;
+    ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", test::kSixDraws2013).string()}).code, 0);
+    auto next = cli.run({"add", "01", "02", "03", "04", "05", "06", "14", "--json"});
+    ASSERT_EQ(next.code, 0) << next.err;
+    EXPECT_EQ(next.json(), nlohmann::json({{"issue", 2013027}, {"idx", 7}}));
+    EXPECT_EQ(next.err, "");
+
+    auto gap = cli.run({"add", "--issue", "2013040", "21", "22", "23", "24", "25", "26", "27"});
+    ASSERT_EQ(gap.code, 0) << gap.err;
+    EXPECT_NE(gap.err.find("warning: draw 2013040 was added, but 12 issue(s) before it are not stored: "
+                           "2013028..2013039; add them with add --insert --issue ISSUE"),
+              std::string::npos)
+        << gap.err;
+
+    auto inserted = cli.run({"add", "--insert", "--issue", "2013024", "21", "22", "23", "24", "25", "26", "27"});
+    ASSERT_EQ(inserted.code, 0) << inserted.err;
+    EXPECT_NE(inserted.out.find("added draw 2013024 (IDX 5)\nit went among the stored draws: the 4 draw(s) after it, "
+                                "issues 2013025..2013040, moved down one place (IDX 6..9)"),
+              std::string::npos)
+        << inserted.out;
+    EXPECT_EQ(inserted.err, "");
+    EXPECT_EQ(cli.run({"row", "2013040", "--json"}).json()["IDX"], 9);
+}
+
 } // namespace quorvel
