@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Commands that fill and show the history: import, add, history, row, export-text.
+#include "app/history/ManualDrawCheck.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "model/Error.h"
@@ -62,6 +63,16 @@ void registerImport(CLI::App& app, CliContext& context) {
     });
 }
 
+// A number of a typed draw: full-width digits, as a Chinese input method types them, are the digits they show; a
+// refusal quotes the argument as typed.
+int typedDrawArgument(const std::string& text, const std::string& what) {
+    try {
+        return parseDecimalArgument(halfWidthDigits(text), what);
+    } catch (const UsageError&) {
+        return parseDecimalArgument(text, what);
+    }
+}
+
 // The issues of a gap as one run: "2013027" or "2013027..2013219".
 std::string issueRun(const std::vector<int>& issues) {
     const std::string first = std::to_string(issues.front());
@@ -113,9 +124,9 @@ void registerAdd(CLI::App& app, CliContext& context) {
         context.action = [&context, arguments, issueGiven] {
             std::array<int, 7> numbers{};
             for (std::size_t i = 0; i < numbers.size(); ++i)
-                numbers[i] = parseDecimalArgument(arguments->numbers[i], "number " + std::to_string(i + 1));
+                numbers[i] = typedDrawArgument(arguments->numbers[i], "number " + std::to_string(i + 1));
             std::optional<int> issue;
-            if (issueGiven->count() > 0) issue = parseDecimalArgument(arguments->issue, "--issue");
+            if (issueGiven->count() > 0) issue = typedDrawArgument(arguments->issue, "--issue");
             AddResult result = context.workspace().history().addDraw(
                 issue, numbers, arguments->insert ? AddPlace::AmongStored : AddPlace::AfterLatest);
             context.print({{"issue", result.issue}, {"idx", result.idx}}, [&](std::ostream& out) {

@@ -102,15 +102,16 @@ TEST(HistoryCommands, AddDefaultsAndUsageErrors) {
     EXPECT_EQ(cli.run({"history", "--json"}).json().size(), 2u);
 }
 
-// A draw after a gap is stored and the issues missing are named; one among the stored draws goes there only on
-// purpose, and the draws it moved are named.
+// A draw typed with full-width digits is the draw they show; one after a gap is stored and the issues missing are
+// named; one among the stored draws goes there only on purpose, and the draws it moved are named.
 TEST(HistoryCommands, AddSaysWhatItDidToTheDrawsAround) {
     test::CliHarness cli;
     ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", test::kSixDraws2013).string()}).code, 0);
-    auto next = cli.run({"add", "01", "02", "03", "04", "05", "06", "14", "--json"});
-    ASSERT_EQ(next.code, 0) << next.err;
-    EXPECT_EQ(next.json(), nlohmann::json({{"issue", 2013027}, {"idx", 7}}));
-    EXPECT_EQ(next.err, "");
+    auto wide = cli.run({"add", "０１", "02", "03", "04", "05", "06", "１４", "--json"});
+    ASSERT_EQ(wide.code, 0) << wide.err;
+    EXPECT_EQ(wide.json(), nlohmann::json({{"issue", 2013027}, {"idx", 7}}));
+    EXPECT_EQ(wide.err, "");
+    EXPECT_EQ(cli.run({"history", "--json"}).json()[6]["numbers"], nlohmann::json({1, 2, 3, 4, 5, 6, 14}));
 
     auto gap = cli.run({"add", "--issue", "2013040", "21", "22", "23", "24", "25", "26", "27"});
     ASSERT_EQ(gap.code, 0) << gap.err;
