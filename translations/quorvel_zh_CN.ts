@@ -1075,6 +1075,10 @@
         <translation>%1；已保存的计算结果保持不变</translation>
     </message>
     <message>
+        <source>%1 does not exist; check the path and the file&apos;s name; the history was left unchanged</source>
+        <translation>%1 不存在；请检查路径和文件名；历史号码未改动</translation>
+    </message>
+    <message>
         <source>issue %1 comes before the latest stored draw %2: it would go among the stored draws and move the %3 draws after it down one place; nothing was added. Check the issue, or insert the draw there on purpose (--insert)</source>
         <translation>期号 %1 在已存的最新一期 %2 之前：它会插入已存的开奖之间，使其后的 %3 期各后移一位；未补充任何号码。请检查期号，或确需插入时使用 --insert</translation>
     </message>

@@ -1075,6 +1075,10 @@
         <translation>%1；已儲存的計算結果保持不變</translation>
     </message>
     <message>
+        <source>%1 does not exist; check the path and the file&apos;s name; the history was left unchanged</source>
+        <translation>%1 不存在；請檢查路徑和檔案名稱；歷史號碼未改動</translation>
+    </message>
+    <message>
         <source>issue %1 comes before the latest stored draw %2: it would go among the stored draws and move the %3 draws after it down one place; nothing was added. Check the issue, or insert the draw there on purpose (--insert)</source>
         <translation>期數 %1 在已存的最新一期 %2 之前：它會插入已存的攪珠之間，使其後的 %3 期各後移一位；未補充任何號碼。請檢查期數，或確需插入時使用 --insert</translation>
     </message>

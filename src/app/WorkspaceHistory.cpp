@@ -80,6 +80,13 @@ ImportResult WorkspaceHistory::importHistoryFile(const std::filesystem::path& fi
 }
 
 ImportResult WorkspaceHistory::importFile(const std::filesystem::path& file) {
+    // A path that names nothing is told as such before its name is judged (one that cannot be looked at is left
+    // for the reading to tell why).
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec) && !ec)
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "%1 does not exist; check the path and the file's name; "
+                                                            "the history was left unchanged"),
+                                  file.string()));
     std::string name = file.filename().string();
     std::string ending = name.size() >= 3 ? name.substr(name.size() - 3) : name;
     for (char& c : ending)

@@ -33,6 +33,11 @@ TEST(HistoryCommands, ImportReportsSkippedLinesAndRefusesMissingFiles) {
     EXPECT_EQ(missing.code, 1);
     EXPECT_NE(missing.err.find("none.txt"), std::string::npos);
     EXPECT_EQ(cli.run({"history", "--json"}).json().size(), 1u);
+    // A path that names nothing is told so, whatever its name ends in.
+    auto unnamed = cli.run({"import", (cli.folder() / "none").string()});
+    EXPECT_EQ(unnamed.code, 1);
+    EXPECT_NE(unnamed.err.find("none does not exist; check the path"), std::string::npos) << unnamed.err;
+    EXPECT_EQ(unnamed.err.find(".txt"), std::string::npos) << unnamed.err;
 
     auto file = cli.folder().write("in.txt", "2013017 23 05 49 12 31 08 40\r\n2013018 01 02\r\n");
     auto result = cli.run({"import", file.string(), "--json"});
