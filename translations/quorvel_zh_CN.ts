@@ -88,6 +88,10 @@
         <translation>--pick %1 会选中 %3 个框按 %4 个一组组成的全部 %2 组，无从与随机比较；请给小于 %2 的 --pick，或多勾选几个框</translation>
     </message>
     <message>
+        <source>Print the result as JSON. A group or value never drawn in the range keeps the stored min 32767 (shown as 未出 in the window and the workbooks), with &quot;never_hit&quot;: true beside it</source>
+        <translation>以 JSON 输出结果。范围内从未开出的分组或值保留存储的 min 32767（窗口和工作簿中显示为“未出”），并在旁边附上 &quot;never_hit&quot;: true</translation>
+    </message>
+    <message>
         <source>box %1 is not a value of the kind %2 (%3), which has %4 values, boxes 1..%4; leave box %1 out, or choose another --kind</source>
         <translation>第 %1 个框不是类别 %2（%3）的值：该类别只有 %4 个值，即第 1 到 %4 个框；请去掉第 %1 个框，或用 --kind 换一个类别</translation>
     </message>
@@ -1069,6 +1073,10 @@
     <message>
         <source>the backtest would weigh %1 decisions × %2 picks × %2 picks = %3 pairs of picks, more than the %4 one run may weigh; pick fewer groups or choose a later start issue</source>
         <translation>回测要比较 %1 次决策 × %2 组 × %2 组 = %3 对选组，超过一次运行的上限 %4；请少选几组或选较晚的起始期号</translation>
+    </message>
+    <message>
+        <source>未出</source>
+        <translation>未出</translation>
     </message>
     <message>
         <source>%1; the stored results were kept</source>

@@ -88,6 +88,10 @@
         <translation>--pick %1 會選中 %3 個框按 %4 個一組組成的全部 %2 組，無從與隨機比較；請給小於 %2 的 --pick，或多勾選幾個框</translation>
     </message>
     <message>
+        <source>Print the result as JSON. A group or value never drawn in the range keeps the stored min 32767 (shown as 未出 in the window and the workbooks), with &quot;never_hit&quot;: true beside it</source>
+        <translation>以 JSON 輸出結果。範圍內從未攪出的分組或值保留儲存的 min 32767（視窗和活頁簿中顯示為「未出」），並在旁邊附上 &quot;never_hit&quot;: true</translation>
+    </message>
+    <message>
         <source>box %1 is not a value of the kind %2 (%3), which has %4 values, boxes 1..%4; leave box %1 out, or choose another --kind</source>
         <translation>第 %1 個框不是類別 %2（%3）的值：該類別只有 %4 個值，即第 1 到 %4 個框；請去掉第 %1 個框，或用 --kind 換一個類別</translation>
     </message>
@@ -1069,6 +1073,10 @@
     <message>
         <source>the backtest would weigh %1 decisions × %2 picks × %2 picks = %3 pairs of picks, more than the %4 one run may weigh; pick fewer groups or choose a later start issue</source>
         <translation>回測要比較 %1 次決策 × %2 組 × %2 組 = %3 對選組，超過一次運行的上限 %4；請少選幾組或選較晚的起始期數</translation>
+    </message>
+    <message>
+        <source>未出</source>
+        <translation>未出</translation>
     </message>
     <message>
         <source>%1; the stored results were kept</source>

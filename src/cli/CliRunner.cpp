@@ -29,7 +29,10 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         ->check(CLI::Range(0, 1));
     app.add_option("--colour-base", options.colourBase, "First colour code for this run (0 or 1)")
         ->check(CLI::Range(0, 1));
-    app.add_flag("--json", options.json, "Print the result as JSON");
+    app.add_flag("--json", options.json,
+                 context.said(QT_TRANSLATE_NOOP("Cli", "Print the result as JSON. A group or value never drawn in the "
+                                                       "range keeps the stored min 32767 (shown as 未出 in the window "
+                                                       "and the workbooks), with \"never_hit\": true beside it")));
 
     registerHistoryCommands(app, context);
     registerSettingsCommands(app, context);

@@ -3,6 +3,7 @@
 
 #include "analysis/CountingRules.h"
 #include "analysis/GroupPlan.h"
+#include "analysis/ResultCells.h"
 #include "app/Workspace.h"
 #include "app/choices/GroupLimits.h"
 #include "gui/charts/OmissionChart.h"
@@ -198,10 +199,14 @@ void AnalysisController::showSearch(SearchResult result, SearchKind kind, std::s
                                     [&] { m_view.showSearch(kind, std::move(result), std::move(rules)); });
     m_panels.results->fitColumns();
     m_chartTimer.start();
+    // The minimum of a value never drawn in the range shows as the omission grid shows it.
+    const QString minimum = summary.min == OmissionSummary::kNoMinimum
+                                ? QCoreApplication::translate("Core", kNeverHitText)
+                                : QString::number(summary.min);
     emit statusMessage(tr("%1: %2 hit draws; 最小遗漏 %3, 最大遗漏 %4, 最后遗漏 %5.")
                            .arg(searchName(kind))
                            .arg(hitCount)
-                           .arg(summary.min)
+                           .arg(minimum)
                            .arg(summary.max)
                            .arg(summary.last) +
                        m_rangeNote);
