@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/CliRunner.h"
 
+#include "app/history/DerivedBasesCheck.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "model/Error.h"
@@ -53,15 +54,24 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return code == 0 ? 0 : 2;
     }
     try {
-        return context.action ? context.action() : 0;
+        const int code = context.action ? context.action() : 0;
+        context.tellBasesWarning();
+        return code;
     } catch (const UsageError& e) {
+        context.tellBasesWarning();
         err << "quorvel-cli: " << e.what() << "\n"
             << context.said(QT_TRANSLATE_NOOP("Cli", "Run with --help for usage.")) << "\n";
         return 2;
+    } catch (const RunBasesRefused& e) {
+        // It names the stored draws' bases and the mend: the warning would say it twice.
+        err << "quorvel-cli: " << context.said(e.message()) << "\n";
+        return 1;
     } catch (const Error& e) {
+        context.tellBasesWarning();
         err << "quorvel-cli: " << context.said(e.message()) << "\n";
         return 1;
     } catch (const std::exception& e) {
+        context.tellBasesWarning();
         err << "quorvel-cli: " << e.what() << "\n";
         return 1;
     }

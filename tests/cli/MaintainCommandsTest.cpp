@@ -129,6 +129,10 @@ TEST(MaintainCommands, ABaseChangeWarnsUntilRebuildDerivesEveryDrawAgain) {
         EXPECT_EQ(occurrences(result.err, warning), 1u) << command.front() << ": " << result.err;
         EXPECT_NE(result.err.find("quorvel-cli rebuild"), std::string::npos) << result.err;
     }
+    // A change refused for the run's bases names the stored draws' bases and the mend itself: said once.
+    auto refused = cli.run({"--zodiac-base", "0", "--colour-base", "0", "delete-last", "1"});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(occurrences(refused.err, "quorvel-cli rebuild"), 1u) << refused.err;
 
     auto rebuilt = cli.run({"rebuild", "--json"});
     ASSERT_EQ(rebuilt.code, 0) << rebuilt.err;
