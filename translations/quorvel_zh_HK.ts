@@ -1068,11 +1068,11 @@
     </message>
     <message>
         <source>the backtest would walk %1 decisions × %2 groups = %3, more than the %4 one run may walk; tick fewer values, choose a smaller group size or a later start issue</source>
-        <translation>回測要走 %1 次決策 × %2 組 = %3，超過一次運行的上限 %4；請少勾選幾個值、選較小的組合位數或較晚的起始期數</translation>
+        <translation>回測要走 %1 次決策 × %2 組 = %3，超過一次執行的上限 %4；請少勾選幾個值、選較小的組合位數或較晚的起始期數</translation>
     </message>
     <message>
         <source>the backtest would weigh %1 decisions × %2 picks × %2 picks = %3 pairs of picks, more than the %4 one run may weigh; pick fewer groups or choose a later start issue</source>
-        <translation>回測要比較 %1 次決策 × %2 組 × %2 組 = %3 對選組，超過一次運行的上限 %4；請少選幾組或選較晚的起始期數</translation>
+        <translation>回測要比較 %1 次決策 × %2 組 × %2 組 = %3 對選組，超過一次執行的上限 %4；請少選幾組或選較晚的起始期數</translation>
     </message>
     <message>
         <source>未出</source>
