@@ -90,6 +90,36 @@
     <message>
         <source>a workbook holds at most 1,048,576 rows, and the %1 groups of this request need one each below the header; choose fewer groups or use --json</source>
         <translation>工作簿最多只能容纳 1,048,576 行，而这次请求的 %1 个分组在表头之下各需一行；请选择更少的分组，或改用 --json</translation>
+        <source>--pick %1 picks all of the %2 groups that %3 boxes in groups of %4 make, so nothing is compared with chance; give --pick below %2, or tick more boxes</source>
+        <translation>--pick %1 会选中 %3 个框按 %4 个一组组成的全部 %2 组，无从与随机比较；请给小于 %2 的 --pick，或多勾选几个框</translation>
+    </message>
+    <message>
+        <source>Print the result as JSON. A group or value never drawn in the range keeps the stored min 32767 (shown as 未出 in the window and the workbooks), with &quot;never_hit&quot;: true beside it</source>
+        <translation>以 JSON 输出结果。范围内从未开出的分组或值保留存储的 min 32767（窗口和工作簿中显示为“未出”），并在旁边附上 &quot;never_hit&quot;: true</translation>
+    </message>
+    <message>
+        <source>box %1 is not a value of the kind %2 (%3), which has %4 values, boxes 1..%4; leave box %1 out, or choose another --kind</source>
+        <translation>第 %1 个框不是类别 %2（%3）的值：该类别只有 %4 个值，即第 1 到 %4 个框；请去掉第 %1 个框，或用 --kind 换一个类别</translation>
+    </message>
+    <message>
+        <source>it went among the stored draws: the %1 draw(s) after it, issues %2..%3, moved down one place (IDX %4..%5)</source>
+        <translation>它插入了已存的开奖之间：其后的 %1 期（期号 %2 至 %3）各后移一位（IDX %4 至 %5）</translation>
+    </message>
+    <message>
+        <source>draw %1 was added, but %2 issue(s) before it are not stored: %3; add them with add --insert --issue ISSUE, or if %1 was mistyped, remove it with delete-last</source>
+        <translation>已补充第 %1 期，但它之前有 %2 期未存：%3；请用 add --insert --issue 期号 补上，若 %1 是输错的期号，请用 delete-last 删除它</translation>
+    </message>
+    <message>
+        <source>draw %1 was added, but no draw of %2 is stored; if %1 was mistyped, remove it with delete-last</source>
+        <translation>已补充第 %1 期，但 %2 年没有任何已存的开奖；若 %1 是输错的期号，请用 delete-last 删除它</translation>
+    </message>
+    <message>
+        <source>Allow an --issue before the latest stored draw: the draw goes among the stored draws and the later ones move down one place</source>
+        <translation>允许 --issue 早于已存的最新一期：该期插入已存的开奖之间，其后各期后移一位</translation>
+    </message>
+    <message>
+        <source>The history is now empty: import a history file or add draws before the next analysis.</source>
+        <translation>历史号码现已清空：下次分析前请读入历史号码文件或补充开奖号码。</translation>
     </message>
 </context>
 <context>
@@ -125,10 +155,6 @@
     <message>
         <source>%1 values in groups of %2 make %3 groups, more than the ceiling of %4 groups of one run with the size limits lifted (不限组数). Tick fewer values or choose a smaller group size; nothing was calculated.</source>
         <translation>%1 个值每 %2 个一组共有 %3 组，超过了不限组数时一次最多 %4 组的上限。请少勾选一些值或选较小的组合位数；未作任何计算。</translation>
-    </message>
-    <message>
-        <source>group size %1 is outside 1..6: no group to calculate</source>
-        <translation>组合位数 %1 不在 1 到 6 之间：没有可计算的分组</translation>
     </message>
     <message>
         <source>%1 usable value(s) ticked for groups of %2: no group to calculate (tick at least %2 of boxes 1..%3)</source>
@@ -1171,6 +1197,40 @@
     <message>
         <source>the server sent too little of %1 within %2; it may be slow or overloaded, try again later</source>
         <translation>服务器在 %2内只发来了 %1 的一小部分；服务器可能太慢或负载过重，请稍后再试</translation>
+        <source>group size %1 is outside 1..6: no group to calculate; choose a size from 1 to 6</source>
+        <translation>组合位数 %1 不在 1 到 6 之间：没有可计算的分组；请选 1 到 6 之间的位数</translation>
+    </message>
+    <message>
+        <source>the backtest picks %1 groups per decision, but the ticked values make only %2 groups: picking them all compares nothing with chance; pick fewer than %2</source>
+        <translation>回测每次决策选 %1 组，但勾选的值只组成 %2 组：全部选中就无从与随机比较；请选少于 %2 组</translation>
+    </message>
+    <message>
+        <source>the backtest would walk %1 decisions × %2 groups = %3, more than the %4 one run may walk; tick fewer values, choose a smaller group size or a later start issue</source>
+        <translation>回测要走 %1 次决策 × %2 组 = %3，超过一次运行的上限 %4；请少勾选几个值、选较小的组合位数或较晚的起始期号</translation>
+    </message>
+    <message>
+        <source>the backtest would weigh %1 decisions × %2 picks × %2 picks = %3 pairs of picks, more than the %4 one run may weigh; pick fewer groups or choose a later start issue</source>
+        <translation>回测要比较 %1 次决策 × %2 组 × %2 组 = %3 对选组，超过一次运行的上限 %4；请少选几组或选较晚的起始期号</translation>
+    </message>
+    <message>
+        <source>未出</source>
+        <translation>未出</translation>
+    </message>
+    <message>
+        <source>%1; the stored results were kept</source>
+        <translation>%1；已保存的计算结果保持不变</translation>
+    </message>
+    <message>
+        <source>%1 does not exist; check the path and the file&apos;s name; the history was left unchanged</source>
+        <translation>%1 不存在；请检查路径和文件名；历史号码未改动</translation>
+    </message>
+    <message>
+        <source>issue %1 comes before the latest stored draw %2: it would go among the stored draws and move the %3 draws after it down one place; nothing was added. Check the issue, or insert the draw there on purpose (--insert)</source>
+        <translation>期号 %1 在已存的最新一期 %2 之前：它会插入已存的开奖之间，使其后的 %3 期各后移一位；未补充任何号码。请检查期号，或确需插入时使用 --insert</translation>
+    </message>
+    <message>
+        <source>deleting the latest %1 draws would delete all %2 stored draws and keep none; nothing was changed. To delete every draw, clear the history instead</source>
+        <translation>删除最后 %1 期会把已存的 %2 期全部删除、一期不剩；未作任何改动。要删除全部开奖，请改用清除历史</translation>
     </message>
 </context>
 <context>
@@ -1220,10 +1280,6 @@
     <message>
         <source>分组计算: %1 groups, ordered by 最后遗漏.</source>
         <translation>分组计算：共 %1 组，按最后遗漏排序。</translation>
-    </message>
-    <message>
-        <source>分组计算: %1.</source>
-        <translation>分组计算：%1。</translation>
     </message>
     <message>
         <source>%1: %2 hit draws; 最小遗漏 %3, 最大遗漏 %4, 最后遗漏 %5.</source>

@@ -90,6 +90,36 @@
     <message>
         <source>a workbook holds at most 1,048,576 rows, and the %1 groups of this request need one each below the header; choose fewer groups or use --json</source>
         <translation>活頁簿最多只可容納 1,048,576 列，而這次要求的 %1 個分組在標題列之下各需一列；請選擇較少的分組，或改用 --json</translation>
+        <source>--pick %1 picks all of the %2 groups that %3 boxes in groups of %4 make, so nothing is compared with chance; give --pick below %2, or tick more boxes</source>
+        <translation>--pick %1 會選中 %3 個框按 %4 個一組組成的全部 %2 組，無從與隨機比較；請給小於 %2 的 --pick，或多勾選幾個框</translation>
+    </message>
+    <message>
+        <source>Print the result as JSON. A group or value never drawn in the range keeps the stored min 32767 (shown as 未出 in the window and the workbooks), with &quot;never_hit&quot;: true beside it</source>
+        <translation>以 JSON 輸出結果。範圍內從未攪出的分組或值保留儲存的 min 32767（視窗和活頁簿中顯示為「未出」），並在旁邊附上 &quot;never_hit&quot;: true</translation>
+    </message>
+    <message>
+        <source>box %1 is not a value of the kind %2 (%3), which has %4 values, boxes 1..%4; leave box %1 out, or choose another --kind</source>
+        <translation>第 %1 個框不是類別 %2（%3）的值：該類別只有 %4 個值，即第 1 到 %4 個框；請去掉第 %1 個框，或用 --kind 換一個類別</translation>
+    </message>
+    <message>
+        <source>it went among the stored draws: the %1 draw(s) after it, issues %2..%3, moved down one place (IDX %4..%5)</source>
+        <translation>它插入了已存的攪珠之間：其後的 %1 期（期數 %2 至 %3）各後移一位（IDX %4 至 %5）</translation>
+    </message>
+    <message>
+        <source>draw %1 was added, but %2 issue(s) before it are not stored: %3; add them with add --insert --issue ISSUE, or if %1 was mistyped, remove it with delete-last</source>
+        <translation>已補充第 %1 期，但它之前有 %2 期未存：%3；請用 add --insert --issue 期數 補上，若 %1 是輸錯的期數，請用 delete-last 刪除它</translation>
+    </message>
+    <message>
+        <source>draw %1 was added, but no draw of %2 is stored; if %1 was mistyped, remove it with delete-last</source>
+        <translation>已補充第 %1 期，但 %2 年沒有任何已存的攪珠；若 %1 是輸錯的期數，請用 delete-last 刪除它</translation>
+    </message>
+    <message>
+        <source>Allow an --issue before the latest stored draw: the draw goes among the stored draws and the later ones move down one place</source>
+        <translation>允許 --issue 早於已存的最新一期：該期插入已存的攪珠之間，其後各期後移一位</translation>
+    </message>
+    <message>
+        <source>The history is now empty: import a history file or add draws before the next analysis.</source>
+        <translation>歷史號碼現已清空：下次分析前請讀入歷史號碼檔案或補充攪珠號碼。</translation>
     </message>
 </context>
 <context>
@@ -125,10 +155,6 @@
     <message>
         <source>%1 values in groups of %2 make %3 groups, more than the ceiling of %4 groups of one run with the size limits lifted (不限组数). Tick fewer values or choose a smaller group size; nothing was calculated.</source>
         <translation>%1 個值每 %2 個一組共有 %3 組，超過了不限組數時一次最多 %4 組的上限。請少勾選一些值或選較小的組合位數；未作任何計算。</translation>
-    </message>
-    <message>
-        <source>group size %1 is outside 1..6: no group to calculate</source>
-        <translation>組合位數 %1 不在 1 到 6 之間：沒有可計算的分組</translation>
     </message>
     <message>
         <source>%1 usable value(s) ticked for groups of %2: no group to calculate (tick at least %2 of boxes 1..%3)</source>
@@ -1171,6 +1197,40 @@
     <message>
         <source>the server sent too little of %1 within %2; it may be slow or overloaded, try again later</source>
         <translation>伺服器在 %2內只傳來了 %1 的一小部分；伺服器可能太慢或負荷過重，請稍後再試</translation>
+        <source>group size %1 is outside 1..6: no group to calculate; choose a size from 1 to 6</source>
+        <translation>組合位數 %1 不在 1 到 6 之間：沒有可計算的分組；請選 1 到 6 之間的位數</translation>
+    </message>
+    <message>
+        <source>the backtest picks %1 groups per decision, but the ticked values make only %2 groups: picking them all compares nothing with chance; pick fewer than %2</source>
+        <translation>回測每次決策選 %1 組，但勾選的值只組成 %2 組：全部選中就無從與隨機比較；請選少於 %2 組</translation>
+    </message>
+    <message>
+        <source>the backtest would walk %1 decisions × %2 groups = %3, more than the %4 one run may walk; tick fewer values, choose a smaller group size or a later start issue</source>
+        <translation>回測要走 %1 次決策 × %2 組 = %3，超過一次執行的上限 %4；請少勾選幾個值、選較小的組合位數或較晚的起始期數</translation>
+    </message>
+    <message>
+        <source>the backtest would weigh %1 decisions × %2 picks × %2 picks = %3 pairs of picks, more than the %4 one run may weigh; pick fewer groups or choose a later start issue</source>
+        <translation>回測要比較 %1 次決策 × %2 組 × %2 組 = %3 對選組，超過一次執行的上限 %4；請少選幾組或選較晚的起始期數</translation>
+    </message>
+    <message>
+        <source>未出</source>
+        <translation>未出</translation>
+    </message>
+    <message>
+        <source>%1; the stored results were kept</source>
+        <translation>%1；已儲存的計算結果保持不變</translation>
+    </message>
+    <message>
+        <source>%1 does not exist; check the path and the file&apos;s name; the history was left unchanged</source>
+        <translation>%1 不存在；請檢查路徑和檔案名稱；歷史號碼未改動</translation>
+    </message>
+    <message>
+        <source>issue %1 comes before the latest stored draw %2: it would go among the stored draws and move the %3 draws after it down one place; nothing was added. Check the issue, or insert the draw there on purpose (--insert)</source>
+        <translation>期數 %1 在已存的最新一期 %2 之前：它會插入已存的攪珠之間，使其後的 %3 期各後移一位；未補充任何號碼。請檢查期數，或確需插入時使用 --insert</translation>
+    </message>
+    <message>
+        <source>deleting the latest %1 draws would delete all %2 stored draws and keep none; nothing was changed. To delete every draw, clear the history instead</source>
+        <translation>刪除最後 %1 期會把已存的 %2 期全部刪除、一期不剩；未作任何改動。要刪除全部攪珠，請改用清除歷史</translation>
     </message>
 </context>
 <context>
@@ -1220,10 +1280,6 @@
     <message>
         <source>分组计算: %1 groups, ordered by 最后遗漏.</source>
         <translation>分組計算：共 %1 組，按最後遺漏排序。</translation>
-    </message>
-    <message>
-        <source>分组计算: %1.</source>
-        <translation>分組計算：%1。</translation>
     </message>
     <message>
         <source>%1: %2 hit draws; 最小遗漏 %3, 最大遗漏 %4, 最后遗漏 %5.</source>

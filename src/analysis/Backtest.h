@@ -26,6 +26,12 @@ struct BacktestRequest {
 // The first decision draw when no start issue is given: the 500th stored draw.
 constexpr int kDefaultFirstDecision = 500;
 
+// The most work one backtest may do, so that it ends within seconds: decisions × groups (each decision visits
+// the groups' gap state) and decisions × picks × picks (each weighs every pair of its picks, which costs about
+// twenty times a group's visit).
+constexpr std::int64_t kBacktestWorkLimit = 10'000'000'000;
+constexpr std::int64_t kBacktestPairLimit = 500'000'000;
+
 // Hits of a set of picks against their hit rates over all decisions.
 struct BacktestFigures {
     long picked = 0;

@@ -24,6 +24,15 @@ constexpr SizeLimit kLimits[] = {
     {6, 16, QT_TRANSLATE_NOOP("Core", "6个分组请选择16个（含）以内的个数的号码")},
 };
 
+// The ticked boxes the kind has, each once, ascending.
+std::set<int> usableBoxes(const GroupRequest& request) {
+    const int boxCount = kindInfo(request.kind).boxCount;
+    std::set<int> ticked;
+    for (int box : request.boxes)
+        if (box >= 1 && box <= boxCount) ticked.insert(box);
+    return ticked;
+}
+
 } // namespace
 
 int groupBoxCode(AttributeKind kind, int box) {
@@ -46,14 +55,24 @@ std::string groupBoxLabel(AttributeKind kind, int box, const ParameterBases& bas
     }
 }
 
+Message noGroupReason(const GroupRequest& request) {
+    const int m = static_cast<int>(usableBoxes(request).size());
+    if (request.groupSize < 1 || request.groupSize > 6)
+        return Message::core(QT_TRANSLATE_NOOP("Core", "group size %1 is outside 1..6: no group to calculate; choose "
+                                                       "a size from 1 to 6"),
+                             request.groupSize);
+    if (m < request.groupSize)
+        return Message::core(QT_TRANSLATE_NOOP("Core", "%1 usable value(s) ticked for groups of %2: no group to "
+                                                       "calculate (tick at least %2 of boxes 1..%3)"),
+                             m, request.groupSize, kindInfo(request.kind).boxCount);
+    return {};
+}
+
 GroupPlan planGroups(const GroupRequest& request) {
     GroupPlan plan;
     plan.kind = request.kind;
     plan.groupSize = request.groupSize;
-    const int boxCount = kindInfo(request.kind).boxCount;
-    std::set<int> ticked;
-    for (int box : request.boxes)
-        if (box >= 1 && box <= boxCount) ticked.insert(box);
+    const std::set<int> ticked = usableBoxes(request);
     const int m = static_cast<int>(ticked.size());
     if (!request.noLimit) {
         for (const SizeLimit& limit : kLimits)
@@ -70,13 +89,7 @@ GroupPlan planGroups(const GroupRequest& request) {
         plan.codes.push_back(groupBoxCode(request.kind, box));
         plan.labels.push_back(groupBoxLabel(request.kind, box, request.bases));
     }
-    if (request.groupSize < 1 || request.groupSize > 6)
-        plan.note = Message::core(QT_TRANSLATE_NOOP("Core", "group size %1 is outside 1..6: no group to calculate"),
-                                  request.groupSize);
-    else if (m < request.groupSize)
-        plan.note = Message::core(QT_TRANSLATE_NOOP("Core", "%1 usable value(s) ticked for groups of %2: no group to "
-                                                            "calculate (tick at least %2 of boxes 1..%3)"),
-                                  m, request.groupSize, boxCount);
+    plan.note = noGroupReason(request);
     return plan;
 }
 

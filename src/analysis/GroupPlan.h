@@ -32,6 +32,10 @@ std::string groupBoxLabel(AttributeKind kind, int box, const ParameterBases& bas
 // with its figures takes about 150 bytes in memory, and as much again in the grid and the store.
 constexpr long kGroupCeiling = 2'000'000;
 
+// Why a request makes no group: its size is outside 1..6, or fewer usable values are ticked than the size;
+// empty when it makes groups.
+Message noGroupReason(const GroupRequest& request);
+
 // Plans a request: ignores boxes above the kind's box count, then applies the size limits (throws Error
 // with the limit message when too many values are ticked for the group size), or with the limits lifted
 // the group ceiling (throws Error naming the number of groups and the ceiling).

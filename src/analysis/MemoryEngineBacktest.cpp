@@ -7,6 +7,7 @@
 #include "model/NumberTables.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 
 namespace quorvel {
@@ -32,6 +33,13 @@ BacktestResult MemoryEngine::backtest(const BacktestRequest& request, const Prog
     const GroupPlan plan = planGroups(groups);
     if (!plan.makesGroups())
         throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "%1; nothing to backtest"), plan.note));
+    const long groupCount = combinationCount(static_cast<int>(plan.codes.size()), plan.groupSize);
+    // With every group picked the overdue and the random picks are the same: nothing is compared.
+    if (request.pick >= groupCount)
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the backtest picks %1 groups per decision, but the ticked "
+                                                            "values make only %2 groups: picking them all compares "
+                                                            "nothing with chance; pick fewer than %2"),
+                                  request.pick, groupCount));
     const bool special = request.place == ValuePlace::Special;
 
     const int n = static_cast<int>(m_records.size());
@@ -52,6 +60,20 @@ BacktestResult MemoryEngine::backtest(const BacktestRequest& request, const Prog
                                                           "but the history holds %1 draws and the first decision "
                                                           "would be the %2th draw; choose an earlier start issue"),
                                 n, kDefaultFirstDecision));
+
+    // The walk visits every group at each decision and weighs every pair of picks, twice: both grow without
+    // bound, so a run that would take minutes or more is refused with its figures.
+    const std::int64_t decisions = n - 1 - first;
+    if (const std::int64_t work = decisions * groupCount; work > kBacktestWorkLimit)
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the backtest would walk %1 decisions × %2 groups = %3, "
+                                                            "more than the %4 one run may walk; tick fewer values, "
+                                                            "choose a smaller group size or a later start issue"),
+                                  decisions, groupCount, work, kBacktestWorkLimit));
+    if (const std::int64_t pairs = decisions * request.pick * request.pick; pairs > kBacktestPairLimit)
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the backtest would weigh %1 decisions × %2 picks × %2 "
+                                                            "picks = %3 pairs of picks, more than the %4 one run may "
+                                                            "weigh; pick fewer groups or choose a later start issue"),
+                                  decisions, request.pick, pairs, kBacktestPairLimit));
 
     BacktestInput input;
     input.elements = static_cast<int>(plan.codes.size());

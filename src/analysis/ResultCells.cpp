@@ -5,6 +5,8 @@
 
 namespace quorvel {
 
+const char* const kNeverHitText = QT_TRANSLATE_NOOP("Core", "未出");
+
 const std::array<std::string, 10>& hitListHeader() {
     static const std::array<std::string, 10> header{
         QT_TRANSLATE_NOOP("Core", "期号"),  QT_TRANSLATE_NOOP("Core", "平1位"), QT_TRANSLATE_NOOP("Core", "平2位"),
@@ -32,7 +34,7 @@ const std::array<std::string, 4>& omissionHeader() {
 std::string omissionCell(const GroupRow& row, int column) {
     switch (column) {
     case 0: return row.content;
-    case 1: return std::to_string(row.min);
+    case 1: return row.min == OmissionSummary::kNoMinimum ? kNeverHitText : std::to_string(row.min);
     case 2: return std::to_string(row.max);
     case 3: return std::to_string(row.last);
     default: return {};

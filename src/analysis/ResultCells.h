@@ -15,7 +15,11 @@ std::string hitListCell(const HitRow& hit, int column);
 
 // The header of the omission grid (MSFlexGrid3): 号码（分组）, 最小遗漏, 最大遗漏, 最后遗漏.
 const std::array<std::string, 4>& omissionHeader();
-// The text of column 0..3 of a result row (a group, or a search's summary) as the omission grid shows it.
+// The text of column 0..3 of a result row (a group, or a search's summary) as the omission grid shows it; the
+// 最小遗漏 of a group or value never drawn in the range (stored as 32767) shows as kNeverHitText.
 std::string omissionCell(const GroupRow& row, int column);
+
+// The 最小遗漏 shown for a group or value that no draw of the range holds.
+extern const char* const kNeverHitText;
 
 } // namespace quorvel

@@ -3,6 +3,7 @@
 
 #include "analysis/CountingRules.h"
 #include "analysis/GroupHits.h"
+#include "analysis/GroupPlan.h"
 #include "analysis/GroupResultTable.h"
 #include "analysis/MemoryEngine.h"
 #include "analysis/RangeResolution.h"
@@ -10,6 +11,7 @@
 #include "app/GroupResultWriter.h"
 #include "app/WorkspaceState.h"
 #include "app/choices/PositionSearchState.h"
+#include "model/Error.h"
 #include "store/HistoryStore.h"
 
 namespace quorvel {
@@ -50,18 +52,21 @@ SearchResult WorkspaceAnalyses::partialSearch(EngineKind kind, const PartialSear
 }
 
 GroupRun WorkspaceAnalyses::groupCalculation(EngineKind kind, const GroupRequest& request, const Progress& progress) {
+    // A request that makes no group would only empty YL: the results stored stay.
+    if (const Message why = noGroupReason(request); !why.empty())
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "%1; the stored results were kept"), why));
     // A failed write of the last calculation is told before this one replaces the rows it left in the store.
     finishGroupResults();
     if (kind == EngineKind::Sql) {
         // The reference engine makes its rows through the store's statements: they are stored when it returns.
         GroupResult result = m_state.engine(kind).groupCalculation(request, progress);
-        return {std::make_shared<const GroupRows>(std::move(result.rows)), std::move(result.note)};
+        return {std::make_shared<const GroupRows>(std::move(result.rows))};
     }
     // makeEngine gives the memory engine for EngineKind::Memory. A cancelled calculation throws before any write.
     GroupResult result = static_cast<MemoryEngine&>(m_state.engine(kind)).calculateGroups(request, progress);
     auto rows = std::make_shared<const GroupRows>(std::move(result.rows));
     m_state.groupWriter().start(rows, countingRules(request));
-    return {std::move(rows), std::move(result.note)};
+    return {std::move(rows)};
 }
 
 bool WorkspaceAnalyses::groupResultsWriting() const { return m_state.groupWriter().writing(); }
@@ -114,6 +119,11 @@ std::string WorkspaceAnalyses::groupResultRules() {
         .rules()
         .value_or(
             "The counting rules of these rows were not recorded: no group calculation of this program stored them.");
+}
+
+std::filesystem::path WorkspaceAnalyses::checkExportTarget(const std::string& defaultName,
+                                                           const std::optional<std::filesystem::path>& target) const {
+    return m_state.exportTarget(defaultName, target);
 }
 
 std::filesystem::path WorkspaceAnalyses::exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,

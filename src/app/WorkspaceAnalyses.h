@@ -29,10 +29,9 @@ struct RefreshOutcome;
 struct SearchChoices;
 
 // A group calculation's rows in the order stored, shared with the store's write of them that may still run
-// (finishGroupResults), and its note (non-empty when the request made no group at all).
+// (finishGroupResults).
 struct GroupRun {
     std::shared_ptr<const GroupRows> rows;
-    Message note;
 };
 
 // The analyses of the stored history as Workspace gives them (workspace.analyses()): their range and reference
@@ -55,8 +54,9 @@ class WorkspaceAnalyses {
     SearchResult partialSearch(EngineKind kind, const PartialSearchRequest& request, const Progress& progress = {});
     // The group calculation gives its rows as soon as they are worked out; the memory engine's rows are then
     // stored in YL on a thread of their own (the reference engine stores them before it returns). A cancelled
-    // calculation stores nothing. The store's write of the last calculation is waited for first, and Error
-    // tells of its failure (see finishGroupResults).
+    // calculation stores nothing, and Error refuses a request that makes no group (noGroupReason) before YL is
+    // touched. The store's write of the last calculation is waited for first, and Error tells of its failure
+    // (see finishGroupResults).
     GroupRun groupCalculation(EngineKind kind, const GroupRequest& request, const Progress& progress = {});
     // Whether the rows of the last group calculation are still being stored (never waits).
     bool groupResultsWriting() const;
@@ -91,6 +91,10 @@ class WorkspaceAnalyses {
 
     // The exports below refuse a target that would replace the store, its log, the settings or a safety copy,
     // and one that is not a regular file (ExportTarget.h).
+    // The file such an export would write (the target, or the given file name in the data folder), refused as
+    // the export would refuse it; a caller checks it before work whose result it is to write.
+    std::filesystem::path checkExportTarget(const std::string& defaultName,
+                                            const std::optional<std::filesystem::path>& target) const;
     // Writes a grid as shown to a workbook: the target, or the given file name in the data folder.
     std::filesystem::path exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
                                              const std::optional<std::filesystem::path>& target);

@@ -81,6 +81,13 @@ ImportResult WorkspaceHistory::importHistoryFile(const std::filesystem::path& fi
 }
 
 ImportResult WorkspaceHistory::importFile(const std::filesystem::path& file) {
+    // A path that names nothing is told as such before its name is judged (one that cannot be looked at is left
+    // for the reading to tell why).
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec) && !ec)
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "%1 does not exist; check the path and the file's name; "
+                                                            "the history was left unchanged"),
+                                  pathText(file)));
     std::string name = pathText(file.filename());
     std::string ending = name.size() >= 3 ? name.substr(name.size() - 3) : name;
     for (char& c : ending)
@@ -129,13 +136,13 @@ std::optional<WorkspaceHistory::LatestDrawsStart> WorkspaceHistory::startOfLates
     return LatestDrawsStart{start->issue, draws};
 }
 
-AddResult WorkspaceHistory::addDraw(std::optional<int> issue, const std::array<int, 7>& numbers) {
-    AddResult added = storeDraw(issue, numbers);
+AddResult WorkspaceHistory::addDraw(std::optional<int> issue, const std::array<int, 7>& numbers, AddPlace place) {
+    AddResult added = storeDraw(issue, numbers, place);
     m_state.changed(HistoryChange::Changed);
     return added;
 }
 
-AddResult WorkspaceHistory::storeDraw(std::optional<int> issue, const std::array<int, 7>& numbers) {
+AddResult WorkspaceHistory::storeDraw(std::optional<int> issue, const std::array<int, 7>& numbers, AddPlace place) {
     std::set<int> seen;
     for (int n : numbers) {
         if (n < 1 || n > 49)
@@ -163,14 +170,38 @@ AddResult WorkspaceHistory::storeDraw(std::optional<int> issue, const std::array
                                                                 "it (%3); nothing was added; give another issue, or "
                                                                 "delete that draw first"),
                                       stored, holder->idx, formatNumbers(holder->draw())));
+        const std::optional<DrawRecord> latest = m_state.store().latest();
+        // A draw among the stored ones renumbers every later draw: only on purpose.
+        if (latest && stored < latest->issue && place == AddPlace::AfterLatest)
+            throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "issue %1 comes before the latest stored draw %2: it "
+                                                                "would go among the stored draws and move the %3 "
+                                                                "draws after it down one place; nothing was added. "
+                                                                "Check the issue, or insert the draw there on purpose "
+                                                                "(--insert)"),
+                                      stored, latest->issue,
+                                      m_state.store().count() - m_state.store().idxBeforeIssue(stored)));
         m_state.requireRunBasesMatchStore();
         // Into a non-empty history the draw joins rows that keep the bases they were derived with (a base
         // changed since shows as a warning until they are derived again); the first draw sets the record.
-        const bool first = m_state.store().count() == 0;
-        int idx = m_state.store().append({deriveRecord(Draw{stored, numbers}, m_state.bases())});
+        const bool first = !latest;
+        AddResult added;
+        added.issue = stored;
+        added.idx = m_state.store().append({deriveRecord(Draw{stored, numbers}, m_state.bases())});
         if (first) m_state.store().recordDerivedBases(m_state.bases());
+        if (latest && stored < latest->issue) {
+            added.moved = m_state.store().count() - added.idx;
+            added.firstMoved = m_state.store().atIndex(added.idx + 1)->issue;
+            added.lastMoved = latest->issue;
+        } else if (latest) {
+            const int year = stored / 1000;
+            for (int missing = year == latest->issue / 1000 ? latest->issue + 1 : year * 1000 + 1; missing < stored;
+                 ++missing)
+                added.missing.push_back(missing);
+            for (int between = latest->issue / 1000 + 1; between < year; ++between)
+                added.missingYears.push_back(between);
+        }
         transaction.commit();
-        return AddResult{stored, idx};
+        return added;
     } catch (const StoreError& e) {
         throw e.during(Message::core(QT_TRANSLATE_NOOP("Core", "adding the draw")));
     }

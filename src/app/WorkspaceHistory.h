@@ -31,10 +31,22 @@ struct ImportResult {
     int duplicateIssues = 0;
 };
 
-// Where a draw added by hand went.
+// Where a draw added by hand may go: after the latest stored draw, or among the stored draws too.
+enum class AddPlace { AfterLatest, AmongStored };
+
+// Where a draw added by hand went, and what that did to the draws around it.
 struct AddResult {
     int issue = 0;
     int idx = 0;
+    // Added among the stored draws: the draws after it, which moved down one place (each IDX one higher), by
+    // their count and their first and last issue; 0 when it was added after the latest.
+    int moved = 0;
+    int firstMoved = 0;
+    int lastMoved = 0;
+    // Added after the latest draw but not next to it: the issues of its own year missing before it (a year's
+    // draws count from 001; how many a year held is not known), and the years between without any draw.
+    std::vector<int> missing;
+    std::vector<int> missingYears;
 };
 
 // The stored history as Workspace gives it (workspace.history()): what it holds, the changes that bring draws
@@ -50,8 +62,10 @@ class WorkspaceHistory {
 
     // Adds one draw; without an issue it takes the latest issue + 1, or on an empty history the current
     // year's first issue. Numbers must be 1..49 and distinct; an issue already stored, or with sequence 000,
-    // is refused.
-    AddResult addDraw(std::optional<int> issue, const std::array<int, 7>& numbers);
+    // is refused, and so is an issue before the latest stored one unless the place allows it among the stored
+    // draws (the result names the draws that moved). A gap after the latest is stored and named in the result.
+    AddResult addDraw(std::optional<int> issue, const std::array<int, 7>& numbers,
+                      AddPlace place = AddPlace::AfterLatest);
 
     // Plans an online update of the stored history (UpdatePlan.h) with the years to keep of the settings and
     // the calendar's year, unless given for this run. Error refuses a plan that would clear the history by
@@ -103,7 +117,7 @@ class WorkspaceHistory {
   private:
     // The operations themselves, before the subscribers are told.
     ImportResult importFile(const std::filesystem::path& file);
-    AddResult storeDraw(std::optional<int> issue, const std::array<int, 7>& numbers);
+    AddResult storeDraw(std::optional<int> issue, const std::array<int, 7>& numbers, AddPlace place);
     UpdateResult storePages(const UpdatePlan& plan, const std::vector<YearPage>& pages);
 
     WorkspaceState& m_state;

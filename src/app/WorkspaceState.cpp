@@ -59,7 +59,7 @@ void WorkspaceState::requireRunBasesMatchStore() const {
     if (!m_basesOverride || store().count() == 0) return;
     const ParameterBases settings = m_settings.bases();
     const ParameterBases stored = store().derivedBases().value_or(settings);
-    if (stored != *m_basesOverride) throw Error(runBasesRefusal(stored, *m_basesOverride, settings));
+    if (stored != *m_basesOverride) throw RunBasesRefused(runBasesRefusal(stored, *m_basesOverride, settings));
 }
 
 HistoryStore& WorkspaceState::store() const {

@@ -17,6 +17,10 @@ void AnalysisOptions::addTo(CLI::App* command) {
     addGapsFromOption(command, gapsFrom);
 }
 
+void AnalysisOptions::checkWorkbookTarget(const Workspace& workspace) const {
+    if (!xlsx.empty()) workspace.analyses().checkExportTarget(xlsx, std::filesystem::path(xlsx));
+}
+
 void AnalysisOptions::writeWorkbookIfAsked(Workspace& workspace, const CellGrid& grid, const std::string& rules) const {
     if (!xlsx.empty()) workspace.analyses().exportGridWorkbook(grid, xlsx, textPath(xlsx), rules);
 }

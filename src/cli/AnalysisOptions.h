@@ -21,6 +21,8 @@ struct AnalysisOptions {
     std::string gapsFrom = "history";
 
     void addTo(CLI::App* command);
+    // Refuses an --xlsx target the workbook's write would refuse, before the work whose grid it is to hold.
+    void checkWorkbookTarget(const Workspace& workspace) const;
     // Writes a result grid to the --xlsx workbook, with the counting rules on its second sheet, when one was
     // asked for; the workspace refuses a target that would replace the store or is not a regular file.
     void writeWorkbookIfAsked(Workspace& workspace, const CellGrid& grid, const std::string& rules) const;

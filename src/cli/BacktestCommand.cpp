@@ -7,6 +7,7 @@
 #include "cli/Commands.h"
 
 #include <memory>
+#include <set>
 
 namespace quorvel {
 
@@ -57,7 +58,7 @@ class BacktestCommand : public std::enable_shared_from_this<BacktestCommand> {
         request.groups.groupSize = parseDecimalArgument(m_size, "--size");
         request.groups.includeSpecial = m_withSpecial;
         request.groups.noLimit = m_noLimit;
-        request.groups.boxes = parseBoxesArgument(m_boxes);
+        request.groups.boxes = kindBoxesArgument(m_context, request.groups.kind, m_boxes);
         if (!m_where.empty()) {
             if (request.groups.groupSize != 1)
                 throw UsageError("--where applies to groups of one value (--size 1); leave it out for --size " +
@@ -71,6 +72,15 @@ class BacktestCommand : public std::enable_shared_from_this<BacktestCommand> {
             request.pick = parseDecimalArgument(m_pick, "--pick");
             if (request.pick < 1) throw UsageError("--pick takes a number of groups of at least 1, not " + m_pick);
         }
+        // Picking every group the boxes make would compare the overdue picks with themselves.
+        const std::set<int> values(request.groups.boxes.begin(), request.groups.boxes.end());
+        const long groups = combinationCount(static_cast<int>(values.size()), request.groups.groupSize);
+        if (groups > 0 && request.pick >= groups)
+            throw UsageError(m_context.said(QT_TRANSLATE_NOOP("Cli", "--pick %1 picks all of the %2 groups that %3 "
+                                                                     "boxes in groups of %4 make, so nothing is "
+                                                                     "compared with chance; give --pick below %2, or "
+                                                                     "tick more boxes"),
+                                            request.pick, groups, values.size(), request.groups.groupSize));
         if (!m_seed.empty()) {
             const int seed = parseDecimalArgument(m_seed, "--seed");
             if (seed < 0) throw UsageError("--seed takes a whole number of at least 0, not " + m_seed);
@@ -85,6 +95,7 @@ class BacktestCommand : public std::enable_shared_from_this<BacktestCommand> {
             m_context.err << "note: the backtest is counted in memory whatever --engine says\n";
         const BacktestResult result =
             m_context.workspace().analyses().backtest(backtest, m_context.progress("decisions"));
+        if (m_context.showProgress) m_context.err << "\r\033[K" << std::flush;
         m_context.print(backtestJson(result),
                         [&](std::ostream& out) { printBacktestText(out, result, m_context.catalogue); });
         return 0;

@@ -78,10 +78,14 @@ Workspace& CliContext::workspace() {
             m_workspace->overrideBases(bases);
         }
         if (warnBases)
-            if (auto mismatch = m_workspace->storedBasesMismatch())
-                err << "quorvel-cli: warning: " << said(basesMismatchWarning(*mismatch)) << "\n";
+            if (auto mismatch = m_workspace->storedBasesMismatch()) m_basesWarning = basesMismatchWarning(*mismatch);
     }
     return *m_workspace;
+}
+
+void CliContext::tellBasesWarning() {
+    if (m_basesWarning) err << "quorvel-cli: warning: " << said(*m_basesWarning) << "\n";
+    m_basesWarning.reset();
 }
 
 void CliContext::warnOfStoredBases() {

@@ -70,12 +70,15 @@ class CliContext {
     // Progress of a long analysis on err, counting `unit` (nothing unless showProgress).
     Progress progress(const std::string& unit);
 
-    // Opened on first use; then, unless warnBases is false, a warning on err when the stored draws were
-    // derived with other bases than the settings'.
+    // Opened on first use; then, unless warnBases is false, a warning is due when the stored draws were derived
+    // with other bases than the settings'.
     Workspace& workspace();
     bool warnBases = true;
     // The same warning for a command that needs no store (settings): only when a store exists and opens.
     void warnOfStoredBases();
+    // Says the warning on err when one is due, once per run: as the command ends, so that a refusal that names
+    // the bases itself (RunBasesRefused) can go without it.
+    void tellBasesWarning();
     // The persisted settings; unlike workspace() this does not open the store, so a damaged or busy store
     // does not keep a user from reading or changing them.
     Settings& settings();
@@ -91,6 +94,7 @@ class CliContext {
     std::unique_ptr<SettingsStore> m_settingsStore;
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<Workspace> m_workspace;
+    std::optional<Message> m_basesWarning;
 };
 
 } // namespace quorvel

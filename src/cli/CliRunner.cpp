@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/CliRunner.h"
 
+#include "app/history/DerivedBasesCheck.h"
 #include "cli/CheckedOutput.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
@@ -33,7 +34,10 @@ int runCommand(const std::vector<std::string>& arguments, CliContext& context) {
         ->check(CLI::Range(0, 1));
     app.add_option("--colour-base", options.colourBase, "First colour code for this run (0 or 1)")
         ->check(CLI::Range(0, 1));
-    app.add_flag("--json", options.json, "Print the result as JSON");
+    app.add_flag("--json", options.json,
+                 context.said(QT_TRANSLATE_NOOP("Cli", "Print the result as JSON. A group or value never drawn in the "
+                                                       "range keeps the stored min 32767 (shown as 未出 in the window "
+                                                       "and the workbooks), with \"never_hit\": true beside it")));
 
     registerHistoryCommands(app, context);
     registerSettingsCommands(app, context);
@@ -55,15 +59,24 @@ int runCommand(const std::vector<std::string>& arguments, CliContext& context) {
         return code == 0 ? 0 : 2;
     }
     try {
-        return context.action ? context.action() : 0;
+        const int code = context.action ? context.action() : 0;
+        context.tellBasesWarning();
+        return code;
     } catch (const UsageError& e) {
+        context.tellBasesWarning();
         err << "quorvel-cli: " << e.what() << "\n"
             << context.said(QT_TRANSLATE_NOOP("Cli", "Run with --help for usage.")) << "\n";
         return 2;
+    } catch (const RunBasesRefused& e) {
+        // It names the stored draws' bases and the mend: the warning would say it twice.
+        err << "quorvel-cli: " << context.said(e.message()) << "\n";
+        return 1;
     } catch (const Error& e) {
+        context.tellBasesWarning();
         err << "quorvel-cli: " << context.said(e.message()) << "\n";
         return 1;
     } catch (const std::exception& e) {
+        context.tellBasesWarning();
         err << "quorvel-cli: " << e.what() << "\n";
         return 1;
     }

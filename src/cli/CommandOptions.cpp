@@ -18,6 +18,20 @@ AttributeKind kindArgument(const std::string& text) {
                      "'; use 0..7, the Chinese name, or number, zodiac, head, tail, digitsum, segment, colour, parity");
 }
 
+std::vector<int> kindBoxesArgument(const CliContext& context, AttributeKind kind,
+                                   const std::vector<std::string>& texts) {
+    std::vector<int> boxes = parseBoxesArgument(texts);
+    const KindInfo& info = kindInfo(kind);
+    for (int box : boxes)
+        if (box > info.boxCount)
+            throw UsageError(context.said(QT_TRANSLATE_NOOP("Cli", "box %1 is not a value of the kind %2 (%3), which "
+                                                                   "has %4 values, boxes 1..%4; leave box %1 out, or "
+                                                                   "choose another --kind"),
+                                          box, std::string(info.englishName), Message::core(info.chineseName.data()),
+                                          info.boxCount));
+    return boxes;
+}
+
 void addWhereOption(CLI::App* command, std::string& where) {
     command->add_option("--where", where,
                         "Where a value is looked for: special (the special number, default), regular (any of the six "

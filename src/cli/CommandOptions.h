@@ -11,8 +11,11 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvel {
+
+class CliContext;
 
 // The options several commands share: their help as every command shows it, and how their typed text is read.
 // Each reader throws UsageError that names what was wrong and what to use instead.
@@ -20,6 +23,11 @@ namespace quorvel {
 // --kind: 0..7, the Chinese name or the English name of an attribute kind.
 void addKindOption(CLI::App* command, std::string& kind);
 AttributeKind kindArgument(const std::string& text);
+
+// --boxes of a kind: the boxes as parseBoxesArgument reads them, each one the kind has; a box beyond the kind's
+// values is refused naming it and the kind's boxes.
+std::vector<int> kindBoxesArgument(const CliContext& context, AttributeKind kind,
+                                   const std::vector<std::string>& texts);
 
 // --where: special, regular, any or a position 1..7.
 void addWhereOption(CLI::App* command, std::string& where);

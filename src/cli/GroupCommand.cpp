@@ -66,7 +66,9 @@ GroupRequest GroupCommand::request() const {
     request.includeSpecial = m_options.withSpecial;
     request.noLimit = m_noLimit;
     request.gapsFrom = gapStartArgument(m_options.gapsFrom);
-    request.boxes = parseBoxesArgument(m_boxes);
+    request.boxes = kindBoxesArgument(m_context, request.kind, m_boxes);
+    // A request that makes no group is a wrong choice of size or boxes: refused before YL is touched.
+    if (const Message why = noGroupReason(request); !why.empty()) throw UsageError(m_context.said(why));
     Workspace& workspace = m_context.workspace();
     request.bases = workspace.bases();
     const ResolvedRange resolved = workspace.analyses().resolveRange(m_options.range.fromTo());
@@ -79,6 +81,8 @@ int GroupCommand::run() {
     const GroupRequest group = request();
     Workspace& workspace = m_context.workspace();
     const EngineKind engine = m_context.engine();
+    // The workbook's target is checked before the calculation replaces the rows of YL.
+    m_options.checkWorkbookTarget(workspace);
     // A workbook too small for the rows is refused before the calculation, not after it.
     if (const long groups = groupLimits(engine, group).groups;
         !m_options.xlsx.empty() && static_cast<std::size_t>(groups) + 1 > kWorkbookRowLimit)
@@ -92,7 +96,6 @@ int GroupCommand::run() {
     const GroupRun result = workspace.analyses().groupCalculation(engine, group, m_context.progress("groups"));
     const GroupRows& rows = *result.rows;
     if (m_context.showProgress) m_context.err << "\r\033[K" << std::flush;
-    if (!result.note.empty()) m_context.err << "note: " << m_context.said(result.note) << "\n";
     if (const GroupLimits limits = groupLimits(engine, group); !limits.keptNote.empty())
         m_context.err << "note: " << m_context.said(limits.keptNote) << "\n";
     // The rows come back in the order stored; they are ordered in memory as YL reads them by the sort.

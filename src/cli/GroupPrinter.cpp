@@ -136,8 +136,11 @@ void printGroupJson(std::ostream& out, const GroupRows& rows, const std::vector<
         const OmissionStatistics& s = row.statistics;
         writer << (i ? ",{\"content\":" : "{\"content\":");
         writer.jsonString(row.content);
-        writer << ",\"min\":" << row.min << ",\"max\":" << row.max << ",\"last\":" << row.last
-               << ",\"hits_in_range\":" << s.hitsInRange << ",\"average\":";
+        writer << ",\"min\":" << row.min;
+        // No hit keeps the stored minimum, 32767, and says so beside it.
+        if (row.min == OmissionSummary::kNoMinimum) writer << ",\"never_hit\":true";
+        writer << ",\"max\":" << row.max << ",\"last\":" << row.last << ",\"hits_in_range\":" << s.hitsInRange
+               << ",\"average\":";
         writer.jsonOptional(s.average);
         writer << ",\"longest_run\":" << s.longestRun << ",\"previous\":";
         writer.jsonOptional(s.previous);
@@ -162,7 +165,13 @@ void printGroupText(std::ostream& out, const GroupRows& rows, const std::vector<
     std::string label; // each row's label made into this text
     for (std::uint32_t i : order) {
         rows.labelInto(i, label);
-        writer << label << "\t" << rows.min(i) << "\t" << rows.max(i) << "\t" << rows.last(i) << "\n";
+        writer << label << "\t";
+        // As the omission grid shows it: a group never drawn has no minimum.
+        if (const int min = rows.min(i); min == OmissionSummary::kNoMinimum)
+            writer << kNeverHitText;
+        else
+            writer << min;
+        writer << "\t" << rows.max(i) << "\t" << rows.last(i) << "\n";
     }
     writer << "\n" << kStatisticsHeader;
     for (std::uint32_t i : order) {

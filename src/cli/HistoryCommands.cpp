@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Commands that fill and show the history: import, add, history, row, export-text.
+#include "app/history/ManualDrawCheck.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "model/Error.h"
@@ -63,16 +64,60 @@ void registerImport(CLI::App& app, CliContext& context) {
     });
 }
 
+// A number of a typed draw: full-width digits, as a Chinese input method types them, are the digits they show; a
+// refusal quotes the argument as typed.
+int typedDrawArgument(const std::string& text, const std::string& what) {
+    try {
+        return parseDecimalArgument(halfWidthDigits(text), what);
+    } catch (const UsageError&) {
+        return parseDecimalArgument(text, what);
+    }
+}
+
+// The issues of a gap as one run: "2013027" or "2013027..2013219".
+std::string issueRun(const std::vector<int>& issues) {
+    const std::string first = std::to_string(issues.front());
+    return issues.size() == 1 ? first : first + ".." + std::to_string(issues.back());
+}
+
+// What an added draw did to the draws around it: those that moved (on out) and a gap before it (on err).
+void tellAround(CliContext& context, const AddResult& added) {
+    if (added.moved > 0 && !context.options.json)
+        context.out << context.said(QT_TRANSLATE_NOOP("Cli", "it went among the stored draws: the %1 draw(s) after it, "
+                                                             "issues %2..%3, moved down one place (IDX %4..%5)"),
+                                    added.moved, added.firstMoved, added.lastMoved, added.idx + 1,
+                                    added.idx + added.moved)
+                    << "\n";
+    if (!added.missing.empty())
+        context.err << "quorvel-cli: warning: "
+                    << context.said(QT_TRANSLATE_NOOP("Cli", "draw %1 was added, but %2 issue(s) before it are not "
+                                                             "stored: %3; add them with add --insert --issue ISSUE, "
+                                                             "or if %1 was mistyped, remove it with delete-last"),
+                                    added.issue, added.missing.size(), issueRun(added.missing))
+                    << "\n";
+    if (!added.missingYears.empty())
+        context.err << "quorvel-cli: warning: "
+                    << context.said(QT_TRANSLATE_NOOP("Cli", "draw %1 was added, but no draw of %2 is stored; if %1 "
+                                                             "was mistyped, remove it with delete-last"),
+                                    added.issue, issueRun(added.missingYears))
+                    << "\n";
+}
+
 void registerAdd(CLI::App& app, CliContext& context) {
     struct Arguments {
         std::string issue;
         std::vector<std::string> numbers;
+        bool insert = false;
     };
     auto arguments = std::make_shared<Arguments>();
     auto* command =
         app.add_subcommand("add", "Add one draw: six regular numbers and the special number, in drawn order");
     CLI::Option* issueGiven =
         command->add_option("--issue", arguments->issue, "Issue number (default: the latest issue + 1)");
+    command->add_flag("--insert", arguments->insert,
+                      context.said(QT_TRANSLATE_NOOP("Cli", "Allow an --issue before the latest stored draw: the draw "
+                                                            "goes among the stored draws and the later ones move down "
+                                                            "one place")));
     command->add_option("NUMBERS", arguments->numbers, "N1 .. N6 and the special number, 1..49")
         ->required()
         ->expected(7);
@@ -80,13 +125,15 @@ void registerAdd(CLI::App& app, CliContext& context) {
         context.action = [&context, arguments, issueGiven] {
             std::array<int, 7> numbers{};
             for (std::size_t i = 0; i < numbers.size(); ++i)
-                numbers[i] = parseDecimalArgument(arguments->numbers[i], "number " + std::to_string(i + 1));
+                numbers[i] = typedDrawArgument(arguments->numbers[i], "number " + std::to_string(i + 1));
             std::optional<int> issue;
-            if (issueGiven->count() > 0) issue = parseDecimalArgument(arguments->issue, "--issue");
-            AddResult result = context.workspace().history().addDraw(issue, numbers);
+            if (issueGiven->count() > 0) issue = typedDrawArgument(arguments->issue, "--issue");
+            AddResult result = context.workspace().history().addDraw(
+                issue, numbers, arguments->insert ? AddPlace::AmongStored : AddPlace::AfterLatest);
             context.print({{"issue", result.issue}, {"idx", result.idx}}, [&](std::ostream& out) {
                 out << "added draw " << result.issue << " (IDX " << result.idx << ")\n";
             });
+            tellAround(context, result);
             return 0;
         };
     });

@@ -39,8 +39,16 @@ void registerDeleteLast(CLI::App& app, CliContext& context) {
     CLI::Option* given = command->add_option("N", *count, "How many of the latest draws to delete (at least 1)");
     command->callback([&context, count, given] {
         context.action = [&context, count, given] {
-            if (given->count() == 0)
-                return report(context, context.workspace().maintenance().deleteLatestDraw(), "deleted the latest draw");
+            if (given->count() == 0) {
+                const MaintenanceResult result = context.workspace().maintenance().deleteLatestDraw();
+                report(context, result, "deleted the latest draw");
+                if (result.remaining == 0 && !context.options.json)
+                    context.out << context.said(QT_TRANSLATE_NOOP("Cli", "The history is now empty: import a history "
+                                                                         "file or add draws before the next "
+                                                                         "analysis."))
+                                << "\n";
+                return 0;
+            }
             int n = parseDecimalArgument(*count, "the number of draws to delete");
             int before = context.workspace().history().drawCount();
             MaintenanceResult result = context.workspace().maintenance().deleteLatestDraws(n);

@@ -73,11 +73,11 @@ json searchJson(const SearchResult& result, const std::string& rules) {
     json hits = json::array();
     for (const HitRow& hit : result.hits)
         hits.push_back({{"issue", hit.issue}, {"cells", hit.cells}, {"gap", hit.gap}, {"seq", hit.seq}});
-    json object = {{"label", result.summary.label},
-                   {"hits", hits},
-                   {"min", result.summary.min},
-                   {"max", result.summary.max},
-                   {"last", result.summary.last}};
+    json object = {{"label", result.summary.label}, {"hits", hits}, {"min", result.summary.min}};
+    // No hit keeps the stored minimum, 32767, and says so beside it.
+    if (result.summary.min == OmissionSummary::kNoMinimum) object["never_hit"] = true;
+    object["max"] = result.summary.max;
+    object["last"] = result.summary.last;
     addStatistics(object, result.summary.statistics);
     object["rules"] = rules;
     return object;

@@ -18,21 +18,21 @@ template <typename Value> json optionalJson(const std::optional<Value>& value) {
 
 json rowJson(const TableRow& row) {
     const OmissionStatistics& s = row.summary.statistics;
-    return {{"value", row.value},
-            {"label", row.label},
-            {"hits", s.hitsInRange},
-            {"min", row.summary.min},
-            {"max", row.summary.max},
-            {"last", row.summary.last},
-            {"average", optionalJson(s.average)},
-            {"longest_run", s.longestRun},
-            {"previous", optionalJson(s.previous)},
-            {"hits_10", row.hits10},
-            {"hits_30", row.hits30},
-            {"hits_100", row.hits100},
-            {"p_hit", optionalJson(s.pHit)},
-            {"expected_gap", optionalJson(s.expectedGap)},
-            {"p_at_least_last", optionalJson(s.pAtLeastLast)}};
+    json object = {{"value", row.value}, {"label", row.label}, {"hits", s.hitsInRange}, {"min", row.summary.min}};
+    // No hit keeps the stored minimum, 32767, and says so beside it.
+    if (row.summary.min == OmissionSummary::kNoMinimum) object["never_hit"] = true;
+    object["max"] = row.summary.max;
+    object["last"] = row.summary.last;
+    object["average"] = optionalJson(s.average);
+    object["longest_run"] = s.longestRun;
+    object["previous"] = optionalJson(s.previous);
+    object["hits_10"] = row.hits10;
+    object["hits_30"] = row.hits30;
+    object["hits_100"] = row.hits100;
+    object["p_hit"] = optionalJson(s.pHit);
+    object["expected_gap"] = optionalJson(s.expectedGap);
+    object["p_at_least_last"] = optionalJson(s.pAtLeastLast);
+    return object;
 }
 
 // The grid with every column padded to its widest cell, labels to the left, figures to the right.

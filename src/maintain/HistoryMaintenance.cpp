@@ -70,7 +70,12 @@ MaintenanceResult HistoryMaintenance::deleteLatestDraws(int count) {
             count));
     return keepOldest([count](const std::vector<DrawRecord>& records) {
         auto remove = static_cast<std::size_t>(count);
-        return records.size() > remove ? records.size() - remove : 0;
+        if (remove >= records.size())
+            throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "deleting the latest %1 draws would delete all %2 "
+                                                                "stored draws and keep none; nothing was changed. "
+                                                                "To delete every draw, clear the history instead"),
+                                      count, records.size()));
+        return records.size() - remove;
     });
 }
 

@@ -31,8 +31,8 @@ class HistoryMaintenance {
     MaintenanceResult deleteLatestDraw();
 
     // Keeps all but the latest `count` draws: writes them to lsbf.txt, rebuilds the history from it and
-    // compacts the store. A count of at least the number of draws empties the history. Refuses a count
-    // below 1 and an empty history.
+    // compacts the store. Refuses a count below 1, a count of at least the number of draws (that is clear())
+    // and an empty history.
     MaintenanceResult deleteLatestDraws(int count);
 
     // Keeps the draws whose issue is not after lastIssue (that draw included) the same way, rebuilding

@@ -16,7 +16,7 @@ TEST(ResultGrids, GroupRowsReadBackInTheChosenOrder) {
               (CellGrid{{"号码（分组）", "最小遗漏", "最大遗漏", "最后遗漏"},
                         {"03 17", "2", "8", "0"},
                         {"05 17", "1", "9", "4"},
-                        {"01 02", "32767", "0", "4"}}));
+                        {"01 02", "未出", "0", "4"}}));
     EXPECT_EQ(table.read(GroupSort::Max).front().content, "01 02");
     EXPECT_EQ(table.read(GroupSort::Label).front().content, "01 02");
     EXPECT_EQ(table.read(GroupSort::Min).back().content, "01 02");

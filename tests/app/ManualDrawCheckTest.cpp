@@ -11,6 +11,9 @@ TEST(ManualDrawCheck, RefusesWhatIsNoDrawNamingTheBox) {
     using Texts = std::array<std::string, 7>;
     EXPECT_EQ(checkManualDraw({"23", "05", "49", "12", "31", "8", "40"}).numbers,
               (std::array<int, 7>{23, 5, 49, 12, 31, 8, 40}));
+    // Full-width digits, as a Chinese input method types them, are the digits they show.
+    EXPECT_EQ(checkManualDraw({"２３", "０５", "49", "１2", "31", "８", "４０"}).numbers,
+              (std::array<int, 7>{23, 5, 49, 12, 31, 8, 40}));
     struct Case {
         Texts boxes;
         int box;
@@ -21,6 +24,7 @@ TEST(ManualDrawCheck, RefusesWhatIsNoDrawNamingTheBox) {
         {{"00", "05", "49", "12", "31", "08", "40"}, 1, "box 1 (落1码) holds '00'"},
         {{"23", "05", "49", "12", "-5", "08", "40"}, 5, "holds '-5'"},
         {{"23", "05", "49", "12", "31", "05", "40"}, 6, "box 6 (落6码) repeats 5 of box 2 (落2码)"},
+        {{"23", "05", "49", "12", "31", "08", "５０"}, 7, "box 7 (特码) holds '５０'"},
     };
     for (const Case& c : cases) {
         ManualDrawCheck check = checkManualDraw(c.boxes);

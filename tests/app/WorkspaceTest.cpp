@@ -55,7 +55,7 @@ TEST_F(WorkspaceTest, AddTakesTheNextIssue) {
     AddResult first = workspace.history().addDraw(std::nullopt, {1, 2, 3, 4, 5, 6, 7});
     EXPECT_EQ(first.issue, 2014001);
     EXPECT_EQ(first.idx, 1);
-    workspace.history().addDraw(2013152, {1, 2, 3, 4, 5, 6, 7});
+    workspace.history().addDraw(2013152, {1, 2, 3, 4, 5, 6, 7}, AddPlace::AmongStored);
     AddResult next = workspace.history().addDraw(std::nullopt, {1, 2, 3, 4, 5, 6, 8});
     EXPECT_EQ(next.issue, 2014002);
     EXPECT_EQ(next.idx, 3);

@@ -75,6 +75,8 @@ TEST_F(AnalysisCommandsTest, PartialSearchLabelEndsWithThePartSize) {
     EXPECT_EQ(outside.code, 0);
     EXPECT_TRUE(outside.json()["hits"].empty());
     EXPECT_EQ(outside.json()["min"], 32767);
+    EXPECT_EQ(outside.json()["never_hit"], true);
+    EXPECT_EQ(partial.json().contains("never_hit"), partial.json()["min"] == 32767);
 }
 
 TEST_F(AnalysisCommandsTest, GroupRowsNotesAndLimits) {
@@ -82,17 +84,18 @@ TEST_F(AnalysisCommandsTest, GroupRowsNotesAndLimits) {
         cli.run({"group", "--kind", "number", "--size", "1", "--boxes", "49,5,17", "--sort", "label", "--json"});
     ASSERT_EQ(group.code, 0) << group.err;
     EXPECT_EQ(fixedFields(group.json()), nlohmann::json::parse(R"({"rows":[{"content":"05","min":1,"max":1,"last":3},
-        {"content":"17","min":32767,"max":0,"last":7},{"content":"49","min":32767,"max":0,"last":7}]})"));
+        {"content":"17","min":32767,"never_hit":true,"max":0,"last":7},
+        {"content":"49","min":32767,"never_hit":true,"max":0,"last":7}]})"));
     auto special = cli.run({"group", "--kind", "number", "--size", "1", "--boxes", "49", "--with-special", "--json"});
     EXPECT_EQ(fixedFields(special.json()["rows"][0]),
               nlohmann::json::parse(R"({"content":"49","min":1,"max":5,"last":1})"));
 
     auto none = cli.run({"group", "--size", "7", "--boxes", "1,2,3", "--json"});
-    EXPECT_EQ(none.code, 0);
-    EXPECT_EQ(fixedFields(none.json()), nlohmann::json::parse(R"({"rows":[]})"));
+    EXPECT_EQ(none.code, 2);
+    EXPECT_EQ(none.out, "");
     EXPECT_NE(none.err.find("outside 1..6"), std::string::npos);
-    auto few = cli.run({"group", "--kind", "colour", "--size", "4", "--boxes", "1,2,3,4,5", "--json"});
-    EXPECT_EQ(few.code, 0);
+    auto few = cli.run({"group", "--kind", "colour", "--size", "4", "--boxes", "1,2,3", "--json"});
+    EXPECT_EQ(few.code, 2);
     EXPECT_NE(few.err.find("3 usable value"), std::string::npos);
 
     std::string boxes;
@@ -185,7 +188,7 @@ TEST_F(AnalysisCommandsTest, GridsGoToWorkbooksAsShown) {
               0);
     EXPECT_EQ(test::readXlsx(results).cells,
               (std::vector<std::vector<std::string>>{{"号码（分组）", "最小遗漏", "最大遗漏", "最后遗漏"},
-                                                     {"17", "32767", "0", "7"},
+                                                     {"17", "未出", "0", "7"},
                                                      {"05", "1", "1", "3"}}));
 }
 

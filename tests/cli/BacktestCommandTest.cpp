@@ -82,8 +82,8 @@ TEST(BacktestCommandTest, HandCountedOverdueSpecialNumbers) {
     } refusals[] = {
         {{"--boxes", "1,2", "--size", "2", "--where", "special"}, 2, "--where applies to groups of one value"},
         {{"--boxes", "1,2", "--size", "1", "--pick", "0"}, 2, "--pick takes a number of groups of at least 1"},
-        {{"--boxes", "1,2", "--size", "1"}, 1, "the 500th draw; choose an earlier start issue"},
-        {{"--boxes", "1,2", "--size", "1", "--from", "2013030"}, 1, "choose an earlier start issue"},
+        {{"--boxes", "1,2", "--size", "1", "--pick", "1"}, 1, "the 500th draw; choose an earlier start issue"},
+        {{"--boxes", "1,2", "--size", "1", "--pick", "1", "--from", "2013030"}, 1, "choose an earlier start issue"},
         {{"--boxes", "1", "--size", "2", "--from", "2013001"}, 1, "nothing to backtest"},
     };
     for (const Refusal& refusal : refusals) {

@@ -2,9 +2,11 @@
 #include "DiskConditions.h"
 #include "cli/CliHarness.h"
 
+#include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -16,6 +18,35 @@ namespace quorvel {
 namespace {
 
 const std::string kHistory = "2013152 01 02 03 04 05 06 07 \r\n2013153 08 09 10 11 12 13 14 \r\n";
+
+// The results of the last group calculation as the store holds them: YL, its packed figures and its rules.
+std::string storedResults(const test::CliHarness& cli) {
+    SQLite::Database db((cli.folder() / "quorvel.db").string(), SQLite::OPEN_READONLY);
+    std::string text;
+    for (const char* query : {"SELECT * FROM YL ORDER BY rowid",
+                              "SELECT firstRow, rowCount, hex(figures) FROM YLFigures", "SELECT rules FROM YLRules"}) {
+        SQLite::Statement rows(db, query);
+        while (rows.executeStep()) {
+            for (int column = 0; column < rows.getColumnCount(); ++column)
+                text += rows.getColumn(column).getString() + "\t";
+            text += "\n";
+        }
+    }
+    return text;
+}
+
+// A history of `draws` draws, 150 a year from 1980 on.
+std::string longHistory(int draws) {
+    std::string text;
+    char line[40];
+    for (int d = 0; d < draws; ++d) {
+        std::snprintf(line, sizeof line, "%d %02d %02d %02d %02d %02d %02d %02d\r\n",
+                      (1980 + d / 150) * 1000 + d % 150 + 1, d % 43 + 1, d % 43 + 2, d % 43 + 3, d % 43 + 4, d % 43 + 5,
+                      d % 43 + 6, d % 43 + 7);
+        text += line;
+    }
+    return text;
+}
 
 } // namespace
 
@@ -68,6 +99,75 @@ TEST(BadInput, RefusalsLeaveTheStoredHistoryByteForByte) {
         EXPECT_EQ(cli.run({"history", "--json"}).out, before);
     }
     EXPECT_FALSE(std::filesystem::exists(cli.folder() / "backup")) << "a refused change wrote a safety copy";
+}
+
+// Requests that cannot be met as given are refused before anything is written: the stored group results (YL)
+// and the history stay as they were, and the message says what was wrong and what to do.
+TEST(BadInput, RefusedRequestsLeaveTheResultsAndTheHistoryAsTheyWere) {
+    test::CliHarness six;
+    ASSERT_EQ(six.run({"import", six.folder().write("h.txt", test::kSixDraws2013).string()}).code, 0);
+    ASSERT_EQ(six.run({"group", "--size", "2", "--boxes", "1..5"}).code, 0);
+    // Enough draws that the biggest groups the ceiling allows make too much work for one backtest.
+    test::CliHarness long_;
+    ASSERT_EQ(long_.run({"import", long_.folder().write("h.txt", longHistory(5400)).string()}).code, 0);
+    ASSERT_EQ(long_.run({"group", "--size", "1", "--boxes", "1..3"}).code, 0);
+    const std::string store = (six.folder() / "quorvel.db").string();
+    struct Case {
+        test::CliHarness& cli;
+        std::vector<std::string> arguments;
+        int code;
+        std::string message;
+    };
+    const std::vector<Case> cases{
+        {six, {"group", "--size", "0", "--boxes", "1,2"}, 2, "group size 0 is outside 1..6: no group to calculate"},
+        {six, {"group", "--size", "3", "--boxes", "1,2"}, 2, "2 usable value(s) ticked for groups of 3"},
+        {six, {"group", "--size", "2", "--boxes", "1..3", "--xlsx", six.folder().path().string()}, 1, "it is a folder"},
+        {six, {"group", "--size", "2", "--boxes", "1..4", "--xlsx", store}, 1, "it is the history store"},
+        {six,
+         {"backtest", "--boxes", "1..5", "--size", "2", "--from", "2013021"},
+         2,
+         "--pick 10 picks all of the 10 groups that 5 boxes in groups of 2 make"},
+        {six,
+         {"backtest", "--boxes", "1..49", "--size", "3", "--no-limit", "--pick", "18000", "--from", "2013021"},
+         1,
+         "4 decisions × 18000 picks × 18000 picks = 1296000000 pairs of picks, more than the 500000000"},
+        {long_,
+         {"backtest", "--boxes", "1..49", "--size", "5", "--no-limit", "--from", "1980001"},
+         1,
+         "5399 decisions × 1906884 groups = 10295266716, more than the 10000000000"},
+        {six, {"delete-last", "6"}, 1, "would delete all 6 stored draws and keep none; nothing was changed. To delete"},
+        {six,
+         {"add", "--issue", "2013019", "21", "22", "23", "24", "25", "26", "27"},
+         1,
+         "issue 2013019 comes before the latest stored draw 2013026: it would go among the stored draws and move "
+         "the 6 draws"},
+        {six,
+         {"add", "--issue", "2013024", "21", "22", "23", "24", "25", "26", "27"},
+         1,
+         "move the 2 draws after it down one place; nothing was added"},
+        {six,
+         {"group", "--kind", "zodiac", "--size", "2", "--boxes", "1..13"},
+         2,
+         "box 13 is not a value of the kind zodiac (生肖), which has 12 values, boxes 1..12"},
+        {six,
+         {"backtest", "--kind", "colour", "--boxes", "1..4", "--size", "1", "--from", "2013021"},
+         2,
+         "box 4 is not a value of the kind colour"},
+    };
+    for (const Case& c : cases) {
+        std::string line;
+        for (const std::string& argument : c.arguments)
+            line += argument + " ";
+        SCOPED_TRACE(line);
+        const std::string results = storedResults(c.cli);
+        const std::string history = c.cli.run({"history", "--json"}).out;
+        test::CliResult refused = c.cli.run(c.arguments);
+        EXPECT_EQ(refused.code, c.code) << refused.err;
+        EXPECT_NE(refused.err.find(c.message), std::string::npos) << refused.err;
+        EXPECT_EQ(refused.out, "");
+        EXPECT_EQ(storedResults(c.cli), results);
+        EXPECT_EQ(c.cli.run({"history", "--json"}).out, history);
+    }
 }
 
 TEST(BadInput, ExportsOfAnEmptyHistoryAreRefused) {

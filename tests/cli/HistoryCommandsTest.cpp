@@ -55,6 +55,11 @@ TEST(HistoryCommands, ImportReportsSkippedLinesAndRefusesMissingFiles) {
     EXPECT_EQ(missing.code, 1);
     EXPECT_NE(missing.err.find("none.txt"), std::string::npos);
     EXPECT_EQ(cli.run({"history", "--json"}).json().size(), 1u);
+    // A path that names nothing is told so, whatever its name ends in.
+    auto unnamed = cli.run({"import", (cli.folder() / "none").string()});
+    EXPECT_EQ(unnamed.code, 1);
+    EXPECT_NE(unnamed.err.find("none does not exist; check the path"), std::string::npos) << unnamed.err;
+    EXPECT_EQ(unnamed.err.find(".txt"), std::string::npos) << unnamed.err;
 
     auto file = cli.folder().write("in.txt", "2013017 23 05 49 12 31 08 40\r\n2013018 01 02\r\n");
     auto result = cli.run({"import", file.string(), "--json"});
@@ -120,8 +125,40 @@ TEST(HistoryCommands, AddDefaultsAndUsageErrors) {
     EXPECT_EQ(cli.run({"row", "2014009"}).code, 1);
     EXPECT_EQ(cli.run({"--zodiac-base", "2", "history"}).code, 2);
     EXPECT_EQ(cli.run({"nosuchcommand"}).code, 2);
-    EXPECT_EQ(cli.run({"--help"}).code, 0);
+    auto help = cli.run({"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("min 32767 (shown as 未出 in the window and the workbooks), with \"never_hit\": true"),
+              std::string::npos)
+        << help.out;
     EXPECT_EQ(cli.run({"history", "--json"}).json().size(), 2u);
+}
+
+// A draw typed with full-width digits is the draw they show; one after a gap is stored and the issues missing are
+// named; one among the stored draws goes there only on purpose, and the draws it moved are named.
+TEST(HistoryCommands, AddSaysWhatItDidToTheDrawsAround) {
+    test::CliHarness cli;
+    ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", test::kSixDraws2013).string()}).code, 0);
+    auto wide = cli.run({"add", "０１", "02", "03", "04", "05", "06", "１４", "--json"});
+    ASSERT_EQ(wide.code, 0) << wide.err;
+    EXPECT_EQ(wide.json(), nlohmann::json({{"issue", 2013027}, {"idx", 7}}));
+    EXPECT_EQ(wide.err, "");
+    EXPECT_EQ(cli.run({"history", "--json"}).json()[6]["numbers"], nlohmann::json({1, 2, 3, 4, 5, 6, 14}));
+
+    auto gap = cli.run({"add", "--issue", "2013040", "21", "22", "23", "24", "25", "26", "27"});
+    ASSERT_EQ(gap.code, 0) << gap.err;
+    EXPECT_NE(gap.err.find("warning: draw 2013040 was added, but 12 issue(s) before it are not stored: "
+                           "2013028..2013039; add them with add --insert --issue ISSUE"),
+              std::string::npos)
+        << gap.err;
+
+    auto inserted = cli.run({"add", "--insert", "--issue", "2013024", "21", "22", "23", "24", "25", "26", "27"});
+    ASSERT_EQ(inserted.code, 0) << inserted.err;
+    EXPECT_NE(inserted.out.find("added draw 2013024 (IDX 5)\nit went among the stored draws: the 4 draw(s) after it, "
+                                "issues 2013025..2013040, moved down one place (IDX 6..9)"),
+              std::string::npos)
+        << inserted.out;
+    EXPECT_EQ(inserted.err, "");
+    EXPECT_EQ(cli.run({"row", "2013040", "--json"}).json()["IDX"], 9);
 }
 
 } // namespace quorvel

@@ -36,7 +36,7 @@ TEST(MaintainCommands, ShortenTheHistoryOrRefuseAndSayWhy) {
     const std::vector<Case> cases{
         {{"delete-last"}, 0, {2013152, 2013153, 2014001}, ""},
         {{"delete-last", "3"}, 0, {2013152}, ""},
-        {{"delete-last", "08"}, 0, {}, ""}, // decimal, not octal
+        {{"delete-last", "08"}, 1, {2013152, 2013153, 2014001, 2014002}, "the latest 8 draws"}, // decimal, not octal
         {{"keep-until", "2014001"}, 0, {2013152, 2013153, 2014001}, ""},
         {{"keep-until", "2015001"}, 0, {2013152, 2013153, 2014001, 2014002}, ""}, // removes nothing, no copy
         {{"clear"}, 0, {}, ""},
@@ -71,6 +71,14 @@ TEST(MaintainCommands, ShortenTheHistoryOrRefuseAndSayWhy) {
             EXPECT_EQ(issues(cli).size(), 4u);
         }
     }
+
+    // Deleting the only draw leaves an empty history, and says so.
+    test::CliHarness one;
+    ASSERT_EQ(one.run({"add", "01", "02", "03", "04", "05", "06", "07"}).code, 0);
+    auto emptied = one.run({"delete-last"});
+    EXPECT_EQ(emptied.code, 0) << emptied.err;
+    EXPECT_NE(emptied.out.find("The history is now empty: import a history file or add draws"), std::string::npos)
+        << emptied.out;
 }
 
 TEST(MaintainCommands, KeepUntilTheLatestDerivesEveryRowAgain) {
@@ -121,6 +129,10 @@ TEST(MaintainCommands, ABaseChangeWarnsUntilRebuildDerivesEveryDrawAgain) {
         EXPECT_EQ(occurrences(result.err, warning), 1u) << command.front() << ": " << result.err;
         EXPECT_NE(result.err.find("quorvel-cli rebuild"), std::string::npos) << result.err;
     }
+    // A change refused for the run's bases names the stored draws' bases and the mend itself: said once.
+    auto refused = cli.run({"--zodiac-base", "0", "--colour-base", "0", "delete-last", "1"});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(occurrences(refused.err, "quorvel-cli rebuild"), 1u) << refused.err;
 
     auto rebuilt = cli.run({"rebuild", "--json"});
     ASSERT_EQ(rebuilt.code, 0) << rebuilt.err;

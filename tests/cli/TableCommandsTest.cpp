@@ -45,6 +45,14 @@ TEST(TableCommandsTest, RowsSortRangeAndWorkbook) {
     for (const char* key : {"min", "max", "last", "average", "longest_run", "previous", "p_hit", "p_at_least_last"})
         EXPECT_EQ(row49[key], searched[key]) << key;
     EXPECT_EQ(row49["hits"], searched["hits_in_range"]);
+    // A value never drawn keeps the stored min, 32767, and says so beside it.
+    int neverDrawn = 0;
+    const nlohmann::json numberRows = numbers.json()["rows"];
+    for (const auto& row : numberRows) {
+        EXPECT_EQ(row.contains("never_hit"), row["min"] == 32767) << row["value"];
+        neverDrawn += row.value("never_hit", false);
+    }
+    EXPECT_GT(neverDrawn, 0);
 
     struct Case {
         std::vector<std::string> arguments;

@@ -158,6 +158,17 @@ TEST_F(AnalysisWindowTest, GroupCalculationOrdersAndChartsItsRows) {
     EXPECT_EQ(dialogs.shown[0].title, "数据溢出");
     EXPECT_EQ(dialogs.shown[0].text, "3个分组请选择40个（含）以内的个数的号码");
     EXPECT_EQ(cells("MSFlexGrid3"), before);
+
+    // A size that makes no group: the message says so, and the rows shown and stored stay.
+    const std::size_t stored = workspace->analyses().groupResults().size();
+    type("Combo2", "0");
+    dialogs.shown.clear();
+    click("Command5");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, "分组计算");
+    EXPECT_TRUE(dialogs.shown[0].text.contains("group size 0 is outside 1..6")) << dialogs.shown[0].text.toStdString();
+    EXPECT_EQ(cells("MSFlexGrid3"), before);
+    EXPECT_EQ(workspace->analyses().groupResults().size(), stored);
 }
 
 // The grid fills from the calculation while the store writes its rows; a write that fails is said in a message, and

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "WindowFixture.h"
 
+#include <QInputMethodEvent>
 #include <QTableView>
 
 namespace quorvel::test {
@@ -47,6 +48,21 @@ TEST_F(HistoryEntryTest, TypedDrawIsStoredUnderTheNextIssue) {
     EXPECT_EQ(text("Text3_1"), "2013153");
     EXPECT_EQ(text("Text4"), "2013153");
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// A Chinese input method in full-width mode commits ０..９: the draw is the digits they show.
+TEST_F(HistoryEntryTest, FullWidthDigitsAreTheDigitsTheyShow) {
+    addDraws({{2013152, {1, 2, 3, 4, 5, 6, 7}}});
+    open();
+    control("MaskEdBox1_1")->setFocus();
+    for (QChar digit : QStringLiteral("２３０５０３１２３１４９４０")) {
+        QInputMethodEvent committed;
+        committed.setCommitString(QString(digit));
+        QApplication::sendEvent(QApplication::focusWidget(), &committed);
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(lastRow(), "2013153 23 5 3 12 31 49 40");
+    EXPECT_TRUE(dialogs.shown.empty()) << (dialogs.shown.empty() ? "" : dialogs.shown[0].text.toStdString());
 }
 
 TEST_F(HistoryEntryTest, InvalidDrawIsRefusedNamingTheBox) {

@@ -60,8 +60,6 @@ TEST_F(HistoryMaintenanceTest, ShorteningKeepsExactlyTheOldestDrawsAndWritesTheB
     const std::vector<Case> cases{
         {[](auto& m) { return m.deleteLatestDraws(3); }, {2013152}}, // across the turn of the year
         {[](auto& m) { return m.deleteLatestDraws(1); }, {2013152, 2013153, 2014001}},
-        {[](auto& m) { return m.deleteLatestDraws(4); }, {}},
-        {[](auto& m) { return m.deleteLatestDraws(99); }, {}},
         {[](auto& m) { return m.keepUntil(2014002); }, {2013152, 2013153, 2014001, 2014002}},
         {[](auto& m) { return m.keepUntil(2013999); }, {2013152, 2013153}},
         {[](auto& m) { return m.keepUntil(2013153); }, {2013152, 2013153}},
@@ -121,6 +119,8 @@ TEST_F(HistoryMaintenanceTest, RefusalsAndFailuresLeaveTheHistoryAsItWas) {
     const std::vector<Case> cases{
         {[](auto& m) { m.deleteLatestDraws(0); }, "at least 1, not 0; nothing was changed"},
         {[](auto& m) { m.deleteLatestDraws(-2); }, "at least 1, not -2"},
+        {[](auto& m) { m.deleteLatestDraws(4); }, "would delete all 4 stored draws and keep none; nothing was changed"},
+        {[](auto& m) { m.deleteLatestDraws(99); }, "To delete every draw, clear the history instead"},
         {[](auto& m) { m.keepUntil(0); }, "has seven digits (year and sequence, e.g. 2014016), not 0; nothing was"},
         {[](auto& m) { m.keepUntil(201401); }, "has seven digits"},
         {[](auto& m) { m.keepUntil(2013151); }, "would keep none; nothing was changed. To delete every draw, clear"},

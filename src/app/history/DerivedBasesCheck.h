@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/Error.h"
 #include "model/Message.h"
 #include "model/ParameterBases.h"
 
@@ -28,5 +29,12 @@ Message basesMismatchWarning(const BasesMismatch& mismatch);
 // The refusal of a change that would derive rows with bases given for one run only when they differ from
 // the stored draws' bases: the store would hold rows of two codings. The advice depends on the settings.
 Message runBasesRefusal(const ParameterBases& stored, const ParameterBases& run, const ParameterBases& settings);
+
+// That refusal as a change raises it; it names the stored draws' bases and the mend, so a front end that warns of
+// them need not say it again.
+class RunBasesRefused : public Error {
+  public:
+    using Error::Error;
+};
 
 } // namespace quorvel

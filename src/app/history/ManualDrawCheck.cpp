@@ -17,6 +17,26 @@ ManualDrawCheck refused(int box, const Message& what) { return ManualDrawCheck{s
 
 } // namespace
 
+std::string halfWidthDigits(std::string_view text) {
+    // In UTF-8 the full-width digits U+FF10..U+FF19 are EF BC 90..99, the ideographic space U+3000 E3 80 80.
+    std::string narrow;
+    narrow.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view rest = text.substr(i);
+        const auto last = rest.size() >= 3 ? static_cast<unsigned char>(rest[2]) : 0;
+        if (rest.starts_with("\xEF\xBC") && last >= 0x90 && last <= 0x99) {
+            narrow += static_cast<char>('0' + (last - 0x90));
+            i += 2;
+        } else if (rest.starts_with("\xE3\x80\x80")) {
+            narrow += ' ';
+            i += 2;
+        } else {
+            narrow += text[i];
+        }
+    }
+    return narrow;
+}
+
 ManualDrawCheck checkManualDraw(const std::array<std::string, 7>& boxTexts) {
     std::array<int, 7> numbers{};
     for (int box = 1; box <= 7; ++box) {
@@ -25,7 +45,7 @@ ManualDrawCheck checkManualDraw(const std::array<std::string, 7>& boxTexts) {
             return refused(box, Message::core(QT_TRANSLATE_NOOP("Core", "The draw was not stored: %1 is empty; type "
                                                                         "its number."),
                                               boxName(box)));
-        auto value = typedNumber(text);
+        auto value = typedNumber(halfWidthDigits(text));
         if (!value || *value < 1 || *value > 49)
             return refused(box, Message::core(QT_TRANSLATE_NOOP("Core", "The draw was not stored: %1 holds '%2'; a "
                                                                         "number is 1 to 49, correct it."),

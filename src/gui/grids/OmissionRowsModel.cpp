@@ -5,6 +5,8 @@
 #include "analysis/ResultGrids.h"
 #include "app/results/ResultsView.h"
 
+#include <QCoreApplication>
+
 namespace quorvel {
 
 OmissionRowsModel::OmissionRowsModel(QObject* parent) : CellGridModel(omissionHeader(), parent) {}
@@ -20,7 +22,10 @@ CellGrid OmissionRowsModel::cells() const {
 int OmissionRowsModel::cellRows() const { return m_view ? static_cast<int>(m_view->omissionCount()) : 0; }
 
 std::string OmissionRowsModel::cellText(int row, int column) const {
-    return omissionCell(m_view->omissionRow(row).value_or(GroupRow{}), column);
+    std::string text = omissionCell(m_view->omissionRow(row).value_or(GroupRow{}), column);
+    // The word for a group never drawn is the core's, in the window's language.
+    if (column == 1 && text == kNeverHitText) return QCoreApplication::translate("Core", kNeverHitText).toStdString();
+    return text;
 }
 
 } // namespace quorvel

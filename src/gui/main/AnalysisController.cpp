@@ -2,6 +2,8 @@
 #include "gui/main/AnalysisController.h"
 
 #include "analysis/CountingRules.h"
+#include "analysis/GroupPlan.h"
+#include "analysis/ResultCells.h"
 #include "app/Workspace.h"
 #include "app/choices/GroupLimits.h"
 #include "gui/charts/OmissionChart.h"
@@ -158,6 +160,11 @@ void AnalysisController::runGroupCalculation() {
         m_dialogs.message(&m_window, tr("数据溢出"), shown(*limits.refusal));
         return;
     }
+    // A request that makes no group is refused before the rows shown and stored are touched.
+    if (const Message why = noGroupReason(request); !why.empty()) {
+        m_dialogs.message(&m_window, tr("分组计算"), shown(why));
+        return;
+    }
     GroupRun result;
     if (!run(tr("分组计算"), [&](const Progress& progress) {
             result = m_workspace.analyses().groupCalculation(m_engine, request, progress);
@@ -169,8 +176,7 @@ void AnalysisController::runGroupCalculation() {
     m_storeWatch.start();
     selectGroupRow({}, columnOfSort(GroupSort::Last));
     m_panels.results->showSort(GroupSort::Last);
-    QString status = result.note.empty() ? tr("分组计算: %1 groups, ordered by 最后遗漏.").arg(count)
-                                         : tr("分组计算: %1.").arg(shown(result.note));
+    QString status = tr("分组计算: %1 groups, ordered by 最后遗漏.").arg(count);
     if (!limits.keptNote.empty()) status += QStringLiteral(" ") + shown(limits.keptNote);
     emit statusMessage(status + m_rangeNote);
 }
@@ -193,10 +199,14 @@ void AnalysisController::showSearch(SearchResult result, SearchKind kind, std::s
                                     [&] { m_view.showSearch(kind, std::move(result), std::move(rules)); });
     m_panels.results->fitColumns();
     m_chartTimer.start();
+    // The minimum of a value never drawn in the range shows as the omission grid shows it.
+    const QString minimum = summary.min == OmissionSummary::kNoMinimum
+                                ? QCoreApplication::translate("Core", kNeverHitText)
+                                : QString::number(summary.min);
     emit statusMessage(tr("%1: %2 hit draws; 最小遗漏 %3, 最大遗漏 %4, 最后遗漏 %5.")
                            .arg(searchName(kind))
                            .arg(hitCount)
-                           .arg(summary.min)
+                           .arg(minimum)
                            .arg(summary.max)
                            .arg(summary.last) +
                        m_rangeNote);
