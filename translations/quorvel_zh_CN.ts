@@ -90,6 +90,8 @@
     <message>
         <source>a workbook holds at most 1,048,576 rows, and the %1 groups of this request need one each below the header; choose fewer groups or use --json</source>
         <translation>工作簿最多只能容纳 1,048,576 行，而这次请求的 %1 个分组在表头之下各需一行；请选择更少的分组，或改用 --json</translation>
+    </message>
+    <message>
         <source>--pick %1 picks all of the %2 groups that %3 boxes in groups of %4 make, so nothing is compared with chance; give --pick below %2, or tick more boxes</source>
         <translation>--pick %1 会选中 %3 个框按 %4 个一组组成的全部 %2 组，无从与随机比较；请给小于 %2 的 --pick，或多勾选几个框</translation>
     </message>
@@ -1115,6 +1117,8 @@
     <message>
         <source>To store each draw once in issue order, export the history (quorvel-cli export-text), mend the file and import it again.</source>
         <translation>要让每期只存一次并按期号排列，请导出历史号码（quorvel-cli export-text），修正文件后再读入（quorvel-cli import）。</translation>
+    </message>
+    <message>
         <source>%1; the old file was left unchanged</source>
         <translation>%1；原来的文件保持不变</translation>
     </message>
@@ -1197,6 +1201,8 @@
     <message>
         <source>the server sent too little of %1 within %2; it may be slow or overloaded, try again later</source>
         <translation>服务器在 %2内只发来了 %1 的一小部分；服务器可能太慢或负载过重，请稍后再试</translation>
+    </message>
+    <message>
         <source>group size %1 is outside 1..6: no group to calculate; choose a size from 1 to 6</source>
         <translation>组合位数 %1 不在 1 到 6 之间：没有可计算的分组；请选 1 到 6 之间的位数</translation>
     </message>

@@ -90,6 +90,8 @@
     <message>
         <source>a workbook holds at most 1,048,576 rows, and the %1 groups of this request need one each below the header; choose fewer groups or use --json</source>
         <translation>活頁簿最多只可容納 1,048,576 列，而這次要求的 %1 個分組在標題列之下各需一列；請選擇較少的分組，或改用 --json</translation>
+    </message>
+    <message>
         <source>--pick %1 picks all of the %2 groups that %3 boxes in groups of %4 make, so nothing is compared with chance; give --pick below %2, or tick more boxes</source>
         <translation>--pick %1 會選中 %3 個框按 %4 個一組組成的全部 %2 組，無從與隨機比較；請給小於 %2 的 --pick，或多勾選幾個框</translation>
     </message>
@@ -1115,6 +1117,8 @@
     <message>
         <source>To store each draw once in issue order, export the history (quorvel-cli export-text), mend the file and import it again.</source>
         <translation>要令每期只存一次並按期數排列，請匯出歷史號碼（quorvel-cli export-text），修正檔案後再讀入（quorvel-cli import）。</translation>
+    </message>
+    <message>
         <source>%1; the old file was left unchanged</source>
         <translation>%1；原來的檔案保持不變</translation>
     </message>
@@ -1197,6 +1201,8 @@
     <message>
         <source>the server sent too little of %1 within %2; it may be slow or overloaded, try again later</source>
         <translation>伺服器在 %2內只傳來了 %1 的一小部分；伺服器可能太慢或負荷過重，請稍後再試</translation>
+    </message>
+    <message>
         <source>group size %1 is outside 1..6: no group to calculate; choose a size from 1 to 6</source>
         <translation>組合位數 %1 不在 1 到 6 之間：沒有可計算的分組；請選 1 到 6 之間的位數</translation>
     </message>

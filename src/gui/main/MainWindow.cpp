@@ -114,7 +114,7 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     connect(m_analyses, &AnalysisController::statusMessage, this, &MainWindow::showStatus);
     connect(m_combinations, &CombinationPanel::statusMessage, this, &MainWindow::showStatus);
 
-    m_subscription = m_workspace.subscribe([this](HistoryChange change) { showChangedHistory(change); });
+    m_subscription = m_workspace.history().subscribe([this](HistoryChange change) { showChangedHistory(change); });
     resize(1280, 800);
     retranslate();
     startUp();
@@ -159,7 +159,7 @@ void MainWindow::startUp() {
 
 void MainWindow::connectHistoryManagement() {
     auto* management = new HistoryManagement(m_workspace, m_dialogs, *this, *m_history, *m_menus->historyMenu());
-    connect(management, &HistoryManagement::restoreRequested, this, &MainWindow::importFile);
+    connect(management, &HistoryManagement::restoreRequested, this, &MainWindow::restoreSafetyCopy);
     connect(management, &HistoryManagement::statusMessage, this, &MainWindow::showStatus);
     auto* exports = new HistoryExports(m_workspace, m_dialogs, *this, *m_history);
     connect(exports, &HistoryExports::statusMessage, this, &MainWindow::showStatus);
@@ -167,7 +167,7 @@ void MainWindow::connectHistoryManagement() {
 }
 
 void MainWindow::showHistory() {
-    HistoryListing listing = m_workspace.historyListing();
+    HistoryListing listing = m_workspace.history().historyListing();
     m_history->welcome()->setVisible(listing.drawCount() == 0);
     m_history->showHistory(std::move(listing));
     emit historyShown();
@@ -219,7 +219,7 @@ void MainWindow::openBacktest() {
 }
 
 void MainWindow::showNextIssue() {
-    NextIssueDisplay display = nextIssueDisplay(m_workspace.latestIssue(), m_workspace.clock().currentYear());
+    NextIssueDisplay display = nextIssueDisplay(m_workspace.history().latestIssue(), m_workspace.clock().currentYear());
     m_history->setNextIssueText(fromStd(display.nextIssueText));
     m_options->showNextIssue(display);
     // The zodiac tips of the combination boxes follow the zodiac year of the next issue.
@@ -228,7 +228,7 @@ void MainWindow::showNextIssue() {
 
 void MainWindow::layoutCombinations(AttributeKind kind) {
     try {
-        m_combinations->layoutFor(kind, m_workspace.bases(), m_workspace.nextIssue());
+        m_combinations->layoutFor(kind, m_workspace.bases(), m_workspace.history().nextIssue());
     } catch (const std::exception& error) {
         showStatus(tr("The history could not be read: %1").arg(shownError(error)));
     }
@@ -282,14 +282,25 @@ void MainWindow::importFromUser() {
 }
 
 void MainWindow::importFile(const QString& file) {
+    readHistoryFile(
+        file, [this](const std::filesystem::path& path) { return m_workspace.history().importHistoryFile(path); });
+}
+
+void MainWindow::restoreSafetyCopy(const QString& file) {
+    readHistoryFile(
+        file, [this](const std::filesystem::path& path) { return m_workspace.maintenance().restoreSafetyCopy(path); });
+}
+
+void MainWindow::readHistoryFile(const QString& file,
+                                 const std::function<ImportResult(const std::filesystem::path&)>& read) {
     QString report;
     bool imported = false;
     bool wasEmpty = false;
     {
         BusyScope busy(this);
         try {
-            wasEmpty = !m_workspace.latestIssue();
-            ImportResult result = m_workspace.importHistoryFile(file.toStdString());
+            wasEmpty = !m_workspace.history().latestIssue();
+            ImportResult result = read(toPath(file));
             report = shown(importSummary(result, QFileInfo(file).fileName().toStdString()));
             imported = true;
         } catch (const std::exception& error) {
@@ -314,7 +325,7 @@ void MainWindow::storeTypedDraw() {
     }
     AddResult added;
     try {
-        added = m_workspace.addDraw(std::nullopt, *check.numbers);
+        added = m_workspace.history().addDraw(std::nullopt, *check.numbers);
     } catch (const std::exception& error) {
         m_dialogs.message(this, tr(kWrongInput), tr("The draw was not stored: %1").arg(shownError(error)));
         entry->focusBox(1);
