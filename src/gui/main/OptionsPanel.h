@@ -89,6 +89,8 @@ class OptionsPanel : public QWidget {
     void applyOutcome(const RefreshOutcome& outcome);
     SearchChoices choices() const;
     void save(Setting setting, const std::string& text);
+    // Saves a Boolean setting as the settings file writes it (True/False).
+    void saveTick(Setting setting, bool ticked);
 
     Workspace& m_workspace;
     PositionSearchState m_search;
