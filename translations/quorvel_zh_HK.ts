@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>expected</source>
-        <translation>按概率應為</translation>
+        <translation>期望命中</translation>
     </message>
     <message>
         <source>ties with the last pick (summed)</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Calibration: every eligible group at every decision, by p_at_least_last deciles</source>
-        <translation>校準：每次決策的全部可選組，按 p_at_least_last 十分位</translation>
+        <translation>校準：每次決策的全部可選組，按 P(≥當前遺漏) 分為十段</translation>
     </message>
     <message>
         <source>p from</source>
@@ -69,11 +69,11 @@
     </message>
     <message>
         <source>1 issue is stored more than once, as the file lists them (row shows the first of each)</source>
-        <translation>有 1 個期數按檔案所列存了不止一次（row 顯示其中第一期）</translation>
+        <translation>有 1 個期數按檔案所列存了不止一次（row 指令顯示其中第一期）</translation>
     </message>
     <message>
         <source>%1 issues are stored more than once, as the file lists them (row shows the first of each)</source>
-        <translation>有 %1 個期數按檔案所列存了不止一次（row 顯示各自的第一期）</translation>
+        <translation>有 %1 個期數按檔案所列存了不止一次（row 指令顯示各自的第一期）</translation>
     </message>
     <message>
         <source>the history it replaced is saved in %1</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>it went among the stored draws: the %1 draw(s) after it, issues %2..%3, moved down one place (IDX %4..%5)</source>
-        <translation>它插入了已存的攪珠之間：其後的 %1 期（期數 %2 至 %3）各後移一位（IDX %4 至 %5）</translation>
+        <translation>這一期已插入已存的各期之間：其後的 %1 期（期數 %2 至 %3）各往後移一位（IDX %4 至 %5）</translation>
     </message>
     <message>
         <source>draw %1 was added, but %2 issue(s) before it are not stored: %3; add them with add --insert --issue ISSUE, or if %1 was mistyped, remove it with delete-last</source>
@@ -113,22 +113,22 @@
     </message>
     <message>
         <source>draw %1 was added, but no draw of %2 is stored; if %1 was mistyped, remove it with delete-last</source>
-        <translation>已補充第 %1 期，但 %2 年沒有任何已存的攪珠；若 %1 是輸錯的期數，請用 delete-last 刪除它</translation>
+        <translation>已補充第 %1 期，但未有任何已存的 %2 年攪珠結果；若 %1 是輸錯的期數，請用 delete-last 刪除它</translation>
     </message>
     <message>
         <source>Allow an --issue before the latest stored draw: the draw goes among the stored draws and the later ones move down one place</source>
-        <translation>允許 --issue 早於已存的最新一期：該期插入已存的攪珠之間，其後各期後移一位</translation>
+        <translation>允許 --issue 早於已存的最新一期：該期會插入已存的各期之間，其後各期往後移一位</translation>
     </message>
     <message>
         <source>The history is now empty: import a history file or add draws before the next analysis.</source>
-        <translation>歷史號碼現已清空：下次分析前請讀入歷史號碼檔案或補充攪珠號碼。</translation>
+        <translation>歷史號碼現已清空：下次分析前請讀入歷史號碼檔案或補充攪珠結果。</translation>
     </message>
 </context>
 <context>
     <name>Core</name>
     <message>
         <source>no stored draw at or before issue %1 to take the reference values from (the first stored issue is %2)</source>
-        <translation>第 %1 期及之前沒有已存的開獎，取不到參考值（已存的第一期是 %2）</translation>
+        <translation>第 %1 期及之前沒有已存的攪珠結果，取不到參考值（已存的第一期是 %2）</translation>
     </message>
     <message>
         <source>the backtest takes groups of 1..6 of at most 64 values</source>
@@ -140,19 +140,19 @@
     </message>
     <message>
         <source>3个分组请选择40个（含）以内的个数的号码</source>
-        <translation>3個分組請選擇40個（含）以內的個數的號碼</translation>
+        <translation>3個一組時最多只可選40個號碼</translation>
     </message>
     <message>
         <source>4个分组请选择24个（含）以内的个数的号码</source>
-        <translation>4個分組請選擇24個（含）以內的個數的號碼</translation>
+        <translation>4個一組時最多只可選24個號碼</translation>
     </message>
     <message>
         <source>5个分组请选择18个（含）以内的个数的号码</source>
-        <translation>5個分組請選擇18個（含）以內的個數的號碼</translation>
+        <translation>5個一組時最多只可選18個號碼</translation>
     </message>
     <message>
         <source>6个分组请选择16个（含）以内的个数的号码</source>
-        <translation>6個分組請選擇16個（含）以內的個數的號碼</translation>
+        <translation>6個一組時最多只可選16個號碼</translation>
     </message>
     <message>
         <source>%1 values in groups of %2 make %3 groups, more than the ceiling of %4 groups of one run with the size limits lifted (不限组数). Tick fewer values or choose a smaller group size; nothing was calculated.</source>
@@ -164,15 +164,15 @@
     </message>
     <message>
         <source>The reference engine (--engine sql) keeps the size limits even when they are lifted (不限组数, --no-limit): it runs statements for every group and would need hours. The memory engine lifts them.</source>
-        <translation>參考引擎（--engine sql）即使選了不限組數（--no-limit）也保留組數限制：它要為每一組執行語句，需要數小時。內存引擎才會取消限制。</translation>
+        <translation>參考引擎（--engine sql）即使選了不限組數（--no-limit）也保留組數限制：它要為每一組執行語句，需要數小時。記憶體引擎則會取消限制。</translation>
     </message>
     <message>
         <source>where a value is looked for (special, regular or any) applies to groups of one value; choose group size 1, or leave it out to count groups as the group calculation does</source>
-        <translation>指定在特碼、平碼或任意位置查找只適用於每組 1 個值；請選組合位數 1，或不指定，按分組計算的方式統計</translation>
+        <translation>指定在特碼、平碼或任意位置尋找只適用於每組 1 個值；請選組合位數 1，或不指定，按分組計算的方式統計</translation>
     </message>
     <message>
         <source>the backtest looks for a value as the special number, among the regular numbers or among all seven, not at one position</source>
-        <translation>回測只在特碼、平碼或全部七個號碼中查找，不按單個位置查找</translation>
+        <translation>回測只在特碼、平碼或全部七個號碼中尋找，不按單個位置尋找</translation>
     </message>
     <message>
         <source>the backtest picks at least one group per decision, not %1</source>
@@ -188,11 +188,11 @@
     </message>
     <message>
         <source>the backtest needs a decision draw before the latest one, but the history holds %1 draws and the first decision would be the %2th draw; choose an earlier start issue</source>
-        <translation>回測需要在最新一期之前有決策的一期，但歷史只有 %1 期，第一次決策要在第 %2 期；請選更早的起始期數</translation>
+        <translation>回測需要在最新一期之前有決策的一期，但歷史只有 %1 期，第一次決策要在歷史中排第 %2 的一期；請選更早的起始期數</translation>
     </message>
     <message>
         <source>no history: import or add draws before running an analysis</source>
-        <translation>沒有歷史號碼：請先讀入或補充開獎號碼再做統計</translation>
+        <translation>沒有歷史號碼：請先讀入或補充攪珠結果，再做統計</translation>
     </message>
     <message>
         <source>号码（分组）</source>
@@ -248,7 +248,7 @@
     </message>
     <message>
         <source>significantly more hits than chance (1% level); this describes past draws and promises nothing about the next.</source>
-        <translation>命中顯著多於隨機（1% 水平）；這隻描述過去，不預示下一期。</translation>
+        <translation>命中顯著多於隨機（1% 水平）；這只反映過去的攪珠，不預示下一期。</translation>
     </message>
     <message>
         <source>Picking the %1: %2, %3 expected by chance (z = %4, %5): %6</source>
@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>组合位数 &apos;%1&apos; is not a number: the group size stays %2.</source>
-        <translation>組合位數“%1”不是數字：組合位數仍為 %2。</translation>
+        <translation>組合位數「%1」不是數字：組合位數仍為 %2。</translation>
     </message>
     <message>
         <source>zodiac base %1</source>
@@ -292,19 +292,19 @@
     </message>
     <message>
         <source>the stored draws were derived with %1, but the settings say %2, so the %3 shown for them are wrong; derive them again with the settings&apos; bases: quorvel-cli rebuild (a safety copy is saved first), or set the settings back: %4</source>
-        <translation>已存的開獎按%1推算，但設定是%2，所以顯示的%3有誤；請按設定重新推算：quorvel-cli rebuild（會先儲存備份），或把設定改回：%4</translation>
+        <translation>已存的攪珠結果按%1推算，但設定是%2，所以顯示的%3有誤；請按設定重新推算：quorvel-cli rebuild（會先儲存備份），或把設定改回：%4</translation>
     </message>
     <message>
         <source>the bases given for this run (%1) differ from those the stored draws were derived with (%2), and rows derived with them would not match the stored ones; nothing was changed</source>
-        <translation>本次指定的參數（%1）與已存開獎推算時所用的參數（%2）不同，按它推算的行會與已存的行不一致；未作任何改動</translation>
+        <translation>本次指定的參數（%1）與已存攪珠結果推算時所用的參數（%2）不同，按它推算的記錄會與已存的不一致；未作任何改動</translation>
     </message>
     <message>
         <source>%1; to use these bases, which the settings already hold, derive the stored draws again (quorvel-cli rebuild), then run without the base options</source>
-        <translation>%1；設定裏已是這些參數，要使用它們，請重新推算已存的開獎（quorvel-cli rebuild），然後不帶參數選項運行</translation>
+        <translation>%1；設定裏已是這些參數，要使用它們，請重新推算已存的攪珠結果（quorvel-cli rebuild），然後不帶參數選項再執行</translation>
     </message>
     <message>
         <source>%1; to use these bases, change the setting instead (%2) and derive the stored draws again (quorvel-cli rebuild), then run without the base options</source>
-        <translation>%1；要使用這些參數，請改設定（%2）並重新推算已存的開獎（quorvel-cli rebuild），然後不帶參數選項運行</translation>
+        <translation>%1；要使用這些參數，請改設定（%2）並重新推算已存的攪珠結果（quorvel-cli rebuild），然後不帶參數選項再執行</translation>
     </message>
     <message>
         <source>命中次数</source>
@@ -364,11 +364,11 @@
     </message>
     <message>
         <source>Stored 1 draw from %1.</source>
-        <translation>已從 %1 讀入 1 期開獎號碼。</translation>
+        <translation>已從 %1 讀入 1 期攪珠結果。</translation>
     </message>
     <message>
         <source>Stored %1 draws from %2.</source>
-        <translation>已從 %2 讀入 %1 期開獎號碼。</translation>
+        <translation>已從 %2 讀入 %1 期攪珠結果。</translation>
     </message>
     <message>
         <source>The history it replaced was saved to %1.</source>
@@ -388,7 +388,7 @@
     </message>
     <message>
         <source>line %1 &quot;%2&quot;: %3</source>
-        <translation>第 %1 行“%2”：%3</translation>
+        <translation>第 %1 行「%2」：%3</translation>
     </message>
     <message>
         <source>and %1 more</source>
@@ -404,27 +404,27 @@
     </message>
     <message>
         <source>The draw was not stored: %1 is empty; type its number.</source>
-        <translation>開獎號碼未儲存：%1是空的，請輸入號碼。</translation>
+        <translation>攪珠結果未儲存：%1是空的，請輸入號碼。</translation>
     </message>
     <message>
         <source>The draw was not stored: %1 holds &apos;%2&apos;; a number is 1 to 49, correct it.</source>
-        <translation>開獎號碼未儲存：%1填的是“%2”，號碼應為 1 到 49，請改正。</translation>
+        <translation>攪珠結果未儲存：%1填的是「%2」，號碼應為 1 至 49，請改正。</translation>
     </message>
     <message>
         <source>The draw was not stored: %1 repeats %2 of %3; a draw holds each number once, correct one of them.</source>
-        <translation>開獎號碼未儲存：%1與%3重複了 %2，一期中每個號碼只出現一次，請改正其中一個。</translation>
+        <translation>攪珠結果未儲存：%1與%3重複了 %2，每期每個號碼只會出現一次，請改正其中一個。</translation>
     </message>
     <message>
         <source>The reference issue &apos;%1&apos; is not an issue number (type one such as 2013050); the reference values and the end issue were kept.</source>
-        <translation>參考期數“%1”不是期數（請輸入如 2013050 的期數）；參考值和截止期數未改動。</translation>
+        <translation>參考期數「%1」不是期數（請輸入如 2013050 的期數）；參考值和截止期數未改動。</translation>
     </message>
     <message>
         <source>The history is empty, so there is no reference draw (import or enter draws first); the reference values and the end issue were kept.</source>
-        <translation>歷史號碼是空的，沒有參考的一期（請先讀入或補充開獎號碼）；參考值和截止期數未改動。</translation>
+        <translation>歷史號碼是空的，沒有參考的一期（請先讀入或補充攪珠結果）；參考值和截止期數未改動。</translation>
     </message>
     <message>
         <source>No stored draw is at or before issue %1 (the first stored issue is %2); the reference values and the end issue were kept.</source>
-        <translation>第 %1 期及之前沒有已存的開獎（已存的第一期是 %2）；參考值和截止期數未改動。</translation>
+        <translation>第 %1 期及之前沒有已存的攪珠結果（已存的第一期是 %2）；參考值和截止期數未改動。</translation>
     </message>
     <message>
         <source>P(≥ last)</source>
@@ -432,15 +432,15 @@
     </message>
     <message>
         <source>为了保证时效性和提高计算效率，软件只能统计16年以内的数据，请输入2到16中的自然数。</source>
-        <translation>為了保證時效性和提高計算效率，軟件只能統計16年以內的資料，請輸入2到16中的自然數。</translation>
+        <translation>為確保資料合時及提高計算效率，本軟件只可統計16年以內的資料，請輸入2至16之間的整數。</translation>
     </message>
     <message>
         <source>%1 takes True or False, not &apos;%2&apos;</source>
-        <translation>%1 只能是 True 或 False，而不是“%2”</translation>
+        <translation>%1 只可以是 True 或 False，而不是「%2」</translation>
     </message>
     <message>
         <source>%1 takes a whole number from %2 to %3, not &apos;%4&apos;</source>
-        <translation>%1 只能是 %2 到 %3 的整數，而不是“%4”</translation>
+        <translation>%1 只可以是 %2 至 %3 的整數，而不是「%4」</translation>
     </message>
     <message>
         <source>代码</source>
@@ -472,11 +472,11 @@
     </message>
     <message>
         <source>现有历史号码的第一期早于保留的%1年：读到网页后将先清空现有历史（另存到备份文件夹），只保留%2年至%3年的历史号码。</source>
-        <translation>現有歷史號碼的第一期早於保留的%1年：讀到網頁後將先清空現有歷史（另存到備份檔案夾），只保留%2年至%3年的歷史號碼。</translation>
+        <translation>現有歷史號碼的第一期早於保留的%1年：讀取網頁後會先清空現有歷史（另存到備份資料夾），只保留%2年至%3年的歷史號碼。</translation>
     </message>
     <message>
         <source>The history began more than %1 years ago, but it was not cleared: not every kept year gave its draws, and clearing would lose the stored draws of the years that failed. Nothing was changed; update again later.</source>
-        <translation>歷史號碼始於 %1 年以前，但沒有清空：保留的年份並非每年都讀到了開獎，清空會丟失讀取失敗那些年份已存的開獎。未作任何改動，請稍後再更新。</translation>
+        <translation>歷史號碼始於 %1 年以前，但沒有清空：保留的年份並非每年都讀到了攪珠結果，清空會失去讀取失敗那些年份已存的攪珠結果。未作任何改動，請稍後再更新。</translation>
     </message>
     <message>
         <source>No page could be read, so the history was left unchanged.</source>
@@ -492,15 +492,15 @@
     </message>
     <message>
         <source>no draw yet</source>
-        <translation>尚無開獎</translation>
+        <translation>尚未攪珠</translation>
     </message>
     <message>
         <source>The history began more than %1 years ago, so it was cleared before the new draws were stored; it was saved to %2.</source>
-        <translation>歷史號碼始於 %1 年以前，所以在儲存新開獎前已清空；原歷史已另存到 %2。</translation>
+        <translation>歷史號碼始於 %1 年以前，所以在儲存新的攪珠結果前已清空；原有歷史已另存到 %2。</translation>
     </message>
     <message>
         <source>The history began more than %1 years ago, so it was cleared before the new draws were stored.</source>
-        <translation>歷史號碼始於 %1 年以前，所以在儲存新開獎前已清空。</translation>
+        <translation>歷史號碼始於 %1 年以前，所以在儲存新的攪珠結果前已清空。</translation>
     </message>
     <message>
         <source>Years that failed (nothing stored was removed; update again to load what is missing, in order):</source>
@@ -508,15 +508,15 @@
     </message>
     <message>
         <source>Skipped 1 row:</source>
-        <translation>跳過 1 行：</translation>
+        <translation>跳過 1 列：</translation>
     </message>
     <message>
         <source>Skipped %1 rows:</source>
-        <translation>跳過 %1 行：</translation>
+        <translation>跳過 %1 列：</translation>
     </message>
     <message>
         <source>%1 row %2 &quot;%3&quot;: %4</source>
-        <translation>%1年第 %2 行“%3”：%4</translation>
+        <translation>%1年第 %2 列「%3」：%4</translation>
     </message>
     <message>
         <source>读入历史</source>
@@ -524,23 +524,23 @@
     </message>
     <message>
         <source>确实要在线更新最新历史号码吗？更新可能要花费一段时间，网络不通或者我方服务器更新不及时可能都造成更新失败！</source>
-        <translation>確實要在線更新最新歷史號碼嗎？更新可能要花費一段時間，網絡不通或者我方服務器更新不及時可能都造成更新失敗！</translation>
+        <translation>確定要網上更新最新的歷史號碼嗎？更新可能需要一段時間；網絡不通或我方伺服器未及時更新，都可能令更新失敗！</translation>
     </message>
     <message>
         <source>The start issue of 检索起止期数 &apos;%1&apos; is not an issue number: type one such as 2013001. Nothing was run.</source>
-        <translation>檢索起止期數的起始期數“%1”不是期數：請輸入如 2013001 的期數。未作檢索。</translation>
+        <translation>「檢索起止期數」的起始期數「%1」不是期數：請輸入如 2013001 的期數。未有檢索。</translation>
     </message>
     <message>
         <source>The end issue of 检索起止期数 &apos;%1&apos; is not an issue number: type one such as 2013001. Nothing was run.</source>
-        <translation>檢索起止期數的截止期數“%1”不是期數：請輸入如 2013001 的期數。未作檢索。</translation>
+        <translation>「檢索起止期數」的截止期數「%1」不是期數：請輸入如 2013001 的期數。未有檢索。</translation>
     </message>
     <message>
         <source>cannot create the data folder %1: %2</source>
-        <translation>無法創建資料檔案夾 %1：%2</translation>
+        <translation>無法建立存放資料的資料夾 %1：%2</translation>
     </message>
     <message>
         <source>%1 holds no usable draw (it is empty or holds only blank lines); the history was left unchanged</source>
-        <translation>%1 中沒有可用的開獎號碼（檔案是空的或只有空行）；歷史號碼未改動</translation>
+        <translation>%1 中沒有可用的攪珠結果（檔案是空的或只有空行）；歷史號碼未改動</translation>
     </message>
     <message>
         <source>line %1: %2</source>
@@ -548,11 +548,11 @@
     </message>
     <message>
         <source>%1 holds no usable draw: every line was skipped (%2; %3); the history was left unchanged</source>
-        <translation>%1 中沒有可用的開獎號碼：每一行都被跳過（共 %2 行；%3）；歷史號碼未改動</translation>
+        <translation>%1 中沒有可用的攪珠結果：每一行都被跳過（共 %2 行；%3）；歷史號碼未改動</translation>
     </message>
     <message>
         <source>a history text file&apos;s name ends in .txt, not &apos;%1&apos;; the history was left unchanged</source>
-        <translation>歷史號碼文本檔案的檔案名應以 .txt 結尾，而不是“%1”；歷史號碼未改動</translation>
+        <translation>歷史號碼文字檔的檔案名稱應以 .txt 結尾，而不是「%1」；歷史號碼未改動</translation>
     </message>
     <message>
         <source>the import</source>
@@ -572,35 +572,35 @@
     </message>
     <message>
         <source>issue %1 has the sequence 000; a year&apos;s draws count from 001; nothing was added</source>
-        <translation>期數 %1 的序號是 000，每年的開獎從 001 起計；未補充任何號碼</translation>
+        <translation>期數 %1 的序號是 000，每年的攪珠從 001 起計；未補充任何號碼</translation>
     </message>
     <message>
         <source>issue %1 is already stored: draw %2 in the list holds it (%3); nothing was added; give another issue, or delete that draw first</source>
-        <translation>期數 %1 已經存在：列表中第 %2 期就是它（%3）；未補充任何號碼；請換一個期數，或先刪除那一期</translation>
+        <translation>期數 %1 已經存在：清單中排第 %2 的一期就是它（%3）；未補充任何號碼；請換一個期數，或先刪除那一期</translation>
     </message>
     <message>
         <source>adding the draw</source>
-        <translation>補充開獎號碼</translation>
+        <translation>補充攪珠結果</translation>
     </message>
     <message>
         <source>the page is larger than a yearly results page can be (over %1 MB or %2 tags): it was not read</source>
-        <translation>網頁比一年的開獎結果頁應有的大（超過 %1 MB 或 %2 個標籤）：未讀取</translation>
+        <translation>網頁比全年攪珠結果頁應有的大（超過 %1 MB 或 %2 個標籤）：未讀取</translation>
     </message>
     <message>
         <source>the page holds no table with the id &quot;main&quot;: not a yearly results page</source>
-        <translation>網頁中沒有 id 為 &quot;main&quot; 的表格：不是一年的開獎結果頁</translation>
+        <translation>網頁中沒有 id 為 &quot;main&quot; 的表格：不是全年攪珠結果頁</translation>
     </message>
     <message>
         <source>the table &quot;main&quot; holds no usable draw (%1 rows skipped): not a yearly results page, or an empty one</source>
-        <translation>表格 &quot;main&quot; 中沒有可用的開獎（跳過 %1 行）：不是一年的開獎結果頁，或是空頁</translation>
+        <translation>表格 &quot;main&quot; 中沒有可用的攪珠結果（跳過 %1 列）：不是全年攪珠結果頁，或是空白頁</translation>
     </message>
     <message>
         <source>no draw yet, so the kept years are not complete</source>
-        <translation>尚無開獎，保留的年份不完整</translation>
+        <translation>尚未攪珠，保留的年份不完整</translation>
     </message>
     <message>
         <source>the update</source>
-        <translation>在線更新</translation>
+        <translation>網上更新</translation>
     </message>
     <message>
         <source>; the history was left unchanged</source>
@@ -608,27 +608,27 @@
     </message>
     <message>
         <source>the history is empty: there is nothing to export; import or add draws first</source>
-        <translation>歷史號碼是空的：沒有可匯出的內容；請先讀入或補充開獎號碼</translation>
+        <translation>歷史號碼是空的：沒有可匯出的內容；請先讀入或補充攪珠結果</translation>
     </message>
     <message>
         <source>the issue &apos;%1&apos; could not be read: start the line with the issue as seven digits (e.g. 2013017), or with the first two-digit number to take the previous issue + 1</source>
-        <translation>期數“%1”讀不出來：行首請寫七位數字的期數（如 2013017），或直接寫第一個兩位數號碼，期數取上一期加 1</translation>
+        <translation>期數「%1」讀不出來：行首請寫七位數字的期數（如 2013017），或直接寫第一個兩位數號碼，期數取上一期加 1</translation>
     </message>
     <message>
         <source>the issue &apos;%1&apos; has more than seven digits: write the issue as seven digits (e.g. 2013017) and a space</source>
-        <translation>期數“%1”超過七位數字：請寫七位數字的期數（如 2013017）再加一個空格</translation>
+        <translation>期數「%1」超過七位數字：請寫七位數字的期數（如 2013017）再加一個空格</translation>
     </message>
     <message>
         <source>the issue %1 is not a draw&apos;s issue: write the year and the draw&apos;s sequence number, e.g. 2013017</source>
-        <translation>%1 不是開獎的期數：請寫年份加該期序號，如 2013017</translation>
+        <translation>%1 不是攪珠的期數：請寫年份加該期序號，如 2013017</translation>
     </message>
     <message>
         <source>the issue %1 has the sequence 000; a year&apos;s draws count from 001: write the draw&apos;s own issue, e.g. %2</source>
-        <translation>期數 %1 的序號是 000，每年的開獎從 001 起計：請寫該期自己的期數，如 %2</translation>
+        <translation>期數 %1 的序號是 000，每年的攪珠從 001 起計：請寫該期自己的期數，如 %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a two-digit number: write each number as two digits, e.g. 05</source>
-        <translation>“%1”不是兩位數：每個號碼請寫成兩位數，如 05</translation>
+        <translation>「%1」不是兩位數：每個號碼請寫成兩位數，如 05</translation>
     </message>
     <message>
         <source>fewer than seven numbers (found %1)</source>
@@ -636,7 +636,7 @@
     </message>
     <message>
         <source>more than seven numbers: &apos;%1&apos; follows the special number; a line holds six numbers and the special number</source>
-        <translation>號碼多於七個：特碼後面還有“%1”；一行只寫六個平碼和一個特碼</translation>
+        <translation>號碼多於七個：特碼後面還有「%1」；一行只寫六個平碼和一個特碼</translation>
     </message>
     <message>
         <source>number %1 is outside 1..49</source>
@@ -648,7 +648,7 @@
     </message>
     <message>
         <source>the text could not be read to its end</source>
-        <translation>文本沒能讀到結尾</translation>
+        <translation>文字未能讀到結尾</translation>
     </message>
     <message>
         <source>no issue to count from: start the first draw&apos;s line with its issue as seven digits, e.g. 2013017</source>
@@ -656,27 +656,27 @@
     </message>
     <message>
         <source>the history text is not a text file (it holds NUL bytes; UTF-16 or binary?); save the history as plain text (UTF-8), one draw per line, and import that file</source>
-        <translation>歷史號碼不是文本檔案（含有 NUL 字節，可能是 UTF-16 或二進制檔案）；請把歷史號碼另存為純文本（UTF-8），每行一期，再讀入該檔案</translation>
+        <translation>歷史號碼不是文字檔（含有 NUL 位元組，可能是 UTF-16 或二進位檔案）；請把歷史號碼另存為純文字（UTF-8），每行一期，再讀入該檔案</translation>
     </message>
     <message>
         <source>cannot read %1: it is a folder</source>
-        <translation>無法讀取 %1：它是檔案夾</translation>
+        <translation>無法讀取 %1：它是資料夾</translation>
     </message>
     <message>
         <source>cannot read %1: it is not a regular file; import a history text file</source>
-        <translation>無法讀取 %1：它不是普通檔案；請讀入歷史號碼文本檔案</translation>
+        <translation>無法讀取 %1：它不是一般檔案；請讀入歷史號碼文字檔</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation>無法開啟 %1：%2</translation>
+        <translation>無法開啓 %1：%2</translation>
     </message>
     <message>
         <source>cannot import %1: not a text file (it holds NUL bytes; UTF-16 or binary?); save the history as plain text (UTF-8), one draw per line, and import that file</source>
-        <translation>無法讀入 %1：不是文本檔案（含有 NUL 字節，可能是 UTF-16 或二進制檔案）；請把歷史號碼另存為純文本（UTF-8），每行一期，再讀入該檔案</translation>
+        <translation>無法讀入 %1：不是文字檔（含有 NUL 位元組，可能是 UTF-16 或二進位檔案）；請把歷史號碼另存為純文字（UTF-8），每行一期，再讀入該檔案</translation>
     </message>
     <message>
         <source>cannot read %1: the file could not be read to its end</source>
-        <translation>無法讀取 %1：檔案沒能讀到結尾</translation>
+        <translation>無法讀取 %1：檔案未能讀到結尾</translation>
     </message>
     <message>
         <source>regular number %1 (cell 2)</source>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>%1 reads %2, not a number</source>
-        <translation>%1是“%2”，不是號碼</translation>
+        <translation>%1是「%2」，不是號碼</translation>
     </message>
     <message>
         <source>%1 is %2, outside 1..49</source>
@@ -700,27 +700,27 @@
     </message>
     <message>
         <source>the row has %1 cells; a draw needs 4</source>
-        <translation>這一行有 %1 格；一期開獎需要 4 格</translation>
+        <translation>這一列有 %1 格；一期攪珠結果需要 4 格</translation>
     </message>
     <message>
         <source>the draw&apos;s sequence number (cell 1) reads %1, not a number from 1</source>
-        <translation>該期序號（第 1 格）是“%1”，不是從 1 起的數字</translation>
+        <translation>該期序號（第 1 格）是「%1」，不是從 1 起的數字</translation>
     </message>
     <message>
         <source>issue %1 is listed twice; the draw of row %2 was kept</source>
-        <translation>期數 %1 列了兩次；保留了第 %2 行的開獎</translation>
+        <translation>期數 %1 出現了兩次；保留了第 %2 列的攪珠結果</translation>
     </message>
     <message>
         <source>No update site is set. Set the address the yearly pages are found under (for example http://127.0.0.1:8080/85122/kj/, the page of 2014 then being .../2014.html) in the menu 设置 → 在线更新网址.</source>
-        <translation>還沒有設定在線更新網址。請在選單「設定」→「在線更新網址」中填寫各年開獎頁所在的地址（例如 http://127.0.0.1:8080/85122/kj/，2014 年的網頁即為 .../2014.html）。</translation>
+        <translation>還沒有設定網上更新網址。請在選單「設定」→「網上更新網址」中填寫各年攪珠結果頁所在的網址（例如 http://127.0.0.1:8080/85122/kj/，2014 年的網頁即為 .../2014.html）。</translation>
     </message>
     <message>
         <source>no update site is set: set the address the yearly pages are found under (for example http://127.0.0.1:8080/85122/kj/, the page of 2014 then being .../2014.html) with: quorvel-cli settings set txtUpdateSite URL</source>
-        <translation>還沒有設定在線更新網址：請用 quorvel-cli settings set txtUpdateSite URL 設定各年開獎頁所在的地址（例如 http://127.0.0.1:8080/85122/kj/，2014 年的網頁即為 .../2014.html）</translation>
+        <translation>還沒有設定網上更新網址：請用 quorvel-cli settings set txtUpdateSite URL 設定各年攪珠結果頁所在的網址（例如 http://127.0.0.1:8080/85122/kj/，2014 年的網頁即為 .../2014.html）</translation>
     </message>
     <message>
         <source>the update site &apos;%1&apos; is not a web address: give the whole prefix of the yearly pages, starting with http:// or https:// (for example http://127.0.0.1:8080/85122/kj/)</source>
-        <translation>在線更新網址“%1”不是網址：請填寫各年開獎頁地址的完整前綴，以 http:// 或 https:// 開頭（例如 http://127.0.0.1:8080/85122/kj/）</translation>
+        <translation>網上更新網址「%1」不是網址：請填寫各年攪珠結果頁網址的完整前綴，以 http:// 或 https:// 開頭（例如 http://127.0.0.1:8080/85122/kj/）</translation>
     </message>
     <message>
         <source>cannot export to %1: %2; nothing was written</source>
@@ -728,15 +728,15 @@
     </message>
     <message>
         <source>it is a symbolic link (to %1), which an export does not write through; give the path of the file itself, or another path</source>
-        <translation>它是指向 %1 的符號鏈接，匯出不會經由鏈接寫入；請給出檔案本身的路徑，或換一個路徑</translation>
+        <translation>它是指向 %1 的符號連結，匯出不會經由連結寫入；請給出檔案本身的路徑，或換一個路徑</translation>
     </message>
     <message>
         <source>it is a folder; give the path of a file to write</source>
-        <translation>它是檔案夾；請給出要寫入的檔案的路徑</translation>
+        <translation>它是資料夾；請給出要寫入的檔案的路徑</translation>
     </message>
     <message>
         <source>it is not a regular file (a FIFO, a device or a socket); give the path of a file to write</source>
-        <translation>它不是普通檔案（是管道、設備或套接字）；請給出要寫入的檔案的路徑</translation>
+        <translation>它不是一般檔案（是管道、裝置或通訊端）；請給出要寫入的檔案的路徑</translation>
     </message>
     <message>
         <source>it is the history store</source>
@@ -748,19 +748,19 @@
     </message>
     <message>
         <source>it is the history store&apos;s shared-memory file</source>
-        <translation>它是歷史號碼資料庫的共享內存檔案</translation>
+        <translation>它是歷史號碼資料庫的共享記憶體檔案</translation>
     </message>
     <message>
         <source>it is the settings file</source>
-        <translation>它是設定檔案</translation>
+        <translation>它是設定檔</translation>
     </message>
     <message>
         <source>%1, which an export never replaces; choose another path</source>
-        <translation>%1，匯出絕不會覆蓋它；請換一個路徑</translation>
+        <translation>%1，匯出絕不會覆寫它；請換一個路徑</translation>
     </message>
     <message>
         <source>it is in the backup folder, which holds the safety copies of the history; choose another folder</source>
-        <translation>它在存放歷史號碼備份的備份檔案夾中；請換一個檔案夾</translation>
+        <translation>它在存放歷史號碼備份的備份資料夾中；請換一個資料夾</translation>
     </message>
     <message>
         <source>the safety copy %1 would not restore the history (%2)</source>
@@ -768,15 +768,15 @@
     </message>
     <message>
         <source>the safety copy %1 would not restore draw %2 unchanged (a history text file holds seven-digit issues whose sequence is not 000)</source>
-        <translation>備份 %1 無法原樣還原第 %2 期（歷史號碼文本檔案只能存七位數字、序號不為 000 的期數）</translation>
+        <translation>備份 %1 無法原樣還原第 %2 期（歷史號碼文字檔只能存七位數字、序號不為 000 的期數）</translation>
     </message>
     <message>
         <source>cannot create the backup folder %1: %2; nothing was changed</source>
-        <translation>無法創建備份檔案夾 %1：%2；未作任何改動</translation>
+        <translation>無法建立備份資料夾 %1：%2；未作任何改動</translation>
     </message>
     <message>
         <source>cannot write the safety copy of the history: %1; nothing was changed. To keep this history anyway, move %2 out of the data folder (it is a complete copy), then go on with a new store</source>
-        <translation>無法寫入歷史號碼的備份：%1；未作任何改動。如仍要保留這份歷史，請把 %2 移出資料檔案夾（它是完整的副本），然後用新的資料庫繼續</translation>
+        <translation>無法寫入歷史號碼的備份：%1；未作任何改動。如仍要保留這份歷史，請把 %2 移出存放資料的資料夾（它是完整的副本），然後用新的資料庫繼續</translation>
     </message>
     <message>
         <source>%1. Move it away (rename it, e.g. to %2.damaged) and start again: a new, empty store is created. Then import the newest backup, %3, to restore the history.</source>
@@ -788,11 +788,11 @@
     </message>
     <message>
         <source>draw %1 does not read back unchanged from %2 (the history text format needs seven-digit issue numbers); the history was left unchanged</source>
-        <translation>第 %1 期從 %2 讀回時有變化（歷史號碼文本格式需要七位數字的期數）；歷史號碼未改動</translation>
+        <translation>第 %1 期從 %2 讀回時有變化（歷史號碼文字檔格式需要七位數字的期數）；歷史號碼未改動</translation>
     </message>
     <message>
         <source>the history is empty: there is nothing to %1; import or add draws first</source>
-        <translation>歷史號碼是空的：沒有可%1的內容；請先讀入或補充開獎號碼</translation>
+        <translation>歷史號碼是空的：沒有可%1的內容；請先讀入或補充攪珠結果</translation>
     </message>
     <message>
         <source>delete</source>
@@ -812,7 +812,7 @@
     </message>
     <message>
         <source>no draw is up to %1 (the first is %2), so keeping the draws up to it would keep none; nothing was changed. To delete every draw, clear the history instead</source>
-        <translation>第 %1 期及之前沒有開獎（第一期是 %2），保留到該期將一期不剩；未作任何改動。要刪除全部開獎，請改用清除歷史</translation>
+        <translation>第 %1 期及之前沒有攪珠結果（第一期是 %2），保留到該期將一期不剩；未作任何改動。要刪除全部攪珠結果，請改用清除歷史</translation>
     </message>
     <message>
         <source>derive again</source>
@@ -840,7 +840,7 @@
     </message>
     <message>
         <source>line %1 of %2 cannot be read back (%3): &apos;%4&apos;; the history was left unchanged</source>
-        <translation>%2 的第 %1 行讀不回來（%3）：“%4”；歷史號碼未改動</translation>
+        <translation>%2 的第 %1 行讀不回來（%3）：「%4」；歷史號碼未改動</translation>
     </message>
     <message>
         <source>rebuilding the history</source>
@@ -856,31 +856,31 @@
     </message>
     <message>
         <source>writing %1 failed (is the disk full?)</source>
-        <translation>寫入 %1 失敗（磁盤滿了嗎？）</translation>
+        <translation>寫入 %1 失敗（磁碟滿了嗎？）</translation>
     </message>
     <message>
         <source>cannot write the workbook %1: out of memory</source>
-        <translation>無法寫入工作簿 %1：內存不足</translation>
+        <translation>無法寫入活頁簿 %1：記憶體不足</translation>
     </message>
     <message>
         <source>cannot write cell (%1, %2) of %3: %4; nothing was written</source>
-        <translation>無法寫入 %3 的單元格（%1, %2）：%4；未寫入任何內容</translation>
+        <translation>無法寫入 %3 的儲存格（%1, %2）：%4；未寫入任何內容</translation>
     </message>
     <message>
         <source>cannot create the workbook %1: out of memory</source>
-        <translation>無法創建工作簿 %1：內存不足</translation>
+        <translation>無法建立活頁簿 %1：記憶體不足</translation>
     </message>
     <message>
         <source>cannot add the sheet %1 to the workbook %2</source>
-        <translation>無法在工作簿 %2 中添加工作表 %1</translation>
+        <translation>無法在活頁簿 %2 中加入工作表 %1</translation>
     </message>
     <message>
         <source>cannot write the workbook %1: %2; check that its folder exists and is writable</source>
-        <translation>無法寫入工作簿 %1：%2；請檢查其檔案夾是否存在並可寫入</translation>
+        <translation>無法寫入活頁簿 %1：%2；請檢查其資料夾是否存在並可寫入</translation>
     </message>
     <message>
         <source>cannot replace %1: %2; close it in any program that has it open, or choose another path, and export again</source>
-        <translation>無法替換 %1：%2；請在開啟它的程式中關閉它，或換一個路徑，然後重新匯出</translation>
+        <translation>無法替換 %1：%2；請在開啓它的程式中關閉它，或換一個路徑，然後重新匯出</translation>
     </message>
     <message>
         <source>号码</source>
@@ -932,15 +932,15 @@
     </message>
     <message>
         <source>no answer from %1 within %2; the server may be down or slow, try again later</source>
-        <translation>%1 在 %2內沒有回應；服務器可能停機或太慢，請稍後再試</translation>
+        <translation>%1 在 %2內沒有回應；伺服器可能停機或太慢，請稍後再試</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB: not a yearly results page</source>
-        <translation>%1 大於 %2 MB：不是一年的開獎結果頁</translation>
+        <translation>%1 大於 %2 MB：不是全年攪珠結果頁</translation>
     </message>
     <message>
         <source>the server answered %1 %2 for %3</source>
-        <translation>服務器對 %3 的回應是 %1 %2</translation>
+        <translation>伺服器對 %3 的回應是 %1 %2</translation>
     </message>
     <message>
         <source>cannot load %1: %2</source>
@@ -948,23 +948,23 @@
     </message>
     <message>
         <source>the page %1 is in a character set this program cannot read (named in the page)</source>
-        <translation>網頁 %1 使用了本程式無法讀取的字符集（網頁中指明的）</translation>
+        <translation>網頁 %1 使用了本程式無法讀取的字元集（網頁中指明的）</translation>
     </message>
     <message>
         <source>the page %1 is in a character set this program cannot read (%2)</source>
-        <translation>網頁 %1 使用了本程式無法讀取的字符集（%2）</translation>
+        <translation>網頁 %1 使用了本程式無法讀取的字元集（%2）</translation>
     </message>
     <message>
         <source>cannot save the setting %1: the settings file %2 could not be read (%3); it was left as it is; correct it or move it away (the defaults then apply)</source>
-        <translation>無法儲存設定 %1：設定檔案 %2 讀不出來（%3）；它保持原樣；請改正它或把它移走（之後使用預設設定）</translation>
+        <translation>無法儲存設定 %1：設定檔 %2 讀不出來（%3）；它保持原樣；請改正它或把它移走（之後會使用預設設定）</translation>
     </message>
     <message>
         <source>no access</source>
-        <translation>沒有訪問權限</translation>
+        <translation>沒有存取權限</translation>
     </message>
     <message>
         <source>not a valid INI file</source>
-        <translation>不是有效的設定檔案</translation>
+        <translation>不是有效的設定檔</translation>
     </message>
     <message>
         <source>cannot save the setting %1 to %2</source>
@@ -972,7 +972,7 @@
     </message>
     <message>
         <source>the history store %1 is a folder, not a store file; it was left as it is</source>
-        <translation>歷史號碼資料庫 %1 是檔案夾，不是資料庫檔案；它保持原樣</translation>
+        <translation>歷史號碼資料庫 %1 是資料夾，不是資料庫檔案；它保持原樣</translation>
     </message>
     <message>
         <source>the history store %1 is damaged: SQLite cannot read it (%2); it was left as it is</source>
@@ -988,7 +988,7 @@
     </message>
     <message>
         <source>%1 failed: %2; the history is unchanged; free some disk space and try again</source>
-        <translation>%1失敗：%2；歷史號碼未改動；請騰出一些磁盤空間再試</translation>
+        <translation>%1失敗：%2；歷史號碼未改動；請騰出一些磁碟空間再試</translation>
     </message>
     <message>
         <source>%1 failed: %2%3</source>
@@ -1008,7 +1008,7 @@
     </message>
     <message>
         <source>the write-ahead log %1 belongs to another store, and it could not be set aside (%2); nothing was read; move it out of the data folder and start again</source>
-        <translation>預寫日誌 %1 屬於另一個資料庫，且無法移到一旁（%2）；未讀取任何內容；請把它移出資料檔案夾後重新開始</translation>
+        <translation>預寫日誌 %1 屬於另一個資料庫，且無法移到一旁（%2）；未讀取任何內容；請把它移出存放資料的資料夾後重新開始</translation>
     </message>
     <message>
         <source>平1位</source>
@@ -1048,7 +1048,7 @@
     </message>
     <message>
         <source>storing the %1 rows of the group calculation</source>
-        <translation>儲存分組計算的 %1 行結果</translation>
+        <translation>儲存分組計算的 %1 列結果</translation>
     </message>
     <message>
         <source>; those rows were not stored: the stored group results are still those of the calculation before; run the calculation again once the store can be written</source>
@@ -1104,7 +1104,7 @@
     </message>
     <message>
         <source>The online update (历史号在线更新) loads the years of the missing draws again and fills the holes its pages list.</source>
-        <translation>網上更新（歷史號網上更新）會重新讀取欠缺期數所在的年份，補回網頁列出的期數。</translation>
+        <translation>網上更新（歷史號碼網上更新）會重新讀取欠缺期數所在的年份，補回網頁列出的期數。</translation>
     </message>
     <message>
         <source>The online update (quorvel-cli update) loads the years of the missing draws again and fills the holes its pages list.</source>
@@ -1112,7 +1112,7 @@
     </message>
     <message>
         <source>To store each draw once in issue order, export the history (导出历史号码), mend the file and read it in again.</source>
-        <translation>要令每期只存一次並按期數排列，請匯出歷史號碼（匯出歷史號碼），修正檔案後再讀入。</translation>
+        <translation>要令每期只存一次並按期數排列，請用「匯出歷史號碼」匯出歷史，修正檔案後再讀入。</translation>
     </message>
     <message>
         <source>To store each draw once in issue order, export the history (quorvel-cli export-text), mend the file and import it again.</source>
@@ -1128,7 +1128,7 @@
     </message>
     <message>
         <source>the write-ahead log %1 belongs to another store, but another program has this store open, so the log was left where it is and nothing was read; close the other programs that use the store (quorvel windows, quorvel-cli), then start again</source>
-        <translation>預寫日誌 %1 屬於另一個資料庫，但另一個程式正開啟着本資料庫，因此日誌保留原位，未讀取任何內容；請關閉使用該資料庫的其他程式（quorvel 視窗、quorvel-cli）後重新開始</translation>
+        <translation>預寫日誌 %1 屬於另一個資料庫，但另一個程式正開啓着本資料庫，因此日誌保留原位，未讀取任何內容；請關閉使用該資料庫的其他程式（quorvel 視窗、quorvel-cli）後重新開始</translation>
     </message>
     <message>
         <source>the user version in the header of the history store %1 (%2) is not the store&apos;s identity (%3): another program has set it; the store is used as it is</source>
@@ -1184,7 +1184,7 @@
     </message>
     <message>
         <source>the update would clear the history, whose first draw is more than %1 years old, but %1 is only the default number of years to keep: %2; nothing was changed; correct the settings file or move it away, then set the years to keep again</source>
-        <translation>更新會清空歷史號碼（其第一期已超過 %1 年），但 %1 只是預設的保留年數：%2；未作任何改動；請改正設定檔案或把它移走，然後重新設定保留年數</translation>
+        <translation>更新會清空歷史號碼（其第一期已超過 %1 年），但 %1 只是預設的保留年數：%2；未作任何改動；請改正設定檔或把它移走，然後重新設定保留年數</translation>
     </message>
     <message>
         <source>%1: the settings it does not give take their defaults until it is corrected or moved away</source>
@@ -1192,7 +1192,7 @@
     </message>
     <message>
         <source>the settings file %1 could not be read (%2)</source>
-        <translation>設定檔案 %1 讀不出來（%2）</translation>
+        <translation>設定檔 %1 讀不出來（%2）</translation>
     </message>
     <message>
         <source>a workbook holds at most 1,048,576 rows, and %1 would need %2; choose fewer groups and calculate again; nothing was written</source>
@@ -1232,11 +1232,11 @@
     </message>
     <message>
         <source>issue %1 comes before the latest stored draw %2: it would go among the stored draws and move the %3 draws after it down one place; nothing was added. Check the issue, or insert the draw there on purpose (--insert)</source>
-        <translation>期數 %1 在已存的最新一期 %2 之前：它會插入已存的攪珠之間，使其後的 %3 期各後移一位；未補充任何號碼。請檢查期數，或確需插入時使用 --insert</translation>
+        <translation>期數 %1 在已存的最新一期 %2 之前：它會插入已存的各期之間，使其後的 %3 期各往後移一位；未補充任何號碼。請檢查期數，或確需插入時使用 --insert</translation>
     </message>
     <message>
         <source>deleting the latest %1 draws would delete all %2 stored draws and keep none; nothing was changed. To delete every draw, clear the history instead</source>
-        <translation>刪除最後 %1 期會把已存的 %2 期全部刪除、一期不剩；未作任何改動。要刪除全部攪珠，請改用清除歷史</translation>
+        <translation>刪除最後 %1 期會把已存的 %2 期全部刪除、一期不剩；未作任何改動。要刪除全部攪珠結果，請改用清除歷史</translation>
     </message>
 </context>
 <context>
@@ -1255,11 +1255,11 @@
     </message>
     <message>
         <source>不限组数 was not saved: %1</source>
-        <translation>“不限組數”沒有儲存：%1</translation>
+        <translation>「不限組數」沒有儲存：%1</translation>
     </message>
     <message>
         <source>There is no history to analyse: read a history text file (读取历史号文本) or enter draws first. Nothing was run.</source>
-        <translation>還沒有歷史號碼，無法統計：請先用“讀取歷史號文本”讀入歷史號碼檔案，或逐期輸入。本次沒有計算。</translation>
+        <translation>還沒有歷史號碼，無法統計：請先用「讀取歷史號碼文字檔」讀入歷史號碼檔案，或逐期輸入。本次沒有計算。</translation>
     </message>
     <message>
         <source>%1 was cancelled; the previous results were kept.</source>
@@ -1305,15 +1305,15 @@
     </message>
     <message>
         <source>%1 was not written: %2</source>
-        <translation>%1 沒有寫成：%2</translation>
+        <translation>%1 未能寫入：%2</translation>
     </message>
     <message>
         <source>Wrote %1 and opened it with the spreadsheet application.</source>
-        <translation>已寫入 %1，並用電子表格軟件開啟。</translation>
+        <translation>已寫入 %1，並用試算表軟件開啓。</translation>
     </message>
     <message>
         <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
-        <translation>已寫入 %1，但沒有軟件能開啟它；檔案保留在那裏，可以自行開啟。</translation>
+        <translation>已寫入 %1，但沒有軟件能開啓它；檔案保留在那裏，可以自行開啓。</translation>
     </message>
     <message>
         <source>分组计算: no group to chart</source>
@@ -1321,7 +1321,7 @@
     </message>
     <message>
         <source>分组 %1: run 分组计算 in this window to chart its hits</source>
-        <translation>分組 %1：請在本視窗中執行分組計算，才能畫出它的開出情況</translation>
+        <translation>分組 %1：請先在本視窗中執行分組計算，才能畫出它的攪出情況</translation>
     </message>
     <message>
         <source>分组 %1: the history changed since 分组计算; run it again to chart the group</source>
@@ -1366,15 +1366,15 @@
     </message>
     <message>
         <source>Where a value is looked for; only for groups of one value</source>
-        <translation>在哪個位置找該值；僅用於一個值一組</translation>
+        <translation>在哪個位置尋找該值；只用於一個值一組</translation>
     </message>
     <message>
         <source>the 500th draw</source>
-        <translation>第500期</translation>
+        <translation>歷史中排第500的一期</translation>
     </message>
     <message>
         <source>The issue of the first decision draw; empty: the 500th stored draw</source>
-        <translation>第一個決策期的期數；留空則為歷史中的第500期</translation>
+        <translation>第一個決策期的期數；留空則為歷史中排第500的一期</translation>
     </message>
     <message>
         <source>How many of the groups away longest are picked at each decision</source>
@@ -1390,11 +1390,11 @@
     </message>
     <message>
         <source>Write the results to a workbook and open it</source>
-        <translation>將結果寫入活頁簿並開啟</translation>
+        <translation>將結果寫入活頁簿並開啓</translation>
     </message>
     <message>
         <source>Look for a value at:</source>
-        <translation>查找位置：</translation>
+        <translation>尋找位置：</translation>
     </message>
     <message>
         <source>First decision issue:</source>
@@ -1418,7 +1418,7 @@
     </message>
     <message>
         <source>Expected by chance</source>
-        <translation>按概率應為</translation>
+        <translation>期望命中</translation>
     </message>
     <message>
         <source>Longest-away picks</source>
@@ -1430,7 +1430,7 @@
     </message>
     <message>
         <source>The backtest measures the past: whether the groups that looked most overdue came up in the next draw more often than their hit rates say. It cannot make a lottery predictable.</source>
-        <translation>回測只衡量過去：看起來遺漏最久的組，下一期是否比理論概率更常出現。它不能令彩票變得可預測。</translation>
+        <translation>回測只衡量過去：看起來遺漏最久的組，下一期是否比理論概率更常出現。它不能令攪珠結果變得可以預測。</translation>
     </message>
     <message>
         <source>The history changed since these results were counted: press 回测 to count them again.</source>
@@ -1454,7 +1454,7 @@
     </message>
     <message>
         <source>The first decision issue must be an issue number such as 2020001, or empty for the 500th draw.</source>
-        <translation>首個決策期數須為期數（如 2020001），留空則從第500期開始。</translation>
+        <translation>首個決策期數須為期數（如 2020001），留空則從歷史中排第500的一期開始。</translation>
     </message>
     <message>
         <source>Backtest</source>
@@ -1486,7 +1486,7 @@
     </message>
     <message>
         <source>%1: significantly more hits than chance (1% level); this describes past draws and promises nothing about the next.</source>
-        <translation>%1：命中顯著多於隨機（1% 水平）；這只描述過去，不預示下一期。</translation>
+        <translation>%1：命中顯著多於隨機（1% 水平）；這只反映過去的攪珠，不預示下一期。</translation>
     </message>
     <message>
         <source>%1 decisions at issues %2 to %3; ties with the last pick, summed: %4; random seed %5.</source>
@@ -1545,7 +1545,7 @@
     </message>
     <message>
         <source>hits expected by the hit rates</source>
-        <translation>按理論概率應中次數</translation>
+        <translation>理論期望命中次數</translation>
     </message>
     <message>
         <source>hits observed</source>
@@ -1586,7 +1586,7 @@
     </message>
     <message>
         <source>勾选后分组计算不再限制号码个数（3个分组40个、4个分组24个、5个分组18个、6个分组16个），每次最多%1组，例如49个号码的全部三中三、四中四组合。选择立即保存。</source>
-        <translation>勾選後分組計算不再限制號碼個數（3個分組40個、4個分組24個、5個分組18個、6個分組16個），每次最多%1組，例如49個號碼的全部三中三、四中四組合。選擇立即儲存。</translation>
+        <translation>勾選後分組計算不再限制號碼個數（3個一組40個、4個一組24個、5個一組18個、6個一組16個），每次最多%1組，例如49個號碼的全部三中三、四中四組合。選擇會立即儲存。</translation>
     </message>
     <message>
         <source>分组计算(&amp;P)</source>
@@ -1605,7 +1605,7 @@
     </message>
     <message>
         <source>How the group calculation&apos;s results are ordered: by a column of the grid, or by the chance of an omission at least as long as the last one, which puts first the groups missing for unusually long.</source>
-        <translation>分組計算結果的排序：按表格的某一列，或按“遺漏不短於當前遺漏”的概率排序，後者把遺漏異常久的組合排在前面。</translation>
+        <translation>分組計算結果的排序：按表格的某一欄，或按「遺漏不短於當前遺漏」的概率排序，後者把遺漏異常久的組合排在前面。</translation>
     </message>
     <message>
         <source>排序</source>
@@ -1623,7 +1623,7 @@
     <name>quorvel::HistoryExports</name>
     <message>
         <source>历史号码导出文本文件</source>
-        <translation>歷史號碼匯出文本檔案</translation>
+        <translation>歷史號碼匯出文字檔</translation>
     </message>
     <message>
         <source>导出历史号码</source>
@@ -1635,11 +1635,11 @@
     </message>
     <message>
         <source>The history was written to %1 and opened in the text editor.</source>
-        <translation>歷史號碼已寫入 %1，並用文本編輯器開啟。</translation>
+        <translation>歷史號碼已寫入 %1，並用文字編輯器開啓。</translation>
     </message>
     <message>
         <source>The history was written to %1 and opened in the spreadsheet application.</source>
-        <translation>歷史號碼已寫入 %1，並用電子表格軟件開啟。</translation>
+        <translation>歷史號碼已寫入 %1，並用試算表軟件開啓。</translation>
     </message>
     <message>
         <source>The history was written to %1.</source>
@@ -1647,11 +1647,11 @@
     </message>
     <message>
         <source>The history was written to %1, but no text editor on this desktop could open it; the file is kept there.</source>
-        <translation>歷史號碼已寫入 %1，但本機沒有能開啟它的文本編輯器；檔案保留在那裏。</translation>
+        <translation>歷史號碼已寫入 %1，但本機沒有能開啓它的文字編輯器；檔案保留在那裏。</translation>
     </message>
     <message>
         <source>The history was written to %1, but no spreadsheet application on this desktop could open it; the file is kept there.</source>
-        <translation>歷史號碼已寫入 %1，但本機沒有能開啟它的電子表格軟件；檔案保留在那裏。</translation>
+        <translation>歷史號碼已寫入 %1，但本機沒有能開啓它的試算表軟件；檔案保留在那裏。</translation>
     </message>
 </context>
 <context>
@@ -1662,11 +1662,11 @@
     </message>
     <message>
         <source>请输入需要删除到的期数，例如‘2014016’</source>
-        <translation>請輸入需要刪除到的期數，例如‘2014016’</translation>
+        <translation>請輸入要刪除到哪一期的期數，例如「2014016」</translation>
     </message>
     <message>
         <source>请输入需要删除最后多少期历史号码（例如输入3，那么就将删除最后的3期历史号码）</source>
-        <translation>請輸入需要刪除最後多少期歷史號碼（例如輸入3，那麼就將刪除最後的3期歷史號碼）</translation>
+        <translation>請輸入要刪除最後多少期歷史號碼（例如輸入3，就會刪除最後3期歷史號碼）</translation>
     </message>
     <message>
         <source>确认清空</source>
@@ -1682,7 +1682,7 @@
     </message>
     <message>
         <source>请输入更新需要保留的历史号码的年数（2~16中的任意自然数），如果超过年数将删除最早的一年的历史号码</source>
-        <translation>請輸入更新需要保留的歷史號碼的年數（2~16中的任意自然數），如果超過年數將刪除最早的一年的歷史號碼</translation>
+        <translation>請輸入更新時要保留歷史號碼的年數（2至16之間的整數）；超過這個年數時，會刪除最早一年的歷史號碼</translation>
     </message>
     <message>
         <source>输入有误</source>
@@ -1726,7 +1726,7 @@
     </message>
     <message>
         <source>&apos;%1&apos; is not a whole number; nothing was removed.</source>
-        <translation>“%1”不是整數，沒有刪除任何一期。</translation>
+        <translation>「%1」不是整數，沒有刪除任何一期。</translation>
     </message>
     <message>
         <source>The history could not be read: %1</source>
@@ -1746,7 +1746,7 @@
     </message>
     <message>
         <source>The online update keeps the draws of the latest %1 years.</source>
-        <translation>在線更新將保留最近 %1 年的歷史號碼。</translation>
+        <translation>網上更新會保留最近 %1 年的歷史號碼。</translation>
     </message>
     <message>
         <source>There is no safety copy in %1 yet: one is written there before every change that removes draws.</source>
@@ -1761,19 +1761,19 @@
     <name>quorvel::HistoryPanel</name>
     <message>
         <source>鼠标双击列表可以将列表导出到EXCEL</source>
-        <translation>滑鼠雙擊列表可以將列表匯出到EXCEL</translation>
+        <translation>用滑鼠按兩下列表，可以把列表匯出到EXCEL</translation>
     </message>
     <message>
         <source>读取历史号文本(&amp;W)</source>
-        <translation>讀取歷史號文本(&amp;W)</translation>
+        <translation>讀取歷史號碼文字檔(&amp;W)</translation>
     </message>
     <message>
         <source>从历史号码文本文件中读取历史号中最后一期之后的新的历史号码</source>
-        <translation>從歷史號碼文本檔案中讀取歷史號中最後一期之後的新的歷史號碼</translation>
+        <translation>從歷史號碼文字檔讀取最後一期之後的新歷史號碼</translation>
     </message>
     <message>
         <source>历史号在线更新(&amp;O)</source>
-        <translation>歷史號在線更新(&amp;O)</translation>
+        <translation>歷史號碼網上更新(&amp;O)</translation>
     </message>
     <message>
         <source>从官方服务器更新历史号码</source>
@@ -1796,7 +1796,7 @@
     </message>
     <message>
         <source> 期历史号码:</source>
-        <translation> 期歷史號碼:</translation>
+        <translation> 期歷史號碼：</translation>
     </message>
 </context>
 <context>
@@ -1875,7 +1875,7 @@
     </message>
     <message>
         <source>软件演示说明录像下载(&amp;D)</source>
-        <translation>軟件演示説明錄像下載(&amp;D)</translation>
+        <translation>軟件示範説明影片下載(&amp;D)</translation>
     </message>
     <message>
         <source>生肖(肖位)参数0~11</source>
@@ -1922,7 +1922,7 @@
     <name>quorvel::MainWindow</name>
     <message>
         <source>A leftover log file of another history was found beside the store and set aside as %1 before anything was read; your history is as it was.</source>
-        <translation>資料庫旁有一個屬於別的歷史庫的日誌檔案，已在讀取前移到 %1；您的歷史號碼沒有變動。</translation>
+        <translation>資料庫旁有一個屬於另一份歷史的日誌檔案，已在讀取前移到 %1；你的歷史號碼沒有變動。</translation>
     </message>
     <message>
         <source>Stored the draw of issue %1: %2 (special number %3).</source>
@@ -1934,7 +1934,7 @@
     </message>
     <message>
         <source>确实要读入最新历史号码吗？点击&apos;确认&apos;读入,点击&apos;取消&apos;放弃该操作。确要读入请保证安装目录下存在历史号码的文本文件文件。读取时可能要花费一段时间,请耐心等候！</source>
-        <translation>確實要讀入最新歷史號碼嗎？點擊&apos;確認&apos;讀入,點擊&apos;取消&apos;放棄該操作。確要讀入請保證安裝目錄下存在歷史號碼的文字檔檔案。讀取時可能要花費一段時間,請耐心等候！</translation>
+        <translation>確定要讀入最新的歷史號碼嗎？按「確認」讀入，按「取消」放棄。讀入前請確保安裝資料夾內有歷史號碼文字檔。讀取可能需要一段時間，請耐心等候！</translation>
     </message>
     <message>
         <source>输入有误</source>
@@ -1966,7 +1966,7 @@
     </message>
     <message>
         <source>读取历史号文本</source>
-        <translation>讀取歷史號文本</translation>
+        <translation>讀取歷史號碼文字檔</translation>
     </message>
     <message>
         <source>Text(*.txt)</source>
@@ -1974,7 +1974,7 @@
     </message>
     <message>
         <source>Nothing was read: %1 is not a history text file (its name must end in .txt).</source>
-        <translation>沒有讀入：%1 不是歷史號碼文本檔案（檔案名須以 .txt 結尾）。</translation>
+        <translation>沒有讀入：%1 不是歷史號碼文字檔（檔案名稱須以 .txt 結尾）。</translation>
     </message>
     <message>
         <source>The history was not read and stays as it was:
@@ -1988,7 +1988,7 @@
     </message>
     <message>
         <source>No address is set for %1 yet. Type the address of its web page (starting with http:// or https://); it is kept for the next time.</source>
-        <translation>“%1”還沒有設定網址。請輸入它的網頁地址（以 http:// 或 https:// 開頭），下次會沿用。</translation>
+        <translation>「%1」還沒有設定網址。請輸入它的網址（以 http:// 或 https:// 開頭），下次會沿用。</translation>
     </message>
     <message>
         <source>The address was not saved: %1</source>
@@ -1996,11 +1996,11 @@
     </message>
     <message>
         <source>The desktop could not open %1 (%2): no web browser took the address.</source>
-        <translation>無法開啟 %1（%2）：沒有瀏覽器接受這個網址。</translation>
+        <translation>無法開啓 %1（%2）：沒有瀏覽器接受這個網址。</translation>
     </message>
     <message>
         <source>The address was not saved: &apos;%1&apos; is not a web address; it starts with http:// or https://.</source>
-        <translation>網址沒有儲存：“%1”不是網址，網址須以 http:// 或 https:// 開頭。</translation>
+        <translation>網址沒有儲存：「%1」不是網址，網址須以 http:// 或 https:// 開頭。</translation>
     </message>
 </context>
 <context>
@@ -2065,15 +2065,15 @@
     </message>
     <message>
         <source>在线更新网址</source>
-        <translation>在線更新網址</translation>
+        <translation>網上更新網址</translation>
     </message>
     <message>
         <source>在线更新网址(&amp;U)...</source>
-        <translation>在線更新網址(&amp;U)...</translation>
+        <translation>網上更新網址(&amp;U)...</translation>
     </message>
     <message>
         <source>Nothing was updated: no update site is set. Choose the menu 设置 → 在线更新网址 and give the address the yearly pages are found under (for example http://127.0.0.1:8080/85122/kj/, the page of 2014 then being .../2014.html).</source>
-        <translation>沒有更新：還沒有設定在線更新網址。請在選單「設定」→「在線更新網址」中輸入每年攪珠網頁所在的網址（例如 http://127.0.0.1:8080/85122/kj/，2014 年的網頁就是 .../2014.html）。</translation>
+        <translation>沒有更新：還沒有設定網上更新網址。請在選單「設定」→「網上更新網址」中輸入每年攪珠結果網頁所在的網址（例如 http://127.0.0.1:8080/85122/kj/，2014 年的網頁就是 .../2014.html）。</translation>
     </message>
     <message>
         <source>Nothing was updated: %1</source>
@@ -2098,12 +2098,12 @@
     <message>
         <source>The new draws were not stored; the history stays as it was:
 %1</source>
-        <translation>新的開獎號碼沒有儲存，歷史號碼保持原樣：
+        <translation>新的攪珠結果沒有儲存，歷史號碼保持原樣：
 %1</translation>
     </message>
     <message>
         <source>在线更新的网址前缀（每年的网页为前缀 + 年份 + .html），例如 http://127.0.0.1:8080/85122/kj/</source>
-        <translation>在線更新的網址前綴（每年的網頁為前綴 + 年份 + .html），例如 http://127.0.0.1:8080/85122/kj/</translation>
+        <translation>網上更新的網址前綴（每年的網頁為前綴 + 年份 + .html），例如 http://127.0.0.1:8080/85122/kj/</translation>
     </message>
     <message>
         <source>The address was not saved: %1</source>
@@ -2111,18 +2111,18 @@
     </message>
     <message>
         <source>The update site was cleared.</source>
-        <translation>在線更新網址已清除。</translation>
+        <translation>網上更新網址已清除。</translation>
     </message>
     <message>
         <source>The update site is now %1.</source>
-        <translation>在線更新網址已設為 %1。</translation>
+        <translation>網上更新網址已設為 %1。</translation>
     </message>
 </context>
 <context>
     <name>quorvel::OptionsPanel</name>
     <message>
         <source>With this option chosen, a number N typed here starts the search range at the N-th latest stored draw, so that the searches cover the latest N draws.</source>
-        <translation>選中“前    期”後，在此輸入期數 N，檢索起始期就設為倒數第 N 期，檢索只統計最近 N 期。</translation>
+        <translation>選中「前    期」後，在此輸入期數 N，檢索起始期就設為倒數第 N 期，檢索只統計最近 N 期。</translation>
     </message>
     <message>
         <source>遗漏从起始期计</source>
@@ -2250,11 +2250,11 @@
     </message>
     <message>
         <source>搜索类型选择</source>
-        <translation>搜索類型選擇</translation>
+        <translation>搜尋類型選擇</translation>
     </message>
     <message>
         <source>手动输入号</source>
-        <translation>手動輸入號</translation>
+        <translation>手動輸入號碼</translation>
     </message>
     <message>
         <source>历史指定期</source>
@@ -2262,7 +2262,7 @@
     </message>
     <message>
         <source>仅检索该期前</source>
-        <translation>僅檢索該期前</translation>
+        <translation>只檢索該期之前</translation>
     </message>
     <message>
         <source>检索起止期数</source>
@@ -2290,7 +2290,7 @@
     </message>
     <message>
         <source>分部位数 &apos;%1&apos; is not a number: the part size stays %2.</source>
-        <translation>分部位數“%1”不是數字，分部位數仍為 %2。</translation>
+        <translation>分部位數「%1」不是數字，分部位數仍為 %2。</translation>
     </message>
     <message>
         <source>The history could not be read: %1</source>
@@ -2305,7 +2305,7 @@
     <name>quorvel::ResultsPanel</name>
     <message>
         <source>鼠标双击列表可以将列表导出到EXCEL</source>
-        <translation>滑鼠雙擊列表可以將列表匯出到EXCEL</translation>
+        <translation>用滑鼠按兩下列表，可以把列表匯出到EXCEL</translation>
     </message>
 </context>
 <context>
@@ -2319,11 +2319,11 @@
     <name>quorvel::StatusLine</name>
     <message>
         <source>Wrote %1 and opened it.</source>
-        <translation>已寫入 %1 並開啟。</translation>
+        <translation>已寫入 %1 並開啓。</translation>
     </message>
     <message>
         <source>Wrote %1; no application could open it, so the file is kept there for you to open.</source>
-        <translation>已寫入 %1；沒有程式能開啟它，檔案保留在該處供你自行開啟。</translation>
+        <translation>已寫入 %1；沒有程式能開啓它，檔案保留在該處供你自行開啓。</translation>
     </message>
 </context>
 <context>
@@ -2342,7 +2342,7 @@
     </message>
     <message>
         <source>注意：已存的历史号码是按“%1”推算的，与现在的设置“%2”不符，%3显示有误。请在“设置”菜单中再选一次“%2”，并在询问时选“确定”重新推算。</source>
-        <translation>注意：已存的歷史號碼是按“%1”推算的，與現在的設定“%2”不符，%3顯示有誤。請在“設定”選單中再選一次“%2”，並在詢問時選“確定”重新推算。</translation>
+        <translation>注意：已存的歷史號碼是按「%1」推算的，與現在的設定「%2」不符，%3顯示有誤。請在「設定」選單中再選一次「%2」，並在詢問時選「確定」重新推算。</translation>
     </message>
     <message>
         <source>重新推算历史号码</source>
@@ -2351,8 +2351,8 @@
     <message>
         <source>已存的 %1 期历史号码是按“%2”推算的，与新的设置“%3”不符，%4会显示错位。
 现在按新的设置重新推算全部历史号码吗？号码不变，推算前先备份。</source>
-        <translation>已存的 %1 期歷史號碼是按“%2”推算的，與新的設定“%3”不符，%4會顯示錯位。
-現在按新的設定重新推算全部歷史號碼嗎？號碼不變，推算前先備份。</translation>
+        <translation>已存的 %1 期歷史號碼是按「%2」推算的，與新的設定「%3」不符，%4會顯示錯位。
+現在按新的設定重新推算全部歷史號碼嗎？號碼不變，推算前會先備份。</translation>
     </message>
     <message>
         <source>没有重新推算，历史号码保持原样：
@@ -2379,7 +2379,7 @@
     <name>quorvel::TableWindow</name>
     <message>
         <source>Write the table with its colours to a workbook and open it</source>
-        <translation>將總表連同顏色匯出為活頁簿並開啟</translation>
+        <translation>將總表連同顏色匯出為活頁簿並開啓</translation>
     </message>
     <message>
         <source>Blue: away unusually long (a small chance of so long an omission). Red: hot, more hits in the latest 10 draws than the hit rate expects.</source>
@@ -2395,7 +2395,7 @@
     </message>
     <message>
         <source>The history is empty: read or add draws in the main window first.</source>
-        <translation>歷史號碼為空：請先在主視窗讀入或輸入開獎號碼。</translation>
+        <translation>歷史號碼為空：請先在主視窗讀入或輸入攪珠結果。</translation>
     </message>
     <message>
         <source>The search range of the main window does not hold two issue numbers: type them there, or choose the latest draws or 全部 here. The table shows the last range counted.</source>
@@ -2462,7 +2462,7 @@
     <name>quorvel::TrendWindow</name>
     <message>
         <source>Export workbook</source>
-        <translation>匯出表格</translation>
+        <translation>匯出活頁簿</translation>
     </message>
     <message>
         <source>Export picture</source>
@@ -2470,19 +2470,19 @@
     </message>
     <message>
         <source>Show in each cell without a hit how many draws the value has been away</source>
-        <translation>在未開出的格子裏顯示該值已遺漏多少期</translation>
+        <translation>在未攪出的格子裏顯示該值已遺漏多少期</translation>
     </message>
     <message>
         <source>Write every chosen draw with its colours to a workbook and open it</source>
-        <translation>把所選的全部期數連同顏色寫入表格並開啟</translation>
+        <translation>把所選的全部期數連同顏色寫入活頁簿並開啓</translation>
     </message>
     <message>
         <source>Save every chosen draw as a picture and open it</source>
-        <translation>把所選的全部期數儲存為圖片並開啟</translation>
+        <translation>把所選的全部期數儲存為圖片並開啓</translation>
     </message>
     <message>
         <source>A ball or a coloured name: drawn in that draw. A grey number: the draws since the value was last drawn, one less than its current omission in the omission table.</source>
-        <translation>球或彩色名稱：該期開出。灰色數字：該值自上次開出以來的期數，比遺漏總表的當前遺漏少 1。</translation>
+        <translation>球或彩色名稱：該期攪出。灰色數字：該值自上次攪出以來的期數，比遺漏總表的當前遺漏少 1。</translation>
     </message>
     <message>
         <source>The trend could not be counted: %1</source>
@@ -2490,7 +2490,7 @@
     </message>
     <message>
         <source>The history is empty: read or add draws in the main window first.</source>
-        <translation>歷史號碼為空：請先在主視窗讀入或輸入開獎號碼。</translation>
+        <translation>歷史號碼為空：請先在主視窗讀入或輸入攪珠結果。</translation>
     </message>
     <message>
         <source>The search range of the main window does not hold two issue numbers: type them there, or choose the latest draws or 全部 here. The chart shows the last range counted.</source>
@@ -2538,7 +2538,7 @@
     </message>
     <message>
         <source>A picture of %1 draws would be %2 pixels tall, more than picture viewers open (%3). Choose fewer draws (the latest 30 to 200, or a shorter search range) and save the picture again; a workbook holds any number of draws.</source>
-        <translation>%1 期的圖片高 %2 像素，超過看圖程式能開啟的高度（%3）。請選擇較少的期數（最近 30 至 200 期，或較短的檢索範圍）後再匯出圖片；表格可容納任意期數。</translation>
+        <translation>%1 期的圖片高 %2 像素，超過看圖程式能開啓的高度（%3）。請選擇較少的期數（最近 30 至 200 期，或較短的檢索範圍）後再匯出圖片；活頁簿可容納任意期數。</translation>
     </message>
     <message>
         <source>走势图</source>
@@ -2608,11 +2608,11 @@
     </message>
     <message>
         <source>历史号码为空。请用“读取历史号文本”读入历史号码文本文件，或在下面逐期输入。</source>
-        <translation>歷史號碼為空。請用“讀取歷史號文本”讀入歷史號碼文本檔案，或在下面逐期輸入。</translation>
+        <translation>歷史號碼為空。請用「讀取歷史號碼文字檔」讀入歷史號碼，或在下面逐期輸入。</translation>
     </message>
     <message>
         <source>历史号码为空。可以读入随软件附带的历史号码（%1），立即看到真实结果；也可以用“读取历史号文本”读入自己的文件，或在下面逐期输入。</source>
-        <translation>歷史號碼為空。可以讀入隨軟件附帶的歷史號碼（%1），立即看到真實結果；也可以用“讀取歷史號文本”讀入自己的檔案，或在下面逐期輸入。</translation>
+        <translation>歷史號碼為空。可以讀入隨軟件附帶的歷史號碼（%1），立即看到真實結果；也可以用「讀取歷史號碼文字檔」讀入自己的檔案，或在下面逐期輸入。</translation>
     </message>
     <message>
         <source>读入附带的历史号码</source>
