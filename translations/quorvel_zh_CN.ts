@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>expected</source>
-        <translation>按概率应为</translation>
+        <translation>期望命中</translation>
     </message>
     <message>
         <source>ties with the last pick (summed)</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Calibration: every eligible group at every decision, by p_at_least_last deciles</source>
-        <translation>校准：每次决策的全部可选组，按 p_at_least_last 十分位</translation>
+        <translation>校准：每次决策的全部可选组，按 P(≥当前遗漏) 分为十段</translation>
     </message>
     <message>
         <source>p from</source>
@@ -69,11 +69,11 @@
     </message>
     <message>
         <source>1 issue is stored more than once, as the file lists them (row shows the first of each)</source>
-        <translation>有 1 个期号按文件所列存了不止一次（row 显示其中第一期）</translation>
+        <translation>有 1 个期号按文件所列存了不止一次（row 命令显示其中第一期）</translation>
     </message>
     <message>
         <source>%1 issues are stored more than once, as the file lists them (row shows the first of each)</source>
-        <translation>有 %1 个期号按文件所列存了不止一次（row 显示各自的第一期）</translation>
+        <translation>有 %1 个期号按文件所列存了不止一次（row 命令显示各自的第一期）</translation>
     </message>
     <message>
         <source>the history it replaced is saved in %1</source>
@@ -188,7 +188,7 @@
     </message>
     <message>
         <source>the backtest needs a decision draw before the latest one, but the history holds %1 draws and the first decision would be the %2th draw; choose an earlier start issue</source>
-        <translation>回测需要在最新一期之前有决策的一期，但历史只有 %1 期，第一次决策要在第 %2 期；请选更早的起始期号</translation>
+        <translation>回测需要在最新一期之前有决策的一期，但历史只有 %1 期，第一次决策要在历史中排第 %2 的一期；请选更早的起始期号</translation>
     </message>
     <message>
         <source>no history: import or add draws before running an analysis</source>
@@ -576,7 +576,7 @@
     </message>
     <message>
         <source>issue %1 is already stored: draw %2 in the list holds it (%3); nothing was added; give another issue, or delete that draw first</source>
-        <translation>期号 %1 已经存在：列表中第 %2 期就是它（%3）；未补充任何号码；请换一个期号，或先删除那一期</translation>
+        <translation>期号 %1 已经存在：列表中排第 %2 的一期就是它（%3）；未补充任何号码；请换一个期号，或先删除那一期</translation>
     </message>
     <message>
         <source>adding the draw</source>
@@ -1112,7 +1112,7 @@
     </message>
     <message>
         <source>To store each draw once in issue order, export the history (导出历史号码), mend the file and read it in again.</source>
-        <translation>要让每期只存一次并按期号排列，请导出历史号码（导出历史号码），修正文件后再读入。</translation>
+        <translation>要让每期只存一次并按期号排列，请用“导出历史号码”导出历史，修正文件后再读入。</translation>
     </message>
     <message>
         <source>To store each draw once in issue order, export the history (quorvel-cli export-text), mend the file and import it again.</source>
@@ -1305,7 +1305,7 @@
     </message>
     <message>
         <source>%1 was not written: %2</source>
-        <translation>%1 没有写成：%2</translation>
+        <translation>%1 未能写入：%2</translation>
     </message>
     <message>
         <source>Wrote %1 and opened it with the spreadsheet application.</source>
@@ -1370,11 +1370,11 @@
     </message>
     <message>
         <source>the 500th draw</source>
-        <translation>第500期</translation>
+        <translation>历史中排第500的一期</translation>
     </message>
     <message>
         <source>The issue of the first decision draw; empty: the 500th stored draw</source>
-        <translation>第一个决策期的期号；留空则为历史中的第500期</translation>
+        <translation>第一个决策期的期号；留空则为历史中排第500的一期</translation>
     </message>
     <message>
         <source>How many of the groups away longest are picked at each decision</source>
@@ -1418,7 +1418,7 @@
     </message>
     <message>
         <source>Expected by chance</source>
-        <translation>按概率应为</translation>
+        <translation>期望命中</translation>
     </message>
     <message>
         <source>Longest-away picks</source>
@@ -1454,7 +1454,7 @@
     </message>
     <message>
         <source>The first decision issue must be an issue number such as 2020001, or empty for the 500th draw.</source>
-        <translation>首个决策期号须为期号（如 2020001），留空则从第500期开始。</translation>
+        <translation>首个决策期号须为期号（如 2020001），留空则从历史中排第500的一期开始。</translation>
     </message>
     <message>
         <source>Backtest</source>
@@ -1545,7 +1545,7 @@
     </message>
     <message>
         <source>hits expected by the hit rates</source>
-        <translation>按理论概率应中次数</translation>
+        <translation>理论期望命中次数</translation>
     </message>
     <message>
         <source>hits observed</source>
@@ -1922,7 +1922,7 @@
     <name>quorvel::MainWindow</name>
     <message>
         <source>A leftover log file of another history was found beside the store and set aside as %1 before anything was read; your history is as it was.</source>
-        <translation>数据库旁有一个属于别的历史库的日志文件，已在读取前移到 %1；您的历史号码没有变动。</translation>
+        <translation>数据库旁有一个属于别的历史库的日志文件，已在读取前移到 %1；你的历史号码没有变动。</translation>
     </message>
     <message>
         <source>Stored the draw of issue %1: %2 (special number %3).</source>
