@@ -24,7 +24,8 @@ inline constexpr std::string_view kTraditionalOnly =
 inline const std::vector<std::string_view> kMainlandWords{
     "開獎",   "服務器", "在線",   "檔案夾",   "文件夾", "內存", "工作簿",   "單元格", "磁盤",     "字節",
     "二進制", "純文本", "文本檔", "文本編輯", "鏈接",   "設備", "訪問權限", "創建",   "電子表格", "字符",
-    "默認",   "打開",   "數據",   "信息",     "菜單",   "鼠標", "屏幕",     "程序",   "這隻",     "啟"};
+    "默認",   "打開",   "數據",   "信息",     "菜單",   "鼠標", "屏幕",     "程序",   "這隻",     "啟",
+    "窗口",   "運行",   "查找",   "添加",     "文本",   "視頻", "硬盤"};
 
 // Every character of `forms` (UTF-8, three bytes each) that `text` holds.
 inline std::vector<std::string> charactersOf(std::string_view text, std::string_view forms) {
@@ -42,11 +43,11 @@ inline std::vector<std::string> otherScriptIn(std::string_view text, std::string
         found = charactersOf(text, kSimplifiedOnly);
         for (std::string_view word : kMainlandWords)
             if (text.find(word) != std::string_view::npos) found.emplace_back(word);
-        for (std::string_view quote : {"“", "”"})
+        for (std::string_view quote : {"“", "”", "‘", "’"})
             if (text.find(quote) != std::string_view::npos) found.emplace_back(quote);
     } else if (language == "zh_CN") {
         found = charactersOf(text, kTraditionalOnly);
-        for (std::string_view quote : {"「", "」"})
+        for (std::string_view quote : {"「", "」", "『", "』"})
             if (text.find(quote) != std::string_view::npos) found.emplace_back(quote);
     }
     return found;

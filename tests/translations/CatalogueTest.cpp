@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: MIT
 // The committed translation catalogues are complete: lupdate over src/ into copies of translations/*.ts finds no
-// source text the catalogue lacks, no entry left unfinished and none whose source text is gone from the code.
+// source text the catalogue lacks, no entry left unfinished and none whose source text is gone from the code. Each
+// translation is written in its catalogue's own script, with that script's quotation marks.
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
+
+#include "ScriptForms.h"
 
 namespace {
 
@@ -63,6 +67,62 @@ TEST(TranslationCatalogue, LupdateOverTheSourcesFindsNothingToDo) {
         EXPECT_TRUE(open.isEmpty()) << open.size() << " entries to settle in translations/" << name.toStdString()
                                     << " (update_translations, then translate them or drop the stale ones):\n"
                                     << open.join(QLatin1Char('\n')).toStdString();
+    }
+}
+
+// Every translation of a catalogue (each plural form on its own) as "context | source" and its text.
+QList<QPair<QString, QString>> translationsOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QList<QPair<QString, QString>> found;
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QStringLiteral("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QStringLiteral("source"))
+            source = xml.readElementText();
+        else if (xml.name() == QStringLiteral("translation") || xml.name() == QStringLiteral("numerusform")) {
+            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (!text.trimmed().isEmpty()) found.append({QStringLiteral("%1 | %2").arg(context, source), text});
+        }
+    }
+    return found;
+}
+
+// What a Hong Kong text holds besides the other script: Chinese words in ASCII quotation marks where 「」 belong,
+// and ASCII punctuation right after a Chinese character where the full-width mark belongs.
+QStringList westernMarksIn(const QString& text) {
+    static const QRegularExpression quoted(QStringLiteral(R"("[^"]*"|'[^']*')"));
+    static const QRegularExpression chinese(QStringLiteral(R"(\p{Han})"));
+    static const QRegularExpression afterChinese(QStringLiteral(R"(\p{Han}[,:;?!])"));
+    QStringList found;
+    for (auto match = quoted.globalMatch(text); match.hasNext();)
+        if (const QString words = match.next().captured(); words.contains(chinese)) found << words;
+    for (auto match = afterChinese.globalMatch(text); match.hasNext();)
+        found << match.next().captured();
+    return found;
+}
+
+TEST(TranslationCatalogue, EachTextIsWrittenInItsOwnScript) {
+    for (const QString& language : {QStringLiteral("zh_HK"), QStringLiteral("zh_CN")}) {
+        SCOPED_TRACE(language.toStdString());
+        const auto entries =
+            translationsOf(QStringLiteral("%1/quorvel_%2.ts").arg(QStringLiteral(QUORVEL_TRANSLATIONS_DIR), language));
+        ASSERT_FALSE(entries.isEmpty());
+        QStringList wrong;
+        for (const auto& [entry, text] : entries) {
+            QStringList found;
+            for (const std::string& form : quorvel::test::otherScriptIn(text.toStdString(), language.toStdString()))
+                found << QString::fromStdString(form);
+            if (language == QStringLiteral("zh_HK")) found << westernMarksIn(text);
+            if (!found.isEmpty()) wrong << QStringLiteral("%1: %2").arg(entry, found.join(QLatin1Char(' ')));
+        }
+        EXPECT_TRUE(wrong.isEmpty()) << wrong.size() << " translations in quorvel_" << language.toStdString()
+                                     << ".ts hold what that script does not write:\n"
+                                     << wrong.join(QLatin1Char('\n')).toStdString();
     }
 }
 
