@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>Picking the %1: %2, %3 expected by chance (z = %4, %5): %6</source>
-        <translation>選%1：%2，按概率應為 %3 次（z = %4，%5）：%6</translation>
+        <translation>選%1：%2，按概率預期 %3 次（z = %4，%5）：%6</translation>
     </message>
     <message>
         <source>组合位数 &apos;%1&apos; is not a number: the group size stays %2.</source>
@@ -504,7 +504,7 @@
     </message>
     <message>
         <source>Years that failed (nothing stored was removed; update again to load what is missing, in order):</source>
-        <translation>讀取失敗的年份（已存的攪珠一期也沒有刪除；再更新一次，會按次序補回欠缺的攪珠）：</translation>
+        <translation>讀取失敗的年份（已存的攪珠結果一期也沒有刪除；再更新一次，會按次序補回欠缺的各期）：</translation>
     </message>
     <message>
         <source>Skipped 1 row:</source>
@@ -1470,11 +1470,11 @@
     </message>
     <message>
         <source>Picking the %1 longest-away values: %2 hits, %3 expected by chance (z = %4, p %5)</source>
-        <translation>選最久未出的%1個：命中 %2 次，按概率應為 %3 次（z = %4，p %5）</translation>
+        <translation>選最久未出的%1個：命中 %2 次，按概率預期 %3 次（z = %4，p %5）</translation>
     </message>
     <message>
         <source>Picking the %1 longest-away groups: %2 hits, %3 expected by chance (z = %4, p %5)</source>
-        <translation>選最久未出的%1組：命中 %2 次，按概率應為 %3 次（z = %4，p %5）</translation>
+        <translation>選最久未出的%1組：命中 %2 次，按概率預期 %3 次（z = %4，p %5）</translation>
     </message>
     <message>
         <source>%1: no significant difference from random.</source>
