@@ -1982,6 +1982,10 @@
         <source>Read-only file system</source>
         <translation>文件系统是只读的</translation>
     </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>路径中有一项不是文件夹</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

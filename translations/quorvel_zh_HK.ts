@@ -1982,6 +1982,10 @@
         <source>Read-only file system</source>
         <translation>檔案系統是唯讀的</translation>
     </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>路徑中有一項不是資料夾</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

@@ -15,6 +15,7 @@ Message systemError(const std::error_code& code) {
         {std::errc::permission_denied, QT_TRANSLATE_NOOP("Core", "Permission denied")},
         {std::errc::operation_not_permitted, QT_TRANSLATE_NOOP("Core", "Operation not permitted")},
         {std::errc::is_a_directory, QT_TRANSLATE_NOOP("Core", "Is a directory")},
+        {std::errc::not_a_directory, QT_TRANSLATE_NOOP("Core", "Not a directory")},
         {std::errc::no_space_on_device, QT_TRANSLATE_NOOP("Core", "No space left on device")},
         {std::errc::read_only_file_system, QT_TRANSLATE_NOOP("Core", "Read-only file system")},
     };

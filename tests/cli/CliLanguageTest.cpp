@@ -148,7 +148,8 @@ TEST(CliLanguage, SpeaksHongKongChineseThroughoutWithTheSameJson) {
         {{"history"}, 0},               // the history is empty
         {{"import", "missing.txt"}, 1}, // no such file
         {{"import", "in.txt"}, 0},
-        {{"frobnicate"}, 2}, // the parser's errors
+        {{"export-text", "no-such-folder/out.txt"}, 1}, // the system's reason
+        {{"frobnicate"}, 2},                            // the parser's errors
         {{"--engine", "fast", "history"}, 2},
         {{"--zodiac-base", "5", "history"}, 2},
         {{"import"}, 2},
