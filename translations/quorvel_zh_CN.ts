@@ -123,6 +123,726 @@
         <source>The history is now empty: import a history file or add draws before the next analysis.</source>
         <translation>历史号码现已清空：下次分析前请读入历史号码文件或补充开奖号码。</translation>
     </message>
+    <message>
+        <source>Count the special number in a free-position match (default: regular numbers only)</source>
+        <translation>在自由位匹配中也计入特码（默认：只计平码）</translation>
+    </message>
+    <message>
+        <source>Also write the result grid to this .xlsx workbook (replaced if it exists)</source>
+        <translation>同时把结果表格写入这个 .xlsx 工作簿（已存在则替换）</translation>
+    </message>
+    <message>
+        <source>Number order: drawn (落地码, default) or sorted (顺序码)</source>
+        <translation>号码顺序：drawn（落地码，默认）或 sorted（顺序码）</translation>
+    </message>
+    <message>
+        <source>Positions: fixed (固定位) or free (自由位, default)</source>
+        <translation>位置：fixed（固定位）或 free（自由位，默认）</translation>
+    </message>
+    <message>
+        <source>Take the values from the latest stored draw not after this issue</source>
+        <translation>从不晚于这一期的最近一期已存开奖取值</translation>
+    </message>
+    <message>
+        <source>With --ref: end the range just before the reference draw</source>
+        <translation>与 --ref 同用：范围在参照的那一期之前结束</translation>
+    </message>
+    <message>
+        <source>--before needs --ref ISSUE</source>
+        <translation>--before 需要同时给出 --ref 期号</translation>
+    </message>
+    <message>
+        <source>the baseline figures are null</source>
+        <translation>基准数字为空</translation>
+    </message>
+    <message>
+        <source>Backtest (回测): at each past draw, pick the groups away longest and count how often the next draw hit them, against their hit rates and against random picks</source>
+        <translation>回测：在过去的每一期，选出遗漏最久的分组，统计下一期开中它们的次数，并与理论概率和随机选取对照</translation>
+    </message>
+    <message>
+        <source>Ticked boxes, e.g. 1,5,17 or 1..49: box i is value i (head, tail, parity: i - 1)</source>
+        <translation>勾选的框，例如 1,5,17 或 1..49：第 i 个框就是值 i（头数、尾数、单双为 i - 1）</translation>
+    </message>
+    <message>
+        <source>Group size k, 1..6</source>
+        <translation>分组位数 k，1..6</translation>
+    </message>
+    <message>
+        <source>Groups of one value only: special (the special number), regular (any of the six regular numbers) or any (any of the seven); default: as the group calculation counts</source>
+        <translation>只用于一个值一组：special（特码）、regular（六个平码中任一个）或 any（七个号码中任一个）；默认：与分组计算的算法相同</translation>
+    </message>
+    <message>
+        <source>The special number counts towards a group&apos;s hit</source>
+        <translation>特码也计入分组的命中</translation>
+    </message>
+    <message>
+        <source>Lift the size limits (at most %1 groups)</source>
+        <translation>解除分组数量限制（最多 %1 组）</translation>
+    </message>
+    <message>
+        <source>First decision draw: the first stored draw of this issue or later (default: the %1th stored draw)</source>
+        <translation>第一个决策期：这一期或之后的第一期已存开奖（默认：第 %1 期已存开奖）</translation>
+    </message>
+    <message>
+        <source>Groups picked per decision, N (default 10)</source>
+        <translation>每次决策选出的组数 N（默认 10）</translation>
+    </message>
+    <message>
+        <source>Seed of the random picks the overdue picks are compared with (default 1)</source>
+        <translation>用于对照的随机选取的种子（默认 1）</translation>
+    </message>
+    <message>
+        <source>At each decision draw only the draws up to it are known. Groups that never hit in them are left out. The N groups with the smallest p_at_least_last are picked (ties: in the order the groups are enumerated); the next draw shows whether they hit. z compares the hits with the sum of the picked groups&apos; hit rates; the verdict is at the 1% level. This describes the past; it cannot make a lottery predictable.</source>
+        <translation>在每个决策期，只知道这一期及之前的开奖。在其中从未开出的分组不参与。选出“P(≥当前遗漏)”最小的 N 组（相同时按分组列出的顺序）；下一期看它们是否开出。z 把命中次数与所选分组的理论概率之和比较；结论按 1% 的显著水平。这只描述过去，不能让彩票变得可预测。</translation>
+    </message>
+    <message>
+        <source>--where applies to groups of one value (--size 1); leave it out for --size %1</source>
+        <translation>--where 只用于一个值一组（--size 1）；--size %1 时请不要用它</translation>
+    </message>
+    <message>
+        <source>--where already says whether the special number counts; leave out --with-special</source>
+        <translation>--where 已经说明特码是否计入；请去掉 --with-special</translation>
+    </message>
+    <message>
+        <source>--pick takes a number of groups of at least 1, not %1</source>
+        <translation>--pick 的组数至少为 1，不能是 %1</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number of at least 0, not %1</source>
+        <translation>--seed 须为不小于 0 的整数，不能是 %1</translation>
+    </message>
+    <message>
+        <source>the backtest is counted in memory whatever --engine says</source>
+        <translation>无论 --engine 怎样指定，回测都在内存中计算</translation>
+    </message>
+    <message>
+        <source>decisions</source>
+        <translation>次决策</translation>
+    </message>
+    <message>
+        <source>Look for holes in the history: draws missing between the first and last stored draw of a year, issues stored twice, IDX out of issue order. Exit 1 when any is found</source>
+        <translation>检查历史号码中的缺漏：同一年第一期与最后一期已存开奖之间缺少的期、存了两次的期号、与期号顺序不符的 IDX。发现任何一项时退出码为 1</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number, not &apos;%2&apos;</source>
+        <translation>%1 须为整数，不能是“%2”</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>第 %1 个框</translation>
+    </message>
+    <message>
+        <source>boxes are numbered 1..49, not %1</source>
+        <translation>框的编号是 1..49，不能是 %1</translation>
+    </message>
+    <message>
+        <source>the boxes %1 run backwards: write the smaller box first, e.g. 1..49</source>
+        <translation>框 %1 是倒着写的：请先写较小的框，例如 1..49</translation>
+    </message>
+    <message>
+        <source>the write-ahead log beside %1 belonged to another store; it was set aside as %2 before anything was read, so the history is the store&apos;s own</source>
+        <translation>%1 旁边的预写日志属于另一个数据库；读取任何内容之前已把它移到一旁，改名为 %2，所以历史号码就是本数据库自己的</translation>
+    </message>
+    <message>
+        <source>%1% (%2 of %3 %4)</source>
+        <translation>%1%（%2/%3 %4）</translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>警告：</translation>
+    </message>
+    <message>
+        <source>note: </source>
+        <translation>注意：</translation>
+    </message>
+    <message>
+        <source>quorvel-cli: the Mark Six history and its omission statistics from the command line</source>
+        <translation>quorvel-cli：在命令行中使用六合彩历史号码及其遗漏统计</translation>
+    </message>
+    <message>
+        <source>Print this help message and exit</source>
+        <translation>显示这份帮助并退出</translation>
+    </message>
+    <message>
+        <source>Data folder (default: $QUORVEL_DATA_DIR, else the user&apos;s app data folder)</source>
+        <translation>数据文件夹（默认：$QUORVEL_DATA_DIR，否则为用户的应用数据文件夹）</translation>
+    </message>
+    <message>
+        <source>Analysis engine: memory (default) or sql (the reference)</source>
+        <translation>分析引擎：memory（默认）或 sql（参照实现）</translation>
+    </message>
+    <message>
+        <source>First zodiac code for this run (0 or 1)</source>
+        <translation>本次运行的生肖起始编号（0 或 1）</translation>
+    </message>
+    <message>
+        <source>First segment code for this run (0 or 1)</source>
+        <translation>本次运行的段数起始编号（0 或 1）</translation>
+    </message>
+    <message>
+        <source>First colour code for this run (0 or 1)</source>
+        <translation>本次运行的波色起始编号（0 或 1）</translation>
+    </message>
+    <message>
+        <source>Attribute kind: 0..7, its Chinese name, or number, zodiac, head, tail, digitsum, segment, colour, parity (default number)</source>
+        <translation>属性类别：0..7、它的中文名，或 number、zodiac、head、tail、digitsum、segment、colour、parity（默认 number）</translation>
+    </message>
+    <message>
+        <source>unknown kind &apos;%1&apos;; use 0..7, the Chinese name, or number, zodiac, head, tail, digitsum, segment, colour, parity</source>
+        <translation>未知的类别“%1”；请用 0..7、中文名，或 number、zodiac、head、tail、digitsum、segment、colour、parity</translation>
+    </message>
+    <message>
+        <source>Where a value is looked for: special (the special number, default), regular (any of the six regular numbers), any (any of the seven) or a position 1..7 (7 is the special number)</source>
+        <translation>在哪里找这个值：special（特码，默认）、regular（六个平码中任一个）、any（七个号码中任一个）或位置 1..7（7 是特码）</translation>
+    </message>
+    <message>
+        <source>unknown --where &apos;%1&apos;; use special, regular, any or a position 1..7</source>
+        <translation>未知的 --where“%1”；请用 special、regular、any 或位置 1..7</translation>
+    </message>
+    <message>
+        <source>Where the first gap of min and max counts from: history (the first stored draw, default) or range (the range&apos;s first draw, as the average always counts it)</source>
+        <translation>最小和最大遗漏的第一段从哪里算起：history（已存的第一期，默认）或 range（范围内的第一期，平均遗漏总是这样算）</translation>
+    </message>
+    <message>
+        <source>First issue of the range (default: the first stored issue)</source>
+        <translation>范围的第一期（默认：已存的第一期）</translation>
+    </message>
+    <message>
+        <source>Last issue of the range (default: the last stored issue)</source>
+        <translation>范围的最后一期（默认：已存的最后一期）</translation>
+    </message>
+    <message>
+        <source>The range is the latest N draws (instead of --from and --to)</source>
+        <translation>范围为最近 N 期（代替 --from 和 --to）</translation>
+    </message>
+    <message>
+        <source>give the range either with --from/--to or with --last N, not both</source>
+        <translation>范围请用 --from/--to 或 --last N 给出，不能两者都用</translation>
+    </message>
+    <message>
+        <source>--last takes a count of draws of at least 1, not %1</source>
+        <translation>--last 的期数至少为 1，不能是 %1</translation>
+    </message>
+    <message>
+        <source>no history: import or add draws before running an analysis</source>
+        <translation>没有历史号码：请先读入或补充开奖号码再做统计</translation>
+    </message>
+    <message>
+        <source>the range %1..%2 holds no stored draw; %3</source>
+        <translation>范围 %1..%2 内没有已存的开奖；%3</translation>
+    </message>
+    <message>
+        <source>Group calculation: omissions of every k-combination of ticked values</source>
+        <translation>分组计算：勾选的值每 k 个一组，统计各组的遗漏</translation>
+    </message>
+    <message>
+        <source>Group size k, 1..6 (default 2)</source>
+        <translation>分组位数 k，1..6（默认 2）</translation>
+    </message>
+    <message>
+        <source>Order of the rows: min, max, last (default), label, or p (the chance of an omission at least as long as the last one, ascending: the groups away unusually long first)</source>
+        <translation>行的顺序：min、max、last（默认）、label 或 p（遗漏至少与当前遗漏一样长的概率，从小到大：异常久未出的分组在前）</translation>
+    </message>
+    <message>
+        <source>Lift the size limits for this run (memory engine; at most %1 groups, e.g. every group of 4 of the 49 numbers)</source>
+        <translation>本次运行解除分组数量限制（仅内存引擎；最多 %1 组，例如 49 个号码中每 4 个一组的全部分组）</translation>
+    </message>
+    <message>
+        <source>rows stored</source>
+        <translation>行已存储</translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation>用法</translation>
+    </message>
+    <message>
+        <source>Positionals</source>
+        <translation>位置参数</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Subcommands</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>INT</source>
+        <translation>整数</translation>
+    </message>
+    <message>
+        <source>REQUIRED</source>
+        <translation>必填</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>SUBCOMMAND</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation>需要</translation>
+    </message>
+    <message>
+        <source>Excludes</source>
+        <translation>排除</translation>
+    </message>
+    <message>
+        <source>Requires at least %1 subcommands</source>
+        <translation>至少需要 %1 个命令</translation>
+    </message>
+    <message>
+        <source>%1 is required</source>
+        <translation>缺少 %1</translation>
+    </message>
+    <message>
+        <source>The following argument was not expected: %1</source>
+        <translation>多出了一个参数：%1</translation>
+    </message>
+    <message>
+        <source>The following arguments were not expected: %1</source>
+        <translation>多出了这些参数：%1</translation>
+    </message>
+    <message>
+        <source>%1: Value %2 not in range %3 to %4</source>
+        <translation>%1：值 %2 不在 %3 到 %4 的范围内</translation>
+    </message>
+    <message>
+        <source>%1: Value %2 could not be converted</source>
+        <translation>%1：值 %2 无法转换</translation>
+    </message>
+    <message>
+        <source>%1: %2 not in %3</source>
+        <translation>%1：%2 不在 %3 之中</translation>
+    </message>
+    <message>
+        <source>Could not convert: %1 = %2</source>
+        <translation>无法转换：%1 = %2</translation>
+    </message>
+    <message>
+        <source>The value %1 is not an allowed value for %2</source>
+        <translation>%1 不是 %2 允许的值</translation>
+    </message>
+    <message>
+        <source>%1: too many inputs for a flag</source>
+        <translation>%1：开关选项给了太多值</translation>
+    </message>
+    <message>
+        <source>%1: %2 required %3 missing</source>
+        <translation>%1：缺少 %2 个%3</translation>
+    </message>
+    <message>
+        <source>%1: At least %2 required but received %3</source>
+        <translation>%1：至少需要 %2 个，实际收到 %3 个</translation>
+    </message>
+    <message>
+        <source>%1: At Most %2 required but received %3</source>
+        <translation>%1：最多只能 %2 个，实际收到 %3 个</translation>
+    </message>
+    <message>
+        <source>Expected exactly %1 arguments to %2, got %3</source>
+        <translation>%2 需要正好 %1 个参数，实际收到 %3 个</translation>
+    </message>
+    <message>
+        <source>%1 requires %2</source>
+        <translation>%1 需要同时给出 %2</translation>
+    </message>
+    <message>
+        <source>%1 excludes %2</source>
+        <translation>%1 不能与 %2 同用</translation>
+    </message>
+    <message>
+        <source>in [%1 - %2]</source>
+        <translation>范围 [%1 - %2]</translation>
+    </message>
+    <message>
+        <source>Run with %1 for more information.</source>
+        <translation>运行时加 %1 查看更多说明。</translation>
+    </message>
+    <message>
+        <source>Replace the history by the draws of a history text file</source>
+        <translation>用历史号码文本文件中的开奖替换历史号码</translation>
+    </message>
+    <message>
+        <source>History text file: an issue and seven two-digit numbers per line</source>
+        <translation>历史号码文本文件：每行一个期号和七个两位数的号码</translation>
+    </message>
+    <message>
+        <source>Add one draw: six regular numbers and the special number, in drawn order</source>
+        <translation>补充一期开奖：六个平码和特码，按开出顺序</translation>
+    </message>
+    <message>
+        <source>Issue number (default: the latest issue + 1)</source>
+        <translation>期号（默认：最后一期 + 1）</translation>
+    </message>
+    <message>
+        <source>N1 .. N6 and the special number, 1..49</source>
+        <translation>N1 .. N6 和特码，1..49</translation>
+    </message>
+    <message>
+        <source>number %1</source>
+        <translation>第 %1 个号码</translation>
+    </message>
+    <message>
+        <source>added draw %1 (IDX %2)</source>
+        <translation>已补充第 %1 期开奖（IDX %2）</translation>
+    </message>
+    <message>
+        <source>List the stored draws in issue order (numbers in drawn order)</source>
+        <translation>按期号顺序列出已存的开奖（号码按开出顺序）</translation>
+    </message>
+    <message>
+        <source>the history is empty</source>
+        <translation>历史号码是空的</translation>
+    </message>
+    <message>
+        <source>Show every stored field of one draw</source>
+        <translation>显示一期开奖存储的全部字段</translation>
+    </message>
+    <message>
+        <source>Issue number</source>
+        <translation>期号</translation>
+    </message>
+    <message>
+        <source>the issue</source>
+        <translation>期号</translation>
+    </message>
+    <message>
+        <source>no draw with issue %1 is stored</source>
+        <translation>没有存储期号为 %1 的开奖</translation>
+    </message>
+    <message>
+        <source>Write the history as a history text file</source>
+        <translation>把历史号码写成历史号码文本文件</translation>
+    </message>
+    <message>
+        <source>Target file (default: 更新至&lt;latest issue&gt;期历史号码.txt in the data folder)</source>
+        <translation>目标文件（默认：数据文件夹中的 更新至&lt;最后一期&gt;期历史号码.txt）</translation>
+    </message>
+    <message>
+        <source>wrote %1</source>
+        <translation>已写入 %1</translation>
+    </message>
+    <message>
+        <source>%1; %2 draw remains</source>
+        <translation>%1；剩下 %2 期</translation>
+    </message>
+    <message>
+        <source>%1; %2 draws remain</source>
+        <translation>%1；剩下 %2 期</translation>
+    </message>
+    <message>
+        <source>the history as it was is saved in %1</source>
+        <translation>改动前的历史号码已保存在 %1</translation>
+    </message>
+    <message>
+        <source>Delete the latest draw; with N, delete the latest N draws and derive the kept ones again (through lsbf.txt in the data folder). The store file is compacted afterwards</source>
+        <translation>删除最后一期开奖；给出 N 时删除最后 N 期，并重新推算保留的开奖（经由数据文件夹中的 lsbf.txt）。之后会压缩数据库文件</translation>
+    </message>
+    <message>
+        <source>How many of the latest draws to delete (at least 1)</source>
+        <translation>要删除最后几期开奖（至少 1）</translation>
+    </message>
+    <message>
+        <source>deleted the latest draw</source>
+        <translation>已删除最后一期开奖</translation>
+    </message>
+    <message>
+        <source>the number of draws to delete</source>
+        <translation>要删除的期数</translation>
+    </message>
+    <message>
+        <source>deleted the latest %1 draw and derived the kept ones again</source>
+        <translation>已删除最后 %1 期开奖，并重新推算了保留的开奖</translation>
+    </message>
+    <message>
+        <source>deleted the latest %1 draws and derived the kept ones again</source>
+        <translation>已删除最后 %1 期开奖，并重新推算了保留的开奖</translation>
+    </message>
+    <message>
+        <source>Keep the draws up to ISSUE (that draw included), delete the later ones and derive the kept ones again (through lsbf.txt in the data folder). The store file is compacted afterwards</source>
+        <translation>保留到 ISSUE 为止的开奖（含这一期），删除之后的开奖，并重新推算保留的开奖（经由数据文件夹中的 lsbf.txt）。之后会压缩数据库文件</translation>
+    </message>
+    <message>
+        <source>The last issue to keep, for example 2014016</source>
+        <translation>要保留的最后一期，例如 2014016</translation>
+    </message>
+    <message>
+        <source>the issue to keep up to</source>
+        <translation>要保留到的期号</translation>
+    </message>
+    <message>
+        <source>the issue to keep up to has seven digits (year and sequence, e.g. 2014016), not &apos;%1&apos;</source>
+        <translation>要保留到的期号是七位数字（年份加序号，例如 2014016），不能是“%1”</translation>
+    </message>
+    <message>
+        <source>kept the draws up to %1 and derived them again</source>
+        <translation>已保留到第 %1 期为止的开奖，并重新推算了它们</translation>
+    </message>
+    <message>
+        <source>Delete every draw at once, without a confirmation (the history is first saved to backup/ in the data folder)</source>
+        <translation>一次删除全部开奖，不再确认（会先把历史号码备份到数据文件夹的 backup/ 中）</translation>
+    </message>
+    <message>
+        <source>cleared the history</source>
+        <translation>已清空历史号码</translation>
+    </message>
+    <message>
+        <source>Derive every stored draw again with the bases in force (the settings SxIni, DsIni, BsIni), keeping every draw and its numbers; the history is first saved to backup/ in the data folder</source>
+        <translation>按现行参数（设置 SxIni、DsIni、BsIni）重新推算全部已存开奖，保留每一期及其号码；会先把历史号码备份到数据文件夹的 backup/ 中</translation>
+    </message>
+    <message>
+        <source>derived every draw again</source>
+        <translation>已重新推算全部开奖</translation>
+    </message>
+    <message>
+        <source>Compact the store file; the history is unchanged</source>
+        <translation>压缩数据库文件；历史号码不变</translation>
+    </message>
+    <message>
+        <source>compacted the store file</source>
+        <translation>已压缩数据库文件</translation>
+    </message>
+    <message>
+        <source>Write a grid to an .xlsx workbook (sheet Sheet1, cells as text; results add a sheet Rules)</source>
+        <translation>把一个表格写入 .xlsx 工作簿（工作表 Sheet1，单元格为文本；results 另加一个规则说明工作表）</translation>
+    </message>
+    <message>
+        <source>history: the history list; results: the groups of the last group calculation, ordered by last omission</source>
+        <translation>history：历史号码列表；results：最近一次分组计算的分组，按最后遗漏排序</translation>
+    </message>
+    <message>
+        <source>Target workbook, replaced when it exists (default: lishi.xlsx or Jieguo.xlsx in the data folder)</source>
+        <translation>目标工作簿，已存在则替换（默认：数据文件夹中的 lishi.xlsx 或 Jieguo.xlsx）</translation>
+    </message>
+    <message>
+        <source>wrote %1 (%2 rows below the header)</source>
+        <translation>已写入 %1（表头之下 %2 行）</translation>
+    </message>
+    <message>
+        <source>Partial search: the draws that repeat the values of any k positions</source>
+        <translation>分部检索：任意 k 个位置的值重复出现的开奖</translation>
+    </message>
+    <message>
+        <source>Positions: regular (平码, 1..6) or all (平特, 1..7, default)</source>
+        <translation>位置：regular（平码，1..6）或 all（平特，1..7，默认）</translation>
+    </message>
+    <message>
+        <source>Part size k, 1..6 (default 2)</source>
+        <translation>部分位数 k，1..6（默认 2）</translation>
+    </message>
+    <message>
+        <source>The seven values of positions 1..7, e.g. 05,11,23,30,31,44,02</source>
+        <translation>位置 1..7 的七个值，例如 05,11,23,30,31,44,02</translation>
+    </message>
+    <message>
+        <source>give the seven values either with --values or from a draw with --ref</source>
+        <translation>七个值请用 --values 给出，或用 --ref 取自某一期开奖</translation>
+    </message>
+    <message>
+        <source>--values takes seven values (positions 1..6 and the special number), not %1</source>
+        <translation>--values 需要七个值（位置 1..6 和特码），不能是 %1 个</translation>
+    </message>
+    <message>
+        <source>value %1</source>
+        <translation>第 %1 个值</translation>
+    </message>
+    <message>
+        <source>part size %1 is outside 1..6, so no draw is a hit</source>
+        <translation>部分位数 %1 不在 1..6 之内，所以没有命中的开奖</translation>
+    </message>
+    <message>
+        <source>combinations</source>
+        <translation>种组合</translation>
+    </message>
+    <message>
+        <source>positions are 1..7 (7 is the special number), not %1</source>
+        <translation>位置是 1 到 7（7 是特码），而不是 %1</translation>
+    </message>
+    <message>
+        <source>a position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Position search: the draws that repeat the values of chosen positions</source>
+        <translation>位置检索：所选位置的值重复出现的开奖</translation>
+    </message>
+    <message>
+        <source>Position and value looked for, P=V (P 1..6 regular, 7 special)</source>
+        <translation>要找的位置和值，P=V（P 为 1..6 是平码，7 是特码）</translation>
+    </message>
+    <message>
+        <source>With --ref: the positions to look at, e.g. 1,2,7</source>
+        <translation>与 --ref 同用：要看的位置，例如 1,2,7</translation>
+    </message>
+    <message>
+        <source>give the values either with --pos or from a draw with --ref, not both</source>
+        <translation>值请用 --pos 给出，或用 --ref 取自某一期开奖，不能两者都用</translation>
+    </message>
+    <message>
+        <source>--positions needs --ref ISSUE (use --pos P=V to type values)</source>
+        <translation>--positions 需要同时给出 --ref 期号（要直接输入值请用 --pos P=V）</translation>
+    </message>
+    <message>
+        <source>--pos takes P=V, for example 7=05, not %1</source>
+        <translation>--pos 的写法是 P=V，例如 7=05，不能是 %1</translation>
+    </message>
+    <message>
+        <source>the position of --pos %1</source>
+        <translation>--pos %1 的位置</translation>
+    </message>
+    <message>
+        <source>position %1 is given twice with --pos; give each position once</source>
+        <translation>--pos 两次给出了位置 %1；每个位置请只给一次</translation>
+    </message>
+    <message>
+        <source>the value of --pos %1</source>
+        <translation>--pos %1 的值</translation>
+    </message>
+    <message>
+        <source>unknown setting &apos;%1&apos;; the settings are %2</source>
+        <translation>未知的设置“%1”；可用的设置有 %2</translation>
+    </message>
+    <message>
+        <source>Read or change a persisted setting</source>
+        <translation>读取或更改一项保存的设置</translation>
+    </message>
+    <message>
+        <source>Print the text a setting reads as (its default when not stored)</source>
+        <translation>显示一项设置读出的文本（未保存时为默认值）</translation>
+    </message>
+    <message>
+        <source>Setting name, for example bolZyw or IniSerchDay</source>
+        <translation>设置名，例如 bolZyw 或 IniSerchDay</translation>
+    </message>
+    <message>
+        <source>Store a setting (Booleans as True or False)</source>
+        <translation>保存一项设置（布尔值写 True 或 False）</translation>
+    </message>
+    <message>
+        <source>Setting name</source>
+        <translation>设置名</translation>
+    </message>
+    <message>
+        <source>New value</source>
+        <translation>新的值</translation>
+    </message>
+    <message>
+        <source>Omission table (遗漏总表): every value of a kind with its hits, omissions and recent hits</source>
+        <translation>遗漏总表：某一类别的每个值及其出现次数、遗漏和近期出现</translation>
+    </message>
+    <message>
+        <source>Number order of positions 1..6: drawn (落地码, default) or sorted (顺序码)</source>
+        <translation>位置 1..6 的号码顺序：drawn（落地码，默认）或 sorted（顺序码）</translation>
+    </message>
+    <message>
+        <source>Order the rows by a column, ascending (default: value order): %1</source>
+        <translation>按某一列从小到大排列各行（默认：按值的顺序）：%1</translation>
+    </message>
+    <message>
+        <source>With --sort: the largest figures first</source>
+        <translation>与 --sort 同用：数字大的在前</translation>
+    </message>
+    <message>
+        <source>Also write the table, with its colours, to this .xlsx workbook (replaced if it exists)</source>
+        <translation>同时把遗漏总表连同颜色写入这个 .xlsx 工作簿（已存在则替换）</translation>
+    </message>
+    <message>
+        <source>Each row equals the position search for that one value with the same choices (search --mode fixed --pos 7=V for special, --mode free --pos 1=V for regular, with --with-special for any). The table is counted in memory whatever --engine says.</source>
+        <translation>每一行都等于用同样选择对这一个值做的位置检索（special 用 search --mode fixed --pos 7=V，regular 用 --mode free --pos 1=V，any 再加 --with-special）。无论 --engine 怎样指定，遗漏总表都在内存中计算。</translation>
+    </message>
+    <message>
+        <source>--descending needs --sort COLUMN</source>
+        <translation>--descending 需要同时给出 --sort 列名</translation>
+    </message>
+    <message>
+        <source>unknown --sort column &apos;%1&apos;; use one of %2</source>
+        <translation>未知的 --sort 列“%1”；请用以下之一：%2</translation>
+    </message>
+    <message>
+        <source>the table is counted in memory; its rows equal the position search of either engine</source>
+        <translation>遗漏总表在内存中计算；它的各行与任一引擎的位置检索相同</translation>
+    </message>
+    <message>
+        <source>Trend chart (走势图): one row per draw, one column per value of a kind; a cell is 0 for a hit, else the draws since the value&apos;s latest hit</source>
+        <translation>走势图：每期一行，类别的每个值一列；开出时单元格为 0，否则为该值上次开出以来的期数</translation>
+    </message>
+    <message>
+        <source>Also write the trend, with its colours, to this .xlsx workbook (replaced if it exists)</source>
+        <translation>同时把走势图连同颜色写入这个 .xlsx 工作簿（已存在则替换）</translation>
+    </message>
+    <message>
+        <source>A miss count is one less than the omission table&apos;s last omission: a value hit in the latest draw has cell 0 and last 1. The trend is counted in memory whatever --engine says.</source>
+        <translation>遗漏值比遗漏总表的最后遗漏少 1：最后一期开出的值，单元格为 0，最后遗漏为 1。无论 --engine 怎样指定，走势图都在内存中计算。</translation>
+    </message>
+    <message>
+        <source>the trend has no rows</source>
+        <translation>走势图没有行</translation>
+    </message>
+    <message>
+        <source>the trend is counted in memory; either engine finds the same hits</source>
+        <translation>走势图在内存中计算；两个引擎找到的命中相同</translation>
+    </message>
+    <message>
+        <source>--years: %1</source>
+        <translation>--years：%1</translation>
+    </message>
+    <message>
+        <source>--current-year takes a four-digit year, not %1</source>
+        <translation>--current-year 须为四位数的年份，不能是 %1</translation>
+    </message>
+    <message>
+        <source>year %1 of %2 (%3)</source>
+        <translation>第 %1 年，共 %2 年（%3）</translation>
+    </message>
+    <message>
+        <source>Bring the history up to date from the update site&apos;s yearly results pages (the prefix + YYYY.html), from the year of the latest draw to the current year. A history whose first draw is more than the years to keep old is cleared first (saved to backup/), once every kept year gave its draws. Exit 1 when any year failed</source>
+        <translation>从更新网站的每年开奖结果页面（前缀 + YYYY.html）更新历史号码，从最后一期开奖所在年份到今年。若历史号码的第一期早于要保留的年数，会在每个要保留的年份都取得开奖之后先清空（备份到 backup/）。有任何年份失败时退出码为 1</translation>
+    </message>
+    <message>
+        <source>Site prefix for this run, e.g. http://127.0.0.1:8080/85122/kj/ (default: the setting txtUpdateSite)</source>
+        <translation>本次运行的网站前缀，例如 http://127.0.0.1:8080/85122/kj/（默认：设置 txtUpdateSite）</translation>
+    </message>
+    <message>
+        <source>Years of history to keep for this run, 2..16 (default: the setting IniSerchDay)</source>
+        <translation>本次运行要保留的历史年数，2..16（默认：设置 IniSerchDay）</translation>
+    </message>
+    <message>
+        <source>The current year for this run (default: today&apos;s)</source>
+        <translation>本次运行的当前年份（默认：今年）</translation>
+    </message>
+    <message>
+        <source>the latest stored draw, %1, is after the current year %2: there is no page to load; the history was left unchanged</source>
+        <translation>已存的最后一期开奖 %1 在当前年份 %2 之后：没有要读取的页面；历史号码未改动</translation>
+    </message>
+    <message>
+        <source>no page could be read from %1; the history was left unchanged</source>
+        <translation>无法从 %1 读取任何页面；历史号码未改动</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>the update is incomplete: %1; nothing was changed; update again later</source>
+        <translation>更新未完成：%1；未作任何改动；请稍后再更新</translation>
+    </message>
+    <message>
+        <source>the update is incomplete: %1; nothing stored was removed; update again later</source>
+        <translation>更新未完成：%1；已存的内容都未删除；请稍后再更新</translation>
+    </message>
+    <message>
+        <source>A subcommand is required</source>
+        <translation>需要指定一个命令</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1237,6 +1957,34 @@
     <message>
         <source>deleting the latest %1 draws would delete all %2 stored draws and keep none; nothing was changed. To delete every draw, clear the history instead</source>
         <translation>删除最后 %1 期会把已存的 %2 期全部删除、一期不剩；未作任何改动。要删除全部开奖，请改用清除历史</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>没有访问权限</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>不允许这样操作</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>这是一个文件夹</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>磁盘空间已满</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>文件系统是只读的</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>路径中有一项不是文件夹</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,726 @@
         <source>The history is now empty: import a history file or add draws before the next analysis.</source>
         <translation>歷史號碼現已清空：下次分析前請讀入歷史號碼檔案或補充攪珠結果。</translation>
     </message>
+    <message>
+        <source>Count the special number in a free-position match (default: regular numbers only)</source>
+        <translation>在自由位配對中也計入特碼（預設：只計平碼）</translation>
+    </message>
+    <message>
+        <source>Also write the result grid to this .xlsx workbook (replaced if it exists)</source>
+        <translation>同時把結果表格寫入這個 .xlsx 活頁簿（已存在則取代）</translation>
+    </message>
+    <message>
+        <source>Number order: drawn (落地码, default) or sorted (顺序码)</source>
+        <translation>號碼順序：drawn（落地碼，預設）或 sorted（順序碼）</translation>
+    </message>
+    <message>
+        <source>Positions: fixed (固定位) or free (自由位, default)</source>
+        <translation>位置：fixed（固定位）或 free（自由位，預設）</translation>
+    </message>
+    <message>
+        <source>Take the values from the latest stored draw not after this issue</source>
+        <translation>從不遲於這一期的最近一期已存攪珠取值</translation>
+    </message>
+    <message>
+        <source>With --ref: end the range just before the reference draw</source>
+        <translation>與 --ref 同用：範圍在參照的那一期之前結束</translation>
+    </message>
+    <message>
+        <source>--before needs --ref ISSUE</source>
+        <translation>--before 需要同時給出 --ref 期數</translation>
+    </message>
+    <message>
+        <source>the baseline figures are null</source>
+        <translation>基準數字為空</translation>
+    </message>
+    <message>
+        <source>Backtest (回测): at each past draw, pick the groups away longest and count how often the next draw hit them, against their hit rates and against random picks</source>
+        <translation>回測：在過去的每一期，選出遺漏最久的分組，統計下一期攪出它們的次數，並與理論概率和隨機選取對照</translation>
+    </message>
+    <message>
+        <source>Ticked boxes, e.g. 1,5,17 or 1..49: box i is value i (head, tail, parity: i - 1)</source>
+        <translation>勾選的格，例如 1,5,17 或 1..49：第 i 格就是值 i（頭數、尾數、單雙為 i - 1）</translation>
+    </message>
+    <message>
+        <source>Group size k, 1..6</source>
+        <translation>分組位數 k，1..6</translation>
+    </message>
+    <message>
+        <source>Groups of one value only: special (the special number), regular (any of the six regular numbers) or any (any of the seven); default: as the group calculation counts</source>
+        <translation>只用於一個值一組：special（特碼）、regular（六個平碼中任何一個）或 any（七個號碼中任何一個）；預設：與分組計算的算法相同</translation>
+    </message>
+    <message>
+        <source>The special number counts towards a group&apos;s hit</source>
+        <translation>特碼也計入分組的命中</translation>
+    </message>
+    <message>
+        <source>Lift the size limits (at most %1 groups)</source>
+        <translation>解除分組數量限制（最多 %1 組）</translation>
+    </message>
+    <message>
+        <source>First decision draw: the first stored draw of this issue or later (default: the %1th stored draw)</source>
+        <translation>第一個決策期：這一期或之後的第一期已存攪珠（預設：第 %1 期已存攪珠）</translation>
+    </message>
+    <message>
+        <source>Groups picked per decision, N (default 10)</source>
+        <translation>每次決策選出的組數 N（預設 10）</translation>
+    </message>
+    <message>
+        <source>Seed of the random picks the overdue picks are compared with (default 1)</source>
+        <translation>用於對照的隨機選取的種子（預設 1）</translation>
+    </message>
+    <message>
+        <source>At each decision draw only the draws up to it are known. Groups that never hit in them are left out. The N groups with the smallest p_at_least_last are picked (ties: in the order the groups are enumerated); the next draw shows whether they hit. z compares the hits with the sum of the picked groups&apos; hit rates; the verdict is at the 1% level. This describes the past; it cannot make a lottery predictable.</source>
+        <translation>在每個決策期，只知道這一期及之前的攪珠。在其中從未攪出的分組不參與。選出「P(≥當前遺漏)」最小的 N 組（相同時按分組列出的次序）；下一期看它們是否攪出。z 把命中次數與所選分組的理論概率之和比較；結論按 1% 的顯著水平。這只描述過去，不能令彩票變得可預測。</translation>
+    </message>
+    <message>
+        <source>--where applies to groups of one value (--size 1); leave it out for --size %1</source>
+        <translation>--where 只用於一個值一組（--size 1）；--size %1 時請不要用它</translation>
+    </message>
+    <message>
+        <source>--where already says whether the special number counts; leave out --with-special</source>
+        <translation>--where 已經說明特碼是否計入；請去掉 --with-special</translation>
+    </message>
+    <message>
+        <source>--pick takes a number of groups of at least 1, not %1</source>
+        <translation>--pick 的組數最少為 1，不能是 %1</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number of at least 0, not %1</source>
+        <translation>--seed 須為不小於 0 的整數，不能是 %1</translation>
+    </message>
+    <message>
+        <source>the backtest is counted in memory whatever --engine says</source>
+        <translation>無論 --engine 怎樣指定，回測都在記憶體中計算</translation>
+    </message>
+    <message>
+        <source>decisions</source>
+        <translation>次決策</translation>
+    </message>
+    <message>
+        <source>Look for holes in the history: draws missing between the first and last stored draw of a year, issues stored twice, IDX out of issue order. Exit 1 when any is found</source>
+        <translation>檢查歷史號碼中的缺漏：同一年第一期與最後一期已存攪珠之間缺少的期數、存了兩次的期數、與期數次序不符的 IDX。發現任何一項時結束碼為 1</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number, not &apos;%2&apos;</source>
+        <translation>%1 須為整數，不能是「%2」</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>第 %1 格</translation>
+    </message>
+    <message>
+        <source>boxes are numbered 1..49, not %1</source>
+        <translation>格的編號是 1..49，不能是 %1</translation>
+    </message>
+    <message>
+        <source>the boxes %1 run backwards: write the smaller box first, e.g. 1..49</source>
+        <translation>格 %1 是倒着寫的：請先寫較小的格，例如 1..49</translation>
+    </message>
+    <message>
+        <source>the write-ahead log beside %1 belonged to another store; it was set aside as %2 before anything was read, so the history is the store&apos;s own</source>
+        <translation>%1 旁邊的預寫日誌屬於另一個資料庫；讀取任何內容之前已把它移到一旁，改名為 %2，所以歷史號碼就是本資料庫自己的</translation>
+    </message>
+    <message>
+        <source>%1% (%2 of %3 %4)</source>
+        <translation>%1%（%2/%3 %4）</translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>警告：</translation>
+    </message>
+    <message>
+        <source>note: </source>
+        <translation>注意：</translation>
+    </message>
+    <message>
+        <source>quorvel-cli: the Mark Six history and its omission statistics from the command line</source>
+        <translation>quorvel-cli：在命令列中使用六合彩歷史號碼及其遺漏統計</translation>
+    </message>
+    <message>
+        <source>Print this help message and exit</source>
+        <translation>顯示這份說明並結束</translation>
+    </message>
+    <message>
+        <source>Data folder (default: $QUORVEL_DATA_DIR, else the user&apos;s app data folder)</source>
+        <translation>資料夾（預設：$QUORVEL_DATA_DIR，否則為用戶的應用程式資料夾）</translation>
+    </message>
+    <message>
+        <source>Analysis engine: memory (default) or sql (the reference)</source>
+        <translation>分析引擎：memory（預設）或 sql（參照實作）</translation>
+    </message>
+    <message>
+        <source>First zodiac code for this run (0 or 1)</source>
+        <translation>本次執行的生肖起始編號（0 或 1）</translation>
+    </message>
+    <message>
+        <source>First segment code for this run (0 or 1)</source>
+        <translation>本次執行的段數起始編號（0 或 1）</translation>
+    </message>
+    <message>
+        <source>First colour code for this run (0 or 1)</source>
+        <translation>本次執行的波色起始編號（0 或 1）</translation>
+    </message>
+    <message>
+        <source>Attribute kind: 0..7, its Chinese name, or number, zodiac, head, tail, digitsum, segment, colour, parity (default number)</source>
+        <translation>屬性類別：0..7、它的中文名，或 number、zodiac、head、tail、digitsum、segment、colour、parity（預設 number）</translation>
+    </message>
+    <message>
+        <source>unknown kind &apos;%1&apos;; use 0..7, the Chinese name, or number, zodiac, head, tail, digitsum, segment, colour, parity</source>
+        <translation>不明的類別「%1」；請用 0..7、中文名，或 number、zodiac、head、tail、digitsum、segment、colour、parity</translation>
+    </message>
+    <message>
+        <source>Where a value is looked for: special (the special number, default), regular (any of the six regular numbers), any (any of the seven) or a position 1..7 (7 is the special number)</source>
+        <translation>在哪裏找這個值：special（特碼，預設）、regular（六個平碼中任何一個）、any（七個號碼中任何一個）或位置 1..7（7 是特碼）</translation>
+    </message>
+    <message>
+        <source>unknown --where &apos;%1&apos;; use special, regular, any or a position 1..7</source>
+        <translation>不明的 --where「%1」；請用 special、regular、any 或位置 1..7</translation>
+    </message>
+    <message>
+        <source>Where the first gap of min and max counts from: history (the first stored draw, default) or range (the range&apos;s first draw, as the average always counts it)</source>
+        <translation>最小和最大遺漏的第一段從哪裏算起：history（已存的第一期，預設）或 range（範圍內的第一期，平均遺漏總是這樣算）</translation>
+    </message>
+    <message>
+        <source>First issue of the range (default: the first stored issue)</source>
+        <translation>範圍的第一期（預設：已存的第一期）</translation>
+    </message>
+    <message>
+        <source>Last issue of the range (default: the last stored issue)</source>
+        <translation>範圍的最後一期（預設：已存的最後一期）</translation>
+    </message>
+    <message>
+        <source>The range is the latest N draws (instead of --from and --to)</source>
+        <translation>範圍為最近 N 期（代替 --from 和 --to）</translation>
+    </message>
+    <message>
+        <source>give the range either with --from/--to or with --last N, not both</source>
+        <translation>範圍請用 --from/--to 或 --last N 給出，不能兩者都用</translation>
+    </message>
+    <message>
+        <source>--last takes a count of draws of at least 1, not %1</source>
+        <translation>--last 的期數最少為 1，不能是 %1</translation>
+    </message>
+    <message>
+        <source>no history: import or add draws before running an analysis</source>
+        <translation>沒有歷史號碼：請先讀入或補充攪珠號碼再做統計</translation>
+    </message>
+    <message>
+        <source>the range %1..%2 holds no stored draw; %3</source>
+        <translation>範圍 %1..%2 內沒有已存的攪珠；%3</translation>
+    </message>
+    <message>
+        <source>Group calculation: omissions of every k-combination of ticked values</source>
+        <translation>分組計算：勾選的值每 k 個一組，統計各組的遺漏</translation>
+    </message>
+    <message>
+        <source>Group size k, 1..6 (default 2)</source>
+        <translation>分組位數 k，1..6（預設 2）</translation>
+    </message>
+    <message>
+        <source>Order of the rows: min, max, last (default), label, or p (the chance of an omission at least as long as the last one, ascending: the groups away unusually long first)</source>
+        <translation>行的次序：min、max、last（預設）、label 或 p（遺漏最少與當前遺漏一樣長的概率，由小到大：異常久未出的分組在前）</translation>
+    </message>
+    <message>
+        <source>Lift the size limits for this run (memory engine; at most %1 groups, e.g. every group of 4 of the 49 numbers)</source>
+        <translation>本次執行解除分組數量限制（只限記憶體引擎；最多 %1 組，例如 49 個號碼中每 4 個一組的全部分組）</translation>
+    </message>
+    <message>
+        <source>rows stored</source>
+        <translation>行已儲存</translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation>用法</translation>
+    </message>
+    <message>
+        <source>Positionals</source>
+        <translation>位置參數</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <source>Subcommands</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>INT</source>
+        <translation>整數</translation>
+    </message>
+    <message>
+        <source>REQUIRED</source>
+        <translation>必填</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <source>SUBCOMMAND</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation>需要</translation>
+    </message>
+    <message>
+        <source>Excludes</source>
+        <translation>排除</translation>
+    </message>
+    <message>
+        <source>Requires at least %1 subcommands</source>
+        <translation>最少需要 %1 個命令</translation>
+    </message>
+    <message>
+        <source>%1 is required</source>
+        <translation>缺少 %1</translation>
+    </message>
+    <message>
+        <source>The following argument was not expected: %1</source>
+        <translation>多出了一個參數：%1</translation>
+    </message>
+    <message>
+        <source>The following arguments were not expected: %1</source>
+        <translation>多出了這些參數：%1</translation>
+    </message>
+    <message>
+        <source>%1: Value %2 not in range %3 to %4</source>
+        <translation>%1：值 %2 不在 %3 至 %4 的範圍內</translation>
+    </message>
+    <message>
+        <source>%1: Value %2 could not be converted</source>
+        <translation>%1：值 %2 無法轉換</translation>
+    </message>
+    <message>
+        <source>%1: %2 not in %3</source>
+        <translation>%1：%2 不在 %3 之中</translation>
+    </message>
+    <message>
+        <source>Could not convert: %1 = %2</source>
+        <translation>無法轉換：%1 = %2</translation>
+    </message>
+    <message>
+        <source>The value %1 is not an allowed value for %2</source>
+        <translation>%1 不是 %2 容許的值</translation>
+    </message>
+    <message>
+        <source>%1: too many inputs for a flag</source>
+        <translation>%1：開關選項給了太多值</translation>
+    </message>
+    <message>
+        <source>%1: %2 required %3 missing</source>
+        <translation>%1：缺少 %2 個%3</translation>
+    </message>
+    <message>
+        <source>%1: At least %2 required but received %3</source>
+        <translation>%1：最少需要 %2 個，實際收到 %3 個</translation>
+    </message>
+    <message>
+        <source>%1: At Most %2 required but received %3</source>
+        <translation>%1：最多只可 %2 個，實際收到 %3 個</translation>
+    </message>
+    <message>
+        <source>Expected exactly %1 arguments to %2, got %3</source>
+        <translation>%2 需要剛好 %1 個參數，實際收到 %3 個</translation>
+    </message>
+    <message>
+        <source>%1 requires %2</source>
+        <translation>%1 需要同時給出 %2</translation>
+    </message>
+    <message>
+        <source>%1 excludes %2</source>
+        <translation>%1 不能與 %2 同用</translation>
+    </message>
+    <message>
+        <source>in [%1 - %2]</source>
+        <translation>範圍 [%1 - %2]</translation>
+    </message>
+    <message>
+        <source>Run with %1 for more information.</source>
+        <translation>執行時加 %1 查看更多說明。</translation>
+    </message>
+    <message>
+        <source>Replace the history by the draws of a history text file</source>
+        <translation>用歷史號碼文字檔中的攪珠取代歷史號碼</translation>
+    </message>
+    <message>
+        <source>History text file: an issue and seven two-digit numbers per line</source>
+        <translation>歷史號碼文字檔：每行一個期數和七個兩位數的號碼</translation>
+    </message>
+    <message>
+        <source>Add one draw: six regular numbers and the special number, in drawn order</source>
+        <translation>補充一期攪珠：六個平碼和特碼，按攪出次序</translation>
+    </message>
+    <message>
+        <source>Issue number (default: the latest issue + 1)</source>
+        <translation>期數（預設：最後一期 + 1）</translation>
+    </message>
+    <message>
+        <source>N1 .. N6 and the special number, 1..49</source>
+        <translation>N1 .. N6 和特碼，1..49</translation>
+    </message>
+    <message>
+        <source>number %1</source>
+        <translation>第 %1 個號碼</translation>
+    </message>
+    <message>
+        <source>added draw %1 (IDX %2)</source>
+        <translation>已補充第 %1 期攪珠（IDX %2）</translation>
+    </message>
+    <message>
+        <source>List the stored draws in issue order (numbers in drawn order)</source>
+        <translation>按期數次序列出已存的攪珠（號碼按攪出次序）</translation>
+    </message>
+    <message>
+        <source>the history is empty</source>
+        <translation>歷史號碼是空的</translation>
+    </message>
+    <message>
+        <source>Show every stored field of one draw</source>
+        <translation>顯示一期攪珠儲存的全部欄位</translation>
+    </message>
+    <message>
+        <source>Issue number</source>
+        <translation>期數</translation>
+    </message>
+    <message>
+        <source>the issue</source>
+        <translation>期數</translation>
+    </message>
+    <message>
+        <source>no draw with issue %1 is stored</source>
+        <translation>沒有儲存期數為 %1 的攪珠</translation>
+    </message>
+    <message>
+        <source>Write the history as a history text file</source>
+        <translation>把歷史號碼寫成歷史號碼文字檔</translation>
+    </message>
+    <message>
+        <source>Target file (default: 更新至&lt;latest issue&gt;期历史号码.txt in the data folder)</source>
+        <translation>目標檔案（預設：資料夾中的 更新至&lt;最後一期&gt;期歷史號碼.txt）</translation>
+    </message>
+    <message>
+        <source>wrote %1</source>
+        <translation>已寫入 %1</translation>
+    </message>
+    <message>
+        <source>%1; %2 draw remains</source>
+        <translation>%1；剩下 %2 期</translation>
+    </message>
+    <message>
+        <source>%1; %2 draws remain</source>
+        <translation>%1；剩下 %2 期</translation>
+    </message>
+    <message>
+        <source>the history as it was is saved in %1</source>
+        <translation>改動前的歷史號碼已儲存在 %1</translation>
+    </message>
+    <message>
+        <source>Delete the latest draw; with N, delete the latest N draws and derive the kept ones again (through lsbf.txt in the data folder). The store file is compacted afterwards</source>
+        <translation>刪除最後一期攪珠；給出 N 時刪除最後 N 期，並重新推算保留的攪珠（經由資料夾中的 lsbf.txt）。之後會壓縮資料庫檔案</translation>
+    </message>
+    <message>
+        <source>How many of the latest draws to delete (at least 1)</source>
+        <translation>要刪除最後幾期攪珠（最少 1）</translation>
+    </message>
+    <message>
+        <source>deleted the latest draw</source>
+        <translation>已刪除最後一期攪珠</translation>
+    </message>
+    <message>
+        <source>the number of draws to delete</source>
+        <translation>要刪除的期數</translation>
+    </message>
+    <message>
+        <source>deleted the latest %1 draw and derived the kept ones again</source>
+        <translation>已刪除最後 %1 期攪珠，並重新推算了保留的攪珠</translation>
+    </message>
+    <message>
+        <source>deleted the latest %1 draws and derived the kept ones again</source>
+        <translation>已刪除最後 %1 期攪珠，並重新推算了保留的攪珠</translation>
+    </message>
+    <message>
+        <source>Keep the draws up to ISSUE (that draw included), delete the later ones and derive the kept ones again (through lsbf.txt in the data folder). The store file is compacted afterwards</source>
+        <translation>保留到 ISSUE 為止的攪珠（包括這一期），刪除之後的攪珠，並重新推算保留的攪珠（經由資料夾中的 lsbf.txt）。之後會壓縮資料庫檔案</translation>
+    </message>
+    <message>
+        <source>The last issue to keep, for example 2014016</source>
+        <translation>要保留的最後一期，例如 2014016</translation>
+    </message>
+    <message>
+        <source>the issue to keep up to</source>
+        <translation>要保留到的期數</translation>
+    </message>
+    <message>
+        <source>the issue to keep up to has seven digits (year and sequence, e.g. 2014016), not &apos;%1&apos;</source>
+        <translation>要保留到的期數是七位數字（年份加序號，例如 2014016），不能是「%1」</translation>
+    </message>
+    <message>
+        <source>kept the draws up to %1 and derived them again</source>
+        <translation>已保留到第 %1 期為止的攪珠，並重新推算了它們</translation>
+    </message>
+    <message>
+        <source>Delete every draw at once, without a confirmation (the history is first saved to backup/ in the data folder)</source>
+        <translation>一次刪除全部攪珠，不再確認（會先把歷史號碼備份到資料夾的 backup/ 中）</translation>
+    </message>
+    <message>
+        <source>cleared the history</source>
+        <translation>已清空歷史號碼</translation>
+    </message>
+    <message>
+        <source>Derive every stored draw again with the bases in force (the settings SxIni, DsIni, BsIni), keeping every draw and its numbers; the history is first saved to backup/ in the data folder</source>
+        <translation>按現行參數（設定 SxIni、DsIni、BsIni）重新推算全部已存攪珠，保留每一期及其號碼；會先把歷史號碼備份到資料夾的 backup/ 中</translation>
+    </message>
+    <message>
+        <source>derived every draw again</source>
+        <translation>已重新推算全部攪珠</translation>
+    </message>
+    <message>
+        <source>Compact the store file; the history is unchanged</source>
+        <translation>壓縮資料庫檔案；歷史號碼不變</translation>
+    </message>
+    <message>
+        <source>compacted the store file</source>
+        <translation>已壓縮資料庫檔案</translation>
+    </message>
+    <message>
+        <source>Write a grid to an .xlsx workbook (sheet Sheet1, cells as text; results add a sheet Rules)</source>
+        <translation>把一個表格寫入 .xlsx 活頁簿（工作表 Sheet1，儲存格為文字；results 另加一個規則說明工作表）</translation>
+    </message>
+    <message>
+        <source>history: the history list; results: the groups of the last group calculation, ordered by last omission</source>
+        <translation>history：歷史號碼列表；results：最近一次分組計算的分組，按最後遺漏排序</translation>
+    </message>
+    <message>
+        <source>Target workbook, replaced when it exists (default: lishi.xlsx or Jieguo.xlsx in the data folder)</source>
+        <translation>目標活頁簿，已存在則取代（預設：資料夾中的 lishi.xlsx 或 Jieguo.xlsx）</translation>
+    </message>
+    <message>
+        <source>wrote %1 (%2 rows below the header)</source>
+        <translation>已寫入 %1（表頭之下 %2 行）</translation>
+    </message>
+    <message>
+        <source>Partial search: the draws that repeat the values of any k positions</source>
+        <translation>分部檢索：任何 k 個位置的值重複出現的攪珠</translation>
+    </message>
+    <message>
+        <source>Positions: regular (平码, 1..6) or all (平特, 1..7, default)</source>
+        <translation>位置：regular（平碼，1..6）或 all（平特，1..7，預設）</translation>
+    </message>
+    <message>
+        <source>Part size k, 1..6 (default 2)</source>
+        <translation>部分位數 k，1..6（預設 2）</translation>
+    </message>
+    <message>
+        <source>The seven values of positions 1..7, e.g. 05,11,23,30,31,44,02</source>
+        <translation>位置 1..7 的七個值，例如 05,11,23,30,31,44,02</translation>
+    </message>
+    <message>
+        <source>give the seven values either with --values or from a draw with --ref</source>
+        <translation>七個值請用 --values 給出，或用 --ref 取自某一期攪珠</translation>
+    </message>
+    <message>
+        <source>--values takes seven values (positions 1..6 and the special number), not %1</source>
+        <translation>--values 需要七個值（位置 1..6 和特碼），不能是 %1 個</translation>
+    </message>
+    <message>
+        <source>value %1</source>
+        <translation>第 %1 個值</translation>
+    </message>
+    <message>
+        <source>part size %1 is outside 1..6, so no draw is a hit</source>
+        <translation>部分位數 %1 不在 1..6 之內，所以沒有命中的攪珠</translation>
+    </message>
+    <message>
+        <source>combinations</source>
+        <translation>種組合</translation>
+    </message>
+    <message>
+        <source>positions are 1..7 (7 is the special number), not %1</source>
+        <translation>位置是 1 至 7（7 是特碼），而不是 %1</translation>
+    </message>
+    <message>
+        <source>a position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Position search: the draws that repeat the values of chosen positions</source>
+        <translation>位置檢索：所選位置的值重複出現的攪珠</translation>
+    </message>
+    <message>
+        <source>Position and value looked for, P=V (P 1..6 regular, 7 special)</source>
+        <translation>要找的位置和值，P=V（P 為 1..6 是平碼，7 是特碼）</translation>
+    </message>
+    <message>
+        <source>With --ref: the positions to look at, e.g. 1,2,7</source>
+        <translation>與 --ref 同用：要看的位置，例如 1,2,7</translation>
+    </message>
+    <message>
+        <source>give the values either with --pos or from a draw with --ref, not both</source>
+        <translation>值請用 --pos 給出，或用 --ref 取自某一期攪珠，不能兩者都用</translation>
+    </message>
+    <message>
+        <source>--positions needs --ref ISSUE (use --pos P=V to type values)</source>
+        <translation>--positions 需要同時給出 --ref 期數（要直接輸入值請用 --pos P=V）</translation>
+    </message>
+    <message>
+        <source>--pos takes P=V, for example 7=05, not %1</source>
+        <translation>--pos 的寫法是 P=V，例如 7=05，不能是 %1</translation>
+    </message>
+    <message>
+        <source>the position of --pos %1</source>
+        <translation>--pos %1 的位置</translation>
+    </message>
+    <message>
+        <source>position %1 is given twice with --pos; give each position once</source>
+        <translation>--pos 兩次給出了位置 %1；每個位置請只給一次</translation>
+    </message>
+    <message>
+        <source>the value of --pos %1</source>
+        <translation>--pos %1 的值</translation>
+    </message>
+    <message>
+        <source>unknown setting &apos;%1&apos;; the settings are %2</source>
+        <translation>不明的設定「%1」；可用的設定有 %2</translation>
+    </message>
+    <message>
+        <source>Read or change a persisted setting</source>
+        <translation>讀取或更改一項已儲存的設定</translation>
+    </message>
+    <message>
+        <source>Print the text a setting reads as (its default when not stored)</source>
+        <translation>顯示一項設定讀出的文字（未儲存時為預設值）</translation>
+    </message>
+    <message>
+        <source>Setting name, for example bolZyw or IniSerchDay</source>
+        <translation>設定名稱，例如 bolZyw 或 IniSerchDay</translation>
+    </message>
+    <message>
+        <source>Store a setting (Booleans as True or False)</source>
+        <translation>儲存一項設定（布林值寫 True 或 False）</translation>
+    </message>
+    <message>
+        <source>Setting name</source>
+        <translation>設定名稱</translation>
+    </message>
+    <message>
+        <source>New value</source>
+        <translation>新的值</translation>
+    </message>
+    <message>
+        <source>Omission table (遗漏总表): every value of a kind with its hits, omissions and recent hits</source>
+        <translation>遺漏總表：某一類別的每個值及其出現次數、遺漏和近期出現</translation>
+    </message>
+    <message>
+        <source>Number order of positions 1..6: drawn (落地码, default) or sorted (顺序码)</source>
+        <translation>位置 1..6 的號碼順序：drawn（落地碼，預設）或 sorted（順序碼）</translation>
+    </message>
+    <message>
+        <source>Order the rows by a column, ascending (default: value order): %1</source>
+        <translation>按某一欄由小到大排列各行（預設：按值的次序）：%1</translation>
+    </message>
+    <message>
+        <source>With --sort: the largest figures first</source>
+        <translation>與 --sort 同用：數字大的在前</translation>
+    </message>
+    <message>
+        <source>Also write the table, with its colours, to this .xlsx workbook (replaced if it exists)</source>
+        <translation>同時把遺漏總表連同顏色寫入這個 .xlsx 活頁簿（已存在則取代）</translation>
+    </message>
+    <message>
+        <source>Each row equals the position search for that one value with the same choices (search --mode fixed --pos 7=V for special, --mode free --pos 1=V for regular, with --with-special for any). The table is counted in memory whatever --engine says.</source>
+        <translation>每一行都等於用同樣選擇對這一個值做的位置檢索（special 用 search --mode fixed --pos 7=V，regular 用 --mode free --pos 1=V，any 再加 --with-special）。無論 --engine 怎樣指定，遺漏總表都在記憶體中計算。</translation>
+    </message>
+    <message>
+        <source>--descending needs --sort COLUMN</source>
+        <translation>--descending 需要同時給出 --sort 欄名</translation>
+    </message>
+    <message>
+        <source>unknown --sort column &apos;%1&apos;; use one of %2</source>
+        <translation>不明的 --sort 欄「%1」；請用以下其中之一：%2</translation>
+    </message>
+    <message>
+        <source>the table is counted in memory; its rows equal the position search of either engine</source>
+        <translation>遺漏總表在記憶體中計算；它的各行與任何一個引擎的位置檢索相同</translation>
+    </message>
+    <message>
+        <source>Trend chart (走势图): one row per draw, one column per value of a kind; a cell is 0 for a hit, else the draws since the value&apos;s latest hit</source>
+        <translation>走勢圖：每期一行，類別的每個值一欄；攪出時儲存格為 0，否則為該值上次攪出以來的期數</translation>
+    </message>
+    <message>
+        <source>Also write the trend, with its colours, to this .xlsx workbook (replaced if it exists)</source>
+        <translation>同時把走勢圖連同顏色寫入這個 .xlsx 活頁簿（已存在則取代）</translation>
+    </message>
+    <message>
+        <source>A miss count is one less than the omission table&apos;s last omission: a value hit in the latest draw has cell 0 and last 1. The trend is counted in memory whatever --engine says.</source>
+        <translation>遺漏值比遺漏總表的最後遺漏少 1：最後一期攪出的值，儲存格為 0，最後遺漏為 1。無論 --engine 怎樣指定，走勢圖都在記憶體中計算。</translation>
+    </message>
+    <message>
+        <source>the trend has no rows</source>
+        <translation>走勢圖沒有行</translation>
+    </message>
+    <message>
+        <source>the trend is counted in memory; either engine finds the same hits</source>
+        <translation>走勢圖在記憶體中計算；兩個引擎找到的命中相同</translation>
+    </message>
+    <message>
+        <source>--years: %1</source>
+        <translation>--years：%1</translation>
+    </message>
+    <message>
+        <source>--current-year takes a four-digit year, not %1</source>
+        <translation>--current-year 須為四位數的年份，不能是 %1</translation>
+    </message>
+    <message>
+        <source>year %1 of %2 (%3)</source>
+        <translation>第 %1 年，共 %2 年（%3）</translation>
+    </message>
+    <message>
+        <source>Bring the history up to date from the update site&apos;s yearly results pages (the prefix + YYYY.html), from the year of the latest draw to the current year. A history whose first draw is more than the years to keep old is cleared first (saved to backup/), once every kept year gave its draws. Exit 1 when any year failed</source>
+        <translation>從更新網站的每年攪珠結果頁面（前綴 + YYYY.html）更新歷史號碼，由最後一期攪珠所在年份到今年。若歷史號碼的第一期早於要保留的年數，會在每個要保留的年份都取得攪珠之後先清空（備份到 backup/）。有任何年份失敗時結束碼為 1</translation>
+    </message>
+    <message>
+        <source>Site prefix for this run, e.g. http://127.0.0.1:8080/85122/kj/ (default: the setting txtUpdateSite)</source>
+        <translation>本次執行的網站前綴，例如 http://127.0.0.1:8080/85122/kj/（預設：設定 txtUpdateSite）</translation>
+    </message>
+    <message>
+        <source>Years of history to keep for this run, 2..16 (default: the setting IniSerchDay)</source>
+        <translation>本次執行要保留的歷史年數，2..16（預設：設定 IniSerchDay）</translation>
+    </message>
+    <message>
+        <source>The current year for this run (default: today&apos;s)</source>
+        <translation>本次執行的當前年份（預設：今年）</translation>
+    </message>
+    <message>
+        <source>the latest stored draw, %1, is after the current year %2: there is no page to load; the history was left unchanged</source>
+        <translation>已存的最後一期攪珠 %1 在當前年份 %2 之後：沒有要讀取的頁面；歷史號碼未改動</translation>
+    </message>
+    <message>
+        <source>no page could be read from %1; the history was left unchanged</source>
+        <translation>無法從 %1 讀取任何頁面；歷史號碼未改動</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>the update is incomplete: %1; nothing was changed; update again later</source>
+        <translation>更新未完成：%1；未作任何改動；請稍後再更新</translation>
+    </message>
+    <message>
+        <source>the update is incomplete: %1; nothing stored was removed; update again later</source>
+        <translation>更新未完成：%1；已存的內容都未刪除；請稍後再更新</translation>
+    </message>
+    <message>
+        <source>A subcommand is required</source>
+        <translation>需要指定一個命令</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1237,6 +1957,34 @@
     <message>
         <source>deleting the latest %1 draws would delete all %2 stored draws and keep none; nothing was changed. To delete every draw, clear the history instead</source>
         <translation>刪除最後 %1 期會把已存的 %2 期全部刪除、一期不剩；未作任何改動。要刪除全部攪珠結果，請改用清除歷史</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>檔案不存在</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>沒有存取權限</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>不容許這樣操作</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>這是一個資料夾</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>磁碟空間已滿</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>檔案系統是唯讀的</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>路徑中有一項不是資料夾</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "maintain/HistoryBackup.h"
 #include "model/Error.h"
 #include "model/PathText.h"
+#include "model/SystemError.h"
 #include "store/HistoryStore.h"
 
 namespace quorvel {
@@ -20,7 +21,7 @@ std::filesystem::path prepareFolder(const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder, ec);
     if (ec)
         throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot create the data folder %1: %2"), pathText(folder),
-                                  ec.message()));
+                                  systemError(ec)));
     return folder;
 }
 

@@ -11,9 +11,12 @@ namespace quorvel {
 void AnalysisOptions::addTo(CLI::App* command) {
     addKindOption(command, kind);
     range.addFromTo(command);
-    command->add_flag("--with-special", withSpecial,
-                      "Count the special number in a free-position match (default: regular numbers only)");
-    command->add_option("--xlsx", xlsx, "Also write the result grid to this .xlsx workbook (replaced if it exists)");
+    command->add_flag(
+        "--with-special", withSpecial,
+        QT_TRANSLATE_NOOP("Cli", "Count the special number in a free-position match (default: regular numbers only)"));
+    command->add_option(
+        "--xlsx", xlsx,
+        QT_TRANSLATE_NOOP("Cli", "Also write the result grid to this .xlsx workbook (replaced if it exists)"));
     addGapsFromOption(command, gapsFrom);
 }
 
@@ -27,18 +30,22 @@ void AnalysisOptions::writeWorkbookIfAsked(Workspace& workspace, const CellGrid&
 
 void SearchOptions::addTo(CLI::App* command) {
     common.addTo(command);
-    command->add_option("--order", order, "Number order: drawn (落地码, default) or sorted (顺序码)")
+    command
+        ->add_option("--order", order,
+                     QT_TRANSLATE_NOOP("Cli", "Number order: drawn (落地码, default) or sorted (顺序码)"))
         ->check(CLI::IsMember({"drawn", "sorted"}));
-    command->add_option("--mode", mode, "Positions: fixed (固定位) or free (自由位, default)")
+    command->add_option("--mode", mode, QT_TRANSLATE_NOOP("Cli", "Positions: fixed (固定位) or free (自由位, default)"))
         ->check(CLI::IsMember({"fixed", "free"}));
-    command->add_option("--ref", ref, "Take the values from the latest stored draw not after this issue");
-    command->add_flag("--before", before, "With --ref: end the range just before the reference draw");
+    command->add_option("--ref", ref,
+                        QT_TRANSLATE_NOOP("Cli", "Take the values from the latest stored draw not after this issue"));
+    command->add_flag("--before", before,
+                      QT_TRANSLATE_NOOP("Cli", "With --ref: end the range just before the reference draw"));
 }
 
 RangeChoice SearchOptions::rangeChoice() const {
     RangeChoice choice = common.range.fromTo();
     choice.reference = optionalDecimal(ref, "--ref");
-    if (before && !choice.reference) throw UsageError("--before needs --ref ISSUE");
+    if (before && !choice.reference) throw UsageError(cliText(QT_TRANSLATE_NOOP("Cli", "--before needs --ref ISSUE")));
     choice.beforeReference = before;
     return choice;
 }
@@ -54,7 +61,7 @@ SearchChoiceMade SearchOptions::choice(CliContext& context, const RangeChoice& r
     Workspace& workspace = context.workspace();
     search.bases = workspace.bases();
     const ResolvedRange resolved = workspace.analyses().resolveRange(range);
-    noteEmptyRange(context.err, resolved, "the baseline figures are null");
+    noteEmptyRange(context, resolved, cliText(QT_TRANSLATE_NOOP("Cli", "the baseline figures are null")));
     search.range = resolved.range;
     if (resolved.reference) {
         const ReferenceValues reference = referenceValues(*resolved.reference, search.kind, search.order, search.bases);

@@ -14,9 +14,10 @@ class CheckCommand {
     explicit CheckCommand(CliContext& context) : m_context(context) {}
 
     CLI::App* addTo(CLI::App& app) {
-        return app.add_subcommand("check", "Look for holes in the history: draws missing between the first and last "
-                                           "stored draw of a year, issues stored twice, IDX out of issue order. "
-                                           "Exit 1 when any is found");
+        return app.add_subcommand(
+            "check", QT_TRANSLATE_NOOP("Cli", "Look for holes in the history: draws missing between the first and last "
+                                              "stored draw of a year, issues stored twice, IDX out of issue order. "
+                                              "Exit 1 when any is found"));
     }
 
     int run() {

@@ -11,21 +11,22 @@
 
 namespace quorvel {
 
-int parseDecimalArgument(const std::string& text, const std::string& what) {
+int parseDecimalArgument(const std::string& text, const MessageArgument& what) {
     int value = 0;
     const char* begin = text.data();
     const char* end = text.data() + text.size();
     if (begin != end && *begin == '+') ++begin;
     auto [stop, ec] = std::from_chars(begin, end, value);
     if (text.empty() || ec != std::errc() || stop != end)
-        throw UsageError(what + " must be a whole number, not '" + text + "'");
+        throw UsageError(cliText(QT_TRANSLATE_NOOP("Cli", "%1 must be a whole number, not '%2'"), what, text));
     return value;
 }
 
 std::vector<int> parseBoxesArgument(const std::vector<std::string>& texts) {
     auto box = [](const std::string& text) {
-        const int value = parseDecimalArgument(text, "box " + text);
-        if (value < 1 || value > 49) throw UsageError("boxes are numbered 1..49, not " + text);
+        const int value = parseDecimalArgument(text, cliText(QT_TRANSLATE_NOOP("Cli", "box %1"), text));
+        if (value < 1 || value > 49)
+            throw UsageError(cliText(QT_TRANSLATE_NOOP("Cli", "boxes are numbered 1..49, not %1"), text));
         return value;
     };
     std::vector<int> boxes;
@@ -38,7 +39,8 @@ std::vector<int> parseBoxesArgument(const std::vector<std::string>& texts) {
         const int first = box(text.substr(0, dots));
         const int last = box(text.substr(dots + 2));
         if (first > last)
-            throw UsageError("the boxes " + text + " run backwards: write the smaller box first, e.g. 1..49");
+            throw UsageError(cliText(
+                QT_TRANSLATE_NOOP("Cli", "the boxes %1 run backwards: write the smaller box first, e.g. 1..49"), text));
         for (int value = first; value <= last; ++value)
             boxes.push_back(value);
     }
@@ -56,7 +58,7 @@ Settings& CliContext::settings() {
     if (!m_settings) {
         m_settingsStore = std::make_unique<QtSettingsStore>(resolveDataFolder(options.dataDir));
         m_settings = std::make_unique<Settings>(*m_settingsStore);
-        if (auto warning = m_settings->readWarning()) err << "quorvel-cli: warning: " << said(*warning) << "\n";
+        if (auto warning = m_settings->readWarning()) err << this->warning() << said(*warning) << "\n";
     }
     return *m_settings;
 }
@@ -66,10 +68,13 @@ Workspace& CliContext::workspace() {
         settings();
         m_workspace = std::make_unique<Workspace>(resolveDataFolder(options.dataDir), *m_settingsStore, m_clock);
         if (const auto& aside = m_workspace->logSetAside())
-            err << "quorvel-cli: warning: the write-ahead log beside " << pathText(m_workspace->storeFile())
-                << " belonged to another store; it was set aside as " << pathText(*aside)
-                << " before anything was read, so the history is the store's own\n";
-        if (const auto& note = m_workspace->storeIdentityNote()) err << "quorvel-cli: warning: " << said(*note) << "\n";
+            err << warning()
+                << said(QT_TRANSLATE_NOOP("Cli", "the write-ahead log beside %1 belonged to another store; it was set "
+                                                 "aside as %2 before anything was read, so the history is the store's "
+                                                 "own"),
+                        pathText(m_workspace->storeFile()), pathText(*aside))
+                << "\n";
+        if (const auto& note = m_workspace->storeIdentityNote()) err << warning() << said(*note) << "\n";
         ParameterBases bases = m_workspace->bases();
         if (options.zodiacBase || options.segmentBase || options.colourBase) {
             bases.zodiac = options.zodiacBase.value_or(bases.zodiac);
@@ -84,7 +89,7 @@ Workspace& CliContext::workspace() {
 }
 
 void CliContext::tellBasesWarning() {
-    if (m_basesWarning) err << "quorvel-cli: warning: " << said(*m_basesWarning) << "\n";
+    if (m_basesWarning) err << warning() << said(*m_basesWarning) << "\n";
     m_basesWarning.reset();
 }
 
@@ -98,14 +103,16 @@ void CliContext::warnOfStoredBases() {
     }
 }
 
-Progress CliContext::progress(const std::string& unit) {
+Progress CliContext::progress(const Message& unit) {
     if (!showProgress) return Progress();
+    const std::string counted = said(unit);
     auto shown = std::make_shared<long>(-1);
-    return Progress([this, unit, shown](long done, long total) {
+    return Progress([this, counted, shown](long done, long total) {
         long percent = total > 0 ? done * 100 / total : 100;
         if (percent != *shown) {
             *shown = percent;
-            err << "\r" << percent << "% (" << done << " of " << total << " " << unit << ")" << std::flush;
+            err << "\r" << said(QT_TRANSLATE_NOOP("Cli", "%1% (%2 of %3 %4)"), percent, done, total, counted)
+                << std::flush;
         }
         if (done + 1 == total) err << "\r\033[K" << std::flush;
         return true;

@@ -21,14 +21,25 @@ namespace quorvel {
 
 class SettingsStore;
 
-// A request the command line cannot run as given (exit code 2).
+// A text of the command line's own, written as QT_TRANSLATE_NOOP("Cli", "..."), with its arguments: rendered in the
+// language where it is shown.
+template <typename... Arguments> Message cliText(const char* source, const Arguments&... arguments) {
+    return Message("Cli", source, {MessageArgument(arguments)...});
+}
+
+// A request the command line cannot run as given (exit code 2), said in the language where it is shown.
 class UsageError : public std::runtime_error {
   public:
-    explicit UsageError(const std::string& message) : std::runtime_error(message) {}
+    explicit UsageError(const Message& message) : std::runtime_error(message.english()), m_message(message) {}
+    explicit UsageError(const std::string& text) : UsageError(Message::verbatim(text)) {}
+    const Message& message() const { return m_message; }
+
+  private:
+    Message m_message;
 };
 
 // A whole decimal number ("08" is 8); throws UsageError naming what was expected otherwise.
-int parseDecimalArgument(const std::string& text, const std::string& what);
+int parseDecimalArgument(const std::string& text, const MessageArgument& what);
 
 // The boxes of a --boxes list, each a box (1..49) or a run of them ("1..49"), in the order given; throws
 // UsageError naming the first that is not one.
@@ -67,8 +78,12 @@ class CliContext {
         return catalogue.text(Message("Cli", source, {MessageArgument(arguments)...}));
     }
 
+    // The start of a warning and of a note on err, in the language.
+    std::string warning() const { return "quorvel-cli: " + said(QT_TRANSLATE_NOOP("Cli", "warning: ")); }
+    std::string note() const { return said(QT_TRANSLATE_NOOP("Cli", "note: ")); }
+
     // Progress of a long analysis on err, counting `unit` (nothing unless showProgress).
-    Progress progress(const std::string& unit);
+    Progress progress(const Message& unit);
 
     // Opened on first use; then, unless warnBases is false, a warning is due when the stored draws were derived
     // with other bases than the settings'.

@@ -5,12 +5,14 @@
 #include "cli/CheckedOutput.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "cli/HelpFormatter.h"
 #include "model/Error.h"
+#include "model/SystemError.h"
 
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
-#include <cstring>
+#include <memory>
 
 namespace quorvel {
 
@@ -20,19 +22,31 @@ namespace {
 int runCommand(const std::vector<std::string>& arguments, CliContext& context) {
     std::ostream& out = context.out;
     std::ostream& err = context.err;
-    CLI::App app{"quorvel-cli: the Mark Six history and its omission statistics from the command line", "quorvel-cli"};
+    CLI::App app{QT_TRANSLATE_NOOP("Cli", "quorvel-cli: the Mark Six history and its omission statistics from the "
+                                          "command line"),
+                 "quorvel-cli"};
+    // Before any command is added: each takes the formatter, the failure message and the help flag from here.
+    app.formatter(std::make_shared<HelpFormatter>(context.catalogue));
+    app.failure_message(
+        [&context](const CLI::App*, const CLI::Error& e) { return parseFailureText(e, context.catalogue); });
+    app.set_help_flag("-h,--help", QT_TRANSLATE_NOOP("Cli", "Print this help message and exit"));
     app.require_subcommand(1);
     app.fallthrough();
     GlobalOptions& options = context.options;
-    app.add_option("--data-dir", options.dataDir,
-                   "Data folder (default: $QUORVEL_DATA_DIR, else the user's app data folder)");
-    app.add_option("--engine", options.engine, "Analysis engine: memory (default) or sql (the reference)")
+    app.add_option(
+        "--data-dir", options.dataDir,
+        QT_TRANSLATE_NOOP("Cli", "Data folder (default: $QUORVEL_DATA_DIR, else the user's app data folder)"));
+    app.add_option("--engine", options.engine,
+                   QT_TRANSLATE_NOOP("Cli", "Analysis engine: memory (default) or sql (the reference)"))
         ->check(CLI::IsMember({"memory", "sql"}));
-    app.add_option("--zodiac-base", options.zodiacBase, "First zodiac code for this run (0 or 1)")
+    app.add_option("--zodiac-base", options.zodiacBase,
+                   QT_TRANSLATE_NOOP("Cli", "First zodiac code for this run (0 or 1)"))
         ->check(CLI::Range(0, 1));
-    app.add_option("--segment-base", options.segmentBase, "First segment code for this run (0 or 1)")
+    app.add_option("--segment-base", options.segmentBase,
+                   QT_TRANSLATE_NOOP("Cli", "First segment code for this run (0 or 1)"))
         ->check(CLI::Range(0, 1));
-    app.add_option("--colour-base", options.colourBase, "First colour code for this run (0 or 1)")
+    app.add_option("--colour-base", options.colourBase,
+                   QT_TRANSLATE_NOOP("Cli", "First colour code for this run (0 or 1)"))
         ->check(CLI::Range(0, 1));
     app.add_flag("--json", options.json,
                  context.said(QT_TRANSLATE_NOOP("Cli", "Print the result as JSON. A group or value never drawn in the "
@@ -64,7 +78,7 @@ int runCommand(const std::vector<std::string>& arguments, CliContext& context) {
         return code;
     } catch (const UsageError& e) {
         context.tellBasesWarning();
-        err << "quorvel-cli: " << e.what() << "\n"
+        err << "quorvel-cli: " << context.said(e.message()) << "\n"
             << context.said(QT_TRANSLATE_NOOP("Cli", "Run with --help for usage.")) << "\n";
         return 2;
     } catch (const RunBasesRefused& e) {
@@ -97,7 +111,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     err << "quorvel-cli: "
         << context.said(QT_TRANSLATE_NOOP("Cli", "the output could not be written (%1), so it is incomplete; make "
                                                  "room on the disk, or send it elsewhere, and run the command again"),
-                        checked.error() != 0 ? std::string(std::strerror(checked.error())) : std::string("?"))
+                        checked.error() != 0 ? systemError(checked.error()) : Message::verbatim("?"))
         << "\n";
     return 1;
 }

@@ -7,15 +7,19 @@
 namespace quorvel {
 
 void addKindOption(CLI::App* command, std::string& kind) {
-    command->add_option("--kind", kind,
-                        "Attribute kind: 0..7, its Chinese name, or number, zodiac, head, tail, digitsum, segment, "
-                        "colour, parity (default number)");
+    command->add_option(
+        "--kind", kind,
+        QT_TRANSLATE_NOOP("Cli",
+                          "Attribute kind: 0..7, its Chinese name, or number, zodiac, head, tail, digitsum, segment, "
+                          "colour, parity (default number)"));
 }
 
 AttributeKind kindArgument(const std::string& text) {
     if (auto kind = parseKind(text)) return *kind;
-    throw UsageError("unknown kind '" + text +
-                     "'; use 0..7, the Chinese name, or number, zodiac, head, tail, digitsum, segment, colour, parity");
+    throw UsageError(
+        cliText(QT_TRANSLATE_NOOP("Cli", "unknown kind '%1'; use 0..7, the Chinese name, or number, zodiac, "
+                                         "head, tail, digitsum, segment, colour, parity"),
+                text));
 }
 
 std::vector<int> kindBoxesArgument(const CliContext& context, AttributeKind kind,
@@ -33,14 +37,17 @@ std::vector<int> kindBoxesArgument(const CliContext& context, AttributeKind kind
 }
 
 void addWhereOption(CLI::App* command, std::string& where) {
-    command->add_option("--where", where,
-                        "Where a value is looked for: special (the special number, default), regular (any of the six "
-                        "regular numbers), any (any of the seven) or a position 1..7 (7 is the special number)");
+    command->add_option(
+        "--where", where,
+        QT_TRANSLATE_NOOP("Cli",
+                          "Where a value is looked for: special (the special number, default), regular (any of the six "
+                          "regular numbers), any (any of the seven) or a position 1..7 (7 is the special number)"));
 }
 
 ValuesRequest placeArgument(const std::string& where) {
     if (auto place = parseValuePlace(where)) return *place;
-    throw UsageError("unknown --where '" + where + "'; use special, regular, any or a position 1..7");
+    throw UsageError(
+        cliText(QT_TRANSLATE_NOOP("Cli", "unknown --where '%1'; use special, regular, any or a position 1..7"), where));
 }
 
 NumberOrder orderArgument(const std::string& order) {
@@ -50,8 +57,10 @@ NumberOrder orderArgument(const std::string& order) {
 void addGapsFromOption(CLI::App* command, std::string& gapsFrom) {
     command
         ->add_option("--gaps-from", gapsFrom,
-                     "Where the first gap of min and max counts from: history (the first stored draw, default) or "
-                     "range (the range's first draw, as the average always counts it)")
+                     QT_TRANSLATE_NOOP(
+                         "Cli",
+                         "Where the first gap of min and max counts from: history (the first stored draw, default) or "
+                         "range (the range's first draw, as the average always counts it)"))
         ->check(CLI::IsMember({"history", "range"}));
 }
 
@@ -59,18 +68,21 @@ GapStart gapStartArgument(const std::string& gapsFrom) {
     return gapsFrom == "range" ? GapStart::Range : GapStart::History;
 }
 
-std::optional<int> optionalDecimal(const std::string& text, const std::string& what) {
+std::optional<int> optionalDecimal(const std::string& text, const MessageArgument& what) {
     if (text.empty()) return std::nullopt;
     return parseDecimalArgument(text, what);
 }
 
 void RangeOptions::addFromTo(CLI::App* command) {
-    command->add_option("--from", m_from, "First issue of the range (default: the first stored issue)");
-    command->add_option("--to", m_to, "Last issue of the range (default: the last stored issue)");
+    command->add_option("--from", m_from,
+                        QT_TRANSLATE_NOOP("Cli", "First issue of the range (default: the first stored issue)"));
+    command->add_option("--to", m_to,
+                        QT_TRANSLATE_NOOP("Cli", "Last issue of the range (default: the last stored issue)"));
 }
 
 void RangeOptions::addLast(CLI::App* command) {
-    command->add_option("--last", m_last, "The range is the latest N draws (instead of --from and --to)");
+    command->add_option("--last", m_last,
+                        QT_TRANSLATE_NOOP("Cli", "The range is the latest N draws (instead of --from and --to)"));
 }
 
 RangeChoice RangeOptions::fromTo() const {
@@ -83,20 +95,26 @@ RangeChoice RangeOptions::fromTo() const {
 RangeChoice RangeOptions::choice(Workspace& workspace) const {
     if (m_last.empty()) return fromTo();
     if (!m_from.empty() || !m_to.empty())
-        throw UsageError("give the range either with --from/--to or with --last N, not both");
+        throw UsageError(
+            cliText(QT_TRANSLATE_NOOP("Cli", "give the range either with --from/--to or with --last N, not both")));
     const int count = parseDecimalArgument(m_last, "--last");
-    if (count < 1) throw UsageError("--last takes a count of draws of at least 1, not " + m_last);
+    if (count < 1)
+        throw UsageError(
+            cliText(QT_TRANSLATE_NOOP("Cli", "--last takes a count of draws of at least 1, not %1"), m_last));
     auto start = workspace.history().startOfLatestDraws(count);
-    if (!start) throw Error("no history: import or add draws before running an analysis");
+    if (!start)
+        throw Error(cliText(QT_TRANSLATE_NOOP("Cli", "no history: import or add draws before running an analysis")));
     RangeChoice choice;
     choice.from = start->issue;
     return choice;
 }
 
-void noteEmptyRange(std::ostream& err, const ResolvedRange& resolved, std::string_view consequence) {
+void noteEmptyRange(const CliContext& context, const ResolvedRange& resolved, const Message& consequence) {
     if (!resolved.holdsDraws)
-        err << "note: the range " << resolved.range.start << ".." << resolved.range.end << " holds no stored draw; "
-            << consequence << "\n";
+        context.err << context.note()
+                    << context.said(QT_TRANSLATE_NOOP("Cli", "the range %1..%2 holds no stored draw; %3"),
+                                    resolved.range.start, resolved.range.end, consequence)
+                    << "\n";
 }
 
 } // namespace quorvel

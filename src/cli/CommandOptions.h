@@ -41,7 +41,7 @@ void addGapsFromOption(CLI::App* command, std::string& gapsFrom);
 GapStart gapStartArgument(const std::string& gapsFrom);
 
 // A whole decimal number, or nothing for an empty text.
-std::optional<int> optionalDecimal(const std::string& text, const std::string& what);
+std::optional<int> optionalDecimal(const std::string& text, const MessageArgument& what);
 
 // --from and --to, and for some commands --last N: the range of issues, as typed.
 class RangeOptions {
@@ -62,6 +62,6 @@ class RangeOptions {
 
 // A range without a draw still gives what the rules define, but it describes no draw: says so on err, with what
 // that means for the output.
-void noteEmptyRange(std::ostream& err, const ResolvedRange& resolved, std::string_view consequence);
+void noteEmptyRange(const CliContext& context, const ResolvedRange& resolved, const Message& consequence);
 
 } // namespace quorvel

@@ -41,21 +41,27 @@ class GroupCommand {
 };
 
 CLI::App* GroupCommand::addTo(CLI::App& app) {
-    auto* command = app.add_subcommand("group", "Group calculation: omissions of every k-combination of ticked values");
+    auto* command = app.add_subcommand(
+        "group", QT_TRANSLATE_NOOP("Cli", "Group calculation: omissions of every k-combination of ticked values"));
     m_options.addTo(command);
-    command->add_option("--size", m_size, "Group size k, 1..6 (default 2)");
+    command->add_option("--size", m_size, QT_TRANSLATE_NOOP("Cli", "Group size k, 1..6 (default 2)"));
     command
         ->add_option("--boxes", m_boxes,
-                     "Ticked boxes, e.g. 1,5,17 or 1..49: box i is value i (head, tail, parity: i - 1)")
+                     QT_TRANSLATE_NOOP(
+                         "Cli", "Ticked boxes, e.g. 1,5,17 or 1..49: box i is value i (head, tail, parity: i - 1)"))
         ->delimiter(',');
     command
         ->add_option("--sort", m_sort,
-                     "Order of the rows: min, max, last (default), label, or p (the chance of an omission at least "
-                     "as long as the last one, ascending: the groups away unusually long first)")
+                     QT_TRANSLATE_NOOP(
+                         "Cli",
+                         "Order of the rows: min, max, last (default), label, or p (the chance of an omission at least "
+                         "as long as the last one, ascending: the groups away unusually long first)"))
         ->check(CLI::IsMember({"min", "max", "last", "label", "p"}));
-    command->add_flag("--no-limit", m_noLimit,
-                      "Lift the size limits for this run (memory engine; at most " + std::to_string(kGroupCeiling) +
-                          " groups, e.g. every group of 4 of the 49 numbers)");
+    command->add_flag(
+        "--no-limit", m_noLimit,
+        m_context.said(QT_TRANSLATE_NOOP("Cli", "Lift the size limits for this run (memory engine; at most %1 "
+                                                "groups, e.g. every group of 4 of the 49 numbers)"),
+                       kGroupCeiling));
     return command;
 }
 
@@ -72,7 +78,7 @@ GroupRequest GroupCommand::request() const {
     Workspace& workspace = m_context.workspace();
     request.bases = workspace.bases();
     const ResolvedRange resolved = workspace.analyses().resolveRange(m_options.range.fromTo());
-    noteEmptyRange(m_context.err, resolved, "the baseline figures are null");
+    noteEmptyRange(m_context, resolved, cliText(QT_TRANSLATE_NOOP("Cli", "the baseline figures are null")));
     request.range = resolved.range;
     return request;
 }
@@ -93,11 +99,12 @@ int GroupCommand::run() {
                             {MessageArgument(groups)}));
     // The rows are printed while the store writes them; the command ends once they are stored, and fails
     // (exit 1) when they could not be.
-    const GroupRun result = workspace.analyses().groupCalculation(engine, group, m_context.progress("groups"));
+    const GroupRun result = workspace.analyses().groupCalculation(
+        engine, group, m_context.progress(cliText(QT_TRANSLATE_NOOP("Cli", "groups"))));
     const GroupRows& rows = *result.rows;
     if (m_context.showProgress) m_context.err << "\r\033[K" << std::flush;
     if (const GroupLimits limits = groupLimits(engine, group); !limits.keptNote.empty())
-        m_context.err << "note: " << m_context.said(limits.keptNote) << "\n";
+        m_context.err << m_context.note() << m_context.said(limits.keptNote) << "\n";
     // The rows come back in the order stored; they are ordered in memory as YL reads them by the sort.
     const std::vector<std::uint32_t> order = groupRowOrder(rows, *parseGroupSort(m_sort));
     const std::string rules = countingRules(group);
@@ -112,7 +119,7 @@ int GroupCommand::run() {
     else
         printGroupText(m_context.out, rows, order, rules);
     m_context.out.flush();
-    workspace.analyses().finishGroupResults(m_context.progress("rows stored"));
+    workspace.analyses().finishGroupResults(m_context.progress(cliText(QT_TRANSLATE_NOOP("Cli", "rows stored"))));
     return 0;
 }
 

@@ -17,8 +17,12 @@ using json = nlohmann::ordered_json;
 
 void registerImport(CLI::App& app, CliContext& context) {
     auto file = std::make_shared<std::string>();
-    auto* command = app.add_subcommand("import", "Replace the history by the draws of a history text file");
-    command->add_option("FILE", *file, "History text file: an issue and seven two-digit numbers per line")->required();
+    auto* command = app.add_subcommand(
+        "import", QT_TRANSLATE_NOOP("Cli", "Replace the history by the draws of a history text file"));
+    command
+        ->add_option("FILE", *file,
+                     QT_TRANSLATE_NOOP("Cli", "History text file: an issue and seven two-digit numbers per line"))
+        ->required();
     command->callback([&context, file] {
         context.action = [&context, file] {
             ImportResult result = context.workspace().history().importHistoryFile(textPath(*file));
@@ -66,7 +70,7 @@ void registerImport(CLI::App& app, CliContext& context) {
 
 // A number of a typed draw: full-width digits, as a Chinese input method types them, are the digits they show; a
 // refusal quotes the argument as typed.
-int typedDrawArgument(const std::string& text, const std::string& what) {
+int typedDrawArgument(const std::string& text, const MessageArgument& what) {
     try {
         return parseDecimalArgument(halfWidthDigits(text), what);
     } catch (const UsageError&) {
@@ -89,14 +93,14 @@ void tellAround(CliContext& context, const AddResult& added) {
                                     added.idx + added.moved)
                     << "\n";
     if (!added.missing.empty())
-        context.err << "quorvel-cli: warning: "
+        context.err << context.warning()
                     << context.said(QT_TRANSLATE_NOOP("Cli", "draw %1 was added, but %2 issue(s) before it are not "
                                                              "stored: %3; add them with add --insert --issue ISSUE, "
                                                              "or if %1 was mistyped, remove it with delete-last"),
                                     added.issue, added.missing.size(), issueRun(added.missing))
                     << "\n";
     if (!added.missingYears.empty())
-        context.err << "quorvel-cli: warning: "
+        context.err << context.warning()
                     << context.said(QT_TRANSLATE_NOOP("Cli", "draw %1 was added, but no draw of %2 is stored; if %1 "
                                                              "was mistyped, remove it with delete-last"),
                                     added.issue, issueRun(added.missingYears))
@@ -110,28 +114,31 @@ void registerAdd(CLI::App& app, CliContext& context) {
         bool insert = false;
     };
     auto arguments = std::make_shared<Arguments>();
-    auto* command =
-        app.add_subcommand("add", "Add one draw: six regular numbers and the special number, in drawn order");
-    CLI::Option* issueGiven =
-        command->add_option("--issue", arguments->issue, "Issue number (default: the latest issue + 1)");
+    auto* command = app.add_subcommand(
+        "add", QT_TRANSLATE_NOOP("Cli", "Add one draw: six regular numbers and the special number, in drawn order"));
+    CLI::Option* issueGiven = command->add_option(
+        "--issue", arguments->issue, QT_TRANSLATE_NOOP("Cli", "Issue number (default: the latest issue + 1)"));
     command->add_flag("--insert", arguments->insert,
                       context.said(QT_TRANSLATE_NOOP("Cli", "Allow an --issue before the latest stored draw: the draw "
                                                             "goes among the stored draws and the later ones move down "
                                                             "one place")));
-    command->add_option("NUMBERS", arguments->numbers, "N1 .. N6 and the special number, 1..49")
+    command
+        ->add_option("NUMBERS", arguments->numbers, QT_TRANSLATE_NOOP("Cli", "N1 .. N6 and the special number, 1..49"))
         ->required()
         ->expected(7);
     command->callback([&context, arguments, issueGiven] {
         context.action = [&context, arguments, issueGiven] {
             std::array<int, 7> numbers{};
             for (std::size_t i = 0; i < numbers.size(); ++i)
-                numbers[i] = typedDrawArgument(arguments->numbers[i], "number " + std::to_string(i + 1));
+                numbers[i] =
+                    typedDrawArgument(arguments->numbers[i], cliText(QT_TRANSLATE_NOOP("Cli", "number %1"), i + 1));
             std::optional<int> issue;
             if (issueGiven->count() > 0) issue = typedDrawArgument(arguments->issue, "--issue");
             AddResult result = context.workspace().history().addDraw(
                 issue, numbers, arguments->insert ? AddPlace::AmongStored : AddPlace::AfterLatest);
             context.print({{"issue", result.issue}, {"idx", result.idx}}, [&](std::ostream& out) {
-                out << "added draw " << result.issue << " (IDX " << result.idx << ")\n";
+                out << context.said(QT_TRANSLATE_NOOP("Cli", "added draw %1 (IDX %2)"), result.issue, result.idx)
+                    << "\n";
             });
             tellAround(context, result);
             return 0;
@@ -140,7 +147,8 @@ void registerAdd(CLI::App& app, CliContext& context) {
 }
 
 void registerHistory(CLI::App& app, CliContext& context) {
-    auto* command = app.add_subcommand("history", "List the stored draws in issue order (numbers in drawn order)");
+    auto* command = app.add_subcommand(
+        "history", QT_TRANSLATE_NOOP("Cli", "List the stored draws in issue order (numbers in drawn order)"));
     command->callback([&context] {
         context.action = [&context] {
             std::vector<DrawRecord> records = context.workspace().history().records();
@@ -150,7 +158,7 @@ void registerHistory(CLI::App& app, CliContext& context) {
                 rows.push_back({{"idx", record.idx}, {"issue", record.issue}, {"numbers", draw.numbers}});
             }
             context.print(rows, [&](std::ostream& out) {
-                if (records.empty()) out << "the history is empty\n";
+                if (records.empty()) out << context.said(QT_TRANSLATE_NOOP("Cli", "the history is empty")) << "\n";
                 for (const auto& record : records) {
                     out << std::setw(5) << record.idx << "  " << record.issue << " ";
                     for (int n : record.draw().numbers)
@@ -165,13 +173,13 @@ void registerHistory(CLI::App& app, CliContext& context) {
 
 void registerRow(CLI::App& app, CliContext& context) {
     auto issueText = std::make_shared<std::string>();
-    auto* command = app.add_subcommand("row", "Show every stored field of one draw");
-    command->add_option("ISSUE", *issueText, "Issue number")->required();
+    auto* command = app.add_subcommand("row", QT_TRANSLATE_NOOP("Cli", "Show every stored field of one draw"));
+    command->add_option("ISSUE", *issueText, QT_TRANSLATE_NOOP("Cli", "Issue number"))->required();
     command->callback([&context, issueText] {
         context.action = [&context, issueText] {
-            int issue = parseDecimalArgument(*issueText, "the issue");
+            int issue = parseDecimalArgument(*issueText, cliText(QT_TRANSLATE_NOOP("Cli", "the issue")));
             auto fields = context.workspace().history().rowFields(issue);
-            if (!fields) throw Error("no draw with issue " + std::to_string(issue) + " is stored");
+            if (!fields) throw Error(cliText(QT_TRANSLATE_NOOP("Cli", "no draw with issue %1 is stored"), issue));
             json row = json::object();
             for (const auto& [name, value] : *fields) {
                 if (const auto* number = std::get_if<std::int64_t>(&value))
@@ -198,16 +206,20 @@ void registerRow(CLI::App& app, CliContext& context) {
 
 void registerExportText(CLI::App& app, CliContext& context) {
     auto path = std::make_shared<std::string>();
-    auto* command = app.add_subcommand("export-text", "Write the history as a history text file");
-    command->add_option("PATH", *path, "Target file (default: 更新至<latest issue>期历史号码.txt in the data folder)");
+    auto* command =
+        app.add_subcommand("export-text", QT_TRANSLATE_NOOP("Cli", "Write the history as a history text file"));
+    command->add_option(
+        "PATH", *path,
+        QT_TRANSLATE_NOOP("Cli", "Target file (default: 更新至<latest issue>期历史号码.txt in the data folder)"));
     command->callback([&context, path] {
         context.action = [&context, path] {
             Workspace& workspace = context.workspace();
             std::optional<std::filesystem::path> target;
             if (!path->empty()) target = textPath(*path);
             auto written = workspace.maintenance().exportHistoryText(target);
-            context.print({{"path", pathText(written)}},
-                          [&](std::ostream& out) { out << "wrote " << pathText(written) << "\n"; });
+            context.print({{"path", pathText(written)}}, [&](std::ostream& out) {
+                out << context.said(QT_TRANSLATE_NOOP("Cli", "wrote %1"), pathText(written)) << "\n";
+            });
             return 0;
         };
     });

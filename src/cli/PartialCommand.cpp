@@ -34,13 +34,17 @@ class PartialCommand {
 };
 
 CLI::App* PartialCommand::addTo(CLI::App& app) {
-    auto* command =
-        app.add_subcommand("partial", "Partial search: the draws that repeat the values of any k positions");
+    auto* command = app.add_subcommand(
+        "partial", QT_TRANSLATE_NOOP("Cli", "Partial search: the draws that repeat the values of any k positions"));
     m_options.addTo(command);
-    command->add_option("--scope", m_scope, "Positions: regular (平码, 1..6) or all (平特, 1..7, default)")
+    command
+        ->add_option("--scope", m_scope,
+                     QT_TRANSLATE_NOOP("Cli", "Positions: regular (平码, 1..6) or all (平特, 1..7, default)"))
         ->check(CLI::IsMember({"regular", "all"}));
-    command->add_option("--size", m_size, "Part size k, 1..6 (default 2)");
-    command->add_option("--values", m_values, "The seven values of positions 1..7, e.g. 05,11,23,30,31,44,02")
+    command->add_option("--size", m_size, QT_TRANSLATE_NOOP("Cli", "Part size k, 1..6 (default 2)"));
+    command
+        ->add_option("--values", m_values,
+                     QT_TRANSLATE_NOOP("Cli", "The seven values of positions 1..7, e.g. 05,11,23,30,31,44,02"))
         ->delimiter(',');
     return command;
 }
@@ -48,29 +52,34 @@ CLI::App* PartialCommand::addTo(CLI::App& app) {
 PartialSearchRequest PartialCommand::request() const {
     const RangeChoice range = m_options.rangeChoice();
     if (range.reference.has_value() == !m_values.empty())
-        throw UsageError("give the seven values either with --values or from a draw with --ref");
+        throw UsageError(
+            cliText(QT_TRANSLATE_NOOP("Cli", "give the seven values either with --values or from a draw with --ref")));
     if (!m_values.empty() && m_values.size() != 7)
-        throw UsageError("--values takes seven values (positions 1..6 and the special number), not " +
-                         std::to_string(m_values.size()));
+        throw UsageError(cliText(QT_TRANSLATE_NOOP("Cli", "--values takes seven values (positions 1..6 and the "
+                                                          "special number), not %1"),
+                                 m_values.size()));
     const int partSize = parseDecimalArgument(m_size, "--size");
     auto request = searchRequest<PartialSearchRequest>(m_options.choice(m_context, range).choice);
     request.regularOnly = m_scope == "regular";
     request.partSize = partSize;
     request.partSizeText = m_size;
     for (std::size_t p = 0; p < m_values.size(); ++p) {
-        request.values[p] = parseDecimalArgument(m_values[p], "value " + std::to_string(p + 1));
+        request.values[p] = parseDecimalArgument(m_values[p], cliText(QT_TRANSLATE_NOOP("Cli", "value %1"), p + 1));
         request.texts[p] = m_values[p];
     }
     if (request.partSize < 1 || request.partSize > 6)
-        m_context.err << "note: part size " << request.partSize << " is outside 1..6, so no draw is a hit\n";
+        m_context.err << m_context.note()
+                      << m_context.said(QT_TRANSLATE_NOOP("Cli", "part size %1 is outside 1..6, so no draw is a hit"),
+                                        request.partSize)
+                      << "\n";
     return request;
 }
 
 int PartialCommand::run() {
     const PartialSearchRequest search = request();
     Workspace& workspace = m_context.workspace();
-    const SearchResult result =
-        workspace.analyses().partialSearch(m_context.engine(), search, m_context.progress("combinations"));
+    const SearchResult result = workspace.analyses().partialSearch(
+        m_context.engine(), search, m_context.progress(cliText(QT_TRANSLATE_NOOP("Cli", "combinations"))));
     const std::string rules = countingRules(search);
     m_options.common.writeWorkbookIfAsked(workspace, hitListGrid(result), rules);
     m_context.print(searchJson(result, rules), [&](std::ostream& out) { printSearchText(out, result, rules); });

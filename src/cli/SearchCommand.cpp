@@ -15,12 +15,14 @@ namespace quorvel {
 
 namespace {
 
+constexpr const char* kPositionsAre = QT_TRANSLATE_NOOP("Cli", "positions are 1..7 (7 is the special number), not %1");
+
 // Positions 1..7 from "1,2,7".
 std::array<bool, 7> parsePositions(const std::vector<std::string>& texts) {
     std::array<bool, 7> selected{};
     for (const auto& text : texts) {
-        int position = parseDecimalArgument(text, "a position");
-        if (position < 1 || position > 7) throw UsageError("positions are 1..7 (7 is the special number), not " + text);
+        int position = parseDecimalArgument(text, cliText(QT_TRANSLATE_NOOP("Cli", "a position")));
+        if (position < 1 || position > 7) throw UsageError(cliText(kPositionsAre, text));
         selected[static_cast<std::size_t>(position - 1)] = true;
     }
     return selected;
@@ -47,20 +49,26 @@ class SearchCommand {
 };
 
 CLI::App* SearchCommand::addTo(CLI::App& app) {
-    auto* command =
-        app.add_subcommand("search", "Position search: the draws that repeat the values of chosen positions");
+    auto* command = app.add_subcommand(
+        "search", QT_TRANSLATE_NOOP("Cli", "Position search: the draws that repeat the values of chosen positions"));
     m_options.addTo(command);
-    command->add_option("--pos", m_pos, "Position and value looked for, P=V (P 1..6 regular, 7 special)");
-    command->add_option("--positions", m_positions, "With --ref: the positions to look at, e.g. 1,2,7")->delimiter(',');
+    command->add_option("--pos", m_pos,
+                        QT_TRANSLATE_NOOP("Cli", "Position and value looked for, P=V (P 1..6 regular, 7 special)"));
+    command
+        ->add_option("--positions", m_positions,
+                     QT_TRANSLATE_NOOP("Cli", "With --ref: the positions to look at, e.g. 1,2,7"))
+        ->delimiter(',');
     return command;
 }
 
 PositionSearchRequest SearchCommand::request() const {
     const RangeChoice range = m_options.rangeChoice();
     if (range.reference && !m_pos.empty())
-        throw UsageError("give the values either with --pos or from a draw with --ref, not both");
+        throw UsageError(
+            cliText(QT_TRANSLATE_NOOP("Cli", "give the values either with --pos or from a draw with --ref, not both")));
     if (!range.reference && !m_positions.empty())
-        throw UsageError("--positions needs --ref ISSUE (use --pos P=V to type values)");
+        throw UsageError(
+            cliText(QT_TRANSLATE_NOOP("Cli", "--positions needs --ref ISSUE (use --pos P=V to type values)")));
     const SearchChoiceMade made = m_options.choice(m_context, range);
     auto request = searchRequest<PositionSearchRequest>(made.choice);
     if (made.fromReference) request.selected = parsePositions(m_positions);
@@ -71,15 +79,18 @@ PositionSearchRequest SearchCommand::request() const {
 void SearchCommand::addTypedValues(PositionSearchRequest& request) const {
     for (const auto& item : m_pos) {
         auto equals = item.find('=');
-        if (equals == std::string::npos) throw UsageError("--pos takes P=V, for example 7=05, not " + item);
-        int position = parseDecimalArgument(item.substr(0, equals), "the position of --pos " + item);
-        if (position < 1 || position > 7) throw UsageError("positions are 1..7 (7 is the special number), not " + item);
+        if (equals == std::string::npos)
+            throw UsageError(cliText(QT_TRANSLATE_NOOP("Cli", "--pos takes P=V, for example 7=05, not %1"), item));
+        int position = parseDecimalArgument(item.substr(0, equals),
+                                            cliText(QT_TRANSLATE_NOOP("Cli", "the position of --pos %1"), item));
+        if (position < 1 || position > 7) throw UsageError(cliText(kPositionsAre, item));
         std::string text = item.substr(equals + 1);
         auto p = static_cast<std::size_t>(position - 1);
         if (request.selected[p])
-            throw UsageError("position " + std::to_string(position) +
-                             " is given twice with --pos; give each position once");
-        request.values[p] = parseDecimalArgument(text, "the value of --pos " + item);
+            throw UsageError(cliText(
+                QT_TRANSLATE_NOOP("Cli", "position %1 is given twice with --pos; give each position once"), position));
+        request.values[p] =
+            parseDecimalArgument(text, cliText(QT_TRANSLATE_NOOP("Cli", "the value of --pos %1"), item));
         request.texts[p] = text;
         request.selected[p] = true;
     }

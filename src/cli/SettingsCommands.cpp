@@ -13,7 +13,7 @@ Setting requireSetting(const std::string& name) {
     std::string known;
     for (const auto& key : allSettingKeys())
         known += (known.empty() ? "" : ", ") + std::string(key.name);
-    throw UsageError("unknown setting '" + name + "'; the settings are " + known);
+    throw UsageError(cliText(QT_TRANSLATE_NOOP("Cli", "unknown setting '%1'; the settings are %2"), name, known));
 }
 
 } // namespace
@@ -24,11 +24,13 @@ void registerSettingsCommands(CLI::App& app, CliContext& context) {
         std::string value;
     };
     auto arguments = std::make_shared<Arguments>();
-    auto* settings = app.add_subcommand("settings", "Read or change a persisted setting");
+    auto* settings = app.add_subcommand("settings", QT_TRANSLATE_NOOP("Cli", "Read or change a persisted setting"));
     settings->require_subcommand(1);
 
-    auto* get = settings->add_subcommand("get", "Print the text a setting reads as (its default when not stored)");
-    get->add_option("KEY", arguments->key, "Setting name, for example bolZyw or IniSerchDay")->required();
+    auto* get = settings->add_subcommand(
+        "get", QT_TRANSLATE_NOOP("Cli", "Print the text a setting reads as (its default when not stored)"));
+    get->add_option("KEY", arguments->key, QT_TRANSLATE_NOOP("Cli", "Setting name, for example bolZyw or IniSerchDay"))
+        ->required();
     get->callback([&context, arguments] {
         context.action = [&context, arguments] {
             Setting setting = requireSetting(arguments->key);
@@ -39,9 +41,10 @@ void registerSettingsCommands(CLI::App& app, CliContext& context) {
         };
     });
 
-    auto* set = settings->add_subcommand("set", "Store a setting (Booleans as True or False)");
-    set->add_option("KEY", arguments->key, "Setting name")->required();
-    set->add_option("VALUE", arguments->value, "New value")->required();
+    auto* set =
+        settings->add_subcommand("set", QT_TRANSLATE_NOOP("Cli", "Store a setting (Booleans as True or False)"));
+    set->add_option("KEY", arguments->key, QT_TRANSLATE_NOOP("Cli", "Setting name"))->required();
+    set->add_option("VALUE", arguments->value, QT_TRANSLATE_NOOP("Cli", "New value"))->required();
     set->callback([&context, arguments] {
         context.action = [&context, arguments] {
             Setting setting = requireSetting(arguments->key);

@@ -48,33 +48,43 @@ class TableCommand {
 
 CLI::App* TableCommand::addTo(CLI::App& app) {
     auto* command = app.add_subcommand(
-        "table", "Omission table (遗漏总表): every value of a kind with its hits, omissions and recent hits");
+        "table",
+        QT_TRANSLATE_NOOP("Cli",
+                          "Omission table (遗漏总表): every value of a kind with its hits, omissions and recent hits"));
     addKindOption(command, m_kind);
     addWhereOption(command, m_where);
     command
-        ->add_option("--order", m_order, "Number order of positions 1..6: drawn (落地码, default) or sorted (顺序码)")
+        ->add_option(
+            "--order", m_order,
+            QT_TRANSLATE_NOOP("Cli", "Number order of positions 1..6: drawn (落地码, default) or sorted (顺序码)"))
         ->check(CLI::IsMember({"drawn", "sorted"}));
     m_range.addFromTo(command);
     m_range.addLast(command);
     addGapsFromOption(command, m_gapsFrom);
-    command->add_option("--sort", m_sort,
-                        "Order the rows by a column, ascending (default: value order): " + columnKeys());
-    command->add_flag("--descending", m_descending, "With --sort: the largest figures first");
-    command->add_option("--xlsx", m_xlsx,
-                        "Also write the table, with its colours, to this .xlsx workbook (replaced if it exists)");
-    command->footer("Each row equals the position search for that one value with the same choices (search "
-                    "--mode fixed --pos 7=V for special, --mode free --pos 1=V for regular, with --with-special "
-                    "for any). The table is counted in memory whatever --engine says.");
+    command->add_option(
+        "--sort", m_sort,
+        m_context.said(QT_TRANSLATE_NOOP("Cli", "Order the rows by a column, ascending (default: value order): %1"),
+                       columnKeys()));
+    command->add_flag("--descending", m_descending, QT_TRANSLATE_NOOP("Cli", "With --sort: the largest figures first"));
+    command->add_option(
+        "--xlsx", m_xlsx,
+        QT_TRANSLATE_NOOP("Cli",
+                          "Also write the table, with its colours, to this .xlsx workbook (replaced if it exists)"));
+    command->footer(QT_TRANSLATE_NOOP(
+        "Cli", "Each row equals the position search for that one value with the same choices (search "
+               "--mode fixed --pos 7=V for special, --mode free --pos 1=V for regular, with --with-special "
+               "for any). The table is counted in memory whatever --engine says."));
     return command;
 }
 
 std::optional<TableColumn> TableCommand::sortColumn() const {
     if (m_sort.empty()) {
-        if (m_descending) throw UsageError("--descending needs --sort COLUMN");
+        if (m_descending) throw UsageError(cliText(QT_TRANSLATE_NOOP("Cli", "--descending needs --sort COLUMN")));
         return std::nullopt;
     }
     if (auto sort = parseTableColumn(m_sort)) return sort;
-    throw UsageError("unknown --sort column '" + m_sort + "'; use one of " + columnKeys());
+    throw UsageError(
+        cliText(QT_TRANSLATE_NOOP("Cli", "unknown --sort column '%1'; use one of %2"), m_sort, columnKeys()));
 }
 
 int TableCommand::run() {
@@ -84,11 +94,14 @@ int TableCommand::run() {
     request.gapsFrom = gapStartArgument(m_gapsFrom);
     const std::optional<TableColumn> sort = sortColumn();
     if (m_context.options.engine == "sql")
-        m_context.err << "note: the table is counted in memory; its rows equal the position search of either engine\n";
+        m_context.err << m_context.note()
+                      << m_context.said(QT_TRANSLATE_NOOP("Cli", "the table is counted in memory; its rows equal the "
+                                                                 "position search of either engine"))
+                      << "\n";
     Workspace& workspace = m_context.workspace();
     request.bases = workspace.bases();
     const ResolvedRange resolved = workspace.analyses().resolveRange(m_range.choice(workspace));
-    noteEmptyRange(m_context.err, resolved, "the baseline figures are null");
+    noteEmptyRange(m_context, resolved, cliText(QT_TRANSLATE_NOOP("Cli", "the baseline figures are null")));
     request.range = resolved.range;
     std::vector<TableRow> rows = workspace.analyses().omissionTable(request).rows;
     if (sort) orderTableRows(rows, *sort, m_descending);

@@ -35,20 +35,26 @@ class TrendCommand {
 };
 
 CLI::App* TrendCommand::addTo(CLI::App& app) {
-    auto* command =
-        app.add_subcommand("trend", "Trend chart (走势图): one row per draw, one column per value of a kind; a cell is "
-                                    "0 for a hit, else the draws since the value's latest hit");
+    auto* command = app.add_subcommand(
+        "trend",
+        QT_TRANSLATE_NOOP("Cli", "Trend chart (走势图): one row per draw, one column per value of a kind; a cell is "
+                                 "0 for a hit, else the draws since the value's latest hit"));
     addKindOption(command, m_kind);
     addWhereOption(command, m_where);
     command
-        ->add_option("--order", m_order, "Number order of positions 1..6: drawn (落地码, default) or sorted (顺序码)")
+        ->add_option(
+            "--order", m_order,
+            QT_TRANSLATE_NOOP("Cli", "Number order of positions 1..6: drawn (落地码, default) or sorted (顺序码)"))
         ->check(CLI::IsMember({"drawn", "sorted"}));
     m_range.addFromTo(command);
     m_range.addLast(command);
-    command->add_option("--xlsx", m_xlsx,
-                        "Also write the trend, with its colours, to this .xlsx workbook (replaced if it exists)");
-    command->footer("A miss count is one less than the omission table's last omission: a value hit in the latest "
-                    "draw has cell 0 and last 1. The trend is counted in memory whatever --engine says.");
+    command->add_option(
+        "--xlsx", m_xlsx,
+        QT_TRANSLATE_NOOP("Cli",
+                          "Also write the trend, with its colours, to this .xlsx workbook (replaced if it exists)"));
+    command->footer(QT_TRANSLATE_NOOP(
+        "Cli", "A miss count is one less than the omission table's last omission: a value hit in the latest "
+               "draw has cell 0 and last 1. The trend is counted in memory whatever --engine says."));
     return command;
 }
 
@@ -58,14 +64,17 @@ ValuesRequest TrendCommand::request(Workspace& workspace) const {
     request.order = orderArgument(m_order);
     request.bases = workspace.bases();
     const ResolvedRange resolved = workspace.analyses().resolveRange(m_range.choice(workspace));
-    noteEmptyRange(m_context.err, resolved, "the trend has no rows");
+    noteEmptyRange(m_context, resolved, cliText(QT_TRANSLATE_NOOP("Cli", "the trend has no rows")));
     request.range = resolved.range;
     return request;
 }
 
 int TrendCommand::run() {
     if (m_context.options.engine == "sql")
-        m_context.err << "note: the trend is counted in memory; either engine finds the same hits\n";
+        m_context.err << m_context.note()
+                      << m_context.said(QT_TRANSLATE_NOOP("Cli", "the trend is counted in memory; either engine finds "
+                                                                 "the same hits"))
+                      << "\n";
     Workspace& workspace = m_context.workspace();
     const ValuesRequest values = request(workspace);
     const Trend trend = workspace.analyses().trend(values);

@@ -29,7 +29,8 @@ struct Arguments {
 std::optional<int> yearsToKeep(const Arguments& arguments, const CLI::Option* given) {
     if (given->count() == 0) return std::nullopt;
     const SettingKey& key = settingKey(Setting::IniSerchDay);
-    if (auto problem = settingProblem(key, arguments.years)) throw UsageError("--years: " + problem->english());
+    if (auto problem = settingProblem(key, arguments.years))
+        throw UsageError(cliText(QT_TRANSLATE_NOOP("Cli", "--years: %1"), *problem));
     return parseDecimalArgument(arguments.years, "--years");
 }
 
@@ -37,7 +38,8 @@ std::optional<int> currentYear(const Arguments& arguments, const CLI::Option* gi
     if (given->count() == 0) return std::nullopt;
     const int year = parseDecimalArgument(arguments.currentYear, "--current-year");
     if (year < 1000 || year > 9999)
-        throw UsageError("--current-year takes a four-digit year, not " + arguments.currentYear);
+        throw UsageError(
+            cliText(QT_TRANSLATE_NOOP("Cli", "--current-year takes a four-digit year, not %1"), arguments.currentYear));
     return year;
 }
 
@@ -53,7 +55,9 @@ std::vector<YearPage> fetch(CliContext& context, const std::string& site, const 
     QEventLoop loop;
     if (context.showProgress)
         fetcher.onPageStarted = [&context](int index, int count, int year) {
-            context.err << "\r\033[Kyear " << index << " of " << count << " (" << year << ")" << std::flush;
+            context.err << "\r\033[K"
+                        << context.said(QT_TRANSLATE_NOOP("Cli", "year %1 of %2 (%3)"), index, count, year)
+                        << std::flush;
         };
     fetcher.onFinished = [&loop] { loop.quit(); };
     fetcher.start(site, years);
@@ -90,18 +94,23 @@ json reportJson(const UpdateResult& result) {
 void registerUpdateCommands(CLI::App& app, CliContext& context) {
     auto arguments = std::make_shared<Arguments>();
     auto* command = app.add_subcommand(
-        "update", "Bring the history up to date from the update site's yearly results pages (the prefix + YYYY.html), "
-                  "from the year of the latest draw to the current year. A history whose first draw is more than the "
-                  "years to keep old is cleared first (saved to backup/), once every kept year gave its draws. "
-                  "Exit 1 when any year failed");
-    command->add_option("--site", arguments->site,
-                        "Site prefix for this run, e.g. http://127.0.0.1:8080/85122/kj/ (default: the setting "
-                        "txtUpdateSite)");
-    CLI::Option* years = command->add_option("--years", arguments->years,
-                                             "Years of history to keep for this run, 2..16 (default: "
-                                             "the setting IniSerchDay)");
-    CLI::Option* year = command->add_option("--current-year", arguments->currentYear,
-                                            "The current year for this run (default: today's)");
+        "update",
+        QT_TRANSLATE_NOOP(
+            "Cli", "Bring the history up to date from the update site's yearly results pages (the prefix + YYYY.html), "
+                   "from the year of the latest draw to the current year. A history whose first draw is more than the "
+                   "years to keep old is cleared first (saved to backup/), once every kept year gave its draws. "
+                   "Exit 1 when any year failed"));
+    command->add_option(
+        "--site", arguments->site,
+        QT_TRANSLATE_NOOP("Cli", "Site prefix for this run, e.g. http://127.0.0.1:8080/85122/kj/ (default: the setting "
+                                 "txtUpdateSite)"));
+    CLI::Option* years =
+        command->add_option("--years", arguments->years,
+                            QT_TRANSLATE_NOOP("Cli", "Years of history to keep for this run, 2..16 (default: "
+                                                     "the setting IniSerchDay)"));
+    CLI::Option* year =
+        command->add_option("--current-year", arguments->currentYear,
+                            QT_TRANSLATE_NOOP("Cli", "The current year for this run (default: today's)"));
     command->callback([&context, arguments, years, year] {
         context.action = [&context, arguments, years, year] {
             const std::optional<int> keep = yearsToKeep(*arguments, years);
@@ -109,28 +118,39 @@ void registerUpdateCommands(CLI::App& app, CliContext& context) {
             const std::string site =
                 arguments->site.empty() ? context.settings().text(Setting::txtUpdateSite) : arguments->site;
             if (auto problem = updateSiteProblem(site, UpdateSiteHint::Command))
-                throw Error(Message::core(QT_TRANSLATE_NOOP("Cli", "%1 (or give --site URL for one run)"), *problem));
+                throw Error(cliText(QT_TRANSLATE_NOOP("Cli", "%1 (or give --site URL for one run)"), *problem));
             Workspace& workspace = context.workspace();
             const UpdatePlan plan = workspace.history().planUpdate(keep, current);
             if (plan.years().empty())
-                throw Error("the latest stored draw, " + std::to_string(plan.lastStoredIssue) +
-                            ", is after the current year " + std::to_string(plan.currentYear) +
-                            ": there is no page to load; the history was left unchanged");
+                throw Error(cliText(QT_TRANSLATE_NOOP("Cli", "the latest stored draw, %1, is after the current year "
+                                                             "%2: there is no page to load; the history was left "
+                                                             "unchanged"),
+                                    plan.lastStoredIssue, plan.currentYear));
             const UpdateResult result = workspace.history().applyUpdate(plan, fetch(context, site, plan.years()));
             context.print(reportJson(result),
                           [&](std::ostream& out) { out << context.said(updateSummary(result)) << "\n"; });
             if (result.complete()) return 0;
             if (result.nothingRead() && !result.clearWithheld) {
-                context.err << "quorvel-cli: no page could be read from " << site
-                            << "; the history was left unchanged\n";
+                context.err << "quorvel-cli: "
+                            << context.said(QT_TRANSLATE_NOOP("Cli", "no page could be read from %1; the history was "
+                                                                     "left unchanged"),
+                                            site)
+                            << "\n";
                 return 1;
             }
             // Years that failed are an incomplete update, whatever else was stored.
-            context.err << "quorvel-cli: the update is incomplete:";
+            std::string years;
             for (const FailedYear& failed : result.failed)
-                context.err << " " << failed.year << " (" << context.said(failed.reason) << ")";
-            context.err << (result.clearWithheld ? "; nothing was changed" : "; nothing stored was removed")
-                        << "; update again later\n";
+                years += (years.empty() ? "" : " ") +
+                         context.said(QT_TRANSLATE_NOOP("Cli", "%1 (%2)"), failed.year, failed.reason);
+            context.err << "quorvel-cli: "
+                        << context.said(result.clearWithheld
+                                            ? QT_TRANSLATE_NOOP("Cli", "the update is incomplete: %1; nothing was "
+                                                                       "changed; update again later")
+                                            : QT_TRANSLATE_NOOP("Cli", "the update is incomplete: %1; nothing stored "
+                                                                       "was removed; update again later"),
+                                        years)
+                        << "\n";
             return 1;
         };
     });

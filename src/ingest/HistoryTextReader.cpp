@@ -3,6 +3,7 @@
 
 #include "model/Error.h"
 #include "model/PathText.h"
+#include "model/SystemError.h"
 
 #include <algorithm>
 #include <cctype>
@@ -293,8 +294,7 @@ HistoryText readHistoryTextFile(const std::filesystem::path& file) {
             pathText(file)));
     std::ifstream in(file, std::ios::binary);
     if (!in)
-        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot open %1: %2"), pathText(file),
-                                  std::string(std::strerror(errno))));
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot open %1: %2"), pathText(file), systemError(errno)));
     try {
         return parseLines(readAll(in));
     } catch (const NotText&) {

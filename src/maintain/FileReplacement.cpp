@@ -3,6 +3,7 @@
 #include "model/PathText.h"
 
 #include "model/Error.h"
+#include "model/SystemError.h"
 
 #include <random>
 #include <string>
@@ -28,7 +29,7 @@ void FileReplacement::commit() {
     if (ec)
         throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot replace %1: %2; close it in any program that has "
                                                             "it open, or choose another path, and export again"),
-                                  pathText(m_target), ec.message()));
+                                  pathText(m_target), systemError(ec)));
     m_committed = true;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "maintain/HistoryBackup.h"
 
+#include "model/SystemError.h"
 #include "store/HistoryStore.h"
 
 #include "maintain/HistoryRebuild.h"
@@ -111,7 +112,7 @@ std::optional<std::filesystem::path> backupHistory(const HistoryStore& store, co
     if (ec)
         throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot create the backup folder %1: %2; nothing was "
                                                             "changed"),
-                                  pathText(folder), ec.message()));
+                                  pathText(folder), systemError(ec)));
     std::vector<Draw> draws;
     draws.reserve(records.size());
     for (const DrawRecord& record : records)

@@ -5,9 +5,9 @@
 #include "maintain/FileReplacement.h"
 #include "model/AttributeKind.h"
 #include "model/Error.h"
+#include "model/SystemError.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 
 namespace quorvel {
@@ -36,8 +36,8 @@ void writeHistoryTextFile(const std::filesystem::path& file, const std::vector<D
     {
         std::ofstream out(replacement.partial(), std::ios::binary | std::ios::trunc);
         if (!out)
-            throw failed(Message::core(QT_TRANSLATE_NOOP("Core", "cannot write %1: %2"), pathText(file),
-                                       std::string(std::strerror(errno))));
+            throw failed(
+                Message::core(QT_TRANSLATE_NOOP("Core", "cannot write %1: %2"), pathText(file), systemError(errno)));
         writeHistoryText(out, draws);
         out.close();
         if (!out)

@@ -4,6 +4,7 @@
 #include "model/Error.h"
 #include "model/LocalTimestamp.h"
 #include "model/PathText.h"
+#include "model/SystemError.h"
 #include "store/ReadOnlyOpen.h"
 #include "store/Savepoint.h"
 
@@ -104,7 +105,7 @@ std::filesystem::path setLogAside(const std::filesystem::path& file) {
         throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the write-ahead log %1 belongs to another store, and it "
                                                             "could not be set aside (%2); nothing was read; move it "
                                                             "out of the data folder and start again"),
-                                  pathText(log), ec.message()));
+                                  pathText(log), systemError(ec)));
     const std::filesystem::path shared = pathWithSuffix(file, "-shm");
     if (std::filesystem::exists(shared, ec)) {
         std::filesystem::rename(shared, pathWithSuffix(aside, ".shm"), ec);

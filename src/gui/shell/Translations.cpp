@@ -2,10 +2,12 @@
 #include "gui/shell/Translations.h"
 
 #include "app/settings/Settings.h"
+#include "platform/Language.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
 
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -38,12 +40,16 @@ const QStringList& windowLanguages() {
 
 QString windowLanguage(const QString& chosen, const QLocale& locale) {
     if (windowLanguages().contains(chosen)) return chosen;
-    if (locale.language() == QLocale::English) return QStringLiteral("en");
-    if (locale.language() == QLocale::Chinese &&
-        (locale.script() == QLocale::TraditionalChineseScript || locale.territory() == QLocale::HongKong ||
-         locale.territory() == QLocale::Taiwan || locale.territory() == QLocale::Macao))
-        return QStringLiteral("zh_HK");
-    return QStringLiteral("zh_CN");
+    return QString::fromStdString(languageOfLocale(locale.name().toStdString(), Speaker::Window));
+}
+
+QString windowLanguage(const QString& chosen) {
+    if (windowLanguages().contains(chosen)) return chosen;
+    // The environment's variables where it sets them (as the command line reads them), else the system's locale
+    // (Windows and macOS keep it outside the environment).
+    const std::string locale = messagesLocale([](const char* name) { return std::getenv(name); });
+    if (!locale.empty()) return QString::fromStdString(languageOfLocale(locale, Speaker::Window));
+    return windowLanguage(chosen, QLocale::system());
 }
 
 void useLanguage(const QString& language) {

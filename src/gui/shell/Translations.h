@@ -13,9 +13,11 @@ class Settings;
 const QStringList& windowLanguages();
 
 // The language the window speaks: the chosen one (the setting txtLanguage) when it is one of windowLanguages(),
-// else from the locale: zh_HK (Traditional) under a zh_HK, zh_TW or zh_MO locale or a Traditional script, en
-// under an English one, zh_CN otherwise (C and POSIX included).
-QString windowLanguage(const QString& chosen, const QLocale& locale = QLocale::system());
+// else the locale's by the rule of languageOfLocale() (platform/Language.h) that the command line follows too:
+// zh_HK (Traditional) under zh_HK, zh_TW, zh_MO or a Traditional script, en under English, zh_CN otherwise (C and
+// POSIX included). Without a locale: the environment's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), else the system's.
+QString windowLanguage(const QString& chosen, const QLocale& locale);
+QString windowLanguage(const QString& chosen);
 
 // Puts the window's and Qt's own translations of `language` (one of windowLanguages()) in place of the ones
 // installed before; every widget then receives QEvent::LanguageChange. English is the source and needs none.
