@@ -1238,6 +1238,18 @@
         <source>deleting the latest %1 draws would delete all %2 stored draws and keep none; nothing was changed. To delete every draw, clear the history instead</source>
         <translation>删除最后 %1 期会把已存的 %2 期全部删除、一期不剩；未作任何改动。要删除全部开奖，请改用清除历史</translation>
     </message>
+    <message>
+        <source>平均遗漏值</source>
+        <translation>平均遗漏值</translation>
+    </message>
+    <message>
+        <source>最大遗漏值</source>
+        <translation>最大遗漏值</translation>
+    </message>
+    <message>
+        <source>最大连出值</source>
+        <translation>最大连出值</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>
@@ -1916,6 +1928,10 @@
     <message>
         <source>检查历史号码(&amp;K)</source>
         <translation>检查历史号码(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Language: %1</source>
+        <translation>语言：%1</translation>
     </message>
 </context>
 <context>

@@ -1238,6 +1238,18 @@
         <source>deleting the latest %1 draws would delete all %2 stored draws and keep none; nothing was changed. To delete every draw, clear the history instead</source>
         <translation>刪除最後 %1 期會把已存的 %2 期全部刪除、一期不剩；未作任何改動。要刪除全部攪珠，請改用清除歷史</translation>
     </message>
+    <message>
+        <source>平均遗漏值</source>
+        <translation>平均遺漏值</translation>
+    </message>
+    <message>
+        <source>最大遗漏值</source>
+        <translation>最大遺漏值</translation>
+    </message>
+    <message>
+        <source>最大连出值</source>
+        <translation>最大連出值</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>
@@ -1916,6 +1928,10 @@
     <message>
         <source>检查历史号码(&amp;K)</source>
         <translation>檢查歷史號碼(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Language: %1</source>
+        <translation>語言：%1</translation>
     </message>
 </context>
 <context>

@@ -110,7 +110,7 @@ int GroupCommand::run() {
     if (m_context.options.json)
         printGroupJson(m_context.out, rows, order, rules);
     else
-        printGroupText(m_context.out, rows, order, rules);
+        printGroupText(m_context.out, rows, order, rules, m_context.wording());
     m_context.out.flush();
     workspace.analyses().finishGroupResults(m_context.progress("rows stored"));
     return 0;

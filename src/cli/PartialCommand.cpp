@@ -73,7 +73,8 @@ int PartialCommand::run() {
         workspace.analyses().partialSearch(m_context.engine(), search, m_context.progress("combinations"));
     const std::string rules = countingRules(search);
     m_options.common.writeWorkbookIfAsked(workspace, hitListGrid(result), rules);
-    m_context.print(searchJson(result, rules), [&](std::ostream& out) { printSearchText(out, result, rules); });
+    m_context.print(searchJson(result, rules),
+                    [&](std::ostream& out) { printSearchText(out, result, rules, m_context.wording()); });
     return 0;
 }
 
