@@ -109,8 +109,12 @@ int GroupCommand::run() {
     }
     if (m_context.options.json)
         printGroupJson(m_context.out, rows, order, rules);
-    else
-        printGroupText(m_context.out, rows, order, rules, m_context.wording());
+    else {
+        Wording wording = m_context.wording();
+        // A kind without names has labels of numbers alone: its rows stream through as stored, unread.
+        if (storedNames(group.kind).empty()) wording.language = kStoredNamesLanguage;
+        printGroupText(m_context.out, rows, order, rules, wording);
+    }
     m_context.out.flush();
     workspace.analyses().finishGroupResults(m_context.progress("rows stored"));
     return 0;

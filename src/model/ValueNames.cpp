@@ -2,6 +2,7 @@
 #include "model/ValueNames.h"
 
 #include <algorithm>
+#include <cctype>
 #include <optional>
 
 namespace quorvel {
@@ -72,6 +73,12 @@ std::span<const std::string_view> valueNames(AttributeKind kind, std::string_vie
 std::span<const std::string_view> storedNames(AttributeKind kind) { return valueNames(kind, kStoredNamesLanguage); }
 
 std::string namesIn(std::string_view text, std::string_view language) {
+    // Numbers and separators alone name no value: the most common texts (numbers' groups) pass without a look-up.
+    const bool named = std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x80 || std::isalpha(byte);
+    });
+    if (!named) return std::string(text);
     std::string result;
     std::size_t at = 0;
     while (at < text.size()) {
