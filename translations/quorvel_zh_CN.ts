@@ -1986,6 +1986,18 @@
         <source>Not a directory</source>
         <translation>路径中有一项不是文件夹</translation>
     </message>
+    <message>
+        <source>平均遗漏值</source>
+        <translation>平均遗漏值</translation>
+    </message>
+    <message>
+        <source>最大遗漏值</source>
+        <translation>最大遗漏值</translation>
+    </message>
+    <message>
+        <source>最大连出值</source>
+        <translation>最大连出值</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>
@@ -2664,6 +2676,10 @@
     <message>
         <source>检查历史号码(&amp;K)</source>
         <translation>检查历史号码(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Language: %1</source>
+        <translation>语言：%1</translation>
     </message>
 </context>
 <context>

@@ -1986,6 +1986,18 @@
         <source>Not a directory</source>
         <translation>路徑中有一項不是資料夾</translation>
     </message>
+    <message>
+        <source>平均遗漏值</source>
+        <translation>平均遺漏值</translation>
+    </message>
+    <message>
+        <source>最大遗漏值</source>
+        <translation>最大遺漏值</translation>
+    </message>
+    <message>
+        <source>最大连出值</source>
+        <translation>最大連出值</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>
@@ -2664,6 +2676,10 @@
     <message>
         <source>检查历史号码(&amp;K)</source>
         <translation>檢查歷史號碼(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Language: %1</source>
+        <translation>語言：%1</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "analysis/GroupRowOrder.h"
 
-#include "model/NumberTables.h"
+#include "model/ValueNames.h"
 
 #include <algorithm>
 #include <limits>
@@ -90,8 +90,7 @@ std::vector<std::uint32_t> orderByWholeKey(std::size_t n, const Places& stored, 
 std::optional<int> nameRank(std::string_view token) {
     constexpr int kPastNumbers = 100;
     for (const auto& names :
-         {std::span<const std::string_view>(zodiacNames()), std::span<const std::string_view>(colourNames()),
-          std::span<const std::string_view>(parityNames())}) {
+         {storedNames(AttributeKind::Zodiac), storedNames(AttributeKind::Colour), storedNames(AttributeKind::Parity)}) {
         auto found = std::find(names.begin(), names.end(), token);
         if (found != names.end()) return kPastNumbers + static_cast<int>(found - names.begin());
     }

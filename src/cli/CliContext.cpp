@@ -52,6 +52,15 @@ CliContext::CliContext(std::ostream& out, std::ostream& err, const Clock& clock,
 
 CliContext::~CliContext() = default;
 
+Wording CliContext::wording() const {
+    Wording wording;
+    wording.language = catalogue.language();
+    wording.translate = [this](const std::string& context, const std::string& text) {
+        return catalogue.text(context.c_str(), text.c_str());
+    };
+    return wording;
+}
+
 EngineKind CliContext::engine() const { return *parseEngineKind(options.engine); }
 
 Settings& CliContext::settings() {

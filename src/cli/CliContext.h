@@ -5,6 +5,7 @@
 #include "analysis/Progress.h"
 #include "app/Clock.h"
 #include "app/Workspace.h"
+#include "model/ValueNames.h"
 #include "platform/Catalogue.h"
 
 #include <nlohmann/json.hpp>
@@ -73,6 +74,8 @@ class CliContext {
     // A message of the core, or a text of the CLI's own (context "Cli"), in that language.
     std::string said(const Message& message) const { return catalogue.text(message); }
     std::string said(const Messages& lines) const { return catalogue.text(lines); }
+    // The core's captions and values' names in that language, for the text output.
+    Wording wording() const;
     // A text of the CLI's own, written as QT_TRANSLATE_NOOP("Cli", "..."), with its arguments filled.
     template <typename... Arguments> std::string said(const char* source, const Arguments&... arguments) const {
         return catalogue.text(Message("Cli", source, {MessageArgument(arguments)...}));

@@ -116,8 +116,12 @@ int GroupCommand::run() {
     }
     if (m_context.options.json)
         printGroupJson(m_context.out, rows, order, rules);
-    else
-        printGroupText(m_context.out, rows, order, rules);
+    else {
+        Wording wording = m_context.wording();
+        // A kind without names has labels of numbers alone: its rows stream through as stored, unread.
+        if (storedNames(group.kind).empty()) wording.language = kStoredNamesLanguage;
+        printGroupText(m_context.out, rows, order, rules, wording);
+    }
     m_context.out.flush();
     workspace.analyses().finishGroupResults(m_context.progress(cliText(QT_TRANSLATE_NOOP("Cli", "rows stored"))));
     return 0;

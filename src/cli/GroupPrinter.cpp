@@ -121,8 +121,9 @@ class BlockWriter {
     NumberTexts m_figures; // as the table shows them
 };
 
-constexpr std::string_view kStatisticsHeader = "号码（分组）\thits_in_range\taverage\tlongest_run\tprevious\tp_hit\t"
-                                               "expected_gap\tp_at_least_last\tp_source\n";
+// The columns of the fuller figures after the group's caption, under their JSON names.
+constexpr std::string_view kStatisticsColumns =
+    "\thits_in_range\taverage\tlongest_run\tprevious\tp_hit\texpected_gap\tp_at_least_last\tp_source\n";
 
 } // namespace
 
@@ -158,13 +159,21 @@ void printGroupJson(std::ostream& out, const GroupRows& rows, const std::vector<
 }
 
 void printGroupText(std::ostream& out, const GroupRows& rows, const std::vector<std::uint32_t>& order,
-                    const std::string& rules) {
+                    const std::string& rules, const Wording& wording) {
     BlockWriter writer(out);
     const auto& header = omissionHeader();
-    writer << header[0] << "\t" << header[1] << "\t" << header[2] << "\t" << header[3] << "\n";
+    auto caption = [&](const std::string& text) { return wording.said(Message::core(text.c_str())); };
+    writer << caption(header[0]) << "\t" << caption(header[1]) << "\t" << caption(header[2]) << "\t"
+           << caption(header[3]) << "\n";
+    // The stored names need no rewriting: the table's million rows stream through untouched.
+    const bool rename = wording.language != kStoredNamesLanguage;
     std::string label; // each row's label made into this text
-    for (std::uint32_t i : order) {
+    auto labelOf = [&](std::uint32_t i) {
         rows.labelInto(i, label);
+        if (rename) label = wording.names(label);
+    };
+    for (std::uint32_t i : order) {
+        labelOf(i);
         writer << label << "\t";
         // As the omission grid shows it: a group never drawn has no minimum.
         if (const int min = rows.min(i); min == OmissionSummary::kNoMinimum)
@@ -173,9 +182,9 @@ void printGroupText(std::ostream& out, const GroupRows& rows, const std::vector<
             writer << min;
         writer << "\t" << rows.max(i) << "\t" << rows.last(i) << "\n";
     }
-    writer << "\n" << kStatisticsHeader;
+    writer << "\n" << caption(header[0]) << kStatisticsColumns;
     for (std::uint32_t i : order) {
-        rows.labelInto(i, label);
+        labelOf(i);
         const OmissionStatistics s = rows.statistics(i);
         writer << label << "\t" << s.hitsInRange << "\t";
         writer.figure(s.average);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/AnalysisResult.h"
+#include "model/ValueNames.h"
 
 #include <cstdint>
 #include <ostream>
@@ -17,8 +18,9 @@ namespace quorvel {
 void printGroupJson(std::ostream& out, const GroupRows& rows, const std::vector<std::uint32_t>& order,
                     const std::string& rules);
 
-// As text: the omission table, the table of the fuller figures and the counting rules.
+// As text: the omission table, the table of the fuller figures and the counting rules; captions and names in the
+// wording's words.
 void printGroupText(std::ostream& out, const GroupRows& rows, const std::vector<std::uint32_t>& order,
-                    const std::string& rules);
+                    const std::string& rules, const Wording& wording);
 
 } // namespace quorvel

@@ -82,7 +82,8 @@ int PartialCommand::run() {
         m_context.engine(), search, m_context.progress(cliText(QT_TRANSLATE_NOOP("Cli", "combinations"))));
     const std::string rules = countingRules(search);
     m_options.common.writeWorkbookIfAsked(workspace, hitListGrid(result), rules);
-    m_context.print(searchJson(result, rules), [&](std::ostream& out) { printSearchText(out, result, rules); });
+    m_context.print(searchJson(result, rules),
+                    [&](std::ostream& out) { printSearchText(out, result, rules, m_context.wording()); });
     return 0;
 }
 

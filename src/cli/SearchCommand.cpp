@@ -102,7 +102,8 @@ int SearchCommand::run() {
     const SearchResult result = workspace.analyses().positionSearch(m_context.engine(), search);
     const std::string rules = countingRules(search);
     m_options.common.writeWorkbookIfAsked(workspace, hitListGrid(result), rules);
-    m_context.print(searchJson(result, rules), [&](std::ostream& out) { printSearchText(out, result, rules); });
+    m_context.print(searchJson(result, rules),
+                    [&](std::ostream& out) { printSearchText(out, result, rules, m_context.wording()); });
     return 0;
 }
 

@@ -37,9 +37,14 @@ void printRow(std::ostream& out, const std::vector<std::string>& row) {
     out << "\n";
 }
 
-void printGrid(std::ostream& out, const CellGrid& grid) {
-    for (const auto& row : grid)
+// A grid of the core with its header row (the core's captions) and its cells' names in the wording's words.
+void printGrid(std::ostream& out, const CellGrid& grid, const Wording& wording) {
+    for (std::size_t r = 0; r < grid.size(); ++r) {
+        std::vector<std::string> row;
+        for (const std::string& cell : grid[r])
+            row.push_back(r == 0 ? wording.said(Message::core(cell.c_str())) : wording.names(cell));
         printRow(out, row);
+    }
 }
 
 // A figure as the table output shows it: six significant digits, "-" when undefined.
@@ -83,12 +88,12 @@ json searchJson(const SearchResult& result, const std::string& rules) {
     return object;
 }
 
-void printSearchText(std::ostream& out, const SearchResult& result, const std::string& rules) {
-    printGrid(out, hitListGrid(result));
+void printSearchText(std::ostream& out, const SearchResult& result, const std::string& rules, const Wording& wording) {
+    printGrid(out, hitListGrid(result), wording);
     out << "\n";
-    printGrid(out, summaryGrid(result.summary));
+    printGrid(out, summaryGrid(result.summary), wording);
     out << "\n";
-    printGrid(out, {kStatisticsHeader, statisticsRow(result.summary.label, result.summary.statistics)});
+    printGrid(out, {kStatisticsHeader, statisticsRow(result.summary.label, result.summary.statistics)}, wording);
     out << "\nrules: " << rules << "\n";
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/AnalysisResult.h"
+#include "model/ValueNames.h"
 
 #include <nlohmann/json.hpp>
 
@@ -14,7 +15,8 @@ namespace quorvel {
 // figures under their names, and the counting rules.
 nlohmann::ordered_json searchJson(const SearchResult& result, const std::string& rules);
 
-// A search as text: the hit list, then the summary grid, the fuller figures and the counting rules.
-void printSearchText(std::ostream& out, const SearchResult& result, const std::string& rules);
+// A search as text: the hit list, then the summary grid, the fuller figures and the counting rules; captions and
+// names in the wording's words.
+void printSearchText(std::ostream& out, const SearchResult& result, const std::string& rules, const Wording& wording);
 
 } // namespace quorvel

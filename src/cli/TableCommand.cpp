@@ -109,7 +109,8 @@ int TableCommand::run() {
     if (!m_xlsx.empty())
         workspace.analyses().exportGridWorkbook(tableGrid(rows, request.kind, shownTableColumns()), m_xlsx,
                                                 textPath(m_xlsx), rules, tableFills(rows, shownTableColumns()));
-    m_context.print(tableJson(rows, rules), [&](std::ostream& out) { printTableText(out, rows, request.kind, rules); });
+    m_context.print(tableJson(rows, rules),
+                    [&](std::ostream& out) { printTableText(out, rows, request.kind, rules, m_context.wording()); });
     return 0;
 }
 

@@ -65,9 +65,9 @@ json tableJson(const std::vector<TableRow>& rows, const std::string& rules) {
     return {{"rows", array}, {"rules", rules}};
 }
 
-void printTableText(std::ostream& out, const std::vector<TableRow>& rows, AttributeKind kind,
-                    const std::string& rules) {
-    printAligned(out, tableGrid(rows, kind, allTableColumns()));
+void printTableText(std::ostream& out, const std::vector<TableRow>& rows, AttributeKind kind, const std::string& rules,
+                    const Wording& wording) {
+    printAligned(out, tableGrid(rows, kind, allTableColumns(), wording));
     out << "\nrules: " << rules << "\n";
 }
 

@@ -85,7 +85,8 @@ int TrendCommand::run() {
     if (m_context.options.json)
         printTrendJson(m_context.out, trend, rules);
     else
-        printTrendText(m_context.out, trend, cells, rules);
+        printTrendText(m_context.out, trend, TrendCells(trend, values.kind, values.bases, true, m_context.wording()),
+                       rules, m_context.wording());
     return 0;
 }
 

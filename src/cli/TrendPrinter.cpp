@@ -46,19 +46,20 @@ void printTrendJson(std::ostream& out, const Trend& trend, const std::string& ru
     out << "],\"summary\":" << dumped(summary) << ",\"rules\":" << dumped(json(rules)) << "}\n";
 }
 
-void printTrendText(std::ostream& out, const Trend& trend, const TrendCells& cells, const std::string& rules) {
+void printTrendText(std::ostream& out, const Trend& trend, const TrendCells& cells, const std::string& rules,
+                    const Wording& wording) {
     const int columns = trend.columnCount();
     auto hitText = [](const std::string& label) { return "[" + label + "]"; };
     // The first column holds issues and the summary captions; each value column its widest text.
-    std::size_t first = displayWidth("期号");
-    for (std::string_view caption : TrendCells::summaryCaptions())
-        first = std::max(first, displayWidth(std::string(caption)));
+    const std::string issueCaption = wording.said(TrendCells::issueCaption());
+    std::size_t first = displayWidth(issueCaption);
+    for (const Message& caption : TrendCells::summaryCaptions())
+        first = std::max(first, displayWidth(wording.said(caption)));
     first = std::max<std::size_t>(first, 7);
     std::vector<std::size_t> widths(static_cast<std::size_t>(columns));
     for (int c = 0; c < columns; ++c) {
         const auto column = static_cast<std::size_t>(c);
-        std::size_t width =
-            std::max(displayWidth(trend.columns()[column].label), displayWidth(hitText(trend.columns()[column].label)));
+        std::size_t width = displayWidth(hitText(cells.columnLabel(c)));
         width = std::max(width, std::to_string(trend.summary().max[column]).size());
         for (int s = 0; s < TrendCells::kSummaryRows; ++s)
             width = std::max(width, cells.summaryText(s, c).size());
@@ -75,14 +76,14 @@ void printTrendText(std::ostream& out, const Trend& trend, const TrendCells& cel
             line.pop_back();
         out << line << '\n';
     };
-    write("期号", [&](int c) { return trend.columns()[static_cast<std::size_t>(c)].label; });
+    write(issueCaption, [&](int c) { return cells.columnLabel(c); });
     for (int r = 0; r < trend.rowCount(); ++r)
         write(std::to_string(trend.issue(r)), [&](int c) {
             const TrendCellLook look = cells.cell(r, c);
             return look.mark == TrendMark::Miss || look.mark == TrendMark::Hidden ? look.text : hitText(look.text);
         });
     for (int s = 0; s < TrendCells::kSummaryRows; ++s)
-        write(std::string(TrendCells::summaryCaptions()[static_cast<std::size_t>(s)]),
+        write(wording.said(TrendCells::summaryCaptions()[static_cast<std::size_t>(s)]),
               [&](int c) { return cells.summaryText(s, c); });
     out << "\nrules: " << rules << '\n';
 }

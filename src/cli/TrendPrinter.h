@@ -15,6 +15,8 @@ void printTrendJson(std::ostream& out, const Trend& trend, const std::string& ru
 
 // The trend as a grid for a terminal: the issue, then one column per value, hits marked as the value's name in
 // brackets, misses as their counts (right-aligned), then the four summary rows and the rules line.
-void printTrendText(std::ostream& out, const Trend& trend, const TrendCells& cells, const std::string& rules);
+// Captions in the wording's words, names as the cells give them.
+void printTrendText(std::ostream& out, const Trend& trend, const TrendCells& cells, const std::string& rules,
+                    const Wording& wording);
 
 } // namespace quorvel

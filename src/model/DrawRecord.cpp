@@ -2,6 +2,7 @@
 #include "model/DrawRecord.h"
 
 #include "model/NumberTables.h"
+#include "model/ValueNames.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -97,9 +98,9 @@ std::string valueText(AttributeKind kind, int value, const ParameterBases& bases
         return std::string(names[static_cast<std::size_t>(index)]);
     };
     switch (kind) {
-    case AttributeKind::Zodiac: return named(zodiacNames(), value - bases.zodiac);
-    case AttributeKind::Colour: return named(colourNames(), value - bases.colour);
-    case AttributeKind::Parity: return named(parityNames(), value);
+    case AttributeKind::Zodiac: return named(storedNames(kind), value - bases.zodiac);
+    case AttributeKind::Colour: return named(storedNames(kind), value - bases.colour);
+    case AttributeKind::Parity: return named(storedNames(kind), value);
     default: return std::to_string(value);
     }
 }

@@ -52,22 +52,6 @@ std::array<std::string, 12> zodiacLists(int zodiacYear) {
     return lists;
 }
 
-const std::array<std::string_view, 12>& zodiacNames() {
-    static const std::array<std::string_view, 12> names{"鼠", "牛", "虎", "兔", "龙", "蛇",
-                                                        "马", "羊", "猴", "鸡", "狗", "猪"};
-    return names;
-}
-
-const std::array<std::string_view, 3>& colourNames() {
-    static const std::array<std::string_view, 3> names{"红", "蓝", "绿"};
-    return names;
-}
-
-const std::array<std::string_view, 2>& parityNames() {
-    static const std::array<std::string_view, 2> names{"双", "单"};
-    return names;
-}
-
 int lunarNewYearEntry(int year) {
     // 2018 onwards counted from the real draw dates: the draws of January and February before the new year.
     static const std::map<int, int> entries{

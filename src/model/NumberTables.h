@@ -24,11 +24,6 @@ const std::array<std::string, 12>& baseLists();
 // The twelve zodiac lists of a year: list k names the numbers of sign k.
 std::array<std::string, 12> zodiacLists(int zodiacYear);
 
-// Display names, indexed by value.
-const std::array<std::string_view, 12>& zodiacNames();
-const std::array<std::string_view, 3>& colourNames();
-const std::array<std::string_view, 2>& parityNames();
-
 // Number of draws of calendar year y that still belong to zodiac year y - 1 (0 when not listed).
 int lunarNewYearEntry(int year);
 

@@ -60,8 +60,8 @@ TEST(TrendCommandTest, JsonTextAndWorkbook) {
     EXPECT_EQ(latest["rows"][1]["cells"][7], 2);
     EXPECT_EQ(latest["summary"]["average"][0], 2.0);
 
-    // The terminal grid: issue rows of one width, hits in brackets, misses as counts, the summary rows below.
-    auto text = cli.run({"trend", "--kind", "colour", "--last", "2"});
+    // The terminal grid in 简体: issue rows of one width, hits in brackets, misses as counts, the summary rows below.
+    auto text = cli.run({"trend", "--kind", "colour", "--last", "2"}, "zh_CN");
     ASSERT_EQ(text.code, 0) << text.err;
     std::istringstream lines(text.out);
     std::vector<std::string> grid;

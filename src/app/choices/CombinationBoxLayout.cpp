@@ -2,6 +2,7 @@
 #include "app/choices/CombinationBoxLayout.h"
 
 #include "model/NumberTables.h"
+#include "model/ValueNames.h"
 
 #include <functional>
 #include <optional>
@@ -15,11 +16,12 @@ template <typename Names> std::optional<std::string> nameAt(const Names& names, 
     return std::string(names[static_cast<std::size_t>(index)]);
 }
 
-std::optional<std::string> caption(AttributeKind kind, const ParameterBases& bases, int box) {
+std::optional<std::string> caption(AttributeKind kind, const ParameterBases& bases, int box,
+                                   std::string_view language) {
     switch (kind) {
-    case AttributeKind::Zodiac: return nameAt(zodiacNames(), box - bases.zodiac);
-    case AttributeKind::Colour: return nameAt(colourNames(), box - bases.colour);
-    case AttributeKind::Parity: return nameAt(parityNames(), box - 1);
+    case AttributeKind::Zodiac: return nameAt(valueNames(kind, language), box - bases.zodiac);
+    case AttributeKind::Colour: return nameAt(valueNames(kind, language), box - bases.colour);
+    case AttributeKind::Parity: return nameAt(valueNames(kind, language), box - 1);
     case AttributeKind::Head:
     case AttributeKind::Tail: return std::to_string(box - 1);
     default: return std::to_string(box);
@@ -37,17 +39,17 @@ std::string tipOf(std::string_view name, const std::function<bool(int)>& belongs
 } // namespace
 
 std::array<std::string, kCombinationBoxCount> combinationBoxTips(AttributeKind kind, const ParameterBases& bases,
-                                                                 int zodiacYear) {
+                                                                 int zodiacYear, std::string_view language) {
     std::array<std::string, kCombinationBoxCount> tips;
     for (int box = 1; box <= kindInfo(kind).boxCount; ++box) {
         std::string& tip = tips[static_cast<std::size_t>(box - 1)];
         if (kind == AttributeKind::Zodiac) {
             const int sign = box - bases.zodiac;
-            if (auto name = nameAt(zodiacNames(), sign))
+            if (auto name = nameAt(valueNames(kind, language), sign))
                 tip = tipOf(*name, [&](int n) { return zodiacSignIndex(n, zodiacYear) == sign; });
         } else if (kind == AttributeKind::Colour) {
             const int colour = box - bases.colour;
-            if (auto name = nameAt(colourNames(), colour))
+            if (auto name = nameAt(valueNames(kind, language), colour))
                 tip = tipOf(*name, [&](int n) { return colourIndex(n) == colour; });
         }
     }
@@ -55,10 +57,11 @@ std::array<std::string, kCombinationBoxCount> combinationBoxTips(AttributeKind k
 }
 
 CombinationBoxLayout layoutCombinationBoxes(AttributeKind kind, const ParameterBases& bases,
-                                            const std::array<std::string, kCombinationBoxCount>& currentCaptions) {
+                                            const std::array<std::string, kCombinationBoxCount>& currentCaptions,
+                                            std::string_view language) {
     CombinationBoxLayout layout{kindInfo(kind).boxCount, currentCaptions};
     for (int box = 1; box <= layout.visibleCount; ++box)
-        if (auto text = caption(kind, bases, box)) layout.captions[static_cast<std::size_t>(box - 1)] = *text;
+        if (auto text = caption(kind, bases, box, language)) layout.captions[static_cast<std::size_t>(box - 1)] = *text;
     return layout;
 }
 

@@ -117,8 +117,8 @@ Message tableColumnCaption(TableColumn column, AttributeKind kind) {
     return Message::core(info(column).caption.data());
 }
 
-std::string tableCellText(const TableRow& row, TableColumn column) {
-    if (column == TableColumn::Label) return row.label;
+std::string tableCellText(const TableRow& row, TableColumn column, const Wording& wording) {
+    if (column == TableColumn::Label) return wording.names(row.label);
     const std::optional<double> value = figure(row, column);
     if (!value) return kNoFigure;
     switch (column) {
@@ -156,17 +156,18 @@ std::optional<std::uint32_t> tableCellFill(const TableRow& row, TableColumn colu
     return std::nullopt;
 }
 
-CellGrid tableGrid(const std::vector<TableRow>& rows, AttributeKind kind, const std::vector<TableColumn>& columns) {
+CellGrid tableGrid(const std::vector<TableRow>& rows, AttributeKind kind, const std::vector<TableColumn>& columns,
+                   const Wording& wording) {
     CellGrid grid;
     grid.reserve(rows.size() + 1);
     std::vector<std::string> header;
     for (TableColumn column : columns)
-        header.push_back(tableColumnCaption(column, kind).english());
+        header.push_back(wording.said(tableColumnCaption(column, kind)));
     grid.push_back(std::move(header));
     for (const TableRow& row : rows) {
         std::vector<std::string> cells;
         for (TableColumn column : columns)
-            cells.push_back(tableCellText(row, column));
+            cells.push_back(tableCellText(row, column, wording));
         grid.push_back(std::move(cells));
     }
     return grid;

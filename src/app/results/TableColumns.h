@@ -7,6 +7,7 @@
 #include "maintain/WorkbookExport.h"
 #include "model/AttributeKind.h"
 #include "model/CellGrid.h"
+#include "model/ValueNames.h"
 
 #include <cstdint>
 #include <optional>
@@ -46,8 +47,9 @@ std::optional<TableColumn> parseTableColumn(std::string_view key);
 Message tableColumnCaption(TableColumn column, AttributeKind kind);
 
 // A cell as shown: counts as integers, means in draws with two decimals, chances in percent with three
-// significant digits; "—" for a figure that is undefined (min and max without a hit among them).
-std::string tableCellText(const TableRow& row, TableColumn column);
+// significant digits; "—" for a figure that is undefined (min and max without a hit among them); the label with
+// its names in the wording's language.
+std::string tableCellText(const TableRow& row, TableColumn column, const Wording& wording = {});
 
 // Orders rows by a column, equal figures in value order; rows whose figure is undefined come last either way.
 // The label column orders by value.
@@ -58,8 +60,9 @@ void orderTableRows(std::vector<TableRow>& rows, TableColumn column, bool descen
 // of 10 draws (hot values).
 std::optional<std::uint32_t> tableCellFill(const TableRow& row, TableColumn column);
 
-// The table as a grid: a header row, then one row per table row, with the given columns.
-CellGrid tableGrid(const std::vector<TableRow>& rows, AttributeKind kind, const std::vector<TableColumn>& columns);
+// The table as a grid: a header row, then one row per table row, with the given columns, in the wording's words.
+CellGrid tableGrid(const std::vector<TableRow>& rows, AttributeKind kind, const std::vector<TableColumn>& columns,
+                   const Wording& wording = {});
 // The colours of that grid's cells (grid row r + 1 holds table row r).
 std::vector<CellFill> tableFills(const std::vector<TableRow>& rows, const std::vector<TableColumn>& columns);
 

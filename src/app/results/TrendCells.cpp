@@ -43,15 +43,22 @@ std::uint32_t TrendCells::hitColour(int column) const {
 TrendCellLook TrendCells::cell(int row, int column) const {
     const int count = m_trend.cell(row, column);
     if (count == 0)
-        return {m_kind == AttributeKind::Number ? TrendMark::Ball : TrendMark::Ground,
-                m_trend.columns()[static_cast<std::size_t>(column)].label, hitColour(column)};
+        return {m_kind == AttributeKind::Number ? TrendMark::Ball : TrendMark::Ground, columnLabel(column),
+                hitColour(column)};
     if (!m_showMiss) return {};
     return {TrendMark::Miss, std::to_string(count), kTrendMissRgb};
 }
 
-const std::array<std::string_view, TrendCells::kSummaryRows>& TrendCells::summaryCaptions() {
-    static const std::array<std::string_view, kSummaryRows> captions{"出现次数", "平均遗漏值", "最大遗漏值",
-                                                                     "最大连出值"};
+std::string TrendCells::columnLabel(int column) const {
+    return m_wording.names(m_trend.columns().at(static_cast<std::size_t>(column)).label);
+}
+
+Message TrendCells::issueCaption() { return Message::core(QT_TRANSLATE_NOOP("Core", "期号")); }
+
+const std::array<Message, TrendCells::kSummaryRows>& TrendCells::summaryCaptions() {
+    static const std::array<Message, kSummaryRows> captions{
+        Message::core(QT_TRANSLATE_NOOP("Core", "出现次数")), Message::core(QT_TRANSLATE_NOOP("Core", "平均遗漏值")),
+        Message::core(QT_TRANSLATE_NOOP("Core", "最大遗漏值")), Message::core(QT_TRANSLATE_NOOP("Core", "最大连出值"))};
     return captions;
 }
 
@@ -75,9 +82,9 @@ CellGrid TrendCells::grid() const {
     const int columns = m_trend.columnCount();
     CellGrid grid;
     grid.reserve(static_cast<std::size_t>(rows) + 1 + kSummaryRows);
-    std::vector<std::string> header{std::string(kIssueCaption)};
-    for (const TrendColumn& column : m_trend.columns())
-        header.push_back(column.label);
+    std::vector<std::string> header{m_wording.said(issueCaption())};
+    for (int c = 0; c < columns; ++c)
+        header.push_back(columnLabel(c));
     grid.push_back(std::move(header));
     for (int r = 0; r < rows; ++r) {
         std::vector<std::string> line{std::to_string(m_trend.issue(r))};
@@ -87,7 +94,7 @@ CellGrid TrendCells::grid() const {
         grid.push_back(std::move(line));
     }
     for (int s = 0; s < kSummaryRows; ++s) {
-        std::vector<std::string> line{std::string(summaryCaptions()[static_cast<std::size_t>(s)])};
+        std::vector<std::string> line{m_wording.said(summaryCaptions()[static_cast<std::size_t>(s)])};
         for (int c = 0; c < columns; ++c)
             line.push_back(summaryText(s, c));
         grid.push_back(std::move(line));

@@ -5,7 +5,9 @@
 #include "maintain/WorkbookExport.h"
 #include "model/AttributeKind.h"
 #include "model/CellGrid.h"
+#include "model/Message.h"
 #include "model/ParameterBases.h"
+#include "model/ValueNames.h"
 
 #include <array>
 #include <cstdint>
@@ -28,11 +30,15 @@ struct TrendCellLook {
 inline constexpr std::uint32_t kTrendMissRgb = 0x9A9A9A;
 inline constexpr std::uint32_t kTrendHitTextRgb = 0xFFFFFF;
 
-// What the trend shows and exports of one kind, with the bases in force (they name colour codes).
+// What the trend shows and exports of one kind, with the bases in force (they name colour codes), in the words of
+// `wording` (by default the stored names and the captions as written).
 class TrendCells {
   public:
-    TrendCells(const Trend& trend, AttributeKind kind, const ParameterBases& bases, bool showMiss)
-        : m_trend(trend), m_kind(kind), m_bases(bases), m_showMiss(showMiss) {}
+    TrendCells(const Trend& trend, AttributeKind kind, const ParameterBases& bases, bool showMiss, Wording wording = {})
+        : m_trend(trend), m_kind(kind), m_bases(bases), m_showMiss(showMiss), m_wording(std::move(wording)) {}
+
+    // The header of a column: its value's name or number.
+    std::string columnLabel(int column) const;
 
     // The cell of a row (a draw of the range, oldest first) and a column (a value).
     TrendCellLook cell(int row, int column) const;
@@ -40,10 +46,10 @@ class TrendCells {
     std::uint32_t hitColour(int column) const;
 
     // The header of the issue column.
-    static constexpr std::string_view kIssueCaption = "期号";
+    static Message issueCaption();
     // The four summary rows in the order shown: 出现次数, 平均遗漏值, 最大遗漏值, 最大连出值.
     static constexpr int kSummaryRows = 4;
-    static const std::array<std::string_view, kSummaryRows>& summaryCaptions();
+    static const std::array<Message, kSummaryRows>& summaryCaptions();
     // A summary figure as shown: counts as integers, the average with two decimals.
     std::string summaryText(int summaryRow, int column) const;
 
@@ -57,6 +63,7 @@ class TrendCells {
     AttributeKind m_kind;
     ParameterBases m_bases;
     bool m_showMiss;
+    Wording m_wording;
 };
 
 } // namespace quorvel

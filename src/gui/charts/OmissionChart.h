@@ -29,6 +29,8 @@ class OmissionChart : public QChartView {
     void markHit(int row);
     // Empties the chart and says why in its title.
     void showNote(const QString& note);
+    // Whether the chart still shows the note it starts with (no analysis charted yet).
+    bool showsStartNote() const { return m_showsStartNote; }
 
   protected:
     void changeEvent(QEvent* event) override;

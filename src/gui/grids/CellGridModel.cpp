@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "gui/grids/CellGridModel.h"
 
+#include "gui/shell/Translations.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 
@@ -27,7 +29,8 @@ QVariant CellGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
     if (role != Qt::DisplayRole) return {};
-    return QString::fromStdString(cellText(index.row(), index.column()));
+    // Values' names as the window's language writes them; every other word of a cell is a number.
+    return QString::fromStdString(namesIn(cellText(index.row(), index.column()), languageInUse().toStdString()));
 }
 
 QVariant CellGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -14,6 +14,7 @@
 #include "gui/shell/Dialogs.h"
 #include "gui/shell/QtText.h"
 #include "gui/shell/RunProgress.h"
+#include "gui/shell/Translations.h"
 #include "gui/shell/WaitCursor.h"
 #include "model/Error.h"
 #include "platform/DesktopLinks.h"
@@ -280,14 +281,19 @@ void AnalysisController::exportGrid(const CellGrid& grid, const char* fileName,
             tr("Wrote %1; no application could open it, so the file is kept there for you to open.").arg(path));
 }
 
+void AnalysisController::retitleChart() {
+    if (!m_panels.chart->showsStartNote()) updateChart();
+}
+
 void AnalysisController::updateChart() {
     OmissionChart& chart = *m_panels.chart;
     const ResultsChart shown = m_view.chart(m_panels.results->currentOmissionRow());
-    const QString group = fromStd(shown.group);
+    const QString group = fromStd(windowWording().names(shown.group));
     switch (shown.kind) {
     case ResultsChart::Kind::SearchHits:
-        chart.showHits(m_view.hits(), QStringLiteral("%1 %2").arg(searchName(m_view.searchKind()),
-                                                                  fromStd(m_view.hits().summary.label).trimmed()));
+        chart.showHits(m_view.hits(), QStringLiteral("%1 %2").arg(
+                                          searchName(m_view.searchKind()),
+                                          fromStd(windowWording().names(m_view.hits().summary.label)).trimmed()));
         chart.markHit(m_panels.results->currentHitRow());
         return;
     case ResultsChart::Kind::NoGroup: return chart.showNote(tr("分组计算: no group to chart"));

@@ -59,6 +59,9 @@ class AnalysisController : public QObject {
     void runPartialSearch();
     void runGroupCalculation();
 
+    // Titles the chart again in the language now in use (after a change of language).
+    void retitleChart();
+
   signals:
     void statusMessage(const QString& text);
 

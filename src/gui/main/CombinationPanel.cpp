@@ -4,6 +4,7 @@
 #include "analysis/GroupPlan.h"
 #include "gui/shell/FocusOutWatcher.h"
 #include "gui/shell/QtText.h"
+#include "gui/shell/Translations.h"
 #include "model/NumberTables.h"
 
 #include <QCheckBox>
@@ -87,12 +88,13 @@ void CombinationPanel::layoutFor(AttributeKind kind, const ParameterBases& bases
     std::array<std::string, kCombinationBoxCount> current;
     for (std::size_t i = 0; i < m_boxes.size(); ++i)
         current[i] = m_boxes[i]->text().toStdString();
-    CombinationBoxLayout layout = layoutCombinationBoxes(kind, bases, current);
+    const std::string language = windowWording().language;
+    CombinationBoxLayout layout = layoutCombinationBoxes(kind, bases, current, language);
     for (std::size_t i = 0; i < m_boxes.size(); ++i) {
         m_boxes[i]->setText(QString::fromStdString(layout.captions[i]));
         m_boxes[i]->setVisible(static_cast<int>(i) < layout.visibleCount);
     }
-    const auto tips = combinationBoxTips(kind, bases, zodiacYearOfIssue(nextIssue));
+    const auto tips = combinationBoxTips(kind, bases, zodiacYearOfIssue(nextIssue), language);
     for (std::size_t i = 0; i < m_boxes.size(); ++i)
         m_boxes[i]->setToolTip(QString::fromStdString(tips[i]));
     recount();

@@ -150,6 +150,8 @@ void MainMenus::chooseLanguage(int index) {
     useLanguage(language);
     try {
         m_settings.set(Setting::txtLanguage, language.toStdString());
+        // Said in the new language, so that no line of the one before stays on the status line.
+        emit statusMessage(tr("Language: %1").arg(QString::fromUtf8(kLanguageNames[index])));
     } catch (const Error& error) {
         emit statusMessage(
             tr("The language is in use now but was not saved for the next start: %1").arg(shownError(error)));

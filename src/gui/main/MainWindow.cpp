@@ -129,6 +129,7 @@ void MainWindow::retranslate() {
     setWindowTitle(tr("quorvel 六合彩遗漏分析"));
     m_menus->retranslate();
     m_update->retranslate();
+    if (m_analyses) m_analyses->retitleChart();
     // The status line was written in the language before: it stays until the next action writes one, but the
     // warning about the stored bases is said again at once.
     showStatus(m_statusText);

@@ -4,6 +4,7 @@
 #include "app/Workspace.h"
 #include "gui/shell/FocusOutWatcher.h"
 #include "gui/shell/QtText.h"
+#include "gui/shell/Translations.h"
 #include "model/Error.h"
 
 #include <QCheckBox>
@@ -171,7 +172,7 @@ void OptionsPanel::applyOutcome(const RefreshOutcome& outcome) {
     if (outcome.endIssue) m_range[1]->setText(QString::number(*outcome.endIssue));
     if (outcome.shownValues)
         for (std::size_t i = 0; i < 7; ++i)
-            m_shown[i]->setText(QString::fromStdString((*outcome.shownValues)[i]));
+            m_shown[i]->setText(fromStd(windowWording().names((*outcome.shownValues)[i])));
 }
 
 SearchChoices OptionsPanel::choices() const {
@@ -222,6 +223,11 @@ void OptionsPanel::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void OptionsPanel::retranslate() { m_texts.apply(); }
+void OptionsPanel::retranslate() {
+    m_texts.apply();
+    // The reference draw's values read in the new language.
+    for (QLineEdit* shownValue : m_shown)
+        if (shownValue) shownValue->setText(fromStd(windowWording().names(shownValue->text().toStdString())));
+}
 
 } // namespace quorvel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/AttributeKind.h"
 #include "model/Error.h"
 #include "model/Message.h"
 #include "model/PathText.h"
@@ -27,6 +28,9 @@ inline QString shown(const Message& message) {
         return QCoreApplication::translate(context.c_str(), text.c_str()).toStdString();
     }));
 }
+
+// A kind's name (号码, 生肖, ...) in the window's language.
+inline QString shownKindName(AttributeKind kind) { return shown(Message::core(kindInfo(kind).chineseName.data())); }
 
 // A report of several lines in the window's language, one message a line.
 inline QString shown(const Messages& lines) {

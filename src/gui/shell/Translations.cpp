@@ -79,4 +79,13 @@ void useChosenLanguage(const Settings& settings) {
 
 QString languageInUse() { return current(); }
 
+Wording windowWording() {
+    Wording wording;
+    if (!current().isEmpty()) wording.language = current().toStdString();
+    wording.translate = [](const std::string& context, const std::string& text) {
+        return QCoreApplication::translate(context.c_str(), text.c_str()).toStdString();
+    };
+    return wording;
+}
+
 } // namespace quorvel

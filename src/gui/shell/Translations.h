@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "model/ValueNames.h"
+
 namespace quorvel {
 
 class Settings;
@@ -28,5 +30,9 @@ void useChosenLanguage(const Settings& settings);
 
 // The language useLanguage() last put in place (empty before the first call).
 QString languageInUse();
+
+// The core's words as the window says them: captions through the installed translators, values' names in the
+// language in use.
+Wording windowWording();
 
 } // namespace quorvel

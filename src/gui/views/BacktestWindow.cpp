@@ -187,10 +187,9 @@ void BacktestWindow::describeChoices() {
     int ticked = 0;
     for (bool box : main.ticked)
         ticked += box;
-    const std::string_view kind = kindInfo(main.kind).chineseName;
     m_choices->setText(
         tr("From the main window: %1, %2 box(es) ticked, groups of %3; %4%5")
-            .arg(QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())))
+            .arg(shownKindName(main.kind))
             .arg(ticked)
             .arg(main.groupSize)
             .arg(main.includeSpecial ? tr("the special number counts") : tr("the special number does not count"))

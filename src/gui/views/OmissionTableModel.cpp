@@ -2,6 +2,7 @@
 #include "gui/views/OmissionTableModel.h"
 
 #include "gui/shell/QtText.h"
+#include "gui/shell/Translations.h"
 
 #include <QColor>
 
@@ -35,7 +36,7 @@ int OmissionTableModel::rowOfValue(int value) const {
     return -1;
 }
 
-CellGrid OmissionTableModel::cells() const { return tableGrid(m_rows, m_kind, shownTableColumns()); }
+CellGrid OmissionTableModel::cells() const { return tableGrid(m_rows, m_kind, shownTableColumns(), windowWording()); }
 
 std::vector<CellFill> OmissionTableModel::fills() const { return tableFills(m_rows, shownTableColumns()); }
 
@@ -52,7 +53,7 @@ QVariant OmissionTableModel::data(const QModelIndex& index, int role) const {
     const TableRow& row = m_rows[static_cast<std::size_t>(index.row())];
     const TableColumn column = columnAt(index.column());
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
-    if (role == Qt::DisplayRole) return QString::fromStdString(tableCellText(row, column));
+    if (role == Qt::DisplayRole) return QString::fromStdString(tableCellText(row, column, windowWording()));
     if (role == Qt::BackgroundRole) {
         if (auto rgb = tableCellFill(row, column)) return QColor::fromRgb(static_cast<QRgb>(*rgb));
     }

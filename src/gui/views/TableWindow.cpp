@@ -10,6 +10,7 @@
 #include "gui/shell/QtText.h"
 #include "gui/shell/SavedGeometry.h"
 #include "gui/shell/StatusLine.h"
+#include "gui/shell/Translations.h"
 #include "gui/views/OmissionTableModel.h"
 #include "gui/views/ValueChoiceBar.h"
 #include "platform/DesktopLinks.h"
@@ -165,9 +166,8 @@ QString TableWindow::caption(const ValuesRequest& request) const {
                     .arg(request.order == NumberOrder::Sorted ? tr("sorted order") : tr("drawn order"));
         break;
     }
-    const std::string_view kind = kindInfo(request.kind).chineseName;
     return tr("%1 at the %2, issues %3 to %4; %5")
-        .arg(QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())), where)
+        .arg(shownKindName(request.kind), where)
         .arg(request.range.start)
         .arg(request.range.end)
         .arg(request.gapsFrom == GapStart::Range ? tr("gaps counted from the range's first draw")
@@ -178,8 +178,10 @@ void TableWindow::showChart() {
     if (!m_request || !m_selected) return;
     try {
         const PositionSearchRequest search = valueSearchRequest(*m_request, *m_selected);
-        m_chart->showHits(m_workspace.analyses().positionSearch(EngineKind::Memory, search),
-                          tr("Gaps of %1").arg(fromStd(valueLabel(m_request->kind, *m_selected, m_request->bases))));
+        m_chart->showHits(
+            m_workspace.analyses().positionSearch(EngineKind::Memory, search),
+            tr("Gaps of %1")
+                .arg(fromStd(windowWording().names(valueLabel(m_request->kind, *m_selected, m_request->bases)))));
     } catch (const std::exception& error) {
         m_chart->showNote(shownError(error));
     }

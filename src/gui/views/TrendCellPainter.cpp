@@ -15,13 +15,14 @@ TrendMetrics TrendMetrics::of(const QFontMetrics& metrics, const Trend& trend) {
     sizes.rowHeight = metrics.height() + 8;
     // The issue column also holds the summary rows' captions.
     sizes.issueWidth = metrics.horizontalAdvance(QStringLiteral("0000000"));
-    for (std::string_view caption : TrendCells::summaryCaptions())
-        sizes.issueWidth = std::max(sizes.issueWidth, metrics.horizontalAdvance(QString::fromUtf8(
-                                                          caption.data(), static_cast<qsizetype>(caption.size()))));
+    const Wording wording = windowWording();
+    for (const Message& caption : TrendCells::summaryCaptions())
+        sizes.issueWidth =
+            std::max(sizes.issueWidth, metrics.horizontalAdvance(QString::fromStdString(wording.said(caption))));
     sizes.issueWidth += 16;
     int widest = metrics.horizontalAdvance(QStringLiteral("00"));
     for (const TrendColumn& column : trend.columns())
-        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(column.label)));
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(wording.names(column.label))));
     // The largest count shown and the widest average ("47.29").
     const TrendSummary& summary = trend.summary();
     int largest = 0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gui/views/TrendGrid.h"
 
+#include "gui/shell/Translations.h"
 #include "gui/views/TrendCellPainter.h"
 
 #include <QAbstractButton>
@@ -104,8 +105,7 @@ bool TrendGrid::eventFilter(QObject* watched, QEvent* event) {
     option.rect = corner->rect();
     option.position = QStyleOptionHeader::OnlyOneSection;
     option.textAlignment = Qt::AlignCenter;
-    option.text =
-        QString::fromUtf8(TrendCells::kIssueCaption.data(), static_cast<qsizetype>(TrendCells::kIssueCaption.size()));
+    option.text = QString::fromStdString(windowWording().said(TrendCells::issueCaption()));
     QPainter painter(corner);
     corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
     return true;

@@ -14,8 +14,8 @@ QString fromStd(std::string_view text) { return QString::fromUtf8(text.data(), s
 // The column header of both grids: the issue column, then the values' names.
 QVariant headerText(const TrendShown& shown, int section, int role) {
     if (role != Qt::DisplayRole) return {};
-    if (section == 0) return fromStd(TrendCells::kIssueCaption);
-    return fromStd(shown.trend->columns().at(static_cast<std::size_t>(section - 1)).label);
+    if (section == 0) return fromStd(windowWording().said(TrendCells::issueCaption()));
+    return fromStd(shown.cells().columnLabel(section - 1));
 }
 
 } // namespace
@@ -71,7 +71,8 @@ QVariant TrendSummaryModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
     if (role != Qt::DisplayRole) return {};
-    if (index.column() == 0) return fromStd(TrendCells::summaryCaptions().at(static_cast<std::size_t>(index.row())));
+    if (index.column() == 0)
+        return fromStd(windowWording().said(TrendCells::summaryCaptions().at(static_cast<std::size_t>(index.row()))));
     return QString::fromStdString(m_shown.cells().summaryText(index.row(), index.column() - 1));
 }
 

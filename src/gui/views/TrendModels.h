@@ -3,6 +3,7 @@
 
 #include "analysis/Trend.h"
 #include "app/results/TrendCells.h"
+#include "gui/shell/Translations.h"
 
 #include <QAbstractTableModel>
 
@@ -10,14 +11,15 @@
 
 namespace quorvel {
 
-// The trend a grid shows: the trend, its kind and bases, and whether misses show their counts.
+// The trend a grid shows: the trend, its kind and bases, and whether misses show their counts; in the window's
+// language.
 struct TrendShown {
     std::shared_ptr<const Trend> trend = std::make_shared<Trend>();
     AttributeKind kind = AttributeKind::Number;
     ParameterBases bases;
     bool showMiss = true;
 
-    TrendCells cells() const { return TrendCells(*trend, kind, bases, showMiss); }
+    TrendCells cells() const { return TrendCells(*trend, kind, bases, showMiss, windowWording()); }
 };
 
 // The draws of the trend (grdTrend): column 0 the issue, then one column per value; each cell is worked out when

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gui/views/TrendPicture.h"
 
+#include "gui/shell/Translations.h"
 #include "gui/views/TrendCellPainter.h"
 
 #include <QFontMetrics>
@@ -38,10 +39,10 @@ QImage trendPicture(const TrendShown& shown, const QFont& font) {
     painter.fillRect(0, summaryLine * sizes.rowHeight, width, TrendCells::kSummaryRows * sizes.rowHeight,
                      QColor(0xFF, 0xF8, 0xE1));
     painter.setPen(Qt::black);
-    painter.drawText(cellRect(0, 0), Qt::AlignCenter, fromStd(TrendCells::kIssueCaption));
+    const Wording wording = windowWording();
+    painter.drawText(cellRect(0, 0), Qt::AlignCenter, fromStd(wording.said(TrendCells::issueCaption())));
     for (int c = 0; c < trend.columnCount(); ++c)
-        painter.drawText(cellRect(0, c + 1), Qt::AlignCenter,
-                         QString::fromStdString(trend.columns()[static_cast<std::size_t>(c)].label));
+        painter.drawText(cellRect(0, c + 1), Qt::AlignCenter, QString::fromStdString(cells.columnLabel(c)));
     for (int r = 0; r < trend.rowCount(); ++r) {
         painter.setPen(Qt::black);
         painter.drawText(cellRect(1 + r, 0), Qt::AlignCenter, QString::number(trend.issue(r)));
@@ -51,7 +52,7 @@ QImage trendPicture(const TrendShown& shown, const QFont& font) {
     painter.setPen(Qt::black);
     for (int s = 0; s < TrendCells::kSummaryRows; ++s) {
         painter.drawText(cellRect(summaryLine + s, 0), Qt::AlignCenter,
-                         fromStd(TrendCells::summaryCaptions()[static_cast<std::size_t>(s)]));
+                         fromStd(wording.said(TrendCells::summaryCaptions()[static_cast<std::size_t>(s)])));
         for (int c = 0; c < trend.columnCount(); ++c)
             painter.drawText(cellRect(summaryLine + s, c + 1), Qt::AlignCenter,
                              QString::fromStdString(cells.summaryText(s, c)));

@@ -159,9 +159,8 @@ QString TrendWindow::caption(const ValuesRequest& request, int rows) const {
                     .arg(request.order == NumberOrder::Sorted ? tr("sorted order") : tr("drawn order"));
         break;
     }
-    const std::string_view kind = kindInfo(request.kind).chineseName;
     return tr("%1 at the %2, issues %3 to %4: %5 draws")
-        .arg(QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())), where)
+        .arg(shownKindName(request.kind), where)
         .arg(request.range.start)
         .arg(request.range.end)
         .arg(rows);

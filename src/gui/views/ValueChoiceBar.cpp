@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "gui/views/ValueChoiceBar.h"
 
+#include "gui/shell/QtText.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -20,9 +22,9 @@ ValueChoiceBar::ValueChoiceBar(const QString& name, const std::vector<int>& rows
     m_kind->setObjectName(QStringLiteral("cbo%1Kind").arg(name));
     m_where->setObjectName(QStringLiteral("cbo%1Where").arg(name));
     m_rows->setObjectName(QStringLiteral("cbo%1Rows").arg(name));
-    for (const KindInfo& info : allKinds())
-        m_kind->addItem(QString::fromUtf8(info.chineseName.data(), static_cast<qsizetype>(info.chineseName.size())));
     // The entries' texts are set (and set again in another language) by retranslate().
+    for (std::size_t i = 0; i < allKinds().size(); ++i)
+        m_kind->addItem(QString());
     for (std::size_t i = 0; i < valueViewPlaces().size(); ++i)
         m_where->addItem(QString());
     for (std::size_t i = 0; i < m_rowChoices.size(); ++i)
@@ -56,6 +58,8 @@ ValueChoiceBar::ValueChoiceBar(const QString& name, const std::vector<int>& rows
 }
 
 void ValueChoiceBar::retranslate() {
+    for (const KindInfo& info : allKinds())
+        m_kind->setItemText(static_cast<int>(info.kind), shownKindName(info.kind));
     int entry = 0;
     for (const auto& [place, position] : valueViewPlaces()) {
         QString text;
