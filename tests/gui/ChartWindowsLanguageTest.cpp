@@ -47,7 +47,7 @@ TEST_F(ChartWindowsLanguageTest, OpenChartWindowsFollowALanguageChangeAtOnce) {
         {"table copy", [&] { return control<QAction>("mnuCopy_grdTable")->text(); }, "Copy", "複製"},
         {"trend title", [&] { return control("frmTrend")->windowTitle(); }, "走势图", "走勢圖"},
         {"trend draws", [&] { return control<QComboBox>("cboTrendRows")->currentText(); }, "检索范围", "檢索範圍"},
-        {"trend workbook", [&] { return control<QPushButton>("cmdTrendXlsx")->text(); }, "Export workbook", "匯出表格"},
+        {"trend workbook", [&] { return control<QPushButton>("cmdTrendXlsx")->text(); }, "Export workbook", "匯出活頁簿"},
         {"backtest frame", [&] { return control<QGroupBox>("fraBacktestOverdue")->title(); }, "Longest-away picks",
          "最久未出"},
         {"calibration note", [&] { return chartOf("chtCalibration")->title(); }, "Press 回测 to run the backtest",

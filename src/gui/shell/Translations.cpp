@@ -31,6 +31,18 @@ QString qtCatalogue(const QString& language) {
     return language == QStringLiteral("zh_HK") ? QStringLiteral("zh_TW") : language;
 }
 
+// Qt's Traditional catalogue as Hong Kong writes it: Taiwan's forms that Hong Kong writes otherwise (啟 → 啓) are
+// mended on the way out, so that Qt's own buttons (開啓, 儲存) agree with the program's texts.
+class HongKongQtTranslator : public QTranslator {
+  public:
+    QString translate(const char* context, const char* source, const char* disambiguation = nullptr,
+                      int n = -1) const override {
+        QString text = QTranslator::translate(context, source, disambiguation, n);
+        text.replace(QChar(0x555F), QChar(0x5553));
+        return text;
+    }
+};
+
 } // namespace
 
 const QStringList& windowLanguages() {
@@ -66,7 +78,11 @@ void useLanguage(const QString& language) {
     }
     for (const QString& file : {QStringLiteral(":/i18n/qtbase_%1.qm").arg(qtCatalogue(language)),
                                 QStringLiteral(":/i18n/quorvel_%1.qm").arg(language)}) {
-        auto translator = std::make_unique<QTranslator>();
+        std::unique_ptr<QTranslator> translator;
+        if (language == QStringLiteral("zh_HK") && file.contains(QStringLiteral("qtbase")))
+            translator = std::make_unique<HongKongQtTranslator>();
+        else
+            translator = std::make_unique<QTranslator>();
         if (!translator->load(file)) continue;
         QCoreApplication::installTranslator(translator.get());
         installed().push_back(std::move(translator));
