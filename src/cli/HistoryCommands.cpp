@@ -143,7 +143,7 @@ void registerHistory(CLI::App& app, CliContext& context) {
     auto* command = app.add_subcommand("history", "List the stored draws in issue order (numbers in drawn order)");
     command->callback([&context] {
         context.action = [&context] {
-            std::vector<DrawRecord> records = context.workspace().history().records();
+            std::vector<ListedDraw> records = context.workspace().history().listedDraws();
             json rows = json::array();
             for (const auto& record : records) {
                 Draw draw = record.draw();
