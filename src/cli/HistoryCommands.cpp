@@ -145,9 +145,11 @@ void registerHistory(CLI::App& app, CliContext& context) {
         context.action = [&context] {
             std::vector<ListedDraw> records = context.workspace().history().listedDraws();
             json rows = json::array();
-            for (const auto& record : records) {
-                Draw draw = record.draw();
-                rows.push_back({{"idx", record.idx}, {"issue", record.issue}, {"numbers", draw.numbers}});
+            if (context.options.json) { // the text reads the draws themselves
+                for (const auto& record : records) {
+                    Draw draw = record.draw();
+                    rows.push_back({{"idx", record.idx}, {"issue", record.issue}, {"numbers", draw.numbers}});
+                }
             }
             context.print(rows, [&](std::ostream& out) {
                 if (records.empty()) out << "the history is empty\n";
