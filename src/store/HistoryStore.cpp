@@ -196,17 +196,12 @@ std::optional<DrawRecord> HistoryStore::latestNotAfter(int issue) const {
 std::optional<DrawRecord> HistoryStore::atIndex(int idx) const { return selectOne("WHERE IDX = ?", idx); }
 
 std::vector<Draw> HistoryStore::draws() const {
-    return storeStep(m_file, [&] {
-        const auto query = prepared("SELECT SQQH, L1A, L2A, L3A, L4A, L5A, L6A, L7A FROM Lishi ORDER BY IDX");
-        std::vector<Draw> draws;
-        while (query->executeStep()) {
-            Draw draw{query->getColumn(0).getInt(), {}};
-            for (int p = 0; p < 7; ++p)
-                draw.numbers[static_cast<std::size_t>(p)] = query->getColumn(p + 1).getInt();
-            draws.push_back(draw);
-        }
-        return draws;
-    });
+    const std::vector<ListedDraw> listed = listedDraws();
+    std::vector<Draw> draws;
+    draws.reserve(listed.size());
+    for (const ListedDraw& draw : listed)
+        draws.push_back(draw.draw());
+    return draws;
 }
 
 std::vector<ListedDraw> HistoryStore::listedDraws() const {
