@@ -2,11 +2,14 @@
 #include "analysis/GroupResultWrite.h"
 
 #include "analysis/GroupResultTable.h"
+#include "store/DerivedDataCommit.h"
 #include "store/Savepoint.h"
 
 namespace quorvel {
 
 void writeGroupResults(HistoryStore& store, const GroupRows& rows, const std::string& rules, const Progress& progress) {
+    // The rows are derived data: their commit need not wait for the disk (the draws' commits still do).
+    const DerivedDataCommit derived(store);
     Savepoint transaction(store);
     GroupResultTable table(store);
     table.clear();

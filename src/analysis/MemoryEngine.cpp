@@ -14,86 +14,9 @@
 #include "store/Savepoint.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
-#include <string_view>
 
 namespace quorvel {
-
-namespace {
-
-// An item of a list field: its occurrence number (0 for the number kind) and its code.
-struct ListItem {
-    int occurrence = 0;
-    int code = 0;
-};
-
-// Reads the complete items of a list text; an incomplete remainder (what cutting a five-character item
-// leaves) is no item, just as no pattern can match it.
-std::vector<ListItem> parseItems(std::string_view list, bool numberKind) {
-    std::vector<ListItem> items;
-    std::size_t position = 0;
-    while (position < list.size()) {
-        std::size_t end = list.find(' ', position);
-        if (end == std::string_view::npos) end = list.size();
-        std::string_view token = list.substr(position, end - position);
-        position = end + 1;
-        if (token.empty()) continue;
-        ListItem item;
-        std::string_view codeText = token;
-        if (!numberKind) {
-            std::size_t x = token.find('X');
-            if (x == std::string_view::npos || x == 0 || x + 1 == token.size()) continue;
-            std::from_chars(token.data(), token.data() + x, item.occurrence);
-            codeText = token.substr(x + 1);
-        }
-        auto [stop, ec] = std::from_chars(codeText.data(), codeText.data() + codeText.size(), item.code);
-        if (ec != std::errc() || stop != codeText.data() + codeText.size()) continue;
-        items.push_back(item);
-    }
-    return items;
-}
-
-// The list less its last four characters, as the working list without the special number holds it.
-std::string_view cutList(std::string_view list) { return list.substr(0, list.size() >= 4 ? list.size() - 4 : 0); }
-
-} // namespace
-
-MemoryEngine::MemoryEngine(HistoryStore& store) : m_store(store), m_threads(defaultThreadCount()) { reload(); }
-
-void MemoryEngine::reload() {
-    m_loadedVersion = m_store.historyVersion();
-    m_records = m_store.readAll();
-    const int n = static_cast<int>(m_records.size());
-    std::vector<std::pair<int, int>> draws;
-    for (const DrawRecord& record : m_records)
-        draws.emplace_back(record.idx, record.issue);
-    m_timeline = HistoryTimeline(draws);
-    m_listConditions.assign(static_cast<std::size_t>(conditionSlot(kKindCount, false, 0, 0)), DrawBitset());
-    m_none = DrawBitset(n);
-    for (int i = 0; i < n; ++i) {
-        for (const auto& info : allKinds()) {
-            const int kind = static_cast<int>(info.kind);
-            const std::string& list = m_records[static_cast<std::size_t>(i)].lists[static_cast<std::size_t>(kind)];
-            const bool numberKind = info.kind == AttributeKind::Number;
-            for (bool cut : {false, true}) {
-                for (const ListItem& item : parseItems(cut ? cutList(list) : std::string_view(list), numberKind)) {
-                    if (item.code < 0 || item.code >= kCodes || item.occurrence < 0 || item.occurrence >= kOccurrences)
-                        continue; // no request can ask for such an item
-                    DrawBitset& bits = m_listConditions[static_cast<std::size_t>(
-                        conditionSlot(kind, cut, item.code, item.occurrence))];
-                    if (bits.size() == 0) bits = DrawBitset(n);
-                    bits.set(i);
-                }
-            }
-        }
-    }
-}
-
-void MemoryEngine::prepare() {
-    if (m_store.historyVersion() != m_loadedVersion || m_records.empty()) reload();
-    if (m_records.empty()) requireHistory(m_store); // the store is empty too: refused
-}
 
 const DrawBitset& MemoryEngine::listCondition(AttributeKind kind, bool cut, int code, int occurrence) const {
     // Number items carry no occurrence: a number occurs at most once in a draw.
@@ -151,7 +74,7 @@ SearchResult MemoryEngine::listHits(const DrawBitset& hits, const IssueRange& ra
 }
 
 SearchResult MemoryEngine::positionSearch(const PositionSearchRequest& request) {
-    prepare();
+    prepare(request.kind);
     DrawBitset hits(static_cast<int>(m_records.size()), true);
     std::vector<int> occurrences(64, 0);
     for (int p = 1; p <= 7; ++p) {
@@ -173,7 +96,7 @@ SearchResult MemoryEngine::positionSearch(const PositionSearchRequest& request) 
 }
 
 SearchResult MemoryEngine::partialSearch(const PartialSearchRequest& request, const Progress& progress) {
-    prepare();
+    prepare(request.kind);
     const int n = static_cast<int>(m_records.size());
     DrawBitset flagged(n);
     const int positions = request.regularOnly ? 6 : 7;
@@ -309,7 +232,7 @@ GroupRows MemoryEngine::groupRows(const GroupPlan& plan, const GroupRequest& req
 }
 
 GroupResult MemoryEngine::calculateGroups(const GroupRequest& request, const Progress& progress) {
-    prepare();
+    prepare(request.kind);
     GroupPlan plan = planGroups(request);
     GroupResult result;
     result.note = plan.note;

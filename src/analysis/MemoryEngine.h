@@ -20,12 +20,14 @@ namespace quorvel {
 // The fast engine: the history is loaded once into memory, every condition becomes a bitset over the
 // draws, and a search is a few AND and OR operations. It gives the same results as the SqlEngine,
 // including how the stored list fields are matched (an item "mXcode" of the whole list, or of the list
-// less the special number's item). It loads the history again when the store reports a change.
+// less the special number's item). It loads the history again when the store reports a change, and of each
+// draw only the fields of the kinds analysed so far: a kind's fields are read when a request first asks for it.
 class MemoryEngine : public OmissionEngine {
   public:
     explicit MemoryEngine(HistoryStore& store);
 
-    // Loads the history from the store (done by itself whenever the store's history version moved).
+    // Loads the history from the store with the fields of every kind (done by itself, with the fields of the
+    // kinds asked for, whenever the store's history version moved).
     void reload();
     // The threads a group calculation splits its groups over (one per core unless set); the rows are the
     // same, in the same order, with any count.
@@ -68,12 +70,20 @@ class MemoryEngine : public OmissionEngine {
     // The draws holding each value of a kind where a request looks for it, by value code (an empty bitset
     // for a code no draw holds there).
     std::vector<DrawBitset> valueConditions(const ValuesRequest& request, const std::vector<int>& values) const;
-    // Reloads when the history changed since the last load, then refuses an empty history.
-    void prepare();
+    // Reloads when the history changed since the last load, reads the fields of the kind when they were not read
+    // yet, then refuses an empty history.
+    void prepare(AttributeKind kind);
+    // Loads the history with the fields of the kinds in the mask (bit k for kind k).
+    void load(unsigned kinds);
+    // Reads the fields of a kind not loaded yet into the loaded draws (loading again when the history changed).
+    void requireKind(AttributeKind kind);
+    // Makes the bitsets of the items of a kind's list fields.
+    void buildListConditions(AttributeKind kind);
 
     HistoryStore& m_store;
     std::uint64_t m_loadedVersion = 0;
     std::vector<DrawRecord> m_records;
+    unsigned m_loadedKinds = 0; // the kinds whose fields m_records holds, bit k for kind k
     HistoryTimeline m_timeline;
     // Draws per (kind, cut, code, occurrence), flat; built at load for every item that occurs.
     static constexpr int kCodes = 64;

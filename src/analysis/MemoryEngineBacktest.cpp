@@ -13,7 +13,7 @@
 namespace quorvel {
 
 BacktestResult MemoryEngine::backtest(const BacktestRequest& request, const Progress& progress) {
-    prepare();
+    prepare(request.groups.kind);
     GroupRequest groups = request.groups;
     if (request.place) {
         if (groups.groupSize != 1)

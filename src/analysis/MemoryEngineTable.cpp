@@ -34,7 +34,7 @@ std::vector<DrawBitset> MemoryEngine::valueConditions(const ValuesRequest& reque
 }
 
 OmissionTable MemoryEngine::omissionTable(const ValuesRequest& request) {
-    prepare();
+    prepare(request.kind);
     const std::vector<int> values = kindValues(request.kind, request.bases);
     const std::vector<DrawBitset> conditions = valueConditions(request, values);
     auto [begin, end] = rangeIndexes(request.range);

@@ -5,7 +5,7 @@
 namespace quorvel {
 
 Trend MemoryEngine::trend(const ValuesRequest& request) {
-    prepare();
+    prepare(request.kind);
     const std::vector<int> values = kindValues(request.kind, request.bases);
     std::vector<TrendColumn> columns;
     columns.reserve(values.size());

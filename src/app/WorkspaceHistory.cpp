@@ -68,6 +68,8 @@ std::optional<int> WorkspaceHistory::latestIssue() const {
 
 std::vector<DrawRecord> WorkspaceHistory::records() const { return m_state.store().readAll(); }
 
+std::vector<ListedDraw> WorkspaceHistory::listedDraws() const { return m_state.store().listedDraws(); }
+
 HistoryListing WorkspaceHistory::historyListing() const { return HistoryListing(m_state.store().draws()); }
 
 std::optional<std::vector<std::pair<std::string, FieldValue>>> WorkspaceHistory::rowFields(int issue) const {

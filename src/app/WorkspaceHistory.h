@@ -93,11 +93,13 @@ class WorkspaceHistory {
     bool noticeChangesElsewhere();
 
     // The stored history: how many draws, the first and latest issue (nothing when it is empty), every draw
-    // as stored, the history list, and every field of the first row stored under an issue.
+    // as stored, every draw as a list shows it (IDX, issue, numbers: read without the other fields), the
+    // history list, and every field of the first row stored under an issue.
     int drawCount() const;
     std::optional<int> firstIssue() const;
     std::optional<int> latestIssue() const;
     std::vector<DrawRecord> records() const;
+    std::vector<ListedDraw> listedDraws() const;
     HistoryListing historyListing() const;
     std::optional<std::vector<std::pair<std::string, FieldValue>>> rowFields(int issue) const;
 

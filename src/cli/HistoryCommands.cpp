@@ -151,11 +151,13 @@ void registerHistory(CLI::App& app, CliContext& context) {
         "history", QT_TRANSLATE_NOOP("Cli", "List the stored draws in issue order (numbers in drawn order)"));
     command->callback([&context] {
         context.action = [&context] {
-            std::vector<DrawRecord> records = context.workspace().history().records();
+            std::vector<ListedDraw> records = context.workspace().history().listedDraws();
             json rows = json::array();
-            for (const auto& record : records) {
-                Draw draw = record.draw();
-                rows.push_back({{"idx", record.idx}, {"issue", record.issue}, {"numbers", draw.numbers}});
+            if (context.options.json) { // the text reads the draws themselves
+                for (const auto& record : records) {
+                    Draw draw = record.draw();
+                    rows.push_back({{"idx", record.idx}, {"issue", record.issue}, {"numbers", draw.numbers}});
+                }
             }
             context.print(rows, [&](std::ostream& out) {
                 if (records.empty()) out << context.said(QT_TRANSLATE_NOOP("Cli", "the history is empty")) << "\n";

@@ -13,4 +13,13 @@ struct Draw {
     bool operator==(const Draw&) const = default;
 };
 
+// A stored draw as a list of the history shows it: its IDX (its place in issue order), issue and numbers.
+struct ListedDraw {
+    int idx = 0;
+    int issue = 0;
+    std::array<int, 7> numbers{};
+
+    Draw draw() const { return Draw{issue, numbers}; }
+};
+
 } // namespace quorvel

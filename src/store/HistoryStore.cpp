@@ -31,6 +31,14 @@ class StatementRow final : public StoreRow {
     SQLite::Statement& m_statement;
 };
 
+// Puts rows read in rowid order into issue order (IDX; equal IDX in rowid order, as the IDX index gives them):
+// reading the table in its own order and sorting what is rarely out of order is faster than reading it through
+// the index, which looks up every row in the table.
+template <typename Row> void intoIssueOrder(std::vector<Row>& rows) {
+    auto byIdx = [](const Row& a, const Row& b) { return a.idx < b.idx; };
+    if (!std::is_sorted(rows.begin(), rows.end(), byIdx)) std::stable_sort(rows.begin(), rows.end(), byIdx);
+}
+
 } // namespace
 
 SQLite::Database& storeConnection(HistoryStore& store) { return *store.m_db; }
@@ -39,7 +47,22 @@ HistoryStore::HistoryStore(const std::filesystem::path& file) : m_file(file) { o
 
 HistoryStore::~HistoryStore() = default;
 HistoryStore::HistoryStore(HistoryStore&&) noexcept = default;
-HistoryStore& HistoryStore::operator=(HistoryStore&&) noexcept = default;
+
+HistoryStore& HistoryStore::operator=(HistoryStore&& other) noexcept {
+    // The kept statements are finalized before the connection they belong to closes.
+    m_statements.clear();
+    m_statements = std::move(other.m_statements);
+    m_db = std::move(other.m_db);
+    m_file = std::move(other.m_file);
+    m_logSetAside = std::move(other.m_logSetAside);
+    m_identityNote = std::move(other.m_identityNote);
+    m_writeRefusal = std::move(other.m_writeRefusal);
+    m_historyVersion = other.m_historyVersion;
+    m_seenDataVersion = other.m_seenDataVersion;
+    return *this;
+}
+
+PreparedStatements::Use HistoryStore::prepared(const std::string& text) const { return m_statements.use(*m_db, text); }
 
 void HistoryStore::insert(const std::vector<DrawRecord>& records) {
     std::string columns = "SQQH";
@@ -124,13 +147,14 @@ void HistoryStore::deleteLatest() {
     transaction.commit();
 }
 
-std::vector<DrawRecord> HistoryStore::select(const std::string& tail, std::optional<int> parameter) const {
+std::vector<DrawRecord> HistoryStore::select(const std::string& tail, std::optional<int> parameter,
+                                             const RecordFields& fields) const {
     return storeStep(m_file, [&] {
-        SQLite::Statement query(*m_db, "SELECT " + recordSelectList() + " FROM Lishi " + tail);
-        if (parameter) query.bind(1, *parameter);
+        const auto query = prepared("SELECT " + recordSelectList(fields) + " FROM Lishi " + tail);
+        if (parameter) query->bind(1, *parameter);
         std::vector<DrawRecord> records;
-        while (query.executeStep())
-            records.push_back(readRecord(query));
+        while (query->executeStep())
+            records.push_back(readRecord(*query, fields));
         return records;
     });
 }
@@ -143,6 +167,18 @@ std::optional<DrawRecord> HistoryStore::selectOne(const std::string& tail, std::
 
 std::vector<DrawRecord> HistoryStore::readAll() const { return select("ORDER BY IDX"); }
 
+std::vector<DrawRecord> HistoryStore::records(const RecordFields& fields) const {
+    return storeStep(m_file, [&] {
+        const auto query = prepared("SELECT " + recordSelectList(fields) + " FROM Lishi ORDER BY rowid");
+        std::vector<DrawRecord> records;
+        records.reserve(static_cast<std::size_t>(count()));
+        while (query->executeStep())
+            records.push_back(readRecord(*query, fields));
+        intoIssueOrder(records);
+        return records;
+    });
+}
+
 std::optional<DrawRecord> HistoryStore::first() const { return selectOne("ORDER BY IDX LIMIT 1"); }
 
 std::optional<DrawRecord> HistoryStore::latest() const { return selectOne("ORDER BY IDX DESC LIMIT 1"); }
@@ -152,28 +188,44 @@ std::optional<DrawRecord> HistoryStore::byIssue(int issue) const {
 }
 
 std::optional<DrawRecord> HistoryStore::latestNotAfter(int issue) const {
-    return selectOne("WHERE SQQH <= ? ORDER BY IDX DESC LIMIT 1", issue);
+    // "+SQQH" keeps SQLite from the issue index: it then walks the IDX index from the latest draw and stops at the
+    // first match, instead of sorting every row up to the issue (the usual issue is the latest or near it).
+    return selectOne("WHERE +SQQH <= ? ORDER BY IDX DESC LIMIT 1", issue);
 }
 
 std::optional<DrawRecord> HistoryStore::atIndex(int idx) const { return selectOne("WHERE IDX = ?", idx); }
 
 std::vector<Draw> HistoryStore::draws() const {
+    const std::vector<ListedDraw> listed = listedDraws();
+    std::vector<Draw> draws;
+    draws.reserve(listed.size());
+    for (const ListedDraw& draw : listed)
+        draws.push_back(draw.draw());
+    return draws;
+}
+
+std::vector<ListedDraw> HistoryStore::listedDraws() const {
     return storeStep(m_file, [&] {
-        SQLite::Statement query(*m_db, "SELECT SQQH, L1A, L2A, L3A, L4A, L5A, L6A, L7A FROM Lishi ORDER BY IDX");
-        std::vector<Draw> draws;
-        while (query.executeStep()) {
-            Draw draw{query.getColumn(0).getInt(), {}};
+        const auto query = prepared("SELECT IDX, SQQH, L1A, L2A, L3A, L4A, L5A, L6A, L7A FROM Lishi ORDER BY rowid");
+        std::vector<ListedDraw> draws;
+        draws.reserve(static_cast<std::size_t>(count()));
+        while (query->executeStep()) {
+            ListedDraw draw{query->getColumn(0).getInt(), query->getColumn(1).getInt(), {}};
             for (int p = 0; p < 7; ++p)
-                draw.numbers[static_cast<std::size_t>(p)] = query.getColumn(p + 1).getInt();
+                draw.numbers[static_cast<std::size_t>(p)] = query->getColumn(p + 2).getInt();
             draws.push_back(draw);
         }
+        intoIssueOrder(draws);
         return draws;
     });
 }
 
 std::uint64_t HistoryStore::historyVersion() const {
-    const std::int64_t dataVersion =
-        storeStep(m_file, [&] { return m_db->execAndGet("PRAGMA data_version").getInt64(); });
+    const std::int64_t dataVersion = storeStep(m_file, [&] {
+        const auto query = prepared("PRAGMA data_version");
+        query->executeStep();
+        return query->getColumn(0).getInt64();
+    });
     if (dataVersion != m_seenDataVersion) {
         m_seenDataVersion = dataVersion;
         ++m_historyVersion;
@@ -182,7 +234,11 @@ std::uint64_t HistoryStore::historyVersion() const {
 }
 
 int HistoryStore::count() const {
-    return storeStep(m_file, [&] { return m_db->execAndGet("SELECT COUNT(*) FROM Lishi").getInt(); });
+    return storeStep(m_file, [&] {
+        const auto query = prepared("SELECT COUNT(*) FROM Lishi");
+        query->executeStep();
+        return query->getColumn(0).getInt();
+    });
 }
 
 std::optional<std::vector<std::pair<std::string, FieldValue>>> HistoryStore::rowFields(int issue) const {
@@ -209,9 +265,9 @@ std::optional<std::vector<std::pair<std::string, FieldValue>>> HistoryStore::row
 
 std::optional<ParameterBases> HistoryStore::derivedBases() const {
     return storeStep(m_file, [&]() -> std::optional<ParameterBases> {
-        SQLite::Statement query(*m_db, "SELECT SxIni, DsIni, BsIni FROM DerivedBases LIMIT 1");
-        if (!query.executeStep()) return std::nullopt;
-        return ParameterBases{query.getColumn(0).getInt(), query.getColumn(1).getInt(), query.getColumn(2).getInt()};
+        const auto query = prepared("SELECT SxIni, DsIni, BsIni FROM DerivedBases LIMIT 1");
+        if (!query->executeStep()) return std::nullopt;
+        return ParameterBases{query->getColumn(0).getInt(), query->getColumn(1).getInt(), query->getColumn(2).getInt()};
     });
 }
 
@@ -257,10 +313,10 @@ int HistoryStore::idxBeforeIssue(int issue) const {
 
 std::vector<std::pair<int, int>> HistoryStore::idxAndIssues() const {
     return storeStep(m_file, [&] {
-        SQLite::Statement query(*m_db, "SELECT IDX, SQQH FROM Lishi ORDER BY IDX");
+        const auto query = prepared("SELECT IDX, SQQH FROM Lishi ORDER BY IDX");
         std::vector<std::pair<int, int>> draws;
-        while (query.executeStep())
-            draws.emplace_back(query.getColumn(0).getInt(), query.getColumn(1).getInt());
+        while (query->executeStep())
+            draws.emplace_back(query->getColumn(0).getInt(), query->getColumn(1).getInt());
         return draws;
     });
 }

@@ -5,6 +5,8 @@
 #include "model/DrawRecord.h"
 #include "model/FieldValue.h"
 #include "model/ParameterBases.h"
+#include "store/LishiRecordRow.h"
+#include "store/PreparedStatements.h"
 #include "store/StoreError.h"
 
 #include <cstdint>
@@ -71,11 +73,15 @@ class HistoryStore {
 
     // All rows in issue order (IDX 1..n).
     std::vector<DrawRecord> readAll() const;
+    // All rows in issue order, each read only from the fields asked for (the others as in a new DrawRecord).
+    std::vector<DrawRecord> records(const RecordFields& fields) const;
     std::optional<DrawRecord> first() const;
     std::optional<DrawRecord> latest() const;
     int count() const;
     // Every draw in issue order with its numbers in drawn order (one query, only the fields a list shows).
     std::vector<Draw> draws() const;
+    // The same with the IDX of each draw.
+    std::vector<ListedDraw> listedDraws() const;
     // The first draw (in issue order) stored under this issue.
     std::optional<DrawRecord> byIssue(int issue) const;
     // The latest draw whose issue is not after the given one.
@@ -128,11 +134,16 @@ class HistoryStore {
     void setForeignLogAside(std::int32_t identity);
     void connect();
     void insert(const std::vector<DrawRecord>& records);
-    std::vector<DrawRecord> select(const std::string& tail, std::optional<int> parameter = std::nullopt) const;
+    std::vector<DrawRecord> select(const std::string& tail, std::optional<int> parameter = std::nullopt,
+                                   const RecordFields& fields = RecordFields::whole()) const;
+    // A statement of this store's connection, prepared once.
+    PreparedStatements::Use prepared(const std::string& text) const;
     std::optional<DrawRecord> selectOne(const std::string& tail, std::optional<int> parameter = std::nullopt) const;
 
     std::filesystem::path m_file;
     std::unique_ptr<SQLite::Database> m_db;
+    // Declared after the connection: finalized before it closes.
+    mutable PreparedStatements m_statements;
     std::optional<std::filesystem::path> m_logSetAside;
     std::optional<Message> m_identityNote;
     std::optional<Message> m_writeRefusal;

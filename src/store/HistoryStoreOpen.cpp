@@ -67,6 +67,7 @@ bool nonEmptyFile(const std::filesystem::path& file) {
 } // namespace
 
 void HistoryStore::connect() {
+    m_statements.clear();
     m_db = std::make_unique<SQLite::Database>(pathText(m_file), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
     // Until the log is known to be this store's, closing must not copy it into the file.
     sqlite3_db_config(m_db->getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
@@ -133,6 +134,7 @@ void HistoryStore::setForeignLogAside(std::int32_t identity) {
                                                             "programs that use the store (quorvel windows, "
                                                             "quorvel-cli), then start again"),
                                   pathText(pathWithSuffix(m_file, "-wal"))));
+    m_statements.clear();
     m_db.reset();
     m_logSetAside = setLogAside(m_file);
     connect();

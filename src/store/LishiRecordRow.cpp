@@ -6,85 +6,117 @@
 #include <SQLiteCpp/Column.h>
 #include <SQLiteCpp/Statement.h>
 
-#include <algorithm>
 #include <array>
+#include <map>
+#include <mutex>
+#include <tuple>
+#include <vector>
 
 namespace quorvel {
 
 namespace {
 
-// The columns a DrawRecord is read from (every column but the search working fields), in table order.
-const std::vector<std::string>& recordColumns() {
-    static const std::vector<std::string> columns = [] {
-        std::vector<std::string> built;
-        for (const auto& column : lishiColumns())
-            if (column != "intTh" && column != "bolOk" && column != "txtHisP6") built.push_back(column);
-        return built;
-    }();
-    return columns;
-}
+constexpr std::array<char, 6> kLetters{'A', 'B', 'C', 'E', 'F', 'H'};
 
-// Position of a column in the select list; rows are read by index, which is much faster than by name.
-int columnIndex(const std::string& name) {
-    const auto& columns = recordColumns();
-    return static_cast<int>(std::find(columns.begin(), columns.end(), name) - columns.begin());
-}
+// The columns of a field set, in table order, and where each field of a record is among them (-1: not read):
+// rows are read by index, which is much faster than by name.
+struct RecordLayout {
+    std::string selectList;
+    int idx = -1;
+    int issue = -1;
+    // Attributes A, B, C, E, F, H of each position, drawn order then sorted (D7 reads the drawn fields L7).
+    std::array<std::array<std::array<int, 6>, 7>, 2> positions{};
+    std::array<int, kKindCount> lists{};
+    std::array<int, kKindCount> previousLists{};
 
-// Column indexes of one position's attributes A, B, C, E, F, H (D7 reads the drawn fields but its number).
-struct PositionColumns {
-    std::array<int, 6> indexes;
+    explicit RecordLayout(const RecordFields& fields) {
+        std::map<std::string, int> wanted;
+        wanted["IDX"] = 0;
+        wanted["SQQH"] = 0;
+        for (int order = 0; order < 2; ++order)
+            for (int p = 1; p <= 7; ++p)
+                for (char letter : fields.letters)
+                    wanted[positionField(order == 0 || p == 7 ? 'L' : 'D', p, letter)] = 0;
+        for (std::size_t k = 0; k < lists.size(); ++k) {
+            if ((fields.lists >> k) & 1u) wanted[listColumns()[k]] = 0;
+            if (fields.previousLists) wanted[previousListColumns()[k]] = 0;
+        }
+        int next = 0;
+        for (const auto& column : lishiColumns()) {
+            auto at = wanted.find(column);
+            if (at == wanted.end()) continue;
+            at->second = next++;
+            selectList += selectList.empty() ? column : ", " + column;
+        }
+        auto index = [&wanted](const std::string& name) {
+            auto at = wanted.find(name);
+            return at == wanted.end() ? -1 : at->second;
+        };
+        idx = index("IDX");
+        issue = index("SQQH");
+        for (int order = 0; order < 2; ++order)
+            for (int p = 1; p <= 7; ++p)
+                for (std::size_t i = 0; i < kLetters.size(); ++i)
+                    positions[static_cast<std::size_t>(order)][static_cast<std::size_t>(p - 1)][i] =
+                        index(positionField(order == 0 || p == 7 ? 'L' : 'D', p, kLetters[i]));
+        for (std::size_t k = 0; k < lists.size(); ++k) {
+            lists[k] = ((fields.lists >> k) & 1u) ? index(listColumns()[k]) : -1;
+            previousLists[k] = fields.previousLists ? index(previousListColumns()[k]) : -1;
+        }
+    }
 };
 
-const std::array<std::array<PositionColumns, 7>, 2>& positionIndexes() {
-    static const auto indexes = [] {
-        std::array<std::array<PositionColumns, 7>, 2> built{};
-        for (int order = 0; order < 2; ++order)
-            for (int p = 1; p <= 7; ++p) {
-                char prefix = order == 0 ? 'L' : 'D';
-                char effective = prefix == 'D' && p == 7 ? 'L' : prefix;
-                auto& slots = built[static_cast<std::size_t>(order)][static_cast<std::size_t>(p - 1)].indexes;
-                int i = 0;
-                for (char letter : {'A', 'B', 'C', 'E', 'F', 'H'})
-                    slots[static_cast<std::size_t>(i++)] = columnIndex(positionField(effective, p, letter));
-            }
-        return built;
-    }();
-    return indexes;
+// The layouts of the field sets asked for so far (a few: the whole row and one per kind).
+const RecordLayout& layout(const RecordFields& fields) {
+    static std::mutex mutex;
+    static std::map<std::tuple<std::string, unsigned, bool>, RecordLayout> layouts;
+    const std::lock_guard lock(mutex);
+    const auto key = std::make_tuple(fields.letters, fields.lists, fields.previousLists);
+    auto at = layouts.find(key);
+    if (at == layouts.end()) at = layouts.emplace(key, RecordLayout(fields)).first;
+    return at->second;
 }
 
-PositionAttributes readPosition(SQLite::Statement& row, const PositionColumns& columns) {
-    auto field = [&](std::size_t i) { return row.getColumn(columns.indexes[i]).getInt(); };
-    return PositionAttributes{field(0), field(1), field(2), field(3), field(4), field(5)};
+int readInt(SQLite::Statement& row, int column) { return column < 0 ? 0 : row.getColumn(column).getInt(); }
+
+PositionAttributes readPosition(SQLite::Statement& row, const std::array<int, 6>& columns) {
+    return PositionAttributes{readInt(row, columns[0]), readInt(row, columns[1]), readInt(row, columns[2]),
+                              readInt(row, columns[3]), readInt(row, columns[4]), readInt(row, columns[5])};
 }
 
 } // namespace
 
-std::string recordSelectList() {
-    std::string list;
-    for (const auto& column : recordColumns())
-        list += list.empty() ? column : ", " + column;
-    return list;
+RecordFields RecordFields::ofKind(AttributeKind kind) {
+    RecordFields fields;
+    switch (kind) {
+    case AttributeKind::Number:
+    case AttributeKind::Parity: fields.letters = "A"; break;
+    case AttributeKind::Zodiac: fields.letters = "B"; break;
+    case AttributeKind::Colour: fields.letters = "C"; break;
+    case AttributeKind::Head: fields.letters = "E"; break;
+    case AttributeKind::Tail: fields.letters = "F"; break;
+    case AttributeKind::DigitSum: fields.letters = "EF"; break;
+    case AttributeKind::Segment: fields.letters = "H"; break;
+    }
+    fields.lists = 1u << static_cast<unsigned>(kind);
+    fields.previousLists = false;
+    return fields;
 }
 
-DrawRecord readRecord(SQLite::Statement& row) {
-    static const int idxColumn = columnIndex("IDX");
-    static const int issueColumn = columnIndex("SQQH");
-    static const auto listIndexes = [] {
-        std::array<std::pair<int, int>, kKindCount> built{};
-        for (std::size_t k = 0; k < built.size(); ++k)
-            built[k] = {columnIndex(listColumns()[k]), columnIndex(previousListColumns()[k])};
-        return built;
-    }();
+std::string recordSelectList(const RecordFields& fields) { return layout(fields).selectList; }
+
+DrawRecord readRecord(SQLite::Statement& row, const RecordFields& fields) {
+    const RecordLayout& at = layout(fields);
     DrawRecord record;
-    record.idx = row.getColumn(idxColumn).getInt();
-    record.issue = row.getColumn(issueColumn).getInt();
+    record.idx = readInt(row, at.idx);
+    record.issue = readInt(row, at.issue);
     for (std::size_t p = 0; p < 7; ++p) {
-        record.drawn[p] = readPosition(row, positionIndexes()[0][p]);
-        record.sorted[p] = readPosition(row, positionIndexes()[1][p]);
+        record.drawn[p] = readPosition(row, at.positions[0][p]);
+        record.sorted[p] = readPosition(row, at.positions[1][p]);
     }
     for (std::size_t k = 0; k < record.lists.size(); ++k) {
-        record.lists[k] = row.getColumn(listIndexes[k].first).getString();
-        record.previousLists[k] = row.getColumn(listIndexes[k].second).getString();
+        if (at.lists[k] >= 0) record.lists[k] = row.getColumn(at.lists[k]).getString();
+        if (at.previousLists[k] >= 0) record.previousLists[k] = row.getColumn(at.previousLists[k]).getString();
     }
     return record;
 }

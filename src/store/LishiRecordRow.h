@@ -11,9 +11,24 @@ class Statement;
 
 namespace quorvel {
 
-// How a row of Lishi is read into a DrawRecord: the columns to select (every column but the search working
-// fields, in table order) and the record of a row selected with them.
-std::string recordSelectList();
-DrawRecord readRecord(SQLite::Statement& row);
+// Which fields of Lishi a DrawRecord is read from: IDX and the issue always; the position fields of some
+// attribute letters (A number, B zodiac, C colour, E head, F tail, H segment) in both orders; the list fields of
+// some kinds (bit k for kind k); the previous draw's list fields, which only a rebuild of the history reads. The
+// fields not read keep the values of a new DrawRecord.
+struct RecordFields {
+    std::string letters = "ABCEFH";
+    unsigned lists = (1u << kKindCount) - 1;
+    bool previousLists = true;
+
+    // Every field but the search working fields.
+    static RecordFields whole() { return {}; }
+    // What the analyses of a kind read: the letters its values come from and its list field.
+    static RecordFields ofKind(AttributeKind kind);
+};
+
+// How a row of Lishi is read into a DrawRecord: the columns to select (in table order) and the record of a row
+// selected with them.
+std::string recordSelectList(const RecordFields& fields = RecordFields::whole());
+DrawRecord readRecord(SQLite::Statement& row, const RecordFields& fields = RecordFields::whole());
 
 } // namespace quorvel

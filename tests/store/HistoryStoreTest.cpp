@@ -2,6 +2,7 @@
 #include "store/HistoryStore.h"
 
 #include "TempFolder.h"
+#include "store/DerivedDataCommit.h"
 #include "store/LishiSchema.h"
 #include "store/Savepoint.h"
 #include "store/StoreConnection.h"
@@ -188,6 +189,59 @@ TEST_F(HistoryStoreTest, CompactKeepsTheStoreUsable) {
     store.compact();
     EXPECT_EQ(store.count(), 1);
     store.executeJet("UPDATE [Lishi] SET [intTh]=0");
+}
+
+TEST_F(HistoryStoreTest, ReadsRunAgainSeeWhatAnotherConnectionCommittedMeanwhile) {
+    // The store keeps its statements prepared between reads; a kept statement must not keep its reader on the
+    // history as it was at the first read.
+    store.append({record(2013001, {1, 2, 3, 4, 5, 6, 7})});
+    EXPECT_EQ(store.count(), 1);
+    EXPECT_EQ(store.records(RecordFields::ofKind(AttributeKind::Number)).size(), 1u);
+    EXPECT_EQ(store.listedDraws().size(), 1u);
+    EXPECT_EQ(store.derivedBases(), std::nullopt);
+    HistoryStore other(folder / "quorvel.db");
+    other.append({record(2013002, {8, 9, 10, 11, 12, 13, 14})});
+    other.recordDerivedBases(ParameterBases{1, 1, 1});
+    EXPECT_EQ(store.count(), 2);
+    EXPECT_EQ(store.records(RecordFields::ofKind(AttributeKind::Number)).size(), 2u);
+    EXPECT_EQ(store.listedDraws().size(), 2u);
+    EXPECT_EQ(store.derivedBases(), (ParameterBases{1, 1, 1}));
+    const DrawRecord whole = store.readAll().back();
+    // A kind's fields alone: its letters in both orders and its list, nothing else.
+    const DrawRecord digitSums = store.records(RecordFields::ofKind(AttributeKind::DigitSum)).back();
+    const auto k = static_cast<std::size_t>(AttributeKind::DigitSum);
+    EXPECT_EQ(digitSums.lists[k], whole.lists[k]);
+    EXPECT_EQ(digitSums.lists[0], "");
+    for (std::size_t p = 0; p < 7; ++p) {
+        EXPECT_EQ(digitSums.sorted[p].head + digitSums.sorted[p].tail, whole.sorted[p].head + whole.sorted[p].tail);
+        EXPECT_EQ(digitSums.drawn[p].tail, whole.drawn[p].tail);
+        EXPECT_EQ(digitSums.drawn[p].number, 0);
+    }
+    const ListedDraw listed = store.listedDraws().back();
+    EXPECT_EQ(listed.idx, whole.idx);
+    EXPECT_EQ(listed.draw(), whole.draw());
+}
+
+TEST_F(HistoryStoreTest, OnlyATransactionOfDerivedDataCommitsWithoutWaitingForTheDisk) {
+    auto synchronous = [this] { return storeConnection(store).execAndGet("PRAGMA synchronous").getInt(); };
+    const int full = synchronous();
+    ASSERT_EQ(full, 2);
+    {
+        const DerivedDataCommit derived(store);
+        EXPECT_EQ(synchronous(), 1);
+        Savepoint transaction(store);
+        store.executeJet("DELETE FROM [YL]");
+        transaction.commit();
+    }
+    EXPECT_EQ(synchronous(), full) << "the draws' commits wait for the disk again";
+    {
+        Savepoint holdingDraws(store);
+        store.append({record(2013001, {1, 2, 3, 4, 5, 6, 7})});
+        const DerivedDataCommit derived(store);
+        EXPECT_EQ(synchronous(), full) << "a transaction begun before may hold draws";
+        holdingDraws.commit();
+    }
+    EXPECT_EQ(synchronous(), full);
 }
 
 TEST_F(HistoryStoreTest, AReaderAndAWriterOfAnotherProgramBothSucceed) {
