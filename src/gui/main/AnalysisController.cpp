@@ -44,6 +44,14 @@ AnalysisController::AnalysisController(Workspace& workspace, Dialogs& dialogs, Q
     connect(m_panels.combinations, &CombinationPanel::groupRequested, this, &AnalysisController::runGroupCalculation);
     // 不限组数 starts as saved and is saved as soon as it changes.
     m_panels.combinations->showNoLimit(m_workspace.settings().boolean(Setting::bolNoLimit));
+    m_panels.combinations->showGroupSize(m_workspace.settings().integer(Setting::intGroupSize));
+    connect(m_panels.combinations, &CombinationPanel::groupSizeChosen, this, [this](int size) {
+        try {
+            m_workspace.settings().set(Setting::intGroupSize, std::to_string(size));
+        } catch (const std::exception& error) {
+            emit statusMessage(tr("组合位数 was not saved: %1").arg(shownError(error)));
+        }
+    });
     connect(m_panels.combinations, &CombinationPanel::noLimitChosen, this, [this](bool ticked) {
         try {
             m_workspace.settings().set(Setting::bolNoLimit, ticked ? "True" : "False");
@@ -114,7 +122,7 @@ bool AnalysisController::run(const QString& what, const std::function<void(const
             emit statusMessage(tr("%1 was cancelled; the previous results were kept.").arg(what));
         } catch (const std::exception& error) {
             busy.showNormalCursor();
-            m_dialogs.message(&m_window, what,
+            m_dialogs.warning(&m_window, what,
                               tr("%1 failed; the previous results were kept:\n%2").arg(what, shownError(error)));
             busy.showCursor(Qt::WaitCursor);
         }
@@ -127,6 +135,10 @@ void AnalysisController::runPositionSearch() {
     if (m_running) return;
     auto requests = readRequests();
     if (!requests) return;
+    if (const Message why = requests->positionSearchRefusal(); !why.empty()) {
+        m_dialogs.warning(&m_window, searchName(SearchKind::Position), shown(why));
+        return;
+    }
     SearchResult result;
     const PositionSearchRequest request = requests->positionSearch();
     if (run(searchName(SearchKind::Position),
@@ -157,12 +169,12 @@ void AnalysisController::runGroupCalculation() {
     request.noLimit = m_panels.combinations->noLimit();
     const GroupLimits limits = groupLimits(m_engine, request);
     if (limits.refusal) {
-        m_dialogs.message(&m_window, tr("数据溢出"), shown(*limits.refusal));
+        m_dialogs.warning(&m_window, tr("数据溢出"), shown(*limits.refusal));
         return;
     }
     // A request that makes no group is refused before the rows shown and stored are touched.
     if (const Message why = noGroupReason(request); !why.empty()) {
-        m_dialogs.message(&m_window, tr("分组计算"), shown(why));
+        m_dialogs.warning(&m_window, tr("分组计算"), shown(why));
         return;
     }
     GroupRun result;
@@ -186,7 +198,7 @@ void AnalysisController::groupResultsStored() {
     try {
         m_workspace.analyses().finishGroupResults();
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, tr("分组计算"),
+        m_dialogs.warning(&m_window, tr("分组计算"),
                           tr("The groups shown were not stored:\n%1").arg(shownError(error)));
     }
     m_chartTimer.start();
@@ -268,7 +280,7 @@ void AnalysisController::exportGrid(const CellGrid& grid, const char* fileName,
         if (m_workspace.analyses().groupResultsWriting()) storing.emplace();
         file = m_workspace.analyses().exportGridWorkbook(grid, fileName, std::nullopt, rules());
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, tr("导出"),
+        m_dialogs.warning(&m_window, tr("导出"),
                           tr("%1 was not written: %2").arg(QString::fromUtf8(fileName), shownError(error)));
         return;
     }

@@ -195,7 +195,7 @@ void TableWindow::exportTable() {
         file = m_workspace.analyses().exportGridWorkbook(m_model->cells(), kWorkbookName, std::nullopt,
                                                          countingRules(*m_request), m_model->fills());
     } catch (const std::exception& error) {
-        m_dialogs.message(this, tr("导出"),
+        m_dialogs.warning(this, tr("导出"),
                           tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), shownError(error)));
         return;
     }
