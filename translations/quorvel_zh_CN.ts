@@ -1246,6 +1246,10 @@
         <source>%1 is ticked but its box holds no value: type the value to look for there, or untick %1. Nothing was run.</source>
         <translation>已勾选%1，但它的框里没有值：请在框里输入要检索的值，或取消勾选%1。没有执行检索。</translation>
     </message>
+    <message>
+        <source>%1 降序</source>
+        <translation>%1 降序</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

@@ -1246,6 +1246,10 @@
         <source>%1 is ticked but its box holds no value: type the value to look for there, or untick %1. Nothing was run.</source>
         <translation>已勾選%1，但它的框內沒有值：請在框內輸入要檢索的值，或取消勾選%1。沒有執行檢索。</translation>
     </message>
+    <message>
+        <source>%1 降序</source>
+        <translation>%1 降序</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

@@ -64,9 +64,11 @@ AnalysisController::AnalysisController(Workspace& workspace, Dialogs& dialogs, Q
     connect(results, &ResultsPanel::hitsExportRequested, this, &AnalysisController::exportHits);
     connect(results, &ResultsPanel::omissionClicked, this, &AnalysisController::omissionCellClicked);
     connect(results, &ResultsPanel::omissionsExportRequested, this, &AnalysisController::exportOmissions);
-    connect(results, &ResultsPanel::sortChosen, this, [this](GroupSort sort) {
+    connect(results, &ResultsPanel::omissionHeaderClicked, this, &AnalysisController::omissionHeaderClicked);
+    connect(results, &ResultsPanel::sortChosen, this, [this](GroupSort sort, bool descending) {
         if (!m_running)
-            orderGroupRows(sort, m_view.groupAt(m_panels.results->currentOmissionRow()), columnOfSort(sort));
+            orderGroupRows(sort, descending, m_view.groupAt(m_panels.results->currentOmissionRow()),
+                           columnOfSort(sort));
     });
 
     // The chart follows the selection once the grids are drawn, and only for the latest selection.
@@ -229,33 +231,43 @@ void AnalysisController::selectGroupRow(const std::string& keep, int column) {
     m_chartTimer.start();
 }
 
-void AnalysisController::orderGroupRows(GroupSort sort, const std::string& keep, int column) {
-    if (m_view.showsGroupsIn(sort)) return;
+void AnalysisController::orderGroupRows(GroupSort sort, bool descending, const std::string& keep, int column) {
+    if (m_view.showsGroupsIn(sort, descending)) {
+        selectGroupRow(keep, column);
+        return;
+    }
     try {
         if (m_view.holdsGroups()) {
             // The grid holds the rows of YL: they are re-ordered in memory.
-            m_panels.results->changeResults(ResultsPanel::Omissions, [&] { m_view.orderGroups(sort); });
+            m_panels.results->changeResults(ResultsPanel::Omissions, [&] { m_view.orderGroups(sort, descending); });
         } else {
             std::optional<WaitCursor> storing;
             if (m_workspace.analyses().groupResultsWriting()) storing.emplace();
             std::vector<GroupRow> stored = m_workspace.analyses().groupResults();
             m_panels.results->changeResults(ResultsPanel::Omissions,
-                                            [&] { m_view.showStoredGroups(std::move(stored), sort); });
+                                            [&] { m_view.showStoredGroups(std::move(stored), sort, descending); });
         }
         selectGroupRow(keep, column);
-        m_panels.results->showSort(sort);
+        m_panels.results->showSort(sort, descending);
         emit statusMessage(tr("分组计算: %1 groups, ordered by %2.")
                                .arg(m_view.omissionCount())
-                               .arg(shown(sortCaption(m_panels.results->sortChoice()))));
+                               .arg(shown(sortCaption(sort, descending))));
     } catch (const std::exception& error) {
-        if (const auto order = m_view.groupOrder()) m_panels.results->showSort(*order);
+        if (const auto order = m_view.groupOrder()) m_panels.results->showSort(*order, m_view.groupsDescending());
         emit statusMessage(tr("The group results could not be read: %1").arg(shownError(error)));
     }
 }
 
 void AnalysisController::omissionCellClicked(int row, int column) {
     if (m_running) return;
-    orderGroupRows(sortOfColumn(column), m_view.groupAt(row), column);
+    const ClickedOrder order = orderOfClick(column, false, m_view.groupOrder(), m_view.groupsDescending());
+    orderGroupRows(order.sort, order.descending, m_view.groupAt(row), column);
+}
+
+void AnalysisController::omissionHeaderClicked(int column) {
+    if (m_running) return;
+    const ClickedOrder order = orderOfClick(column, true, m_view.groupOrder(), m_view.groupsDescending());
+    orderGroupRows(order.sort, order.descending, m_view.groupAt(m_panels.results->currentOmissionRow()), column);
 }
 
 void AnalysisController::exportHits() {

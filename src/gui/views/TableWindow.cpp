@@ -14,6 +14,7 @@
 #include "gui/views/ValueChoiceBar.h"
 #include "platform/DesktopLinks.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -82,7 +83,16 @@ TableWindow::TableWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
     // Re-ordered or counted again: the value chosen stays chosen.
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
         const int row = m_selected ? m_model->rowOfValue(*m_selected) : -1;
-        if (row >= 0) m_grid->setCurrentIndex(m_model->index(row, 0));
+        if (row >= 0) {
+            m_grid->setCurrentIndex(m_model->index(row, 0));
+            m_grid->scrollTo(m_model->index(row, 0));
+        }
+    });
+    // A plain click on a cell orders by its column, ascending, as in the main window's grid; Shift and Ctrl
+    // extend the selection instead.
+    connect(m_grid, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (QApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) return;
+        m_grid->sortByColumn(index.column(), Qt::AscendingOrder);
     });
     retranslate();
 }
