@@ -1998,6 +1998,18 @@
         <source>最大连出值</source>
         <translation>最大連出值</translation>
     </message>
+    <message>
+        <source>组合位数 %1 is not one of the group sizes 1, 2, 3, 4, 5 and 6: the group size stays %2.</source>
+        <translation>組合位數 %1 不是可選的位數（1、2、3、4、5、6）：組合位數仍為 %2。</translation>
+    </message>
+    <message>
+        <source>%1 is ticked but its box holds no value: type the value to look for there, or untick %1. Nothing was run.</source>
+        <translation>已勾選%1，但它的框內沒有值：請在框內輸入要檢索的值，或取消勾選%1。沒有執行檢索。</translation>
+    </message>
+    <message>
+        <source>%1 降序</source>
+        <translation>%1 降序</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>
@@ -2104,6 +2116,10 @@
 %1</source>
         <translation>顯示的分組未儲存：
 %1</translation>
+    </message>
+    <message>
+        <source>组合位数 was not saved: %1</source>
+        <translation>組合位數沒有儲存：%1</translation>
     </message>
 </context>
 <context>
@@ -2516,6 +2532,10 @@
         <source>Text(*.txt)</source>
         <translation>文字檔(*.txt)</translation>
     </message>
+    <message>
+        <source>Deleted the draw of issue %1: %2 (special number %3);</source>
+        <translation>已刪除第 %1 期：%2（特碼 %3）；</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::HistoryPanel</name>
@@ -2551,12 +2571,12 @@
 <context>
     <name>quorvel::IssuePrompt</name>
     <message>
-        <source>在下面输入 </source>
-        <translation>在下面輸入 </translation>
+        <source>在下面输入</source>
+        <translation>在下面輸入</translation>
     </message>
     <message>
-        <source> 期历史号码:</source>
-        <translation> 期歷史號碼：</translation>
+        <source>期历史号码:</source>
+        <translation>期歷史號碼：</translation>
     </message>
 </context>
 <context>
@@ -2766,6 +2786,10 @@
         <source>The address was not saved: &apos;%1&apos; is not a web address; it starts with http:// or https://.</source>
         <translation>網址沒有儲存：「%1」不是網址，網址須以 http:// 或 https:// 開頭。</translation>
     </message>
+    <message>
+        <source>Another program stored new group results (分组计算); the history did not change, so the list and the results shown stay as they are.</source>
+        <translation>另一個程式儲存了新的分組計算結果；歷史號碼沒有改動，列表和顯示的結果保持不變。</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ManualEntryRow</name>
@@ -2886,7 +2910,7 @@
     <name>quorvel::OptionsPanel</name>
     <message>
         <source>With this option chosen, a number N typed here starts the search range at the N-th latest stored draw, so that the searches cover the latest N draws.</source>
-        <translation>選中「前    期」後，在此輸入期數 N，檢索起始期就設為倒數第 N 期，檢索只統計最近 N 期。</translation>
+        <translation>選中「前 N 期」後，在此輸入期數 N，檢索起始期就設為倒數第 N 期，檢索只統計最近 N 期。</translation>
     </message>
     <message>
         <source>遗漏从起始期计</source>
@@ -2993,10 +3017,6 @@
         <translation>檢索期選擇</translation>
     </message>
     <message>
-        <source>前    期</source>
-        <translation>前    期</translation>
-    </message>
-    <message>
         <source>上期</source>
         <translation>上期</translation>
     </message>
@@ -3063,6 +3083,50 @@
     <message>
         <source>The choice was not saved: %1</source>
         <translation>選擇沒有儲存：%1</translation>
+    </message>
+    <message>
+        <source>The history is empty: there is no range to choose.</source>
+        <translation>歷史號碼是空的：沒有可選的範圍。</translation>
+    </message>
+    <message>
+        <source>No draw of %1 is stored: the range boxes were kept.</source>
+        <translation>沒有儲存 %1 年的攪珠：起止期數保持不變。</translation>
+    </message>
+    <message>
+        <source>The range is %1 ~ %2.</source>
+        <translation>檢索範圍為 %1 ~ %2。</translation>
+    </message>
+    <message>
+        <source>前</source>
+        <translation>前</translation>
+    </message>
+    <message>
+        <source>期</source>
+        <translation>期</translation>
+    </message>
+    <message>
+        <source>自选</source>
+        <translation>自選</translation>
+    </message>
+    <message>
+        <source>最近%1期</source>
+        <translation>最近%1期</translation>
+    </message>
+    <message>
+        <source>今年</source>
+        <translation>今年</translation>
+    </message>
+    <message>
+        <source>去年</source>
+        <translation>去年</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Fills both range boxes with a range of the stored history: the latest draws, the year of the latest draw, the year before it, or every draw.</source>
+        <translation>用已存歷史號碼的一段填入起止期數：最近若干期、最新一期所在的年份、上一年，或全部歷史。</translation>
     </message>
 </context>
 <context>

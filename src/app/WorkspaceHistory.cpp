@@ -50,7 +50,7 @@ HistorySubscription WorkspaceHistory::subscribe(HistorySubscriber subscriber) {
     return m_state.subscribe(std::move(subscriber));
 }
 
-bool WorkspaceHistory::noticeChangesElsewhere() { return m_state.noticeChangesElsewhere(); }
+ChangeElsewhere WorkspaceHistory::noticeChangesElsewhere() { return m_state.noticeChangesElsewhere(); }
 
 std::uint64_t WorkspaceHistory::historyVersion() const { return m_state.store().historyVersion(); }
 

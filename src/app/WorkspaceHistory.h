@@ -88,9 +88,10 @@ class WorkspaceHistory {
     // when noticeChangesElsewhere() finds one another program made, for as long as the subscription lives.
     [[nodiscard]] HistorySubscription subscribe(HistorySubscriber subscriber);
     // Asks the store whether another program changed the history since the subscribers last heard of a change,
-    // and tells them when it did. Returns whether it did; a store that cannot be asked now (held by another
-    // program, or writing the group results) counts as unchanged.
-    bool noticeChangesElsewhere();
+    // and tells them when it did. Returns what changed: the history (told), only other stored data such as the
+    // group results (not told), or nothing; a store that cannot be asked now (held by another program, or writing
+    // the group results) counts as unchanged.
+    ChangeElsewhere noticeChangesElsewhere();
 
     // The stored history: how many draws, the first and latest issue (nothing when it is empty), every draw
     // as stored, every draw as a list shows it (IDX, issue, numbers: read without the other fields), the

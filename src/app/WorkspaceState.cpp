@@ -35,6 +35,29 @@ std::unique_ptr<HistoryStore> openStore(const std::filesystem::path& dataFolder)
     }
 }
 
+// The draws in issue order and the bases they were derived with, folded into one number (FNV-1a): what another
+// program must have changed for the window to read the history again.
+std::uint64_t drawsFingerprint(const HistoryStore& store) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    auto fold = [&hash](int value) {
+        hash ^= static_cast<std::uint64_t>(static_cast<std::uint32_t>(value));
+        hash *= 1099511628211ULL;
+    };
+    for (const Draw& draw : store.draws()) {
+        fold(draw.issue);
+        for (int number : draw.numbers)
+            fold(number);
+    }
+    const auto bases = store.derivedBases();
+    fold(bases ? 1 : 0);
+    if (bases) {
+        fold(bases->zodiac);
+        fold(bases->segment);
+        fold(bases->colour);
+    }
+    return hash;
+}
+
 } // namespace
 
 WorkspaceState::WorkspaceState(std::filesystem::path dataFolder, SettingsStore& settingsStore, const Clock& clock)
@@ -80,6 +103,7 @@ HistorySubscription WorkspaceState::subscribe(HistorySubscriber subscriber) {
     if (m_subscribers->empty()) {
         try {
             m_toldVersion = store().historyVersion();
+            m_toldDraws = drawsFingerprint(store());
         } catch (const StoreError&) {
             // Asked again at the next notice.
         }
@@ -90,24 +114,32 @@ HistorySubscription WorkspaceState::subscribe(HistorySubscriber subscriber) {
 void WorkspaceState::changed(HistoryChange change) {
     try {
         m_toldVersion = store().historyVersion();
+        m_toldDraws = drawsFingerprint(store());
     } catch (const StoreError&) {
         // The change is told anyway; the version is asked again at the next notice.
     }
     m_subscribers->tell(change);
 }
 
-bool WorkspaceState::noticeChangesElsewhere() {
+ChangeElsewhere WorkspaceState::noticeChangesElsewhere() {
     // Asking the store would have to wait for the group results being written; the next notice asks.
-    if (m_groupWriter->writing()) return false;
+    if (m_groupWriter->writing()) return ChangeElsewhere::None;
     std::uint64_t version = 0;
+    std::uint64_t draws = 0;
     try {
         version = store().historyVersion();
+        if (version == m_toldVersion) return ChangeElsewhere::None;
+        draws = drawsFingerprint(store());
     } catch (const StoreError&) {
-        return false; // busy or gone for a moment; asked again at the next notice
+        return ChangeElsewhere::None; // busy or gone for a moment; asked again at the next notice
     }
-    if (version == m_toldVersion) return false;
+    // The store moved, but the draws did not: another program stored its results (quorvel-cli group, search).
+    if (draws == m_toldDraws) {
+        m_toldVersion = version;
+        return ChangeElsewhere::StoredResults;
+    }
     changed(HistoryChange::Elsewhere);
-    return true;
+    return ChangeElsewhere::History;
 }
 
 std::filesystem::path WorkspaceState::exportTarget(const std::string& defaultName,

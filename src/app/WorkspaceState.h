@@ -56,8 +56,9 @@ class WorkspaceState {
     [[nodiscard]] HistorySubscription subscribe(HistorySubscriber subscriber);
     // Tells the subscribers of a change made through this workspace.
     void changed(HistoryChange change);
-    // Tells them of a change another program made, when the store's history version moved since they last heard.
-    bool noticeChangesElsewhere();
+    // Tells them of a change another program made to the draws, when the store moved since they last heard and
+    // its draws or their bases differ from those they heard of; a write of other data is only returned.
+    ChangeElsewhere noticeChangesElsewhere();
 
     // The file an export writes: the target, or the default name in the data folder; refuses a target that would
     // replace the store, its log, the settings or a safety copy, and one that is not a regular file.
@@ -74,6 +75,7 @@ class WorkspaceState {
     std::unique_ptr<OmissionEngine> m_memoryEngine;
     std::shared_ptr<HistorySubscribers> m_subscribers = std::make_shared<HistorySubscribers>();
     std::uint64_t m_toldVersion = 0; // the history version the subscribers last heard of
+    std::uint64_t m_toldDraws = 0;   // the fingerprint of the draws and their bases they last heard of
     // Declared last: destroyed first, it waits for a write still running while the store is open.
     std::unique_ptr<GroupResultWriter> m_groupWriter;
 };

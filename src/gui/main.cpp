@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
         // A store that cannot be opened (damaged, held, no access) ends the start; a window user reads why.
         std::fprintf(stderr, "quorvel: %s\n", error.what());
         if (!parser.isSet(screenshot) && QGuiApplication::platformName() != QStringLiteral("offscreen"))
-            quorvel::WidgetDialogs().message(nullptr, QStringLiteral("quorvel"), quorvel::shownError(error));
+            quorvel::WidgetDialogs().warning(nullptr, QStringLiteral("quorvel"), quorvel::shownError(error));
         return 1;
     }
 }

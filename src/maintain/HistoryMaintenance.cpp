@@ -51,16 +51,20 @@ void HistoryMaintenance::requireDraws(const char* what) const {
 
 MaintenanceResult HistoryMaintenance::deleteLatestDraw() {
     std::optional<std::filesystem::path> backup;
+    std::optional<DrawRecord> removed;
     try {
         Savepoint transaction(m_store);
         requireDraws(QT_TRANSLATE_NOOP("Core", "delete"));
         backup = backupHistory(m_store, m_dataFolder);
+        removed = m_store.latest();
         m_store.deleteLatest();
         transaction.commit();
     } catch (const StoreError& e) {
         throw e.during(Message::core(QT_TRANSLATE_NOOP("Core", "deleting the latest draw")));
     }
-    return compactAfterChange(backup);
+    MaintenanceResult result = compactAfterChange(backup);
+    if (removed) result.removed = removed->draw();
+    return result;
 }
 
 MaintenanceResult HistoryMaintenance::deleteLatestDraws(int count) {
@@ -143,7 +147,7 @@ MaintenanceResult HistoryMaintenance::clear() {
     } catch (const StoreError& e) {
         throw e.during(Message::core(QT_TRANSLATE_NOOP("Core", "clearing the history")));
     }
-    return MaintenanceResult{m_store.count(), {}, backup};
+    return MaintenanceResult{m_store.count(), {}, backup, std::nullopt};
 }
 
 MaintenanceResult HistoryMaintenance::compact() {
@@ -152,11 +156,11 @@ MaintenanceResult HistoryMaintenance::compact() {
     } catch (const StoreDamaged& e) {
         throw StoreDamaged(damagedStoreAdvice(e.message(), m_dataFolder, m_store.file()), e.file(), e.detail());
     }
-    return MaintenanceResult{m_store.count(), {}, std::nullopt};
+    return MaintenanceResult{m_store.count(), {}, std::nullopt, std::nullopt};
 }
 
 MaintenanceResult HistoryMaintenance::compactAfterChange(const std::optional<std::filesystem::path>& backup) {
-    MaintenanceResult result{m_store.count(), {}, backup};
+    MaintenanceResult result{m_store.count(), {}, backup, std::nullopt};
     try {
         m_store.compact();
     } catch (const StoreError& e) {

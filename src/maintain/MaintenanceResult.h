@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/Draw.h"
 #include "model/Message.h"
 
 #include <filesystem>
@@ -20,6 +21,8 @@ struct MaintenanceResult {
     Message compactionProblem;
     // The safety copy of the history as it was before the change (none when nothing was removed).
     std::optional<std::filesystem::path> backup;
+    // The draw a deletion of the latest draw removed, so that the front ends can name it.
+    std::optional<Draw> removed;
 };
 
 } // namespace quorvel

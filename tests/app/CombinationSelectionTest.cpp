@@ -17,17 +17,27 @@ TEST(CombinationSelectionTest, BulkChangesAndTheRecount) {
     EXPECT_EQ(tickedCount(ticks, AttributeKind::Colour), 1); // box 21 is beyond the colours' three boxes
 }
 
-TEST(CombinationSelectionTest, GroupSizeThatIsNoNumberKeepsThePrevious) {
+// Without 不限组数 only the sizes of the list are taken, and the refusal names them.
+TEST(CombinationSelectionTest, GroupSizeThatIsNoNumberOrOffTheListKeepsThePrevious) {
     struct Case {
         const char* text;
+        bool noLimit;
         int size;
-        bool refused;
-    } cases[] = {{"4", 4, false}, {" 6 ", 6, false}, {"9", 9, false}, {"abc", 3, true}, {"", 3, true}};
+        const char* says; // part of the refusal; empty when the size is taken
+    } cases[] = {
+        {"4", false, 4, ""},
+        {" 6 ", false, 6, ""},
+        {"abc", false, 3, "stays 3"},
+        {"", false, 3, "stays 3"},
+        {"9", false, 3, "not one of the group sizes 1, 2, 3, 4, 5 and 6: the group size stays 3"},
+        {"0", false, 3, "1, 2, 3, 4, 5 and 6"},
+        {"9", true, 9, ""},
+    };
     for (const Case& c : cases) {
-        GroupSizeEntry entry = readGroupSize(c.text, 3);
+        GroupSizeEntry entry = readGroupSize(c.text, 3, c.noLimit);
         EXPECT_EQ(entry.size, c.size) << c.text;
-        EXPECT_EQ(!entry.problem.empty(), c.refused) << c.text;
-        EXPECT_EQ(entry.problem.english().find("stays 3") != std::string::npos, c.refused) << entry.problem.english();
+        EXPECT_EQ(entry.problem.empty(), std::string(c.says).empty()) << c.text;
+        EXPECT_NE(entry.problem.english().find(c.says), std::string::npos) << entry.problem.english();
     }
 }
 

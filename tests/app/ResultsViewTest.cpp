@@ -58,6 +58,31 @@ TEST(ResultsViewTest, ClickedColumnOrdersGroupRows) {
     EXPECT_EQ(view.rowOfGroup(""), 0);
 }
 
+// A cell orders ascending by its column; a header orders by its column, and a second header click reverses it.
+TEST(ResultsViewTest, HeaderClicksOrderAndReverse) {
+    ResultsView view;
+    view.showGroupCalculation(GroupRequest{}, storedRows());
+    struct Step {
+        int column;
+        bool onHeader;
+        bool descending;
+        std::vector<std::string> shown;
+    } steps[] = {
+        {2, true, false, {"02 10", "03 07", "01 02", "01 10"}},  {2, true, true, {"01 10", "01 02", "03 07", "02 10"}},
+        {2, true, false, {"02 10", "03 07", "01 02", "01 10"}},  {2, true, true, {"01 10", "01 02", "03 07", "02 10"}},
+        {2, false, false, {"02 10", "03 07", "01 02", "01 10"}}, // a cell: ascending again
+        {0, true, false, {"01 02", "01 10", "02 10", "03 07"}},  // another column starts ascending
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(std::to_string(step.column) + (step.onHeader ? " header" : " cell"));
+        const ClickedOrder order = orderOfClick(step.column, step.onHeader, view.groupOrder(), view.groupsDescending());
+        EXPECT_EQ(order.descending, step.descending);
+        view.orderGroups(order.sort, order.descending);
+        EXPECT_EQ(shownGroups(view), step.shown);
+    }
+    EXPECT_EQ(sortCaption(GroupSort::Max, true).english(), "最大遗漏 降序");
+}
+
 // What the chart shows and which counting rules each workbook is written with, as searches, group calculations,
 // groups read from the store and changes of the history follow one another.
 TEST(ResultsViewTest, ChartAndWorkbookRulesFollowTheResults) {

@@ -81,4 +81,24 @@ TEST(WindowRequestsTest, EachAnalysisReadsItsControls) {
     EXPECT_EQ(WindowRequests(fixed).positionSearch().mode, PositionMode::Fixed);
 }
 
+// A ticked position whose box is empty would be searched for the value it held before: 检索 is refused naming it.
+TEST(WindowRequestsTest, ATickedPositionWithAnEmptyBoxRefusesTheSearchNamingIt) {
+    struct Case {
+        int emptied;      // position 1..7 whose text is emptied (0: none)
+        const char* says; // part of the refusal; empty when the search may run
+    } cases[] = {
+        {0, ""},
+        {3, ""}, // not ticked
+        {2, "平2位 is ticked but its box holds no value"},
+        {7, "特位 is ticked"},
+    };
+    for (const Case& c : cases) {
+        AnalysisChoices choices = sampleChoices();
+        if (c.emptied > 0) choices.texts[static_cast<std::size_t>(c.emptied - 1)] = " ";
+        const Message why = WindowRequests(choices).positionSearchRefusal();
+        EXPECT_EQ(why.empty(), std::string(c.says).empty()) << c.emptied << ": " << why.english();
+        EXPECT_NE(why.english().find(c.says), std::string::npos) << why.english();
+    }
+}
+
 } // namespace quorvel

@@ -3,6 +3,7 @@
 
 #include "TempFolder.h"
 #include "model/Error.h"
+#include "model/PathText.h"
 #include "store/HistoryStore.h"
 #include "store/StoreConnection.h"
 
@@ -159,10 +160,15 @@ TEST_F(WorkspaceTest, SubscribersHearOfEachChangeAndOfAnotherProgramsOnce) {
     workspace.history().addDraw(std::nullopt, {8, 9, 10, 11, 12, 13, 14});
     EXPECT_THROW(workspace.history().addDraw(2013002, {8, 9, 10, 11, 12, 13, 14}), Error); // refused: nothing to hear
     workspace.maintenance().deleteLatestDraw();
-    EXPECT_FALSE(workspace.history().noticeChangesElsewhere());
+    EXPECT_EQ(workspace.history().noticeChangesElsewhere(), ChangeElsewhere::None);
     HistoryStore(workspace.storeFile()).append({deriveRecord(Draw{2013005, {1, 2, 3, 4, 5, 6, 7}}, {})});
-    EXPECT_TRUE(workspace.history().noticeChangesElsewhere());
-    EXPECT_FALSE(workspace.history().noticeChangesElsewhere());
+    EXPECT_EQ(workspace.history().noticeChangesElsewhere(), ChangeElsewhere::History);
+    EXPECT_EQ(workspace.history().noticeChangesElsewhere(), ChangeElsewhere::None);
+    // Another program storing only its results (the group calculation's YL) is no change of the history.
+    SQLite::Database(pathText(workspace.storeFile()), SQLite::OPEN_READWRITE)
+        .exec("INSERT INTO YL (content) VALUES ('01 02')");
+    EXPECT_EQ(workspace.history().noticeChangesElsewhere(), ChangeElsewhere::StoredResults);
+    EXPECT_EQ(workspace.history().noticeChangesElsewhere(), ChangeElsewhere::None);
     workspace.maintenance().clearHistory();
     EXPECT_EQ(heard, (std::vector<HistoryChange>{HistoryChange::Changed, HistoryChange::Changed, HistoryChange::Changed,
                                                  HistoryChange::Elsewhere, HistoryChange::Cleared}));

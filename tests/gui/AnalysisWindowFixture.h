@@ -52,8 +52,13 @@ class AnalysisWindowFixture : public WindowFixture {
     Grid cells(const QString& name) {
         QAbstractItemModel* model = control<QTableView>(name)->model();
         Grid grid(1);
-        for (int c = 0; c < model->columnCount(); ++c)
-            grid[0].push_back(model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().toStdString());
+        // The captions alone: the omission grid marks its ordering column ▲ or ▼ beside the caption.
+        for (int c = 0; c < model->columnCount(); ++c) {
+            const QVariant plain = model->headerData(c, Qt::Horizontal, Qt::EditRole);
+            grid[0].push_back((plain.isValid() ? plain : model->headerData(c, Qt::Horizontal, Qt::DisplayRole))
+                                  .toString()
+                                  .toStdString());
+        }
         for (int r = 0; r < model->rowCount(); ++r) {
             grid.emplace_back();
             for (int c = 0; c < model->columnCount(); ++c)

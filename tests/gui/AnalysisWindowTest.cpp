@@ -159,8 +159,9 @@ TEST_F(AnalysisWindowTest, GroupCalculationOrdersAndChartsItsRows) {
     EXPECT_EQ(dialogs.shown[0].text, "3个分组请选择40个（含）以内的个数的号码");
     EXPECT_EQ(cells("MSFlexGrid3"), before);
 
-    // A size that makes no group: the message says so, and the rows shown and stored stay.
+    // A size that makes no group (taken only with 不限组数): the message says so, and the rows shown and stored stay.
     const std::size_t stored = workspace->analyses().groupResults().size();
+    click("chkNoLimit");
     type("Combo2", "0");
     dialogs.shown.clear();
     click("Command5");

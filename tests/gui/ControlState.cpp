@@ -5,6 +5,8 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QComboBox>
+#include <QGraphicsTextItem>
+#include <QGraphicsView>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,13 +15,44 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabBar>
 #include <QTableView>
 #include <QTextEdit>
 
+#include <algorithm>
+
 namespace quorvel::script {
 
 using Json = ScriptOutput::Json;
+
+namespace {
+
+Json rectJson(const QRect& r) { return Json::array({r.x(), r.y(), r.width(), r.height()}); }
+
+// Where a label draws its plain text, as the style places it in the label's contents: wider than the label
+// when the text does not fit.
+QRect labelTextRect(const QLabel& label) {
+    const int margin = label.margin();
+    const QRect contents = label.contentsRect().adjusted(margin, margin, -margin, -margin);
+    return label.style()->itemTextRect(label.fontMetrics(), contents, static_cast<int>(label.alignment()),
+                                       label.isEnabled(), label.text());
+}
+
+// The texts a chart draws (axis labels, title, legend) that are shown, with their rectangles in the view.
+Json sceneTexts(const QGraphicsView& view) {
+    Json texts = Json::array();
+    if (view.scene() == nullptr) return texts;
+    for (const QGraphicsItem* item : view.scene()->items()) {
+        const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
+        if (text == nullptr || !text->isVisible() || text->toPlainText().isEmpty()) continue;
+        const QRect shown = view.mapFromScene(text->sceneBoundingRect()).boundingRect();
+        texts.push_back({{"text", ScriptOutput::utf8(text->toPlainText())}, {"rect", rectJson(shown)}});
+    }
+    return texts;
+}
+
+} // namespace
 
 std::optional<QString> ControlState::text(const QWidget& control) {
     if (auto* button = qobject_cast<const QAbstractButton*>(&control)) return button->text();
@@ -77,6 +110,10 @@ Json ControlState::of(const QWidget& control) const {
         state["items"] = items;
     }
     if (auto* grid = qobject_cast<const QTableView*>(&control)) addGrid(*grid, state);
+    // A label's drawn text in the same coordinates as its geometry, so that a check can find it cut or covered.
+    if (auto* label = qobject_cast<const QLabel*>(&control); label != nullptr && !label->text().isEmpty())
+        state["textRect"] = rectJson(labelTextRect(*label).translated(place.topLeft()));
+    if (auto* view = qobject_cast<const QGraphicsView*>(&control)) state["sceneTexts"] = sceneTexts(*view);
     if (auto* window = qobject_cast<const QMainWindow*>(&control))
         state["status"] = ScriptOutput::utf8(window->statusBar()->currentMessage());
     return state;
@@ -122,6 +159,17 @@ void ControlState::addGrid(const QTableView& grid, Json& state) {
     // Without a current cell this gives [0, -1].
     QModelIndex current = grid.currentIndex();
     state["current"] = Json::array({current.row() + 1, current.column()});
+    // The column the rows are ordered by and which way (-1: none), and the selected cells in grid rows.
+    const QHeaderView& header = *grid.horizontalHeader();
+    state["sort"] = Json::array({header.sortIndicatorSection(),
+                                 header.sortIndicatorOrder() == Qt::AscendingOrder ? "ascending" : "descending"});
+    QModelIndexList chosen =
+        grid.selectionModel() != nullptr ? grid.selectionModel()->selectedIndexes() : QModelIndexList();
+    std::sort(chosen.begin(), chosen.end());
+    Json selected = Json::array();
+    for (const QModelIndex& index : chosen)
+        selected.push_back(Json::array({index.row() + 1, index.column()}));
+    state["selected"] = selected;
 }
 
 } // namespace quorvel::script

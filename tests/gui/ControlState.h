@@ -21,7 +21,9 @@ class ControlState {
 
     // text (when the control has one), checked (buttons), visible, enabled, focused, tooltip, geometry
     // [x, y, width, height] in the main window's content and hint (the minimum size hint); a grid adds its
-    // rows, top_row, bottom_row and current cell; the main window adds its status bar's text.
+    // rows, top_row, bottom_row, current cell, sort [column, order] and selected cells; the main window adds its status
+    // bar's text; a label its drawn text's rectangle (textRect, in the geometry's coordinates); a chart the texts it
+    // shows (sceneTexts, each with its rectangle in the chart).
     ScriptOutput::Json of(const QWidget& control) const;
     // text, checked, enabled of a menu action.
     static ScriptOutput::Json of(const QAction& action);

@@ -20,6 +20,7 @@ class FakeDialogs : public Dialogs {
         QString kind; // message, question, input, file, menu
         QString title;
         QString text;
+        bool warning = false; // a message with the warning icon
     };
 
     std::deque<QString> answers;
@@ -27,6 +28,10 @@ class FakeDialogs : public Dialogs {
 
     void message(QWidget*, const QString& title, const QString& text) override {
         shown.push_back({"message", title, text});
+        next();
+    }
+    void warning(QWidget*, const QString& title, const QString& text) override {
+        shown.push_back({"message", title, text, true});
         next();
     }
     bool question(QWidget*, const QString& title, const QString& text) override {

@@ -3,8 +3,11 @@
 #include "gui/history/HistoryChangeWatcher.h"
 #include "maintain/HistoryBackup.h"
 
+#include "model/PathText.h"
+
 #include <QAction>
 #include <QTableView>
+#include <SQLiteCpp/Database.h>
 
 namespace quorvel::test {
 
@@ -52,7 +55,7 @@ class HistoryManagementTest : public WindowFixture {
     QStringList shownKinds() {
         QStringList kinds;
         for (const auto& shownDialog : dialogs.shown)
-            kinds << shownDialog.kind + ":" + shownDialog.title;
+            kinds << (shownDialog.warning ? QStringLiteral("warning") : shownDialog.kind) + ":" + shownDialog.title;
         return kinds;
     }
     int backupCount() {
@@ -70,11 +73,20 @@ TEST_F(HistoryManagementTest, RemovalsRefreshTheWindowAndNameTheirBackupInTheSta
         QStringList answers;
         int remaining;
         QString lastIssue;
-        QString nextIssue; // Text1 afterwards
+        QString nextIssue;    // Text1 afterwards
+        QString removed = {}; // the draw the status bar names as removed
     };
     const Case cases[] = {
-        {"Command3", {}, 4, "2014001", "2014002"},     {"mnuErase", {}, 4, "2014001", "2014002"},
-        {"mnuEszhzd", {"3"}, 2, "2013152", "2013153"}, {"mnuDlzd", {"2013153"}, 3, "2013153", "2013154"},
+        {"Command3",
+         {},
+         4,
+         "2014001",
+         "2014002",
+         "Deleted the draw of issue 2014002: 29 30 31 32 33 34 (special "
+         "number 35); 4 draws remain."},
+        {"mnuErase", {}, 4, "2014001", "2014002", "issue 2014002"},
+        {"mnuEszhzd", {"3"}, 2, "2013152", "2013153"},
+        {"mnuDlzd", {"2013153"}, 3, "2013153", "2013154"},
         {"mnuClear", {"ok"}, 0, "", "2014001"}, // the next typed draw starts the year
     };
     for (const Case& c : cases) {
@@ -92,6 +104,7 @@ TEST_F(HistoryManagementTest, RemovalsRefreshTheWindowAndNameTheirBackupInTheSta
         auto backup = newestBackup(folder.path());
         ASSERT_TRUE(backup.has_value());
         EXPECT_TRUE(status().contains(QString::fromStdString(backup->string()))) << status().toStdString();
+        EXPECT_TRUE(status().contains(c.removed)) << status().toStdString();
         if (QString(c.control) == "Command3") {
             EXPECT_TRUE(control("MaskEdBox1_1")->hasFocus());
         }
@@ -110,10 +123,10 @@ TEST_F(HistoryManagementTest, RefusedOrCancelledRemovalsLeaveTheHistory) {
     const Case cases[] = {
         {"clear cancelled", "mnuClear", {"cancel"}, {"question:确认清空"}},
         {"count cancelled", "mnuEszhzd", {"cancel"}, {"input:删除期数"}},
-        {"count not a number", "mnuEszhzd", {"abc"}, {"input:删除期数", "message:输入有误"}},
-        {"count zero", "mnuEszhzd", {"0"}, {"input:删除期数", "message:删除期数"}},
-        {"issue zero", "mnuDlzd", {"0"}, {"input:删除期数", "message:删除期数"}},
-        {"backup cannot be written", "Command3", {}, {"message:删除最后历史"}, true},
+        {"count not a number", "mnuEszhzd", {"abc"}, {"input:删除期数", "warning:输入有误"}},
+        {"count zero", "mnuEszhzd", {"0"}, {"input:删除期数", "warning:删除期数"}},
+        {"issue zero", "mnuDlzd", {"0"}, {"input:删除期数", "warning:删除期数"}},
+        {"backup cannot be written", "Command3", {}, {"warning:删除最后历史"}, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -155,7 +168,7 @@ TEST_F(HistoryManagementTest, YearsToKeepAreAskedAgainUntilTheyAreTwoToSixteen) 
         dialogs.answers.assign(c.answers.begin(), c.answers.end());
         run("mnuSetDay");
         EXPECT_EQ(shownKinds().count("input:设置年数"), c.inputs);
-        EXPECT_EQ(shownKinds().count("message:输入有误"), c.refusals);
+        EXPECT_EQ(shownKinds().count("warning:输入有误"), c.refusals);
         EXPECT_EQ(QtSettingsStore(folder.path()).read("IniSerchDay").value_or("(none)"), c.stored);
         close();
     }
@@ -215,12 +228,23 @@ TEST_F(HistoryManagementTest, ChangesMadeByAnotherProgramAreReadAgain) {
     }
 }
 
+// quorvel-cli group beside the window stores its results in the same store: that is no change of the history.
+TEST_F(HistoryManagementTest, AnotherProgramsGroupResultsAreNoChangeOfTheHistory) {
+    addSample();
+    open();
+    SQLite::Database(pathText(folder / Workspace::kStoreFileName), SQLite::OPEN_READWRITE)
+        .exec("INSERT INTO YL (content) VALUES ('01 02')");
+    QTest::qWait(HistoryChangeWatcher::kIntervalMs * 2);
+    EXPECT_TRUE(status().startsWith("Another program stored new group results")) << status().toStdString();
+    EXPECT_EQ(listedDraws(), 5);
+}
+
 TEST_F(HistoryManagementTest, RestoreImportsTheChosenBackup) {
     addSample();
     open();
     dialogs.answers = {"ok"};
     run("mnuRestore");
-    EXPECT_EQ(shownKinds(), QStringList{"message:恢复历史备份"}); // no backup yet
+    EXPECT_EQ(shownKinds(), QStringList{"warning:恢复历史备份"}); // no backup yet
     dialogs.answers = {"ok"};
     run("mnuClear");
     ASSERT_EQ(listedDraws(), 0);

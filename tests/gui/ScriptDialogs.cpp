@@ -67,12 +67,17 @@ void ScriptDialogs::fault(const QString& text) {
     if (!m_fault) m_fault = text;
 }
 
-void ScriptDialogs::message(QWidget*, const QString& title, const QString& text) {
+// A message prints its icon beside its kind, so that a script can tell a refusal from a report.
+void ScriptDialogs::notice(const char* icon, const QString& title, const QString& text) {
     auto answer = next();
-    print("message", title, text, answer);
+    print("message", title, text, answer, {{"icon", icon}});
     if (answer && *answer != kOk && *answer != kCancel)
         fault(QStringLiteral("the message \"%1\" was answered \"%2\"; a message takes \"ok\"").arg(title, *answer));
 }
+
+void ScriptDialogs::message(QWidget*, const QString& title, const QString& text) { notice("information", title, text); }
+
+void ScriptDialogs::warning(QWidget*, const QString& title, const QString& text) { notice("warning", title, text); }
 
 bool ScriptDialogs::question(QWidget*, const QString& title, const QString& text) {
     auto answer = next();

@@ -32,6 +32,7 @@ class ScriptDialogs : public Dialogs {
     std::optional<QString> takeFault();
 
     void message(QWidget* parent, const QString& title, const QString& text) override;
+    void warning(QWidget* parent, const QString& title, const QString& text) override;
     bool question(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<QString> input(QWidget* parent, const QString& title, const QString& prompt,
                                  const QString& defaultText) override;
@@ -41,6 +42,7 @@ class ScriptDialogs : public Dialogs {
 
   private:
     std::optional<QString> next();
+    void notice(const char* icon, const QString& title, const QString& text);
     void print(const char* kind, const QString& title, const QString& text, const std::optional<QString>& answer,
                ScriptOutput::Json extra = ScriptOutput::Json::object(), const QStringList& buttons = {});
     void fault(const QString& text);

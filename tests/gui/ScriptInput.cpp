@@ -68,7 +68,7 @@ void ScriptRunner::bringIntoView(QWidget& target, const QPoint& position) {
 }
 
 void ScriptRunner::clickAt(QWidget& target, const QPoint& position, const QString& name, Qt::MouseButton button,
-                           bool twice) {
+                           bool twice, Qt::KeyboardModifiers modifiers) {
     bringIntoView(target, position);
     // The event goes to the window at that point, so whatever a user would hit there receives it; a click
     // into another window (frmTable and the main window) makes that one active, as the desktop does.
@@ -80,13 +80,13 @@ void ScriptRunner::clickAt(QWidget& target, const QPoint& position, const QStrin
         throw ScriptError(
             QStringLiteral("%1 cannot be reached: at its position the window shows %2").arg(name, describe(hit)));
     if (twice) {
-        QTest::mouseDClick(top->windowHandle(), button, Qt::NoModifier, inWindow);
+        QTest::mouseDClick(top->windowHandle(), button, modifiers, inWindow);
     } else {
-        QTest::mouseClick(top->windowHandle(), button, Qt::NoModifier, inWindow);
+        QTest::mouseClick(top->windowHandle(), button, modifiers, inWindow);
     }
 }
 
-void ScriptRunner::click(const QString& name) {
+void ScriptRunner::click(const QString& name, Qt::KeyboardModifiers modifiers) {
     QWidget* control = findWidget(name);
     if (control == nullptr) {
         QAction* action = findAction(name);
@@ -108,7 +108,13 @@ void ScriptRunner::click(const QString& name) {
                                         control)
                        .center();
     }
-    clickAt(*control, position, name, Qt::LeftButton, false);
+    clickAt(*control, position, name, Qt::LeftButton, false, modifiers);
+}
+
+void ScriptRunner::clickHeader(const Json& target) {
+    if (!target.is_array() || target.size() != 2 || !target[0].is_string() || !target[1].is_number_integer())
+        throw ScriptError(QStringLiteral("\"click_header\" must be [GRID, COLUMN], a grid's name and a column"));
+    clickCell(QString::fromStdString(target[0].get<std::string>()), Json{{"row", 0}, {"column", target[1].get<int>()}});
 }
 
 void ScriptRunner::clickPoint(const QString& name, const QPoint& position) {
@@ -186,17 +192,25 @@ void ScriptRunner::type(const QString& name, const QString& text) {
     if (!usable(control, name)) return;
     giveFocus(control, name);
     clearByKeys(control);
+    // A list chooses by the letters typed within a short while; what a step types starts a new choice, as a user's
+    // typing after a pause does.
+    if (auto* combo = qobject_cast<QComboBox*>(&control); combo != nullptr && !combo->isEditable())
+        QTest::qWait(QApplication::keyboardInputInterval() + 50);
     typeKeys(text);
 }
 
-void ScriptRunner::typeKeys(const QString& text) {
+void ScriptRunner::typeKeys(const QString& text, Qt::KeyboardModifiers modifiers) {
     for (char32_t character : text.toUcs4()) {
         const QString keyText = QString::fromUcs4(&character, 1);
         switch (character) {
-        case U'\n': pressKey(Qt::Key_Return, QStringLiteral("\r")); break;
-        case U'\t': pressKey(Qt::Key_Tab, keyText); break;
-        case U'\b': pressKey(Qt::Key_Backspace, keyText); break;
-        default: pressKey(static_cast<int>(QChar::toUpper(character)), keyText); break;
+        case U'\n': pressKey(Qt::Key_Return, QStringLiteral("\r"), modifiers); break;
+        case U'\t': pressKey(Qt::Key_Tab, keyText, modifiers); break;
+        case U'\b': pressKey(Qt::Key_Backspace, keyText, modifiers); break;
+        // A key held with Ctrl types no text: Ctrl+C is a shortcut, not a "c".
+        default:
+            pressKey(static_cast<int>(QChar::toUpper(character)), modifiers & Qt::ControlModifier ? QString() : keyText,
+                     modifiers);
+            break;
         }
     }
 }
@@ -211,6 +225,7 @@ void ScriptRunner::clickCell(const QString& name, const Json& step) {
     if (button != "left" && button != "right")
         throw ScriptError(QStringLiteral("\"button\" must be \"left\" or \"right\""));
     const bool twice = member<bool>(step, "double", false, "true or false").value_or(false);
+    const Qt::KeyboardModifiers modifiers = modifiersOf(step);
     if (!usable(control, name)) return;
 
     const QAbstractItemModel& model = *grid->model();
@@ -227,7 +242,7 @@ void ScriptRunner::clickCell(const QString& name, const Json& step) {
         if (!header.isVisibleTo(&m_window)) return note(name + QStringLiteral(" header row not visible"));
         const QPoint position(header.sectionViewportPosition(column) + header.sectionSize(column) / 2,
                               header.viewport()->height() / 2);
-        clickAt(*header.viewport(), position, name, mouseButton, twice);
+        clickAt(*header.viewport(), position, name, mouseButton, twice, modifiers);
         return;
     }
     const QModelIndex index = model.index(row - 1, column);
@@ -235,7 +250,7 @@ void ScriptRunner::clickCell(const QString& name, const Json& step) {
     QApplication::processEvents();
     const QRect cell = grid->visualRect(index);
     if (cell.isEmpty()) return note(QStringLiteral("%1 cell %2,%3 not visible").arg(name).arg(row).arg(column));
-    clickAt(*grid->viewport(), cell.center(), name, mouseButton, twice);
+    clickAt(*grid->viewport(), cell.center(), name, mouseButton, twice, modifiers);
 }
 
 void ScriptRunner::wheel(const QString& name, int notches) {

@@ -5,6 +5,7 @@
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDialog>
@@ -35,8 +36,8 @@ namespace {
 
 using Json = nlohmann::json;
 
-constexpr std::array kActions{"click", "tab",    "type", "keys",       "focus", "cell",
-                              "wheel", "answer", "dump", "screenshot", "resize"};
+constexpr std::array kActions{"click", "tab",    "type", "keys",       "focus",  "cell",
+                              "wheel", "answer", "dump", "screenshot", "resize", "click_header"};
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
@@ -87,14 +88,18 @@ void ScriptRunner::runStep(const Json& step) {
         action = candidate;
     }
     if (action == nullptr)
-        throw ScriptError(QStringLiteral("the step %1 names no action (click, tab, type, keys, focus, cell, "
-                                         "wheel, answer, dump, screenshot or resize)")
+        throw ScriptError(QStringLiteral("the step %1 names no action (click, click_header, tab, type, keys, focus, "
+                                         "cell, wheel, answer, dump, screenshot or resize)")
                               .arg(qs(step.dump())));
     const std::string kind = action;
     const std::map<std::string, std::set<std::string>> extraKeys{
-        {"click", {"at"}},      {"tab", {"index"}},
-        {"type", {"text"}},     {"cell", {"row", "column", "button", "double"}},
-        {"wheel", {"notches"}}, {"screenshot", {"window"}},
+        {"click", {"at", "modifiers"}},
+        {"tab", {"index"}},
+        {"keys", {"modifiers"}},
+        {"type", {"text"}},
+        {"cell", {"row", "column", "button", "double", "modifiers"}},
+        {"wheel", {"notches"}},
+        {"screenshot", {"window"}},
         {"resize", {"window"}}};
     for (const auto& [key, value] : step.items()) {
         const auto extra = extraKeys.find(kind);
@@ -131,7 +136,11 @@ void ScriptRunner::runStep(const Json& step) {
         return;
     }
     if (kind == "keys") {
-        typeKeys(qs(*member<std::string>(step, action, true, "a text")));
+        typeKeys(qs(*member<std::string>(step, action, true, "a text")), modifiersOf(step));
+        return;
+    }
+    if (kind == "click_header") {
+        clickHeader(step.at(kind));
         return;
     }
     const QString name = qs(*member<std::string>(step, action, true, "the name of a control"));
@@ -142,7 +151,7 @@ void ScriptRunner::runStep(const Json& step) {
                 throw ScriptError(QStringLiteral("\"at\" must be [X, Y], two whole numbers"));
             clickPoint(name, QPoint(at[0].get<int>(), at[1].get<int>()));
         } else {
-            click(name);
+            click(name, modifiersOf(step));
         }
     }
     if (kind == "tab") selectTab(name, *member<int>(step, "index", true, "a whole number"));
@@ -192,7 +201,10 @@ void ScriptRunner::dump(const Json& names) {
     ScriptOutput::Json states = ScriptOutput::Json::object();
     for (const Json& item : names) {
         const QString name = qs(item.get<std::string>());
-        if (QWidget* control = findWidget(name)) {
+        if (name == QStringLiteral("clipboard")) {
+            // What a paste would give: the text Ctrl+C or 复制 put there.
+            states["clipboard"] = ScriptOutput::utf8(QApplication::clipboard()->text());
+        } else if (QWidget* control = findWidget(name)) {
             states[item.get<std::string>()] = m_state.of(*control);
         } else if (QAction* action = findAction(name)) {
             states[item.get<std::string>()] = ControlState::of(*action);

@@ -33,11 +33,13 @@ class ScriptRunner {
 
   private:
     void runStep(const nlohmann::json& step);
-    void click(const QString& name);
+    void click(const QString& name, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // A click on a column's header of a grid, the column brought into view first.
+    void clickHeader(const nlohmann::json& target);
     // A left click at a point inside the control (pixels from its top left).
     void clickPoint(const QString& name, const QPoint& position);
     // Types a text key by key into whatever has the focus, clearing nothing.
-    void typeKeys(const QString& text);
+    void typeKeys(const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void selectTab(const QString& name, int index);
     void type(const QString& name, const QString& text);
     void focus(const QString& name);
@@ -61,7 +63,8 @@ class ScriptRunner {
     void giveFocus(QWidget& control, const QString& name);
     void clearByKeys(QWidget& control);
     void pressKey(int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    void clickAt(QWidget& target, const QPoint& position, const QString& name, Qt::MouseButton button, bool twice);
+    void clickAt(QWidget& target, const QPoint& position, const QString& name, Qt::MouseButton button, bool twice,
+                 Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     bool idle() const;
     void waitUntilIdle();
     void closeStrayDialog();

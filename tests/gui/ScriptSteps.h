@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
 
 #include <nlohmann/json.hpp>
 
@@ -32,6 +33,23 @@ std::optional<T> member(const nlohmann::json& step, const char* key, bool requir
     if constexpr (std::is_same_v<T, bool>) fits = found->is_boolean();
     if (!fits) throw ScriptError(QStringLiteral("\"%1\" must be %2").arg(key, expected));
     return found->get<T>();
+}
+
+// The keys held during a click or a key press: "modifiers": ["shift", "ctrl"].
+inline Qt::KeyboardModifiers modifiersOf(const nlohmann::json& step) {
+    Qt::KeyboardModifiers held = Qt::NoModifier;
+    if (!step.contains("modifiers")) return held;
+    const nlohmann::json& list = step.at("modifiers");
+    if (!list.is_array()) throw ScriptError(QStringLiteral("\"modifiers\" must be an array of \"shift\" or \"ctrl\""));
+    for (const nlohmann::json& key : list) {
+        if (key == "shift")
+            held |= Qt::ShiftModifier;
+        else if (key == "ctrl")
+            held |= Qt::ControlModifier;
+        else
+            throw ScriptError(QStringLiteral("\"modifiers\" must be an array of \"shift\" or \"ctrl\""));
+    }
+    return held;
 }
 
 } // namespace quorvel::script

@@ -53,7 +53,8 @@ std::string substitute(std::string text, const std::string& placeholder, const s
 // Every text a line of the runner shows a user: all strings below "dump" and "dialog", except the answers the
 // tour gave.
 void collect(const nlohmann::json& value, const std::string& key, std::vector<std::string>& texts) {
-    if (key == "answer" || key == "kind") return;
+    // The runner's own words: the dialog's kind and icon, a grid's order.
+    if (key == "answer" || key == "kind" || key == "icon" || key == "sort") return;
     if (value.is_string()) texts.push_back(value.get<std::string>());
     if (value.is_object())
         for (const auto& [name, member] : value.items())

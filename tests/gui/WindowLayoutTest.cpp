@@ -175,8 +175,9 @@ TEST(WindowScreenshot, WritesTheWindowAtTheSizeAsked) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << status;
 }
 
-// The judge itself: a squeezed box, a grid hiding columns and two overlapping buttons are found; a frame and
-// its controls, hidden controls and controls that only touch are not faults.
+// The judge itself: a squeezed box, a grid hiding columns, two overlapping buttons, a box laid over a label's
+// text and chart labels cut short or past the chart's edge are found; a frame and its controls, hidden controls
+// and controls that only touch are not faults.
 TEST(LayoutFaults, FindsSqueezedAndOverlappingControlsOnly) {
     const Json controls = Json::parse(R"({
         "Frame1": {"visible": true, "geometry": [0, 0, 300, 100], "hint": [120, 40]},
@@ -185,11 +186,19 @@ TEST(LayoutFaults, FindsSqueezedAndOverlappingControlsOnly) {
         "Command2": {"visible": true, "geometry": [100, 30, 80, 24], "hint": [80, 24], "inside": "Frame1"},
         "Command3": {"visible": true, "geometry": [180, 30, 80, 24], "hint": [80, 24], "inside": "Frame1"},
         "Command4": {"visible": false, "geometry": [100, 30, 80, 24], "hint": [200, 24], "inside": "Frame1"},
-        "MSFlexGrid1": {"visible": true, "geometry": [0, 100, 300, 200], "hint": [70, 70], "columns_width": 320}
+        "MSFlexGrid1": {"visible": true, "geometry": [0, 100, 300, 200], "hint": [70, 70], "columns_width": 320},
+        "Label12": {"visible": true, "geometry": [0, 300, 200, 20], "hint": [100, 20], "textRect": [0, 302, 180, 16]},
+        "Text1": {"visible": true, "geometry": [60, 300, 70, 20], "hint": [40, 20], "inside": "Label12"},
+        "chtOmission": {"visible": true, "geometry": [0, 320, 300, 100], "hint": [50, 50], "sceneTexts": [
+            {"text": "2013001", "rect": [10, 80, 50, 14]}, {"text": "20031…", "rect": [100, 80, 50, 14]},
+            {"text": "下期", "rect": [280, 80, 30, 14]}]}
     })");
     const std::vector<std::string> expected{
         "Text22_1 [10, 20, 10, 20] is smaller than its minimum size hint [24, 20]",
         "MSFlexGrid1 [0, 100, 300, 200] is narrower than its columns, 320 pixels",
+        "chtOmission shows \"20031…\" cut [100, 80, 50, 14]",
+        "chtOmission shows \"下期\" cut [280, 80, 30, 14]",
+        "Label12's text [0, 302, 180, 16] lies under Text1 [60, 300, 70, 20]",
         "Command1 [40, 20, 80, 24] overlaps Command2 [100, 30, 80, 24]",
     };
     EXPECT_EQ(layoutFaults(controls), expected);

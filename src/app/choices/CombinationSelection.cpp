@@ -19,8 +19,12 @@ int tickedCount(const BoxTicks& ticks, AttributeKind kind) {
     return count;
 }
 
-GroupSizeEntry readGroupSize(std::string_view text, int previous) {
+GroupSizeEntry readGroupSize(std::string_view text, int previous, bool noLimit) {
     auto size = typedNumber(text);
+    if (size && !noLimit && (*size < 1 || *size > 6))
+        return {previous, Message::core(QT_TRANSLATE_NOOP("Core", "组合位数 %1 is not one of the group sizes 1, 2, 3, "
+                                                                  "4, 5 and 6: the group size stays %2."),
+                                        *size, previous)};
     if (size && *size >= -32768 && *size <= 32767) return {*size, {}};
     return {previous,
             Message::core(QT_TRANSLATE_NOOP("Core", "组合位数 '%1' is not a number: the group size stays %2."),

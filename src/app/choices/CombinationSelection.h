@@ -22,11 +22,12 @@ BoxTicks applyBulkChange(const BoxTicks& ticks, BulkChange change);
 // The recount shown in Text5: the ticked boxes among the kind's visible boxes.
 int tickedCount(const BoxTicks& ticks, AttributeKind kind);
 
-// The group size typed into Combo2: the number, or the previous size and a message saying it was kept.
+// The group size typed into Combo2: the number, or the previous size and a message saying it was kept. Without
+// 不限组数 (noLimit) only the sizes of Combo2's list, 1..6, are taken, and a refusal names them.
 struct GroupSizeEntry {
     int size = 2;
     Message problem;
 };
-GroupSizeEntry readGroupSize(std::string_view text, int previous);
+GroupSizeEntry readGroupSize(std::string_view text, int previous, bool noLimit);
 
 } // namespace quorvel

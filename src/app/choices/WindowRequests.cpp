@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/choices/WindowRequests.h"
 
+#include "analysis/ResultCells.h"
 #include "app/choices/PositionSearchState.h"
 
 namespace quorvel {
@@ -42,6 +43,17 @@ PositionSearchRequest WindowRequests::positionSearch() const {
     auto request = searchRequest<PositionSearchRequest>(searchChoice());
     request.selected = m_choices.selected;
     return request;
+}
+
+Message WindowRequests::positionSearchRefusal() const {
+    for (std::size_t i = 0; i < 7; ++i) {
+        if (!m_choices.selected[i] || m_choices.texts[i].find_first_not_of(' ') != std::string::npos) continue;
+        const Message box(Message::kCoreContext, hitListHeader()[i + 1]);
+        return Message::core(QT_TRANSLATE_NOOP("Core", "%1 is ticked but its box holds no value: type the value to "
+                                                       "look for there, or untick %1. Nothing was run."),
+                             box);
+    }
+    return {};
 }
 
 PartialSearchRequest WindowRequests::partialSearch() const {

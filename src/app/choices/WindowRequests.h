@@ -49,6 +49,9 @@ class WindowRequests {
 
     // 检索: the ticked positions of the active tab with the search values; the label texts in free mode.
     PositionSearchRequest positionSearch() const;
+    // Why 检索 may not run: the first ticked position whose box holds no value, named as the window shows it
+    // (searching it would look for whatever value the box held before). Empty when every ticked box holds one.
+    Message positionSearchRefusal() const;
     // 分部检索: every position of 平码 or 平特 takes part; the position boxes are not read.
     PartialSearchRequest partialSearch() const;
     // 分组计算: the ticked boxes (those beyond the kind's box count are left to the plan to ignore).

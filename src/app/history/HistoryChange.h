@@ -12,6 +12,10 @@ namespace quorvel {
 // another program sharing the store.
 enum class HistoryChange { Changed, Cleared, Updated, Elsewhere };
 
+// What another program sharing the store changed since the subscribers last heard: nothing, the history (a draw
+// added, removed or changed, or the draws derived again), or only other stored data such as the group results.
+enum class ChangeElsewhere { None, History, StoredResults };
+
 // A subscriber to the changes of the history; it is called after the change was committed and must not throw.
 using HistorySubscriber = std::function<void(HistoryChange change)>;
 

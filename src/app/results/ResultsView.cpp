@@ -27,9 +27,17 @@ int columnOfSort(GroupSort sort) {
     }
 }
 
-Message sortCaption(GroupSort sort) {
-    if (sort == GroupSort::P) return Message::core(QT_TRANSLATE_NOOP("Core", "P(≥ last)"));
-    return Message::core(omissionHeader().at(static_cast<std::size_t>(columnOfSort(sort))).c_str());
+ClickedOrder orderOfClick(int column, bool onHeader, std::optional<GroupSort> current, bool currentDescending) {
+    const GroupSort sort = sortOfColumn(column);
+    const bool reverse = onHeader && current == sort && !currentDescending;
+    return ClickedOrder{sort, reverse};
+}
+
+Message sortCaption(GroupSort sort, bool descending) {
+    const Message caption =
+        sort == GroupSort::P ? Message::core(QT_TRANSLATE_NOOP("Core", "P(≥ last)"))
+                             : Message::core(omissionHeader().at(static_cast<std::size_t>(columnOfSort(sort))).c_str());
+    return descending ? Message::core(QT_TRANSLATE_NOOP("Core", "%1 降序"), caption) : caption;
 }
 
 void ResultsView::showSearch(SearchKind kind, SearchResult result, std::string rules) {
@@ -58,11 +66,11 @@ void ResultsView::showGroupCalculation(GroupRequest request, GroupRows rows) {
     showGroupCalculation(std::move(request), std::make_shared<const GroupRows>(std::move(rows)));
 }
 
-void ResultsView::showStoredGroups(GroupRows rows, GroupSort sort) {
+void ResultsView::showStoredGroups(GroupRows rows, GroupSort sort, bool descending) {
     setRows(std::make_shared<const GroupRows>(std::move(rows)));
     m_content = Content::Groups;
     m_calculationRules.reset();
-    orderGroups(sort);
+    orderGroups(sort, descending);
 }
 
 void ResultsView::setRows(std::shared_ptr<const GroupRows> rows) {
@@ -72,10 +80,12 @@ void ResultsView::setRows(std::shared_ptr<const GroupRows> rows) {
     m_rows = std::move(rows);
 }
 
-void ResultsView::orderGroups(GroupSort sort) {
+void ResultsView::orderGroups(GroupSort sort, bool descending) {
     // The rows stay in the order stored; only the order in which they are shown changes.
     m_shown = groupRowOrder(*m_rows, sort);
+    if (descending) std::reverse(m_shown.begin(), m_shown.end());
     m_groupOrder = sort;
+    m_descending = descending;
 }
 
 std::vector<GroupRow> ResultsView::omissionRows() const {

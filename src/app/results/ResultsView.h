@@ -18,8 +18,15 @@ namespace quorvel {
 // stays current under a sort (P has no column: the last omission is nearest).
 GroupSort sortOfColumn(int column);
 int columnOfSort(GroupSort sort);
+// The order a click on the omission grid gives: a cell orders ascending by its column; a header orders by its
+// column, and a second click on the header of the column the rows are ordered by reverses the order.
+struct ClickedOrder {
+    GroupSort sort = GroupSort::Last;
+    bool descending = false;
+};
+ClickedOrder orderOfClick(int column, bool onHeader, std::optional<GroupSort> current, bool currentDescending);
 // The caption of a sort: its column's header, or P(≥ last).
-Message sortCaption(GroupSort sort);
+Message sortCaption(GroupSort sort, bool descending = false);
 
 // Which search filled the hit list.
 enum class SearchKind { Position, Partial };
@@ -50,13 +57,16 @@ class ResultsView {
     void showGroupCalculation(GroupRequest request, std::shared_ptr<const GroupRows> rows);
     void showGroupCalculation(GroupRequest request, GroupRows rows);
     // The group rows read from the store, given in the order stored, shown ordered by a sort.
-    void showStoredGroups(GroupRows rows, GroupSort sort);
+    void showStoredGroups(GroupRows rows, GroupSort sort, bool descending = false);
     // Whether the grid holds group rows already shown in this order (nothing to do).
-    bool showsGroupsIn(GroupSort sort) const { return m_content == Content::Groups && m_groupOrder == sort; }
+    bool showsGroupsIn(GroupSort sort, bool descending = false) const {
+        return m_content == Content::Groups && m_groupOrder == sort && m_descending == descending;
+    }
     // Whether the grid holds group rows that can be re-ordered in memory; otherwise they are read from the store.
     bool holdsGroups() const { return m_content == Content::Groups && m_groupOrder.has_value(); }
     // Re-orders the shown group rows by a sort, equal values in the order stored (as reading YL by it gives them).
-    void orderGroups(GroupSort sort);
+    // Descending shows them the other way round.
+    void orderGroups(GroupSort sort, bool descending = false);
     // The history changed: the last group calculation no longer describes it.
     void historyChanged() { m_lastGroupCurrent = false; }
 
@@ -68,6 +78,7 @@ class ResultsView {
     // The omission grid's row with its fuller figures; nothing outside the rows.
     std::optional<GroupRow> omissionRow(int row) const;
     std::optional<GroupSort> groupOrder() const { return m_groupOrder; }
+    bool groupsDescending() const { return m_groupOrder && m_descending; }
     // The group shown at a row; empty when the grid holds a search's summary or there is no such row.
     std::string groupAt(int row) const;
     // The row showing a group; the first row when it is not shown (or `group` is empty).
@@ -98,6 +109,7 @@ class ResultsView {
     std::vector<std::uint32_t> m_shown; // the stored place of each row shown, in the order shown
     Content m_content = Content::Groups;
     std::optional<GroupSort> m_groupOrder; // how the shown group rows are ordered
+    bool m_descending = false;             // and whether the other way round
     std::string m_searchRules = "No search has run in this window: the hit list holds no result.";
     std::optional<GroupRequest> m_lastGroup;
     std::optional<std::string> m_calculationRules; // while the grid shows the rows of a group calculation

@@ -34,6 +34,8 @@ const std::vector<SettingKey> kKeys{
     {Setting::intWinHeight, "intWinHeight", SettingType::Integer, "0", 0, 32767, ""},
     {Setting::bolWinMax, "bolWinMax", SettingType::Boolean, "False", 0, 0, ""},
     {Setting::txtLanguage, "txtLanguage", SettingType::Text, "", 0, 0, ""},
+    // Sizes outside 1..6 are kept only with 不限组数; the calculation then says why it makes no group.
+    {Setting::intGroupSize, "intGroupSize", SettingType::Integer, "2", -32768, 32767, ""},
 };
 
 } // namespace

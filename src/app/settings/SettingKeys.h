@@ -34,8 +34,9 @@ enum class Setting {
     intWinTop,        // a width or height of 0: none remembered
     intWinWidth,
     intWinHeight,
-    bolWinMax,   // the main window was maximised when it was closed
-    txtLanguage, // the window's language: zh_CN, zh_HK or en; empty: from the desktop's locale
+    bolWinMax,    // the main window was maximised when it was closed
+    txtLanguage,  // the window's language: zh_CN, zh_HK or en; empty: from the desktop's locale
+    intGroupSize, // 组合位数: the group size of the group calculation, chosen or typed
 };
 
 enum class SettingType { Boolean, Integer, Text };

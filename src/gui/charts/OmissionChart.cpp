@@ -73,6 +73,8 @@ OmissionChart::OmissionChart(QWidget* parent) : QChartView(parent) {
     m_issues = new QCategoryAxis(chart);
     m_issues->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     m_issues->setLabelsFont(small);
+    // Whole issues or none: relabel() keeps only the labels that fit, so the axis must not shorten any.
+    m_issues->setTruncateLabels(false);
     m_values = new QValueAxis(chart);
     m_values->setLabelFormat(QStringLiteral("%d"));
     m_values->setLabelsFont(small);
@@ -167,13 +169,16 @@ void OmissionChart::relabel() {
     // Issue labels, centred on their draws: the next draw's 下期 first, then the hits from the left as long
     // as a label keeps a gap to the one before and to 下期, and stays inside the plot area on the left.
     removeLabels(m_issues);
-    const double to = m_next + 1;
-    m_issues->setStartValue(m_from);
-    m_issues->setRange(m_from, to);
     const QFontMetricsF issueMetrics(m_issues->labelsFont());
     const double space = issueMetrics.horizontalAdvance(QStringLiteral("00"));
-    auto at = [&](double x) { return area.left() + (x - m_from) / (to - m_from) * area.width(); };
     const QString nextText = tr("下期");
+    // The axis reaches past the next draw far enough that 下期, centred on it, stays inside the plot.
+    const double nextHalf = issueMetrics.horizontalAdvance(nextText) / 2 + 2;
+    const double span = m_next - m_from;
+    const double to = m_from + std::max(span + 1, span * area.width() / std::max(area.width() - nextHalf, 1.0));
+    m_issues->setStartValue(m_from);
+    m_issues->setRange(m_from, to);
+    auto at = [&](double x) { return area.left() + (x - m_from) / (to - m_from) * area.width(); };
     const double nextLeft = at(m_next) - issueMetrics.horizontalAdvance(nextText) / 2;
     double freeFrom = area.left();
     for (const HitRow& hit : m_result.hits) {

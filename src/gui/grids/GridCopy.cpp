@@ -50,8 +50,11 @@ void GridCopy::copySelection() {
     const QAbstractItemModel& model = *m_grid.model();
     CellGrid cells;
     std::vector<std::string> header;
-    for (int column = left; column <= right; ++column)
-        header.push_back(model.headerData(column, Qt::Horizontal).toString().toStdString());
+    // The caption alone where a grid marks its order beside it (EditRole), else the caption shown.
+    for (int column = left; column <= right; ++column) {
+        const QVariant plain = model.headerData(column, Qt::Horizontal, Qt::EditRole);
+        header.push_back((plain.isValid() ? plain : model.headerData(column, Qt::Horizontal)).toString().toStdString());
+    }
     cells.push_back(std::move(header));
     for (int row = top; row <= bottom; ++row) {
         std::vector<std::string> line;

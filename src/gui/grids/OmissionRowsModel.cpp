@@ -15,6 +15,16 @@ void OmissionRowsModel::showFrom(const ResultsView& view) {
     redraw([&] { m_view = &view; });
 }
 
+QVariant OmissionRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    // EditRole: the caption without the mark, for a copy that pastes into a spreadsheet.
+    QVariant caption = CellGridModel::headerData(section, orientation, role == Qt::EditRole ? Qt::DisplayRole : role);
+    if (role == Qt::EditRole) return caption;
+    if (!caption.isValid() || m_view == nullptr || !m_view->groupOrder() || *m_view->groupOrder() == GroupSort::P ||
+        columnOfSort(*m_view->groupOrder()) != section)
+        return caption;
+    return caption.toString() + (m_view->groupsDescending() ? QStringLiteral(" ▼") : QStringLiteral(" ▲"));
+}
+
 CellGrid OmissionRowsModel::cells() const {
     return groupResultGrid(m_view ? m_view->omissionRows() : std::vector<GroupRow>{});
 }

@@ -18,6 +18,9 @@ class OmissionRowsModel : public CellGridModel {
     void showFrom(const ResultsView& view);
     // Every cell as shown, the header row first (what the workbook export writes).
     CellGrid cells() const;
+    // The captions, the column the group rows are ordered by marked ▲ (ascending) or ▼ (descending); EditRole
+    // gives the caption alone.
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
     int cellRows() const override;

@@ -23,7 +23,7 @@ void HistoryChangeWatcher::check() {
     // answering about; the next tick comes soon enough.
     if (m_window.property("busy").toBool() || QApplication::activeModalWidget() || QApplication::activePopupWidget())
         return;
-    m_workspace.history().noticeChangesElsewhere();
+    if (m_workspace.history().noticeChangesElsewhere() == ChangeElsewhere::StoredResults) emit storedResultsChanged();
 }
 
 bool HistoryChangeWatcher::eventFilter(QObject* watched, QEvent* event) {

@@ -24,6 +24,10 @@ class HistoryChangeWatcher : public QObject {
     // Asks now, unless the window is busy or a dialog or menu is open.
     void check();
 
+  signals:
+    // Another program stored data other than the draws (its group results); the history is unchanged.
+    void storedResultsChanged();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

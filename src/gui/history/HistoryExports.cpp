@@ -59,7 +59,7 @@ void HistoryExports::exportAndOpen(const QString& title, const std::function<std
         WaitCursor wait;
         file = write();
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, title, tr("Nothing was exported: %1").arg(shownError(error)));
+        m_dialogs.warning(&m_window, title, tr("Nothing was exported: %1").arg(shownError(error)));
         return;
     }
     const QString shown = QDir::toNativeSeparators(fromPath(file));
@@ -71,7 +71,7 @@ void HistoryExports::exportAndOpen(const QString& title, const std::function<std
         return;
     }
     emit statusMessage(tr("The history was written to %1.").arg(shown));
-    m_dialogs.message(&m_window, title,
+    m_dialogs.warning(&m_window, title,
                       text ? tr("The history was written to %1, but no text editor on this desktop could open it; "
                                 "the file is kept there.")
                                  .arg(shown)

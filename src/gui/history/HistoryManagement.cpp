@@ -39,6 +39,15 @@ const char* const kYearsPrompt = QT_TRANSLATE_NOOP(
 const char* const kWrongInputTitle = QT_TRANSLATE_NOOP("quorvel::HistoryManagement", "输入有误");
 const char* const kRestoreTitle = QT_TRANSLATE_NOOP("quorvel::HistoryManagement", "恢复历史备份");
 
+QString removedDraw(const Draw& draw) {
+    QStringList numbers;
+    for (int number : draw.numbers)
+        numbers << QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+    return HistoryManagement::tr("Deleted the draw of issue %1: %2 (special number %3);")
+        .arg(draw.issue)
+        .arg(numbers.mid(0, 6).join(QLatin1Char(' ')), numbers.at(6));
+}
+
 } // namespace
 
 HistoryManagement::HistoryManagement(Workspace& workspace, Dialogs& dialogs, QWidget& window, HistoryPanel& panel,
@@ -83,15 +92,17 @@ bool HistoryManagement::runRemoval(const QString& title, const std::function<Mai
         WaitCursor wait;
         result = removal();
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, title,
+        m_dialogs.warning(&m_window, title,
                           tr("Nothing was removed; the history stays as it was:\n%1").arg(shownError(error)));
         return false;
     }
     QString status = tr("%1 %2 draws remain.").arg(done).arg(result.remaining);
+    // The draw removed by name, so that a slip of the finger is seen at once and can be typed in again.
+    if (result.removed) status = tr("%1 %2 draws remain.").arg(removedDraw(*result.removed)).arg(result.remaining);
     if (result.backup) status += tr(" The history as it was is saved in %1").arg(fromPath(*result.backup));
     emit statusMessage(status);
     if (!result.compactionProblem.empty())
-        m_dialogs.message(&m_window, title,
+        m_dialogs.warning(&m_window, title,
                           tr("The draws were removed, but the store file could not be compacted afterwards:\n%1")
                               .arg(shown(result.compactionProblem)));
     return true;
@@ -119,7 +130,7 @@ std::optional<int> HistoryManagement::askNumber(const QString& title, const QStr
     bool whole = false;
     const int number = answer->trimmed().toInt(&whole);
     if (!whole) {
-        m_dialogs.message(&m_window, tr(kWrongInputTitle),
+        m_dialogs.warning(&m_window, tr(kWrongInputTitle),
                           tr("'%1' is not a whole number; nothing was removed.").arg(answer->trimmed()));
         return std::nullopt;
     }
@@ -131,7 +142,7 @@ void HistoryManagement::keepUntilChosen() {
     try {
         latest = m_workspace.history().latestIssue();
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, tr(kDeleteTitle), tr("The history could not be read: %1").arg(shownError(error)));
+        m_dialogs.warning(&m_window, tr(kDeleteTitle), tr("The history could not be read: %1").arg(shownError(error)));
         return;
     }
     auto issue = askNumber(tr(kDeleteTitle), tr(kDeleteUntilPrompt), QString::number(latest.value_or(0)));
@@ -158,13 +169,13 @@ void HistoryManagement::chooseYears() {
         if (!answer || answer->trimmed().isEmpty()) return;
         const std::string text = answer->trimmed().toStdString();
         if (auto problem = settingProblem(key, text)) {
-            m_dialogs.message(&m_window, tr(kWrongInputTitle), shown(*problem));
+            m_dialogs.warning(&m_window, tr(kWrongInputTitle), shown(*problem));
             continue;
         }
         try {
             settings.set(Setting::IniSerchDay, text);
         } catch (const std::exception& error) {
-            m_dialogs.message(&m_window, tr(kYearsTitle),
+            m_dialogs.warning(&m_window, tr(kYearsTitle),
                               tr("The number of years was not saved: %1").arg(shownError(error)));
             return;
         }
@@ -180,7 +191,7 @@ void HistoryManagement::checkHistory() {
         WaitCursor wait;
         holes = m_workspace.history().checkHistory();
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, title, shownError(error));
+        m_dialogs.warning(&m_window, title, shownError(error));
         return;
     }
     m_dialogs.message(&m_window, title, shown(historyCheckReport(holes, UpdateSiteHint::Menu)));
@@ -189,7 +200,7 @@ void HistoryManagement::checkHistory() {
 void HistoryManagement::restoreBackup() {
     const std::filesystem::path folder = m_workspace.maintenance().safetyCopyFolder();
     if (m_workspace.maintenance().safetyCopies().empty()) {
-        m_dialogs.message(&m_window, tr(kRestoreTitle),
+        m_dialogs.warning(&m_window, tr(kRestoreTitle),
                           tr("There is no safety copy in %1 yet: one is written there before every change that "
                              "removes draws.")
                               .arg(QDir::toNativeSeparators(fromPath(folder))));

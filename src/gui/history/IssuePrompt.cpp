@@ -10,9 +10,9 @@ namespace quorvel {
 
 namespace {
 
-// The label's text before and after the number the box covers.
-const char* const kBefore = QT_TRANSLATE_NOOP("quorvel::IssuePrompt", "在下面输入 ");
-const char* const kAfter = QT_TRANSLATE_NOOP("quorvel::IssuePrompt", " 期历史号码:");
+// The prompt's text before and after the next-issue box.
+const char* const kBefore = QT_TRANSLATE_NOOP("quorvel::IssuePrompt", "在下面输入");
+const char* const kAfter = QT_TRANSLATE_NOOP("quorvel::IssuePrompt", "期历史号码:");
 const QString kNumber = QStringLiteral("2007001");
 
 } // namespace
@@ -20,40 +20,31 @@ const QString kNumber = QStringLiteral("2007001");
 IssuePrompt::IssuePrompt(QWidget* parent) : QWidget(parent) {
     m_label = new QLabel(this);
     m_label->setObjectName(QStringLiteral("Label12"));
-    // The box lies on the label's number: as the label's child, it is held by the label rather than laid over
-    // a neighbour.
-    m_issue = new QLineEdit(m_label);
+    m_issue = new QLineEdit(this);
     m_issue->setObjectName(QStringLiteral("Text1"));
     m_issue->setAlignment(Qt::AlignCenter);
+    // Wide enough for an issue with room to spare, so that no digit is scrolled out of sight.
+    m_issue->setFixedWidth(m_issue->fontMetrics().horizontalAdvance(kNumber + QStringLiteral("00")) + 12);
+    m_after = new QLabel(this);
+    m_after->setObjectName(QStringLiteral("Label12_1"));
+    // The box stands between the two parts of the prompt, never over either: the prompt reads whole.
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_label);
+    layout->addWidget(m_issue);
+    layout->addWidget(m_after);
     layout->addStretch();
-    m_label->setMinimumHeight(m_issue->sizeHint().height());
     retranslate();
 }
 
 void IssuePrompt::retranslate() {
-    m_label->setText(tr(kBefore) + kNumber + tr(kAfter));
-    placeIssueBox();
+    m_label->setText(tr(kBefore));
+    m_after->setText(tr(kAfter));
 }
 
 void IssuePrompt::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) retranslate();
     QWidget::changeEvent(event);
-}
-
-void IssuePrompt::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    placeIssueBox();
-}
-
-void IssuePrompt::placeIssueBox() {
-    const QFontMetrics metrics = m_label->fontMetrics();
-    const int start = m_label->contentsRect().x() + metrics.horizontalAdvance(tr(kBefore)) - 4;
-    const int width = metrics.horizontalAdvance(kNumber) + 12;
-    const int height = m_issue->sizeHint().height();
-    m_issue->setGeometry(start, (m_label->height() - height) / 2, width, height);
 }
 
 } // namespace quorvel

@@ -8,8 +8,8 @@ class QLineEdit;
 
 namespace quorvel {
 
-// Label12 "在下面输入 2007001 期历史号码:" with the next-issue box Text1 laid over the label's number (a
-// child of the label), so that the label prompts for the issue the box shows.
+// The prompt "在下面输入 [2007001] 期历史号码:": Label12, the next-issue box Text1 and Label12_1 side by side, so
+// that the prompt names the issue the box shows and no part of it lies under the box.
 class IssuePrompt : public QWidget {
     Q_OBJECT
   public:
@@ -18,15 +18,14 @@ class IssuePrompt : public QWidget {
     QLineEdit* issueBox() const { return m_issue; }
 
   protected:
-    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
     void retranslate();
-    void placeIssueBox();
 
     QLabel* m_label;
     QLineEdit* m_issue;
+    QLabel* m_after;
 };
 
 } // namespace quorvel

@@ -13,8 +13,8 @@ const QChar kBlank = QLatin1Char('_');
 
 } // namespace
 
-EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
-    setInputMask(QStringLiteral("##;_"));
+EntryBox::EntryBox(QWidget* parent, int digits) : QLineEdit(parent) {
+    setInputMask(QString(digits, QLatin1Char('#')) + QStringLiteral(";_"));
     connect(this, &QLineEdit::cursorPositionChanged, this, &EntryBox::keepCursorBeforeBlank);
 }
 

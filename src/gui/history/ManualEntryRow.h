@@ -16,9 +16,10 @@ namespace quorvel {
 // slot, so a digit always fills the first free slot.
 class EntryBox : public QLineEdit {
   public:
-    explicit EntryBox(QWidget* parent = nullptr);
+    // A box of `digits` slots (the draw's numbers have two).
+    explicit EntryBox(QWidget* parent = nullptr, int digits = 2);
 
-    // Both slots hold a digit.
+    // Every slot holds a digit.
     bool complete() const;
 
   protected:

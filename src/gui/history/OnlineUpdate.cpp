@@ -47,25 +47,25 @@ void OnlineUpdate::start() {
     const std::string site = m_workspace.settings().text(Setting::txtUpdateSite);
     const QString title = tr(kTitle);
     if (site.empty()) {
-        m_dialogs.message(&m_window, title,
+        m_dialogs.warning(&m_window, title,
                           tr("Nothing was updated: no update site is set. Choose the menu 设置 → 在线更新网址 and give "
                              "the address the yearly pages are found under (for example "
                              "http://127.0.0.1:8080/85122/kj/, the page of 2014 then being .../2014.html)."));
         return;
     }
     if (auto problem = updateSiteProblem(site, UpdateSiteHint::Menu)) {
-        m_dialogs.message(&m_window, title, tr("Nothing was updated: %1").arg(shown(*problem)));
+        m_dialogs.warning(&m_window, title, tr("Nothing was updated: %1").arg(shown(*problem)));
         return;
     }
     try {
         m_plan = m_workspace.history().planUpdate();
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, title, tr("Nothing was updated: %1").arg(shownError(error)));
+        m_dialogs.warning(&m_window, title, tr("Nothing was updated: %1").arg(shownError(error)));
         return;
     }
     if (!m_dialogs.question(&m_window, title, shown(updateConfirmation(m_plan)))) return;
     if (m_plan.years().empty()) {
-        m_dialogs.message(&m_window, title,
+        m_dialogs.warning(&m_window, title,
                           tr("Nothing was updated: the latest stored draw, %1, is after the current year %2, so "
                              "there is no page to load.")
                               .arg(m_plan.lastStoredIssue)
@@ -93,6 +93,7 @@ void OnlineUpdate::showProgress(int index, int count, int year) {
 void OnlineUpdate::finish() {
     const QString title = tr(kTitle);
     QString report;
+    bool failed = false;
     if (m_fetcher.cancelled()) {
         report = tr("The update was cancelled; the history was left unchanged.");
     } else {
@@ -101,6 +102,7 @@ void OnlineUpdate::finish() {
             report = shown(updateSummary(result));
         } catch (const std::exception& error) {
             report = tr("The new draws were not stored; the history stays as it was:\n%1").arg(shownError(error));
+            failed = true;
         }
     }
     m_progress->deleteLater();
@@ -108,7 +110,10 @@ void OnlineUpdate::finish() {
     m_progress = nullptr;
     setRunning(false);
     emit statusMessage(report.section(QLatin1Char('\n'), 0, 0));
-    m_dialogs.message(&m_window, title, report);
+    if (failed)
+        m_dialogs.warning(&m_window, title, report);
+    else
+        m_dialogs.message(&m_window, title, report);
 }
 
 void OnlineUpdate::setRunning(bool running) {
@@ -128,13 +133,13 @@ void OnlineUpdate::chooseSite() {
     if (!typed) return;
     const std::string site = typed->trimmed().toStdString();
     if (auto problem = updateSiteProblem(site, UpdateSiteHint::Menu); problem && !site.empty()) {
-        m_dialogs.message(&m_window, tr(kSiteTitle), tr("The address was not saved: %1").arg(shown(*problem)));
+        m_dialogs.warning(&m_window, tr(kSiteTitle), tr("The address was not saved: %1").arg(shown(*problem)));
         return;
     }
     try {
         m_workspace.settings().set(Setting::txtUpdateSite, site);
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, tr(kSiteTitle), tr("The address was not saved: %1").arg(shownError(error)));
+        m_dialogs.warning(&m_window, tr(kSiteTitle), tr("The address was not saved: %1").arg(shownError(error)));
         return;
     }
     emit statusMessage(site.empty() ? tr("The update site was cleared.")

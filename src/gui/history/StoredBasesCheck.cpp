@@ -96,7 +96,7 @@ void StoredBasesCheck::afterBaseChosen() {
         WaitCursor wait;
         result = m_workspace.maintenance().rebuildHistory();
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, title, tr("没有重新推算，历史号码保持原样：\n%1").arg(shownError(error)));
+        m_dialogs.warning(&m_window, title, tr("没有重新推算，历史号码保持原样：\n%1").arg(shownError(error)));
         emit statusMessage(QString());
         return;
     }
@@ -104,7 +104,7 @@ void StoredBasesCheck::afterBaseChosen() {
     if (result.backup) status += tr("原来的历史号码已备份在 %1").arg(fromPath(*result.backup));
     emit statusMessage(status);
     if (!result.compactionProblem.empty())
-        m_dialogs.message(
+        m_dialogs.warning(
             &m_window, title,
             tr("历史号码已重新推算，但之后压缩数据库文件失败：\n%1").arg(shown(result.compactionProblem)));
 }

@@ -45,6 +45,14 @@ AnalysisController::AnalysisController(Workspace& workspace, Dialogs& dialogs, Q
     connect(m_panels.combinations, &CombinationPanel::groupRequested, this, &AnalysisController::runGroupCalculation);
     // 不限组数 starts as saved and is saved as soon as it changes.
     m_panels.combinations->showNoLimit(m_workspace.settings().boolean(Setting::bolNoLimit));
+    m_panels.combinations->showGroupSize(m_workspace.settings().integer(Setting::intGroupSize));
+    connect(m_panels.combinations, &CombinationPanel::groupSizeChosen, this, [this](int size) {
+        try {
+            m_workspace.settings().set(Setting::intGroupSize, std::to_string(size));
+        } catch (const std::exception& error) {
+            emit statusMessage(tr("组合位数 was not saved: %1").arg(shownError(error)));
+        }
+    });
     connect(m_panels.combinations, &CombinationPanel::noLimitChosen, this, [this](bool ticked) {
         try {
             m_workspace.settings().set(Setting::bolNoLimit, ticked ? "True" : "False");
@@ -57,9 +65,11 @@ AnalysisController::AnalysisController(Workspace& workspace, Dialogs& dialogs, Q
     connect(results, &ResultsPanel::hitsExportRequested, this, &AnalysisController::exportHits);
     connect(results, &ResultsPanel::omissionClicked, this, &AnalysisController::omissionCellClicked);
     connect(results, &ResultsPanel::omissionsExportRequested, this, &AnalysisController::exportOmissions);
-    connect(results, &ResultsPanel::sortChosen, this, [this](GroupSort sort) {
+    connect(results, &ResultsPanel::omissionHeaderClicked, this, &AnalysisController::omissionHeaderClicked);
+    connect(results, &ResultsPanel::sortChosen, this, [this](GroupSort sort, bool descending) {
         if (!m_running)
-            orderGroupRows(sort, m_view.groupAt(m_panels.results->currentOmissionRow()), columnOfSort(sort));
+            orderGroupRows(sort, descending, m_view.groupAt(m_panels.results->currentOmissionRow()),
+                           columnOfSort(sort));
     });
 
     // The chart follows the selection once the grids are drawn, and only for the latest selection.
@@ -115,7 +125,7 @@ bool AnalysisController::run(const QString& what, const std::function<void(const
             emit statusMessage(tr("%1 was cancelled; the previous results were kept.").arg(what));
         } catch (const std::exception& error) {
             busy.showNormalCursor();
-            m_dialogs.message(&m_window, what,
+            m_dialogs.warning(&m_window, what,
                               tr("%1 failed; the previous results were kept:\n%2").arg(what, shownError(error)));
             busy.showCursor(Qt::WaitCursor);
         }
@@ -128,6 +138,10 @@ void AnalysisController::runPositionSearch() {
     if (m_running) return;
     auto requests = readRequests();
     if (!requests) return;
+    if (const Message why = requests->positionSearchRefusal(); !why.empty()) {
+        m_dialogs.warning(&m_window, searchName(SearchKind::Position), shown(why));
+        return;
+    }
     SearchResult result;
     const PositionSearchRequest request = requests->positionSearch();
     if (run(searchName(SearchKind::Position),
@@ -158,12 +172,12 @@ void AnalysisController::runGroupCalculation() {
     request.noLimit = m_panels.combinations->noLimit();
     const GroupLimits limits = groupLimits(m_engine, request);
     if (limits.refusal) {
-        m_dialogs.message(&m_window, tr("数据溢出"), shown(*limits.refusal));
+        m_dialogs.warning(&m_window, tr("数据溢出"), shown(*limits.refusal));
         return;
     }
     // A request that makes no group is refused before the rows shown and stored are touched.
     if (const Message why = noGroupReason(request); !why.empty()) {
-        m_dialogs.message(&m_window, tr("分组计算"), shown(why));
+        m_dialogs.warning(&m_window, tr("分组计算"), shown(why));
         return;
     }
     GroupRun result;
@@ -187,7 +201,7 @@ void AnalysisController::groupResultsStored() {
     try {
         m_workspace.analyses().finishGroupResults();
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, tr("分组计算"),
+        m_dialogs.warning(&m_window, tr("分组计算"),
                           tr("The groups shown were not stored:\n%1").arg(shownError(error)));
     }
     m_chartTimer.start();
@@ -218,33 +232,43 @@ void AnalysisController::selectGroupRow(const std::string& keep, int column) {
     m_chartTimer.start();
 }
 
-void AnalysisController::orderGroupRows(GroupSort sort, const std::string& keep, int column) {
-    if (m_view.showsGroupsIn(sort)) return;
+void AnalysisController::orderGroupRows(GroupSort sort, bool descending, const std::string& keep, int column) {
+    if (m_view.showsGroupsIn(sort, descending)) {
+        selectGroupRow(keep, column);
+        return;
+    }
     try {
         if (m_view.holdsGroups()) {
             // The grid holds the rows of YL: they are re-ordered in memory.
-            m_panels.results->changeResults(ResultsPanel::Omissions, [&] { m_view.orderGroups(sort); });
+            m_panels.results->changeResults(ResultsPanel::Omissions, [&] { m_view.orderGroups(sort, descending); });
         } else {
             std::optional<WaitCursor> storing;
             if (m_workspace.analyses().groupResultsWriting()) storing.emplace();
             std::vector<GroupRow> stored = m_workspace.analyses().groupResults();
             m_panels.results->changeResults(ResultsPanel::Omissions,
-                                            [&] { m_view.showStoredGroups(std::move(stored), sort); });
+                                            [&] { m_view.showStoredGroups(std::move(stored), sort, descending); });
         }
         selectGroupRow(keep, column);
-        m_panels.results->showSort(sort);
+        m_panels.results->showSort(sort, descending);
         emit statusMessage(tr("分组计算: %1 groups, ordered by %2.")
                                .arg(m_view.omissionCount())
-                               .arg(shown(sortCaption(m_panels.results->sortChoice()))));
+                               .arg(shown(sortCaption(sort, descending))));
     } catch (const std::exception& error) {
-        if (const auto order = m_view.groupOrder()) m_panels.results->showSort(*order);
+        if (const auto order = m_view.groupOrder()) m_panels.results->showSort(*order, m_view.groupsDescending());
         emit statusMessage(tr("The group results could not be read: %1").arg(shownError(error)));
     }
 }
 
 void AnalysisController::omissionCellClicked(int row, int column) {
     if (m_running) return;
-    orderGroupRows(sortOfColumn(column), m_view.groupAt(row), column);
+    const ClickedOrder order = orderOfClick(column, false, m_view.groupOrder(), m_view.groupsDescending());
+    orderGroupRows(order.sort, order.descending, m_view.groupAt(row), column);
+}
+
+void AnalysisController::omissionHeaderClicked(int column) {
+    if (m_running) return;
+    const ClickedOrder order = orderOfClick(column, true, m_view.groupOrder(), m_view.groupsDescending());
+    orderGroupRows(order.sort, order.descending, m_view.groupAt(m_panels.results->currentOmissionRow()), column);
 }
 
 void AnalysisController::exportHits() {
@@ -269,7 +293,7 @@ void AnalysisController::exportGrid(const CellGrid& grid, const char* fileName,
         if (m_workspace.analyses().groupResultsWriting()) storing.emplace();
         file = m_workspace.analyses().exportGridWorkbook(grid, fileName, std::nullopt, rules());
     } catch (const std::exception& error) {
-        m_dialogs.message(&m_window, tr("导出"),
+        m_dialogs.warning(&m_window, tr("导出"),
                           tr("%1 was not written: %2").arg(QString::fromUtf8(fileName), shownError(error)));
         return;
     }

@@ -75,8 +75,10 @@ class AnalysisController : public QObject {
     // Makes the shown row holding `keep` current (else the first row) in a column, and scrolls to it.
     void selectGroupRow(const std::string& keep, int column);
     // Shows the stored group rows in an order, keeping the group `keep` current and the column current.
-    void orderGroupRows(GroupSort sort, const std::string& keep, int column);
+    // Orders the group rows (descending: the other way round), keeping the group `keep` selected and in view.
+    void orderGroupRows(GroupSort sort, bool descending, const std::string& keep, int column);
     void omissionCellClicked(int row, int column);
+    void omissionHeaderClicked(int column);
     void exportHits();
     void exportOmissions(int row, int column);
     // Writes a grid as shown to its workbook in the data folder with the counting rules that `rules` gives.

@@ -108,16 +108,24 @@ BoxTicks CombinationPanel::ticks() const {
 }
 
 int CombinationPanel::applyGroupSize() {
-    GroupSizeEntry entry = readGroupSize(m_size->currentText().toStdString(), m_groupSize);
+    GroupSizeEntry entry = readGroupSize(m_size->currentText().toStdString(), m_groupSize, noLimit());
     if (!entry.problem.empty()) {
         emit statusMessage(shown(entry.problem));
         m_size->setCurrentText(QString::number(m_groupSize));
     }
+    // A size taken, chosen from the list or typed, is kept for the next start.
+    const bool changed = entry.size != m_groupSize;
     m_groupSize = entry.size;
+    if (changed) emit groupSizeChosen(m_groupSize);
     return m_groupSize;
 }
 
 bool CombinationPanel::noLimit() const { return m_noLimit->isChecked(); }
+
+void CombinationPanel::showGroupSize(int size) {
+    m_groupSize = size;
+    m_size->setCurrentText(QString::number(size));
+}
 
 void CombinationPanel::showNoLimit(bool ticked) {
     const QSignalBlocker blocker(m_noLimit);

@@ -32,6 +32,8 @@ class CombinationPanel : public QWidget {
     BoxTicks ticks() const;
     // Takes Combo2's text as the group size; a text that is not a number keeps the previous size and says so.
     int applyGroupSize();
+    // Shows the saved group size without signalling it.
+    void showGroupSize(int size);
     // 不限组数 (chkNoLimit): the group calculation without its size limits.
     bool noLimit() const;
     // Shows the saved choice of 不限组数 without signalling it.
@@ -43,6 +45,8 @@ class CombinationPanel : public QWidget {
     void groupRequested();
     // The user ticked or cleared 不限组数.
     void noLimitChosen(bool ticked);
+    // A group size other than the one in force was taken from Combo2.
+    void groupSizeChosen(int size);
 
   protected:
     void changeEvent(QEvent* event) override;

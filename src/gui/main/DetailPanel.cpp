@@ -18,7 +18,14 @@ namespace {
 
 // The choices: each grid column in the order a click on it gives, then the chance of an omission at least as
 // long as the last, which has no column.
-constexpr GroupSort kSortChoices[] = {GroupSort::Label, GroupSort::Min, GroupSort::Max, GroupSort::Last, GroupSort::P};
+// Each column also the other way round (降序); the chance has no use descending.
+struct SortChoice {
+    GroupSort sort;
+    bool descending;
+};
+constexpr SortChoice kSortChoices[] = {{GroupSort::Label, false}, {GroupSort::Label, true}, {GroupSort::Min, false},
+                                       {GroupSort::Min, true},    {GroupSort::Max, false},  {GroupSort::Max, true},
+                                       {GroupSort::Last, false},  {GroupSort::Last, true},  {GroupSort::P, false}};
 constexpr std::size_t kSortChoicesCount = std::size(kSortChoices);
 
 // The figures' columns: caption and value, a gap, caption and value.
@@ -39,15 +46,17 @@ DetailPanel::DetailPanel(QWidget* parent) : QGroupBox(parent) {
 
     m_sort = new QComboBox(this);
     m_sort->setObjectName(QStringLiteral("cboSort"));
-    for (GroupSort sort : kSortChoices)
-        m_sort->addItem(QString(), static_cast<int>(sort));
+    for (std::size_t i = 0; i < kSortChoicesCount; ++i)
+        m_sort->addItem(QString(), static_cast<int>(i));
     m_texts.addToolTip(m_sort, QT_TR_NOOP("How the group calculation's results are ordered: by a column of the grid, "
                                           "or by the chance of an omission at least as long as the last one, which "
                                           "puts first the groups missing for unusually long."));
     layout->addWidget(m_texts.with(new QLabel(this), QT_TR_NOOP("排序")), 0, 0);
     layout->addWidget(m_sort, 0, 1, 1, kLastColumn, Qt::AlignLeft);
-    connect(m_sort, &QComboBox::activated, this,
-            [this](int index) { emit sortChosen(static_cast<GroupSort>(m_sort->itemData(index).toInt())); });
+    connect(m_sort, &QComboBox::activated, this, [this](int index) {
+        const SortChoice& choice = kSortChoices[static_cast<std::size_t>(m_sort->itemData(index).toInt())];
+        emit sortChosen(choice.sort, choice.descending);
+    });
     showSort(GroupSort::Last);
 
     const std::vector<DetailFigure> figures = detailFigures(GroupRow{});
@@ -73,7 +82,7 @@ DetailPanel::DetailPanel(QWidget* parent) : QGroupBox(parent) {
 
 void DetailPanel::showCaptions() {
     for (std::size_t i = 0; i < kSortChoicesCount; ++i)
-        m_sort->setItemText(static_cast<int>(i), shown(sortCaption(kSortChoices[i])));
+        m_sort->setItemText(static_cast<int>(i), shown(sortCaption(kSortChoices[i].sort, kSortChoices[i].descending)));
     const std::vector<DetailFigure> figures = detailFigures(GroupRow{});
     for (std::size_t i = 0; i < m_lines.size(); ++i)
         m_lines[i].first->setText(shown(figures[i].caption));
@@ -93,11 +102,19 @@ std::vector<std::pair<QString, QString>> DetailPanel::shownFigures() const {
     return shown;
 }
 
-GroupSort DetailPanel::sortChoice() const { return static_cast<GroupSort>(m_sort->currentData().toInt()); }
+GroupSort DetailPanel::sortChoice() const {
+    return kSortChoices[static_cast<std::size_t>(m_sort->currentData().toInt())].sort;
+}
 
-void DetailPanel::showSort(GroupSort sort) {
+bool DetailPanel::descendingChoice() const {
+    return kSortChoices[static_cast<std::size_t>(m_sort->currentData().toInt())].descending;
+}
+
+void DetailPanel::showSort(GroupSort sort, bool descending) {
     const QSignalBlocker blocker(m_sort);
-    m_sort->setCurrentIndex(m_sort->findData(static_cast<int>(sort)));
+    for (std::size_t i = 0; i < kSortChoicesCount; ++i)
+        if (kSortChoices[i].sort == sort && kSortChoices[i].descending == descending)
+            m_sort->setCurrentIndex(static_cast<int>(i));
 }
 
 void DetailPanel::changeEvent(QEvent* event) {

@@ -23,18 +23,19 @@ class DetailPanel : public QGroupBox {
   public:
     explicit DetailPanel(QWidget* parent = nullptr);
 
-    // The order chosen in cboSort.
+    // The order chosen in cboSort: the column (or the chance) and whether descending (降序).
     GroupSort sortChoice() const;
+    bool descendingChoice() const;
     // Shows a row's figures; without a row every figure reads "—".
     void showRow(const std::optional<GroupRow>& row);
     // The caption and the shown text of each figure line, top to bottom.
     std::vector<std::pair<QString, QString>> shownFigures() const;
     // Lets the sort choice follow an order chosen elsewhere (a click on a grid column), without signalling.
-    void showSort(GroupSort sort);
+    void showSort(GroupSort sort, bool descending = false);
 
   signals:
     // The user chose an order in cboSort (also when it is the one shown).
-    void sortChosen(GroupSort sort);
+    void sortChosen(GroupSort sort, bool descending);
 
   protected:
     void changeEvent(QEvent* event) override;

@@ -165,6 +165,11 @@ void MainWindow::connectHistoryManagement() {
     auto* exports = new HistoryExports(m_workspace, m_dialogs, *this, *m_history);
     connect(exports, &HistoryExports::statusMessage, this, &MainWindow::showStatus);
     m_watcher = new HistoryChangeWatcher(m_workspace, *this);
+    // The stored group results are not the history: the list and the grids stay, the status bar tells.
+    connect(m_watcher, &HistoryChangeWatcher::storedResultsChanged, this, [this] {
+        showStatus(tr("Another program stored new group results (分组计算); the history did not change, so the list "
+                      "and the results shown stay as they are."));
+    });
 }
 
 void MainWindow::showHistory() {
@@ -313,14 +318,17 @@ void MainWindow::readHistoryFile(const QString& file,
         }
     }
     if (imported) showStatus(report.section(QLatin1Char('\n'), 0, 0));
-    m_dialogs.message(this, tr(kImportTitle), report);
+    if (imported)
+        m_dialogs.message(this, tr(kImportTitle), report);
+    else
+        m_dialogs.warning(this, tr(kImportTitle), report);
 }
 
 void MainWindow::storeTypedDraw() {
     ManualEntryRow* entry = m_history->entry();
     ManualDrawCheck check = checkManualDraw(entry->typedTexts());
     if (!check.numbers) {
-        m_dialogs.message(this, tr(kWrongInput), shown(check.problem));
+        m_dialogs.warning(this, tr(kWrongInput), shown(check.problem));
         entry->refuse(check.box);
         return;
     }
@@ -328,7 +336,7 @@ void MainWindow::storeTypedDraw() {
     try {
         added = m_workspace.history().addDraw(std::nullopt, *check.numbers);
     } catch (const std::exception& error) {
-        m_dialogs.message(this, tr(kWrongInput), tr("The draw was not stored: %1").arg(shownError(error)));
+        m_dialogs.warning(this, tr(kWrongInput), tr("The draw was not stored: %1").arg(shownError(error)));
         entry->focusBox(1);
         return;
     }
@@ -357,7 +365,7 @@ void MainWindow::openLink(Setting address, const QString& caption) {
         // Only a web page: the desktop would hand any other scheme (a file, a program) to whatever handles it.
         if (!page.isValid() || page.host().isEmpty() ||
             (page.scheme() != QStringLiteral("http") && page.scheme() != QStringLiteral("https"))) {
-            m_dialogs.message(this, name,
+            m_dialogs.warning(this, name,
                               tr("The address was not saved: '%1' is not a web address; it starts with http:// or "
                                  "https://.")
                                   .arg(typed->trimmed()));
@@ -367,12 +375,12 @@ void MainWindow::openLink(Setting address, const QString& caption) {
         try {
             m_workspace.settings().set(address, url);
         } catch (const std::exception& error) {
-            m_dialogs.message(this, name, tr("The address was not saved: %1").arg(shownError(error)));
+            m_dialogs.warning(this, name, tr("The address was not saved: %1").arg(shownError(error)));
             return;
         }
     }
     if (!openWebAddress(url))
-        m_dialogs.message(
+        m_dialogs.warning(
             this, name,
             tr("The desktop could not open %1 (%2): no web browser took the address.").arg(fromStd(url), name));
 }

@@ -2,6 +2,7 @@
 #include "gui/main/OptionsPanel.h"
 
 #include "app/Workspace.h"
+#include "app/choices/QuickRange.h"
 #include "gui/shell/FocusOutWatcher.h"
 #include "gui/shell/QtText.h"
 #include "gui/shell/Translations.h"
@@ -22,8 +23,6 @@
 #include <QVBoxLayout>
 
 namespace quorvel {
-
-namespace {} // namespace
 
 void OptionsPanel::startUp() {
     Settings& settings = m_workspace.settings();
@@ -127,6 +126,7 @@ void OptionsPanel::startAtLatestDraws() {
         auto start = m_workspace.history().startOfLatestDraws(count);
         if (!start) return;
         m_range[0]->setText(QString::number(start->issue));
+        m_quickRange->setCurrentIndex(0);
         if (!(m_tabs->currentIndex() == 1 && m_onlyBefore->isChecked())) showLatestAsEnd();
         if (start->draws < count)
             emit statusMessage(tr("The history holds only %1 draws: the range starts at its first draw, %2.")
@@ -135,6 +135,29 @@ void OptionsPanel::startAtLatestDraws() {
         else
             emit statusMessage(
                 tr("The range starts at %1: the searches cover the latest %2 draws.").arg(start->issue).arg(count));
+    });
+}
+
+void OptionsPanel::chooseQuickRange(int item) {
+    if (item < 1 || item > static_cast<int>(kQuickRanges.size())) return;
+    const QuickRange choice = kQuickRanges[static_cast<std::size_t>(item - 1)];
+    guarded([this, choice] {
+        const HistoryListing listing = m_workspace.history().historyListing();
+        std::vector<int> issues;
+        for (const Draw& draw : listing.draws())
+            issues.push_back(draw.issue);
+        auto range = quickRangeIssues(choice, issues);
+        if (!range) {
+            emit statusMessage(
+                issues.empty()
+                    ? tr("The history is empty: there is no range to choose.")
+                    : tr("No draw of %1 is stored: the range boxes were kept.").arg(issues.back() / 1000 - 1));
+            m_quickRange->setCurrentIndex(0);
+            return;
+        }
+        m_range[0]->setText(QString::number(range->start));
+        m_range[1]->setText(QString::number(range->end));
+        emit statusMessage(tr("The range is %1 ~ %2.").arg(range->start).arg(range->end));
     });
 }
 

@@ -80,8 +80,10 @@ class OptionsPanel : public QWidget {
     void onlyBeforeClicked(bool ticked);
     void applyPartSize();
     void showLatestAsEnd();
-    // MaskEdBox2 while 前    期 is chosen: the range starts at the N-th latest stored issue.
+    // MaskEdBox2 while 前 N 期 is chosen: the range starts at the N-th latest stored issue.
     void startAtLatestDraws();
+    // cboQuickRange: item 0 is the range as typed, the others kQuickRanges in order.
+    void chooseQuickRange(int item);
     void showFirstAsStart();
     void refreshReference();
     // Runs a step that reads the store; a failure is said in the status bar and the controls stay.
@@ -110,6 +112,7 @@ class OptionsPanel : public QWidget {
     QLineEdit* m_referenceIssue = nullptr; // Text4
     QCheckBox* m_onlyBefore = nullptr;     // Check4
     std::array<QLineEdit*, 2> m_range{};   // Text3_0, Text3_1
+    QComboBox* m_quickRange = nullptr;     // cboQuickRange
     QCheckBox* m_gapFromRange = nullptr;   // chkGapFromRange
     QPushButton* m_setup = nullptr;        // Command9
     QPushButton* m_searchButton = nullptr; // Command1

@@ -3,6 +3,8 @@
 #include "gui/main/OptionsPanel.h"
 
 #include "app/Workspace.h"
+#include "app/choices/QuickRange.h"
+#include "gui/history/ManualEntryRow.h"
 #include "gui/shell/FocusOutWatcher.h"
 #include "gui/shell/QtText.h"
 #include "model/Error.h"
@@ -91,18 +93,22 @@ QWidget* OptionsPanel::buildPositionFrames() {
     // 前 N 期: a number typed beside it while it is chosen starts the range at the N-th latest draw.
     QGroupBox* period = m_texts.with(frame(QStringLiteral("Frame1_1"), row), QT_TR_NOOP("检索期选择"));
     auto* periodLayout = new QGridLayout(period);
-    m_positionModes[2] = m_texts.with(option(QStringLiteral("Option1_2"), period), QT_TR_NOOP("前    期"));
+    // The box stands between 前 and 期; a click anywhere in it selects it whole, and it holds up to four digits.
+    m_positionModes[2] = m_texts.with(option(QStringLiteral("Option1_2"), period), QT_TR_NOOP("前"));
     m_positionModes[3] = m_texts.with(option(QStringLiteral("Option1_3"), period), QT_TR_NOOP("上期"));
-    m_latestCount = box(QStringLiteral("MaskEdBox2"), 2, period);
-    m_latestCount->setInputMask(QStringLiteral("##;_"));
-    m_latestCount->setFixedWidth(m_latestCount->minimumWidth());
+    m_latestCount = named(new EntryBox(period, 4), QStringLiteral("MaskEdBox2"));
+    m_latestCount->setAlignment(Qt::AlignCenter);
+    m_latestCount->setFixedWidth(m_latestCount->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 22);
     m_texts.addToolTip(m_latestCount,
                        QT_TR_NOOP("With this option chosen, a number N typed here starts the search range at the "
                                   "N-th latest stored draw, so that the searches cover the latest N draws."));
     connect(m_latestCount, &QLineEdit::textEdited, this, &OptionsPanel::startAtLatestDraws);
     periodLayout->addWidget(m_positionModes[2], 0, 0);
     periodLayout->addWidget(m_latestCount, 0, 1);
-    periodLayout->addWidget(m_positionModes[3], 1, 0);
+    periodLayout->addWidget(m_texts.with(named(new QLabel(period), QStringLiteral("lblLatestCount")), QT_TR_NOOP("期")),
+                            0, 2);
+    periodLayout->setColumnStretch(3, 1);
+    periodLayout->addWidget(m_positionModes[3], 1, 0, 1, 3);
     for (int index = 0; index < 4; ++index)
         connect(m_positionModes[static_cast<std::size_t>(index)], &QRadioButton::clicked, this,
                 [this, index] { chooseFreePositions(index, true); });
@@ -207,6 +213,30 @@ QWidget* OptionsPanel::buildRangeFrame() {
     layout->addWidget(m_range[0], 0, 0);
     layout->addWidget(new QLabel(QStringLiteral("~"), range), 0, 1);
     layout->addWidget(m_range[1], 0, 2);
+    // A range in one click; the boxes stay editable, and typing in them shows the choice as one's own again.
+    m_quickRange = named(new QComboBox(range), QStringLiteral("cboQuickRange"));
+    m_quickRange->addItem(QString());
+    m_texts.add([this](const QString& text) { m_quickRange->setItemText(0, text); }, QT_TR_NOOP("自选"));
+    for (const QuickRange choice : kQuickRanges) {
+        const int item = m_quickRange->count();
+        m_quickRange->addItem(QString());
+        if (auto draws = quickRangeDraws(choice)) {
+            m_texts.add([this, item, n = *draws](const QString& text) { m_quickRange->setItemText(item, text.arg(n)); },
+                        QT_TR_NOOP("最近%1期"));
+            continue;
+        }
+        const char* caption = choice == QuickRange::ThisYear   ? QT_TR_NOOP("今年")
+                              : choice == QuickRange::LastYear ? QT_TR_NOOP("去年")
+                                                               : QT_TR_NOOP("全部");
+        m_texts.add([this, item](const QString& text) { m_quickRange->setItemText(item, text); }, caption);
+    }
+    m_texts.addToolTip(m_quickRange, QT_TR_NOOP("Fills both range boxes with a range of the stored history: the "
+                                                "latest draws, the year of the latest draw, the year before it, or "
+                                                "every draw."));
+    connect(m_quickRange, &QComboBox::activated, this, &OptionsPanel::chooseQuickRange);
+    for (QLineEdit* box : m_range)
+        connect(box, &QLineEdit::textEdited, this, [this] { m_quickRange->setCurrentIndex(0); });
+    layout->addWidget(m_quickRange, 0, 3);
     m_gapFromRange =
         m_texts.with(named(new QCheckBox(range), QStringLiteral("chkGapFromRange")), QT_TR_NOOP("遗漏从起始期计"));
     m_texts.addToolTip(m_gapFromRange,

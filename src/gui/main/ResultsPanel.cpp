@@ -42,10 +42,17 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     m_hits->viewport()->installEventFilter(this);
     m_omissions->viewport()->installEventFilter(this);
     connect(m_hits->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, &ResultsPanel::hitsExportRequested);
-    connect(m_omissions, &QTableView::clicked, this,
-            [this](const QModelIndex& index) { emit omissionClicked(index.row(), index.column()); });
-    connect(m_omissions->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int column) { emit omissionClicked(-1, column); });
+    connect(m_omissions, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        // Shift and Ctrl extend the selection, as in any list; only a plain click orders.
+        if (m_pressModifiers & (Qt::ShiftModifier | Qt::ControlModifier)) return;
+        emit omissionClicked(index.row(), index.column());
+    });
+    connect(m_omissions->horizontalHeader(), &QHeaderView::sectionClicked, this, &ResultsPanel::omissionHeaderClicked);
+    // The header shows which column orders the rows; the grid itself never sorts. A click on it orders without
+    // selecting the column, so that the group the user selected stays selected.
+    m_omissions->horizontalHeader()->setSortIndicatorShown(false);
+    disconnect(m_omissions->horizontalHeader(), &QHeaderView::sectionPressed, m_omissions, nullptr);
+    disconnect(m_omissions->horizontalHeader(), &QHeaderView::sectionEntered, m_omissions, nullptr);
     connect(m_omissions->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
             [this](int column) { emit omissionsExportRequested(-1, column); });
     connect(m_detail, &DetailPanel::sortChosen, this, &ResultsPanel::sortChosen);
@@ -75,6 +82,7 @@ void ResultsPanel::offerCopy(Dialogs& dialogs) {
 }
 
 bool ResultsPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) m_pressModifiers = static_cast<QMouseEvent*>(event)->modifiers();
     if (event->type() != QEvent::MouseButtonDblClick) return false;
     const QPoint position = static_cast<QMouseEvent*>(event)->position().toPoint();
     if (watched == m_hits->viewport()) {
@@ -106,7 +114,14 @@ CellGrid ResultsPanel::omissionCells() const { return m_omissionModel->cells(); 
 
 GroupSort ResultsPanel::sortChoice() const { return m_detail->sortChoice(); }
 
-void ResultsPanel::showSort(GroupSort sort) { m_detail->showSort(sort); }
+bool ResultsPanel::descendingChoice() const { return m_detail->descendingChoice(); }
+
+void ResultsPanel::showSort(GroupSort sort, bool descending) {
+    m_detail->showSort(sort, descending);
+    m_omissions->horizontalHeader()->setSortIndicator(sort == GroupSort::P ? -1 : columnOfSort(sort),
+                                                      descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    m_omissionModel->headerDataChanged(Qt::Horizontal, 0, std::max(0, m_omissionModel->columnCount() - 1));
+}
 
 void ResultsPanel::showDetail() {
     m_detail->showRow(m_view ? m_view->omissionRow(std::max(0, m_omissions->currentIndex().row())) : std::nullopt);

@@ -48,7 +48,10 @@ class ResultsPanel : public QWidget {
     CellGrid omissionCells() const;
     // The order chosen in cboSort, and letting it follow an order chosen elsewhere without signalling.
     GroupSort sortChoice() const;
-    void showSort(GroupSort sort);
+    bool descendingChoice() const;
+    // Shows the order in cboSort and, by its column, in the header of the omission grid (▲ ascending,
+    // ▼ descending).
+    void showSort(GroupSort sort, bool descending = false);
     // Sets the designed column widths again, widened where the new rows need more room, and keeps each grid
     // as wide as its columns.
     void fitColumns();
@@ -56,12 +59,14 @@ class ResultsPanel : public QWidget {
   signals:
     // A double click on the hit list (its cells or its header).
     void hitsExportRequested();
-    // A click on a cell of the omission grid, or on its header (row -1).
+    // A plain click on a cell of the omission grid (a click with Shift or Ctrl only extends the selection).
     void omissionClicked(int row, int column);
+    // A click on a column's header of the omission grid.
+    void omissionHeaderClicked(int column);
     // A double click on the omission grid: on a cell, or on the header (row -1).
     void omissionsExportRequested(int row, int column);
     // The user chose an order in cboSort (also when it is the one shown).
-    void sortChosen(GroupSort sort);
+    void sortChosen(GroupSort sort, bool descending);
     // The current row of either grid changed.
     void currentRowChanged();
 
@@ -84,6 +89,7 @@ class ResultsPanel : public QWidget {
     QTableView* m_hits;
     QTableView* m_omissions;
     DetailPanel* m_detail;
+    Qt::KeyboardModifiers m_pressModifiers; // the keys held when a grid cell was last pressed
     TranslatedTexts m_texts{"quorvel::ResultsPanel"};
 };
 

@@ -19,6 +19,8 @@ class Dialogs {
 
     // An information message with an OK button.
     virtual void message(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A refusal or an error: a message with the warning icon and an OK button.
+    virtual void warning(QWidget* parent, const QString& title, const QString& text) = 0;
     // An OK/Cancel question with a question icon; true on OK.
     virtual bool question(QWidget* parent, const QString& title, const QString& text) = 0;
     // An input box prefilled with defaultText; nothing on Cancel.

@@ -14,8 +14,9 @@ namespace quorvel {
 
 namespace {
 
-std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const QString& title, const QString& text, bool question) {
-    return std::make_unique<QMessageBox>(question ? QMessageBox::Question : QMessageBox::Information, title, text,
+std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const QString& title, const QString& text, bool question,
+                                        QMessageBox::Icon icon = QMessageBox::Information) {
+    return std::make_unique<QMessageBox>(question ? QMessageBox::Question : icon, title, text,
                                          question ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, parent);
 }
 
@@ -48,6 +49,10 @@ QStringList shownTexts(const QList<QAbstractButton*>& buttons) {
 
 void WidgetDialogs::message(QWidget* parent, const QString& title, const QString& text) {
     messageBox(parent, title, text, false)->exec();
+}
+
+void WidgetDialogs::warning(QWidget* parent, const QString& title, const QString& text) {
+    messageBox(parent, title, text, false, QMessageBox::Warning)->exec();
 }
 
 bool WidgetDialogs::question(QWidget* parent, const QString& title, const QString& text) {

@@ -12,6 +12,7 @@ namespace quorvel {
 class WidgetDialogs : public Dialogs {
   public:
     void message(QWidget* parent, const QString& title, const QString& text) override;
+    void warning(QWidget* parent, const QString& title, const QString& text) override;
     bool question(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<QString> input(QWidget* parent, const QString& title, const QString& prompt,
                                  const QString& defaultText) override;

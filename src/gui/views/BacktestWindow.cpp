@@ -297,7 +297,7 @@ void BacktestWindow::exportResult() {
         file = m_workspace.analyses().exportGridWorkbook(
             backtestGrid(*m_result, captions, m_sentence->text().toStdString()), kWorkbookName, std::nullopt);
     } catch (const std::exception& error) {
-        m_dialogs.message(this, tr("导出"),
+        m_dialogs.warning(this, tr("导出"),
                           tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), shownError(error)));
         return;
     }

@@ -15,6 +15,7 @@
 #include "gui/views/ValueChoiceBar.h"
 #include "platform/DesktopLinks.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -83,7 +84,16 @@ TableWindow::TableWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
     // Re-ordered or counted again: the value chosen stays chosen.
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
         const int row = m_selected ? m_model->rowOfValue(*m_selected) : -1;
-        if (row >= 0) m_grid->setCurrentIndex(m_model->index(row, 0));
+        if (row >= 0) {
+            m_grid->setCurrentIndex(m_model->index(row, 0));
+            m_grid->scrollTo(m_model->index(row, 0));
+        }
+    });
+    // A plain click on a cell orders by its column, ascending, as in the main window's grid; Shift and Ctrl
+    // extend the selection instead.
+    connect(m_grid, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (QApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) return;
+        m_grid->sortByColumn(index.column(), Qt::AscendingOrder);
     });
     retranslate();
 }
@@ -197,7 +207,7 @@ void TableWindow::exportTable() {
         file = m_workspace.analyses().exportGridWorkbook(m_model->cells(), kWorkbookName, std::nullopt,
                                                          countingRules(*m_request), m_model->fills());
     } catch (const std::exception& error) {
-        m_dialogs.message(this, tr("导出"),
+        m_dialogs.warning(this, tr("导出"),
                           tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), shownError(error)));
         return;
     }

@@ -177,7 +177,7 @@ void TrendWindow::exportWorkbook() {
         file = m_workspace.analyses().exportGridWorkbook(cells.grid(), kWorkbookName, std::nullopt,
                                                          trendRules(*m_request), cells.fills());
     } catch (const std::exception& error) {
-        m_dialogs.message(this, tr("Export"),
+        m_dialogs.warning(this, tr("Export"),
                           tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), shownError(error)));
         return;
     }
@@ -205,7 +205,7 @@ void TrendWindow::exportPicture() {
     // Written beside the target and put in its place only once complete.
     QSaveFile out(fromPath(file));
     if (!out.open(QIODevice::WriteOnly) || !trendPicture(shown, font).save(&out, "PNG") || !out.commit()) {
-        m_dialogs.message(this, tr("Export"),
+        m_dialogs.warning(this, tr("Export"),
                           tr("%1 was not written: %2").arg(QString::fromUtf8(kPictureName), out.errorString()));
         return;
     }
