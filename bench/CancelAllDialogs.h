@@ -9,6 +9,7 @@ namespace quorvel::bench {
 class CancelAllDialogs : public Dialogs {
   public:
     void message(QWidget*, const QString&, const QString&) override {}
+    void warning(QWidget*, const QString&, const QString&) override {}
     bool question(QWidget*, const QString&, const QString&) override { return false; }
     std::optional<QString> input(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     std::optional<QString> openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
