@@ -105,12 +105,12 @@ int GroupCommand::run() {
         std::vector<GroupRow> ordered;
         for (std::uint32_t i : order)
             ordered.push_back(rows[i]);
-        m_options.writeWorkbookIfAsked(workspace, groupResultGrid(ordered), rules);
+        m_options.writeWorkbookIfAsked(m_context, groupResultGrid(ordered), countingRulesInWords(group));
     }
     if (m_context.options.json)
         printGroupJson(m_context.out, rows, order, rules);
     else
-        printGroupText(m_context.out, rows, order, rules);
+        printGroupText(m_context.out, rows, order, m_context.saidRules(countingRulesInWords(group)));
     m_context.out.flush();
     workspace.analyses().finishGroupResults(m_context.progress("rows stored"));
     return 0;

@@ -71,9 +71,10 @@ int PartialCommand::run() {
     Workspace& workspace = m_context.workspace();
     const SearchResult result =
         workspace.analyses().partialSearch(m_context.engine(), search, m_context.progress("combinations"));
-    const std::string rules = countingRules(search);
-    m_options.common.writeWorkbookIfAsked(workspace, hitListGrid(result), rules);
-    m_context.print(searchJson(result, rules), [&](std::ostream& out) { printSearchText(out, result, rules); });
+    const Messages words = countingRulesInWords(search);
+    m_options.common.writeWorkbookIfAsked(m_context, hitListGrid(result), words);
+    m_context.print(searchJson(result, countingRules(search)),
+                    [&](std::ostream& out) { printSearchText(out, result, m_context.saidRules(words)); });
     return 0;
 }
 

@@ -89,7 +89,7 @@ void printSearchText(std::ostream& out, const SearchResult& result, const std::s
     printGrid(out, summaryGrid(result.summary));
     out << "\n";
     printGrid(out, {kStatisticsHeader, statisticsRow(result.summary.label, result.summary.statistics)});
-    out << "\nrules: " << rules << "\n";
+    out << "\n" << rules << "\n";
 }
 
 } // namespace quorvel

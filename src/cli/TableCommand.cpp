@@ -93,10 +93,14 @@ int TableCommand::run() {
     std::vector<TableRow> rows = workspace.analyses().omissionTable(request).rows;
     if (sort) orderTableRows(rows, *sort, m_descending);
     const std::string rules = countingRules(request);
+    const Messages words = countingRulesInWords(request);
     if (!m_xlsx.empty())
-        workspace.analyses().exportGridWorkbook(tableGrid(rows, request.kind, shownTableColumns()), m_xlsx,
-                                                textPath(m_xlsx), rules, tableFills(rows, shownTableColumns()));
-    m_context.print(tableJson(rows, rules), [&](std::ostream& out) { printTableText(out, rows, request.kind, rules); });
+        workspace.analyses().exportWorkbook({WorkbookView::OmissionTable,
+                                             tableGrid(rows, request.kind, shownTableColumns()),
+                                             tableFills(rows, shownTableColumns()), words, 1},
+                                            m_xlsx, textPath(m_xlsx), m_context.translate());
+    m_context.print(tableJson(rows, rules),
+                    [&](std::ostream& out) { printTableText(out, rows, request.kind, m_context.saidRules(words)); });
     return 0;
 }
 
