@@ -15,6 +15,7 @@ struct XlsxSheet {
     std::string name;
     std::vector<std::vector<std::string>> cells; // row by row from A1; cells not written read as ""
     bool allText = true;                         // every written cell is a string cell
+    std::vector<std::vector<bool>> numeric;      // row by row, whether a cell holds a number
 };
 
 namespace detail {
@@ -85,6 +86,9 @@ inline XlsxSheet readXlsx(const std::filesystem::path& file, int number = 1) {
         auto& cells = sheet.cells[row - 1];
         if (cells.size() < column) cells.resize(column);
         cells[column - 1] = text ? shared.at(std::stoul(value)) : value;
+        if (sheet.numeric.size() < row) sheet.numeric.resize(row);
+        if (sheet.numeric[row - 1].size() < column) sheet.numeric[row - 1].resize(column);
+        sheet.numeric[row - 1][column - 1] = !text && !value.empty();
     }
     return sheet;
 }

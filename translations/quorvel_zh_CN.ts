@@ -4,10 +4,6 @@
 <context>
     <name>Cli</name>
     <message>
-        <source>Backtest: decisions at issues %1..%2 (%3 decisions), %4 picks each, random seed %5</source>
-        <translation>回测：第 %1 期至第 %2 期决策（共 %3 次），每次选 %4 组，随机种子 %5</translation>
-    </message>
-    <message>
         <source>longest away</source>
         <translation>最久未出</translation>
     </message>
@@ -30,10 +26,6 @@
     <message>
         <source>ties with the last pick (summed)</source>
         <translation>与最后一个选中者并列（累计）</translation>
-    </message>
-    <message>
-        <source>Calibration: every eligible group at every decision, by p_at_least_last deciles</source>
-        <translation>校准：每次决策的全部可选组，按 P(≥当前遗漏) 分为十段</translation>
     </message>
     <message>
         <source>p from</source>
@@ -843,6 +835,26 @@
         <source>A subcommand is required</source>
         <translation>需要指定一个命令</translation>
     </message>
+    <message>
+        <source>How these figures were counted:</source>
+        <translation>统计规则：</translation>
+    </message>
+    <message>
+        <source>Backtest: decisions at issues %1..%2 (%3 decisions), %4 values picked each time, random seed %5</source>
+        <translation>回测：第 %1 期至第 %2 期决策（共 %3 次），每次选 %4 个，随机种子 %5</translation>
+    </message>
+    <message>
+        <source>Backtest: decisions at issues %1..%2 (%3 decisions), %4 groups picked each time, random seed %5</source>
+        <translation>回测：第 %1 期至第 %2 期决策（共 %3 次），每次选 %4 组，随机种子 %5</translation>
+    </message>
+    <message>
+        <source>Calibration: every eligible group at every decision, by deciles of P(≥ current gap); by chance alone a bin&apos;s hits fall in its 95% range 95 times in 100</source>
+        <translation>校准：每次决策的全部可选组，按 P(≥当前遗漏) 十分位分段；纯属偶然时，每段的命中次数有 95% 的机会落在其 95% 范围内</translation>
+    </message>
+    <message>
+        <source>95% range</source>
+        <translation>95% 范围</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -935,44 +947,12 @@
         <translation>位置是 1 到 7（7 是特码），而不是 %1</translation>
     </message>
     <message>
-        <source>%1 longest-away value</source>
-        <translation>最久未出的%1个</translation>
-    </message>
-    <message>
-        <source>%1 longest-away values</source>
-        <translation>最久未出的%1个</translation>
-    </message>
-    <message>
-        <source>%1 longest-away group</source>
-        <translation>最久未出的%1组</translation>
-    </message>
-    <message>
-        <source>%1 longest-away groups</source>
-        <translation>最久未出的%1组</translation>
-    </message>
-    <message>
         <source>1 hit</source>
         <translation>命中 1 次</translation>
     </message>
     <message>
         <source>%1 hits</source>
         <translation>命中 %1 次</translation>
-    </message>
-    <message>
-        <source>no significant difference from random.</source>
-        <translation>与随机无显著差异。</translation>
-    </message>
-    <message>
-        <source>significantly fewer hits than chance (1% level).</source>
-        <translation>命中显著少于随机（1% 水平）。</translation>
-    </message>
-    <message>
-        <source>significantly more hits than chance (1% level); this describes past draws and promises nothing about the next.</source>
-        <translation>命中显著多于随机（1% 水平）；这只描述过去，不预示下一期。</translation>
-    </message>
-    <message>
-        <source>Picking the %1: %2, %3 expected by chance (z = %4, %5): %6</source>
-        <translation>选%1：%2，按概率应为 %3 次（z = %4，%5）：%6</translation>
     </message>
     <message>
         <source>组合位数 &apos;%1&apos; is not a number: the group size stays %2.</source>
@@ -2010,6 +1990,158 @@
         <source>%1 降序</source>
         <translation>%1 降序</translation>
     </message>
+    <message>
+        <source>Draws counted: issues %1 to %2.</source>
+        <translation>统计的开奖：期号 %1 至 %2。</translation>
+    </message>
+    <message>
+        <source>A gap is the number of draws from one hit of a value to the next. Every figure counts its first gap from the first of these draws, as if the draw just before them had been a hit.</source>
+        <translation>遗漏是某个值从一次出现到下一次出现相隔的期数。每项数字的第一段遗漏都从这些期的第一期算起，当作它前一期刚出现过。</translation>
+    </message>
+    <message>
+        <source>A gap is the number of draws from one hit of a value to the next. The shortest and the longest gap count the first gap from the first stored draw, not from the first of these draws; the average gap, the longest run and the previous gap count only the gaps within these draws, the first from their first draw.</source>
+        <translation>遗漏是某个值从一次出现到下一次出现相隔的期数。最小遗漏和最大遗漏的第一段从所存的第一期算起，而不是从这些期的第一期算起；平均遗漏、最大连出和上次遗漏只算这些期之内的遗漏，第一段从这些期的第一期算起。</translation>
+    </message>
+    <message>
+        <source>The current gap counts up to the latest stored draw, even when these draws end earlier.</source>
+        <translation>当前遗漏一直算到所存的最新一期，即使这些期更早结束。</translation>
+    </message>
+    <message>
+        <source>Fixed positions: the special number counts only as the seventh position.</source>
+        <translation>固定位：特码只在第七位（特位）计入。</translation>
+    </message>
+    <message>
+        <source>The special number counts as well as the six regular numbers.</source>
+        <translation>六个平码和特码都计入。</translation>
+    </message>
+    <message>
+        <source>Only the six regular numbers count; the special number does not.</source>
+        <translation>只计六个平码，不计特码。</translation>
+    </message>
+    <message>
+        <source>Bases from the settings: %1, %2, %3.</source>
+        <translation>设置中的参数：%1，%2，%3。</translation>
+    </message>
+    <message>
+        <source>any of the six regular numbers</source>
+        <translation>六个平码中任一个</translation>
+    </message>
+    <message>
+        <source>any of the seven numbers</source>
+        <translation>七个号码中任一个</translation>
+    </message>
+    <message>
+        <source>regular number %1 in sorted order</source>
+        <translation>顺序码第 %1 位平码</translation>
+    </message>
+    <message>
+        <source>regular number %1 in drawn order</source>
+        <translation>落地码第 %1 位平码</translation>
+    </message>
+    <message>
+        <source>the special number</source>
+        <translation>特码</translation>
+    </message>
+    <message>
+        <source>Each row is the search for one value, looked for in %1.</source>
+        <translation>每行是对一个值的检索，在%1中查找。</translation>
+    </message>
+    <message>
+        <source>The columns of the latest 10, 30 and 100 draws count the hits among the latest 10, 30 and 100 of these draws.</source>
+        <translation>近10期、近30期、近100期三栏数的是这些期中最近 10、30、100 期内的出现次数。</translation>
+    </message>
+    <message>
+        <source>Each column is one value, looked for in %1; each row is one draw, the oldest first.</source>
+        <translation>每列是一个值，在%1中查找；每行是一期，最早的在前。</translation>
+    </message>
+    <message>
+        <source>A hit shows the value. A miss shows how many draws the value has been away, that draw included, so the first rows carry what came before these draws.</source>
+        <translation>开出时显示该值；未开出时显示该值已有多少期未出（含该期），所以前几行也带有这些期之前的遗漏。</translation>
+    </message>
+    <message>
+        <source>That count is one less than the omission table&apos;s current gap: a value drawn in the latest draw shows as a hit where the table says 1.</source>
+        <translation>这个数比遗漏总表的当前遗漏少 1：最新一期开出的值在这里显示为开出，遗漏总表则为 1。</translation>
+    </message>
+    <message>
+        <source>Below the draws: the hits; the average gap, (draws - hits) / (hits + 1) with two decimals; the longest gap, the largest count shown; and the longest run of hits in consecutive draws.</source>
+        <translation>各期下方：出现次数；平均遗漏值，即（期数 − 出现次数）÷（出现次数 + 1），保留两位小数；最大遗漏值，即显示的最大数；最大连出值，即连续各期都开出的最长次数。</translation>
+    </message>
+    <message>
+        <source>Picking the values away longest hit no more often than picking at random: %1 picked each time, %2 where chance gives %3 (z = %4, %5).</source>
+        <translation>选遗漏最久的号，并不比随便选更常中：每次选 %1 个，%2，按概率应为 %3 次（z = %4，%5）。</translation>
+    </message>
+    <message>
+        <source>Picking the groups away longest hit no more often than picking at random: %1 groups picked each time, %2 where chance gives %3 (z = %4, %5).</source>
+        <translation>选遗漏最久的组合，并不比随便选更常中：每次选 %1 组，%2，按概率应为 %3 次（z = %4，%5）。</translation>
+    </message>
+    <message>
+        <source>Picking the values away longest hit less often than picking at random: %1 picked each time, %2 where chance gives %3 (z = %4, %5). This describes the past draws only; it does not make the next draw predictable.</source>
+        <translation>选遗漏最久的号，比随便选更少中：每次选 %1 个，%2，按概率应为 %3 次（z = %4，%5）。这只描述过去的开奖，并不能让下一期变得可以预测。</translation>
+    </message>
+    <message>
+        <source>Picking the groups away longest hit less often than picking at random: %1 groups picked each time, %2 where chance gives %3 (z = %4, %5). This describes the past draws only; it does not make the next draw predictable.</source>
+        <translation>选遗漏最久的组合，比随便选更少中：每次选 %1 组，%2，按概率应为 %3 次（z = %4，%5）。这只描述过去的开奖，并不能让下一期变得可以预测。</translation>
+    </message>
+    <message>
+        <source>Picking the values away longest hit more often than picking at random: %1 picked each time, %2 where chance gives %3 (z = %4, %5). This describes the past draws only; it does not make the next draw predictable.</source>
+        <translation>选遗漏最久的号，比随便选更常中：每次选 %1 个，%2，按概率应为 %3 次（z = %4，%5）。这只描述过去的开奖，并不能让下一期变得可以预测。</translation>
+    </message>
+    <message>
+        <source>Picking the groups away longest hit more often than picking at random: %1 groups picked each time, %2 where chance gives %3 (z = %4, %5). This describes the past draws only; it does not make the next draw predictable.</source>
+        <translation>选遗漏最久的组合，比随便选更常中：每次选 %1 组，%2，按概率应为 %3 次（z = %4，%5）。这只描述过去的开奖，并不能让下一期变得可以预测。</translation>
+    </message>
+    <message>
+        <source>Decisions: the draws of issues %1 to %2, %3 in all; at each one only the draws up to it are known, and the next draw tells whether a pick hit.</source>
+        <translation>决策：期号 %1 至 %2 的各期，共 %3 次；每次只知道到该期为止的开奖，由下一期判断所选是否命中。</translation>
+    </message>
+    <message>
+        <source>A gap is the number of draws from one hit to the next, counted from the first stored draw; groups that never hit before a decision are left out.</source>
+        <translation>遗漏是从一次出现到下一次出现相隔的期数，从所存的第一期算起；决策之前从未出现过的组合不计。</translation>
+    </message>
+    <message>
+        <source>At each decision the %1 groups with the smallest P(≥ current gap) are picked, and as many at random with seed %2.</source>
+        <translation>每次决策选 P(≥当前遗漏) 最小的 %1 组，另用随机种子 %2 随便选同样多组作比较。</translation>
+    </message>
+    <message>
+        <source>Expected by chance is the sum of the picks&apos; hit rates; the verdict is at the 1% level.</source>
+        <translation>按概率应中的次数是所选各组理论概率之和；结论按 1% 显著水平判断。</translation>
+    </message>
+    <message>
+        <source>Each band of P(≥ current gap) holds a tenth of the groups of every decision; a band&apos;s hits fall within about two standard deviations of its expected count 95 times in 100 by chance alone.</source>
+        <translation>每段 P(≥当前遗漏) 含每次决策全部组合的十分之一；纯属偶然时，一段的命中次数有 95% 的机会落在其应中次数上下约两个标准差之内。</translation>
+    </message>
+    <message>
+        <source>No search has run in this window: the hit list holds no result.</source>
+        <translation>本窗口还没有运行检索：命中列表没有结果。</translation>
+    </message>
+    <message>
+        <source>The counting rules of these rows were not recorded: no group calculation of this program stored them.</source>
+        <translation>这些行的统计规则没有记录：本程序的分组计算没有存下它们。</translation>
+    </message>
+    <message>
+        <source>Omission table</source>
+        <translation>遗漏总表</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>走势图</translation>
+    </message>
+    <message>
+        <source>Backtest</source>
+        <translation>回测</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>规则说明</translation>
+    </message>
+    <message>
+        <source>Draws: issues %1 to %2, %3 in all.</source>
+        <translation>开奖：期号 %1 至 %2，共 %3 期。</translation>
+    </message>
+    <message>
+        <source>Each row is one stored draw: its issue, then the six regular numbers in the order they were drawn and the special number last.</source>
+        <translation>每行是一期已存的开奖：期号，然后是按开出次序排列的六个平码，最后是特码。</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>
@@ -2245,26 +2377,6 @@
         <translation>回测无法进行：%1</translation>
     </message>
     <message>
-        <source>Picking the %1 longest-away values: %2 hits, %3 expected by chance (z = %4, p %5)</source>
-        <translation>选最久未出的%1个：命中 %2 次，按概率应为 %3 次（z = %4，p %5）</translation>
-    </message>
-    <message>
-        <source>Picking the %1 longest-away groups: %2 hits, %3 expected by chance (z = %4, p %5)</source>
-        <translation>选最久未出的%1组：命中 %2 次，按概率应为 %3 次（z = %4，p %5）</translation>
-    </message>
-    <message>
-        <source>%1: no significant difference from random.</source>
-        <translation>%1：与随机无显著差异。</translation>
-    </message>
-    <message>
-        <source>%1: significantly fewer hits than chance (1% level).</source>
-        <translation>%1：命中显著少于随机（1% 水平）。</translation>
-    </message>
-    <message>
-        <source>%1: significantly more hits than chance (1% level); this describes past draws and promises nothing about the next.</source>
-        <translation>%1：命中显著多于随机（1% 水平）；这只描述过去，不预示下一期。</translation>
-    </message>
-    <message>
         <source>%1 decisions at issues %2 to %3; ties with the last pick, summed: %4; random seed %5.</source>
         <translation>第 %2 期至第 %3 期共 %1 次决策；与最后选中者并列累计 %4；随机种子 %5。</translation>
     </message>
@@ -2336,6 +2448,10 @@
         <translation>
             <numerusform>校准：每次决策的全部可选组，按 P(≥当前遗漏) 分为 %n 段</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>95% chance range of each bin</source>
+        <translation>各段的 95% 偶然范围</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>Cli</name>
     <message>
-        <source>Backtest: decisions at issues %1..%2 (%3 decisions), %4 picks each, random seed %5</source>
-        <translation>回測：第 %1 期至第 %2 期決策（共 %3 次），每次選 %4 組，隨機種子 %5</translation>
-    </message>
-    <message>
         <source>longest away</source>
         <translation>最久未出</translation>
     </message>
@@ -30,10 +26,6 @@
     <message>
         <source>ties with the last pick (summed)</source>
         <translation>與最後一個選中者並列（累計）</translation>
-    </message>
-    <message>
-        <source>Calibration: every eligible group at every decision, by p_at_least_last deciles</source>
-        <translation>校準：每次決策的全部可選組，按 P(≥當前遺漏) 分為十段</translation>
     </message>
     <message>
         <source>p from</source>
@@ -843,6 +835,26 @@
         <source>A subcommand is required</source>
         <translation>需要指定一個命令</translation>
     </message>
+    <message>
+        <source>How these figures were counted:</source>
+        <translation>統計規則：</translation>
+    </message>
+    <message>
+        <source>Backtest: decisions at issues %1..%2 (%3 decisions), %4 values picked each time, random seed %5</source>
+        <translation>回測：第 %1 期至第 %2 期決策（共 %3 次），每次選 %4 個，隨機種子 %5</translation>
+    </message>
+    <message>
+        <source>Backtest: decisions at issues %1..%2 (%3 decisions), %4 groups picked each time, random seed %5</source>
+        <translation>回測：第 %1 期至第 %2 期決策（共 %3 次），每次選 %4 組，隨機種子 %5</translation>
+    </message>
+    <message>
+        <source>Calibration: every eligible group at every decision, by deciles of P(≥ current gap); by chance alone a bin&apos;s hits fall in its 95% range 95 times in 100</source>
+        <translation>校準：每次決策的全部可選組，按 P(≥當前遺漏) 十分位分段；純屬偶然時，每段的命中次數有 95% 的機會落在其 95% 範圍內</translation>
+    </message>
+    <message>
+        <source>95% range</source>
+        <translation>95% 範圍</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -935,44 +947,12 @@
         <translation>位置是 1 到 7（7 是特碼），而不是 %1</translation>
     </message>
     <message>
-        <source>%1 longest-away value</source>
-        <translation>最久未出的%1個</translation>
-    </message>
-    <message>
-        <source>%1 longest-away values</source>
-        <translation>最久未出的%1個</translation>
-    </message>
-    <message>
-        <source>%1 longest-away group</source>
-        <translation>最久未出的%1組</translation>
-    </message>
-    <message>
-        <source>%1 longest-away groups</source>
-        <translation>最久未出的%1組</translation>
-    </message>
-    <message>
         <source>1 hit</source>
         <translation>命中 1 次</translation>
     </message>
     <message>
         <source>%1 hits</source>
         <translation>命中 %1 次</translation>
-    </message>
-    <message>
-        <source>no significant difference from random.</source>
-        <translation>與隨機無顯著差異。</translation>
-    </message>
-    <message>
-        <source>significantly fewer hits than chance (1% level).</source>
-        <translation>命中顯著少於隨機（1% 水平）。</translation>
-    </message>
-    <message>
-        <source>significantly more hits than chance (1% level); this describes past draws and promises nothing about the next.</source>
-        <translation>命中顯著多於隨機（1% 水平）；這只反映過去的攪珠，不預示下一期。</translation>
-    </message>
-    <message>
-        <source>Picking the %1: %2, %3 expected by chance (z = %4, %5): %6</source>
-        <translation>選%1：%2，按概率預期 %3 次（z = %4，%5）：%6</translation>
     </message>
     <message>
         <source>组合位数 &apos;%1&apos; is not a number: the group size stays %2.</source>
@@ -2010,6 +1990,158 @@
         <source>%1 降序</source>
         <translation>%1 降序</translation>
     </message>
+    <message>
+        <source>Draws counted: issues %1 to %2.</source>
+        <translation>統計的攪珠：期數 %1 至 %2。</translation>
+    </message>
+    <message>
+        <source>A gap is the number of draws from one hit of a value to the next. Every figure counts its first gap from the first of these draws, as if the draw just before them had been a hit.</source>
+        <translation>遺漏是某個值由一次出現到下一次出現相隔的期數。每項數字的第一段遺漏都由這些期的第一期起計，當作它前一期剛出現過。</translation>
+    </message>
+    <message>
+        <source>A gap is the number of draws from one hit of a value to the next. The shortest and the longest gap count the first gap from the first stored draw, not from the first of these draws; the average gap, the longest run and the previous gap count only the gaps within these draws, the first from their first draw.</source>
+        <translation>遺漏是某個值由一次出現到下一次出現相隔的期數。最小遺漏和最大遺漏的第一段由所存的第一期起計，而不是由這些期的第一期起計；平均遺漏、最大連出和上次遺漏只計這些期之內的遺漏，第一段由這些期的第一期起計。</translation>
+    </message>
+    <message>
+        <source>The current gap counts up to the latest stored draw, even when these draws end earlier.</source>
+        <translation>當前遺漏一直計到所存的最新一期，即使這些期較早結束。</translation>
+    </message>
+    <message>
+        <source>Fixed positions: the special number counts only as the seventh position.</source>
+        <translation>固定位：特碼只在第七位（特位）計入。</translation>
+    </message>
+    <message>
+        <source>The special number counts as well as the six regular numbers.</source>
+        <translation>六個平碼和特碼都計入。</translation>
+    </message>
+    <message>
+        <source>Only the six regular numbers count; the special number does not.</source>
+        <translation>只計六個平碼，不計特碼。</translation>
+    </message>
+    <message>
+        <source>Bases from the settings: %1, %2, %3.</source>
+        <translation>設定中的參數：%1，%2，%3。</translation>
+    </message>
+    <message>
+        <source>any of the six regular numbers</source>
+        <translation>六個平碼中任何一個</translation>
+    </message>
+    <message>
+        <source>any of the seven numbers</source>
+        <translation>七個號碼中任何一個</translation>
+    </message>
+    <message>
+        <source>regular number %1 in sorted order</source>
+        <translation>順序碼第 %1 位平碼</translation>
+    </message>
+    <message>
+        <source>regular number %1 in drawn order</source>
+        <translation>落地碼第 %1 位平碼</translation>
+    </message>
+    <message>
+        <source>the special number</source>
+        <translation>特碼</translation>
+    </message>
+    <message>
+        <source>Each row is the search for one value, looked for in %1.</source>
+        <translation>每行是對一個值的檢索，在%1中查找。</translation>
+    </message>
+    <message>
+        <source>The columns of the latest 10, 30 and 100 draws count the hits among the latest 10, 30 and 100 of these draws.</source>
+        <translation>近10期、近30期、近100期三欄數的是這些期中最近 10、30、100 期內的出現次數。</translation>
+    </message>
+    <message>
+        <source>Each column is one value, looked for in %1; each row is one draw, the oldest first.</source>
+        <translation>每欄是一個值，在%1中查找；每行是一期，最早的在前。</translation>
+    </message>
+    <message>
+        <source>A hit shows the value. A miss shows how many draws the value has been away, that draw included, so the first rows carry what came before these draws.</source>
+        <translation>攪出時顯示該值；未攪出時顯示該值已有多少期未出（包括該期），所以頭幾行也帶有這些期之前的遺漏。</translation>
+    </message>
+    <message>
+        <source>That count is one less than the omission table&apos;s current gap: a value drawn in the latest draw shows as a hit where the table says 1.</source>
+        <translation>這個數比遺漏總表的當前遺漏少 1：最新一期攪出的值在這裏顯示為攪出，遺漏總表則為 1。</translation>
+    </message>
+    <message>
+        <source>Below the draws: the hits; the average gap, (draws - hits) / (hits + 1) with two decimals; the longest gap, the largest count shown; and the longest run of hits in consecutive draws.</source>
+        <translation>各期下方：出現次數；平均遺漏值，即（期數 − 出現次數）÷（出現次數 + 1），保留兩位小數；最大遺漏值，即顯示的最大數；最大連出值，即連續各期都攪出的最長次數。</translation>
+    </message>
+    <message>
+        <source>Picking the values away longest hit no more often than picking at random: %1 picked each time, %2 where chance gives %3 (z = %4, %5).</source>
+        <translation>選遺漏最久的號碼，並不比隨便選更常中：每次選 %1 個，%2，按概率應為 %3 次（z = %4，%5）。</translation>
+    </message>
+    <message>
+        <source>Picking the groups away longest hit no more often than picking at random: %1 groups picked each time, %2 where chance gives %3 (z = %4, %5).</source>
+        <translation>選遺漏最久的組合，並不比隨便選更常中：每次選 %1 組，%2，按概率應為 %3 次（z = %4，%5）。</translation>
+    </message>
+    <message>
+        <source>Picking the values away longest hit less often than picking at random: %1 picked each time, %2 where chance gives %3 (z = %4, %5). This describes the past draws only; it does not make the next draw predictable.</source>
+        <translation>選遺漏最久的號碼，比隨便選更少中：每次選 %1 個，%2，按概率應為 %3 次（z = %4，%5）。這只描述過去的攪珠，並不能令下一期變得可以預測。</translation>
+    </message>
+    <message>
+        <source>Picking the groups away longest hit less often than picking at random: %1 groups picked each time, %2 where chance gives %3 (z = %4, %5). This describes the past draws only; it does not make the next draw predictable.</source>
+        <translation>選遺漏最久的組合，比隨便選更少中：每次選 %1 組，%2，按概率應為 %3 次（z = %4，%5）。這只描述過去的攪珠，並不能令下一期變得可以預測。</translation>
+    </message>
+    <message>
+        <source>Picking the values away longest hit more often than picking at random: %1 picked each time, %2 where chance gives %3 (z = %4, %5). This describes the past draws only; it does not make the next draw predictable.</source>
+        <translation>選遺漏最久的號碼，比隨便選更常中：每次選 %1 個，%2，按概率應為 %3 次（z = %4，%5）。這只描述過去的攪珠，並不能令下一期變得可以預測。</translation>
+    </message>
+    <message>
+        <source>Picking the groups away longest hit more often than picking at random: %1 groups picked each time, %2 where chance gives %3 (z = %4, %5). This describes the past draws only; it does not make the next draw predictable.</source>
+        <translation>選遺漏最久的組合，比隨便選更常中：每次選 %1 組，%2，按概率應為 %3 次（z = %4，%5）。這只描述過去的攪珠，並不能令下一期變得可以預測。</translation>
+    </message>
+    <message>
+        <source>Decisions: the draws of issues %1 to %2, %3 in all; at each one only the draws up to it are known, and the next draw tells whether a pick hit.</source>
+        <translation>決策：期數 %1 至 %2 的各期，共 %3 次；每次只知道到該期為止的攪珠，由下一期判斷所選是否命中。</translation>
+    </message>
+    <message>
+        <source>A gap is the number of draws from one hit to the next, counted from the first stored draw; groups that never hit before a decision are left out.</source>
+        <translation>遺漏是由一次出現到下一次出現相隔的期數，由所存的第一期起計；決策之前從未出現過的組合不計。</translation>
+    </message>
+    <message>
+        <source>At each decision the %1 groups with the smallest P(≥ current gap) are picked, and as many at random with seed %2.</source>
+        <translation>每次決策選 P(≥當前遺漏) 最小的 %1 組，另用隨機種子 %2 隨便選同樣多組作比較。</translation>
+    </message>
+    <message>
+        <source>Expected by chance is the sum of the picks&apos; hit rates; the verdict is at the 1% level.</source>
+        <translation>按概率應中的次數是所選各組理論概率之和；結論按 1% 顯著水平判斷。</translation>
+    </message>
+    <message>
+        <source>Each band of P(≥ current gap) holds a tenth of the groups of every decision; a band&apos;s hits fall within about two standard deviations of its expected count 95 times in 100 by chance alone.</source>
+        <translation>每段 P(≥當前遺漏) 包含每次決策全部組合的十分之一；純屬偶然時，一段的命中次數有 95% 的機會落在其應中次數上下約兩個標準差之內。</translation>
+    </message>
+    <message>
+        <source>No search has run in this window: the hit list holds no result.</source>
+        <translation>本視窗還沒有執行檢索：命中列表沒有結果。</translation>
+    </message>
+    <message>
+        <source>The counting rules of these rows were not recorded: no group calculation of this program stored them.</source>
+        <translation>這些行的統計規則沒有記錄：本程式的分組計算沒有儲存它們。</translation>
+    </message>
+    <message>
+        <source>Omission table</source>
+        <translation>遺漏總表</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>走勢圖</translation>
+    </message>
+    <message>
+        <source>Backtest</source>
+        <translation>回測</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>規則說明</translation>
+    </message>
+    <message>
+        <source>Draws: issues %1 to %2, %3 in all.</source>
+        <translation>攪珠：期數 %1 至 %2，共 %3 期。</translation>
+    </message>
+    <message>
+        <source>Each row is one stored draw: its issue, then the six regular numbers in the order they were drawn and the special number last.</source>
+        <translation>每行是一期已存的攪珠：期數，然後是按攪出次序排列的六個平碼，最後是特碼。</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>
@@ -2245,26 +2377,6 @@
         <translation>回測無法進行：%1</translation>
     </message>
     <message>
-        <source>Picking the %1 longest-away values: %2 hits, %3 expected by chance (z = %4, p %5)</source>
-        <translation>選最久未出的%1個：命中 %2 次，按概率預期 %3 次（z = %4，p %5）</translation>
-    </message>
-    <message>
-        <source>Picking the %1 longest-away groups: %2 hits, %3 expected by chance (z = %4, p %5)</source>
-        <translation>選最久未出的%1組：命中 %2 次，按概率預期 %3 次（z = %4，p %5）</translation>
-    </message>
-    <message>
-        <source>%1: no significant difference from random.</source>
-        <translation>%1：與隨機無顯著差異。</translation>
-    </message>
-    <message>
-        <source>%1: significantly fewer hits than chance (1% level).</source>
-        <translation>%1：命中顯著少於隨機（1% 水平）。</translation>
-    </message>
-    <message>
-        <source>%1: significantly more hits than chance (1% level); this describes past draws and promises nothing about the next.</source>
-        <translation>%1：命中顯著多於隨機（1% 水平）；這只反映過去的攪珠，不預示下一期。</translation>
-    </message>
-    <message>
         <source>%1 decisions at issues %2 to %3; ties with the last pick, summed: %4; random seed %5.</source>
         <translation>第 %2 期至第 %3 期共 %1 次決策；與最後選中者並列累計 %4；隨機種子 %5。</translation>
     </message>
@@ -2336,6 +2448,10 @@
         <translation>
             <numerusform>校準：每次決策的全部可選組，按 P(≥當前遺漏) 分為 %n 段</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>95% chance range of each bin</source>
+        <translation>各段的 95% 偶然範圍</translation>
     </message>
 </context>
 <context>

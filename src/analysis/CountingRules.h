@@ -3,6 +3,7 @@
 
 #include "analysis/AnalysisRequest.h"
 #include "analysis/ValuesRequest.h"
+#include "model/Message.h"
 
 #include <string>
 
@@ -21,5 +22,15 @@ std::string countingRules(const ValuesRequest& request);
 // The trend's line: what a cell counts, how it relates to the omission table's last omission and how the four
 // summary rows are worked out.
 std::string trendRules(const ValuesRequest& request);
+
+// The same rules in plain words for a player, one sentence a message, to be rendered in the reader's language
+// (the text output, the window and the workbooks' rules sheet): which draws were counted, how the gaps were
+// counted, where the values were looked for, and the bases the values were named with. The lines above stay the
+// --json output's `rules`, the same in every language.
+Messages countingRulesInWords(const PositionSearchRequest& request);
+Messages countingRulesInWords(const PartialSearchRequest& request);
+Messages countingRulesInWords(const GroupRequest& request);
+Messages countingRulesInWords(const ValuesRequest& request);
+Messages trendRulesInWords(const ValuesRequest& request);
 
 } // namespace quorvel

@@ -107,18 +107,20 @@ std::optional<SearchResult> WorkspaceAnalyses::groupHitsSearch(EngineKind kind, 
 }
 
 std::pair<std::filesystem::path, std::size_t>
-WorkspaceAnalyses::exportGroupResultWorkbook(const std::optional<std::filesystem::path>& target) {
-    CellGrid grid = groupResultGrid(groupResults(GroupSort::Last));
-    std::filesystem::path file = exportGridWorkbook(grid, kResultWorkbookName, target, groupResultRules());
-    return {file, grid.size() - 1};
+WorkspaceAnalyses::exportGroupResultWorkbook(const std::optional<std::filesystem::path>& target,
+                                             const Message::Translate& translate) {
+    WorkbookContent content{
+        WorkbookView::Grid, groupResultGrid(groupResults(GroupSort::Last)), {}, {groupResultRules()}};
+    std::filesystem::path file = exportWorkbook(content, kResultWorkbookName, target, translate);
+    return {file, content.grid.size() - 1};
 }
 
-std::string WorkspaceAnalyses::groupResultRules() {
+Message WorkspaceAnalyses::groupResultRules() {
     finishGroupResults();
-    return GroupResultTable(m_state.store())
-        .rules()
-        .value_or(
-            "The counting rules of these rows were not recorded: no group calculation of this program stored them.");
+    if (std::optional<std::string> stored = GroupResultTable(m_state.store()).rules())
+        return Message::verbatim(std::move(*stored));
+    return Message::core(QT_TRANSLATE_NOOP("Core", "The counting rules of these rows were not recorded: no group "
+                                                   "calculation of this program stored them."));
 }
 
 std::filesystem::path WorkspaceAnalyses::checkExportTarget(const std::string& defaultName,
@@ -133,20 +135,11 @@ std::filesystem::path WorkspaceAnalyses::exportGridWorkbook(const CellGrid& grid
     return file;
 }
 
-std::filesystem::path WorkspaceAnalyses::exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
-                                                            const std::optional<std::filesystem::path>& target,
-                                                            const std::string& rules) {
+std::filesystem::path WorkspaceAnalyses::exportWorkbook(const WorkbookContent& content, const std::string& defaultName,
+                                                        const std::optional<std::filesystem::path>& target,
+                                                        const Message::Translate& translate) {
     std::filesystem::path file = m_state.exportTarget(defaultName, target);
-    writeWorkbook(file, grid, rules);
-    return file;
-}
-
-std::filesystem::path WorkspaceAnalyses::exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
-                                                            const std::optional<std::filesystem::path>& target,
-                                                            const std::string& rules,
-                                                            const std::vector<CellFill>& fills) {
-    std::filesystem::path file = m_state.exportTarget(defaultName, target);
-    writeWorkbook(file, grid, rules, fills);
+    writeWorkbook(file, content, translate);
     return file;
 }
 

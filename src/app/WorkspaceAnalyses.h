@@ -82,12 +82,14 @@ class WorkspaceAnalyses {
     std::vector<GroupRow> groupResults(GroupSort sort);
     // The same rows in the order they were stored.
     std::vector<GroupRow> groupResults();
-    // The counting rules of those rows, or a line saying that no group calculation of this program stored them.
-    std::string groupResultRules();
+    // The counting rules of those rows as stored with them, or a line saying that no group calculation of this
+    // program stored them.
+    Message groupResultRules();
     // Writes those rows, ordered by the last omission, to a workbook (Jieguo.xlsx in the data folder without a
-    // target) with their counting rules on a second sheet; returns the file and the rows written.
+    // target) with their counting rules on a second sheet, its texts rendered by `translate`; returns the file and
+    // the rows written.
     std::pair<std::filesystem::path, std::size_t>
-    exportGroupResultWorkbook(const std::optional<std::filesystem::path>& target);
+    exportGroupResultWorkbook(const std::optional<std::filesystem::path>& target, const Message::Translate& translate);
 
     // The exports below refuse a target that would replace the store, its log, the settings or a safety copy,
     // and one that is not a regular file (ExportTarget.h).
@@ -98,14 +100,11 @@ class WorkspaceAnalyses {
     // Writes a grid as shown to a workbook: the target, or the given file name in the data folder.
     std::filesystem::path exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
                                              const std::optional<std::filesystem::path>& target);
-    // The same for a result grid, with the line that says how its gaps were counted on a second sheet, "Rules".
-    std::filesystem::path exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
-                                             const std::optional<std::filesystem::path>& target,
-                                             const std::string& rules);
-    // The same with some cells of the grid filled with colours.
-    std::filesystem::path exportGridWorkbook(const CellGrid& grid, const std::string& defaultName,
-                                             const std::optional<std::filesystem::path>& target,
-                                             const std::string& rules, const std::vector<CellFill>& fills);
+    // The same for a result grid or a view (WorkbookExport.h): the grid with its colours and the rules on a second
+    // sheet, its texts rendered by `translate`.
+    std::filesystem::path exportWorkbook(const WorkbookContent& content, const std::string& defaultName,
+                                         const std::optional<std::filesystem::path>& target,
+                                         const Message::Translate& translate);
 
   private:
     WorkspaceState& m_state;

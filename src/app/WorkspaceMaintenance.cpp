@@ -57,14 +57,19 @@ std::filesystem::path WorkspaceMaintenance::exportHistoryText(const std::optiona
     return quorvel::exportHistoryText(m_state.store(), m_state.dataFolder(), target);
 }
 
-std::filesystem::path WorkspaceMaintenance::exportHistoryWorkbook(const std::optional<std::filesystem::path>& target) {
+std::filesystem::path WorkspaceMaintenance::exportHistoryWorkbook(const std::optional<std::filesystem::path>& target,
+                                                                  const Message::Translate& translate) {
     std::vector<DrawRecord> records = m_state.store().readAll();
     if (records.empty())
         throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "the history is empty: there is nothing to export; import "
                                                             "or add draws first")));
-    CellGrid grid = historyGrid(records);
+    const Messages rules{
+        Message::core(QT_TRANSLATE_NOOP("Core", "Draws: issues %1 to %2, %3 in all."), records.front().issue,
+                      records.back().issue, records.size()),
+        Message::core(QT_TRANSLATE_NOOP("Core", "Each row is one stored draw: its issue, then the six regular numbers "
+                                                "in the order they were drawn and the special number last."))};
     std::filesystem::path file = m_state.exportTarget(kHistoryWorkbookName, target);
-    writeWorkbook(file, grid);
+    writeWorkbook(file, {WorkbookView::Grid, historyGrid(records), {}, rules}, translate);
     return file;
 }
 

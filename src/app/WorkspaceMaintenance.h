@@ -42,9 +42,10 @@ class WorkspaceMaintenance {
     // and one that is not a regular file (ExportTarget.h).
     // Writes the history as a history text file (to the default name in the data folder without a target).
     std::filesystem::path exportHistoryText(const std::optional<std::filesystem::path>& target);
-    // Writes the history list to a workbook (lishi.xlsx in the data folder without a target); refuses an
-    // empty history.
-    std::filesystem::path exportHistoryWorkbook(const std::optional<std::filesystem::path>& target);
+    // Writes the history list to a workbook (lishi.xlsx in the data folder without a target), with a rules sheet
+    // rendered by `translate` that says what a row holds; refuses an empty history.
+    std::filesystem::path exportHistoryWorkbook(const std::optional<std::filesystem::path>& target,
+                                                const Message::Translate& translate);
 
   private:
     HistoryMaintenance operations();

@@ -24,8 +24,10 @@ void AnalysisOptions::checkWorkbookTarget(const Workspace& workspace) const {
     if (!xlsx.empty()) workspace.analyses().checkExportTarget(xlsx, std::filesystem::path(xlsx));
 }
 
-void AnalysisOptions::writeWorkbookIfAsked(Workspace& workspace, const CellGrid& grid, const std::string& rules) const {
-    if (!xlsx.empty()) workspace.analyses().exportGridWorkbook(grid, xlsx, textPath(xlsx), rules);
+void AnalysisOptions::writeWorkbookIfAsked(CliContext& context, const CellGrid& grid, const Messages& rules) const {
+    if (!xlsx.empty())
+        context.workspace().analyses().exportWorkbook({WorkbookView::Grid, grid, {}, rules}, xlsx, textPath(xlsx),
+                                                      context.translate());
 }
 
 void SearchOptions::addTo(CLI::App* command) {

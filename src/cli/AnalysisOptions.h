@@ -23,9 +23,10 @@ struct AnalysisOptions {
     void addTo(CLI::App* command);
     // Refuses an --xlsx target the workbook's write would refuse, before the work whose grid it is to hold.
     void checkWorkbookTarget(const Workspace& workspace) const;
-    // Writes a result grid to the --xlsx workbook, with the counting rules on its second sheet, when one was
-    // asked for; the workspace refuses a target that would replace the store or is not a regular file.
-    void writeWorkbookIfAsked(Workspace& workspace, const CellGrid& grid, const std::string& rules) const;
+    // Writes a result grid to the --xlsx workbook, with the counting rules on its second sheet in the context's
+    // language, when one was asked for; the workspace refuses a target that would replace the store or is not a
+    // regular file.
+    void writeWorkbookIfAsked(CliContext& context, const CellGrid& grid, const Messages& rules) const;
 };
 
 // What a search's choice was made of: the values came from a reference draw or are still to be typed.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/BacktestPrinter.h"
 
+#include "app/results/BacktestView.h"
+
 #include <array>
 #include <cstdio>
 #include <string>
@@ -22,7 +24,7 @@ json figuresJson(const BacktestFigures& figures) {
 
 // The captions of the text output, in the catalogue's language.
 struct Words {
-    std::string title; // first issue, last issue, decisions, picks, seed
+    std::string title; // first issue, last issue, decisions, picks, seed; the picks as values or as groups
     std::string overdue;
     std::string random;
     std::string picked;
@@ -30,24 +32,27 @@ struct Words {
     std::string expected;
     std::string ties;
     std::string bins;
-    std::array<std::string, 5> binColumns;
+    std::array<std::string, 6> binColumns;
 };
 
-Words words(const Catalogue& catalogue) {
+Words words(const Catalogue& catalogue, bool values) {
     auto said = [&catalogue](const char* source) { return catalogue.text("Cli", source); };
-    return {said(QT_TRANSLATE_NOOP("Cli", "Backtest: decisions at issues %1..%2 (%3 decisions), %4 picks each, random "
-                                          "seed %5")),
+    return {values ? said(QT_TRANSLATE_NOOP("Cli", "Backtest: decisions at issues %1..%2 (%3 decisions), %4 values "
+                                                   "picked each time, random seed %5"))
+                   : said(QT_TRANSLATE_NOOP("Cli", "Backtest: decisions at issues %1..%2 (%3 decisions), %4 groups "
+                                                   "picked each time, random seed %5")),
             said(QT_TRANSLATE_NOOP("Cli", "longest away")),
             said(QT_TRANSLATE_NOOP("Cli", "random")),
             said(QT_TRANSLATE_NOOP("Cli", "picked")),
             said(QT_TRANSLATE_NOOP("Cli", "hits")),
             said(QT_TRANSLATE_NOOP("Cli", "expected")),
             said(QT_TRANSLATE_NOOP("Cli", "ties with the last pick (summed)")),
-            said(QT_TRANSLATE_NOOP("Cli", "Calibration: every eligible group at every decision, by p_at_least_last "
-                                          "deciles")),
+            said(QT_TRANSLATE_NOOP("Cli", "Calibration: every eligible group at every decision, by deciles of P(≥ "
+                                          "current gap); by chance alone a bin's hits fall in its 95% range 95 times "
+                                          "in 100")),
             {said(QT_TRANSLATE_NOOP("Cli", "p from")), said(QT_TRANSLATE_NOOP("Cli", "p to")),
              said(QT_TRANSLATE_NOOP("Cli", "groups")), said(QT_TRANSLATE_NOOP("Cli", "hits")),
-             said(QT_TRANSLATE_NOOP("Cli", "expected"))}};
+             said(QT_TRANSLATE_NOOP("Cli", "expected")), said(QT_TRANSLATE_NOOP("Cli", "95% range"))}};
 }
 
 // Columns a terminal lines up: CJK characters take two cells, everything else one.
@@ -100,7 +105,9 @@ nlohmann::ordered_json backtestJson(const BacktestResult& result) {
 }
 
 void printBacktestText(std::ostream& out, const BacktestResult& result, const Catalogue& catalogue) {
-    const Words w = words(catalogue);
+    const Words w = words(catalogue, result.groupSize == 1);
+    // What the figures say comes first, in plain words; the figures follow.
+    out << catalogue.text(backtestSentence(result)) << "\n\n";
     out << fillPlaceholders(w.title, {std::to_string(result.firstIssue), std::to_string(result.lastIssue),
                                       std::to_string(result.decisions), std::to_string(result.pick),
                                       std::to_string(result.seed)})
@@ -120,14 +127,16 @@ void printBacktestText(std::ostream& out, const BacktestResult& result, const Ca
     for (const auto& [caption, values] : rows)
         out << padRight(caption, label) << padLeft(values.first, column) << padLeft(values.second, column) << "\n";
     out << w.ties << ": " << result.ties << "\n\n" << w.bins << "\n";
-    for (const std::string& caption : w.binColumns)
-        out << padLeft(caption, 12);
+    for (std::size_t c = 0; c < w.binColumns.size(); ++c)
+        out << padLeft(w.binColumns[c], c + 1 < w.binColumns.size() ? 12 : 14);
     out << "\n";
-    for (const CalibrationBin& bin : result.bins)
+    for (const CalibrationBin& bin : result.bins) {
+        const CalibrationBand band = calibrationBand(bin);
         out << padLeft(chanceText(bin.pLow), 12) << padLeft(chanceText(bin.pHigh), 12)
             << padLeft(std::to_string(bin.count), 12) << padLeft(std::to_string(bin.hits), 12)
-            << padLeft(fixedText(bin.expected, 1), 12) << "\n";
-    out << "\n" << catalogue.text(backtestSentence(result)) << "\n";
+            << padLeft(fixedText(bin.expected, 1), 12)
+            << padLeft(fixedText(band.low, 1) + " - " + fixedText(band.high, 1), 14) << "\n";
+    }
 }
 
 } // namespace quorvel

@@ -76,6 +76,16 @@ class CliContext {
     std::string said(const Messages& lines) const { return catalogue.text(lines); }
     // The core's captions and values' names in that language, for the text output.
     Wording wording() const;
+    // The counting rules of a result in that language, under a heading, one sentence a line.
+    std::string saidRules(const Messages& lines) const {
+        return said(QT_TRANSLATE_NOOP("Cli", "How these figures were counted:")) + "\n" + said(lines);
+    }
+    // Renders a template in that language, for the texts a workbook is written with.
+    Message::Translate translate() const {
+        return [this](const std::string& context, const std::string& text) {
+            return catalogue.text(context.c_str(), text.c_str());
+        };
+    }
     // A text of the CLI's own, written as QT_TRANSLATE_NOOP("Cli", "..."), with its arguments filled.
     template <typename... Arguments> std::string said(const char* source, const Arguments&... arguments) const {
         return catalogue.text(Message("Cli", source, {MessageArgument(arguments)...}));

@@ -112,7 +112,7 @@ int GroupCommand::run() {
         std::vector<GroupRow> ordered;
         for (std::uint32_t i : order)
             ordered.push_back(rows[i]);
-        m_options.writeWorkbookIfAsked(workspace, groupResultGrid(ordered), rules);
+        m_options.writeWorkbookIfAsked(m_context, groupResultGrid(ordered), countingRulesInWords(group));
     }
     if (m_context.options.json)
         printGroupJson(m_context.out, rows, order, rules);
@@ -120,7 +120,7 @@ int GroupCommand::run() {
         Wording wording = m_context.wording();
         // A kind without names has labels of numbers alone: its rows stream through as stored, unread.
         if (storedNames(group.kind).empty()) wording.language = kStoredNamesLanguage;
-        printGroupText(m_context.out, rows, order, rules, wording);
+        printGroupText(m_context.out, rows, order, m_context.saidRules(countingRulesInWords(group)), wording);
     }
     m_context.out.flush();
     workspace.analyses().finishGroupResults(m_context.progress(cliText(QT_TRANSLATE_NOOP("Cli", "rows stored"))));

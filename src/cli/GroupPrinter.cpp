@@ -198,7 +198,7 @@ void printGroupText(std::ostream& out, const GroupRows& rows, const std::vector<
         writer.figure(s.pAtLeastLast);
         writer << "\t" << probabilitySourceText(s.source) << "\n";
     }
-    writer << "\nrules: " << rules << "\n";
+    writer << "\n" << rules << "\n";
 }
 
 } // namespace quorvel

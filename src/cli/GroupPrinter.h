@@ -18,8 +18,7 @@ namespace quorvel {
 void printGroupJson(std::ostream& out, const GroupRows& rows, const std::vector<std::uint32_t>& order,
                     const std::string& rules);
 
-// As text: the omission table, the table of the fuller figures and the counting rules; captions and names in the
-// wording's words.
+// As text: the omission table, the table of the fuller figures and the counting rules as given (in words).
 void printGroupText(std::ostream& out, const GroupRows& rows, const std::vector<std::uint32_t>& order,
                     const std::string& rules, const Wording& wording);
 

@@ -163,10 +163,10 @@ void registerExportXlsx(CLI::App& app, CliContext& context) {
             std::filesystem::path target;
             std::size_t rows = 0;
             if (arguments->grid == "history") {
-                target = workspace.maintenance().exportHistoryWorkbook(given);
+                target = workspace.maintenance().exportHistoryWorkbook(given, context.translate());
                 rows = static_cast<std::size_t>(workspace.history().drawCount());
             } else {
-                std::tie(target, rows) = workspace.analyses().exportGroupResultWorkbook(given);
+                std::tie(target, rows) = workspace.analyses().exportGroupResultWorkbook(given, context.translate());
             }
             context.print({{"path", pathText(target)}}, [&](std::ostream& out) {
                 out << context.said(QT_TRANSLATE_NOOP("Cli", "wrote %1 (%2 rows below the header)"), pathText(target),

@@ -80,10 +80,11 @@ int PartialCommand::run() {
     Workspace& workspace = m_context.workspace();
     const SearchResult result = workspace.analyses().partialSearch(
         m_context.engine(), search, m_context.progress(cliText(QT_TRANSLATE_NOOP("Cli", "combinations"))));
-    const std::string rules = countingRules(search);
-    m_options.common.writeWorkbookIfAsked(workspace, hitListGrid(result), rules);
-    m_context.print(searchJson(result, rules),
-                    [&](std::ostream& out) { printSearchText(out, result, rules, m_context.wording()); });
+    const Messages words = countingRulesInWords(search);
+    m_options.common.writeWorkbookIfAsked(m_context, hitListGrid(result), words);
+    m_context.print(searchJson(result, countingRules(search)), [&](std::ostream& out) {
+        printSearchText(out, result, m_context.saidRules(words), m_context.wording());
+    });
     return 0;
 }
 

@@ -100,10 +100,11 @@ int SearchCommand::run() {
     const PositionSearchRequest search = request();
     Workspace& workspace = m_context.workspace();
     const SearchResult result = workspace.analyses().positionSearch(m_context.engine(), search);
-    const std::string rules = countingRules(search);
-    m_options.common.writeWorkbookIfAsked(workspace, hitListGrid(result), rules);
-    m_context.print(searchJson(result, rules),
-                    [&](std::ostream& out) { printSearchText(out, result, rules, m_context.wording()); });
+    const Messages words = countingRulesInWords(search);
+    m_options.common.writeWorkbookIfAsked(m_context, hitListGrid(result), words);
+    m_context.print(searchJson(result, countingRules(search)), [&](std::ostream& out) {
+        printSearchText(out, result, m_context.saidRules(words), m_context.wording());
+    });
     return 0;
 }
 

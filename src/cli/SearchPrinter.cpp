@@ -94,7 +94,7 @@ void printSearchText(std::ostream& out, const SearchResult& result, const std::s
     printGrid(out, summaryGrid(result.summary), wording);
     out << "\n";
     printGrid(out, {kStatisticsHeader, statisticsRow(result.summary.label, result.summary.statistics)}, wording);
-    out << "\nrules: " << rules << "\n";
+    out << "\n" << rules << "\n";
 }
 
 } // namespace quorvel

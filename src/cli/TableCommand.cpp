@@ -106,11 +106,15 @@ int TableCommand::run() {
     std::vector<TableRow> rows = workspace.analyses().omissionTable(request).rows;
     if (sort) orderTableRows(rows, *sort, m_descending);
     const std::string rules = countingRules(request);
+    const Messages words = countingRulesInWords(request);
     if (!m_xlsx.empty())
-        workspace.analyses().exportGridWorkbook(tableGrid(rows, request.kind, shownTableColumns()), m_xlsx,
-                                                textPath(m_xlsx), rules, tableFills(rows, shownTableColumns()));
-    m_context.print(tableJson(rows, rules),
-                    [&](std::ostream& out) { printTableText(out, rows, request.kind, rules, m_context.wording()); });
+        workspace.analyses().exportWorkbook({WorkbookView::OmissionTable,
+                                             tableGrid(rows, request.kind, shownTableColumns(), m_context.wording()),
+                                             tableFills(rows, shownTableColumns()), words, 1},
+                                            m_xlsx, textPath(m_xlsx), m_context.translate());
+    m_context.print(tableJson(rows, rules), [&](std::ostream& out) {
+        printTableText(out, rows, request.kind, m_context.saidRules(words), m_context.wording());
+    });
     return 0;
 }
 

@@ -68,7 +68,7 @@ json tableJson(const std::vector<TableRow>& rows, const std::string& rules) {
 void printTableText(std::ostream& out, const std::vector<TableRow>& rows, AttributeKind kind, const std::string& rules,
                     const Wording& wording) {
     printAligned(out, tableGrid(rows, kind, allTableColumns(), wording));
-    out << "\nrules: " << rules << "\n";
+    out << "\n" << rules << "\n";
 }
 
 } // namespace quorvel

@@ -79,14 +79,15 @@ int TrendCommand::run() {
     const ValuesRequest values = request(workspace);
     const Trend trend = workspace.analyses().trend(values);
     const std::string rules = trendRules(values);
-    const TrendCells cells(trend, values.kind, values.bases, true);
+    const TrendCells cells(trend, values.kind, values.bases, true, m_context.wording());
+    const Messages words = trendRulesInWords(values);
     if (!m_xlsx.empty())
-        workspace.analyses().exportGridWorkbook(cells.grid(), m_xlsx, textPath(m_xlsx), rules, cells.fills());
+        workspace.analyses().exportWorkbook({WorkbookView::Trend, cells.grid(), cells.fills(), words}, m_xlsx,
+                                            textPath(m_xlsx), m_context.translate());
     if (m_context.options.json)
         printTrendJson(m_context.out, trend, rules);
     else
-        printTrendText(m_context.out, trend, TrendCells(trend, values.kind, values.bases, true, m_context.wording()),
-                       rules, m_context.wording());
+        printTrendText(m_context.out, trend, cells, m_context.saidRules(words), m_context.wording());
     return 0;
 }
 

@@ -85,7 +85,7 @@ void printTrendText(std::ostream& out, const Trend& trend, const TrendCells& cel
     for (int s = 0; s < TrendCells::kSummaryRows; ++s)
         write(wording.said(TrendCells::summaryCaptions()[static_cast<std::size_t>(s)]),
               [&](int c) { return cells.summaryText(s, c); });
-    out << "\nrules: " << rules << '\n';
+    out << "\n" << rules << '\n';
 }
 
 } // namespace quorvel

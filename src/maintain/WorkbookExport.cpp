@@ -8,8 +8,11 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <charconv>
 #include <map>
 #include <memory>
+#include <optional>
+#include <tuple>
 
 namespace quorvel {
 
@@ -19,39 +22,77 @@ struct WorkbookCloser {
     void operator()(lxw_workbook* workbook) const { workbook_close(workbook); }
 };
 
-// One sheet of a workbook: its name, its cells and the colours of some of them.
+// One sheet of a workbook: its name, its cells, the colours of some of them and whether its figures are numbers.
 struct Sheet {
     std::string name;
     CellGrid grid;
     std::vector<CellFill> fills;
+    bool figures = false;
+    std::size_t labelColumns = 0;
 };
 
+// A cell's text read as a figure: its value and the number format that shows it as the text did.
+struct Figure {
+    double value = 0;
+    std::string format;
+};
+
+// Whole numbers ("0", "2014001", "-3") without a leading zero, decimals ("1.33", "-0.25") and percentages
+// ("12.5%"); anything else (a label such as "01", "—", "< 0.0001") is no figure.
+std::optional<Figure> figureOf(const std::string& text) {
+    const bool percent = !text.empty() && text.back() == '%';
+    const std::string number = percent ? text.substr(0, text.size() - 1) : text;
+    const std::size_t digits = number.starts_with('-') ? 1 : 0;
+    if (number.size() <= digits || number[digits] < '0' || number[digits] > '9') return std::nullopt;
+    if (number[digits] == '0' && number.size() > digits + 1 && number[digits + 1] != '.') return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc() || end != number.data() + number.size()) return std::nullopt;
+    const std::size_t point = number.find('.');
+    const bool exponent = number.find_first_of("eE") != std::string::npos;
+    std::string decimals =
+        point == std::string::npos || exponent ? "" : "." + std::string(number.size() - point - 1, '0');
+    if (percent) return Figure{value / 100, exponent ? "0.0##%" : "0" + decimals + "%"};
+    return Figure{value, exponent ? "General" : "0" + decimals};
+}
+
 void fillSheet(lxw_workbook* workbook, lxw_worksheet* sheet, const Sheet& source, const std::filesystem::path& file) {
-    // One format per pair of colours, shared by its cells.
-    std::map<std::pair<std::uint32_t, std::uint32_t>, lxw_format*> formats;
-    std::map<std::pair<std::size_t, std::size_t>, lxw_format*> cellFormats;
-    for (const CellFill& fill : source.fills) {
-        lxw_format*& format = formats[{fill.rgb, fill.fontRgb}];
-        if (!format) {
-            format = workbook_add_format(workbook);
-            if (!format)
+    // One format per colours and number format, shared by its cells.
+    std::map<std::tuple<std::uint32_t, std::uint32_t, std::string>, lxw_format*> formats;
+    const auto format = [&](const CellFill* fill, const std::string& numberFormat) -> lxw_format* {
+        if (!fill && numberFormat.empty()) return nullptr;
+        lxw_format*& shared = formats[{fill ? fill->rgb : 0xFFFFFFFF, fill ? fill->fontRgb : 0, numberFormat}];
+        if (!shared) {
+            shared = workbook_add_format(workbook);
+            if (!shared)
                 throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot write the workbook %1: out of memory"),
                                           pathText(file)));
-            format_set_bg_color(format, fill.rgb);
-            format_set_pattern(format, LXW_PATTERN_SOLID);
-            if (fill.fontRgb != 0x000000) format_set_font_color(format, fill.fontRgb);
+            if (fill) {
+                format_set_bg_color(shared, fill->rgb);
+                format_set_pattern(shared, LXW_PATTERN_SOLID);
+                if (fill->fontRgb != 0x000000) format_set_font_color(shared, fill->fontRgb);
+            }
+            if (!numberFormat.empty()) format_set_num_format(shared, numberFormat.c_str());
         }
-        cellFormats[{fill.row, fill.column}] = format;
-    }
+        return shared;
+    };
+    std::map<std::pair<std::size_t, std::size_t>, const CellFill*> fills;
+    for (const CellFill& fill : source.fills)
+        fills[{fill.row, fill.column}] = &fill;
     const CellGrid& grid = source.grid;
     for (std::size_t r = 0; r < grid.size(); ++r) {
         for (std::size_t c = 0; c < grid[r].size(); ++c) {
             // Row and column numbers beyond the sheet's limits come back as an error below.
             auto row = static_cast<lxw_row_t>(std::min<std::size_t>(r, LXW_ROW_MAX));
             auto column = static_cast<lxw_col_t>(std::min<std::size_t>(c, LXW_COL_MAX));
-            const auto format = cellFormats.find({r, c});
-            lxw_error status = worksheet_write_string(sheet, row, column, grid[r][c].c_str(),
-                                                      format == cellFormats.end() ? nullptr : format->second);
+            const auto found = fills.find({r, c});
+            const CellFill* fill = found == fills.end() ? nullptr : found->second;
+            const std::string& text = grid[r][c];
+            const std::optional<Figure> figure =
+                source.figures && c >= source.labelColumns && !(fill && fill->label) ? figureOf(text) : std::nullopt;
+            lxw_error status =
+                figure ? worksheet_write_number(sheet, row, column, figure->value, format(fill, figure->format))
+                       : worksheet_write_string(sheet, row, column, text.c_str(), format(fill, {}));
             if (status != LXW_NO_ERROR)
                 throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "cannot write cell (%1, %2) of %3: %4; nothing "
                                                                     "was written"),
@@ -100,13 +141,29 @@ void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid) {
     writeSheets(file, {{"Sheet1", grid, {}}});
 }
 
-void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid, const std::string& rules) {
-    writeWorkbook(file, grid, rules, {});
+Message workbookSheetName(WorkbookView view) {
+    switch (view) {
+    case WorkbookView::Grid: break;
+    case WorkbookView::OmissionTable: return Message::core(QT_TRANSLATE_NOOP("Core", "Omission table"));
+    case WorkbookView::Trend: return Message::core(QT_TRANSLATE_NOOP("Core", "Trend"));
+    case WorkbookView::Backtest: return Message::core(QT_TRANSLATE_NOOP("Core", "Backtest"));
+    }
+    return Message::verbatim("Sheet1");
 }
 
-void writeWorkbook(const std::filesystem::path& file, const CellGrid& grid, const std::string& rules,
-                   const std::vector<CellFill>& fills) {
-    writeSheets(file, {{"Sheet1", grid, fills}, {"Rules", CellGrid{std::vector<std::string>{rules}}, {}}});
+Message rulesSheetName() { return Message::core(QT_TRANSLATE_NOOP("Core", "Rules")); }
+
+void writeWorkbook(const std::filesystem::path& file, const WorkbookContent& content,
+                   const Message::Translate& translate) {
+    std::vector<Sheet> sheets{{workbookSheetName(content.view).rendered(translate), content.grid, content.fills,
+                               content.view != WorkbookView::Grid, content.labelColumns}};
+    if (!content.rules.empty()) {
+        CellGrid lines;
+        for (const Message& line : content.rules)
+            lines.push_back({line.rendered(translate)});
+        sheets.push_back({rulesSheetName().rendered(translate), std::move(lines), {}, false, 0});
+    }
+    writeSheets(file, sheets);
 }
 
 CellGrid historyGrid(const std::vector<DrawRecord>& records) {

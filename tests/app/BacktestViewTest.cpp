@@ -71,25 +71,46 @@ TEST(BacktestViewTest, WorkbookGridAndChartAxes) {
     EXPECT_EQ(grid[12], (std::vector<std::string>{"0.01", "0.2", "50", "3", "6.25"}));
     EXPECT_EQ(grid.size(), 14u);
 
+    // The first bin's 95% chance band: 6.25 ± 1.96 √(6.25 × (1 − 6.25 / 50)); the axes hold it whole.
+    const CalibrationBand band = calibrationBand(result.bins[0]);
+    EXPECT_NEAR(band.low, 1.666, 0.001);
+    EXPECT_NEAR(band.high, 10.834, 0.001);
     const CalibrationAxis axis = calibrationAxis(result);
-    EXPECT_LE(axis.low, 3);
-    EXPECT_GE(axis.high, 9);
+    EXPECT_LE(axis.low, 1.666);
+    EXPECT_GE(axis.high, 10.834);
     EXPECT_EQ(calibrationPoints(result).size(), 2u);
 }
 
-TEST(BacktestViewTest, EnglishSentenceCountsOneAsOne) {
+// The sentence says first, plainly, what the verdict is, with the picks as values or groups and one hit as one;
+// a difference either way adds that it describes the past only.
+TEST(BacktestViewTest, SentenceSaysTheVerdictFirst) {
     struct Case {
         int groupSize, pick;
         long hits;
+        BacktestVerdict verdict;
         const char* start;
+        bool caveat;
     };
-    for (const Case& c : {Case{1, 1, 1, "Picking the 1 longest-away value: 1 hit, "},
-                          Case{2, 10, 3, "Picking the 10 longest-away groups: 3 hits, "}}) {
+    for (const Case& c :
+         {Case{1, 1, 1, BacktestVerdict::None,
+               "Picking the values away longest hit no more often than picking at random: 1 picked each time, 1 hit "
+               "where",
+               false},
+          Case{2, 10, 3, BacktestVerdict::Fewer,
+               "Picking the groups away longest hit less often than picking at random: 10 groups picked each time, "
+               "3 hits where",
+               true},
+          Case{1, 5, 30, BacktestVerdict::More,
+               "Picking the values away longest hit more often than picking at random: 5 picked each time, 30 hits",
+               true}}) {
         BacktestResult result;
         result.groupSize = c.groupSize;
         result.pick = c.pick;
         result.overdue.hits = c.hits;
-        EXPECT_EQ(backtestSentence(result).english().rfind(c.start, 0), 0u) << c.start;
+        result.verdict = c.verdict;
+        const std::string sentence = backtestSentence(result).english();
+        EXPECT_EQ(sentence.rfind(c.start, 0), 0u) << sentence;
+        EXPECT_EQ(sentence.find("does not make the next draw predictable") != std::string::npos, c.caveat) << sentence;
     }
 }
 

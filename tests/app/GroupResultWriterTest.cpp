@@ -61,7 +61,11 @@ TEST(GroupResultWriter, TheNextCallerSeesTheNewRowsOrIsToldTheyWereNotStored) {
         {"a read of YL right after", false, false, read, false},
         {"the export of YL right after", false, false,
          [](Workspace& w) -> std::optional<Figures> {
-             EXPECT_EQ(w.analyses().exportGroupResultWorkbook(std::nullopt).second, 28u);
+             EXPECT_EQ(w.analyses()
+                           .exportGroupResultWorkbook(std::nullopt,
+                                                      [](const std::string&, const std::string& text) { return text; })
+                           .second,
+                       28u);
              return std::nullopt;
          },
          false},

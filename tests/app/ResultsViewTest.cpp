@@ -92,7 +92,7 @@ TEST(ResultsViewTest, ChartAndWorkbookRulesFollowTheResults) {
     using Kind = ResultsChart::Kind;
     const std::optional<std::string> stored;
     // A group calculation's rows carry the rules of its request, whether or not the store kept them.
-    const std::string calculated = countingRules(GroupRequest{});
+    const std::string calculated = english(countingRulesInWords(GroupRequest{}));
     struct Step {
         const char* what;
         std::function<void(ResultsView&)> change;
@@ -107,12 +107,14 @@ TEST(ResultsViewTest, ChartAndWorkbookRulesFollowTheResults) {
          "No search has run in this window: the hit list holds no result."},
         {"groups read from the store", [](ResultsView& v) { v.showStoredGroups(storedRows(), GroupSort::Label); }, 1,
          Kind::GroupNotRun, "01 10", stored, "No search has run in this window: the hit list holds no result."},
-        {"a search", [&](ResultsView& v) { v.showSearch(SearchKind::Partial, search, "gaps from the range"); }, 0,
-         Kind::SearchHits, "", "gaps from the range", "gaps from the range"},
+        {"a search",
+         [&](ResultsView& v) { v.showSearch(SearchKind::Partial, search, {Message::verbatim("gaps from the range")}); },
+         0, Kind::SearchHits, "", "gaps from the range", "gaps from the range"},
         {"a group calculation", [](ResultsView& v) { v.showGroupCalculation(GroupRequest{}, storedRows()); }, -1,
          Kind::GroupHits, "02 10", calculated, "gaps from the range"},
         {"a row past the end", [](ResultsView&) {}, 9, Kind::GroupHits, "01 10", calculated, "gaps from the range"},
-        {"a search again", [&](ResultsView& v) { v.showSearch(SearchKind::Position, search, "gaps"); }, 0,
+        {"a search again",
+         [&](ResultsView& v) { v.showSearch(SearchKind::Position, search, {Message::verbatim("gaps")}); }, 0,
          Kind::SearchHits, "", "gaps", "gaps"},
         {"its groups read back", [](ResultsView& v) { v.showStoredGroups(storedRows(), GroupSort::Min); }, 0,
          Kind::GroupHits, "01 02", stored, "gaps"},
@@ -130,12 +132,12 @@ TEST(ResultsViewTest, ChartAndWorkbookRulesFollowTheResults) {
         EXPECT_EQ(chart.group, step.group);
         EXPECT_EQ(view.omissionsTakeStoredRules(), !step.omissionRules);
         if (step.omissionRules) {
-            EXPECT_EQ(view.omissionRules(), *step.omissionRules);
+            EXPECT_EQ(english(view.omissionRules()), *step.omissionRules);
         }
-        EXPECT_EQ(view.hitRules(), step.hitRules);
+        EXPECT_EQ(english(view.hitRules()), step.hitRules);
     }
     // A search shows its hits and its summary as the one omission row, which names no group.
-    view.showSearch(SearchKind::Partial, search, "gaps");
+    view.showSearch(SearchKind::Partial, search, {Message::verbatim("gaps")});
     EXPECT_EQ(view.hits(), search);
     ASSERT_EQ(view.omissionRows().size(), 1u);
     EXPECT_EQ(view.omissionRow(0), (GroupRow{"检索 01", 1, 8, 3, {}}));

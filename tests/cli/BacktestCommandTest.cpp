@@ -62,8 +62,9 @@ TEST(BacktestCommandTest, HandCountedOverdueSpecialNumbers) {
     EXPECT_EQ(count, 100);
     EXPECT_EQ(hits, 15);
     EXPECT_NEAR(expected, 100.0 / 49, 1e-12);
-    EXPECT_EQ(result["sentence"].get<std::string>().rfind("Picking the 3 longest-away values: 14 hits, 1.2 expected "
-                                                          "by chance (z = 11.92, p < 0.0001): significantly more",
+    EXPECT_EQ(result["sentence"].get<std::string>().rfind("Picking the values away longest hit more often than picking "
+                                                          "at random: 3 picked each time, 14 hits where chance gives "
+                                                          "1.2 (z = 11.92, p < 0.0001).",
                                                           0),
               0u)
         << result["sentence"];
@@ -71,8 +72,10 @@ TEST(BacktestCommandTest, HandCountedOverdueSpecialNumbers) {
     // The text speaks the user's language; --json does not.
     const test::CliResult text = cli.run(arguments, "zh_HK");
     const test::CliResult json = cli.run(argumentsJson, "zh_HK");
-    EXPECT_NE(text.out.find("選最久未出的3個：命中 14 次"), std::string::npos) << text.out;
-    EXPECT_NE(text.out.find("不預示下一期"), std::string::npos) << text.out;
+    EXPECT_EQ(text.out.rfind("選遺漏最久的號碼，比隨便選更常中：每次選 3 個，命中 14 次", 0), 0u) << text.out;
+    EXPECT_NE(text.out.find("並不能令下一期變得可以預測"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("P(≥當前遺漏)"), std::string::npos) << text.out;
+    EXPECT_EQ(text.out.find("p_at_least_last"), std::string::npos) << text.out;
     EXPECT_EQ(json.json()["sentence"], result["sentence"]);
 
     struct Refusal {

@@ -18,7 +18,13 @@ std::string chanceText(double value);
 // A p-value as the sentence writes it: two decimals, more below 0.01, "< 0.0001" below that.
 std::string pValueText(double pValue);
 
-// What the overdue picks' numbers say, in one sentence that never promises anything about the next draw.
+// What the overdue picks' numbers say, plainly first (whether the longest-away picks hit more often than random
+// ones, each time picking N values or N groups), the figures after it; a significant difference either way adds
+// that it describes the past only and does not make the next draw predictable.
 Message backtestSentence(const BacktestResult& result);
+
+// How the backtest counted, in plain words, one sentence a message: the decisions, the gaps, the picks, the
+// expected hits and the calibration bands.
+Messages backtestRulesInWords(const BacktestResult& result);
 
 } // namespace quorvel

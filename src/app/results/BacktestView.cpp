@@ -41,12 +41,19 @@ std::vector<CalibrationPoint> calibrationPoints(const BacktestResult& result) {
     return points;
 }
 
+CalibrationBand calibrationBand(const CalibrationBin& bin) {
+    const double rate = bin.count > 0 ? bin.expected / static_cast<double>(bin.count) : 0;
+    const double spread = 1.96 * std::sqrt(std::max(0.0, bin.expected * (1 - rate)));
+    return {std::max(0.0, bin.expected - spread), bin.expected + spread};
+}
+
 CalibrationAxis calibrationAxis(const BacktestResult& result) {
     if (result.bins.empty()) return {};
     double low = result.bins.front().expected;
     double high = low;
     for (const CalibrationBin& bin : result.bins)
-        for (double figure : {bin.expected, static_cast<double>(bin.hits)}) {
+        for (double figure :
+             {bin.expected, static_cast<double>(bin.hits), calibrationBand(bin).low, calibrationBand(bin).high}) {
             low = std::min(low, figure);
             high = std::max(high, figure);
         }

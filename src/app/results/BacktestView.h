@@ -41,8 +41,17 @@ struct CalibrationPoint {
 };
 
 std::vector<CalibrationPoint> calibrationPoints(const BacktestResult& result);
-// The stretch of both chart axes: the bins' figures with a little room around them, so that the points spread
-// over the chart while the diagonal still crosses it.
+
+// The hits a bin holds 95 times in 100 by chance alone: its expected count ± 1.96 standard deviations, its
+// groups' hits counted as independent, each at the bin's mean hit rate (never below 0). Hits outside it are
+// worth a look; inside it, a bin off the diagonal is noise.
+struct CalibrationBand {
+    double low = 0;
+    double high = 0;
+};
+CalibrationBand calibrationBand(const CalibrationBin& bin);
+// The stretch of both chart axes: the bins' figures and bands with a little room around them, so that the points
+// spread over the chart while the diagonal still crosses it.
 struct CalibrationAxis {
     double low = 0;
     double high = 1;

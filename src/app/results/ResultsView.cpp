@@ -40,7 +40,7 @@ Message sortCaption(GroupSort sort, bool descending) {
     return descending ? Message::core(QT_TRANSLATE_NOOP("Core", "%1 降序"), caption) : caption;
 }
 
-void ResultsView::showSearch(SearchKind kind, SearchResult result, std::string rules) {
+void ResultsView::showSearch(SearchKind kind, SearchResult result, Messages rules) {
     const OmissionSummary& summary = result.summary;
     setRows(std::make_shared<const GroupRows>(
         GroupRows{GroupRow{summary.label, summary.min, summary.max, summary.last, summary.statistics}}));
@@ -57,7 +57,7 @@ void ResultsView::showGroupCalculation(GroupRequest request, std::shared_ptr<con
     setRows(std::move(rows));
     m_content = Content::Groups;
     orderGroups(GroupSort::Last);
-    m_calculationRules = countingRules(request);
+    m_calculationRules = countingRulesInWords(request);
     m_lastGroup = std::move(request);
     m_lastGroupCurrent = true;
 }

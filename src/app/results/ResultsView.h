@@ -49,9 +49,9 @@ struct ResultsChart {
 // rules each workbook is written with, and the last group calculation, for the chart of a group.
 class ResultsView {
   public:
-    // A search's hits in the hit list and its summary as the omission grid's one row; `rules` says how its gaps
-    // were counted.
-    void showSearch(SearchKind kind, SearchResult result, std::string rules);
+    // A search's hits in the hit list and its summary as the omission grid's one row; `rules` says in words how its
+    // gaps were counted.
+    void showSearch(SearchKind kind, SearchResult result, Messages rules);
     // A group calculation's rows, given in the order stored, shown by the last omission; the request is kept
     // for the chart of a group until the history changes.
     void showGroupCalculation(GroupRequest request, std::shared_ptr<const GroupRows> rows);
@@ -86,14 +86,14 @@ class ResultsView {
     const std::optional<GroupRequest>& lastGroup() const { return m_lastGroup; }
 
     // The counting rules of the hit list's workbook.
-    const std::string& hitRules() const { return m_searchRules; }
+    const Messages& hitRules() const { return m_searchRules; }
     // Whether the omission grid's workbook takes the rules stored with the group results: it holds group rows read
     // from the store. Otherwise omissionRules() gives them.
     bool omissionsTakeStoredRules() const { return m_content == Content::Groups && !m_calculationRules; }
     // The counting rules of the omission grid's workbook when they are not the stored ones: those of the group
     // calculation whose rows it shows (the same the store keeps with them, also when storing them failed), else
     // the last search's.
-    const std::string& omissionRules() const { return m_calculationRules ? *m_calculationRules : m_searchRules; }
+    const Messages& omissionRules() const { return m_calculationRules ? *m_calculationRules : m_searchRules; }
     // What the chart shows for the omission grid's current row (the first row when none is current).
     ResultsChart chart(int omissionRow) const;
 
@@ -110,9 +110,10 @@ class ResultsView {
     Content m_content = Content::Groups;
     std::optional<GroupSort> m_groupOrder; // how the shown group rows are ordered
     bool m_descending = false;             // and whether the other way round
-    std::string m_searchRules = "No search has run in this window: the hit list holds no result.";
+    Messages m_searchRules{
+        Message::core(QT_TRANSLATE_NOOP("Core", "No search has run in this window: the hit list holds no result."))};
     std::optional<GroupRequest> m_lastGroup;
-    std::optional<std::string> m_calculationRules; // while the grid shows the rows of a group calculation
+    std::optional<Messages> m_calculationRules; // while the grid shows the rows of a group calculation
     bool m_lastGroupCurrent = false;
 };
 

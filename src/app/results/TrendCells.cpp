@@ -107,8 +107,8 @@ std::vector<CellFill> TrendCells::fills() const {
     for (int r = 0; r < m_trend.rowCount(); ++r)
         for (int c = 0; c < m_trend.columnCount(); ++c)
             if (m_trend.hit(r, c))
-                fills.push_back(
-                    {static_cast<std::size_t>(r) + 1, static_cast<std::size_t>(c) + 1, hitColour(c), kTrendHitTextRgb});
+                fills.push_back({static_cast<std::size_t>(r) + 1, static_cast<std::size_t>(c) + 1, hitColour(c),
+                                 kTrendHitTextRgb, true});
     return fills;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QChart>
 #include <QEvent>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -44,6 +45,7 @@ CalibrationChart::CalibrationChart(QWidget* parent)
 void CalibrationChart::retranslate() {
     m_diagonal->setName(tr("as expected"));
     m_bins->setName(tr("decile bins of P(≥当前遗漏)"));
+    if (!m_bands.isEmpty()) m_bands.front()->setName(tr("95% chance range of each bin"));
     m_expected->setTitleText(tr("hits expected by the hit rates"));
     m_observed->setTitleText(tr("hits observed"));
     if (m_binCount >= 0)
@@ -78,6 +80,8 @@ void CalibrationChart::showResult(const BacktestResult& result) {
     m_expected->setRange(low, high);
     m_observed->setRange(low, high);
     m_diagonal->replace(QList<QPointF>{{low, low}, {high, high}});
+    showBands(result);
+    showAxes(!result.bins.empty());
     m_binCount = static_cast<int>(result.bins.size());
     m_showsStartNote = false;
     retranslate();
@@ -88,9 +92,50 @@ void CalibrationChart::showNote(const QString& note) {
     m_showsStartNote = false;
     m_bins->clear();
     m_diagonal->clear();
-    m_expected->setRange(0, 1);
-    m_observed->setRange(0, 1);
+    for (QLineSeries* band : m_bands)
+        band->clear();
+    // An empty chart shows its note alone, not an axis of 0 and 1.
+    showAxes(false);
     chart()->setTitle(note);
+}
+
+void CalibrationChart::showAxes(bool shown) {
+    m_expected->setVisible(shown);
+    m_observed->setVisible(shown);
+}
+
+void CalibrationChart::showBands(const BacktestResult& result) {
+    const qsizetype before = m_bands.size();
+    while (m_bands.size() < static_cast<qsizetype>(result.bins.size())) {
+        auto* band = new QLineSeries;
+        QPen pen(QColor(70, 130, 200, 90));
+        pen.setWidth(7);
+        pen.setCapStyle(Qt::FlatCap);
+        band->setPen(pen);
+        chart()->addSeries(band);
+        band->attachAxis(m_expected);
+        band->attachAxis(m_observed);
+        if (!m_bands.isEmpty())
+            for (QLegendMarker* marker : chart()->legend()->markers(band))
+                marker->setVisible(false);
+        m_bands.append(band);
+    }
+    if (m_bands.size() != before) {
+        // The points stay drawn over the bars.
+        chart()->removeSeries(m_bins);
+        chart()->addSeries(m_bins);
+        m_bins->attachAxis(m_expected);
+        m_bins->attachAxis(m_observed);
+    }
+    for (qsizetype i = 0; i < m_bands.size(); ++i) {
+        if (i >= static_cast<qsizetype>(result.bins.size())) {
+            m_bands[i]->clear();
+            continue;
+        }
+        const CalibrationBin& bin = result.bins[static_cast<std::size_t>(i)];
+        const CalibrationBand range = calibrationBand(bin);
+        m_bands[i]->replace(QList<QPointF>{{bin.expected, range.low}, {bin.expected, range.high}});
+    }
 }
 
 } // namespace quorvel

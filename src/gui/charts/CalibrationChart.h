@@ -11,9 +11,10 @@ class QValueAxis;
 
 namespace quorvel {
 
-// The calibration chart chtCalibration of the backtest: for each decile bin of p_at_least_last, the hits the
-// bin's hit rates expected (across) against the hits observed (up), with the diagonal where the two agree.
-// Its texts follow the window's language at once.
+// The calibration chart chtCalibration of the backtest: for each decile bin of P(≥当前遗漏), the hits the bin's
+// hit rates expected (across) against the hits observed (up), with the diagonal where the two agree and, above
+// each bin, the range its hits fall in 95 times in 100 by chance alone, so that noise is not read as a pattern.
+// Without bins it shows no axes. Its texts follow the window's language at once.
 class CalibrationChart : public QChartView {
     Q_OBJECT
   public:
@@ -29,11 +30,15 @@ class CalibrationChart : public QChartView {
   private:
     void retranslate();
     void showStartNote();
+    void showAxes(bool shown);
+    // One vertical bar per bin, made as needed; the first carries the legend entry.
+    void showBands(const BacktestResult& result);
 
     QScatterSeries* m_bins;
     QLineSeries* m_diagonal;
     QValueAxis* m_expected;
     QValueAxis* m_observed;
+    QList<QLineSeries*> m_bands;
     int m_binCount = -1;           // the bins of the result shown; -1 while a note is shown
     bool m_showsStartNote = false; // the note shown before the first run
 };

@@ -48,7 +48,8 @@ void HistoryExports::exportText() {
 
 void HistoryExports::exportWorkbook() {
     exportAndOpen(
-        tr("导出历史号码"), [this] { return m_workspace.maintenance().exportHistoryWorkbook(std::nullopt); },
+        tr("导出历史号码"),
+        [this] { return m_workspace.maintenance().exportHistoryWorkbook(std::nullopt, windowTranslate()); },
         Opener::Spreadsheet);
 }
 

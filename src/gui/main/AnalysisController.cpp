@@ -146,7 +146,7 @@ void AnalysisController::runPositionSearch() {
     const PositionSearchRequest request = requests->positionSearch();
     if (run(searchName(SearchKind::Position),
             [&](const Progress&) { result = m_workspace.analyses().positionSearch(m_engine, request); }))
-        showSearch(std::move(result), SearchKind::Position, countingRules(request));
+        showSearch(std::move(result), SearchKind::Position, countingRulesInWords(request));
 }
 
 void AnalysisController::runPartialSearch() {
@@ -159,7 +159,7 @@ void AnalysisController::runPartialSearch() {
             result = m_workspace.analyses().partialSearch(m_engine, request, progress);
         }))
         return;
-    showSearch(std::move(result), SearchKind::Partial, countingRules(request));
+    showSearch(std::move(result), SearchKind::Partial, countingRulesInWords(request));
     if (request.partSize < 1 || request.partSize > 6)
         emit statusMessage(tr("分部位数 %1 is outside 1..6, so no draw is a hit.").arg(request.partSize));
 }
@@ -207,7 +207,7 @@ void AnalysisController::groupResultsStored() {
     m_chartTimer.start();
 }
 
-void AnalysisController::showSearch(SearchResult result, SearchKind kind, std::string rules) {
+void AnalysisController::showSearch(SearchResult result, SearchKind kind, Messages rules) {
     const OmissionSummary summary = result.summary;
     const auto hitCount = result.hits.size();
     m_panels.results->changeResults(ResultsPanel::Both,
@@ -280,18 +280,20 @@ void AnalysisController::exportOmissions(int row, int column) {
     if (m_running) return;
     omissionCellClicked(row, column);
     exportGrid(m_panels.results->omissionCells(), "Jieguo.xlsx", [this] {
-        return m_view.omissionsTakeStoredRules() ? m_workspace.analyses().groupResultRules() : m_view.omissionRules();
+        return m_view.omissionsTakeStoredRules() ? Messages{m_workspace.analyses().groupResultRules()}
+                                                 : m_view.omissionRules();
     });
 }
 
 void AnalysisController::exportGrid(const CellGrid& grid, const char* fileName,
-                                    const std::function<std::string()>& rules) {
+                                    const std::function<Messages()>& rules) {
     std::filesystem::path file;
     try {
         // The stored rules of group rows are read once the store has written them.
         std::optional<WaitCursor> storing;
         if (m_workspace.analyses().groupResultsWriting()) storing.emplace();
-        file = m_workspace.analyses().exportGridWorkbook(grid, fileName, std::nullopt, rules());
+        file = m_workspace.analyses().exportWorkbook({WorkbookView::Grid, grid, {}, rules()}, fileName, std::nullopt,
+                                                     windowTranslate());
     } catch (const std::exception& error) {
         m_dialogs.warning(&m_window, tr("导出"),
                           tr("%1 was not written: %2").arg(QString::fromUtf8(fileName), shownError(error)));

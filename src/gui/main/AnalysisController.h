@@ -70,8 +70,8 @@ class AnalysisController : public QObject {
     std::optional<WindowRequests> readRequests();
     // Runs an analysis with the window busy and progress shown; false when it failed or was cancelled (said).
     bool run(const QString& what, const std::function<void(const Progress&)>& work);
-    // Shows a search's hits and summary; `rules` says how its gaps were counted, for the workbooks.
-    void showSearch(SearchResult result, SearchKind kind, std::string rules);
+    // Shows a search's hits and summary; `rules` says in words how its gaps were counted, for the workbooks.
+    void showSearch(SearchResult result, SearchKind kind, Messages rules);
     // Makes the shown row holding `keep` current (else the first row) in a column, and scrolls to it.
     void selectGroupRow(const std::string& keep, int column);
     // Shows the stored group rows in an order, keeping the group `keep` current and the column current.
@@ -82,7 +82,7 @@ class AnalysisController : public QObject {
     void exportHits();
     void exportOmissions(int row, int column);
     // Writes a grid as shown to its workbook in the data folder with the counting rules that `rules` gives.
-    void exportGrid(const CellGrid& grid, const char* fileName, const std::function<std::string()>& rules);
+    void exportGrid(const CellGrid& grid, const char* fileName, const std::function<Messages()>& rules);
     void updateChart();
     // The rows of the last group calculation are stored (or failed to be: said); the chart may read the store.
     void groupResultsStored();

@@ -22,13 +22,15 @@ inline QString fromStd(const std::string& text) { return QString::fromStdString(
 inline QString fromPath(const std::filesystem::path& path) { return fromStd(pathText(path)); }
 inline std::filesystem::path toPath(const QString& text) { return textPath(text.toStdString()); }
 
-// A core message in the window's language: each template through the installed translators, then filled.
-inline QString shown(const Message& message) {
-    return fromStd(message.rendered([](const std::string& context, const std::string& text) {
+// Renders a template in the window's language, through the installed translators.
+inline Message::Translate windowTranslate() {
+    return [](const std::string& context, const std::string& text) {
         return QCoreApplication::translate(context.c_str(), text.c_str()).toStdString();
-    }));
+    };
 }
 
+// A core message in the window's language: each template through the installed translators, then filled.
+inline QString shown(const Message& message) { return fromStd(message.rendered(windowTranslate())); }
 // A kind's name (号码, 生肖, ...) in the window's language.
 inline QString shownKindName(AttributeKind kind) { return shown(Message::core(kindInfo(kind).chineseName.data())); }
 

@@ -229,32 +229,9 @@ void BacktestWindow::run() {
     m_running = false;
 }
 
-QString BacktestWindow::sentence(const BacktestResult& result) const {
-    const BacktestFigures& f = result.overdue;
-    const QString p = fromStd(pValueText(f.pValue));
-    const QString opening =
-        (result.groupSize == 1
-             ? tr("Picking the %1 longest-away values: %2 hits, %3 expected by chance (z = %4, p %5)")
-             : tr("Picking the %1 longest-away groups: %2 hits, %3 expected by chance (z = %4, p %5)"))
-            .arg(result.pick)
-            .arg(f.hits)
-            .arg(QString::number(f.expected, 'f', 1))
-            .arg(QString::number(f.z, 'f', 2))
-            .arg(f.pValue < 0.0001 ? p : QStringLiteral("= ") + p);
-    switch (result.verdict) {
-    case BacktestVerdict::None: return tr("%1: no significant difference from random.").arg(opening);
-    case BacktestVerdict::Fewer: return tr("%1: significantly fewer hits than chance (1% level).").arg(opening);
-    case BacktestVerdict::More:
-        return tr("%1: significantly more hits than chance (1% level); this describes past draws and promises "
-                  "nothing about the next.")
-            .arg(opening);
-    }
-    return opening;
-}
-
 void BacktestWindow::showResult(const BacktestResult& result) {
     m_result = result;
-    m_sentence->setText(sentence(result));
+    m_sentence->setText(shown(backtestSentence(result)));
     auto fill = [](std::array<QLabel*, 5>& labels, const BacktestFigures& f) {
         labels[0]->setText(QString::number(f.picked));
         labels[1]->setText(QString::number(f.hits));
@@ -294,8 +271,12 @@ void BacktestWindow::exportResult() {
         captions.binColumns[i] = bins[i].toStdString();
     std::filesystem::path file;
     try {
-        file = m_workspace.analyses().exportGridWorkbook(
-            backtestGrid(*m_result, captions, m_sentence->text().toStdString()), kWorkbookName, std::nullopt);
+        file =
+            m_workspace.analyses().exportWorkbook({WorkbookView::Backtest,
+                                                   backtestGrid(*m_result, captions, m_sentence->text().toStdString()),
+                                                   {},
+                                                   backtestRulesInWords(*m_result)},
+                                                  kWorkbookName, std::nullopt, windowTranslate());
     } catch (const std::exception& error) {
         m_dialogs.warning(this, tr("导出"),
                           tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), shownError(error)));

@@ -56,7 +56,6 @@ class BacktestWindow : public QWidget {
     void exportResult();
     // The line naming the main window's choices the run takes.
     void describeChoices();
-    QString sentence(const BacktestResult& result) const;
     void say(const QString& text);
 
     Workspace& m_workspace;

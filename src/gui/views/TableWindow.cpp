@@ -204,8 +204,9 @@ void TableWindow::exportTable() {
     }
     std::filesystem::path file;
     try {
-        file = m_workspace.analyses().exportGridWorkbook(m_model->cells(), kWorkbookName, std::nullopt,
-                                                         countingRules(*m_request), m_model->fills());
+        file = m_workspace.analyses().exportWorkbook(
+            {WorkbookView::OmissionTable, m_model->cells(), m_model->fills(), countingRulesInWords(*m_request), 1},
+            kWorkbookName, std::nullopt, windowTranslate());
     } catch (const std::exception& error) {
         m_dialogs.warning(this, tr("导出"),
                           tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), shownError(error)));

@@ -174,8 +174,9 @@ void TrendWindow::exportWorkbook() {
     std::filesystem::path file;
     try {
         const TrendCells cells = m_grid->shown().cells();
-        file = m_workspace.analyses().exportGridWorkbook(cells.grid(), kWorkbookName, std::nullopt,
-                                                         trendRules(*m_request), cells.fills());
+        file = m_workspace.analyses().exportWorkbook(
+            {WorkbookView::Trend, cells.grid(), cells.fills(), trendRulesInWords(*m_request)}, kWorkbookName,
+            std::nullopt, windowTranslate());
     } catch (const std::exception& error) {
         m_dialogs.warning(this, tr("Export"),
                           tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), shownError(error)));
