@@ -2044,7 +2044,7 @@
     </message>
     <message>
         <source>Each row is the search for one value, looked for in %1.</source>
-        <translation>每行是對一個值的檢索，在%1中查找。</translation>
+        <translation>每列是一個值的檢索，在%1中尋找。</translation>
     </message>
     <message>
         <source>The columns of the latest 10, 30 and 100 draws count the hits among the latest 10, 30 and 100 of these draws.</source>
@@ -2052,7 +2052,7 @@
     </message>
     <message>
         <source>Each column is one value, looked for in %1; each row is one draw, the oldest first.</source>
-        <translation>每欄是一個值，在%1中查找；每行是一期，最早的在前。</translation>
+        <translation>每欄是一個值，在%1中尋找；每列是一期，最早的在前。</translation>
     </message>
     <message>
         <source>A hit shows the value. A miss shows how many draws the value has been away, that draw included, so the first rows carry what came before these draws.</source>
