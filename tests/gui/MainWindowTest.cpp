@@ -4,9 +4,14 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTableView>
+#include <QTextLayout>
 
 namespace quorvel::test {
 
@@ -248,6 +253,38 @@ TEST(WindowLanguage, FollowsTheChoiceElseTheLocale) {
         EXPECT_EQ(windowLanguage(QString::fromLatin1(c.chosen), QLocale(QString::fromLatin1(c.locale))),
                   QString::fromLatin1(c.language))
             << c.chosen << " / " << c.locale;
+}
+
+// Each language draws the characters the languages share (骨 has a Simplified, a Hong Kong and a Japanese shape)
+// with its own CJK face, also after a switch back and forth, and digits keep the widths they had.
+TEST_F(MainWindowTest, EachLanguageDrawsSharedCharactersWithItsOwnFace) {
+    if (!QFontDatabase::families().contains(QStringLiteral("Noto Sans CJK HK")))
+        GTEST_SKIP() << "fonts-noto-cjk is not installed";
+    const auto drawingFace = [](const QString& text) {
+        QTextLayout layout(text, QApplication::font());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        const auto runs = layout.glyphRuns();
+        return runs.isEmpty() ? QString() : runs.first().rawFont().familyName();
+    };
+    const QString before = languageInUse();
+    const QFont font = QApplication::font();
+    const int digits = QFontMetrics(font).horizontalAdvance(QStringLiteral("00"));
+    const struct {
+        const char* language;
+        const char* face;
+    } cases[] = {{"zh_CN", "Noto Sans CJK SC"},
+                 {"zh_HK", "Noto Sans CJK HK"},
+                 {"en", "Noto Sans CJK SC"},
+                 {"zh_HK", "Noto Sans CJK HK"}};
+    for (const auto& c : cases) {
+        useLanguage(QString::fromLatin1(c.language));
+        EXPECT_EQ(drawingFace(QStringLiteral("骨")), QString::fromLatin1(c.face)) << c.language;
+        EXPECT_EQ(QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("00")), digits) << c.language;
+    }
+    useLanguage(before.isEmpty() ? QStringLiteral("en") : before);
+    QApplication::setFont(font);
 }
 
 TEST_F(MainWindowTest, WheelMovesTheGridOneRowPerNotch) {

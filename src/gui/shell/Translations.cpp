@@ -2,6 +2,7 @@
 #include "gui/shell/Translations.h"
 
 #include "app/settings/Settings.h"
+#include "gui/shell/LanguageFont.h"
 #include "platform/Language.h"
 
 #include <QCoreApplication>
@@ -70,6 +71,8 @@ void useLanguage(const QString& language) {
         QCoreApplication::removeTranslator(translator.get());
     installed().clear();
     current() = language;
+    // The characters the languages share take the shapes of this one.
+    useLanguageFont(language);
     if (language == QStringLiteral("en")) {
         // With no translator left to remove, the widgets still need to hear that the language changed.
         QEvent change(QEvent::LanguageChange);
