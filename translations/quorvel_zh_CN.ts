@@ -2142,6 +2142,18 @@
         <source>Each row is one stored draw: its issue, then the six regular numbers in the order they were drawn and the special number last.</source>
         <translation>每行是一期已存的开奖：期号，然后是按开出次序排列的六个平码，最后是特码。</translation>
     </message>
+    <message>
+        <source>%1 wave</source>
+        <translation>%1波</translation>
+    </message>
+    <message>
+        <source>%1 = %2; year %3: %4</source>
+        <translation>%1 = %2；%3年: %4</translation>
+    </message>
+    <message>
+        <source>%1 = %2: %3</source>
+        <translation>%1 = %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

@@ -10,8 +10,11 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QProgressDialog>
 #include <QTableView>
 #include <QTimer>
@@ -95,6 +98,34 @@ TEST_F(AnalysisWindowTest, SearchesGiveTheCommandLinesHitsAndSummary) {
         EXPECT_TRUE(chart().contains(QStringLiteral("最后 %1").arg(cells("MSFlexGrid3")[1][3].c_str())))
             << chart().join('|').toStdString();
     }
+}
+
+// A 生肖 value box says what its code means, and a name chosen from its right-click menu fills the code: the search
+// then finds the hits of the typed code, its chart title and status line naming the sign.
+TEST_F(AnalysisWindowTest, AZodiacNameChosenByRightClickSearchesItsCode) {
+    openOnRealHistory();
+    click("Option1_0");
+    click("Option3_1");
+    click("Check11_7");
+    typeValues({"", "", "", "", "", "", "5"});
+    EXPECT_EQ(control<QCheckBox>("Check11_7")->text(), QStringLiteral("特位 龙"));
+    EXPECT_TRUE(control<QLineEdit>("Text22_7")->toolTip().startsWith(QStringLiteral("05 = 龙")));
+    click("Command1");
+    const Grid typed = cells("MSFlexGrid2");
+    ASSERT_GT(typed.size(), 1U);
+    EXPECT_TRUE(chart().front().endsWith(QStringLiteral("05 龙"))) << chart().front().toStdString();
+
+    typeValues({"", "", "", "", "", "", ""});
+    auto* box = control<QLineEdit>("Text22_7");
+    emit box->customContextMenuRequested(QPoint(2, 2));
+    auto* menu = box->findChild<QMenu*>(QStringLiteral("mnuCodeNames"));
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 12);
+    menu->actions().at(4)->trigger(); // 龙, the fifth sign
+    menu->close();
+    EXPECT_EQ(text("Text22_7"), QStringLiteral("05"));
+    click("Command1");
+    EXPECT_EQ(cells("MSFlexGrid2"), typed);
 }
 
 TEST_F(AnalysisWindowTest, GroupCalculationOrdersAndChartsItsRows) {

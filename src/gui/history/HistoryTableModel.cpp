@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "gui/history/HistoryTableModel.h"
 
+#include "app/choices/CodeMeaning.h"
 #include "gui/shell/QtText.h"
+#include "gui/shell/Translations.h"
+#include "model/NumberTables.h"
 
 namespace quorvel {
 
@@ -23,6 +26,12 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     if (role == Qt::DisplayRole) return QString::fromStdString(m_listing.cellText(index.row(), index.column()));
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
+    // A number's tip: its sign in its draw's zodiac year and its colour.
+    if (role == Qt::ToolTipRole && index.column() > 0) {
+        const Draw& draw = m_listing.draws().at(static_cast<std::size_t>(index.row()));
+        return fromStd(numberTip(draw.numbers.at(static_cast<std::size_t>(index.column() - 1)),
+                                 zodiacYearOfIssue(draw.issue), windowWording()));
+    }
     return {};
 }
 

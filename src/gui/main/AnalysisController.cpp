@@ -5,6 +5,7 @@
 #include "analysis/GroupPlan.h"
 #include "analysis/ResultCells.h"
 #include "app/Workspace.h"
+#include "app/choices/CodeMeaning.h"
 #include "app/choices/GroupLimits.h"
 #include "gui/charts/OmissionChart.h"
 #include "gui/main/CombinationPanel.h"
@@ -89,6 +90,7 @@ AnalysisController::AnalysisController(Workspace& workspace, Dialogs& dialogs, Q
 std::optional<WindowRequests> AnalysisController::readRequests() {
     AnalysisChoices choices;
     m_panels.options->readChoices(choices);
+    m_searchedKind = choices.kind;
     choices.ticked = m_panels.combinations->ticks();
     choices.groupSize = m_panels.combinations->applyGroupSize();
     WindowRequests requests(std::move(choices));
@@ -207,6 +209,13 @@ void AnalysisController::groupResultsStored() {
     m_chartTimer.start();
 }
 
+QString AnalysisController::searchedLabel(const std::string& label, SearchKind kind) const {
+    const Wording wording = windowWording();
+    // A partial search's label ends with its part size, which is no code.
+    if (kind == SearchKind::Partial) return fromStd(wording.names(label)).trimmed();
+    return fromStd(wording.names(codesWithNames(label, m_searchedKind, m_workspace.bases(), wording.language)));
+}
+
 void AnalysisController::showSearch(SearchResult result, SearchKind kind, Messages rules) {
     const OmissionSummary summary = result.summary;
     const auto hitCount = result.hits.size();
@@ -218,13 +227,14 @@ void AnalysisController::showSearch(SearchResult result, SearchKind kind, Messag
     const QString minimum = summary.min == OmissionSummary::kNoMinimum
                                 ? QCoreApplication::translate("Core", kNeverHitText)
                                 : QString::number(summary.min);
-    emit statusMessage(tr("%1: %2 hit draws; 最小遗漏 %3, 最大遗漏 %4, 最后遗漏 %5.")
-                           .arg(searchName(kind))
-                           .arg(hitCount)
-                           .arg(minimum)
-                           .arg(summary.max)
-                           .arg(summary.last) +
-                       m_rangeNote);
+    emit statusMessage(
+        tr("%1: %2 hit draws; 最小遗漏 %3, 最大遗漏 %4, 最后遗漏 %5.")
+            .arg(QStringLiteral("%1 %2").arg(searchName(kind), searchedLabel(summary.label, kind)).trimmed())
+            .arg(hitCount)
+            .arg(minimum)
+            .arg(summary.max)
+            .arg(summary.last) +
+        m_rangeNote);
 }
 
 void AnalysisController::selectGroupRow(const std::string& keep, int column) {
@@ -317,9 +327,9 @@ void AnalysisController::updateChart() {
     const QString group = fromStd(windowWording().names(shown.group));
     switch (shown.kind) {
     case ResultsChart::Kind::SearchHits:
-        chart.showHits(m_view.hits(), QStringLiteral("%1 %2").arg(
-                                          searchName(m_view.searchKind()),
-                                          fromStd(windowWording().names(m_view.hits().summary.label)).trimmed()));
+        chart.showHits(m_view.hits(),
+                       QStringLiteral("%1 %2").arg(searchName(m_view.searchKind()),
+                                                   searchedLabel(m_view.hits().summary.label, m_view.searchKind())));
         chart.markHit(m_panels.results->currentHitRow());
         return;
     case ResultsChart::Kind::NoGroup: return chart.showNote(tr("分组计算: no group to chart"));

@@ -72,6 +72,8 @@ class AnalysisController : public QObject {
     bool run(const QString& what, const std::function<void(const Progress&)>& work);
     // Shows a search's hits and summary; `rules` says in words how its gaps were counted, for the workbooks.
     void showSearch(SearchResult result, SearchKind kind, Messages rules);
+    // A search's label with the names of its codes ("05 龙"), in the window's language.
+    QString searchedLabel(const std::string& label, SearchKind kind) const;
     // Makes the shown row holding `keep` current (else the first row) in a column, and scrolls to it.
     void selectGroupRow(const std::string& keep, int column);
     // Shows the stored group rows in an order, keeping the group `keep` current and the column current.
@@ -95,7 +97,8 @@ class AnalysisController : public QObject {
     FileOpener m_openFile;
     bool m_running = false;
     ResultsView m_view;
-    QString m_rangeNote; // said after a run whose range holds no stored draw
+    AttributeKind m_searchedKind = AttributeKind::Number; // the kind of the last run: its codes are named
+    QString m_rangeNote;                                  // said after a run whose range holds no stored draw
     HistorySubscription m_subscription;
     QTimer m_chartTimer;
     QTimer m_storeWatch; // runs while the rows of the last group calculation are being stored

@@ -47,6 +47,8 @@ void OptionsPanel::startUp() {
 void OptionsPanel::showNextIssue(const NextIssueDisplay& display) {
     if (display.endIssue) m_range[1]->setText(QString::fromStdString(*display.endIssue));
     m_referenceIssue->setText(QString::fromStdString(display.referenceIssue));
+    m_nextIssue = display.nextIssue;
+    showCodeMeanings();
 }
 
 AttributeKind OptionsPanel::kind() const {
@@ -71,6 +73,7 @@ void OptionsPanel::chooseOrder(bool saveIt) {
 
 void OptionsPanel::chooseKind(int index, bool saveIt) {
     refreshSearch();
+    showCodeMeanings();
     if (saveIt) save(Setting::intLei, std::to_string(index));
     emit kindChosen(static_cast<AttributeKind>(index));
 }
@@ -248,6 +251,7 @@ void OptionsPanel::changeEvent(QEvent* event) {
 
 void OptionsPanel::retranslate() {
     m_texts.apply();
+    showCodeMeanings();
     // The reference draw's values read in the new language.
     for (QLineEdit* shownValue : m_shown)
         if (shownValue) shownValue->setText(fromStd(windowWording().names(shownValue->text().toStdString())));

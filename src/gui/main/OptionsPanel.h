@@ -16,6 +16,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
+class QPoint;
 class QPushButton;
 class QRadioButton;
 class QTabBar;
@@ -86,6 +87,11 @@ class OptionsPanel : public QWidget {
     void chooseQuickRange(int item);
     void showFirstAsStart();
     void refreshReference();
+    // A typed value box of a kind with names: its position's caption and its tip say what its code means now
+    // (the zodiac year of the next issue); a right click offers the kind's names.
+    void showCodeMeaning(std::size_t box);
+    void showCodeMeanings();
+    void offerNames(std::size_t box, const QPoint& at);
     // Runs a step that reads the store; a failure is said in the status bar and the controls stay.
     void guarded(const std::function<void()>& step);
     void applyOutcome(const RefreshOutcome& outcome);
@@ -104,8 +110,9 @@ class OptionsPanel : public QWidget {
     std::array<QRadioButton*, 2> m_scopes{};        // Option6_0, Option6_1
     QComboBox* m_partSize = nullptr;                // Combo1
     int m_appliedPartSize = 2;
-    QTabBar* m_tabs = nullptr;             // TabStrip1
-    QGroupBox* m_typedFrame = nullptr;     // Frame2_1
+    int m_nextIssue = 0;               // the issue the next draw is stored under: its zodiac year names the typed codes
+    QTabBar* m_tabs = nullptr;         // TabStrip1
+    QGroupBox* m_typedFrame = nullptr; // Frame2_1
     QGroupBox* m_referenceFrame = nullptr; // Frame2_2
     std::array<QLineEdit*, 7> m_typed{};   // Text22_1..7
     std::array<QLineEdit*, 7> m_shown{};   // Text2_11..17
@@ -118,6 +125,7 @@ class OptionsPanel : public QWidget {
     QPushButton* m_searchButton = nullptr; // Command1
     QPushButton* m_partialButton = nullptr;
     std::array<QCheckBox*, 7> m_typedPositions{}; // Check11_1..7
+    std::array<QString, 7> m_positionCaptions;    // their captions without the codes' names (平1位 ..)
     std::array<QCheckBox*, 7> m_shownPositions{}; // Check1_11..17
     TranslatedTexts m_texts{"quorvel::OptionsPanel"};
 };

@@ -164,13 +164,23 @@ QWidget* OptionsPanel::buildTabs() {
     auto* digitsOnly = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-0-9]*")), this);
     for (int p = 1; p <= 7; ++p) {
         const auto i = static_cast<std::size_t>(p - 1);
-        m_typedPositions[i] =
-            m_texts.with(named(new QCheckBox(m_typedFrame), QStringLiteral("Check11_%1").arg(p)), kPositionNames[i]);
+        m_typedPositions[i] = named(new QCheckBox(m_typedFrame), QStringLiteral("Check11_%1").arg(p));
         typedLayout->addWidget(m_typedPositions[i], 0, p - 1);
         m_typed[i] = box(QStringLiteral("Text22_%1").arg(p), 3, m_typedFrame);
         m_typed[i]->setValidator(digitsOnly);
         typedLayout->addWidget(m_typed[i], 1, p - 1);
         onFocusOut(m_typed[i], [this, p, i] { m_search.setTypedValue(p, m_typed[i]->text().toStdString()); });
+        m_typed[i]->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(m_typed[i], &QLineEdit::customContextMenuRequested, this,
+                [this, i](const QPoint& at) { offerNames(i, at); });
+        connect(m_typed[i], &QLineEdit::textChanged, this, [this, i] { showCodeMeaning(i); });
+        // The caption is the position's name followed by what its typed code means.
+        m_texts.add(
+            [this, i](const QString& text) {
+                m_positionCaptions[i] = text;
+                showCodeMeaning(i);
+            },
+            kPositionNames[i]);
 
         m_shownPositions[i] = m_texts.with(
             named(new QCheckBox(m_referenceFrame), QStringLiteral("Check1_%1").arg(10 + p)), kPositionNames[i]);
