@@ -101,7 +101,7 @@ TEST_F(AnalysisWindowTest, SearchesGiveTheCommandLinesHitsAndSummary) {
 }
 
 // A 生肖 value box says what its code means, and a name chosen from its right-click menu fills the code: the search
-// then finds the hits of the typed code, its chart title and status line naming the sign.
+// then finds the hits of the typed code, its chart title and details panel naming the sign.
 TEST_F(AnalysisWindowTest, AZodiacNameChosenByRightClickSearchesItsCode) {
     openOnRealHistory();
     click("Option1_0");
@@ -114,6 +114,7 @@ TEST_F(AnalysisWindowTest, AZodiacNameChosenByRightClickSearchesItsCode) {
     const Grid typed = cells("MSFlexGrid2");
     ASSERT_GT(typed.size(), 1U);
     EXPECT_TRUE(chart().front().endsWith(QStringLiteral("05 龙"))) << chart().front().toStdString();
+    EXPECT_TRUE(control<DetailPanel>("fraDetail")->title().endsWith(QStringLiteral("05 龙")));
 
     typeValues({"", "", "", "", "", "", ""});
     auto* box = control<QLineEdit>("Text22_7");

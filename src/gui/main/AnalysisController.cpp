@@ -9,6 +9,7 @@
 #include "app/choices/GroupLimits.h"
 #include "gui/charts/OmissionChart.h"
 #include "gui/main/CombinationPanel.h"
+#include "gui/main/DetailPanel.h"
 #include "gui/main/OptionsPanel.h"
 #include "gui/main/ResultsPanel.h"
 #include "gui/shell/BusyScope.h"
@@ -41,6 +42,11 @@ AnalysisController::AnalysisController(Workspace& workspace, Dialogs& dialogs, Q
     setObjectName(QStringLiteral("analyses"));
     m_subscription = m_workspace.history().subscribe([this](HistoryChange) { m_view.historyChanged(); });
     m_panels.results->showResultsOf(m_view);
+    // The details panel names the row it details: a search's codes with their names, a group in the language.
+    m_panels.results->detail()->setRowLabel([this](const std::string& content) {
+        return m_view.holdsGroups() ? fromStd(windowWording().names(content)).trimmed()
+                                    : searchedLabel(content, m_view.searchKind());
+    });
     connect(m_panels.options, &OptionsPanel::searchRequested, this, &AnalysisController::runPositionSearch);
     connect(m_panels.options, &OptionsPanel::partialSearchRequested, this, &AnalysisController::runPartialSearch);
     connect(m_panels.combinations, &CombinationPanel::groupRequested, this, &AnalysisController::runGroupCalculation);

@@ -90,6 +90,9 @@ void DetailPanel::showCaptions() {
 
 void DetailPanel::showRow(const std::optional<GroupRow>& row) {
     m_row = row;
+    const QString title = m_texts.text(QT_TR_NOOP("遗漏统计"));
+    const QString label = row && m_rowLabel ? m_rowLabel(row->content) : QString();
+    setTitle(label.isEmpty() ? title : title + QStringLiteral("  ") + label);
     const std::vector<DetailFigure> figures = detailFigures(row.value_or(GroupRow{}));
     for (std::size_t i = 0; i < m_lines.size(); ++i)
         m_lines[i].second->setText(row ? shown(figures[i].text) : QString::fromUtf8(kNoFigure));

@@ -7,6 +7,8 @@
 
 #include <QGroupBox>
 
+#include <functional>
+
 #include <optional>
 #include <utility>
 #include <vector>
@@ -26,8 +28,10 @@ class DetailPanel : public QGroupBox {
     // The order chosen in cboSort: the column (or the chance) and whether descending (降序).
     GroupSort sortChoice() const;
     bool descendingChoice() const;
-    // Shows a row's figures; without a row every figure reads "—".
+    // Shows a row's figures; without a row every figure reads "—". The title names the row as `rowLabel` says it.
     void showRow(const std::optional<GroupRow>& row);
+    using RowLabel = std::function<QString(const std::string& content)>;
+    void setRowLabel(RowLabel rowLabel) { m_rowLabel = std::move(rowLabel); }
     // The caption and the shown text of each figure line, top to bottom.
     std::vector<std::pair<QString, QString>> shownFigures() const;
     // Lets the sort choice follow an order chosen elsewhere (a click on a grid column), without signalling.
@@ -48,6 +52,7 @@ class DetailPanel : public QGroupBox {
 
     QComboBox* m_sort;
     std::vector<std::pair<QLabel*, QLabel*>> m_lines;
+    RowLabel m_rowLabel;
     std::optional<GroupRow> m_row; // the row shown, so that its figures can be said again in another language
     TranslatedTexts m_texts{"quorvel::DetailPanel"};
 };
