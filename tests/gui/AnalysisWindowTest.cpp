@@ -159,7 +159,8 @@ TEST_F(AnalysisWindowTest, GroupCalculationOrdersAndChartsItsRows) {
     auto* grid = control<QTableView>("MSFlexGrid3");
     const int current = grid->currentIndex().row();
     EXPECT_EQ(cells("MSFlexGrid3")[static_cast<std::size_t>(current) + 1][0], clicked);
-    EXPECT_EQ(chart().front(), QStringLiteral("分组 %1").arg(clicked.c_str()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return chart().front() == QStringLiteral("分组 %1").arg(clicked.c_str()); }))
+        << chart().join('|').toStdString();
     EXPECT_TRUE(chart().contains(
         QStringLiteral("最大 %1").arg(cells("MSFlexGrid3")[static_cast<std::size_t>(current) + 1][2].c_str())))
         << chart().join('|').toStdString();
