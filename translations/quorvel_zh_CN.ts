@@ -152,8 +152,8 @@
         <translation>回测：在过去的每一期，选出遗漏最久的分组，统计下一期开中它们的次数，并与理论概率和随机选取对照</translation>
     </message>
     <message>
-        <source>Ticked boxes, e.g. 1,5,17 or 1..49: box i is value i (head, tail, parity: i - 1)</source>
-        <translation>勾选的框，例如 1,5,17 或 1..49：第 i 个框就是值 i（头数、尾数、单双为 i - 1）</translation>
+        <source>Ticked boxes, e.g. 1,5,17, 1..49 or @NAME (a saved selection or built-in set): box i is value i (head, tail, parity: i - 1)</source>
+        <translation>勾选的框，例如 1,5,17、1..49 或 @名称（已保存的选择或内置选择）：第 i 个框就是值 i（头数、尾数、单双为 i - 1）</translation>
     </message>
     <message>
         <source>Group size k, 1..6</source>
@@ -854,6 +854,50 @@
     <message>
         <source>95% range</source>
         <translation>95% 范围</translation>
+    </message>
+    <message>
+        <source> (built in)</source>
+        <translation>（内置）</translation>
+    </message>
+    <message>
+        <source>a selection named %1 is already saved; add --replace to save these boxes in its place, or choose another name</source>
+        <translation>已有名为 %1 的选择；加上 --replace 即用这些框替换它，或另选一个名称</translation>
+    </message>
+    <message>
+        <source>saved: %1</source>
+        <translation>已保存：%1</translation>
+    </message>
+    <message>
+        <source>deleted the selection %1</source>
+        <translation>已删除选择 %1</translation>
+    </message>
+    <message>
+        <source>List, save or delete the selections of boxes that --boxes @NAME takes</source>
+        <translation>列出、保存或删除 --boxes @名称 所用的框选择</translation>
+    </message>
+    <message>
+        <source>Print the saved selections and the built-in sets, kind by kind</source>
+        <translation>按类别列出已保存的选择和内置选择</translation>
+    </message>
+    <message>
+        <source>Save the boxes given under a name, for --boxes @NAME and the window&apos;s list</source>
+        <translation>把给出的框以一个名称保存，供 --boxes @名称 和窗口的列表使用</translation>
+    </message>
+    <message>
+        <source>Name of the selection</source>
+        <translation>选择的名称</translation>
+    </message>
+    <message>
+        <source>The boxes to keep, as the group calculation takes them</source>
+        <translation>要保存的框，写法与分组计算相同</translation>
+    </message>
+    <message>
+        <source>Replace a selection saved under the same name</source>
+        <translation>替换同名的已保存选择</translation>
+    </message>
+    <message>
+        <source>Delete a saved selection</source>
+        <translation>删除一个已保存的选择</translation>
     </message>
 </context>
 <context>
@@ -2154,6 +2198,78 @@
         <source>%1 = %2: %3</source>
         <translation>%1 = %2: %3</translation>
     </message>
+    <message>
+        <source>%1 numbers</source>
+        <translation>%1号</translation>
+    </message>
+    <message>
+        <source>head %1</source>
+        <translation>%1头</translation>
+    </message>
+    <message>
+        <source>tail %1</source>
+        <translation>%1尾</translation>
+    </message>
+    <message>
+        <source>domestic animals</source>
+        <translation>家禽</translation>
+    </message>
+    <message>
+        <source>wild animals</source>
+        <translation>野兽</translation>
+    </message>
+    <message>
+        <source>all values</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>不选</translation>
+    </message>
+    <message>
+        <source>the saved selections in %1 cannot be read: %2</source>
+        <translation>无法读取 %1 中保存的选择：%2</translation>
+    </message>
+    <message>
+        <source>the saved selections in %1 are damaged at line %2 (%3): nothing was changed; mend the line or move the file away, then try again</source>
+        <translation>%1 中保存的选择在第 %2 行损坏（%3）：未作任何改动；请修正该行或把文件移走，然后再试</translation>
+    </message>
+    <message>
+        <source>a selection needs a name: type one and save again</source>
+        <translation>选择需要一个名称：请输入名称后再保存</translation>
+    </message>
+    <message>
+        <source>the name %1 cannot be used: a selection&apos;s name does not start with @ and holds no comma, tab or line break</source>
+        <translation>名称 %1 不能使用：选择的名称不能以 @ 开头，也不能含有逗号、制表符或换行</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a built-in set: choose another name</source>
+        <translation>%1 是内置选择的名称：请另选一个名称</translation>
+    </message>
+    <message>
+        <source>%1 is a built-in set: it cannot be deleted, and it is never saved</source>
+        <translation>%1 是内置选择：不能删除，也从不保存</translation>
+    </message>
+    <message>
+        <source>no selection is saved under the name %1</source>
+        <translation>没有以 %1 为名保存的选择</translation>
+    </message>
+    <message>
+        <source>there is no saved selection and no built-in set named %1</source>
+        <translation>没有名为 %1 的已保存选择或内置选择</translation>
+    </message>
+    <message>
+        <source>the selection %1 holds values of %2, not of %3: choose the kind %2, or a selection of %3</source>
+        <translation>选择 %1 是%2的值，不是%3的值：请选类别%2，或选一个%3的选择</translation>
+    </message>
+    <message>
+        <source>cannot save the selections in %1: %2; the saved selections stay as they were</source>
+        <translation>无法把选择保存到 %1：%2；已保存的选择保持不变</translation>
+    </message>
+    <message>
+        <source>it is the file of the saved selections</source>
+        <translation>它是保存选择的文件</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>
@@ -3269,6 +3385,57 @@
     <message>
         <source>取消</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SelectionBar</name>
+    <message>
+        <source>保存选择…</source>
+        <translation>保存选择…</translation>
+    </message>
+    <message>
+        <source>Delete this selection…</source>
+        <translation>删除此选择…</translation>
+    </message>
+    <message>
+        <source>Selections</source>
+        <translation>常用选择</translation>
+    </message>
+    <message>
+        <source>The saved selections could not be read: %1</source>
+        <translation>无法读取已保存的选择：%1</translation>
+    </message>
+    <message>
+        <source>Name of the selection of the boxes ticked now:</source>
+        <translation>为现在勾选的框起一个名称：</translation>
+    </message>
+    <message>
+        <source>A selection named %1 is already saved. Replace it with the boxes ticked now?</source>
+        <translation>已有名为“%1”的选择。要用现在勾选的框替换它吗？</translation>
+    </message>
+    <message>
+        <source>The selection was not saved: %1</source>
+        <translation>选择没有保存：%1</translation>
+    </message>
+    <message>
+        <source>Saved the selection %1.</source>
+        <translation>已保存选择“%1”。</translation>
+    </message>
+    <message>
+        <source>Delete a selection</source>
+        <translation>删除选择</translation>
+    </message>
+    <message>
+        <source>Delete the saved selection %1? The boxes stay ticked.</source>
+        <translation>要删除已保存的选择“%1”吗？框的勾选保持不变。</translation>
+    </message>
+    <message>
+        <source>The selection was not deleted: %1</source>
+        <translation>选择没有删除：%1</translation>
+    </message>
+    <message>
+        <source>Deleted the selection %1.</source>
+        <translation>已删除选择“%1”。</translation>
     </message>
 </context>
 <context>

@@ -152,8 +152,8 @@
         <translation>回測：在過去的每一期，選出遺漏最久的分組，統計下一期攪出它們的次數，並與理論概率和隨機選取對照</translation>
     </message>
     <message>
-        <source>Ticked boxes, e.g. 1,5,17 or 1..49: box i is value i (head, tail, parity: i - 1)</source>
-        <translation>勾選的格，例如 1,5,17 或 1..49：第 i 格就是值 i（頭數、尾數、單雙為 i - 1）</translation>
+        <source>Ticked boxes, e.g. 1,5,17, 1..49 or @NAME (a saved selection or built-in set): box i is value i (head, tail, parity: i - 1)</source>
+        <translation>勾選的格，例如 1,5,17、1..49 或 @名稱（已儲存的選擇或內置選擇）：第 i 格就是值 i（頭數、尾數、單雙為 i - 1）</translation>
     </message>
     <message>
         <source>Group size k, 1..6</source>
@@ -854,6 +854,50 @@
     <message>
         <source>95% range</source>
         <translation>95% 範圍</translation>
+    </message>
+    <message>
+        <source> (built in)</source>
+        <translation>（內置）</translation>
+    </message>
+    <message>
+        <source>a selection named %1 is already saved; add --replace to save these boxes in its place, or choose another name</source>
+        <translation>已有名為 %1 的選擇；加上 --replace 即用這些格取代它，或另選一個名稱</translation>
+    </message>
+    <message>
+        <source>saved: %1</source>
+        <translation>已儲存：%1</translation>
+    </message>
+    <message>
+        <source>deleted the selection %1</source>
+        <translation>已刪除選擇 %1</translation>
+    </message>
+    <message>
+        <source>List, save or delete the selections of boxes that --boxes @NAME takes</source>
+        <translation>列出、儲存或刪除 --boxes @名稱 所用的格選擇</translation>
+    </message>
+    <message>
+        <source>Print the saved selections and the built-in sets, kind by kind</source>
+        <translation>按類別列出已儲存的選擇和內置選擇</translation>
+    </message>
+    <message>
+        <source>Save the boxes given under a name, for --boxes @NAME and the window&apos;s list</source>
+        <translation>把給出的格以一個名稱儲存，供 --boxes @名稱 和視窗的清單使用</translation>
+    </message>
+    <message>
+        <source>Name of the selection</source>
+        <translation>選擇的名稱</translation>
+    </message>
+    <message>
+        <source>The boxes to keep, as the group calculation takes them</source>
+        <translation>要儲存的格，寫法與分組計算相同</translation>
+    </message>
+    <message>
+        <source>Replace a selection saved under the same name</source>
+        <translation>取代同名的已儲存選擇</translation>
+    </message>
+    <message>
+        <source>Delete a saved selection</source>
+        <translation>刪除一個已儲存的選擇</translation>
     </message>
 </context>
 <context>
@@ -2154,6 +2198,78 @@
         <source>%1 = %2: %3</source>
         <translation>%1 = %2：%3</translation>
     </message>
+    <message>
+        <source>%1 numbers</source>
+        <translation>%1號</translation>
+    </message>
+    <message>
+        <source>head %1</source>
+        <translation>%1頭</translation>
+    </message>
+    <message>
+        <source>tail %1</source>
+        <translation>%1尾</translation>
+    </message>
+    <message>
+        <source>domestic animals</source>
+        <translation>家禽</translation>
+    </message>
+    <message>
+        <source>wild animals</source>
+        <translation>野獸</translation>
+    </message>
+    <message>
+        <source>all values</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>不選</translation>
+    </message>
+    <message>
+        <source>the saved selections in %1 cannot be read: %2</source>
+        <translation>無法讀取 %1 中儲存的選擇：%2</translation>
+    </message>
+    <message>
+        <source>the saved selections in %1 are damaged at line %2 (%3): nothing was changed; mend the line or move the file away, then try again</source>
+        <translation>%1 中儲存的選擇在第 %2 行損壞（%3）：未作任何改動；請修正該行或把檔案移走，然後再試</translation>
+    </message>
+    <message>
+        <source>a selection needs a name: type one and save again</source>
+        <translation>選擇需要一個名稱：請輸入名稱後再儲存</translation>
+    </message>
+    <message>
+        <source>the name %1 cannot be used: a selection&apos;s name does not start with @ and holds no comma, tab or line break</source>
+        <translation>名稱 %1 不能使用：選擇的名稱不能以 @ 開頭，也不能含有逗號、定位字元或換行</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a built-in set: choose another name</source>
+        <translation>%1 是內置選擇的名稱：請另選一個名稱</translation>
+    </message>
+    <message>
+        <source>%1 is a built-in set: it cannot be deleted, and it is never saved</source>
+        <translation>%1 是內置選擇：不能刪除，也從不儲存</translation>
+    </message>
+    <message>
+        <source>no selection is saved under the name %1</source>
+        <translation>沒有以 %1 為名儲存的選擇</translation>
+    </message>
+    <message>
+        <source>there is no saved selection and no built-in set named %1</source>
+        <translation>沒有名為 %1 的已儲存選擇或內置選擇</translation>
+    </message>
+    <message>
+        <source>the selection %1 holds values of %2, not of %3: choose the kind %2, or a selection of %3</source>
+        <translation>選擇 %1 是%2的值，不是%3的值：請選類別%2，或選一個%3的選擇</translation>
+    </message>
+    <message>
+        <source>cannot save the selections in %1: %2; the saved selections stay as they were</source>
+        <translation>無法把選擇儲存到 %1：%2；已儲存的選擇保持不變</translation>
+    </message>
+    <message>
+        <source>it is the file of the saved selections</source>
+        <translation>它是儲存選擇的檔案</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>
@@ -3269,6 +3385,57 @@
     <message>
         <source>取消</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SelectionBar</name>
+    <message>
+        <source>保存选择…</source>
+        <translation>儲存選擇…</translation>
+    </message>
+    <message>
+        <source>Delete this selection…</source>
+        <translation>刪除此選擇…</translation>
+    </message>
+    <message>
+        <source>Selections</source>
+        <translation>常用選擇</translation>
+    </message>
+    <message>
+        <source>The saved selections could not be read: %1</source>
+        <translation>無法讀取已儲存的選擇：%1</translation>
+    </message>
+    <message>
+        <source>Name of the selection of the boxes ticked now:</source>
+        <translation>為現在勾選的格起一個名稱：</translation>
+    </message>
+    <message>
+        <source>A selection named %1 is already saved. Replace it with the boxes ticked now?</source>
+        <translation>已有名為「%1」的選擇。要用現在勾選的格取代它嗎？</translation>
+    </message>
+    <message>
+        <source>The selection was not saved: %1</source>
+        <translation>選擇沒有儲存：%1</translation>
+    </message>
+    <message>
+        <source>Saved the selection %1.</source>
+        <translation>已儲存選擇「%1」。</translation>
+    </message>
+    <message>
+        <source>Delete a selection</source>
+        <translation>刪除選擇</translation>
+    </message>
+    <message>
+        <source>Delete the saved selection %1? The boxes stay ticked.</source>
+        <translation>要刪除已儲存的選擇「%1」嗎？格的勾選保持不變。</translation>
+    </message>
+    <message>
+        <source>The selection was not deleted: %1</source>
+        <translation>選擇沒有刪除：%1</translation>
+    </message>
+    <message>
+        <source>Deleted the selection %1.</source>
+        <translation>已刪除選擇「%1」。</translation>
     </message>
 </context>
 <context>

@@ -64,6 +64,7 @@ int runCommand(const std::vector<std::string>& arguments, CliContext& context) {
     registerMaintainCommands(app, context);
     registerUpdateCommands(app, context);
     registerCheckCommand(app, context);
+    registerSelectionCommands(app, context);
 
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
     try {

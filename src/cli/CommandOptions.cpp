@@ -3,6 +3,10 @@
 
 #include "cli/CliContext.h"
 #include "model/Error.h"
+#include "model/NumberTables.h"
+#include "platform/LanguageWordings.h"
+
+#include <algorithm>
 
 namespace quorvel {
 
@@ -22,9 +26,30 @@ AttributeKind kindArgument(const std::string& text) {
                 text));
 }
 
-std::vector<int> kindBoxesArgument(const CliContext& context, AttributeKind kind,
-                                   const std::vector<std::string>& texts) {
-    std::vector<int> boxes = parseBoxesArgument(texts);
+SelectionBook selectionBook(CliContext& context) {
+    return SelectionBook(context.workspace().dataFolder(), languageWordings());
+}
+
+std::vector<int> kindBoxesArgument(CliContext& context, AttributeKind kind, const std::vector<std::string>& texts) {
+    std::vector<std::string> numbers;
+    std::vector<int> named;
+    for (const std::string& text : texts) {
+        if (text.empty() || text.front() != '@') {
+            numbers.push_back(text);
+            continue;
+        }
+        Workspace& workspace = context.workspace();
+        const Selection selection = selectionBook(context).find(text.substr(1), kind, workspace.bases(),
+                                                                zodiacYearOfIssue(workspace.history().nextIssue()));
+        named.insert(named.end(), selection.boxes.begin(), selection.boxes.end());
+    }
+    std::vector<int> boxes = parseBoxesArgument(numbers);
+    if (!named.empty()) {
+        // A set and boxes given beside it may share boxes: each box counts once.
+        boxes.insert(boxes.end(), named.begin(), named.end());
+        std::sort(boxes.begin(), boxes.end());
+        boxes.erase(std::unique(boxes.begin(), boxes.end()), boxes.end());
+    }
     const KindInfo& info = kindInfo(kind);
     for (int box : boxes)
         if (box > info.boxCount)

@@ -3,6 +3,7 @@
 
 #include "analysis/ValuesRequest.h"
 #include "app/Workspace.h"
+#include "app/choices/SelectionBook.h"
 #include "model/AttributeKind.h"
 
 #include <CLI/CLI.hpp>
@@ -24,10 +25,13 @@ class CliContext;
 void addKindOption(CLI::App* command, std::string& kind);
 AttributeKind kindArgument(const std::string& text);
 
-// --boxes of a kind: the boxes as parseBoxesArgument reads them, each one the kind has; a box beyond the kind's
-// values is refused naming it and the kind's boxes.
-std::vector<int> kindBoxesArgument(const CliContext& context, AttributeKind kind,
-                                   const std::vector<std::string>& texts);
+// The selections saved in the data folder, with the built-in sets named in every language.
+SelectionBook selectionBook(CliContext& context);
+
+// --boxes of a kind: the boxes as parseBoxesArgument reads them, and for each @NAME the boxes of the saved selection
+// or built-in set of that name (refused, Error, when it names none or one of another kind); each one the kind has,
+// a box beyond the kind's values being refused naming it and the kind's boxes.
+std::vector<int> kindBoxesArgument(CliContext& context, AttributeKind kind, const std::vector<std::string>& texts);
 
 // --where: special, regular, any or a position 1..7.
 void addWhereOption(CLI::App* command, std::string& where);

@@ -20,5 +20,6 @@ void registerBacktestCommand(CLI::App& app, CliContext& context);
 void registerMaintainCommands(CLI::App& app, CliContext& context);
 void registerUpdateCommands(CLI::App& app, CliContext& context);
 void registerCheckCommand(CLI::App& app, CliContext& context);
+void registerSelectionCommands(CLI::App& app, CliContext& context);
 
 } // namespace quorvel

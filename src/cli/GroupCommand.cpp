@@ -47,8 +47,8 @@ CLI::App* GroupCommand::addTo(CLI::App& app) {
     command->add_option("--size", m_size, QT_TRANSLATE_NOOP("Cli", "Group size k, 1..6 (default 2)"));
     command
         ->add_option("--boxes", m_boxes,
-                     QT_TRANSLATE_NOOP(
-                         "Cli", "Ticked boxes, e.g. 1,5,17 or 1..49: box i is value i (head, tail, parity: i - 1)"))
+                     QT_TRANSLATE_NOOP("Cli", "Ticked boxes, e.g. 1,5,17, 1..49 or @NAME (a saved selection or "
+                                              "built-in set): box i is value i (head, tail, parity: i - 1)"))
         ->delimiter(',');
     command
         ->add_option("--sort", m_sort,

@@ -55,6 +55,7 @@ void requireExportTarget(const std::filesystem::path& target, const std::filesys
         {pathWithSuffix(storeFile, "-wal"), QT_TRANSLATE_NOOP("Core", "it is the history store's write-ahead log")},
         {pathWithSuffix(storeFile, "-shm"), QT_TRANSLATE_NOOP("Core", "it is the history store's shared-memory file")},
         {dataFolder / kSettingsFileName, QT_TRANSLATE_NOOP("Core", "it is the settings file")},
+        {dataFolder / kSavedSelectionsFileName, QT_TRANSLATE_NOOP("Core", "it is the file of the saved selections")},
     };
     for (const auto& [file, what] : kept)
         if (sameFile(target, file))

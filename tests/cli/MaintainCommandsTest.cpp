@@ -258,6 +258,7 @@ TEST(MaintainCommands, ExportsNeverReplaceTheStoreItsLogTheSettingsOrASpecialFil
         {{"export-text", store.string() + "-wal"}, "write-ahead log"},
         {{"export-xlsx", "history", store.string() + "-shm"}, "shared-memory file"},
         {{"export-text", (folder / "VOLMIRAD.ini").string()}, "it is the settings file"},
+        {{"export-xlsx", "history", (folder / "selections.txt").string()}, "it is the file of the saved selections"},
         {{"export-text", copy}, "it is in the backup folder"},
         {{"export-xlsx", "history", (folder / "backup" / "new.xlsx").string()}, "it is in the backup folder"},
         {{"search", "--kind", "number", "--pos", "1=01", "--xlsx", store.string()}, "it is the history store"},

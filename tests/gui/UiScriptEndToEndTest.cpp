@@ -35,11 +35,11 @@ std::vector<std::string> scriptNames() {
     return names;
 }
 
-// Runs one script (its path below the scripts folder, without .json) on a fresh data folder and checks what
+// Runs one script (its path below the scripts folder, without .json) on the data folder of `work` and checks what
 // it printed; then `after` looks at the data folder the window left.
-void runScript(const std::string& name, const std::function<void(const fs::path&)>& after = {}) {
+void runScriptIn(const test::TempFolder& work, const std::string& name,
+                 const std::function<void(const fs::path&)>& after = {}) {
     SCOPED_TRACE("script " + name);
-    test::TempFolder work;
     const fs::path data = work / "data";
     auto fill = [&](std::string text) {
         text = substitute(std::move(text), "@SCRIPTS@", kScripts.string());
@@ -58,6 +58,12 @@ void runScript(const std::string& name, const std::function<void(const fs::path&
         if (!line.empty()) expected.push_back(line);
     expectLines(printed, expected);
     if (after) after(data);
+}
+
+// Runs one script on a fresh data folder.
+void runScript(const std::string& name, const std::function<void(const fs::path&)>& after = {}) {
+    test::TempFolder work;
+    runScriptIn(work, name, after);
 }
 
 // Every script found, so that a script added to the folder runs without touching this file.
@@ -81,6 +87,14 @@ TEST(UiScriptEndToEnd, ABaseSwitchAnsweredNoWarnsInTheWindowAndOnTheCommandLine)
             << said;
         EXPECT_NE(said.find("quorvel-cli rebuild"), std::string::npos) << said;
     });
+}
+
+// A selection saved before the window is closed ticks the same boxes after a restart; the built-in sets tick the
+// domestic signs and this zodiac year's numbers of a sign.
+TEST(UiScriptEndToEnd, ASavedSelectionTicksTheSameBoxesAfterARestart) {
+    test::TempFolder work;
+    runScriptIn(work, "selections/save-a-selection");
+    runScriptIn(work, "selections/choose-after-restart");
 }
 
 } // namespace

@@ -72,11 +72,11 @@ CombinationPanel::CombinationPanel(QWidget* parent) : QWidget(parent) {
     group->addStretch();
     group->addWidget(m_group);
 
-    auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->addLayout(boxes);
-    frameLayout->addLayout(bulk);
-    frameLayout->addLayout(group);
-    frameLayout->addStretch();
+    m_frameLayout = new QVBoxLayout(frame);
+    m_frameLayout->addLayout(boxes);
+    m_frameLayout->addLayout(bulk);
+    m_frameLayout->addLayout(group);
+    m_frameLayout->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(frame);
@@ -98,6 +98,18 @@ void CombinationPanel::layoutFor(AttributeKind kind, const ParameterBases& bases
     for (std::size_t i = 0; i < m_boxes.size(); ++i)
         m_boxes[i]->setToolTip(QString::fromStdString(tips[i]));
     recount();
+    emit laidOut();
+}
+
+void CombinationPanel::setTicks(const BoxTicks& ticks) {
+    for (std::size_t i = 0; i < m_boxes.size(); ++i)
+        m_boxes[i]->setChecked(ticks[i]);
+    recount();
+}
+
+void CombinationPanel::addRow(QWidget* row) {
+    row->setParent(m_boxes.front()->parentWidget());
+    m_frameLayout->insertWidget(1, row);
 }
 
 BoxTicks CombinationPanel::ticks() const {

@@ -14,6 +14,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 
 namespace quorvel {
 
@@ -30,6 +31,12 @@ class CombinationPanel : public QWidget {
     void layoutFor(AttributeKind kind, const ParameterBases& bases, int nextIssue);
 
     BoxTicks ticks() const;
+    // Ticks exactly the given boxes and clears the others; Text5 counts them.
+    void setTicks(const BoxTicks& ticks);
+    // The kind the boxes were last laid out for.
+    AttributeKind kind() const { return m_kind; }
+    // Places a row of controls (the selections) between the boxes and the bulk buttons.
+    void addRow(QWidget* row);
     // Takes Combo2's text as the group size; a text that is not a number keeps the previous size and says so.
     int applyGroupSize();
     // Shows the saved group size without signalling it.
@@ -41,6 +48,8 @@ class CombinationPanel : public QWidget {
 
   signals:
     void statusMessage(const QString& text);
+    // The boxes were laid out for a kind, a zodiac year or a language.
+    void laidOut();
     // 分组计算 (Command5) was pressed.
     void groupRequested();
     // The user ticked or cleared 不限组数.
@@ -59,6 +68,7 @@ class CombinationPanel : public QWidget {
     void recount();
 
     std::array<QCheckBox*, kCombinationBoxCount> m_boxes{};
+    QVBoxLayout* m_frameLayout = nullptr;
     AttributeKind m_kind = AttributeKind::Number;
     // The last layout's bases and next issue, so that the boxes' captions and tips can be said again in another
     // language.

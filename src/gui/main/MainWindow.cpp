@@ -23,6 +23,7 @@
 #include "gui/main/MainMenus.h"
 #include "gui/main/OptionsPanel.h"
 #include "gui/main/ResultsPanel.h"
+#include "gui/main/SelectionBar.h"
 #include "gui/main/WindowContent.h"
 #include "gui/shell/BusyScope.h"
 #include "gui/shell/QtText.h"
@@ -113,6 +114,9 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     m_analyses = new AnalysisController(workspace, dialogs, *this, {m_options, m_combinations, m_results, chart});
     connect(m_analyses, &AnalysisController::statusMessage, this, &MainWindow::showStatus);
     connect(m_combinations, &CombinationPanel::statusMessage, this, &MainWindow::showStatus);
+    auto* selections = new SelectionBar(workspace, dialogs, *m_combinations);
+    m_combinations->addRow(selections);
+    connect(selections, &SelectionBar::statusMessage, this, &MainWindow::showStatus);
 
     m_subscription = m_workspace.history().subscribe([this](HistoryChange change) { showChangedHistory(change); });
     resize(1280, 800);
