@@ -14,6 +14,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace quorvel {
@@ -24,9 +25,10 @@ SelectionBar::SelectionBar(Workspace& workspace, Dialogs& dialogs, CombinationPa
     // Long names do not widen the frame of the boxes: the list shows what fits and its popup the whole name.
     m_list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_list->setMinimumContentsLength(6);
-    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    // The menu opens when the right button is released over the list, as the history list's does.
+    m_list->installEventFilter(this);
     m_save = m_texts.with(named(new QPushButton(this), QStringLiteral("cmdSaveSelection")), QT_TR_NOOP("保存选择…"));
-    m_menu = new QMenu(this);
+    m_menu = named(new QMenu(this), QStringLiteral("mnuSelection"));
     auto* remove = named(m_menu->addAction(QString()), QStringLiteral("mnuDeleteSelection"));
     m_texts.add(remove, QT_TR_NOOP("Delete this selection…"));
     m_texts.add([this](const QString& text) { m_list->setPlaceholderText(text); }, QT_TR_NOOP("Selections"));
@@ -37,7 +39,6 @@ SelectionBar::SelectionBar(Workspace& workspace, Dialogs& dialogs, CombinationPa
     layout->addWidget(m_save);
 
     connect(m_list, &QComboBox::activated, this, &SelectionBar::choose);
-    connect(m_list, &QWidget::customContextMenuRequested, this, &SelectionBar::offerDelete);
     connect(m_save, &QPushButton::clicked, this, &SelectionBar::saveTicked);
     connect(remove, &QAction::triggered, this, &SelectionBar::deleteShown);
     // The list follows the kind, the zodiac year and the language of the boxes; an entry chosen stays chosen.
@@ -113,10 +114,17 @@ void SelectionBar::saveTicked() {
     emit statusMessage(tr("Saved the selection %1.").arg(fromStd(selection.name)));
 }
 
-void SelectionBar::offerDelete(const QPoint& at) {
-    const int index = m_list->currentIndex();
-    m_menu->actions().front()->setEnabled(index >= 0 && !m_shown[static_cast<std::size_t>(index)].builtin);
-    m_dialogs.popup(*m_menu, m_list->mapToGlobal(at));
+bool SelectionBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list && event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            const int index = m_list->currentIndex();
+            m_menu->actions().front()->setEnabled(index >= 0 && !m_shown[static_cast<std::size_t>(index)].builtin);
+            m_dialogs.popup(*m_menu, mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SelectionBar::deleteShown() {

@@ -34,6 +34,7 @@ class SelectionBar : public QWidget {
 
   protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     SelectionBook book() const;
@@ -41,7 +42,6 @@ class SelectionBar : public QWidget {
     void refresh(const std::optional<Selection>& kept);
     void choose(int index);
     void saveTicked();
-    void offerDelete(const QPoint& at);
     void deleteShown();
 
     Workspace& m_workspace;
