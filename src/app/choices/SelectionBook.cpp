@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <fstream>
 #include <optional>
+#include <random>
 #include <sstream>
 
 namespace quorvel {
@@ -171,9 +172,11 @@ std::optional<Selection> SelectionBook::builtinNamed(const std::string& name, At
 }
 
 void SelectionBook::write(const std::vector<Selection>& selections) const {
-    // Written beside the file and renamed over it once complete: a failed write leaves the old file whole.
-    std::filesystem::path partial = m_file;
-    partial += ".partial";
+    // Written beside the file under a name of its own (two programs may save at once) and renamed over it once
+    // complete: a failed write leaves the old file whole.
+    std::random_device random;
+    const std::filesystem::path partial = m_file.parent_path() / textPath("." + pathText(m_file.filename()) + "." +
+                                                                          std::to_string(random()) + ".partial");
     auto failed = [&](const std::error_code& ec) {
         std::error_code ignored;
         std::filesystem::remove(partial, ignored);
