@@ -73,6 +73,9 @@ BacktestWindow::BacktestWindow(Workspace& workspace, Dialogs& dialogs, MainChoic
     m_export->setEnabled(false);
     m_print->setObjectName(QStringLiteral("cmdBacktestPrint"));
     m_pdf->setObjectName(QStringLiteral("cmdBacktestPdf"));
+    // Like 导出, they wait for a result.
+    m_print->setEnabled(false);
+    m_pdf->setEnabled(false);
     m_output = new ViewOutput(
         *this, dialogs, workspace.dataFolder(), QStringLiteral("chtCalibration"), [this] { return printed(); },
         [this](const QString& text) { say(text); });
@@ -264,6 +267,8 @@ void BacktestWindow::showResult(const BacktestResult& result) {
     m_details->show();
     m_chart->showResult(result);
     m_export->setEnabled(true);
+    m_print->setEnabled(true);
+    m_pdf->setEnabled(true);
 }
 
 void BacktestWindow::exportResult() {
