@@ -14,7 +14,7 @@ class CancelAllDialogs : public Dialogs {
     std::optional<QString> input(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     std::optional<QString> openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     std::optional<QString> saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    void printPreview(QWidget*, const QString&, bool, bool&, const PagePainter&) override {}
+    void printPreview(QWidget*, const QString&, PrintSetup&, const PagePainter&) override {}
     void popup(QMenu&, const QPoint&) override {}
 };
 

@@ -53,7 +53,7 @@ class FakeDialogs : public Dialogs {
         return textAnswer();
     }
     // A print preview is shown and closed: nothing is printed.
-    void printPreview(QWidget*, const QString& title, bool, bool&, const PagePainter&) override {
+    void printPreview(QWidget*, const QString& title, PrintSetup&, const PagePainter&) override {
         shown.push_back({"print", title, {}});
         next();
     }

@@ -120,10 +120,9 @@ std::optional<QString> ScriptDialogs::saveFile(QWidget*, const QString& title, c
     return *answer == kOk ? suggested : *answer;
 }
 
-void ScriptDialogs::printPreview(QWidget*, const QString& title, bool offerFit, bool& fitWidth,
-                                 const PagePainter& paint) {
+void ScriptDialogs::printPreview(QWidget*, const QString& title, PrintSetup& setup, const PagePainter& paint) {
     auto answer = next();
-    print("print", title, {}, answer, {{"fit_choice", offerFit}});
+    print("print", title, {}, answer, {{"fit_choice", setup.offerFit}, {"landscape", setup.landscape}});
     if (!answer || *answer == kCancel) return;
     if (*answer != kOk) {
         fault(QStringLiteral("the print preview \"%1\" was answered \"%2\"; it takes \"ok\" or \"cancel\"")
@@ -135,7 +134,8 @@ void ScriptDialogs::printPreview(QWidget*, const QString& title, bool offerFit, 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(folder.filePath(QStringLiteral("printed.pdf")));
-    paint(printer, fitWidth);
+    printer.setPageOrientation(setup.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    paint(printer, setup.fitWidth);
 }
 
 void ScriptDialogs::popup(QMenu& menu, const QPoint& globalPosition) {

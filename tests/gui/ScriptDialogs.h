@@ -42,8 +42,7 @@ class ScriptDialogs : public Dialogs {
     std::optional<QString> saveFile(QWidget* parent, const QString& title, const QString& suggested,
                                     const QString& filter) override;
     // A print preview takes "ok" (printed, to a file the runner throws away) or "cancel".
-    void printPreview(QWidget* parent, const QString& title, bool offerFit, bool& fitWidth,
-                      const PagePainter& paint) override;
+    void printPreview(QWidget* parent, const QString& title, PrintSetup& setup, const PagePainter& paint) override;
     void popup(QMenu& menu, const QPoint& globalPosition) override;
 
   private:

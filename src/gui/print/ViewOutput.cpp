@@ -166,9 +166,11 @@ QString ViewOutput::suggested(const PrintedGrid& grid, const char* extension) co
 void ViewOutput::print() {
     const auto made = grid();
     if (!made) return;
-    m_dialogs.printPreview(&m_view, made->title, m_columnsAcross, m_fitWidth, [&](QPrinter& printer, bool fitWidth) {
+    Dialogs::PrintSetup setup{orientationFor(*made) == QPageLayout::Landscape, m_columnsAcross, m_fitWidth};
+    m_dialogs.printPreview(&m_view, made->title, setup, [&](QPrinter& printer, bool fitWidth) {
         paintPages(printer, *made, fitWidth || !m_columnsAcross);
     });
+    m_fitWidth = setup.fitWidth;
 }
 
 void ViewOutput::writePdf() {

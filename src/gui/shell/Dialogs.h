@@ -35,13 +35,18 @@ class Dialogs {
     // before replacing a file; nothing on Cancel.
     virtual std::optional<QString> saveFile(QWidget* parent, const QString& title, const QString& suggested,
                                             const QString& filter) = 0;
+    // How a print preview starts: on landscape pages for a wide grid and, with offerFit, offering the choice
+    // between columns across pages and the page width (fitWidth holds it, both ways).
+    struct PrintSetup {
+        bool landscape = false;
+        bool offerFit = false;
+        bool fitWidth = false;
+    };
     // Paints the pages of a view on a printer; fitWidth: the columns squeezed into the page width rather than
     // cut into pages of columns.
     using PagePainter = std::function<void(QPrinter& printer, bool fitWidth)>;
-    // A print preview of the pages `paint` draws, printed through Qt's print dialog; with offerFit the preview
-    // offers the choice between columns across pages and the page width (fitWidth holds it, both ways).
-    virtual void printPreview(QWidget* parent, const QString& title, bool offerFit, bool& fitWidth,
-                              const PagePainter& paint) = 0;
+    // A print preview of the pages `paint` draws, printed through Qt's print dialog.
+    virtual void printPreview(QWidget* parent, const QString& title, PrintSetup& setup, const PagePainter& paint) = 0;
     // Pops up a menu at a global position; the chosen entry's action is triggered before this returns.
     virtual void popup(QMenu& menu, const QPoint& globalPosition) = 0;
 };

@@ -88,17 +88,18 @@ std::optional<QString> WidgetDialogs::saveFile(QWidget* parent, const QString& t
     return dialog.selectedFiles().constFirst();
 }
 
-void WidgetDialogs::printPreview(QWidget* parent, const QString& title, bool offerFit, bool& fitWidth,
-                                 const PagePainter& paint) {
+void WidgetDialogs::printPreview(QWidget* parent, const QString& title, PrintSetup& setup, const PagePainter& paint) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(title);
+    printer.setPageOrientation(setup.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    bool& fitWidth = setup.fitWidth;
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(title);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter* pages) { paint(*pages, fitWidth); });
     auto* toolBar = dialog.findChild<QToolBar*>();
     auto* preview = dialog.findChild<QPrintPreviewWidget*>();
-    if (offerFit && toolBar != nullptr && preview != nullptr) {
+    if (setup.offerFit && toolBar != nullptr && preview != nullptr) {
         auto* fit = new QComboBox(toolBar);
         fit->setObjectName(QStringLiteral("cboPrintFit"));
         fit->addItem(QCoreApplication::translate("quorvel::WidgetDialogs", "Columns across pages, in order"));

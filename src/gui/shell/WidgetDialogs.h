@@ -20,8 +20,7 @@ class WidgetDialogs : public Dialogs {
                                     const QString& filter) override;
     std::optional<QString> saveFile(QWidget* parent, const QString& title, const QString& suggested,
                                     const QString& filter) override;
-    void printPreview(QWidget* parent, const QString& title, bool offerFit, bool& fitWidth,
-                      const PagePainter& paint) override;
+    void printPreview(QWidget* parent, const QString& title, PrintSetup& setup, const PagePainter& paint) override;
     void popup(QMenu& menu, const QPoint& globalPosition) override;
 
     // The texts on the buttons of a dialog of a kind ("message", "question", "input", "file", "save") in the language
