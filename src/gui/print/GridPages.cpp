@@ -88,9 +88,11 @@ int GridPages::bandWidth(int band) const {
 
 QSize GridPages::used(int page) const {
     const Page& shown = m_pages[static_cast<std::size_t>(page)];
-    const int width =
-        std::max(bandWidth(shown.band),
-                 std::min(m_textWidth, QFontMetrics(titleFont(m_grid.font)).horizontalAdvance(m_grid.title)));
+    // The title and notes as wide as they are written, up to where they wrap.
+    int text = QFontMetrics(titleFont(m_grid.font)).boundingRect(m_grid.title).width();
+    for (const QString& note : m_grid.notes)
+        text = std::max(text, QFontMetrics(m_grid.font).boundingRect(note).width());
+    const int width = std::max(bandWidth(shown.band), std::min(m_textWidth, text + kGap));
     const int height = titleHeight() + headerHeight() + shown.rowCount * m_grid.rowHeight + 1;
     return QSize(static_cast<int>(width * m_scale) + 1, static_cast<int>(height * m_scale) + 1);
 }
