@@ -3686,6 +3686,10 @@
         <source>PNG (*.png)</source>
         <translation>PNG 图片 (*.png)</translation>
     </message>
+    <message>
+        <source>It holds the first %1 of %2 parts of the grid; 保存图片 writes them all.</source>
+        <translation>图片只含表格 %2 部分中的前 %1 部分；“保存图片”会全部写出。</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::WelcomeHint</name>

@@ -39,8 +39,8 @@ QPageLayout::Orientation orientationFor(const PrintedGrid& grid) {
                                                                                   : QPageLayout::Portrait;
 }
 
-// All pictures one below the other, as many as one picture can hold.
-QImage stacked(const std::vector<QImage>& pictures) {
+// All pictures one below the other, as many as one picture can hold; `held` says how many that is.
+QImage stacked(const std::vector<QImage>& pictures, std::size_t& held) {
     int width = 0;
     int height = 0;
     std::size_t count = 0;
@@ -50,6 +50,7 @@ QImage stacked(const std::vector<QImage>& pictures) {
         width = std::max(width, picture.width());
         ++count;
     }
+    held = count;
     QImage whole(width, height, QImage::Format_RGB32);
     whole.fill(Qt::white);
     QPainter painter(&whole);
@@ -200,9 +201,17 @@ void ViewOutput::writePdf() {
 void ViewOutput::copyPicture() {
     const auto made = grid();
     if (!made) return;
-    const QImage picture = stacked(gridPictures(*made, m_columnsAcross));
+    const std::vector<QImage> pictures = gridPictures(*made, m_columnsAcross);
+    std::size_t held = 0;
+    const QImage picture = stacked(pictures, held);
     QApplication::clipboard()->setImage(picture);
-    m_say(tr("A picture of %1 × %2 pixels is on the clipboard.").arg(picture.width()).arg(picture.height()));
+    QString said = tr("A picture of %1 × %2 pixels is on the clipboard.").arg(picture.width()).arg(picture.height());
+    // A grid too tall for one picture is not cut without a word.
+    if (held < pictures.size())
+        said += QLatin1Char(' ') + tr("It holds the first %1 of %2 parts of the grid; 保存图片 writes them all.")
+                                       .arg(held)
+                                       .arg(pictures.size());
+    m_say(said);
 }
 
 void ViewOutput::savePicture() {
