@@ -13,6 +13,8 @@ class CancelAllDialogs : public Dialogs {
     bool question(QWidget*, const QString&, const QString&) override { return false; }
     std::optional<QString> input(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     std::optional<QString> openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    void printPreview(QWidget*, const QString&, PrintSetup&, const PagePainter&) override {}
     void popup(QMenu&, const QPoint&) override {}
 };
 

@@ -12,6 +12,8 @@ packages=(
   libgumbo-dev libcpp-httplib-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-qpa-plugins fonts-noto-cjk
+  # pdftotext and pdfinfo read back the PDFs the window writes in the end-to-end tests.
+  poppler-utils
   # lrelease and its CMake functions build the translations; Qt's own texts in Chinese come from its catalogues.
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # The Windows cross compiler: the test mingw_core_check compiles the core and the command line with it.

@@ -2270,6 +2270,70 @@
         <source>it is the file of the saved selections</source>
         <translation>它是保存选择的文件</translation>
     </message>
+    <message>
+        <source>fixed positions %1</source>
+        <translation>固定位 %1</translation>
+    </message>
+    <message>
+        <source>free positions %1</source>
+        <translation>自由位 %1</translation>
+    </message>
+    <message>
+        <source>special number</source>
+        <translation>特码</translation>
+    </message>
+    <message>
+        <source>regular numbers</source>
+        <translation>平码</translation>
+    </message>
+    <message>
+        <source>any of the seven</source>
+        <translation>平特</translation>
+    </message>
+    <message>
+        <source>position %1, sorted order</source>
+        <translation>第%1位，顺序码</translation>
+    </message>
+    <message>
+        <source>position %1, drawn order</source>
+        <translation>第%1位，落地码</translation>
+    </message>
+    <message>
+        <source>a number: the draws since the value&apos;s last hit</source>
+        <translation>数字：距上次开出的期数</translation>
+    </message>
+    <message>
+        <source>gaps from the range&apos;s first draw</source>
+        <translation>遗漏从起始期计</translation>
+    </message>
+    <message>
+        <source>first gap from the first stored draw</source>
+        <translation>第一个遗漏从历史第一期计</translation>
+    </message>
+    <message>
+        <source>issues %1 to %2</source>
+        <translation>第%1期至第%2期</translation>
+    </message>
+    <message>
+        <source>printed %1</source>
+        <translation>打印于 %1</translation>
+    </message>
+    <message>
+        <source>Draw history</source>
+        <translation>历史号码</translation>
+    </message>
+    <message>
+        <source>Search hits</source>
+        <translation>检索结果</translation>
+    </message>
+    <message>
+        <source>Omission statistics</source>
+        <translation>遗漏统计</translation>
+    </message>
+    <message>
+        <source>Omission chart</source>
+        <translation>遗漏图</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>
@@ -2547,6 +2611,14 @@
     <message>
         <source>导出</source>
         <translation>导出</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>导出PDF</source>
+        <translation>导出PDF</translation>
     </message>
 </context>
 <context>
@@ -3580,6 +3652,14 @@
         <source>导出</source>
         <translation>导出</translation>
     </message>
+    <message>
+        <source>打印</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>导出PDF</source>
+        <translation>导出PDF</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::TrendWindow</name>
@@ -3671,6 +3751,14 @@
         <source>显示遗漏</source>
         <translation>显示遗漏</translation>
     </message>
+    <message>
+        <source>打印</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>导出PDF</source>
+        <translation>导出PDF</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ValueChoiceBar</name>
@@ -3724,6 +3812,53 @@
     </message>
 </context>
 <context>
+    <name>quorvel::ViewOutput</name>
+    <message>
+        <source>打印</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>导出PDF</source>
+        <translation>导出PDF</translation>
+    </message>
+    <message>
+        <source>复制为图片</source>
+        <translation>复制为图片</translation>
+    </message>
+    <message>
+        <source>保存图片</source>
+        <translation>保存图片</translation>
+    </message>
+    <message>
+        <source>There is nothing to print yet.</source>
+        <translation>还没有可打印的内容。</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>%1 未能写入：%2</translation>
+    </message>
+    <message>
+        <source>Wrote %1</source>
+        <translation>已写入 %1</translation>
+    </message>
+    <message>
+        <source>A picture of %1 × %2 pixels is on the clipboard.</source>
+        <translation>已把 %1 × %2 像素的图片复制到剪贴板。</translation>
+    </message>
+    <message>
+        <source>PNG (*.png)</source>
+        <translation>PNG 图片 (*.png)</translation>
+    </message>
+    <message>
+        <source>It holds the first %1 of %2 parts of the grid; 保存图片 writes them all.</source>
+        <translation>图片只含表格 %2 部分中的前 %1 部分；“保存图片”会全部写出。</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::WelcomeHint</name>
     <message>
         <source>关闭</source>
@@ -3740,6 +3875,17 @@
     <message>
         <source>读入附带的历史号码</source>
         <translation>读入附带的历史号码</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::WidgetDialogs</name>
+    <message>
+        <source>Columns across pages, in order</source>
+        <translation>各列依次分页打印</translation>
+    </message>
+    <message>
+        <source>Fit the page width</source>
+        <translation>缩放至页面宽度</translation>
     </message>
 </context>
 </TS>

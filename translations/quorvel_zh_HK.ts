@@ -2270,6 +2270,70 @@
         <source>it is the file of the saved selections</source>
         <translation>它是儲存選擇的檔案</translation>
     </message>
+    <message>
+        <source>fixed positions %1</source>
+        <translation>固定位 %1</translation>
+    </message>
+    <message>
+        <source>free positions %1</source>
+        <translation>自由位 %1</translation>
+    </message>
+    <message>
+        <source>special number</source>
+        <translation>特碼</translation>
+    </message>
+    <message>
+        <source>regular numbers</source>
+        <translation>平碼</translation>
+    </message>
+    <message>
+        <source>any of the seven</source>
+        <translation>平特</translation>
+    </message>
+    <message>
+        <source>position %1, sorted order</source>
+        <translation>第%1位，順序碼</translation>
+    </message>
+    <message>
+        <source>position %1, drawn order</source>
+        <translation>第%1位，落地碼</translation>
+    </message>
+    <message>
+        <source>a number: the draws since the value&apos;s last hit</source>
+        <translation>數字：距上次攪出的期數</translation>
+    </message>
+    <message>
+        <source>gaps from the range&apos;s first draw</source>
+        <translation>遺漏從起始期計</translation>
+    </message>
+    <message>
+        <source>first gap from the first stored draw</source>
+        <translation>第一個遺漏從歷史第一期計</translation>
+    </message>
+    <message>
+        <source>issues %1 to %2</source>
+        <translation>第%1期至第%2期</translation>
+    </message>
+    <message>
+        <source>printed %1</source>
+        <translation>打印於 %1</translation>
+    </message>
+    <message>
+        <source>Draw history</source>
+        <translation>歷史號碼</translation>
+    </message>
+    <message>
+        <source>Search hits</source>
+        <translation>檢索結果</translation>
+    </message>
+    <message>
+        <source>Omission statistics</source>
+        <translation>遺漏統計</translation>
+    </message>
+    <message>
+        <source>Omission chart</source>
+        <translation>遺漏圖</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>
@@ -2547,6 +2611,14 @@
     <message>
         <source>导出</source>
         <translation>匯出</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>导出PDF</source>
+        <translation>匯出PDF</translation>
     </message>
 </context>
 <context>
@@ -3580,6 +3652,14 @@
         <source>导出</source>
         <translation>匯出</translation>
     </message>
+    <message>
+        <source>打印</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>导出PDF</source>
+        <translation>匯出PDF</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::TrendWindow</name>
@@ -3671,6 +3751,14 @@
         <source>显示遗漏</source>
         <translation>顯示遺漏</translation>
     </message>
+    <message>
+        <source>打印</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>导出PDF</source>
+        <translation>匯出PDF</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ValueChoiceBar</name>
@@ -3724,6 +3812,53 @@
     </message>
 </context>
 <context>
+    <name>quorvel::ViewOutput</name>
+    <message>
+        <source>打印</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>导出PDF</source>
+        <translation>匯出PDF</translation>
+    </message>
+    <message>
+        <source>复制为图片</source>
+        <translation>複製為圖片</translation>
+    </message>
+    <message>
+        <source>保存图片</source>
+        <translation>儲存圖片</translation>
+    </message>
+    <message>
+        <source>There is nothing to print yet.</source>
+        <translation>還沒有可打印的內容。</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF 檔案 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>%1 未能寫入：%2</translation>
+    </message>
+    <message>
+        <source>Wrote %1</source>
+        <translation>已寫入 %1</translation>
+    </message>
+    <message>
+        <source>A picture of %1 × %2 pixels is on the clipboard.</source>
+        <translation>已把 %1 × %2 像素的圖片複製到剪貼簿。</translation>
+    </message>
+    <message>
+        <source>PNG (*.png)</source>
+        <translation>PNG 圖片 (*.png)</translation>
+    </message>
+    <message>
+        <source>It holds the first %1 of %2 parts of the grid; 保存图片 writes them all.</source>
+        <translation>圖片只含表格 %2 部分中的前 %1 部分；「儲存圖片」會全部寫出。</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::WelcomeHint</name>
     <message>
         <source>关闭</source>
@@ -3740,6 +3875,17 @@
     <message>
         <source>读入附带的历史号码</source>
         <translation>讀入附帶的歷史號碼</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::WidgetDialogs</name>
+    <message>
+        <source>Columns across pages, in order</source>
+        <translation>各欄依次分頁打印</translation>
+    </message>
+    <message>
+        <source>Fit the page width</source>
+        <translation>縮放至頁面闊度</translation>
     </message>
 </context>
 </TS>

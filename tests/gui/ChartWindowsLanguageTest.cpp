@@ -45,6 +45,8 @@ TEST_F(ChartWindowsLanguageTest, OpenChartWindowsFollowALanguageChangeAtOnce) {
          " · 特碼 · "},
         {"table chart legend", [&] { return chartOf("chtTable")->series().at(3)->name(); }, "最后 ", "最後 "},
         {"table copy", [&] { return control<QAction>("mnuCopy_grdTable")->text(); }, "Copy", "複製"},
+        {"table pdf", [&] { return control<QPushButton>("cmdTablePdf")->text(); }, "导出PDF", "匯出PDF"},
+        {"trend picture", [&] { return control<QAction>("mnuSaveImage_grdTrend")->text(); }, "保存图片", "儲存圖片"},
         {"trend title", [&] { return control("frmTrend")->windowTitle(); }, "走势图", "走勢圖"},
         {"trend draws", [&] { return control<QComboBox>("cboTrendRows")->currentText(); }, "检索范围", "檢索範圍"},
         {"trend workbook", [&] { return control<QPushButton>("cmdTrendXlsx")->text(); }, "Export workbook",

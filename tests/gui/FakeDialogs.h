@@ -17,7 +17,7 @@ namespace quorvel::test {
 class FakeDialogs : public Dialogs {
   public:
     struct Shown {
-        QString kind; // message, question, input, file, menu
+        QString kind; // message, question, input, file, save, print, menu
         QString title;
         QString text;
         bool warning = false; // a message with the warning icon
@@ -46,6 +46,16 @@ class FakeDialogs : public Dialogs {
                                     const QString& filter) override {
         shown.push_back({"file", title, folder + "|" + filter});
         return textAnswer();
+    }
+    std::optional<QString> saveFile(QWidget*, const QString& title, const QString& suggested,
+                                    const QString& filter) override {
+        shown.push_back({"save", title, suggested + "|" + filter});
+        return textAnswer();
+    }
+    // A print preview is shown and closed: nothing is printed.
+    void printPreview(QWidget*, const QString& title, PrintSetup&, const PagePainter&) override {
+        shown.push_back({"print", title, {}});
+        next();
     }
     void popup(QMenu& menu, const QPoint&) override {
         shown.push_back({"menu", menu.objectName(), {}});

@@ -4,7 +4,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QPrinter>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <vector>
@@ -107,6 +109,33 @@ std::optional<QString> ScriptDialogs::openFile(QWidget*, const QString& title, c
         return std::nullopt;
     }
     return *answer;
+}
+
+std::optional<QString> ScriptDialogs::saveFile(QWidget*, const QString& title, const QString& suggested,
+                                               const QString& filter) {
+    auto answer = next();
+    print("file", title, suggested, answer, {{"filter", ScriptOutput::utf8(filter)}, {"save", true}},
+          m_buttons ? m_buttons(QStringLiteral("save")) : QStringList());
+    if (!answer || *answer == kCancel) return std::nullopt;
+    return *answer == kOk ? suggested : *answer;
+}
+
+void ScriptDialogs::printPreview(QWidget*, const QString& title, PrintSetup& setup, const PagePainter& paint) {
+    auto answer = next();
+    print("print", title, {}, answer, {{"fit_choice", setup.offerFit}, {"landscape", setup.landscape}});
+    if (!answer || *answer == kCancel) return;
+    if (*answer != kOk) {
+        fault(QStringLiteral("the print preview \"%1\" was answered \"%2\"; it takes \"ok\" or \"cancel\"")
+                  .arg(title, *answer));
+        return;
+    }
+    // The pages are painted as for a printer; the file they land in is thrown away.
+    QTemporaryDir folder;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath(QStringLiteral("printed.pdf")));
+    printer.setPageOrientation(setup.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    paint(printer, setup.fitWidth);
 }
 
 void ScriptDialogs::popup(QMenu& menu, const QPoint& globalPosition) {

@@ -38,6 +38,11 @@ class ScriptDialogs : public Dialogs {
                                  const QString& defaultText) override;
     std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& folder,
                                     const QString& filter) override;
+    // A save dialog takes a path, "ok" for the name it offers, or "cancel".
+    std::optional<QString> saveFile(QWidget* parent, const QString& title, const QString& suggested,
+                                    const QString& filter) override;
+    // A print preview takes "ok" (printed, to a file the runner throws away) or "cancel".
+    void printPreview(QWidget* parent, const QString& title, PrintSetup& setup, const PagePainter& paint) override;
     void popup(QMenu& menu, const QPoint& globalPosition) override;
 
   private:

@@ -86,7 +86,7 @@ void ScriptRunner::clickAt(QWidget& target, const QPoint& position, const QStrin
     }
 }
 
-void ScriptRunner::click(const QString& name, Qt::KeyboardModifiers modifiers) {
+void ScriptRunner::click(const QString& name, Qt::KeyboardModifiers modifiers, Qt::MouseButton button) {
     QWidget* control = findWidget(name);
     if (control == nullptr) {
         QAction* action = findAction(name);
@@ -108,7 +108,7 @@ void ScriptRunner::click(const QString& name, Qt::KeyboardModifiers modifiers) {
                                         control)
                        .center();
     }
-    clickAt(*control, position, name, Qt::LeftButton, false, modifiers);
+    clickAt(*control, position, name, button, false, modifiers);
 }
 
 void ScriptRunner::clickHeader(const Json& target) {
@@ -117,7 +117,7 @@ void ScriptRunner::clickHeader(const Json& target) {
     clickCell(QString::fromStdString(target[0].get<std::string>()), Json{{"row", 0}, {"column", target[1].get<int>()}});
 }
 
-void ScriptRunner::clickPoint(const QString& name, const QPoint& position) {
+void ScriptRunner::clickPoint(const QString& name, const QPoint& position, Qt::MouseButton button) {
     QWidget& control = requireWidget(name);
     if (!usable(control, name)) return;
     if (!control.rect().contains(position))
@@ -127,7 +127,7 @@ void ScriptRunner::clickPoint(const QString& name, const QPoint& position) {
                               .arg(name)
                               .arg(control.width())
                               .arg(control.height()));
-    clickAt(control, position, name, Qt::LeftButton, false);
+    clickAt(control, position, name, button, false);
 }
 
 void ScriptRunner::selectTab(const QString& name, int index) {

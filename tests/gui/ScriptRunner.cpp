@@ -10,6 +10,7 @@
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QHeaderView>
+#include <QImage>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -93,7 +94,7 @@ void ScriptRunner::runStep(const Json& step) {
                               .arg(qs(step.dump())));
     const std::string kind = action;
     const std::map<std::string, std::set<std::string>> extraKeys{
-        {"click", {"at", "modifiers"}},
+        {"click", {"at", "modifiers", "button"}},
         {"tab", {"index"}},
         {"keys", {"modifiers"}},
         {"type", {"text"}},
@@ -145,13 +146,18 @@ void ScriptRunner::runStep(const Json& step) {
     }
     const QString name = qs(*member<std::string>(step, action, true, "the name of a control"));
     if (kind == "click") {
+        // A right click opens a control's menu (a chart's pictures, a grid's entries).
+        const std::string button = member<std::string>(step, "button", false, "\"left\" or \"right\"").value_or("left");
+        if (button != "left" && button != "right")
+            throw ScriptError(QStringLiteral("\"button\" must be \"left\" or \"right\""));
+        const Qt::MouseButton mouseButton = button == "right" ? Qt::RightButton : Qt::LeftButton;
         if (step.contains("at")) {
             const Json& at = step.at("at");
             if (!at.is_array() || at.size() != 2 || !at[0].is_number_integer() || !at[1].is_number_integer())
                 throw ScriptError(QStringLiteral("\"at\" must be [X, Y], two whole numbers"));
-            clickPoint(name, QPoint(at[0].get<int>(), at[1].get<int>()));
+            clickPoint(name, QPoint(at[0].get<int>(), at[1].get<int>()), mouseButton);
         } else {
-            click(name, modifiersOf(step));
+            click(name, modifiersOf(step), mouseButton);
         }
     }
     if (kind == "tab") selectTab(name, *member<int>(step, "index", true, "a whole number"));
@@ -202,8 +208,13 @@ void ScriptRunner::dump(const Json& names) {
     for (const Json& item : names) {
         const QString name = qs(item.get<std::string>());
         if (name == QStringLiteral("clipboard")) {
-            // What a paste would give: the text Ctrl+C or 复制 put there.
-            states["clipboard"] = ScriptOutput::utf8(QApplication::clipboard()->text());
+            // What a paste would give: the text Ctrl+C or 复制 put there, or the size of the picture 复制为图片 put
+            // there.
+            const QImage image = QApplication::clipboard()->image();
+            if (!image.isNull())
+                states["clipboard"] = {{"image", {{"width", image.width()}, {"height", image.height()}}}};
+            else
+                states["clipboard"] = ScriptOutput::utf8(QApplication::clipboard()->text());
         } else if (QWidget* control = findWidget(name)) {
             states[item.get<std::string>()] = m_state.of(*control);
         } else if (QAction* action = findAction(name)) {

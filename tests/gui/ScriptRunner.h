@@ -33,11 +33,12 @@ class ScriptRunner {
 
   private:
     void runStep(const nlohmann::json& step);
-    void click(const QString& name, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void click(const QString& name, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+               Qt::MouseButton button = Qt::LeftButton);
     // A click on a column's header of a grid, the column brought into view first.
     void clickHeader(const nlohmann::json& target);
-    // A left click at a point inside the control (pixels from its top left).
-    void clickPoint(const QString& name, const QPoint& position);
+    // A click at a point inside the control (pixels from its top left).
+    void clickPoint(const QString& name, const QPoint& position, Qt::MouseButton button = Qt::LeftButton);
     // Types a text key by key into whatever has the focus, clearing nothing.
     void typeKeys(const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void selectTab(const QString& name, int index);

@@ -43,7 +43,7 @@ const Language kLanguages[] = {
 // report quotes.
 const char* const kTyped[] = {"20x1001", "ftp://example", "abc", "this line is not a draw", "“this”", "「this」"};
 // Words the window's texts keep in every language.
-const std::set<std::string> kAllowed{"xlsx", "txt", "html", "EXCEL", "quorvel", "English"};
+const std::set<std::string> kAllowed{"xlsx", "txt", "html", "EXCEL", "quorvel", "English", "PDF", "pdf", "PNG", "png"};
 std::string substitute(std::string text, const std::string& placeholder, const std::string& value) {
     for (auto at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder, at + value.size()))
         text.replace(at, placeholder.size(), value);

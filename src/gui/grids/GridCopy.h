@@ -21,6 +21,8 @@ class GridCopy : public QObject {
 
     // Copies the selected cells (the rectangle they span) with the header row; nothing when none is selected.
     void copySelection();
+    // The right-click menu; nothing for a grid without one.
+    QMenu* menu() const { return m_menu; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

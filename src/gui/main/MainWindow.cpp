@@ -25,6 +25,8 @@
 #include "gui/main/ResultsPanel.h"
 #include "gui/main/SelectionBar.h"
 #include "gui/main/WindowContent.h"
+#include "gui/print/GridSources.h"
+#include "gui/print/ViewOutput.h"
 #include "gui/shell/BusyScope.h"
 #include "gui/shell/QtText.h"
 #include "gui/shell/Translations.h"
@@ -109,6 +111,7 @@ MainWindow::MainWindow(Workspace& workspace, Dialogs& dialogs, QWidget* parent)
     // click opens the history management).
     new GridCopy(*m_history->grid(), nullptr);
     m_results->offerCopy(dialogs);
+    offerOutputs();
     m_update = new OnlineUpdate(workspace, dialogs, *this, *m_history, *m_menus->setupMenu());
     connect(m_update, &OnlineUpdate::statusMessage, this, &MainWindow::showStatus);
     m_analyses = new AnalysisController(workspace, dialogs, *this, {m_options, m_combinations, m_results, chart});
@@ -181,6 +184,44 @@ void MainWindow::showHistory() {
     m_history->welcome()->setVisible(listing.drawCount() == 0);
     m_history->showHistory(std::move(listing));
     emit historyShown();
+}
+
+void MainWindow::offerOutputs() {
+    auto say = [this](const QString& text) { showStatus(text); };
+    m_results->offerOutputs(
+        m_dialogs, m_workspace.dataFolder(),
+        [this](const Message& view) { return analysisPrintTitle(view, optionChoices()); }, say);
+    // The history list's right click opens the history management: its menu takes the entries.
+    QTableView* list = m_history->grid();
+    auto* output = new ViewOutput(
+        *list, m_dialogs, m_workspace.dataFolder(), list->objectName(),
+        [this, list]() -> std::optional<PrintedGrid> {
+            const Message view = Message::core(QT_TRANSLATE_NOOP("Core", "Draw history"));
+            PrintTitle title{view, std::nullopt, {}, std::nullopt, {}};
+            const auto first = m_workspace.history().firstIssue();
+            const auto latest = m_workspace.history().latestIssue();
+            if (first && latest) title.range = IssueRange{*first, *latest};
+            PrintedGrid grid = modelGrid(*list->model(), list->font(), printTitleText(title));
+            grid.fileStem = printFileStemText(view, latest);
+            return grid;
+        },
+        say);
+    output->addEntries(*m_menus->historyMenu());
+    // The chart beside the results: a picture of it as it is shown.
+    if (auto* chart = findChild<OmissionChart*>(QStringLiteral("chtOmission"))) {
+        auto* pictures = new ViewOutput(
+            *chart, m_dialogs, m_workspace.dataFolder(), chart->objectName(),
+            [this, chart]() -> std::optional<PrintedGrid> {
+                const Message view = Message::core(QT_TRANSLATE_NOOP("Core", "Omission chart"));
+                const PrintTitle title = analysisPrintTitle(view, optionChoices());
+                PrintedGrid grid = chartGrid(*chart, printTitleText(title));
+                grid.fileStem =
+                    printFileStemText(view, title.range ? std::optional<int>(title.range->end) : std::nullopt);
+                return grid;
+            },
+            say);
+        pictures->offerMenuOn(*chart->viewport());
+    }
 }
 
 AnalysisChoices MainWindow::optionChoices() const {

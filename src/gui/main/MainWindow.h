@@ -62,6 +62,8 @@ class MainWindow : public QMainWindow {
     // Opens the omission table window (made on first use).
     // What the options panel says now: kind, number order, range.
     AnalysisChoices optionChoices() const;
+    // Printing, PDF and pictures on the right-click menus of the history list and the result grids.
+    void offerOutputs();
     void openTable();
     // Opens the trend window (made on first use).
     void openTrend();

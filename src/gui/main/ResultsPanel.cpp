@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "gui/main/ResultsPanel.h"
 
+#include "app/results/DetailFigures.h"
 #include "app/results/ResultsView.h"
 #include "gui/grids/GridCopy.h"
 #include "gui/grids/GridSetup.h"
 #include "gui/grids/HitListModel.h"
 #include "gui/grids/OmissionRowsModel.h"
 #include "gui/main/DetailPanel.h"
+#include "gui/print/GridSources.h"
+#include "gui/print/ViewOutput.h"
+#include "gui/shell/QtText.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTableView>
 
@@ -79,6 +84,36 @@ void ResultsPanel::changeResults(Grids grids, const std::function<void()>& chang
 void ResultsPanel::offerCopy(Dialogs& dialogs) {
     new GridCopy(*m_hits, &dialogs);
     new GridCopy(*m_omissions, &dialogs);
+}
+
+void ResultsPanel::offerOutputs(Dialogs& dialogs, const std::filesystem::path& folder,
+                                std::function<PrintTitle(const Message& view)> titleOf,
+                                std::function<void(const QString&)> say) {
+    auto offer = [&](QTableView* grid, Message view, bool withDetail) {
+        auto source = [this, grid, view, titleOf, withDetail]() -> std::optional<PrintedGrid> {
+            const PrintTitle title = titleOf(view);
+            PrintedGrid printed = modelGrid(*grid->model(), grid->font(), printTitleText(title));
+            if (withDetail && m_view != nullptr) {
+                if (auto row = m_view->omissionRow(std::max(0, currentOmissionRow()))) {
+                    QStringList figures;
+                    for (const DetailFigure& figure : detailFigures(*row))
+                        figures << QStringLiteral("%1 %2").arg(shown(figure.caption), shown(figure.text));
+                    const QString figuresText = figures.join(QStringLiteral("  "));
+                    printed.notes << (row->content.empty()
+                                          ? figuresText
+                                          : QStringLiteral("%1: %2").arg(fromStd(row->content), figuresText));
+                }
+            }
+            printed.fileStem =
+                printFileStemText(view, title.range ? std::optional<int>(title.range->end) : std::nullopt);
+            return printed;
+        };
+        auto* output = new ViewOutput(*grid, dialogs, folder, grid->objectName(), source, say);
+        if (auto* menu = grid->findChild<QMenu*>(QStringLiteral("mnuGrid_%1").arg(grid->objectName())))
+            output->addEntries(*menu);
+    };
+    offer(m_hits, Message::core(QT_TRANSLATE_NOOP("Core", "Search hits")), false);
+    offer(m_omissions, Message::core(QT_TRANSLATE_NOOP("Core", "Omission statistics")), true);
 }
 
 bool ResultsPanel::eventFilter(QObject* watched, QEvent* event) {

@@ -4,9 +4,11 @@
 #include "gui/shell/TranslatedTexts.h"
 #include "model/CellGrid.h"
 #include "model/GroupSort.h"
+#include "model/Message.h"
 
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 
 class QTableView;
@@ -18,6 +20,7 @@ class Dialogs;
 class HitListModel;
 class OmissionRowsModel;
 class ResultsView;
+struct PrintTitle;
 
 // The result grids: the hit list MSFlexGrid2 and the omission grid MSFlexGrid3, shown with their headers,
 // and the details panel fraDetail, which follows the omission grid's selected row (the window places it).
@@ -35,6 +38,11 @@ class ResultsPanel : public QWidget {
     void changeResults(Grids grids, const std::function<void()>& change);
     // Ctrl+C on both grids, and 复制 on a right click through `dialogs`.
     void offerCopy(Dialogs& dialogs);
+    // After offerCopy: the grids' right-click menus also print, write PDF and make pictures of them (the omission
+    // grid with the details panel's figures of its selected row), titled by `titleOf` for the view's name; files go to
+    // `folder` and what was written is said through `say`.
+    void offerOutputs(Dialogs& dialogs, const std::filesystem::path& folder,
+                      std::function<PrintTitle(const Message& view)> titleOf, std::function<void(const QString&)> say);
 
     DetailPanel* detail() const { return m_detail; }
     // The current row of each grid; -1 when none is current.

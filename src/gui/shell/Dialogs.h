@@ -4,9 +4,11 @@
 #include <QPoint>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QMenu;
+class QPrinter;
 class QWidget;
 
 namespace quorvel {
@@ -29,6 +31,22 @@ class Dialogs {
     // A file-open dialog starting in folder, with a filter such as "Text(*.txt)"; nothing on Cancel.
     virtual std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& folder,
                                             const QString& filter) = 0;
+    // A save-file dialog at `suggested` (a folder and a file name), with a filter such as "PDF (*.pdf)"; it asks
+    // before replacing a file; nothing on Cancel.
+    virtual std::optional<QString> saveFile(QWidget* parent, const QString& title, const QString& suggested,
+                                            const QString& filter) = 0;
+    // How a print preview starts: on landscape pages for a wide grid and, with offerFit, offering the choice
+    // between columns across pages and the page width (fitWidth holds it, both ways).
+    struct PrintSetup {
+        bool landscape = false;
+        bool offerFit = false;
+        bool fitWidth = false;
+    };
+    // Paints the pages of a view on a printer; fitWidth: the columns squeezed into the page width rather than
+    // cut into pages of columns.
+    using PagePainter = std::function<void(QPrinter& printer, bool fitWidth)>;
+    // A print preview of the pages `paint` draws, printed through Qt's print dialog.
+    virtual void printPreview(QWidget* parent, const QString& title, PrintSetup& setup, const PagePainter& paint) = 0;
     // Pops up a menu at a global position; the chosen entry's action is triggered before this returns.
     virtual void popup(QMenu& menu, const QPoint& globalPosition) = 0;
 };

@@ -2,11 +2,17 @@
 #include "gui/shell/WidgetDialogs.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QToolBar>
 
 #include <memory>
 
@@ -73,6 +79,42 @@ std::optional<QString> WidgetDialogs::openFile(QWidget* parent, const QString& t
     return dialog->selectedFiles().constFirst();
 }
 
+std::optional<QString> WidgetDialogs::saveFile(QWidget* parent, const QString& title, const QString& suggested,
+                                               const QString& filter) {
+    QFileDialog dialog(parent, title, suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+void WidgetDialogs::printPreview(QWidget* parent, const QString& title, PrintSetup& setup, const PagePainter& paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
+    printer.setPageOrientation(setup.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    bool& fitWidth = setup.fitWidth;
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(title);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&](QPrinter* pages) { paint(*pages, fitWidth); });
+    auto* toolBar = dialog.findChild<QToolBar*>();
+    auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+    if (setup.offerFit && toolBar != nullptr && preview != nullptr) {
+        auto* fit = new QComboBox(toolBar);
+        fit->setObjectName(QStringLiteral("cboPrintFit"));
+        fit->addItem(QCoreApplication::translate("quorvel::WidgetDialogs", "Columns across pages, in order"));
+        fit->addItem(QCoreApplication::translate("quorvel::WidgetDialogs", "Fit the page width"));
+        fit->setCurrentIndex(fitWidth ? 1 : 0);
+        toolBar->addSeparator();
+        toolBar->addWidget(fit);
+        QObject::connect(fit, &QComboBox::currentIndexChanged, &dialog, [&fitWidth, preview](int index) {
+            fitWidth = index == 1;
+            preview->updatePreview();
+        });
+    }
+    dialog.exec();
+}
+
 void WidgetDialogs::popup(QMenu& menu, const QPoint& globalPosition) { menu.exec(globalPosition); }
 
 QStringList WidgetDialogs::buttonTexts(const QString& kind) {
@@ -81,8 +123,9 @@ QStringList WidgetDialogs::buttonTexts(const QString& kind) {
     std::unique_ptr<QDialog> dialog;
     if (kind == QStringLiteral("input")) {
         dialog = inputDialog(nullptr, {}, {}, {});
-    } else if (kind == QStringLiteral("file")) {
+    } else if (kind == QStringLiteral("file") || kind == QStringLiteral("save")) {
         auto files = fileDialog(nullptr, {}, {}, {});
+        if (kind == QStringLiteral("save")) files->setAcceptMode(QFileDialog::AcceptSave);
         // The window's own file dialog, not the desktop's, so that its buttons can be read.
         files->setOption(QFileDialog::DontUseNativeDialog);
         dialog = std::move(files);

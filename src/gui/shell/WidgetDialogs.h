@@ -18,9 +18,12 @@ class WidgetDialogs : public Dialogs {
                                  const QString& defaultText) override;
     std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& folder,
                                     const QString& filter) override;
+    std::optional<QString> saveFile(QWidget* parent, const QString& title, const QString& suggested,
+                                    const QString& filter) override;
+    void printPreview(QWidget* parent, const QString& title, PrintSetup& setup, const PagePainter& paint) override;
     void popup(QMenu& menu, const QPoint& globalPosition) override;
 
-    // The texts on the buttons of a dialog of a kind ("message", "question", "input", "file") in the language
+    // The texts on the buttons of a dialog of a kind ("message", "question", "input", "file", "save") in the language
     // now in use, as the dialog shows them (without the access keys' ampersands), read from the same dialogs.
     static QStringList buttonTexts(const QString& kind);
 };

@@ -6,6 +6,8 @@
 #include "app/results/BacktestSentence.h"
 #include "app/results/BacktestView.h"
 #include "gui/charts/CalibrationChart.h"
+#include "gui/print/GridSources.h"
+#include "gui/print/ViewOutput.h"
 #include "gui/shell/BusyScope.h"
 #include "gui/shell/Dialogs.h"
 #include "gui/shell/QtText.h"
@@ -50,8 +52,8 @@ BacktestWindow::BacktestWindow(Workspace& workspace, Dialogs& dialogs, MainChoic
       m_choices(namedLabel(QStringLiteral("lblBacktestChoices"), this)), m_whereLabel(new QLabel(this)),
       m_fromLabel(new QLabel(this)), m_pickLabel(new QLabel(this)), m_seedLabel(new QLabel(this)),
       m_where(new QComboBox(this)), m_from(new QLineEdit(this)), m_pick(new QSpinBox(this)), m_seed(new QSpinBox(this)),
-      m_run(new QPushButton(this)), m_export(new QPushButton(this)),
-      m_sentence(namedLabel(QStringLiteral("lblBacktestSentence"), this)),
+      m_run(new QPushButton(this)), m_export(new QPushButton(this)), m_print(new QPushButton(this)),
+      m_pdf(new QPushButton(this)), m_sentence(namedLabel(QStringLiteral("lblBacktestSentence"), this)),
       m_details(namedLabel(QStringLiteral("lblBacktestDetails"), this)), m_note(new QLabel(this)),
       m_chart(new CalibrationChart(this)), m_status(new StatusLine(QStringLiteral("lblBacktestStatus"), this)) {
     setObjectName(QStringLiteral("frmBacktest"));
@@ -69,6 +71,14 @@ BacktestWindow::BacktestWindow(Workspace& workspace, Dialogs& dialogs, MainChoic
     m_run->setObjectName(QStringLiteral("cmdBacktestRun"));
     m_export->setObjectName(QStringLiteral("cmdBacktestXlsx"));
     m_export->setEnabled(false);
+    m_print->setObjectName(QStringLiteral("cmdBacktestPrint"));
+    m_pdf->setObjectName(QStringLiteral("cmdBacktestPdf"));
+    // Like 导出, they wait for a result.
+    m_print->setEnabled(false);
+    m_pdf->setEnabled(false);
+    m_output = new ViewOutput(
+        *this, dialogs, workspace.dataFolder(), QStringLiteral("chtCalibration"), [this] { return printed(); },
+        [this](const QString& text) { say(text); });
     QFont large = m_sentence->font();
     large.setPointSizeF(large.pointSizeF() * 1.15);
     large.setBold(true);
@@ -89,6 +99,8 @@ BacktestWindow::BacktestWindow(Workspace& workspace, Dialogs& dialogs, MainChoic
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(m_run);
     buttons->addWidget(m_export);
+    buttons->addWidget(m_print);
+    buttons->addWidget(m_pdf);
     auto* top = new QHBoxLayout;
     top->addLayout(choices, 1);
     top->addLayout(buttons);
@@ -125,6 +137,9 @@ BacktestWindow::BacktestWindow(Workspace& workspace, Dialogs& dialogs, MainChoic
 
     connect(m_run, &QPushButton::clicked, this, &BacktestWindow::run);
     connect(m_export, &QPushButton::clicked, this, &BacktestWindow::exportResult);
+    connect(m_print, &QPushButton::clicked, m_output, &ViewOutput::print);
+    connect(m_pdf, &QPushButton::clicked, m_output, &ViewOutput::writePdf);
+    m_output->offerMenuOn(*m_chart->viewport());
     retranslate();
 }
 
@@ -144,6 +159,8 @@ void BacktestWindow::retranslate() {
                          "draw hit them"));
     m_export->setText(tr("导出"));
     m_export->setToolTip(tr("Write the results to a workbook and open it"));
+    m_print->setText(tr("打印"));
+    m_pdf->setText(tr("导出PDF"));
     m_whereLabel->setText(tr("Look for a value at:"));
     m_fromLabel->setText(tr("First decision issue:"));
     m_pickLabel->setText(tr("Picks per decision:"));
@@ -250,6 +267,8 @@ void BacktestWindow::showResult(const BacktestResult& result) {
     m_details->show();
     m_chart->showResult(result);
     m_export->setEnabled(true);
+    m_print->setEnabled(true);
+    m_pdf->setEnabled(true);
 }
 
 void BacktestWindow::exportResult() {
@@ -257,6 +276,23 @@ void BacktestWindow::exportResult() {
         say(tr("There are no results to write yet."));
         return;
     }
+    std::filesystem::path file;
+    try {
+        file = m_workspace.analyses().exportWorkbook(
+            {WorkbookView::Backtest,
+             backtestGrid(*m_result, captions(), m_sentence->text().toStdString()),
+             {},
+             backtestRulesInWords(*m_result)},
+            kWorkbookName, std::nullopt, windowTranslate());
+    } catch (const std::exception& error) {
+        m_dialogs.warning(this, tr("导出"),
+                          tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), shownError(error)));
+        return;
+    }
+    m_status->sayWritten(file, m_openFile(file));
+}
+
+BacktestCaptions BacktestWindow::captions() const {
     BacktestCaptions captions;
     captions.overdue = tr("Longest-away picks").toStdString();
     captions.random = tr("Random picks").toStdString();
@@ -269,20 +305,21 @@ void BacktestWindow::exportResult() {
     const QStringList bins = {tr("p from"), tr("p to"), tr("Groups"), tr("Hits"), tr("Expected by chance")};
     for (int i = 0; i < 5; ++i)
         captions.binColumns[i] = bins[i].toStdString();
-    std::filesystem::path file;
-    try {
-        file =
-            m_workspace.analyses().exportWorkbook({WorkbookView::Backtest,
-                                                   backtestGrid(*m_result, captions, m_sentence->text().toStdString()),
-                                                   {},
-                                                   backtestRulesInWords(*m_result)},
-                                                  kWorkbookName, std::nullopt, windowTranslate());
-    } catch (const std::exception& error) {
-        m_dialogs.warning(this, tr("导出"),
-                          tr("%1 was not written: %2").arg(QString::fromUtf8(kWorkbookName), shownError(error)));
-        return;
-    }
-    m_status->sayWritten(file, m_openFile(file));
+    return captions;
+}
+
+std::optional<PrintedGrid> BacktestWindow::printed() const {
+    if (!m_result) return std::nullopt;
+    // The sentence goes under the title, where it has the page's width.
+    const std::string sentence = m_sentence->text().toStdString();
+    CellGrid cells = backtestGrid(*m_result, captions(), sentence);
+    std::erase_if(cells, [&](const std::vector<std::string>& line) { return line.size() == 1 && line[0] == sentence; });
+    const Message view = Message::core(QT_TRANSLATE_NOOP("Core", "Backtest"));
+    PrintTitle title{view, m_mainChoices().kind, {}, IssueRange{m_result->firstIssue, m_result->lastIssue}, {}};
+    PrintedGrid grid = textGrid(cells, font(), printTitleText(title));
+    grid.notes << m_choices->text() << m_sentence->text() << m_details->text() << m_note->text();
+    grid.fileStem = printFileStemText(view, m_result->lastIssue);
+    return grid;
 }
 
 void BacktestWindow::say(const QString& text) { m_status->say(text); }

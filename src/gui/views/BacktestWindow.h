@@ -23,14 +23,18 @@ namespace quorvel {
 class CalibrationChart;
 class Dialogs;
 class StatusLine;
+class ViewOutput;
 class Workspace;
+struct BacktestCaptions;
+struct PrintedGrid;
 
 // The backtest window frmBacktest (回测), non-modal: with the main window's kind, ticked boxes, group size,
 // special switch and no-limit setting, and its own start issue, picks per decision, seed and (for groups of one
 // value) where a value is looked for, 回测 (cmdBacktestRun) walks the history with progress and cancel; the
 // window shows the sentence, the overdue picks beside the random ones, and the calibration chart chtCalibration;
-// 导出 (cmdBacktestXlsx) writes them to a workbook. Its captions, the choices' line, the sentence and the
-// figures follow the window's language at once; the status line keeps its words until the next action.
+// 导出 (cmdBacktestXlsx) writes them to a workbook, 打印 (cmdBacktestPrint) and 导出PDF (cmdBacktestPdf) print the
+// report; a right click on the chart offers them with pictures to send. Its captions, the choices' line, the sentence
+// and the figures follow the window's language at once; the status line keeps its words until the next action.
 class BacktestWindow : public QWidget {
     Q_OBJECT
   public:
@@ -54,6 +58,10 @@ class BacktestWindow : public QWidget {
     void run();
     void showResult(const BacktestResult& result);
     void exportResult();
+    // The captions of the figures in the language now in use.
+    BacktestCaptions captions() const;
+    // The report as it is printed: the figures and the bins, the sentence and the run's details under the title.
+    std::optional<PrintedGrid> printed() const;
     // The line naming the main window's choices the run takes.
     void describeChoices();
     void say(const QString& text);
@@ -74,6 +82,9 @@ class BacktestWindow : public QWidget {
     QSpinBox* m_seed;
     QPushButton* m_run;
     QPushButton* m_export;
+    QPushButton* m_print;
+    QPushButton* m_pdf;
+    ViewOutput* m_output = nullptr;
     QLabel* m_sentence;
     std::array<QLabel*, 5> m_overdue{};
     std::array<QLabel*, 5> m_random{};

@@ -6,6 +6,8 @@
 #include "gui/charts/OmissionChart.h"
 #include "gui/grids/GridCopy.h"
 #include "gui/grids/GridSetup.h"
+#include "gui/print/GridSources.h"
+#include "gui/print/ViewOutput.h"
 #include "gui/shell/Dialogs.h"
 #include "gui/shell/QtText.h"
 #include "gui/shell/SavedGeometry.h"
@@ -41,23 +43,50 @@ TableWindow::TableWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
       m_openFile(openWithDesktopApplication), m_choices(new ValueChoiceBar(QStringLiteral("Table"), this)),
       m_caption(new QLabel(this)), m_model(new OmissionTableModel(this)),
       m_grid(makeGrid(QStringLiteral("grdTable"), m_model, this)), m_chart(new OmissionChart(this)),
-      m_export(new QPushButton(this)), m_legend(new QLabel(this)),
-      m_status(new StatusLine(QStringLiteral("lblTableStatus"), this)),
+      m_export(new QPushButton(this)), m_print(new QPushButton(this)), m_pdf(new QPushButton(this)),
+      m_legend(new QLabel(this)), m_status(new StatusLine(QStringLiteral("lblTableStatus"), this)),
       m_geometry(std::make_unique<SavedGeometry>(*this, workspace.settings(), Setting::txtTableGeometry)) {
     setObjectName(QStringLiteral("frmTable"));
     m_chart->setObjectName(QStringLiteral("chtTable"));
     m_export->setObjectName(QStringLiteral("cmdTableXlsx"));
+    m_print->setObjectName(QStringLiteral("cmdTablePrint"));
+    m_pdf->setObjectName(QStringLiteral("cmdTablePdf"));
     m_caption->setObjectName(QStringLiteral("lblTable"));
     // Value order until a header is clicked.
     m_grid->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     m_grid->setSortingEnabled(true);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    new GridCopy(*m_grid, &dialogs);
+    auto* copy = new GridCopy(*m_grid, &dialogs);
+    m_output = new ViewOutput(
+        *this, dialogs, workspace.dataFolder(), m_grid->objectName(),
+        [this]() -> std::optional<PrintedGrid> {
+            if (!m_request) return std::nullopt;
+            const Message view = Message::core(QT_TRANSLATE_NOOP("Core", "Omission table"));
+            PrintedGrid grid = modelGrid(*m_model, m_grid->font(), printTitleText(valuesPrintTitle(view, *m_request)));
+            grid.fileStem = printFileStemText(view, m_request->range.end);
+            return grid;
+        },
+        [this](const QString& text) { say(text); });
+    m_output->addEntries(*copy->menu());
+    // The chart of the selected value: a picture of it as it is shown.
+    auto* chartOutput = new ViewOutput(
+        *m_chart, dialogs, workspace.dataFolder(), m_chart->objectName(),
+        [this]() -> std::optional<PrintedGrid> {
+            if (!m_request) return std::nullopt;
+            const Message view = Message::core(QT_TRANSLATE_NOOP("Core", "Omission chart"));
+            PrintedGrid grid = chartGrid(*m_chart, printTitleText(valuesPrintTitle(view, *m_request)));
+            grid.fileStem = printFileStemText(view, m_request->range.end);
+            return grid;
+        },
+        [this](const QString& text) { say(text); });
+    chartOutput->offerMenuOn(*m_chart->viewport());
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(m_choices, 1);
     bar->addWidget(m_export);
+    bar->addWidget(m_print);
+    bar->addWidget(m_pdf);
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(m_grid);
     split->addWidget(m_chart);
@@ -74,6 +103,8 @@ TableWindow::TableWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
 
     connect(m_choices, &ValueChoiceBar::changed, this, &TableWindow::recount);
     connect(m_export, &QPushButton::clicked, this, &TableWindow::exportTable);
+    connect(m_print, &QPushButton::clicked, m_output, &ViewOutput::print);
+    connect(m_pdf, &QPushButton::clicked, m_output, &ViewOutput::writePdf);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (auto row = m_model->rowAt(current.row())) {
@@ -102,6 +133,8 @@ void TableWindow::retranslate() {
     setWindowTitle(tr("遗漏总表"));
     m_export->setText(tr("导出"));
     m_export->setToolTip(tr("Write the table with its colours to a workbook and open it"));
+    m_print->setText(tr("打印"));
+    m_pdf->setText(tr("导出PDF"));
     m_legend->setText(tr("Blue: away unusually long (a small chance of so long an omission). "
                          "Red: hot, more hits in the latest 10 draws than the hit rate expects."));
     if (m_request) {

@@ -23,14 +23,16 @@ class OmissionTableModel;
 class SavedGeometry;
 class StatusLine;
 class ValueChoiceBar;
+class ViewOutput;
 class Workspace;
 
 // The omission table window frmTable (遗漏总表), non-modal: every value of a kind with its hits, omissions and
 // recent hits in the grid grdTable (a click on a header orders the rows, colours mark values away unusually long
 // and hot ones), the gaps of the selected value in the chart chtTable, and 导出 (cmdTableXlsx) to a workbook with
-// the colours. It remembers its size and place, and counts again whenever a choice or the history changes.
-// Its captions, the caption above the grid and the chart follow the window's language at once; the status line
-// keeps its words until the next action.
+// the colours; 打印 (cmdTablePrint), 导出PDF (cmdTablePdf) and, on the grid's right-click menu, pictures of the table.
+// It remembers its size and place, and counts again whenever a choice or the history changes. Its captions, the caption
+// above the grid and the chart follow the window's language at once; the status line keeps its words until the next
+// action.
 class TableWindow : public QWidget {
     Q_OBJECT
   public:
@@ -70,6 +72,9 @@ class TableWindow : public QWidget {
     QTableView* m_grid;
     OmissionChart* m_chart;
     QPushButton* m_export;
+    QPushButton* m_print;
+    QPushButton* m_pdf;
+    ViewOutput* m_output = nullptr;
     QLabel* m_legend;
     StatusLine* m_status;
     std::unique_ptr<SavedGeometry> m_geometry;

@@ -3,6 +3,8 @@
 
 #include "analysis/CountingRules.h"
 #include "app/Workspace.h"
+#include "gui/print/GridSources.h"
+#include "gui/print/ViewOutput.h"
 #include "gui/shell/Dialogs.h"
 #include "gui/shell/QtText.h"
 #include "gui/shell/SavedGeometry.h"
@@ -40,7 +42,8 @@ TrendWindow::TrendWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
       m_openFile(openWithDesktopApplication),
       m_choices(new ValueChoiceBar(QStringLiteral("Trend"), trendViewRows(), false, this)),
       m_showMiss(new QCheckBox(this)), m_workbook(new QPushButton(this)), m_picture(new QPushButton(this)),
-      m_caption(new QLabel(this)), m_legend(new QLabel(this)), m_grid(new TrendGrid(this)),
+      m_print(new QPushButton(this)), m_pdf(new QPushButton(this)), m_caption(new QLabel(this)),
+      m_legend(new QLabel(this)), m_grid(new TrendGrid(this)),
       m_status(new StatusLine(QStringLiteral("lblTrendStatus"), this)),
       m_geometry(std::make_unique<SavedGeometry>(*this, workspace.settings(), Setting::txtTrendGeometry)) {
     setObjectName(QStringLiteral("frmTrend"));
@@ -48,6 +51,21 @@ TrendWindow::TrendWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
     m_showMiss->setChecked(true);
     m_workbook->setObjectName(QStringLiteral("cmdTrendXlsx"));
     m_picture->setObjectName(QStringLiteral("cmdTrendPng"));
+    m_print->setObjectName(QStringLiteral("cmdTrendPrint"));
+    m_pdf->setObjectName(QStringLiteral("cmdTrendPdf"));
+    m_output = new ViewOutput(
+        *this, dialogs, workspace.dataFolder(), m_grid->rowsView()->objectName(),
+        [this]() -> std::optional<PrintedGrid> {
+            if (!m_request) return std::nullopt;
+            const Message view = Message::core(QT_TRANSLATE_NOOP("Core", "Trend"));
+            PrintTitle title = valuesPrintTitle(view, *m_request);
+            title.rule = trendRuleInBrief();
+            PrintedGrid grid = trendGrid(m_grid->shown(), m_grid->rowsView()->font(), printTitleText(title));
+            grid.fileStem = printFileStemText(view, m_request->range.end);
+            return grid;
+        },
+        [this](const QString& text) { say(text); }, true);
+    m_output->offerMenuOn(*m_grid->rowsView()->viewport());
     m_caption->setObjectName(QStringLiteral("lblTrend"));
     // The choices start from the main window's range.
     m_choices->chooseRows(kSearchRangeRows);
@@ -57,6 +75,8 @@ TrendWindow::TrendWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
     bar->addWidget(m_showMiss);
     bar->addWidget(m_workbook);
     bar->addWidget(m_picture);
+    bar->addWidget(m_print);
+    bar->addWidget(m_pdf);
     m_legend->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
@@ -70,6 +90,8 @@ TrendWindow::TrendWindow(Workspace& workspace, Dialogs& dialogs, MainChoices mai
     connect(m_showMiss, &QCheckBox::toggled, m_grid, &TrendGrid::setShowMiss);
     connect(m_workbook, &QPushButton::clicked, this, &TrendWindow::exportWorkbook);
     connect(m_picture, &QPushButton::clicked, this, &TrendWindow::exportPicture);
+    connect(m_print, &QPushButton::clicked, m_output, &ViewOutput::print);
+    connect(m_pdf, &QPushButton::clicked, m_output, &ViewOutput::writePdf);
     retranslate();
 }
 
@@ -81,6 +103,8 @@ void TrendWindow::retranslate() {
     m_workbook->setToolTip(tr("Write every chosen draw with its colours to a workbook and open it"));
     m_picture->setText(tr("Export picture"));
     m_picture->setToolTip(tr("Save every chosen draw as a picture and open it"));
+    m_print->setText(tr("打印"));
+    m_pdf->setText(tr("导出PDF"));
     m_legend->setText(tr("A ball or a coloured name: drawn in that draw. A grey number: the draws since the value "
                          "was last drawn, one less than its current omission in the omission table."));
     if (m_request) m_caption->setText(caption(*m_request, m_grid->shown().trend->rowCount()));

@@ -22,11 +22,14 @@ class SavedGeometry;
 class StatusLine;
 class TrendGrid;
 class ValueChoiceBar;
+class ViewOutput;
 class Workspace;
 
 // The trend window frmTrend (走势图), non-modal: one row per draw of the chosen range with the latest at the bottom,
 // one column per value of a kind (hits as balls or coloured names, misses as grey counts unless 显示遗漏 is off),
-// the four summary rows below; the chosen rows written to a workbook (cmdTrendXlsx) or a picture (cmdTrendPng). It
+// the four summary rows below; the chosen rows written to a workbook (cmdTrendXlsx) or a picture (cmdTrendPng),
+// printed (cmdTrendPrint) or written as PDF (cmdTrendPdf), its columns across pages in order or fitted to the width;
+// a right click on the grid offers the same and pictures to send. It
 // remembers its size and place, and counts again whenever a choice or the history changes. Its captions and the
 // caption above the grid follow the window's language at once; the status line keeps its words until the next
 // action.
@@ -68,6 +71,9 @@ class TrendWindow : public QWidget {
     QCheckBox* m_showMiss;
     QPushButton* m_workbook;
     QPushButton* m_picture;
+    QPushButton* m_print;
+    QPushButton* m_pdf;
+    ViewOutput* m_output;
     QLabel* m_caption;
     QLabel* m_legend;
     TrendGrid* m_grid;
