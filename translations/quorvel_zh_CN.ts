@@ -2154,6 +2154,38 @@
         <source>%1 = %2: %3</source>
         <translation>%1 = %2: %3</translation>
     </message>
+    <message>
+        <source>49 counts as the tie (和) of this kind, none of its other values, as these bets count it.</source>
+        <translation>按这类投注的通行规则，49 号算作本类别的“和”，不算作其他任何值。</translation>
+    </message>
+    <message>
+        <source>The kind %1 is counted by the in-memory engine only: the reference engine (--engine sql) reads stored fields, which this kind does not have. Use the memory engine.</source>
+        <translation>类别“%1”只由内存引擎计算：参考引擎（--engine sql）读取存储的字段，而这个类别没有存储的字段。请使用内存引擎。</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>合单双</source>
+        <translation>合单双</translation>
+    </message>
+    <message>
+        <source>尾大小</source>
+        <translation>尾大小</translation>
+    </message>
+    <message>
+        <source>家禽野兽</source>
+        <translation>家禽野兽</translation>
+    </message>
+    <message>
+        <source>半波单双</source>
+        <translation>半波单双</translation>
+    </message>
+    <message>
+        <source>半波大小</source>
+        <translation>半波大小</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

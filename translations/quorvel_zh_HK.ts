@@ -2154,6 +2154,38 @@
         <source>%1 = %2: %3</source>
         <translation>%1 = %2：%3</translation>
     </message>
+    <message>
+        <source>49 counts as the tie (和) of this kind, none of its other values, as these bets count it.</source>
+        <translation>按這類投注的通行規則，49 號算作本類別的「和」，不算作其他任何值。</translation>
+    </message>
+    <message>
+        <source>The kind %1 is counted by the in-memory engine only: the reference engine (--engine sql) reads stored fields, which this kind does not have. Use the memory engine.</source>
+        <translation>類別「%1」只由記憶體引擎計算：參考引擎（--engine sql）讀取儲存的欄位，而這個類別沒有儲存的欄位。請使用記憶體引擎。</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>合单双</source>
+        <translation>合單雙</translation>
+    </message>
+    <message>
+        <source>尾大小</source>
+        <translation>尾大小</translation>
+    </message>
+    <message>
+        <source>家禽野兽</source>
+        <translation>家禽野獸</translation>
+    </message>
+    <message>
+        <source>半波单双</source>
+        <translation>半波單雙</translation>
+    </message>
+    <message>
+        <source>半波大小</source>
+        <translation>半波大小</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

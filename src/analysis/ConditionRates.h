@@ -19,7 +19,11 @@ class ConditionRates {
     static ConditionRates observed(double rate);
 
     double at(int zodiacYear);
-    bool dependsOnYear() const { return m_condition && m_condition->kind == AttributeKind::Zodiac; }
+    // The kinds that follow the signs: the zodiac and the domestic or wild sign.
+    bool dependsOnYear() const {
+        return m_condition &&
+               (m_condition->kind == AttributeKind::Zodiac || m_condition->kind == AttributeKind::Domestic);
+    }
     ProbabilitySource source() const { return m_condition ? ProbabilitySource::Exact : ProbabilitySource::Observed; }
 
   private:
