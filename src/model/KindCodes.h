@@ -11,6 +11,11 @@ namespace quorvel {
 // worked-out kinds. 49 is the tie (和) of every two-sided kind but the domestic one, whose value follows the sign.
 int numberCode(AttributeKind kind, int n, int zodiacYear, const ParameterBases& bases);
 
+// True for a kind whose values follow the signs of the zodiac year: the zodiac and the domestic or wild sign.
+constexpr bool followsZodiacYear(AttributeKind kind) {
+    return kind == AttributeKind::Zodiac || kind == AttributeKind::Domestic;
+}
+
 // True for a kind whose last value is the tie (和) that 49 holds.
 constexpr bool hasTieValue(AttributeKind kind) { return isWorkedOutKind(kind) && kind != AttributeKind::Domestic; }
 
