@@ -276,14 +276,6 @@
         <translation>本次运行的波色起始编号（0 或 1）</translation>
     </message>
     <message>
-        <source>Attribute kind: 0..7, its Chinese name, or number, zodiac, head, tail, digitsum, segment, colour, parity (default number)</source>
-        <translation>属性类别：0..7、它的中文名，或 number、zodiac、head、tail、digitsum、segment、colour、parity（默认 number）</translation>
-    </message>
-    <message>
-        <source>unknown kind &apos;%1&apos;; use 0..7, the Chinese name, or number, zodiac, head, tail, digitsum, segment, colour, parity</source>
-        <translation>未知的类别“%1”；请用 0..7、中文名，或 number、zodiac、head、tail、digitsum、segment、colour、parity</translation>
-    </message>
-    <message>
         <source>Where a value is looked for: special (the special number, default), regular (any of the six regular numbers), any (any of the seven) or a position 1..7 (7 is the special number)</source>
         <translation>在哪里找这个值：special（特码，默认）、regular（六个平码中任一个）、any（七个号码中任一个）或位置 1..7（7 是特码）</translation>
     </message>
@@ -898,6 +890,14 @@
     <message>
         <source>Delete a saved selection</source>
         <translation>删除一个已保存的选择</translation>
+    </message>
+    <message>
+        <source>Attribute kind: 0..7, its Chinese name in either script, or number, zodiac, head, tail, digitsum, segment, colour, parity, size, sum-parity, tail-size, domestic, half-wave-parity, half-wave-size (default number)</source>
+        <translation>属性类别：0..7、它的中文名（简体或繁体），或 number、zodiac、head、tail、digitsum、segment、colour、parity、size、sum-parity、tail-size、domestic、half-wave-parity、half-wave-size（默认 number）</translation>
+    </message>
+    <message>
+        <source>unknown kind &apos;%1&apos;; use 0..7, the Chinese name in either script, or number, zodiac, head, tail, digitsum, segment, colour, parity, size, sum-parity, tail-size, domestic, half-wave-parity, half-wave-size</source>
+        <translation>未知的类别“%1”；请用 0..7、中文名（简体或繁体），或 number、zodiac、head、tail、digitsum、segment、colour、parity、size、sum-parity、tail-size、domestic、half-wave-parity、half-wave-size</translation>
     </message>
 </context>
 <context>
@@ -2334,6 +2334,38 @@
         <source>Omission chart</source>
         <translation>遗漏图</translation>
     </message>
+    <message>
+        <source>49 counts as the tie (和) of this kind, none of its other values, as these bets count it.</source>
+        <translation>按这类投注的通行规则，49 号算作本类别的“和”，不算作其他任何值。</translation>
+    </message>
+    <message>
+        <source>The kind %1 is counted by the in-memory engine only: the reference engine (--engine sql) reads stored fields, which this kind does not have. Use the memory engine.</source>
+        <translation>类别“%1”只由内存引擎计算：参考引擎（--engine sql）读取存储的字段，而这个类别没有存储的字段。请使用内存引擎。</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>合单双</source>
+        <translation>合单双</translation>
+    </message>
+    <message>
+        <source>尾大小</source>
+        <translation>尾大小</translation>
+    </message>
+    <message>
+        <source>家禽野兽</source>
+        <translation>家禽野兽</translation>
+    </message>
+    <message>
+        <source>半波单双</source>
+        <translation>半波单双</translation>
+    </message>
+    <message>
+        <source>半波大小</source>
+        <translation>半波大小</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>
@@ -3443,6 +3475,38 @@
     <message>
         <source>Fills both range boxes with a range of the stored history: the latest draws, the year of the latest draw, the year before it, or every draw.</source>
         <translation>用已存历史号码的一段填入起止期数：最近若干期、最新一期所在的年份、上一年，或全部历史。</translation>
+    </message>
+    <message>
+        <source>更多类别</source>
+        <translation>更多类别</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>合单双</source>
+        <translation>合单双</translation>
+    </message>
+    <message>
+        <source>尾大小</source>
+        <translation>尾大小</translation>
+    </message>
+    <message>
+        <source>家禽野兽</source>
+        <translation>家禽野兽</translation>
+    </message>
+    <message>
+        <source>半波单双</source>
+        <translation>半波单双</translation>
+    </message>
+    <message>
+        <source>半波大小</source>
+        <translation>半波大小</translation>
+    </message>
+    <message>
+        <source>More kinds, worked out from the numbers: big or small, the digit sum odd or even, the tail big or small, domestic or wild sign, and the half waves. 49 counts as 和 (the tie).</source>
+        <translation>更多类别，由号码推算：大小、合数单双、尾数大小、家禽野兽，以及半波。49 号算作“和”。</translation>
     </message>
 </context>
 <context>

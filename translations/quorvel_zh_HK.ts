@@ -276,14 +276,6 @@
         <translation>本次執行的波色起始編號（0 或 1）</translation>
     </message>
     <message>
-        <source>Attribute kind: 0..7, its Chinese name, or number, zodiac, head, tail, digitsum, segment, colour, parity (default number)</source>
-        <translation>屬性類別：0..7、它的中文名，或 number、zodiac、head、tail、digitsum、segment、colour、parity（預設 number）</translation>
-    </message>
-    <message>
-        <source>unknown kind &apos;%1&apos;; use 0..7, the Chinese name, or number, zodiac, head, tail, digitsum, segment, colour, parity</source>
-        <translation>不明的類別「%1」；請用 0..7、中文名，或 number、zodiac、head、tail、digitsum、segment、colour、parity</translation>
-    </message>
-    <message>
         <source>Where a value is looked for: special (the special number, default), regular (any of the six regular numbers), any (any of the seven) or a position 1..7 (7 is the special number)</source>
         <translation>在哪裏找這個值：special（特碼，預設）、regular（六個平碼中任何一個）、any（七個號碼中任何一個）或位置 1..7（7 是特碼）</translation>
     </message>
@@ -898,6 +890,14 @@
     <message>
         <source>Delete a saved selection</source>
         <translation>刪除一個已儲存的選擇</translation>
+    </message>
+    <message>
+        <source>Attribute kind: 0..7, its Chinese name in either script, or number, zodiac, head, tail, digitsum, segment, colour, parity, size, sum-parity, tail-size, domestic, half-wave-parity, half-wave-size (default number)</source>
+        <translation>屬性類別：0..7、它的中文名（簡體或繁體），或 number、zodiac、head、tail、digitsum、segment、colour、parity、size、sum-parity、tail-size、domestic、half-wave-parity、half-wave-size（預設 number）</translation>
+    </message>
+    <message>
+        <source>unknown kind &apos;%1&apos;; use 0..7, the Chinese name in either script, or number, zodiac, head, tail, digitsum, segment, colour, parity, size, sum-parity, tail-size, domestic, half-wave-parity, half-wave-size</source>
+        <translation>不明的類別「%1」；請用 0..7、中文名（簡體或繁體），或 number、zodiac、head、tail、digitsum、segment、colour、parity、size、sum-parity、tail-size、domestic、half-wave-parity、half-wave-size</translation>
     </message>
 </context>
 <context>
@@ -2334,6 +2334,38 @@
         <source>Omission chart</source>
         <translation>遺漏圖</translation>
     </message>
+    <message>
+        <source>49 counts as the tie (和) of this kind, none of its other values, as these bets count it.</source>
+        <translation>按這類投注的通行規則，49 號算作本類別的「和」，不算作其他任何值。</translation>
+    </message>
+    <message>
+        <source>The kind %1 is counted by the in-memory engine only: the reference engine (--engine sql) reads stored fields, which this kind does not have. Use the memory engine.</source>
+        <translation>類別「%1」只由記憶體引擎計算：參考引擎（--engine sql）讀取儲存的欄位，而這個類別沒有儲存的欄位。請使用記憶體引擎。</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>合单双</source>
+        <translation>合單雙</translation>
+    </message>
+    <message>
+        <source>尾大小</source>
+        <translation>尾大小</translation>
+    </message>
+    <message>
+        <source>家禽野兽</source>
+        <translation>家禽野獸</translation>
+    </message>
+    <message>
+        <source>半波单双</source>
+        <translation>半波單雙</translation>
+    </message>
+    <message>
+        <source>半波大小</source>
+        <translation>半波大小</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>
@@ -3443,6 +3475,38 @@
     <message>
         <source>Fills both range boxes with a range of the stored history: the latest draws, the year of the latest draw, the year before it, or every draw.</source>
         <translation>用已存歷史號碼的一段填入起止期數：最近若干期、最新一期所在的年份、上一年，或全部歷史。</translation>
+    </message>
+    <message>
+        <source>更多类别</source>
+        <translation>更多類別</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>合单双</source>
+        <translation>合單雙</translation>
+    </message>
+    <message>
+        <source>尾大小</source>
+        <translation>尾大小</translation>
+    </message>
+    <message>
+        <source>家禽野兽</source>
+        <translation>家禽野獸</translation>
+    </message>
+    <message>
+        <source>半波单双</source>
+        <translation>半波單雙</translation>
+    </message>
+    <message>
+        <source>半波大小</source>
+        <translation>半波大小</translation>
+    </message>
+    <message>
+        <source>More kinds, worked out from the numbers: big or small, the digit sum odd or even, the tail big or small, domestic or wild sign, and the half waves. 49 counts as 和 (the tie).</source>
+        <translation>更多類別，由號碼推算：大小、合數單雙、尾數大小、家禽野獸，以及半波。49 號算作「和」。</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/HitProbability.h"
+#include "model/KindCodes.h"
 #include "model/OmissionStatistics.h"
 
 #include <map>
@@ -19,7 +20,7 @@ class ConditionRates {
     static ConditionRates observed(double rate);
 
     double at(int zodiacYear);
-    bool dependsOnYear() const { return m_condition && m_condition->kind == AttributeKind::Zodiac; }
+    bool dependsOnYear() const { return m_condition && followsZodiacYear(m_condition->kind); }
     ProbabilitySource source() const { return m_condition ? ProbabilitySource::Exact : ProbabilitySource::Observed; }
 
   private:

@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "analysis/CountingRules.h"
 
+#include "model/KindCodes.h"
+
 namespace quorvel {
 
 namespace {
+
+// What the kinds with a tie add to their rules.
+std::string tieWords(AttributeKind kind) {
+    return hasTieValue(kind) ? " 49 counts as the tie (和) of the kind, none of its other values." : "";
+}
 
 std::string rulesLine(PositionMode mode, bool includeSpecial, GapStart gapsFrom) {
     std::string special;
@@ -45,22 +52,23 @@ std::string placeWords(const ValuesRequest& request) {
 } // namespace
 
 std::string countingRules(const PositionSearchRequest& request) {
-    return rulesLine(request.mode, request.includeSpecial, request.gapsFrom);
+    return rulesLine(request.mode, request.includeSpecial, request.gapsFrom) + tieWords(request.kind);
 }
 
 std::string countingRules(const PartialSearchRequest& request) {
-    return rulesLine(request.mode, request.includeSpecial, request.gapsFrom);
+    return rulesLine(request.mode, request.includeSpecial, request.gapsFrom) + tieWords(request.kind);
 }
 
 std::string countingRules(const GroupRequest& request) {
-    return rulesLine(PositionMode::Free, request.includeSpecial, request.gapsFrom);
+    return rulesLine(PositionMode::Free, request.includeSpecial, request.gapsFrom) + tieWords(request.kind);
 }
 
 std::string countingRules(const ValuesRequest& request) {
     const PositionSearchRequest search = valueSearchRequest(request, kindValues(request.kind, request.bases).front());
     return "Each row is the position search for one value, looked for in " + placeWords(request) + ". " +
            rulesLine(search.mode, search.includeSpecial, search.gapsFrom) +
-           " hits_10, hits_30 and hits_100 count the hits among the latest 10, 30 and 100 draws of the range.";
+           " hits_10, hits_30 and hits_100 count the hits among the latest 10, 30 and 100 draws of the range." +
+           tieWords(request.kind);
 }
 
 std::string trendRules(const ValuesRequest& request) {
@@ -72,7 +80,8 @@ std::string trendRules(const ValuesRequest& request) {
            "omission 1. Over the shown rows: hits (出现次数); max (最大遗漏值), the largest cell; average "
            "(平均遗漏值), "
            "(rows - hits) / (hits + 1) rounded to two decimals; longest_run (最大连出值), the longest run of hits in "
-           "consecutive draws.";
+           "consecutive draws." +
+           tieWords(request.kind);
 }
 
 } // namespace quorvel

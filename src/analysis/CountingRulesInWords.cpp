@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "analysis/CountingRules.h"
 
+#include "model/KindCodes.h"
+
 namespace quorvel {
 
 namespace {
@@ -45,9 +47,19 @@ Message basesLine(const ParameterBases& bases) {
                          Message::core(QT_TRANSLATE_NOOP("Core", "colour base %1"), bases.colour));
 }
 
-Messages rulesLines(const IssueRange& range, PositionMode mode, bool includeSpecial, GapStart gapsFrom,
-                    const ParameterBases& bases) {
-    return {drawsLine(range), gapLine(gapsFrom), currentLine(), specialLine(mode, includeSpecial), basesLine(bases)};
+// The kinds with a tie say how 49 counts, as these bets count it.
+void addTieLine(Messages& lines, AttributeKind kind) {
+    if (hasTieValue(kind))
+        lines.push_back(Message::core(QT_TRANSLATE_NOOP("Core", "49 counts as the tie (和) of this kind, none of its "
+                                                                "other values, as these bets count it.")));
+}
+
+Messages rulesLines(AttributeKind kind, const IssueRange& range, PositionMode mode, bool includeSpecial,
+                    GapStart gapsFrom, const ParameterBases& bases) {
+    Messages lines{drawsLine(range), gapLine(gapsFrom), currentLine(), specialLine(mode, includeSpecial),
+                   basesLine(bases)};
+    addTieLine(lines, kind);
+    return lines;
 }
 
 // Where a value of the views of every value is looked for, in words.
@@ -68,15 +80,18 @@ Message placeWords(const ValuesRequest& request) {
 } // namespace
 
 Messages countingRulesInWords(const PositionSearchRequest& request) {
-    return rulesLines(request.range, request.mode, request.includeSpecial, request.gapsFrom, request.bases);
+    return rulesLines(request.kind, request.range, request.mode, request.includeSpecial, request.gapsFrom,
+                      request.bases);
 }
 
 Messages countingRulesInWords(const PartialSearchRequest& request) {
-    return rulesLines(request.range, request.mode, request.includeSpecial, request.gapsFrom, request.bases);
+    return rulesLines(request.kind, request.range, request.mode, request.includeSpecial, request.gapsFrom,
+                      request.bases);
 }
 
 Messages countingRulesInWords(const GroupRequest& request) {
-    return rulesLines(request.range, PositionMode::Free, request.includeSpecial, request.gapsFrom, request.bases);
+    return rulesLines(request.kind, request.range, PositionMode::Free, request.includeSpecial, request.gapsFrom,
+                      request.bases);
 }
 
 Messages countingRulesInWords(const ValuesRequest& request) {
@@ -92,21 +107,24 @@ Messages countingRulesInWords(const ValuesRequest& request) {
 }
 
 Messages trendRulesInWords(const ValuesRequest& request) {
-    return {Message::core(QT_TRANSLATE_NOOP("Core", "Each column is one value, looked for in %1; each row is one "
-                                                    "draw, the oldest first."),
-                          placeWords(request)),
-            drawsLine(request.range),
-            Message::core(QT_TRANSLATE_NOOP("Core", "A hit shows the value. A miss shows how many draws the value "
-                                                    "has been away, that draw included, so the first rows carry "
-                                                    "what came before these draws.")),
-            Message::core(QT_TRANSLATE_NOOP("Core", "That count is one less than the omission table's current gap: "
-                                                    "a value drawn in the latest draw shows as a hit where the "
-                                                    "table says 1.")),
-            Message::core(QT_TRANSLATE_NOOP("Core", "Below the draws: the hits; the average gap, (draws - hits) / "
-                                                    "(hits + 1) with two decimals; the longest gap, the largest "
-                                                    "count shown; and the longest run of hits in consecutive "
-                                                    "draws.")),
-            basesLine(request.bases)};
+    Messages lines{
+        Message::core(QT_TRANSLATE_NOOP("Core", "Each column is one value, looked for in %1; each row is one "
+                                                "draw, the oldest first."),
+                      placeWords(request)),
+        drawsLine(request.range),
+        Message::core(QT_TRANSLATE_NOOP("Core", "A hit shows the value. A miss shows how many draws the value "
+                                                "has been away, that draw included, so the first rows carry "
+                                                "what came before these draws.")),
+        Message::core(QT_TRANSLATE_NOOP("Core", "That count is one less than the omission table's current gap: "
+                                                "a value drawn in the latest draw shows as a hit where the "
+                                                "table says 1.")),
+        Message::core(QT_TRANSLATE_NOOP("Core", "Below the draws: the hits; the average gap, (draws - hits) / "
+                                                "(hits + 1) with two decimals; the longest gap, the largest "
+                                                "count shown; and the longest run of hits in consecutive "
+                                                "draws.")),
+        basesLine(request.bases)};
+    addTieLine(lines, request.kind);
+    return lines;
 }
 
 } // namespace quorvel

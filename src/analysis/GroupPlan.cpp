@@ -51,7 +51,7 @@ std::string groupBoxLabel(AttributeKind kind, int box, const ParameterBases& bas
     case AttributeKind::Zodiac:
     case AttributeKind::Colour: return valueText(kind, box, bases);
     case AttributeKind::Parity: return valueText(kind, box - 1, bases);
-    default: return std::to_string(groupBoxCode(kind, box));
+    default: return isWorkedOutKind(kind) ? valueText(kind, box, bases) : std::to_string(groupBoxCode(kind, box));
     }
 }
 

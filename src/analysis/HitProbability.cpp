@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "analysis/HitProbability.h"
 
-#include "model/NumberTables.h"
+#include "model/KindCodes.h"
 
 #include <algorithm>
 #include <array>
@@ -15,27 +15,12 @@ namespace {
 constexpr int kNumbers = 49;
 constexpr int kRegular = 6;
 
-// The value of a kind that number n holds in a zodiac year, coded as the stored fields code it.
-int numberValue(int n, AttributeKind kind, int zodiacYear, const ParameterBases& bases) {
-    switch (kind) {
-    case AttributeKind::Number: return n;
-    case AttributeKind::Zodiac: return bases.zodiac + zodiacSignIndex(n, zodiacYear);
-    case AttributeKind::Head: return headDigit(n);
-    case AttributeKind::Tail: return tailDigit(n);
-    case AttributeKind::DigitSum: return digitSum(n);
-    case AttributeKind::Segment: return bases.segment + segmentIndex(n);
-    case AttributeKind::Colour: return bases.colour + colourIndex(n);
-    case AttributeKind::Parity: return parityValue(n);
-    }
-    return -1;
-}
-
 // The values of numbers 1..49 (index 0 unused).
 std::array<int, kNumbers + 1> numberValues(AttributeKind kind, int zodiacYear, const ParameterBases& bases) {
     std::array<int, kNumbers + 1> values{};
     values[0] = -1;
     for (int n = 1; n <= kNumbers; ++n)
-        values[static_cast<std::size_t>(n)] = numberValue(n, kind, zodiacYear, bases);
+        values[static_cast<std::size_t>(n)] = numberCode(kind, n, zodiacYear, bases);
     return values;
 }
 

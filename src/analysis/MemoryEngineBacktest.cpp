@@ -4,6 +4,7 @@
 #include "analysis/MemoryEngine.h"
 #include "analysis/SearchSupport.h"
 #include "model/Error.h"
+#include "model/KindCodes.h"
 #include "model/NumberTables.h"
 
 #include <algorithm>
@@ -82,7 +83,7 @@ BacktestResult MemoryEngine::backtest(const BacktestRequest& request, const Prog
     input.pick = request.pick;
     input.seed = request.seed;
     input.sharedRate = plan.kind == AttributeKind::Number;
-    input.yearDependent = plan.kind == AttributeKind::Zodiac;
+    input.yearDependent = followsZodiacYear(plan.kind);
     input.exclusive = special;
     input.held.assign(static_cast<std::size_t>(n), 0);
     for (int e = 0; e < input.elements; ++e) {

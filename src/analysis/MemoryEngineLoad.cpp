@@ -3,6 +3,7 @@
 // bitsets of the items of their list fields.
 #include "analysis/MemoryEngine.h"
 
+#include "analysis/DerivedKinds.h"
 #include "analysis/ParallelTasks.h"
 #include "analysis/SearchSupport.h"
 
@@ -54,7 +55,7 @@ RecordFields fieldsOf(unsigned kinds) {
     fields.letters.clear();
     fields.lists = 0;
     fields.previousLists = false;
-    for (const auto& info : allKinds()) {
+    for (const auto& info : everyKind()) {
         if (!(kinds & kindBit(info.kind))) continue;
         const RecordFields kind = RecordFields::ofKind(info.kind);
         for (char letter : kind.letters)
@@ -84,7 +85,7 @@ void copyLetters(const PositionAttributes& from, PositionAttributes& to, const s
 // Nothing is read yet: the first request reads the fields of its kind.
 MemoryEngine::MemoryEngine(HistoryStore& store) : m_store(store), m_threads(defaultThreadCount()) {}
 
-void MemoryEngine::reload() { load((1u << kKindCount) - 1); }
+void MemoryEngine::reload() { load((1u << kAllKindCount) - 1); }
 
 void MemoryEngine::load(unsigned kinds) {
     m_loadedVersion = m_store.historyVersion();
@@ -96,9 +97,9 @@ void MemoryEngine::load(unsigned kinds) {
     for (const DrawRecord& record : m_records)
         draws.emplace_back(record.idx, record.issue);
     m_timeline = HistoryTimeline(draws);
-    m_listConditions.assign(static_cast<std::size_t>(conditionSlot(kKindCount, false, 0, 0)), DrawBitset());
+    m_listConditions.assign(static_cast<std::size_t>(conditionSlot(kAllKindCount, false, 0, 0)), DrawBitset());
     m_none = DrawBitset(n);
-    for (const auto& info : allKinds())
+    for (const auto& info : everyKind())
         if (kinds & kindBit(info.kind)) buildListConditions(info.kind);
 }
 
@@ -118,7 +119,7 @@ void MemoryEngine::requireKind(AttributeKind kind) {
             copyLetters(read[i].drawn[p], record.drawn[p], fields.letters);
             copyLetters(read[i].sorted[p], record.sorted[p], fields.letters);
         }
-        record.lists[k] = read[i].lists[k];
+        if (!isWorkedOutKind(kind)) record.lists[k] = read[i].lists[k];
     }
     m_loadedKinds |= kindBit(kind);
     buildListConditions(kind);
@@ -129,17 +130,26 @@ void MemoryEngine::buildListConditions(AttributeKind kind) {
     const auto k = static_cast<std::size_t>(kind);
     const bool numberKind = kind == AttributeKind::Number;
     for (int i = 0; i < n; ++i) {
-        const std::string& list = m_records[static_cast<std::size_t>(i)].lists[k];
-        for (bool cut : {false, true}) {
-            forEachItem(cut ? cutList(list) : std::string_view(list), numberKind, [&](const ListItem& item) {
-                if (item.code < 0 || item.code >= kCodes || item.occurrence < 0 || item.occurrence >= kOccurrences)
-                    return; // no request can ask for such an item
-                DrawBitset& bits = m_listConditions[static_cast<std::size_t>(
-                    conditionSlot(static_cast<int>(kind), cut, item.code, item.occurrence))];
-                if (bits.size() == 0) bits = DrawBitset(n);
-                bits.set(i);
-            });
+        auto add = [&](bool cut, int code, int occurrence) {
+            if (code < 0 || code >= kCodes || occurrence < 0 || occurrence >= kOccurrences)
+                return; // no request can ask for such an item
+            DrawBitset& bits = m_listConditions[static_cast<std::size_t>(
+                conditionSlot(static_cast<int>(kind), cut, code, occurrence))];
+            if (bits.size() == 0) bits = DrawBitset(n);
+            bits.set(i);
+        };
+        if (isWorkedOutKind(kind)) {
+            // No stored list: the items of the draw's numbers, the cut list without the special number's.
+            const auto items = derivedKindItems(m_records[static_cast<std::size_t>(i)], kind);
+            for (std::size_t item = 0; item < items.size(); ++item)
+                for (bool cut : {false, true})
+                    if (!cut || item + 1 < items.size()) add(cut, items[item].code, items[item].occurrence);
+            continue;
         }
+        const std::string& list = m_records[static_cast<std::size_t>(i)].lists[k];
+        for (bool cut : {false, true})
+            forEachItem(cut ? cutList(list) : std::string_view(list), numberKind,
+                        [&](const ListItem& item) { add(cut, item.code, item.occurrence); });
     }
 }
 

@@ -54,6 +54,15 @@ class OccurrenceCounters {
     std::vector<int> m_counts;
 };
 
+// The statements of this engine read stored fields, which the worked-out kinds do not have.
+void refuseWorkedOutKind(AttributeKind kind) {
+    if (isWorkedOutKind(kind))
+        throw Error(Message::core(QT_TRANSLATE_NOOP("Core", "The kind %1 is counted by the in-memory engine only: the "
+                                                            "reference engine (--engine sql) reads stored fields, "
+                                                            "which this kind does not have. Use the memory engine."),
+                                  Message::core(kindInfo(kind).chineseName.data())));
+}
+
 // The plan under the size limits, which this engine keeps also when a request lifts them; then its refusal
 // says so.
 GroupPlan planWithLimits(const GroupRequest& request) {
@@ -106,6 +115,7 @@ OmissionSummary SqlEngine::summarize(const std::string& query, int rangeBase, Ga
 }
 
 SearchResult SqlEngine::positionSearch(const PositionSearchRequest& request) {
+    refuseWorkedOutKind(request.kind);
     requireHistory(m_store);
     Savepoint transaction(m_store);
     const std::string field(kindInfo(request.kind).listField);
@@ -141,6 +151,7 @@ SearchResult SqlEngine::positionSearch(const PositionSearchRequest& request) {
 }
 
 SearchResult SqlEngine::partialSearch(const PartialSearchRequest& request, const Progress& progress) {
+    refuseWorkedOutKind(request.kind);
     requireHistory(m_store);
     Savepoint transaction(m_store);
     const std::string field(kindInfo(request.kind).listField);
@@ -184,6 +195,7 @@ SearchResult SqlEngine::partialSearch(const PartialSearchRequest& request, const
 }
 
 GroupResult SqlEngine::groupCalculation(const GroupRequest& request, const Progress& progress) {
+    refuseWorkedOutKind(request.kind);
     requireHistory(m_store);
     GroupPlan plan = planWithLimits(request);
     Savepoint transaction(m_store);

@@ -22,6 +22,7 @@ std::vector<int> kindValues(AttributeKind kind, const ParameterBases& bases) {
     case AttributeKind::Segment: return run(bases.segment, 7);
     case AttributeKind::Colour: return run(bases.colour, 3);
     case AttributeKind::Parity: return run(0, 2);
+    default: return run(1, kindInfo(kind).boxCount); // the worked-out kinds: 1..
     }
     return {};
 }

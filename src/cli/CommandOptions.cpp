@@ -14,15 +14,17 @@ void addKindOption(CLI::App* command, std::string& kind) {
     command->add_option(
         "--kind", kind,
         QT_TRANSLATE_NOOP("Cli",
-                          "Attribute kind: 0..7, its Chinese name, or number, zodiac, head, tail, digitsum, segment, "
-                          "colour, parity (default number)"));
+                          "Attribute kind: 0..7, its Chinese name in either script, or number, zodiac, head, tail, "
+                          "digitsum, segment, colour, parity, size, sum-parity, tail-size, domestic, half-wave-parity, "
+                          "half-wave-size (default number)"));
 }
 
 AttributeKind kindArgument(const std::string& text) {
     if (auto kind = parseKind(text)) return *kind;
     throw UsageError(
-        cliText(QT_TRANSLATE_NOOP("Cli", "unknown kind '%1'; use 0..7, the Chinese name, or number, zodiac, "
-                                         "head, tail, digitsum, segment, colour, parity"),
+        cliText(QT_TRANSLATE_NOOP("Cli", "unknown kind '%1'; use 0..7, the Chinese name in either script, or "
+                                         "number, zodiac, head, tail, digitsum, segment, colour, parity, size, "
+                                         "sum-parity, tail-size, domestic, half-wave-parity, half-wave-size"),
                 text));
 }
 

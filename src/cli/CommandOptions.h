@@ -21,7 +21,7 @@ class CliContext;
 // The options several commands share: their help as every command shows it, and how their typed text is read.
 // Each reader throws UsageError that names what was wrong and what to use instead.
 
-// --kind: 0..7, the Chinese name or the English name of an attribute kind.
+// --kind: 0..7, the Chinese name in either script or the English name of an attribute kind.
 void addKindOption(CLI::App* command, std::string& kind);
 AttributeKind kindArgument(const std::string& text);
 

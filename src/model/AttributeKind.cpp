@@ -10,22 +10,40 @@ namespace quorvel {
 
 namespace {
 
-const std::array<KindInfo, kKindCount> kKinds{{
-    {AttributeKind::Number, QT_TRANSLATE_NOOP("Core", "号码"), "number", 'A', "txtHisLst", true, 49, 0},
-    {AttributeKind::Zodiac, QT_TRANSLATE_NOOP("Core", "生肖"), "zodiac", 'B', "txtHisLstSx", true, 12, 13},
-    {AttributeKind::Head, QT_TRANSLATE_NOOP("Core", "头数"), "head", 'E', "txtHisLstTou", false, 5, 5},
-    {AttributeKind::Tail, QT_TRANSLATE_NOOP("Core", "尾数"), "tail", 'F', "txtHisLstWei", false, 10, 10},
-    {AttributeKind::DigitSum, QT_TRANSLATE_NOOP("Core", "合数"), "digitsum", 'G', "txtHisLstHe", true, 13, 13},
-    {AttributeKind::Segment, QT_TRANSLATE_NOOP("Core", "段数"), "segment", 'H', "txtHisLstDs", false, 7, 8},
-    {AttributeKind::Colour, QT_TRANSLATE_NOOP("Core", "波色"), "colour", 'C', "txtHisLstXw", true, 3, 4},
-    {AttributeKind::Parity, QT_TRANSLATE_NOOP("Core", "单双"), "parity", 'D', "txtHisLstDas", false, 2, 2},
+// The worked-out kinds code their values 1.. (the order of their names) and count them in slots 1..
+const std::array<KindInfo, kAllKindCount> kKinds{{
+    {AttributeKind::Number, QT_TRANSLATE_NOOP("Core", "号码"), "number", 'A', "txtHisLst", true, 49, 0, "號碼"},
+    {AttributeKind::Zodiac, QT_TRANSLATE_NOOP("Core", "生肖"), "zodiac", 'B', "txtHisLstSx", true, 12, 13, "生肖"},
+    {AttributeKind::Head, QT_TRANSLATE_NOOP("Core", "头数"), "head", 'E', "txtHisLstTou", false, 5, 5, "頭數"},
+    {AttributeKind::Tail, QT_TRANSLATE_NOOP("Core", "尾数"), "tail", 'F', "txtHisLstWei", false, 10, 10, "尾數"},
+    {AttributeKind::DigitSum, QT_TRANSLATE_NOOP("Core", "合数"), "digitsum", 'G', "txtHisLstHe", true, 13, 13, "合數"},
+    {AttributeKind::Segment, QT_TRANSLATE_NOOP("Core", "段数"), "segment", 'H', "txtHisLstDs", false, 7, 8, "段數"},
+    {AttributeKind::Colour, QT_TRANSLATE_NOOP("Core", "波色"), "colour", 'C', "txtHisLstXw", true, 3, 4, "波色"},
+    {AttributeKind::Parity, QT_TRANSLATE_NOOP("Core", "单双"), "parity", 'D', "txtHisLstDas", false, 2, 2, "單雙"},
+    {AttributeKind::Size, QT_TRANSLATE_NOOP("Core", "大小"), "size", 0, "", false, 3, 4, "大小"},
+    {AttributeKind::SumParity, QT_TRANSLATE_NOOP("Core", "合单双"), "sum-parity", 0, "", false, 3, 4, "合單雙"},
+    {AttributeKind::TailSize, QT_TRANSLATE_NOOP("Core", "尾大小"), "tail-size", 0, "", false, 3, 4, "尾大小"},
+    {AttributeKind::Domestic, QT_TRANSLATE_NOOP("Core", "家禽野兽"), "domestic", 0, "", false, 2, 3, "家禽野獸"},
+    {AttributeKind::HalfWaveParity, QT_TRANSLATE_NOOP("Core", "半波单双"), "half-wave-parity", 0, "", false, 7, 8,
+     "半波單雙"},
+    {AttributeKind::HalfWaveSize, QT_TRANSLATE_NOOP("Core", "半波大小"), "half-wave-size", 0, "", false, 7, 8,
+     "半波大小"},
 }};
+
+const std::array<KindInfo, kKindCount> kStoredKinds = [] {
+    std::array<KindInfo, kKindCount> stored{};
+    for (std::size_t k = 0; k < stored.size(); ++k)
+        stored[k] = kKinds[k];
+    return stored;
+}();
 
 } // namespace
 
 const KindInfo& kindInfo(AttributeKind kind) { return kKinds[static_cast<int>(kind)]; }
 
-const std::array<KindInfo, kKindCount>& allKinds() { return kKinds; }
+const std::array<KindInfo, kKindCount>& allKinds() { return kStoredKinds; }
+
+const std::array<KindInfo, kAllKindCount>& everyKind() { return kKinds; }
 
 std::optional<AttributeKind> parseKind(std::string_view text) {
     int index = -1;
@@ -35,7 +53,7 @@ std::optional<AttributeKind> parseKind(std::string_view text) {
         return std::nullopt;
     }
     for (const auto& info : kKinds)
-        if (text == info.chineseName || text == info.englishName) return info.kind;
+        if (text == info.chineseName || text == info.traditionalName || text == info.englishName) return info.kind;
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/DrawRecord.h"
 
+#include "model/KindCodes.h"
 #include "model/NumberTables.h"
 #include "model/ValueNames.h"
 
@@ -32,8 +33,8 @@ int kindValue(const PositionAttributes& a, AttributeKind kind) {
     case AttributeKind::Segment: return a.segment;
     case AttributeKind::Colour: return a.colour;
     case AttributeKind::Parity: return a.number % 2;
+    default: return 0; // the worked-out kinds need the draw's zodiac year: attributeValue
     }
-    return 0;
 }
 
 // List items: the six sorted regular numbers, then the special number; each item carries how often its
@@ -89,6 +90,10 @@ DrawRecord deriveRecord(const Draw& draw, int zodiacYear, const ParameterBases& 
 }
 
 int attributeValue(const DrawRecord& record, AttributeKind kind, NumberOrder order, int position) {
+    if (isWorkedOutKind(kind)) {
+        const int n = record.at(order, position).number;
+        return n >= 1 && n <= 49 ? numberCode(kind, n, zodiacYearOfIssue(record.issue), {}) : 0;
+    }
     return kindValue(record.at(order, position), kind);
 }
 
@@ -101,7 +106,7 @@ std::string valueText(AttributeKind kind, int value, const ParameterBases& bases
     case AttributeKind::Zodiac: return named(storedNames(kind), value - bases.zodiac);
     case AttributeKind::Colour: return named(storedNames(kind), value - bases.colour);
     case AttributeKind::Parity: return named(storedNames(kind), value);
-    default: return std::to_string(value);
+    default: return isWorkedOutKind(kind) ? named(storedNames(kind), value - 1) : std::to_string(value);
     }
 }
 

@@ -41,11 +41,13 @@ DrawRecord deriveRecord(const Draw& draw, const ParameterBases& bases);
 DrawRecord deriveRecord(const Draw& draw, int zodiacYear, const ParameterBases& bases);
 
 // The value of a kind at position 1..7 in an order, read as the store's readers do: position 7 always
-// reads the drawn fields, the digit sum is head + tail, parity is the number MOD 2.
+// reads the drawn fields, the digit sum is head + tail, parity is the number MOD 2; a worked-out kind's code comes
+// from the number and the zodiac year of the issue.
 int attributeValue(const DrawRecord& record, AttributeKind kind, NumberOrder order, int position);
 
-// The text a grid shows for a value of a kind: names for zodiac, colour and parity (the code less its base),
-// the decimal value otherwise. A code outside its name table shows as its decimal value.
+// The text a grid shows for a value of a kind: names for zodiac, colour, parity (the code less its base) and the
+// worked-out kinds (code 1 the first name), the decimal value otherwise. A code outside its name table shows as its
+// decimal value.
 std::string valueText(AttributeKind kind, int value, const ParameterBases& bases);
 
 } // namespace quorvel

@@ -26,13 +26,53 @@ constexpr std::string_view kColourEn[]{"red", "blue", "green"};
 constexpr std::string_view kParityCn[]{"双", "单"};
 constexpr std::string_view kParityHk[]{"雙", "單"};
 constexpr std::string_view kParityEn[]{"even", "odd"};
+constexpr std::string_view kSizeCn[]{"小", "大", "和"};
+constexpr std::string_view kSizeEn[]{"small", "big", "tie"};
+constexpr std::string_view kSumParityCn[]{"合单", "合双", "和"};
+constexpr std::string_view kSumParityHk[]{"合單", "合雙", "和"};
+constexpr std::string_view kSumParityEn[]{"sum-odd", "sum-even", "tie"};
+constexpr std::string_view kTailSizeCn[]{"尾小", "尾大", "和"};
+constexpr std::string_view kTailSizeEn[]{"tail-small", "tail-big", "tie"};
+constexpr std::string_view kDomesticCn[]{"家禽", "野兽"};
+constexpr std::string_view kDomesticHk[]{"家禽", "野獸"};
+constexpr std::string_view kDomesticEn[]{"domestic", "wild"};
+constexpr std::string_view kHalfParityCn[]{"红单", "红双", "蓝单", "蓝双", "绿单", "绿双", "和"};
+constexpr std::string_view kHalfParityHk[]{"紅單", "紅雙", "藍單", "藍雙", "綠單", "綠雙", "和"};
+constexpr std::string_view kHalfParityEn[]{"red-odd",   "red-even",   "blue-odd", "blue-even",
+                                           "green-odd", "green-even", "tie"};
+constexpr std::string_view kHalfSizeCn[]{"红大", "红小", "蓝大", "蓝小", "绿大", "绿小", "和"};
+constexpr std::string_view kHalfSizeHk[]{"紅大", "紅小", "藍大", "藍小", "綠大", "綠小", "和"};
+constexpr std::string_view kHalfSizeEn[]{"red-big",   "red-small",   "blue-big", "blue-small",
+                                         "green-big", "green-small", "tie"};
 
 constexpr NameRow kRows[]{
-    {AttributeKind::Zodiac, "zh_CN", kZodiacCn}, {AttributeKind::Zodiac, "zh_HK", kZodiacHk},
-    {AttributeKind::Zodiac, "en", kZodiacEn},    {AttributeKind::Colour, "zh_CN", kColourCn},
-    {AttributeKind::Colour, "zh_HK", kColourHk}, {AttributeKind::Colour, "en", kColourEn},
-    {AttributeKind::Parity, "zh_CN", kParityCn}, {AttributeKind::Parity, "zh_HK", kParityHk},
+    {AttributeKind::Zodiac, "zh_CN", kZodiacCn},
+    {AttributeKind::Zodiac, "zh_HK", kZodiacHk},
+    {AttributeKind::Zodiac, "en", kZodiacEn},
+    {AttributeKind::Colour, "zh_CN", kColourCn},
+    {AttributeKind::Colour, "zh_HK", kColourHk},
+    {AttributeKind::Colour, "en", kColourEn},
+    {AttributeKind::Parity, "zh_CN", kParityCn},
+    {AttributeKind::Parity, "zh_HK", kParityHk},
     {AttributeKind::Parity, "en", kParityEn},
+    {AttributeKind::Size, "zh_CN", kSizeCn},
+    {AttributeKind::Size, "zh_HK", kSizeCn},
+    {AttributeKind::Size, "en", kSizeEn},
+    {AttributeKind::SumParity, "zh_CN", kSumParityCn},
+    {AttributeKind::SumParity, "zh_HK", kSumParityHk},
+    {AttributeKind::SumParity, "en", kSumParityEn},
+    {AttributeKind::TailSize, "zh_CN", kTailSizeCn},
+    {AttributeKind::TailSize, "zh_HK", kTailSizeCn},
+    {AttributeKind::TailSize, "en", kTailSizeEn},
+    {AttributeKind::Domestic, "zh_CN", kDomesticCn},
+    {AttributeKind::Domestic, "zh_HK", kDomesticHk},
+    {AttributeKind::Domestic, "en", kDomesticEn},
+    {AttributeKind::HalfWaveParity, "zh_CN", kHalfParityCn},
+    {AttributeKind::HalfWaveParity, "zh_HK", kHalfParityHk},
+    {AttributeKind::HalfWaveParity, "en", kHalfParityEn},
+    {AttributeKind::HalfWaveSize, "zh_CN", kHalfSizeCn},
+    {AttributeKind::HalfWaveSize, "zh_HK", kHalfSizeHk},
+    {AttributeKind::HalfWaveSize, "en", kHalfSizeEn},
 };
 
 const NameRow* rowOf(AttributeKind kind, std::string_view language) {

@@ -14,7 +14,8 @@ namespace quorvel {
 inline constexpr std::string_view kStoredNamesLanguage = "zh_CN";
 
 // The names of a kind's values in a language ("zh_CN", "zh_HK", "en"), indexed by value (鼠 .. 猪, 红 蓝 绿,
-// 双 单); empty for a kind whose values are numbers. A language without names of its own gets the stored ones.
+// 双 单, 小 大 和 ...); empty for a kind whose values are numbers. A language without names of its own gets the stored
+// ones.
 std::span<const std::string_view> valueNames(AttributeKind kind, std::string_view language);
 
 // The stored names of a kind's values: valueNames(kind, kStoredNamesLanguage).

@@ -97,6 +97,16 @@ RecordFields RecordFields::ofKind(AttributeKind kind) {
     case AttributeKind::Tail: fields.letters = "F"; break;
     case AttributeKind::DigitSum: fields.letters = "EF"; break;
     case AttributeKind::Segment: fields.letters = "H"; break;
+    case AttributeKind::Size:
+    case AttributeKind::SumParity:
+    case AttributeKind::TailSize:
+    case AttributeKind::Domestic:
+    case AttributeKind::HalfWaveParity:
+    case AttributeKind::HalfWaveSize: // worked out from the numbers: no list field of their own
+        fields.letters = "A";
+        fields.lists = 0;
+        fields.previousLists = false;
+        return fields;
     }
     fields.lists = 1u << static_cast<unsigned>(kind);
     fields.previousLists = false;

@@ -114,7 +114,7 @@ TEST(TrendTest, LastRowAgreesWithTheOmissionTable) {
     MemoryEngine engine(fixture.store());
     for (const IssueRange range :
          {IssueRange{draws[0].issue, draws.back().issue}, IssueRange{draws[250].issue, draws.back().issue}})
-        for (const auto& info : allKinds()) {
+        for (const auto& info : everyKind()) {
             for (auto [place, position] : std::vector<std::pair<ValuePlace, int>>{{ValuePlace::Special, 7},
                                                                                   {ValuePlace::Regular, 7},
                                                                                   {ValuePlace::Any, 7},

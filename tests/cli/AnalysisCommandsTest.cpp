@@ -277,6 +277,22 @@ TEST_F(AnalysisCommandsTest, GapsFromTheRangeOrTheHistory) {
     EXPECT_EQ(std::tuple(hits[0]["gap"], hits[1]["gap"]), std::tuple(3, 1));
 }
 
+// An added kind by its English name or its Chinese name in either script: the special number 49 is 和 (code 3); the
+// rules say so; the reference engine refuses the kind, naming the memory engine.
+TEST_F(AnalysisCommandsTest, AddedKindsByAnyNameAndOnlyInMemory) {
+    auto english = cli.run({"search", "--kind", "sum-parity", "--mode", "fixed", "--pos", "7=3", "--json"});
+    ASSERT_EQ(english.code, 0) << english.err;
+    EXPECT_EQ(issuesOf(english.json()), (std::vector<int>{2013025, 2013026}));
+    EXPECT_EQ(english.json()["hits"][0]["cells"][6], "和");
+    EXPECT_NE(english.json()["rules"].get<std::string>().find("49 counts as the tie"), std::string::npos);
+    for (const char* name : {"合单双", "合單雙"})
+        EXPECT_EQ(cli.run({"search", "--kind", name, "--mode", "fixed", "--pos", "7=3", "--json"}).out, english.out)
+            << name;
+    auto sql = cli.run({"--engine", "sql", "search", "--kind", "sum-parity", "--mode", "fixed", "--pos", "7=3"});
+    EXPECT_EQ(sql.code, 1);
+    EXPECT_NE(sql.err.find("in-memory engine only"), std::string::npos) << sql.err;
+}
+
 TEST_F(AnalysisCommandsTest, BadRequestsAreRefused) {
     struct Case {
         std::vector<std::string> arguments;

@@ -24,6 +24,24 @@ std::string thirtyDraws() {
 
 } // namespace
 
+// A domestic or wild special number is picked by the chance of its sign's year: with special number 05 (牛 in 2025)
+// in the first draw and 02 (wild in 2025 and 2026) in the others, 家禽 is away longest at each of the 20 decisions;
+// 9 of the draws it predicts (2026011..2026019) belong to 2025, where 家禽 holds 24 numbers, 11 to 2026, where it
+// holds 25.
+TEST(BacktestCommandTest, DomesticPicksExpectTheChanceOfEachDrawsYear) {
+    std::string text;
+    for (int d = 1; d <= 30; ++d)
+        text += std::to_string(2026000 + d) + (d == 1 ? " 40 41 42 43 44 45 05\r\n" : " 40 41 42 43 44 45 02\r\n");
+    test::CliHarness cli;
+    ASSERT_EQ(cli.run({"import", cli.folder().write("h.txt", text).string()}).code, 0);
+    const test::CliResult run = cli.run({"backtest", "--kind", "domestic", "--boxes", "1,2", "--size", "1", "--where",
+                                         "special", "--from", "2026010", "--pick", "1", "--json"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.json()["decisions"], 20);
+    EXPECT_EQ(run.json()["hits"], 0);
+    EXPECT_NEAR(run.json()["expected"].get<double>(), (9 * 24.0 + 11 * 25.0) / 49, 1e-12);
+}
+
 // The overdue special numbers among boxes 1..5 with three picks, from the 10th draw: counted by hand, the three
 // values away longest came next at 14 of the 20 decisions (they missed after issues 11, 14, 17, 19, 23 and 27),
 // each pick expecting 1/49.

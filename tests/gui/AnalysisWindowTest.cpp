@@ -12,6 +12,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
@@ -40,6 +41,14 @@ class AnalysisWindowTest : public AnalysisWindowFixture {
         for (const auto& [shownCaption, text] : control<DetailPanel>("fraDetail")->shownFigures())
             if (shownCaption == QString::fromUtf8(caption)) return text;
         return {};
+    }
+    // Moves down a list with the arrow key, as a user does, until the entry is chosen.
+    void chooseEntry(const QString& name, int entry) {
+        auto* list = control<QComboBox>(name);
+        focus(name);
+        for (int step = 0; step < 10 && list->currentIndex() < entry; ++step)
+            QTest::keyClick(window->windowHandle(), Qt::Key_Down);
+        QApplication::processEvents();
     }
     // Searches the special number 49 at 特位, fixed, from a start issue.
     void searchSpecialFrom(const QString& start) {
@@ -98,6 +107,36 @@ TEST_F(AnalysisWindowTest, SearchesGiveTheCommandLinesHitsAndSummary) {
         EXPECT_TRUE(chart().contains(QStringLiteral("最后 %1").arg(cells("MSFlexGrid3")[1][3].c_str())))
             << chart().join('|').toStdString();
     }
+}
+
+// 更多类别 → 大小 clears the eight kind options; the value box and the combination boxes name its values, and a search
+// and a group calculation give the command line's results. The window starts on it again; one of the eight options
+// clears the list.
+TEST_F(AnalysisWindowTest, AKindFromTheListSearchesAndGroupsAsTheCommandLine) {
+    openOnRealHistory();
+    chooseEntry("cboMoreKinds", 1);
+    for (int option = 0; option < 8; ++option)
+        EXPECT_FALSE(checked(QStringLiteral("Option3_%1").arg(option))) << option;
+    click("Option1_0");
+    click("Check11_7");
+    typeValues({"", "", "", "", "", "", "2"});
+    EXPECT_EQ(control<QCheckBox>("Check11_7")->text(), QStringLiteral("特位 大"));
+    click("Command1");
+    expectSearchLike(cliJson({"search", "--kind", "size", "--mode", "fixed", "--pos", "7=2"}));
+
+    EXPECT_EQ(control<QCheckBox>("Check6_3")->text(), QStringLiteral("和"));
+    EXPECT_FALSE(shown("Check6_4"));
+    tickBoxes({1, 2, 3});
+    type("Combo2", "2");
+    click("Command5");
+    expectGroupsLike(cliJson({"group", "--kind", "size", "--size", "2", "--with-special", "--boxes", "1,2,3"}));
+
+    restart();
+    EXPECT_EQ(control<QComboBox>("cboMoreKinds")->currentIndex(), 1);
+    EXPECT_EQ(control<QCheckBox>("Check6_1")->text(), QStringLiteral("小"));
+    click("Option3_6");
+    EXPECT_EQ(control<QComboBox>("cboMoreKinds")->currentIndex(), 0);
+    EXPECT_EQ(control<QCheckBox>("Check6_1")->text(), QStringLiteral("红"));
 }
 
 // A 生肖 value box says what its code means, and a name chosen from its right-click menu fills the code: the search

@@ -2,6 +2,7 @@
 #include "app/choices/CodeMeaning.h"
 
 #include "app/choices/PositionSearchState.h"
+#include "model/KindCodes.h"
 #include "model/NumberTables.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ int nameIndex(AttributeKind kind, int code, const ParameterBases& bases) {
     case AttributeKind::Zodiac: return code - bases.zodiac;
     case AttributeKind::Colour: return code - bases.colour;
     case AttributeKind::Parity: return code;
-    default: return -1;
+    default: return isWorkedOutKind(kind) ? code - 1 : -1;
     }
 }
 
@@ -92,7 +93,12 @@ std::string codeTip(AttributeKind kind, int code, int zodiacYear, const Paramete
         return wording.said(Message::core(QT_TRANSLATE_NOOP("Core", "%1 = %2: %3"), twoDigits(code),
                                           waveName(index, wording),
                                           numbersWhere([&](int n) { return colourIndex(n) == index; })));
-    default: return twoDigits(code) + " = " + name;
+    default:
+        if (isWorkedOutKind(kind))
+            return wording.said(
+                Message::core(QT_TRANSLATE_NOOP("Core", "%1 = %2: %3"), twoDigits(code), name,
+                              numbersWhere([&](int n) { return numberCode(kind, n, zodiacYear, bases) == code; })));
+        return twoDigits(code) + " = " + name;
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/choices/CombinationBoxLayout.h"
 
+#include "model/KindCodes.h"
 #include "model/NumberTables.h"
 #include "model/ValueNames.h"
 
@@ -24,7 +25,7 @@ std::optional<std::string> caption(AttributeKind kind, const ParameterBases& bas
     case AttributeKind::Parity: return nameAt(valueNames(kind, language), box - 1);
     case AttributeKind::Head:
     case AttributeKind::Tail: return std::to_string(box - 1);
-    default: return std::to_string(box);
+    default: return isWorkedOutKind(kind) ? nameAt(valueNames(kind, language), box - 1) : std::to_string(box);
     }
 }
 
@@ -51,6 +52,9 @@ std::array<std::string, kCombinationBoxCount> combinationBoxTips(AttributeKind k
             const int colour = box - bases.colour;
             if (auto name = nameAt(valueNames(kind, language), colour))
                 tip = tipOf(*name, [&](int n) { return colourIndex(n) == colour; });
+        } else if (isWorkedOutKind(kind)) {
+            if (auto name = nameAt(valueNames(kind, language), box - 1))
+                tip = tipOf(*name, [&](int n) { return numberCode(kind, n, zodiacYear, bases) == box; });
         }
     }
     return tips;

@@ -21,8 +21,14 @@ std::uint32_t kindGround(AttributeKind kind) {
     case AttributeKind::DigitSum: return 0xA0522D;
     case AttributeKind::Segment: return 0x3F51B5;
     case AttributeKind::Parity: return 0xC2185B;
+    case AttributeKind::Size: return 0x6D4C41;
+    case AttributeKind::SumParity: return 0x8E24AA;
+    case AttributeKind::TailSize: return 0x00838F;
+    case AttributeKind::Domestic: return 0x558B2F;
     case AttributeKind::Number:
-    case AttributeKind::Colour: break;
+    case AttributeKind::Colour:
+    case AttributeKind::HalfWaveParity:
+    case AttributeKind::HalfWaveSize: break;
     }
     return 0x607D8B;
 }
@@ -37,6 +43,9 @@ std::uint32_t TrendCells::hitColour(int column) const {
         const int wave = value - m_bases.colour;
         if (wave >= 0 && wave < 3) return kWaves[static_cast<std::size_t>(wave)];
     }
+    // A half wave takes its wave: codes 1 and 2 red, 3 and 4 blue, 5 and 6 green.
+    if ((m_kind == AttributeKind::HalfWaveParity || m_kind == AttributeKind::HalfWaveSize) && value >= 1 && value <= 6)
+        return kWaves[static_cast<std::size_t>((value - 1) / 2)];
     return kindGround(m_kind);
 }
 

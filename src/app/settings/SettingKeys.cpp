@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/settings/SettingKeys.h"
 
+#include "model/AttributeKind.h"
+
 #include <charconv>
 
 namespace quorvel {
@@ -36,6 +38,7 @@ const std::vector<SettingKey> kKeys{
     {Setting::txtLanguage, "txtLanguage", SettingType::Text, "", 0, 0, ""},
     // Sizes outside 1..6 are kept only with 不限组数; the calculation then says why it makes no group.
     {Setting::intGroupSize, "intGroupSize", SettingType::Integer, "2", -32768, 32767, ""},
+    {Setting::intLeiMore, "intLeiMore", SettingType::Integer, "0", 0, kAllKindCount - kKindCount, ""},
 };
 
 } // namespace

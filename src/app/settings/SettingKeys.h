@@ -37,6 +37,7 @@ enum class Setting {
     bolWinMax,    // the main window was maximised when it was closed
     txtLanguage,  // the window's language: zh_CN, zh_HK or en; empty: from the desktop's locale
     intGroupSize, // 组合位数: the group size of the group calculation, chosen or typed
+    intLeiMore, // 更多类别: 0 none (the kind of intLei), 1..6 the kinds worked out from the numbers, in their order
 };
 
 enum class SettingType { Boolean, Integer, Text };

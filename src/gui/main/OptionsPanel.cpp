@@ -38,7 +38,10 @@ void OptionsPanel::startUp() {
     chooseOrder(false);
     const int kindIndex = settings.integer(Setting::intLei);
     m_kinds[static_cast<std::size_t>(kindIndex)]->setChecked(true);
-    chooseKind(kindIndex, false);
+    if (const int more = settings.integer(Setting::intLeiMore); more > 0)
+        chooseMoreKind(more, false);
+    else
+        chooseKind(kindIndex, false);
     showFirstAsStart();
     showLatestAsEnd();
     refreshSearch();
@@ -52,6 +55,8 @@ void OptionsPanel::showNextIssue(const NextIssueDisplay& display) {
 }
 
 AttributeKind OptionsPanel::kind() const {
+    if (const int more = m_moreKinds->currentIndex(); more > 0)
+        return static_cast<AttributeKind>(kKindCount - 1 + more);
     for (int index = 0; index < kKindCount; ++index)
         if (m_kinds[static_cast<std::size_t>(index)]->isChecked()) return static_cast<AttributeKind>(index);
     return AttributeKind::Number;
@@ -72,10 +77,35 @@ void OptionsPanel::chooseOrder(bool saveIt) {
 }
 
 void OptionsPanel::chooseKind(int index, bool saveIt) {
+    if (m_moreKinds->currentIndex() != 0) {
+        m_moreKinds->setCurrentIndex(0);
+        if (saveIt) save(Setting::intLeiMore, "0");
+    }
     refreshSearch();
     showCodeMeanings();
     if (saveIt) save(Setting::intLei, std::to_string(index));
     emit kindChosen(static_cast<AttributeKind>(index));
+}
+
+void OptionsPanel::chooseMoreKind(int item, bool saveIt) {
+    if (item <= 0) {
+        // The caption: the option chosen last among the eight again.
+        const int index = m_workspace.settings().integer(Setting::intLei);
+        m_kinds[static_cast<std::size_t>(index)]->setChecked(true);
+        chooseKind(index, saveIt);
+        return;
+    }
+    m_moreKinds->setCurrentIndex(item);
+    // One kind at a time: none of the eight options stays chosen.
+    for (QRadioButton* button : m_kinds) {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
+    refreshSearch();
+    showCodeMeanings();
+    if (saveIt) save(Setting::intLeiMore, std::to_string(item));
+    emit kindChosen(kind());
 }
 
 void OptionsPanel::selectTab(int index) {

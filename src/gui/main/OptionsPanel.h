@@ -77,6 +77,8 @@ class OptionsPanel : public QWidget {
     void chooseFreePositions(int index, bool save);
     void chooseOrder(bool save);
     void chooseKind(int index, bool save);
+    // cboMoreKinds: item 0 is the list's caption (back to the option of intLei), items 1..6 the worked-out kinds.
+    void chooseMoreKind(int item, bool save);
     void selectTab(int index);
     void onlyBeforeClicked(bool ticked);
     void applyPartSize();
@@ -107,6 +109,7 @@ class OptionsPanel : public QWidget {
     QCheckBox* m_countSpecial = nullptr;            // Check2
     std::array<QRadioButton*, 2> m_orders{};        // Option2_4, Option2_5
     std::array<QRadioButton*, 8> m_kinds{};         // Option3_0..7
+    QComboBox* m_moreKinds = nullptr;               // cboMoreKinds
     std::array<QRadioButton*, 2> m_scopes{};        // Option6_0, Option6_1
     QComboBox* m_partSize = nullptr;                // Combo1
     int m_appliedPartSize = 2;

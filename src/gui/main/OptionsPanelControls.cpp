@@ -40,6 +40,13 @@ const char* const kKindCaptions[kKindCount] = {
     QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "合数"), QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "段数"),
     QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "波色"), QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "单双")};
 
+// The list below the kinds: its caption, then the kinds worked out from the numbers in their order.
+const char* const kMoreKindCaptions[kAllKindCount - kKindCount + 1] = {
+    QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "更多类别"), QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "大小"),
+    QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "合单双"),   QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "尾大小"),
+    QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "家禽野兽"), QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "半波单双"),
+    QT_TRANSLATE_NOOP("quorvel::OptionsPanel", "半波大小")};
+
 QRadioButton* option(const QString& name, QWidget* parent) { return named(new QRadioButton(parent), name); }
 
 QGroupBox* frame(const QString& name, QWidget* parent) { return named(new QGroupBox(parent), name); }
@@ -138,6 +145,17 @@ QWidget* OptionsPanel::buildKindFrame() {
         layout->addWidget(button, index / 4, index % 4);
         connect(button, &QRadioButton::clicked, this, [this, index] { chooseKind(index, true); });
     }
+    m_moreKinds = named(new QComboBox(kinds), QStringLiteral("cboMoreKinds"));
+    for (int item = 0; item < static_cast<int>(std::size(kMoreKindCaptions)); ++item) {
+        m_moreKinds->addItem(QString());
+        m_texts.add([this, item](const QString& text) { m_moreKinds->setItemText(item, text); },
+                    kMoreKindCaptions[static_cast<std::size_t>(item)]);
+    }
+    m_texts.addToolTip(m_moreKinds, QT_TR_NOOP("More kinds, worked out from the numbers: big or small, the digit sum "
+                                               "odd or even, the tail big or small, domestic or wild sign, and the "
+                                               "half waves. 49 counts as 和 (the tie)."));
+    layout->addWidget(m_moreKinds, 2, 0, 1, 4);
+    connect(m_moreKinds, &QComboBox::activated, this, [this](int item) { chooseMoreKind(item, true); });
     return kinds;
 }
 

@@ -23,7 +23,7 @@ ValueChoiceBar::ValueChoiceBar(const QString& name, const std::vector<int>& rows
     m_where->setObjectName(QStringLiteral("cbo%1Where").arg(name));
     m_rows->setObjectName(QStringLiteral("cbo%1Rows").arg(name));
     // The entries' texts are set (and set again in another language) by retranslate().
-    for (std::size_t i = 0; i < allKinds().size(); ++i)
+    for (std::size_t i = 0; i < everyKind().size(); ++i)
         m_kind->addItem(QString());
     for (std::size_t i = 0; i < valueViewPlaces().size(); ++i)
         m_where->addItem(QString());
@@ -58,7 +58,7 @@ ValueChoiceBar::ValueChoiceBar(const QString& name, const std::vector<int>& rows
 }
 
 void ValueChoiceBar::retranslate() {
-    for (const KindInfo& info : allKinds())
+    for (const KindInfo& info : everyKind())
         m_kind->setItemText(static_cast<int>(info.kind), shownKindName(info.kind));
     int entry = 0;
     for (const auto& [place, position] : valueViewPlaces()) {
