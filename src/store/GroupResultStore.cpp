@@ -161,7 +161,7 @@ void GroupResultStore::append(std::size_t count, const RowSource& rowAt,
     // Chunks of rows per statement: far fewer statement runs than rows, which is what writing costs. The rows of
     // a chunk are made into the same few rows each time and bound without a copy. Their figures are packed and
     // stored a block of many rows at a time.
-    constexpr std::size_t kChunk = 128;
+    constexpr std::size_t kChunk = 1024;
     constexpr std::size_t kBlockRows = 8192;
     std::vector<GroupRow> chunk(std::min(kChunk, count));
     for (std::size_t done = 0; done < count;) {

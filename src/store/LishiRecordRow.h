@@ -2,12 +2,9 @@
 #pragma once
 
 #include "model/DrawRecord.h"
+#include "store/PreparedStatements.h"
 
 #include <string>
-
-namespace SQLite {
-class Statement;
-}
 
 namespace quorvel {
 
@@ -26,9 +23,9 @@ struct RecordFields {
     static RecordFields ofKind(AttributeKind kind);
 };
 
-// How a row of Lishi is read into a DrawRecord: the columns to select (in table order) and the record of a row
-// selected with them.
+// How a row of Lishi is read into a DrawRecord: the columns to select (in table order), and the fields of a new
+// record read from a row selected with them (the fields not read keep what the record holds).
 std::string recordSelectList(const RecordFields& fields = RecordFields::whole());
-DrawRecord readRecord(SQLite::Statement& row, const RecordFields& fields = RecordFields::whole());
+void readRecordInto(const PreparedStatements::Use& row, const RecordFields& fields, DrawRecord& record);
 
 } // namespace quorvel
