@@ -3,6 +3,7 @@
 #include "model/PathText.h"
 
 #include "model/Error.h"
+#include "store/ConnectionHeld.h"
 #include "store/JetDialect.h"
 #include "store/LishiRecordRow.h"
 #include "store/LishiSchema.h"
@@ -171,6 +172,7 @@ std::vector<Row> HistoryStore::inIssueOrder(const std::string& columns, ReadRow 
         auto query = prepared("SELECT " + columns + " FROM Lishi" + order);
         std::vector<Row> rows;
         rows.reserve(static_cast<std::size_t>(count()));
+        const ConnectionHeld held(*m_db);
         while (query.step())
             readRow(query, rows.emplace_back());
         return rows;
