@@ -152,8 +152,9 @@ std::vector<DrawRecord> HistoryStore::select(const std::string& tail, std::optio
         auto query = prepared("SELECT " + recordSelectList(fields) + " FROM Lishi " + tail);
         if (parameter) query.bind(1, *parameter);
         std::vector<DrawRecord> records;
+        const RecordReader reader(fields);
         while (query.step())
-            readRecordInto(query, fields, records.emplace_back());
+            reader.into(query, records.emplace_back());
         return records;
     });
 }
@@ -194,9 +195,10 @@ std::vector<Row> HistoryStore::inIssueOrder(const std::string& columns, ReadRow 
 }
 
 std::vector<DrawRecord> HistoryStore::records(const RecordFields& fields) const {
+    const RecordReader reader(fields);
     return inIssueOrder<DrawRecord>(
         recordSelectList(fields),
-        [&fields](const PreparedStatements::Use& row, DrawRecord& record) { readRecordInto(row, fields, record); });
+        [&reader](const PreparedStatements::Use& row, DrawRecord& record) { reader.into(row, record); });
 }
 
 std::optional<DrawRecord> HistoryStore::first() const { return selectOne("ORDER BY IDX LIMIT 1"); }

@@ -12,8 +12,8 @@
 namespace quorvel {
 
 namespace {
-
 constexpr std::array<char, 6> kLetters{'A', 'B', 'C', 'E', 'F', 'H'};
+} // namespace
 
 // The columns of a field set, in table order, and where each field of a record is among them (-1: not read):
 // rows are read by index, which is much faster than by name.
@@ -63,6 +63,8 @@ struct RecordLayout {
     }
 };
 
+namespace {
+
 // The layouts of the field sets asked for so far (a few: the whole row and one per kind).
 const RecordLayout& layout(const RecordFields& fields) {
     static std::mutex mutex;
@@ -102,8 +104,10 @@ RecordFields RecordFields::ofKind(AttributeKind kind) {
 
 std::string recordSelectList(const RecordFields& fields) { return layout(fields).selectList; }
 
-void readRecordInto(const PreparedStatements::Use& row, const RecordFields& fields, DrawRecord& record) {
-    const RecordLayout& at = layout(fields);
+RecordReader::RecordReader(const RecordFields& fields) : m_layout(layout(fields)) {}
+
+void RecordReader::into(const PreparedStatements::Use& row, DrawRecord& record) const {
+    const RecordLayout& at = m_layout;
     record.idx = readInt(row, at.idx);
     record.issue = readInt(row, at.issue);
     for (std::size_t p = 0; p < 7; ++p) {

@@ -23,9 +23,20 @@ struct RecordFields {
     static RecordFields ofKind(AttributeKind kind);
 };
 
-// How a row of Lishi is read into a DrawRecord: the columns to select (in table order), and the fields of a new
-// record read from a row selected with them (the fields not read keep what the record holds).
+// How a row of Lishi is read into a DrawRecord: the columns to select (in table order).
 std::string recordSelectList(const RecordFields& fields = RecordFields::whole());
-void readRecordInto(const PreparedStatements::Use& row, const RecordFields& fields, DrawRecord& record);
+
+struct RecordLayout;
+
+// Reads rows selected with recordSelectList(fields) into new records (the fields not read keep what the record
+// holds); the columns of the fields are found once, not for every row.
+class RecordReader {
+  public:
+    explicit RecordReader(const RecordFields& fields);
+    void into(const PreparedStatements::Use& row, DrawRecord& record) const;
+
+  private:
+    const RecordLayout& m_layout;
+};
 
 } // namespace quorvel
