@@ -12,7 +12,8 @@ ratio to `--help`), and `group` over every group of k = 2, 3, 4 of the 49 number
 peak memory of `group` k = 5 over 49 and the load average before and after. Outputs are thrown away.
 
 With --before, a second quorvel-cli (a build of an earlier commit) runs the same commands on a data folder of
-its own, interleaved with the first, and a column gives the ratio of the first to it.
+its own, interleaved with the first, and a column gives the ratio of the first to it; each command's output
+(stdout, stderr and exit code) is then compared between the two, and any difference is named (exit 1).
 The numpy side runs under this interpreter: use one that has numpy (Debian's python3-numpy, /usr/bin/python3).
 Use Release builds; on a busy machine compare the ratios rather than the times.
 """
@@ -52,6 +53,12 @@ def run(command):
     if os.waitstatus_to_exitcode(status) != 0:
         sys.exit("failed (exit %d): %s" % (os.waitstatus_to_exitcode(status), " ".join(command)))
     return wall, usage.ru_utime + usage.ru_stime, usage.ru_maxrss
+
+
+def output(command):
+    """What a child process says: its exit code, stdout and stderr."""
+    done = subprocess.run(command, capture_output=True)
+    return done.returncode, done.stdout, done.stderr
 
 
 def load():
@@ -110,6 +117,12 @@ def main():
         for name in binaries:
             print("peak memory of group k=5 of 49 (%s): %.1f MB" % (name, peak[name] / 1024))
         print(load())
+        if args.before:
+            differing = [label for label, arguments, _ in cases
+                         if output(base["cli"] + arguments) != output(base["before"] + arguments)]
+            if differing:
+                sys.exit("output differs from the earlier build (stdout, stderr or exit code): " + ", ".join(differing))
+            print("output (stdout, stderr, exit code) identical to the earlier build for every command")
 
 
 if __name__ == "__main__":

@@ -8,8 +8,9 @@
 namespace quorvel {
 
 void writeGroupResults(HistoryStore& store, const GroupRows& rows, const std::string& rules, const Progress& progress) {
-    // The rows are derived data: their commit need not wait for the disk (the draws' commits still do).
-    const DerivedDataCommit derived(store);
+    // The rows are derived data: their commit need not wait for the disk (the draws' commits still do). A row takes
+    // some 40 bytes in YL and beside it.
+    const DerivedDataCommit derived(store, rows.size() * 40);
     Savepoint transaction(store);
     GroupResultTable table(store);
     table.clear();

@@ -116,7 +116,7 @@ class BacktestCommand : public std::enable_shared_from_this<BacktestCommand> {
         const BacktestResult result = m_context.workspace().analyses().backtest(
             backtest, m_context.progress(cliText(QT_TRANSLATE_NOOP("Cli", "decisions"))));
         if (m_context.showProgress) m_context.err << "\r\033[K" << std::flush;
-        m_context.print(backtestJson(result),
+        m_context.print([&] { return backtestJson(result); },
                         [&](std::ostream& out) { printBacktestText(out, result, m_context.catalogue); });
         return 0;
     }

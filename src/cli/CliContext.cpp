@@ -135,4 +135,12 @@ void CliContext::print(const nlohmann::ordered_json& json, const std::function<v
         text(out);
 }
 
+void CliContext::print(const std::function<nlohmann::ordered_json()>& json,
+                       const std::function<void(std::ostream&)>& text) {
+    if (options.json)
+        print(json(), text);
+    else
+        text(out);
+}
+
 } // namespace quorvel

@@ -113,6 +113,9 @@ class CliContext {
 
     // Prints a result: as JSON with --json, else through the text printer.
     void print(const nlohmann::ordered_json& json, const std::function<void(std::ostream&)>& text);
+    // The same for a result whose JSON is built only when it is printed (a large one costs as much to build as the
+    // analysis that made it).
+    void print(const std::function<nlohmann::ordered_json()>& json, const std::function<void(std::ostream&)>& text);
 
     // The command chosen on the command line; returns the exit code.
     std::function<int()> action;

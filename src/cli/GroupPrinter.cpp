@@ -10,6 +10,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <type_traits>
@@ -49,23 +51,36 @@ class NumberTexts {
     std::vector<Entry> m_entries = std::vector<Entry>(std::size_t{1} << kSlotBits);
 };
 
-// Text gathered in one buffer and handed to the stream in blocks.
+// Text gathered in one buffer and handed to the stream in blocks: each piece is copied straight into the buffer
+// (a group table writes millions of small pieces).
 class BlockWriter {
   public:
-    explicit BlockWriter(std::ostream& out) : m_out(out) { m_buffer.reserve(kBlock + 1024); }
+    explicit BlockWriter(std::ostream& out) : m_out(out), m_buffer(new char[kBlock]), m_at(m_buffer.get()) {}
     ~BlockWriter() { flush(); }
     BlockWriter(const BlockWriter&) = delete;
     BlockWriter& operator=(const BlockWriter&) = delete;
 
     BlockWriter& operator<<(std::string_view text) {
-        m_buffer.append(text);
-        if (m_buffer.size() >= kBlock) flush();
+        if (text.size() > room()) {
+            flush();
+            if (text.size() > room()) {
+                m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
+                return *this;
+            }
+        }
+        std::memcpy(m_at, text.data(), text.size());
+        m_at += text.size();
+        return *this;
+    }
+    BlockWriter& operator<<(char c) {
+        if (room() == 0) flush();
+        *m_at++ = c;
         return *this;
     }
     BlockWriter& operator<<(int value) {
-        char digits[16];
-        const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
-        return *this << std::string_view(digits, static_cast<std::size_t>(end - digits));
+        if (room() < kLongestInt) flush();
+        m_at = std::to_chars(m_at, m_at + kLongestInt, value).ptr;
+        return *this;
     }
     // As JSON writes a number: the shortest text that reads back the same, "null" when not finite.
     void jsonNumber(double value) {
@@ -109,17 +124,24 @@ class BlockWriter {
     }
 
     void flush() {
-        m_out.write(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
-        m_buffer.clear();
+        m_out.write(m_buffer.get(), m_at - m_buffer.get());
+        m_at = m_buffer.get();
     }
 
   private:
     static constexpr std::size_t kBlock = 1 << 20;
+    static constexpr std::size_t kLongestInt = 12; // "-2147483648"
+    std::size_t room() const { return static_cast<std::size_t>(m_buffer.get() + kBlock - m_at); }
+
     std::ostream& m_out;
-    std::string m_buffer;
+    std::unique_ptr<char[]> m_buffer;
+    char* m_at;
     NumberTexts m_json;    // as JSON writes them
     NumberTexts m_figures; // as the table shows them
 };
+
+// At most this many rows keep their labels between the two tables of the text (8 MB or so of labels).
+constexpr std::size_t kKeptLabelRows = 500000;
 
 // The columns of the fuller figures after the group's caption, under their JSON names.
 constexpr std::string_view kStatisticsColumns =
@@ -172,31 +194,49 @@ void printGroupText(std::ostream& out, const GroupRows& rows, const std::vector<
         rows.labelInto(i, label);
         if (rename) label = wording.names(label);
     };
+    // The labels of the first table kept for the second, where they take little memory: making a label again
+    // costs more than printing it (the largest calculations make them again instead).
+    const bool keep = order.size() <= kKeptLabelRows;
+    std::string kept;
+    std::vector<std::uint32_t> keptEnds;
+    if (keep) keptEnds.reserve(order.size());
     for (std::uint32_t i : order) {
         labelOf(i);
-        writer << label << "\t";
+        if (keep) {
+            if (kept.empty()) kept.reserve(order.size() * (label.size() + 1));
+            kept += label;
+            keptEnds.push_back(static_cast<std::uint32_t>(kept.size()));
+        }
+        writer << std::string_view(label) << '\t';
         // As the omission grid shows it: a group never drawn has no minimum.
         if (const int min = rows.min(i); min == OmissionSummary::kNoMinimum)
             writer << kNeverHitText;
         else
             writer << min;
-        writer << "\t" << rows.max(i) << "\t" << rows.last(i) << "\n";
+        writer << '\t' << rows.max(i) << '\t' << rows.last(i) << '\n';
     }
     writer << "\n" << caption(header[0]) << kStatisticsColumns;
-    for (std::uint32_t i : order) {
-        labelOf(i);
+    for (std::size_t place = 0; place < order.size(); ++place) {
+        const std::uint32_t i = order[place];
+        if (keep) {
+            const std::uint32_t begin = place ? keptEnds[place - 1] : 0;
+            writer << std::string_view(kept).substr(begin, keptEnds[place] - begin) << '\t';
+        } else {
+            labelOf(i);
+            writer << std::string_view(label) << '\t';
+        }
         const OmissionStatistics s = rows.statistics(i);
-        writer << label << "\t" << s.hitsInRange << "\t";
+        writer << s.hitsInRange << '\t';
         writer.figure(s.average);
-        writer << "\t" << s.longestRun << "\t";
+        writer << '\t' << s.longestRun << '\t';
         writer.figure(s.previous);
-        writer << "\t";
+        writer << '\t';
         writer.figure(s.pHit);
-        writer << "\t";
+        writer << '\t';
         writer.figure(s.expectedGap);
-        writer << "\t";
+        writer << '\t';
         writer.figure(s.pAtLeastLast);
-        writer << "\t" << probabilitySourceText(s.source) << "\n";
+        writer << '\t' << probabilitySourceText(s.source) << '\n';
     }
     writer << "\n" << rules << "\n";
 }

@@ -82,9 +82,9 @@ int PartialCommand::run() {
         m_context.engine(), search, m_context.progress(cliText(QT_TRANSLATE_NOOP("Cli", "combinations"))));
     const Messages words = countingRulesInWords(search);
     m_options.common.writeWorkbookIfAsked(m_context, hitListGrid(result), words);
-    m_context.print(searchJson(result, countingRules(search)), [&](std::ostream& out) {
-        printSearchText(out, result, m_context.saidRules(words), m_context.wording());
-    });
+    m_context.print(
+        [&] { return searchJson(result, countingRules(search)); },
+        [&](std::ostream& out) { printSearchText(out, result, m_context.saidRules(words), m_context.wording()); });
     return 0;
 }
 

@@ -102,9 +102,9 @@ int SearchCommand::run() {
     const SearchResult result = workspace.analyses().positionSearch(m_context.engine(), search);
     const Messages words = countingRulesInWords(search);
     m_options.common.writeWorkbookIfAsked(m_context, hitListGrid(result), words);
-    m_context.print(searchJson(result, countingRules(search)), [&](std::ostream& out) {
-        printSearchText(out, result, m_context.saidRules(words), m_context.wording());
-    });
+    m_context.print(
+        [&] { return searchJson(result, countingRules(search)); },
+        [&](std::ostream& out) { printSearchText(out, result, m_context.saidRules(words), m_context.wording()); });
     return 0;
 }
 

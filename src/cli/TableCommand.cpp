@@ -112,9 +112,10 @@ int TableCommand::run() {
                                              tableGrid(rows, request.kind, shownTableColumns(), m_context.wording()),
                                              tableFills(rows, shownTableColumns()), words, 1},
                                             m_xlsx, textPath(m_xlsx), m_context.translate());
-    m_context.print(tableJson(rows, rules), [&](std::ostream& out) {
-        printTableText(out, rows, request.kind, m_context.saidRules(words), m_context.wording());
-    });
+    m_context.print([&] { return tableJson(rows, rules); },
+                    [&](std::ostream& out) {
+                        printTableText(out, rows, request.kind, m_context.saidRules(words), m_context.wording());
+                    });
     return 0;
 }
 

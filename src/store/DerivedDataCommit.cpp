@@ -14,22 +14,30 @@ namespace {
 constexpr int kSynchronousNormal = 1;
 }
 
-DerivedDataCommit::DerivedDataCommit(HistoryStore& store) : m_db(storeConnection(store)) {
+DerivedDataCommit::DerivedDataCommit(HistoryStore& store, std::size_t bytes) : m_db(storeConnection(store)) {
     if (sqlite3_get_autocommit(m_db.getHandle()) == 0) return; // inside a transaction begun before
     try {
         const int found = m_db.execAndGet("PRAGMA synchronous").getInt();
-        if (found <= kSynchronousNormal) return;
-        m_db.exec("PRAGMA synchronous = NORMAL");
-        m_found = found;
+        if (found > kSynchronousNormal) {
+            m_db.exec("PRAGMA synchronous = NORMAL");
+            m_found = found;
+        }
+        if (bytes > 0 && bytes <= kKeptBytes) {
+            // A negative cache size counts kibibytes; the usual cache stays beside the write's pages.
+            const long long found = m_db.execAndGet("PRAGMA cache_size").getInt64();
+            const long long kept = static_cast<long long>(bytes / 1024) + (found < 0 ? -found : 2000);
+            m_db.exec("PRAGMA cache_size = " + std::to_string(-kept));
+            m_foundCache = found;
+        }
     } catch (const SQLite::Exception&) {
         // The write then commits as every other one does.
     }
 }
 
 DerivedDataCommit::~DerivedDataCommit() {
-    if (m_found < 0) return;
     try {
-        m_db.exec("PRAGMA synchronous = " + std::to_string(m_found));
+        if (m_found >= 0) m_db.exec("PRAGMA synchronous = " + std::to_string(m_found));
+        if (m_foundCache != 0) m_db.exec("PRAGMA cache_size = " + std::to_string(m_foundCache));
     } catch (const SQLite::Exception&) {
         // Setting a pragma that names no table does not fail short of running out of memory.
     }

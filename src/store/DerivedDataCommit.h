@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
+
 namespace SQLite {
 class Database;
 }
@@ -13,18 +15,25 @@ class HistoryStore;
 // synchronous NORMAL in WAL mode: the log is synced only when it is copied into the store file). A crash or a
 // power cut may then lose that last commit, but never damages the store nor loses what was committed before:
 // for derived data only (the group results, which the next calculation makes again). Inside a transaction
-// begun before it, it changes nothing, since that transaction may hold the draws. It restores the setting it
+// begun before it, it changes nothing, since that transaction may hold the draws. It restores the settings it
 // found when it ends.
 class DerivedDataCommit {
   public:
-    explicit DerivedDataCommit(HistoryStore& store);
+    // `bytes`: about how much the transaction writes. A write of a few megabytes keeps the pages it changes in
+    // memory until its commit, instead of handing them to the log early and reading some of them back; a larger
+    // one keeps SQLite's usual cache, so that memory stays low.
+    explicit DerivedDataCommit(HistoryStore& store, std::size_t bytes = 0);
     ~DerivedDataCommit();
     DerivedDataCommit(const DerivedDataCommit&) = delete;
     DerivedDataCommit& operator=(const DerivedDataCommit&) = delete;
 
+    // The largest write whose pages are kept in memory.
+    static constexpr std::size_t kKeptBytes = 16u << 20;
+
   private:
     SQLite::Database& m_db;
-    int m_found = -1; // the synchronous setting found, -1 when nothing was changed
+    int m_found = -1;           // the synchronous setting found, -1 when nothing was changed
+    long long m_foundCache = 0; // the cache size found (0: not changed)
 };
 
 } // namespace quorvel

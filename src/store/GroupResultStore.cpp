@@ -2,6 +2,7 @@
 #include "store/GroupResultStore.h"
 
 #include "model/PathText.h"
+#include "store/ConnectionHeld.h"
 #include "store/JetDialect.h"
 #include "store/LishiSchema.h"
 #include "store/SqliteFailure.h"
@@ -47,21 +48,6 @@ OmissionStatistics readStatistics(SQLite::Statement& query, int first) {
                             : ProbabilitySource::Exact;
     return statistics;
 }
-
-// Holds the connection's own lock while a chunk is bound and run: SQLite takes it again for every bind, which
-// costs little when this thread already holds it.
-class ConnectionHeld {
-  public:
-    explicit ConnectionHeld(SQLite::Database& db) : m_mutex(sqlite3_db_mutex(db.getHandle())) {
-        sqlite3_mutex_enter(m_mutex);
-    }
-    ~ConnectionHeld() { sqlite3_mutex_leave(m_mutex); }
-    ConnectionHeld(const ConnectionHeld&) = delete;
-    ConnectionHeld& operator=(const ConnectionHeld&) = delete;
-
-  private:
-    sqlite3_mutex* m_mutex;
-};
 
 } // namespace
 
@@ -113,29 +99,41 @@ void GroupResultStore::clear() {
     m_figures.clear();
 }
 
-SQLite::Statement& GroupResultStore::rowInsert(int rows) {
-    std::unique_ptr<SQLite::Statement>& statement = m_inserts[rows];
-    if (statement) return *statement;
+void GroupResultStore::Finalize::operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+
+sqlite3_stmt* GroupResultStore::rowInsert(int rows) {
+    auto& statement = m_inserts[rows];
+    if (statement) return statement.get();
     createSideTables();
     // SQLite gives each row the rowid after the largest (appending without looking for a free one); the rows of
     // this connection's transaction so get consecutive rowids, which their figures name.
     std::string yl = "INSERT INTO YL (content, intMinYL, intMaxYL, intLstYl) VALUES ";
     for (int i = 0; i < rows; ++i)
         yl += i ? ", (?, ?, ?, ?)" : "(?, ?, ?, ?)";
-    statement = std::make_unique<SQLite::Statement>(storeConnection(m_store), yl);
-    return *statement;
+    sqlite3* db = storeConnection(m_store).getHandle();
+    sqlite3_stmt* prepared = nullptr;
+    if (const int code = sqlite3_prepare_v2(db, yl.c_str(), static_cast<int>(yl.size() + 1), &prepared, nullptr);
+        code != SQLITE_OK) {
+        sqlite3_finalize(prepared);
+        throw SQLite::Exception(db, code);
+    }
+    statement.reset(prepared);
+    return prepared;
 }
 
-void GroupResultStore::bindRow(SQLite::Statement& insert, int slot, const GroupRow& row) {
+void GroupResultStore::bindRow(sqlite3_stmt* insert, int slot, const GroupRow& row) {
     if (m_nextRow == 0)
         m_nextRow = storeConnection(m_store).execAndGet("SELECT COALESCE(MAX(rowid), 0) + 1 FROM YL").getInt64();
     if (m_figures.rows() == 0) m_figuresFirstRow = m_nextRow;
     ++m_nextRow;
+    // SQLite's own calls: the values of a row are bound by the million, and a bind fails only for a wrong place.
     const int first = slot * 4;
-    insert.bindNoCopy(first + 1, row.content);
-    insert.bind(first + 2, row.min);
-    insert.bind(first + 3, row.max);
-    insert.bind(first + 4, row.last);
+    int code =
+        sqlite3_bind_text(insert, first + 1, row.content.data(), static_cast<int>(row.content.size()), SQLITE_STATIC);
+    if (code == SQLITE_OK) code = sqlite3_bind_int(insert, first + 2, row.min);
+    if (code == SQLITE_OK) code = sqlite3_bind_int(insert, first + 3, row.max);
+    if (code == SQLITE_OK) code = sqlite3_bind_int(insert, first + 4, row.last);
+    if (code != SQLITE_OK) throw SQLite::Exception(sqlite3_db_handle(insert), code);
     m_figures.add(row.statistics, row.last);
 }
 
@@ -168,14 +166,15 @@ void GroupResultStore::append(std::size_t count, const RowSource& rowAt,
         if (written) written(static_cast<long>(done), static_cast<long>(count));
         const std::size_t size = std::min(kChunk, count - done);
         storeStep(m_store.file(), [&] {
-            SQLite::Statement& insert = rowInsert(static_cast<int>(size));
+            sqlite3_stmt* insert = rowInsert(static_cast<int>(size));
             const ConnectionHeld held(storeConnection(m_store));
             for (std::size_t i = 0; i < size; ++i) {
                 rowAt(done + i, chunk[i]);
                 bindRow(insert, static_cast<int>(i), chunk[i]);
             }
-            insert.exec();
-            insert.reset();
+            const int code = sqlite3_step(insert);
+            sqlite3_reset(insert);
+            if (code != SQLITE_DONE) throw SQLite::Exception(sqlite3_db_handle(insert), code);
             if (m_figures.rows() >= kBlockRows) storeFigures();
         });
         done += size;

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+struct sqlite3_stmt;
+
 namespace SQLite {
 class Statement;
 }
@@ -57,8 +59,8 @@ class GroupResultStore {
     // Where the stored rows' figures are: nowhere, a row each in YLStats, or packed in YLFigures.
     enum class FigureLayout { None, Rows, Blocks };
 
-    SQLite::Statement& rowInsert(int rows);
-    void bindRow(SQLite::Statement& insert, int slot, const GroupRow& row);
+    sqlite3_stmt* rowInsert(int rows);
+    void bindRow(sqlite3_stmt* insert, int slot, const GroupRow& row);
     void storeFigures();
     void createSideTables();
     bool hasTable(const char* name) const;
@@ -67,10 +69,13 @@ class GroupResultStore {
     std::vector<GroupRow> readWithRows(std::optional<GroupSort> sort) const;
 
     HistoryStore& m_store;
-    std::map<int, std::unique_ptr<SQLite::Statement>> m_inserts; // by rows per statement
-    std::int64_t m_nextRow = 0;                                  // the YL rowid of the next row (0: not read yet)
-    GroupFigurePacker m_figures;                                 // of the rows not yet in YLFigures
-    std::int64_t m_figuresFirstRow = 0;                          // the YL rowid of the first of them
+    struct Finalize {
+        void operator()(sqlite3_stmt* statement) const;
+    };
+    std::map<int, std::unique_ptr<sqlite3_stmt, Finalize>> m_inserts; // by rows per statement
+    std::int64_t m_nextRow = 0;                                       // the YL rowid of the next row (0: not read yet)
+    GroupFigurePacker m_figures;                                      // of the rows not yet in YLFigures
+    std::int64_t m_figuresFirstRow = 0;                               // the YL rowid of the first of them
 };
 
 } // namespace quorvel

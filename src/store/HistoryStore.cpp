@@ -3,6 +3,7 @@
 #include "model/PathText.h"
 
 #include "model/Error.h"
+#include "store/ConnectionHeld.h"
 #include "store/JetDialect.h"
 #include "store/LishiRecordRow.h"
 #include "store/LishiSchema.h"
@@ -31,12 +32,10 @@ class StatementRow final : public StoreRow {
     SQLite::Statement& m_statement;
 };
 
-// Puts rows read in rowid order into issue order (IDX; equal IDX in rowid order, as the IDX index gives them):
-// reading the table in its own order and sorting what is rarely out of order is faster than reading it through
-// the index, which looks up every row in the table.
-template <typename Row> void intoIssueOrder(std::vector<Row>& rows) {
-    auto byIdx = [](const Row& a, const Row& b) { return a.idx < b.idx; };
-    if (!std::is_sorted(rows.begin(), rows.end(), byIdx)) std::stable_sort(rows.begin(), rows.end(), byIdx);
+// Whether rows are in issue order with no IDX twice.
+template <typename Row> bool strictlyInIssueOrder(const std::vector<Row>& rows) {
+    return std::adjacent_find(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.idx >= b.idx; }) ==
+           rows.end();
 }
 
 } // namespace
@@ -150,11 +149,12 @@ void HistoryStore::deleteLatest() {
 std::vector<DrawRecord> HistoryStore::select(const std::string& tail, std::optional<int> parameter,
                                              const RecordFields& fields) const {
     return storeStep(m_file, [&] {
-        const auto query = prepared("SELECT " + recordSelectList(fields) + " FROM Lishi " + tail);
-        if (parameter) query->bind(1, *parameter);
+        auto query = prepared("SELECT " + recordSelectList(fields) + " FROM Lishi " + tail);
+        if (parameter) query.bind(1, *parameter);
         std::vector<DrawRecord> records;
-        while (query->executeStep())
-            records.push_back(readRecord(*query, fields));
+        const RecordReader reader(fields);
+        while (query.step())
+            reader.into(query, records.emplace_back());
         return records;
     });
 }
@@ -167,16 +167,38 @@ std::optional<DrawRecord> HistoryStore::selectOne(const std::string& tail, std::
 
 std::vector<DrawRecord> HistoryStore::readAll() const { return select("ORDER BY IDX"); }
 
-std::vector<DrawRecord> HistoryStore::records(const RecordFields& fields) const {
+template <typename Row, typename ReadRow>
+std::vector<Row> HistoryStore::inIssueOrder(const std::string& columns, ReadRow readRow) const {
+    auto read = [&](const char* order) {
+        auto query = prepared("SELECT " + columns + " FROM Lishi" + order);
+        std::vector<Row> rows;
+        rows.reserve(static_cast<std::size_t>(count()));
+        const ConnectionHeld held(*m_db);
+        while (query.step())
+            readRow(query, rows.emplace_back());
+        return rows;
+    };
     return storeStep(m_file, [&] {
-        const auto query = prepared("SELECT " + recordSelectList(fields) + " FROM Lishi ORDER BY rowid");
-        std::vector<DrawRecord> records;
-        records.reserve(static_cast<std::size_t>(count()));
-        while (query->executeStep())
-            records.push_back(readRecord(*query, fields));
-        intoIssueOrder(records);
-        return records;
+        // Named in no order, the rows come from the numbers index where it holds every column asked for (its small
+        // pages, in IDX order), else from the table in its own order, which is rarely out of issue order; either
+        // is faster than the table read through the IDX index, which looks up every row.
+        std::vector<Row> rows = read("");
+        if (strictlyInIssueOrder(rows)) return rows;
+        auto byIdx = [](const Row& a, const Row& b) { return a.idx < b.idx; };
+        std::sort(rows.begin(), rows.end(), byIdx);
+        if (strictlyInIssueOrder(rows)) return rows;
+        // Draws that share an IDX (left by another program) keep the order of their rowids.
+        rows = read(" ORDER BY rowid");
+        std::stable_sort(rows.begin(), rows.end(), byIdx);
+        return rows;
     });
+}
+
+std::vector<DrawRecord> HistoryStore::records(const RecordFields& fields) const {
+    const RecordReader reader(fields);
+    return inIssueOrder<DrawRecord>(
+        recordSelectList(fields),
+        [&reader](const PreparedStatements::Use& row, DrawRecord& record) { reader.into(row, record); });
 }
 
 std::optional<DrawRecord> HistoryStore::first() const { return selectOne("ORDER BY IDX LIMIT 1"); }
@@ -205,26 +227,20 @@ std::vector<Draw> HistoryStore::draws() const {
 }
 
 std::vector<ListedDraw> HistoryStore::listedDraws() const {
-    return storeStep(m_file, [&] {
-        const auto query = prepared("SELECT IDX, SQQH, L1A, L2A, L3A, L4A, L5A, L6A, L7A FROM Lishi ORDER BY rowid");
-        std::vector<ListedDraw> draws;
-        draws.reserve(static_cast<std::size_t>(count()));
-        while (query->executeStep()) {
-            ListedDraw draw{query->getColumn(0).getInt(), query->getColumn(1).getInt(), {}};
-            for (int p = 0; p < 7; ++p)
-                draw.numbers[static_cast<std::size_t>(p)] = query->getColumn(p + 2).getInt();
-            draws.push_back(draw);
-        }
-        intoIssueOrder(draws);
-        return draws;
-    });
+    return inIssueOrder<ListedDraw>("IDX, SQQH, L1A, L2A, L3A, L4A, L5A, L6A, L7A",
+                                    [](const PreparedStatements::Use& row, ListedDraw& draw) {
+                                        draw.idx = row.integer(0);
+                                        draw.issue = row.integer(1);
+                                        for (int p = 0; p < 7; ++p)
+                                            draw.numbers[static_cast<std::size_t>(p)] = row.integer(p + 2);
+                                    });
 }
 
 std::uint64_t HistoryStore::historyVersion() const {
     const std::int64_t dataVersion = storeStep(m_file, [&] {
-        const auto query = prepared("PRAGMA data_version");
-        query->executeStep();
-        return query->getColumn(0).getInt64();
+        auto query = prepared("PRAGMA data_version");
+        query.step();
+        return query.integer64(0);
     });
     if (dataVersion != m_seenDataVersion) {
         m_seenDataVersion = dataVersion;
@@ -235,9 +251,9 @@ std::uint64_t HistoryStore::historyVersion() const {
 
 int HistoryStore::count() const {
     return storeStep(m_file, [&] {
-        const auto query = prepared("SELECT COUNT(*) FROM Lishi");
-        query->executeStep();
-        return query->getColumn(0).getInt();
+        auto query = prepared("SELECT COUNT(*) FROM Lishi");
+        query.step();
+        return query.integer(0);
     });
 }
 
@@ -265,9 +281,9 @@ std::optional<std::vector<std::pair<std::string, FieldValue>>> HistoryStore::row
 
 std::optional<ParameterBases> HistoryStore::derivedBases() const {
     return storeStep(m_file, [&]() -> std::optional<ParameterBases> {
-        const auto query = prepared("SELECT SxIni, DsIni, BsIni FROM DerivedBases LIMIT 1");
-        if (!query->executeStep()) return std::nullopt;
-        return ParameterBases{query->getColumn(0).getInt(), query->getColumn(1).getInt(), query->getColumn(2).getInt()};
+        auto query = prepared("SELECT SxIni, DsIni, BsIni FROM DerivedBases LIMIT 1");
+        if (!query.step()) return std::nullopt;
+        return ParameterBases{query.integer(0), query.integer(1), query.integer(2)};
     });
 }
 
@@ -313,10 +329,10 @@ int HistoryStore::idxBeforeIssue(int issue) const {
 
 std::vector<std::pair<int, int>> HistoryStore::idxAndIssues() const {
     return storeStep(m_file, [&] {
-        const auto query = prepared("SELECT IDX, SQQH FROM Lishi ORDER BY IDX");
+        auto query = prepared("SELECT IDX, SQQH FROM Lishi ORDER BY IDX");
         std::vector<std::pair<int, int>> draws;
-        while (query->executeStep())
-            draws.emplace_back(query->getColumn(0).getInt(), query->getColumn(1).getInt());
+        while (query.step())
+            draws.emplace_back(query.integer(0), query.integer(1));
         return draws;
     });
 }

@@ -132,10 +132,14 @@ class HistoryStore {
     void openForChanges();
     void openForReading(const Message& why, const Message& todo);
     void setForeignLogAside(std::int32_t identity);
+    void addNumbersIndex();
     void connect();
     void insert(const std::vector<DrawRecord>& records);
     std::vector<DrawRecord> select(const std::string& tail, std::optional<int> parameter = std::nullopt,
                                    const RecordFields& fields = RecordFields::whole()) const;
+    // The rows of Lishi's `columns` in issue order (IDX; equal IDX in rowid order), each read by `readRow`.
+    template <typename Row, typename ReadRow>
+    std::vector<Row> inIssueOrder(const std::string& columns, ReadRow readRow) const;
     // A statement of this store's connection, prepared once.
     PreparedStatements::Use prepared(const std::string& text) const;
     std::optional<DrawRecord> selectOne(const std::string& tail, std::optional<int> parameter = std::nullopt) const;

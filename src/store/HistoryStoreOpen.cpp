@@ -102,24 +102,47 @@ void HistoryStore::open() {
 }
 
 void HistoryStore::openForChanges() {
-    // What the file itself says, read before SQLite looks at any log beside it.
-    const std::optional<std::int32_t> identity = fileIdentity(m_file);
-    m_identityNote = identityHeaderNote(m_file, headerIdentity(m_file), identity);
+    // What the file itself says, read before SQLite looks at any log beside it; without a log the connection
+    // reads the file alone, and tells it without a connection of its own.
+    std::error_code ec;
+    const bool log = std::filesystem::exists(pathWithSuffix(m_file, "-wal"), ec) || ec;
+    std::optional<std::int32_t> identity = log ? fileIdentity(m_file) : std::nullopt;
     connect();
-    if (identity) setForeignLogAside(*identity);
+    if (log && identity) setForeignLogAside(*identity);
+    if (!log) identity = connectionIdentity(*m_db);
+    m_identityNote = identityHeaderNote(m_file, headerIdentity(m_file), identity);
     m_db->exec("PRAGMA journal_mode=WAL");
     // Only a new store (or one made before a table was added) takes the write lock to create its tables:
     // opening an existing one must not wait for another program's write.
-    if (m_db->execAndGet("SELECT COUNT(*) FROM sqlite_master WHERE name IN ('Lishi', 'YL', 'DerivedBases')").getInt() <
-        3) {
+    SQLite::Statement found(*m_db, std::string("SELECT COALESCE(SUM(name IN ('Lishi', 'YL', 'DerivedBases')), 0), "
+                                               "COALESCE(SUM(name = '") +
+                                       kNumbersIndex + "'), 0) FROM sqlite_master");
+    found.executeStep();
+    const bool tables = found.getColumn(0).getInt() == 3;
+    const bool index = found.getColumn(1).getInt() == 1;
+    found.reset();
+    if (!tables) {
         Savepoint transaction(*m_db, m_file);
         for (const auto& statement : schemaStatements())
             m_db->exec(statement);
         transaction.commit();
+    } else if (!index) {
+        addNumbersIndex();
     }
     ensureIdentity(*m_db);
     sqlite3_db_config(m_db->getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
     m_seenDataVersion = m_db->execAndGet("PRAGMA data_version").getInt64();
+}
+
+void HistoryStore::addNumbersIndex() {
+    // The index only speeds reads: it is made when no other program is writing (no wait), and a store that
+    // cannot take it now (busy, a full disk) is read by scanning its table until a later opening makes it.
+    m_db->setBusyTimeout(0);
+    try {
+        m_db->exec(numbersIndexStatement());
+    } catch (const SQLite::Exception&) {
+    }
+    m_db->setBusyTimeout(kBusyTimeoutMs);
 }
 
 void HistoryStore::setForeignLogAside(std::int32_t identity) {

@@ -3,9 +3,6 @@
 
 #include "store/LishiSchema.h"
 
-#include <SQLiteCpp/Column.h>
-#include <SQLiteCpp/Statement.h>
-
 #include <array>
 #include <map>
 #include <mutex>
@@ -15,8 +12,8 @@
 namespace quorvel {
 
 namespace {
-
 constexpr std::array<char, 6> kLetters{'A', 'B', 'C', 'E', 'F', 'H'};
+} // namespace
 
 // The columns of a field set, in table order, and where each field of a record is among them (-1: not read):
 // rows are read by index, which is much faster than by name.
@@ -66,6 +63,8 @@ struct RecordLayout {
     }
 };
 
+namespace {
+
 // The layouts of the field sets asked for so far (a few: the whole row and one per kind).
 const RecordLayout& layout(const RecordFields& fields) {
     static std::mutex mutex;
@@ -77,9 +76,9 @@ const RecordLayout& layout(const RecordFields& fields) {
     return at->second;
 }
 
-int readInt(SQLite::Statement& row, int column) { return column < 0 ? 0 : row.getColumn(column).getInt(); }
+int readInt(const PreparedStatements::Use& row, int column) { return column < 0 ? 0 : row.integer(column); }
 
-PositionAttributes readPosition(SQLite::Statement& row, const std::array<int, 6>& columns) {
+PositionAttributes readPosition(const PreparedStatements::Use& row, const std::array<int, 6>& columns) {
     return PositionAttributes{readInt(row, columns[0]), readInt(row, columns[1]), readInt(row, columns[2]),
                               readInt(row, columns[3]), readInt(row, columns[4]), readInt(row, columns[5])};
 }
@@ -115,9 +114,10 @@ RecordFields RecordFields::ofKind(AttributeKind kind) {
 
 std::string recordSelectList(const RecordFields& fields) { return layout(fields).selectList; }
 
-DrawRecord readRecord(SQLite::Statement& row, const RecordFields& fields) {
-    const RecordLayout& at = layout(fields);
-    DrawRecord record;
+RecordReader::RecordReader(const RecordFields& fields) : m_layout(layout(fields)) {}
+
+void RecordReader::into(const PreparedStatements::Use& row, DrawRecord& record) const {
+    const RecordLayout& at = m_layout;
     record.idx = readInt(row, at.idx);
     record.issue = readInt(row, at.issue);
     for (std::size_t p = 0; p < 7; ++p) {
@@ -125,10 +125,9 @@ DrawRecord readRecord(SQLite::Statement& row, const RecordFields& fields) {
         record.sorted[p] = readPosition(row, at.positions[1][p]);
     }
     for (std::size_t k = 0; k < record.lists.size(); ++k) {
-        if (at.lists[k] >= 0) record.lists[k] = row.getColumn(at.lists[k]).getString();
-        if (at.previousLists[k] >= 0) record.previousLists[k] = row.getColumn(at.previousLists[k]).getString();
+        if (at.lists[k] >= 0) row.textInto(at.lists[k], record.lists[k]);
+        if (at.previousLists[k] >= 0) row.textInto(at.previousLists[k], record.previousLists[k]);
     }
-    return record;
 }
 
 } // namespace quorvel

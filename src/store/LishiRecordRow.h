@@ -2,12 +2,9 @@
 #pragma once
 
 #include "model/DrawRecord.h"
+#include "store/PreparedStatements.h"
 
 #include <string>
-
-namespace SQLite {
-class Statement;
-}
 
 namespace quorvel {
 
@@ -26,9 +23,20 @@ struct RecordFields {
     static RecordFields ofKind(AttributeKind kind);
 };
 
-// How a row of Lishi is read into a DrawRecord: the columns to select (in table order) and the record of a row
-// selected with them.
+// How a row of Lishi is read into a DrawRecord: the columns to select (in table order).
 std::string recordSelectList(const RecordFields& fields = RecordFields::whole());
-DrawRecord readRecord(SQLite::Statement& row, const RecordFields& fields = RecordFields::whole());
+
+struct RecordLayout;
+
+// Reads rows selected with recordSelectList(fields) into new records (the fields not read keep what the record
+// holds); the columns of the fields are found once, not for every row.
+class RecordReader {
+  public:
+    explicit RecordReader(const RecordFields& fields);
+    void into(const PreparedStatements::Use& row, DrawRecord& record) const;
+
+  private:
+    const RecordLayout& m_layout;
+};
 
 } // namespace quorvel

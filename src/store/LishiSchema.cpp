@@ -70,11 +70,22 @@ std::vector<std::string> schemaStatements() {
         lishi,
         "CREATE INDEX IF NOT EXISTS LishiIssue ON Lishi (SQQH)",
         "CREATE INDEX IF NOT EXISTS LishiIdx ON Lishi (IDX)",
+        numbersIndexStatement(),
         "CREATE TABLE IF NOT EXISTS YL (content TEXT, intMinYL INTEGER, intMaxYL INTEGER, intLstYl INTEGER)",
         // One row: the zodiac, segment and colour bases the stored rows of Lishi were derived with.
         "CREATE TABLE IF NOT EXISTS DerivedBases (SxIni INTEGER NOT NULL, DsIni INTEGER NOT NULL, "
         "BsIni INTEGER NOT NULL)",
     };
+}
+
+std::string numbersIndexStatement() {
+    std::string columns = "IDX, SQQH";
+    for (int p = 1; p <= 7; ++p)
+        columns += ", " + positionField('L', p, 'A');
+    for (int p = 1; p <= 6; ++p)
+        columns += ", " + positionField('D', p, 'A');
+    columns += ", " + listColumns()[static_cast<std::size_t>(AttributeKind::Number)];
+    return std::string("CREATE INDEX IF NOT EXISTS ") + kNumbersIndex + " ON Lishi (" + columns + ")";
 }
 
 std::vector<std::string> groupFigureTableStatements() {

@@ -23,6 +23,13 @@ const std::vector<std::string>& previousListColumns();
 // Statements that create Lishi, YL and DerivedBases in a new store (each only when missing).
 std::vector<std::string> schemaStatements();
 
+// The index that holds, in issue order, what the history list and the analyses of the numbers read of every draw:
+// IDX, the issue, the numbers in both orders and the numbers' list field. A read of only those fields scans its
+// small pages instead of the wide rows of the table (SQLite picks it by itself). It is made with the tables, and
+// added to a store made before it when the store is opened (only where that need not wait, see HistoryStore).
+inline constexpr const char* kNumbersIndex = "LishiNumbers";
+std::string numbersIndexStatement();
+
 // Statements that create the tables kept beside YL (each only when missing): YLFigures, the fuller figures of
 // the YL rows packed in blocks (each keyed by the rowid of its first row), and YLRules, the one row of counting
 // rules of the run. They are made by the first group calculation, so a store that never ran one keeps only the

@@ -64,6 +64,8 @@ std::optional<std::int32_t> fileIdentity(const std::filesystem::path& file) {
     }
 }
 
+std::optional<std::int32_t> connectionIdentity(SQLite::Database& db) { return identityRow(db); }
+
 bool logOfAnotherStore(SQLite::Database& db, std::int32_t fileIdentity) {
     const std::optional<std::int32_t> seen = identityRow(db);
     return !seen || *seen != fileIdentity;

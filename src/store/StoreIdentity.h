@@ -26,6 +26,8 @@ std::optional<std::int32_t> headerIdentity(const std::filesystem::path& file);
 // The identity row as the file itself holds it, read without its log, or nothing when the file has none yet or
 // cannot be read.
 std::optional<std::int32_t> fileIdentity(const std::filesystem::path& file);
+// The identity row as an open connection reads it (the file's own when no log lies beside it).
+std::optional<std::int32_t> connectionIdentity(SQLite::Database& db);
 
 // Whether the log the open connection reads through belongs to another store: what it shows of the identity
 // table differs from the file's own identity (another row, or no identity table at all).

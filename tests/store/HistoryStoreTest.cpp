@@ -376,4 +376,54 @@ TEST_F(HistoryStoreTest, ALogAnotherConnectionHoldsOpenIsNeverSetAside) {
     }
 }
 
+TEST_F(HistoryStoreTest, ReadsComeInIssueOrderThroughTheNumbersIndexOrWithoutIt) {
+    // Stored out of issue order: the table's own order is not the history's.
+    store.append({record(2013003, {1, 2, 3, 4, 5, 6, 7}), record(2013001, {8, 9, 10, 11, 12, 13, 14}),
+                  record(2013002, {15, 16, 17, 18, 19, 20, 21})});
+    const std::string file = (folder / "quorvel.db").string();
+    auto hasIndex = [&file] {
+        SQLite::Database db(file, SQLite::OPEN_READONLY);
+        return db.execAndGet(std::string("SELECT COUNT(*) FROM sqlite_master WHERE name = '") + kNumbersIndex + "'")
+                   .getInt() == 1;
+    };
+    auto issues = [](const HistoryStore& opened) {
+        std::vector<int> numbers, listed;
+        for (const DrawRecord& r : opened.records(RecordFields::ofKind(AttributeKind::Number)))
+            numbers.push_back(r.issue);
+        for (const ListedDraw& d : opened.listedDraws())
+            listed.push_back(d.issue);
+        EXPECT_EQ(numbers, listed);
+        return numbers;
+    };
+    const std::vector<int> inOrder{2013001, 2013002, 2013003};
+    ASSERT_TRUE(hasIndex());
+    EXPECT_EQ(issues(store), inOrder);
+    const std::string drop = std::string("DROP INDEX ") + kNumbersIndex;
+
+    // A store made before the index gains it when opened, but never waits for another program's write to make it.
+    storeConnection(store).exec(drop);
+    {
+        SQLite::Database writer(file, SQLite::OPEN_READWRITE);
+        writer.exec("BEGIN IMMEDIATE");
+        const auto started = std::chrono::steady_clock::now();
+        HistoryStore opened(folder / "quorvel.db");
+        EXPECT_LT(std::chrono::steady_clock::now() - started,
+                  std::chrono::milliseconds(HistoryStore::kBusyTimeoutMs / 2));
+        writer.exec("ROLLBACK");
+        EXPECT_FALSE(hasIndex());
+        EXPECT_EQ(issues(opened), inOrder) << "the table read in its own order";
+    }
+    {
+        HistoryStore opened(folder / "quorvel.db");
+        EXPECT_TRUE(hasIndex());
+        EXPECT_EQ(issues(opened), inOrder);
+    }
+
+    // Draws that share an IDX (left so by another program) keep the order they were stored in, index or not.
+    storeConnection(store).exec("UPDATE Lishi SET IDX = 1 WHERE SQQH IN (2013003, 2013001)");
+    EXPECT_EQ(issues(store), (std::vector<int>{2013003, 2013001, 2013002}));
+    storeConnection(store).exec(drop);
+    EXPECT_EQ(issues(store), (std::vector<int>{2013003, 2013001, 2013002}));
+}
+
 } // namespace quorvel
