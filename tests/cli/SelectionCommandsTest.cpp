@@ -37,6 +37,8 @@ TEST_F(SelectionCommandsTest, GroupBoxesByNameGiveTheRowsOfTheSameBoxesByNumber)
         {"number", "@0尾,@4头", "10,20,30,40,41,42,43,44,45,46,47,48,49", "zh_CN"},
         {"number", "@我的,49", "3,4,5,9,49", "en"},
         {"parity", "@全部", "1,2", "zh_CN"},
+        {"half-wave-parity", "@蓝波,@单", "1,3,4,5", "zh_CN"},
+        {"half-wave-size", "@小", "2,4,6", "zh_HK"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.named);

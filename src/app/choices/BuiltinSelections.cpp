@@ -3,6 +3,7 @@
 
 #include "model/NumberTables.h"
 
+#include <array>
 #include <functional>
 
 namespace quorvel {
@@ -70,6 +71,32 @@ void zodiacSets(const SetContext& context, std::vector<Selection>& sets) {
                     boxesOf({0, 2, 3, 4, 5, 8}), true});
 }
 
+// The half waves of one colour ("红波": 红单 and 红双) and of one side across the colours ("单": 红单, 蓝单, 绿单).
+// Boxes 2w+1 and 2w+2 are the two sides of colour w; `sides` names the sides in box order (单 双, or 大 小).
+void halfWaveSets(const SetContext& context, AttributeKind kind, AttributeKind sideKind, std::array<int, 2> sides,
+                  std::vector<Selection>& sets) {
+    const Wording& wording = context.wording;
+    for (int colour = 0; colour < 3; ++colour)
+        sets.push_back({wording.said(Message::core(QT_TRANSLATE_NOOP("Core", "%1 wave"),
+                                                   context.name(AttributeKind::Colour, colour))),
+                        kind,
+                        {2 * colour + 1, 2 * colour + 2},
+                        true});
+    for (int side = 0; side < 2; ++side)
+        sets.push_back({context.name(sideKind, sides[static_cast<std::size_t>(side)]),
+                        kind,
+                        {side + 1, side + 3, side + 5},
+                        true});
+}
+
+void halfWaveParitySets(const SetContext& context, std::vector<Selection>& sets) {
+    halfWaveSets(context, AttributeKind::HalfWaveParity, AttributeKind::Parity, {1, 0}, sets);
+}
+
+void halfWaveSizeSets(const SetContext& context, std::vector<Selection>& sets) {
+    halfWaveSets(context, AttributeKind::HalfWaveSize, AttributeKind::Size, {1, 0}, sets);
+}
+
 // The rows of the kinds with sets of their own; a kind added later adds its row here.
 struct KindSets {
     AttributeKind kind;
@@ -77,7 +104,10 @@ struct KindSets {
 };
 
 const std::vector<KindSets>& kindSets() {
-    static const std::vector<KindSets> rows{{AttributeKind::Number, numberSets}, {AttributeKind::Zodiac, zodiacSets}};
+    static const std::vector<KindSets> rows{{AttributeKind::Number, numberSets},
+                                            {AttributeKind::Zodiac, zodiacSets},
+                                            {AttributeKind::HalfWaveParity, halfWaveParitySets},
+                                            {AttributeKind::HalfWaveSize, halfWaveSizeSets}};
     return rows;
 }
 
