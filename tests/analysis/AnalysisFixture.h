@@ -48,6 +48,17 @@ inline std::vector<GroupRow> gridFigures(std::vector<GroupRow> rows) {
     return rows;
 }
 
+// Twenty draws from 2014021 (zodiac year 2014, 马); the regular numbers are always 10..15; the special number is 7
+// in draws 3, 8, 12, 18 and 19, else 20 + the draw's number.
+inline std::vector<Draw> twentyDraws() {
+    std::vector<Draw> draws;
+    for (int i = 1; i <= 20; ++i) {
+        const bool seven = i == 3 || i == 8 || i == 12 || i == 18 || i == 19;
+        draws.push_back(Draw{2014020 + i, {10, 11, 12, 13, 14, 15, seven ? 7 : 20 + i}});
+    }
+    return draws;
+}
+
 // A store in a temporary folder holding the given draws (derived with the given bases).
 class StoreFixture {
   public:

@@ -21,24 +21,13 @@ ValuesRequest trendRequest(AttributeKind kind, ValuePlace place, int position, I
     return request;
 }
 
-// Twenty draws from 2014021; the regular numbers are always 10..15; the special number is 7 in draws 3, 8, 12,
-// 18 and 19, else 20 + the draw's number.
-std::vector<Draw> twentyDraws() {
-    std::vector<Draw> draws;
-    for (int i = 1; i <= 20; ++i) {
-        const bool seven = i == 3 || i == 8 || i == 12 || i == 18 || i == 19;
-        draws.push_back(Draw{2014020 + i, {10, 11, 12, 13, 14, 15, seven ? 7 : 20 + i}});
-    }
-    return draws;
-}
-
 } // namespace
 
 // Every cell and every column's summary of the numbers, counted straight from the draws of a 20-draw history over
 // draws 6..20, for the special number, the regular numbers and any of the seven; and column 07 of the special
 // number by hand.
 TEST(TrendTest, CellsAndSummariesCountedByHand) {
-    const std::vector<Draw> draws = twentyDraws();
+    const std::vector<Draw> draws = test::twentyDraws();
     test::StoreFixture fixture(draws);
     MemoryEngine engine(fixture.store());
     const int first = 6; // IDX of the range's first draw

@@ -59,17 +59,6 @@ struct Counted {
     int longestMiss = 0;
 };
 
-// Twenty draws from 2014021 (zodiac year 2014, 马); the regular numbers are always 10..15; the special number is 7
-// in draws 3, 8, 12, 18 and 19, else 20 + the draw's number.
-std::vector<Draw> twentyDraws() {
-    std::vector<Draw> draws;
-    for (int i = 1; i <= 20; ++i) {
-        const bool seven = i == 3 || i == 8 || i == 12 || i == 18 || i == 19;
-        draws.push_back(Draw{2014020 + i, {10, 11, 12, 13, 14, 15, seven ? 7 : 20 + i}});
-    }
-    return draws;
-}
-
 } // namespace
 
 // Over the whole real history, for the special number and for any of the seven numbers, every row of the omission
@@ -123,7 +112,7 @@ TEST(WorkedOutKindsTest, TableAndTrendOfTheRealHistoryFollowTheRules) {
 // One search of each kind on the twenty draws, its hits counted by hand from the numbers: regular 10..15 are
 // 小 ×6, 合单 10 12 14, 尾小 10..14 and 尾大 15, 家禽 10 12 13 in 2014, red 12 13, blue 10 14 15, green 11.
 TEST(WorkedOutKindsTest, OneSearchOfEachKindCountedByHand) {
-    test::StoreFixture fixture(twentyDraws());
+    test::StoreFixture fixture(test::twentyDraws());
     MemoryEngine engine(fixture.store());
     struct Case {
         const char* what;
