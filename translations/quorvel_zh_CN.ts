@@ -536,6 +536,10 @@
         <translation>要删除最后几期开奖（至少 1）</translation>
     </message>
     <message>
+        <source>deleted the draw of issue %1: %2 (special number %3)</source>
+        <translation>已删除第 %1 期：%2（特码 %3）</translation>
+    </message>
+    <message>
         <source>deleted the latest draw</source>
         <translation>已删除最后一期开奖</translation>
     </message>

@@ -536,6 +536,10 @@
         <translation>要刪除最後幾期攪珠（最少 1）</translation>
     </message>
     <message>
+        <source>deleted the draw of issue %1: %2 (special number %3)</source>
+        <translation>已刪除第 %1 期：%2（特碼 %3）</translation>
+    </message>
+    <message>
         <source>deleted the latest draw</source>
         <translation>已刪除最後一期攪珠</translation>
     </message>

@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "maintain/MaintenanceResult.h"
 #include "maintain/WorkbookExport.h"
+#include "model/AttributeKind.h"
 #include "model/Error.h"
 #include "model/GroupSort.h"
 #include "model/PathText.h"
@@ -20,6 +21,7 @@ namespace {
 int report(CliContext& context, const MaintenanceResult& result, const Message& done) {
     nlohmann::ordered_json json{{"draws", result.remaining}};
     if (result.backup) json["backup"] = pathText(*result.backup);
+    if (result.removed) json["removed"] = {{"issue", result.removed->issue}, {"numbers", result.removed->numbers}};
     context.print(json, [&](std::ostream& out) {
         out << context.said(result.remaining == 1 ? QT_TRANSLATE_NOOP("Cli", "%1; %2 draw remains")
                                                   : QT_TRANSLATE_NOOP("Cli", "%1; %2 draws remain"),
@@ -35,6 +37,15 @@ int report(CliContext& context, const MaintenanceResult& result, const Message& 
     return 0;
 }
 
+// The deleted draw named, so that a slip can be put right: its issue and its numbers, the special number apart.
+Message removedDraw(const Draw& draw) {
+    std::string regular;
+    for (std::size_t i = 0; i < 6; ++i)
+        regular += (i ? " " : "") + twoDigits(draw.numbers[i]);
+    return cliText(QT_TRANSLATE_NOOP("Cli", "deleted the draw of issue %1: %2 (special number %3)"), draw.issue,
+                   regular, twoDigits(draw.numbers[6]));
+}
+
 void registerDeleteLast(CLI::App& app, CliContext& context) {
     auto count = std::make_shared<std::string>();
     auto* command = app.add_subcommand(
@@ -48,7 +59,9 @@ void registerDeleteLast(CLI::App& app, CliContext& context) {
         context.action = [&context, count, given] {
             if (given->count() == 0) {
                 const MaintenanceResult result = context.workspace().maintenance().deleteLatestDraw();
-                report(context, result, cliText(QT_TRANSLATE_NOOP("Cli", "deleted the latest draw")));
+                report(context, result,
+                       result.removed ? removedDraw(*result.removed)
+                                      : cliText(QT_TRANSLATE_NOOP("Cli", "deleted the latest draw")));
                 if (result.remaining == 0 && !context.options.json)
                     context.out << context.said(QT_TRANSLATE_NOOP("Cli", "The history is now empty: import a history "
                                                                          "file or add draws before the next "

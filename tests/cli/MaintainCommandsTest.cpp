@@ -72,11 +72,13 @@ TEST(MaintainCommands, ShortenTheHistoryOrRefuseAndSayWhy) {
         }
     }
 
-    // Deleting the only draw leaves an empty history, and says so.
+    // Deleting the only draw names it, leaves an empty history, and says so.
     test::CliHarness one;
     ASSERT_EQ(one.run({"add", "01", "02", "03", "04", "05", "06", "07"}).code, 0);
     auto emptied = one.run({"delete-last"});
     EXPECT_EQ(emptied.code, 0) << emptied.err;
+    EXPECT_NE(emptied.out.find(": 01 02 03 04 05 06 (special number 07); 0 draws remain"), std::string::npos)
+        << emptied.out;
     EXPECT_NE(emptied.out.find("The history is now empty: import a history file or add draws"), std::string::npos)
         << emptied.out;
 }
