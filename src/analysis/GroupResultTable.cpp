@@ -10,13 +10,6 @@ namespace quorvel {
 
 void GroupResultTable::append(const GroupRow& row) { m_results.append(std::vector<GroupRow>{row}); }
 
-void GroupResultTable::append(const GroupRows& rows, const Progress& progress) {
-    GroupRows::Maker maker(rows);
-    m_results.append(
-        rows.size(), [&maker](std::size_t index, GroupRow& row) { maker.rowInto(index, row); },
-        [&progress](long done, long total) { progress.step(done, total); });
-}
-
 std::vector<GroupRow> GroupResultTable::read(GroupSort sort) const {
     if (sort != GroupSort::Label) return m_results.read(sort, statements::groupResultsBy(groupSortField(sort)));
     // Labels order by their values (names in their table order), which the text of the column does not.

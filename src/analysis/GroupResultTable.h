@@ -22,8 +22,9 @@ class GroupResultTable {
     // Empties YL and the figures and rules kept beside it.
     void clear() { m_results.clear(); }
     void append(const GroupRow& row);
-    // Appends many rows through statements that each insert a chunk of them, reporting the rows written.
-    void append(const GroupRows& rows, const Progress& progress = {});
+    void append(const std::vector<GroupRow>& rows) { m_results.append(rows); }
+    // Appends a block of rows made ready to store (GroupResultBlocks makes them).
+    void append(const GroupResultBlock& block) { m_results.append(block); }
     // Keeps the counting rules of the run whose rows the table holds.
     void setRules(const std::string& rules) { m_results.setRules(rules); }
     // The stored rows ordered by a column, ascending; ties keep the order they were stored in. A row whose

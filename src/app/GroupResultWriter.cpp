@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/GroupResultWriter.h"
 
+#include "analysis/GroupResultBlocks.h"
 #include "analysis/GroupResultWrite.h"
 #include "store/StoreError.h"
 
@@ -38,6 +39,7 @@ GroupResultWriter::~GroupResultWriter() { settle(); }
 void GroupResultWriter::start(std::shared_ptr<const GroupRows> rows, std::string rules) {
     settle();
     m_rows = std::move(rows);
+    m_blocks = std::make_unique<GroupResultBlocks>(*m_rows);
     m_rules = std::move(rules);
     m_written = 0;
     m_finished = false;
@@ -47,7 +49,7 @@ void GroupResultWriter::start(std::shared_ptr<const GroupRows> rows, std::string
 void GroupResultWriter::write() {
     std::optional<Error> failure;
     try {
-        writeGroupResults(m_store, *m_rows, m_rules, Progress([this](long done, long) {
+        writeGroupResults(m_store, *m_blocks, m_rules, Progress([this](long done, long) {
                               m_written = done;
                               return true;
                           }));
@@ -57,16 +59,22 @@ void GroupResultWriter::write() {
         failure.emplace(Message::core(QT_TRANSLATE_NOOP("Core", "%1 failed: %2%3"), operation(m_rows->size()),
                                       Message::verbatim(e.what()), notStored()));
     }
+    m_blocks->stop();
     std::lock_guard lock(m_mutex);
     if (failure) m_failure = std::move(failure);
     m_finished = true;
     m_done.notify_all();
 }
 
+void GroupResultWriter::makeAhead() {
+    if (m_thread.joinable()) m_blocks->makeAhead();
+}
+
 void GroupResultWriter::settle() {
     if (!m_thread.joinable()) return;
     m_thread.join();
     // The rows stay with the caller; the writer no longer needs them.
+    m_blocks.reset();
     m_rows.reset();
 }
 

@@ -69,6 +69,8 @@ GroupRun WorkspaceAnalyses::groupCalculation(EngineKind kind, const GroupRequest
     return {std::move(rows)};
 }
 
+void WorkspaceAnalyses::helpStoreGroupResults() { m_state.groupWriter().makeAhead(); }
+
 bool WorkspaceAnalyses::groupResultsWriting() const { return m_state.groupWriter().writing(); }
 
 void WorkspaceAnalyses::finishGroupResults(const Progress& progress) {

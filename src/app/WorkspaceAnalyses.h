@@ -58,6 +58,10 @@ class WorkspaceAnalyses {
     // touched. The store's write of the last calculation is waited for first, and Error tells of its failure
     // (see finishGroupResults).
     GroupRun groupCalculation(EngineKind kind, const GroupRequest& request, const Progress& progress = {});
+    // Lends the calling thread to the store's write of the last calculation's rows: it makes rows ready to store
+    // ahead of the write, and returns when the write needs it no more (before the rows are all stored). Worth
+    // calling before other work, such as printing the rows, so that the write and that work end together.
+    void helpStoreGroupResults();
     // Whether the rows of the last group calculation are still being stored (never waits).
     bool groupResultsWriting() const;
     // Waits until the rows of the last group calculation are stored, reporting the rows written to `progress`

@@ -105,7 +105,10 @@ int GroupCommand::run() {
     if (m_context.showProgress) m_context.err << "\r\033[K" << std::flush;
     if (const GroupLimits limits = groupLimits(engine, group); !limits.keptNote.empty())
         m_context.err << m_context.note() << m_context.said(limits.keptNote) << "\n";
-    // The rows come back in the order stored; they are ordered in memory as YL reads them by the sort.
+    // The rows are first made ready for the store, which writes them meanwhile; the store then commits while they
+    // are printed. The rows come back in the order stored; they are ordered in memory as YL reads them by the
+    // sort.
+    workspace.analyses().helpStoreGroupResults();
     const std::vector<std::uint32_t> order = groupRowOrder(rows, *parseGroupSort(m_sort));
     const std::string rules = countingRules(group);
     if (!m_options.xlsx.empty()) {

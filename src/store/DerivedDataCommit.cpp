@@ -22,6 +22,11 @@ DerivedDataCommit::DerivedDataCommit(HistoryStore& store, std::size_t bytes) : m
             m_db.exec("PRAGMA synchronous = NORMAL");
             m_found = found;
         }
+        const int secureDelete = m_db.execAndGet("PRAGMA secure_delete").getInt();
+        if (secureDelete != 0) {
+            m_db.exec("PRAGMA secure_delete = OFF");
+            m_foundSecureDelete = secureDelete;
+        }
         if (bytes > 0 && bytes <= kKeptBytes) {
             // A negative cache size counts kibibytes; the usual cache stays beside the write's pages.
             const long long found = m_db.execAndGet("PRAGMA cache_size").getInt64();
@@ -37,10 +42,16 @@ DerivedDataCommit::DerivedDataCommit(HistoryStore& store, std::size_t bytes) : m
 DerivedDataCommit::~DerivedDataCommit() {
     try {
         if (m_found >= 0) m_db.exec("PRAGMA synchronous = " + std::to_string(m_found));
+        if (m_foundSecureDelete >= 0) m_db.exec("PRAGMA secure_delete = " + std::to_string(m_foundSecureDelete));
         if (m_foundCache != 0) m_db.exec("PRAGMA cache_size = " + std::to_string(m_foundCache));
     } catch (const SQLite::Exception&) {
         // Setting a pragma that names no table does not fail short of running out of memory.
     }
+}
+
+void DerivedDataCommit::checkpoint() {
+    if (sqlite3_get_autocommit(m_db.getHandle()) == 0) return; // a transaction is still open
+    sqlite3_wal_checkpoint_v2(m_db.getHandle(), nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
 }
 
 } // namespace quorvel

@@ -96,7 +96,6 @@ void GroupResultStore::clear() {
         db.exec("DELETE FROM YLRules");
     });
     m_nextRow = 1;
-    m_figures.clear();
 }
 
 void GroupResultStore::Finalize::operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
@@ -121,31 +120,13 @@ sqlite3_stmt* GroupResultStore::rowInsert(int rows) {
     return prepared;
 }
 
-void GroupResultStore::bindRow(sqlite3_stmt* insert, int slot, const GroupRow& row) {
-    if (m_nextRow == 0)
-        m_nextRow = storeConnection(m_store).execAndGet("SELECT COALESCE(MAX(rowid), 0) + 1 FROM YL").getInt64();
-    if (m_figures.rows() == 0) m_figuresFirstRow = m_nextRow;
-    ++m_nextRow;
-    // SQLite's own calls: the values of a row are bound by the million, and a bind fails only for a wrong place.
-    const int first = slot * 4;
-    int code =
-        sqlite3_bind_text(insert, first + 1, row.content.data(), static_cast<int>(row.content.size()), SQLITE_STATIC);
-    if (code == SQLITE_OK) code = sqlite3_bind_int(insert, first + 2, row.min);
-    if (code == SQLITE_OK) code = sqlite3_bind_int(insert, first + 3, row.max);
-    if (code == SQLITE_OK) code = sqlite3_bind_int(insert, first + 4, row.last);
-    if (code != SQLITE_OK) throw SQLite::Exception(sqlite3_db_handle(insert), code);
-    m_figures.add(row.statistics, row.last);
-}
-
-void GroupResultStore::storeFigures() {
-    if (m_figures.rows() == 0) return;
+void GroupResultStore::storeFigures(const GroupResultBlock& block, std::int64_t firstRow) {
     SQLite::Statement insert(storeConnection(m_store),
                              "INSERT INTO YLFigures (firstRow, rowCount, figures) VALUES (?, ?, ?)");
-    insert.bind(1, m_figuresFirstRow);
-    insert.bind(2, static_cast<std::int64_t>(m_figures.rows()));
-    insert.bindNoCopy(3, m_figures.bytes().data(), static_cast<int>(m_figures.bytes().size()));
+    insert.bind(1, firstRow);
+    insert.bind(2, static_cast<std::int64_t>(block.rows()));
+    insert.bindNoCopy(3, block.figures().data(), static_cast<int>(block.figures().size()));
     insert.exec();
-    m_figures.clear();
 }
 
 void GroupResultStore::append(const std::vector<GroupRow>& rows,
@@ -156,30 +137,55 @@ void GroupResultStore::append(const std::vector<GroupRow>& rows,
 
 void GroupResultStore::append(std::size_t count, const RowSource& rowAt,
                               const std::function<void(long done, long total)>& written) {
-    // Chunks of rows per statement: far fewer statement runs than rows, which is what writing costs. The rows of
-    // a chunk are made into the same few rows each time and bound without a copy. Their figures are packed and
-    // stored a block of many rows at a time.
-    constexpr std::size_t kChunk = 128;
-    constexpr std::size_t kBlockRows = 8192;
-    std::vector<GroupRow> chunk(std::min(kChunk, count));
+    GroupRow row; // each row made into this one, its label text reused
     for (std::size_t done = 0; done < count;) {
         if (written) written(static_cast<long>(done), static_cast<long>(count));
-        const std::size_t size = std::min(kChunk, count - done);
+        const std::size_t size = std::min(GroupResultBlock::kRows, count - done);
+        GroupResultBlock block;
+        for (std::size_t i = 0; i < size; ++i) {
+            rowAt(done + i, row);
+            block.add(row);
+        }
+        append(block);
+        done += size;
+    }
+}
+
+void GroupResultStore::append(const GroupResultBlock& block) {
+    if (block.rows() == 0) return;
+    // Chunks of rows per statement: far fewer statement runs than rows, which is what writing costs. The rows
+    // are bound without a copy, through SQLite's own calls (a bind fails only for a wrong place).
+    constexpr std::size_t kChunk = 128;
+    storeStep(m_store.file(), [&] {
+        if (m_nextRow == 0)
+            m_nextRow = storeConnection(m_store).execAndGet("SELECT COALESCE(MAX(rowid), 0) + 1 FROM YL").getInt64();
+    });
+    const std::int64_t firstRow = m_nextRow;
+    for (std::size_t done = 0; done < block.rows();) {
+        const std::size_t size = std::min(kChunk, block.rows() - done);
         storeStep(m_store.file(), [&] {
             sqlite3_stmt* insert = rowInsert(static_cast<int>(size));
             const ConnectionHeld held(storeConnection(m_store));
-            for (std::size_t i = 0; i < size; ++i) {
-                rowAt(done + i, chunk[i]);
-                bindRow(insert, static_cast<int>(i), chunk[i]);
+            int code = SQLITE_OK;
+            for (std::size_t i = 0; i < size && code == SQLITE_OK; ++i) {
+                const std::size_t row = done + i;
+                const int first = static_cast<int>(i) * 4;
+                const std::string_view content = block.content(row);
+                code = sqlite3_bind_text(insert, first + 1, content.data(), static_cast<int>(content.size()),
+                                         SQLITE_STATIC);
+                if (code == SQLITE_OK) code = sqlite3_bind_int(insert, first + 2, block.min(row));
+                if (code == SQLITE_OK) code = sqlite3_bind_int(insert, first + 3, block.max(row));
+                if (code == SQLITE_OK) code = sqlite3_bind_int(insert, first + 4, block.last(row));
             }
-            const int code = sqlite3_step(insert);
+            if (code == SQLITE_OK) code = sqlite3_step(insert);
             sqlite3_reset(insert);
             if (code != SQLITE_DONE) throw SQLite::Exception(sqlite3_db_handle(insert), code);
-            if (m_figures.rows() >= kBlockRows) storeFigures();
         });
         done += size;
     }
-    storeStep(m_store.file(), [&] { storeFigures(); });
+    // SQLite gives each row the rowid after the largest: the block's rows have consecutive rowids from firstRow.
+    m_nextRow += static_cast<std::int64_t>(block.rows());
+    storeStep(m_store.file(), [&] { storeFigures(block, firstRow); });
 }
 
 void GroupResultStore::setRules(const std::string& rules) {

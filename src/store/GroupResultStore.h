@@ -3,7 +3,7 @@
 
 #include "model/GroupRow.h"
 #include "model/GroupSort.h"
-#include "store/GroupFigurePacking.h"
+#include "store/GroupResultBlock.h"
 #include "store/HistoryStore.h"
 
 #include <cstdint>
@@ -41,11 +41,13 @@ class GroupResultStore {
     void clear();
     // Writes row `index` into `row`, reusing the text `row` holds.
     using RowSource = std::function<void(std::size_t index, GroupRow& row)>;
-    // Appends `count` rows taken from `rowAt` through statements that each insert a chunk of them; `written`
-    // hears the rows written so far before each chunk.
+    // Appends `count` rows taken from `rowAt`, made into blocks of GroupResultBlock::kRows rows; `written` hears
+    // the rows written so far before each block.
     void append(std::size_t count, const RowSource& rowAt,
                 const std::function<void(long done, long total)>& written = {});
     void append(const std::vector<GroupRow>& rows, const std::function<void(long done, long total)>& written = {});
+    // Appends the rows of a block through statements that each insert a chunk of them, then their figures.
+    void append(const GroupResultBlock& block);
     void setRules(const std::string& rules);
     // The stored rows ordered by the YL column of a sort, ascending (P: by the kept chance, rows without it
     // last), ties in the order stored; without a sort in the order stored. A row whose figures were not kept has
@@ -60,8 +62,7 @@ class GroupResultStore {
     enum class FigureLayout { None, Rows, Blocks };
 
     sqlite3_stmt* rowInsert(int rows);
-    void bindRow(sqlite3_stmt* insert, int slot, const GroupRow& row);
-    void storeFigures();
+    void storeFigures(const GroupResultBlock& block, std::int64_t firstRow);
     void createSideTables();
     bool hasTable(const char* name) const;
     FigureLayout figureLayout() const;
@@ -74,8 +75,6 @@ class GroupResultStore {
     };
     std::map<int, std::unique_ptr<sqlite3_stmt, Finalize>> m_inserts; // by rows per statement
     std::int64_t m_nextRow = 0;                                       // the YL rowid of the next row (0: not read yet)
-    GroupFigurePacker m_figures;                                      // of the rows not yet in YLFigures
-    std::int64_t m_figuresFirstRow = 0;                               // the YL rowid of the first of them
 };
 
 } // namespace quorvel

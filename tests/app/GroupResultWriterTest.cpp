@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -133,6 +134,30 @@ TEST(GroupResultWriter, TheNextCallerSeesTheNewRowsOrIsToldTheyWereNotStored) {
         EXPECT_NO_THROW(workspace.analyses().finishGroupResults()); // told once
         EXPECT_EQ(figuresOf(workspace.analyses().groupResults()), expected);
     }
+}
+
+// Rows made ready to store by the callers (two threads here, beside the writing one) are stored once each, whole
+// and in order: every group of 3 of the 49 numbers, three blocks of the write, reads back with all its figures.
+TEST(GroupResultWriter, RowsMadeAheadByTheCallersAreStoredWholeAndInOrder) {
+    test::TempFolder folder;
+    MemorySettingsStore settings;
+    FixedClock clock(2014);
+    Workspace workspace(folder / "data", settings, clock);
+    workspace.history().importHistoryFile(folder.write("h.txt", "2013001 01 02 03 04 05 06 07\r\n"
+                                                                "2013002 05 06 07 08 09 10 11\r\n"
+                                                                "2013003 02 04 06 08 10 12 14\r\n"));
+    std::vector<int> all(49);
+    for (int i = 0; i < 49; ++i)
+        all[static_cast<std::size_t>(i)] = i + 1;
+    GroupRequest request = numbers(all, 3);
+    request.noLimit = true;
+    const GroupRun run = workspace.analyses().groupCalculation(EngineKind::Memory, request);
+    std::thread other([&] { workspace.analyses().helpStoreGroupResults(); });
+    workspace.analyses().helpStoreGroupResults();
+    other.join();
+    const std::vector<GroupRow> stored = workspace.analyses().groupResults();
+    ASSERT_EQ(stored.size(), 18424u);
+    EXPECT_TRUE(stored == run.rows->toVector());
 }
 
 } // namespace quorvel
