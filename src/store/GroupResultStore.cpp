@@ -2,7 +2,7 @@
 #include "store/GroupResultStore.h"
 
 #include "model/PathText.h"
-#include "store/ConnectionHeld.h"
+#include "store/GroupBlockTable.h"
 #include "store/JetDialect.h"
 #include "store/LishiSchema.h"
 #include "store/SqliteFailure.h"
@@ -100,23 +100,20 @@ void GroupResultStore::clear() {
 
 void GroupResultStore::Finalize::operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
 
-sqlite3_stmt* GroupResultStore::rowInsert(int rows) {
-    auto& statement = m_inserts[rows];
-    if (statement) return statement.get();
+sqlite3_stmt* GroupResultStore::blockInsert() {
+    if (m_blockInsert) return m_blockInsert.get();
     createSideTables();
-    // SQLite gives each row the rowid after the largest (appending without looking for a free one); the rows of
-    // this connection's transaction so get consecutive rowids, which their figures name.
-    std::string yl = "INSERT INTO YL (content, intMinYL, intMaxYL, intLstYl) VALUES ";
-    for (int i = 0; i < rows; ++i)
-        yl += i ? ", (?, ?, ?, ?)" : "(?, ?, ?, ?)";
+    const std::string text = std::string("INSERT INTO YL (content, intMinYL, intMaxYL, intLstYl) SELECT content, min, "
+                                         "max, last FROM ") +
+                             kGroupBlockTable + "(?)";
     sqlite3* db = storeConnection(m_store).getHandle();
     sqlite3_stmt* prepared = nullptr;
-    if (const int code = sqlite3_prepare_v2(db, yl.c_str(), static_cast<int>(yl.size() + 1), &prepared, nullptr);
+    if (const int code = sqlite3_prepare_v2(db, text.c_str(), static_cast<int>(text.size() + 1), &prepared, nullptr);
         code != SQLITE_OK) {
         sqlite3_finalize(prepared);
         throw SQLite::Exception(db, code);
     }
-    statement.reset(prepared);
+    m_blockInsert.reset(prepared);
     return prepared;
 }
 
@@ -153,37 +150,19 @@ void GroupResultStore::append(std::size_t count, const RowSource& rowAt,
 
 void GroupResultStore::append(const GroupResultBlock& block) {
     if (block.rows() == 0) return;
-    // Chunks of rows per statement: far fewer statement runs than rows, which is what writing costs. The rows
-    // are bound without a copy, through SQLite's own calls (a bind fails only for a wrong place).
-    constexpr std::size_t kChunk = 128;
     storeStep(m_store.file(), [&] {
         if (m_nextRow == 0)
             m_nextRow = storeConnection(m_store).execAndGet("SELECT COALESCE(MAX(rowid), 0) + 1 FROM YL").getInt64();
+        // One run of one statement stores the block: its rows are read from it in order, none bound one by one.
+        sqlite3_stmt* insert = blockInsert();
+        int code = bindGroupBlock(insert, 1, block);
+        if (code == SQLITE_OK) code = sqlite3_step(insert);
+        sqlite3_reset(insert);
+        sqlite3_clear_bindings(insert);
+        if (code != SQLITE_DONE) throw SQLite::Exception(sqlite3_db_handle(insert), code);
     });
-    const std::int64_t firstRow = m_nextRow;
-    for (std::size_t done = 0; done < block.rows();) {
-        const std::size_t size = std::min(kChunk, block.rows() - done);
-        storeStep(m_store.file(), [&] {
-            sqlite3_stmt* insert = rowInsert(static_cast<int>(size));
-            const ConnectionHeld held(storeConnection(m_store));
-            int code = SQLITE_OK;
-            for (std::size_t i = 0; i < size && code == SQLITE_OK; ++i) {
-                const std::size_t row = done + i;
-                const int first = static_cast<int>(i) * 4;
-                const std::string_view content = block.content(row);
-                code = sqlite3_bind_text(insert, first + 1, content.data(), static_cast<int>(content.size()),
-                                         SQLITE_STATIC);
-                if (code == SQLITE_OK) code = sqlite3_bind_int(insert, first + 2, block.min(row));
-                if (code == SQLITE_OK) code = sqlite3_bind_int(insert, first + 3, block.max(row));
-                if (code == SQLITE_OK) code = sqlite3_bind_int(insert, first + 4, block.last(row));
-            }
-            if (code == SQLITE_OK) code = sqlite3_step(insert);
-            sqlite3_reset(insert);
-            if (code != SQLITE_DONE) throw SQLite::Exception(sqlite3_db_handle(insert), code);
-        });
-        done += size;
-    }
     // SQLite gives each row the rowid after the largest: the block's rows have consecutive rowids from firstRow.
+    const std::int64_t firstRow = m_nextRow;
     m_nextRow += static_cast<std::int64_t>(block.rows());
     storeStep(m_store.file(), [&] { storeFigures(block, firstRow); });
 }

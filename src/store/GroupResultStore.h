@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -61,7 +60,7 @@ class GroupResultStore {
     // Where the stored rows' figures are: nowhere, a row each in YLStats, or packed in YLFigures.
     enum class FigureLayout { None, Rows, Blocks };
 
-    sqlite3_stmt* rowInsert(int rows);
+    sqlite3_stmt* blockInsert();
     void storeFigures(const GroupResultBlock& block, std::int64_t firstRow);
     void createSideTables();
     bool hasTable(const char* name) const;
@@ -73,8 +72,8 @@ class GroupResultStore {
     struct Finalize {
         void operator()(sqlite3_stmt* statement) const;
     };
-    std::map<int, std::unique_ptr<sqlite3_stmt, Finalize>> m_inserts; // by rows per statement
-    std::int64_t m_nextRow = 0;                                       // the YL rowid of the next row (0: not read yet)
+    std::unique_ptr<sqlite3_stmt, Finalize> m_blockInsert;
+    std::int64_t m_nextRow = 0; // the YL rowid of the next row (0: not read yet)
 };
 
 } // namespace quorvel

@@ -5,6 +5,7 @@
 #include "store/HistoryStore.h"
 
 #include "model/Error.h"
+#include "store/GroupBlockTable.h"
 #include "store/JetDialect.h"
 #include "store/LishiRecordRow.h"
 #include "store/LishiSchema.h"
@@ -99,6 +100,7 @@ void HistoryStore::open() {
         throw storeError(e, m_file);
     }
     registerJetFunctions(m_db->getHandle());
+    registerGroupBlockTable(m_db->getHandle());
 }
 
 void HistoryStore::openForChanges() {
