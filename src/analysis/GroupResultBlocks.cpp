@@ -7,12 +7,14 @@
 namespace quorvel {
 
 GroupResultBlocks::GroupResultBlocks(const GroupRows& rows)
-    : m_rows(rows), m_states((rows.size() + GroupResultBlock::kRows - 1) / GroupResultBlock::kRows, State::Waiting),
-      m_blocks(m_states.size()) {}
+    : m_rows(rows), m_rowsPerBlock(rows.size() > kMostRowsAhead ? kRowsPerBlockAlone : GroupResultBlock::kRows),
+      m_states((rows.size() + m_rowsPerBlock - 1) / m_rowsPerBlock, State::Waiting) {
+    if (rows.size() <= kMostRowsAhead) m_blocks.resize(m_states.size());
+}
 
 GroupResultBlock GroupResultBlocks::make(std::size_t index) const {
-    const std::size_t first = index * GroupResultBlock::kRows;
-    const std::size_t end = std::min(first + GroupResultBlock::kRows, m_rows.size());
+    const std::size_t first = index * m_rowsPerBlock;
+    const std::size_t end = std::min(first + m_rowsPerBlock, m_rows.size());
     GroupRows::Maker maker(m_rows);
     GroupRow row; // each row made into this one, its label text reused
     GroupResultBlock block;

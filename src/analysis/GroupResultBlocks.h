@@ -20,6 +20,9 @@ class GroupResultBlocks {
 
     std::size_t size() const { return m_states.size(); }
     std::size_t rows() const { return m_rows.size(); }
+    // Rows per block: GroupResultBlock::kRows when the blocks may be made ahead; a calculation too large for that
+    // is cut into smaller blocks, so that the one block its writing thread holds at a time takes little memory.
+    std::size_t rowsPerBlock() const { return m_rowsPerBlock; }
 
     // Block `index`, made now unless another thread has made it or is making it (then waits for it). Each block
     // is taken once; the memory of a block taken is the taker's.
@@ -32,6 +35,7 @@ class GroupResultBlocks {
     void stop();
 
     static constexpr std::size_t kMostRowsAhead = 500000;
+    static constexpr std::size_t kRowsPerBlockAlone = 1024;
 
   private:
     enum class State { Waiting, Making, Made, Taken };
@@ -39,6 +43,7 @@ class GroupResultBlocks {
     GroupResultBlock make(std::size_t index) const;
 
     const GroupRows& m_rows;
+    std::size_t m_rowsPerBlock;
     std::mutex m_mutex;
     std::condition_variable m_made;
     std::vector<State> m_states;

@@ -22,7 +22,7 @@ void writeGroupResults(HistoryStore& store, GroupResultBlocks& blocks, const std
     GroupResultTable table(store);
     table.clear();
     for (std::size_t index = 0; index < blocks.size(); ++index) {
-        progress.step(static_cast<long>(index * GroupResultBlock::kRows), static_cast<long>(blocks.rows()));
+        progress.step(static_cast<long>(index * blocks.rowsPerBlock()), static_cast<long>(blocks.rows()));
         table.append(blocks.take(index));
     }
     table.setRules(rules);

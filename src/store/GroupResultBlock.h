@@ -17,7 +17,7 @@ namespace quorvel {
 // while another stores the blocks before it.
 class GroupResultBlock {
   public:
-    // Rows per block of a large write: the figures of each block are one blob.
+    // Rows per block of a write (its figures are one blob): fewer where the write is cut smaller.
     static constexpr std::size_t kRows = 8192;
 
     void add(const GroupRow& row);
