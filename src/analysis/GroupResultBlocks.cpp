@@ -20,6 +20,7 @@ GroupResultBlock GroupResultBlocks::make(std::size_t index) const {
     GroupResultBlock block;
     for (std::size_t i = first; i < end; ++i) {
         maker.rowInto(i, row);
+        if (i == first) block.reserve(end - first, row.content.size());
         block.add(row);
     }
     return block;

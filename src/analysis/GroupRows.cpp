@@ -59,12 +59,16 @@ void GroupRows::rowInto(std::size_t row, GroupRow& into) const {
 }
 
 void GroupRows::Maker::rowInto(std::size_t row, GroupRow& into) {
-    if (!m_rows.m_compact) return m_rows.rowInto(row, into);
+    labelInto(row, into.content);
+    m_rows.figuresInto(row, into);
+}
+
+void GroupRows::Maker::labelInto(std::size_t row, std::string& into) {
+    if (!m_rows.m_compact) return m_rows.labelInto(row, into);
     m_elements = m_elements && row == m_row + 1 ? m_rows.m_ranks->nextElements(m_elements)
                                                 : m_rows.m_ranks->elements(static_cast<long>(row));
     m_row = row;
-    m_rows.labelOf(m_elements, into.content);
-    m_rows.figuresInto(row, into);
+    m_rows.labelOf(m_elements, into);
 }
 
 void GroupRows::figuresInto(std::size_t row, GroupRow& into) const {

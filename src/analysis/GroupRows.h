@@ -124,6 +124,7 @@ class GroupRows {
       public:
         explicit Maker(const GroupRows& rows) : m_rows(rows) {}
         void rowInto(std::size_t row, GroupRow& into);
+        void labelInto(std::size_t row, std::string& into);
 
       private:
         const GroupRows& m_rows;

@@ -140,7 +140,7 @@ class BlockWriter {
     NumberTexts m_figures; // as the table shows them
 };
 
-// At most this many rows keep their labels between the two tables of the text (8 MB or so of labels).
+// At most this many rows have their labels made ahead of the two tables of the text (8 MB or so of labels).
 constexpr std::size_t kKeptLabelRows = 500000;
 
 // The columns of the fuller figures after the group's caption, under their JSON names.
@@ -190,24 +190,37 @@ void printGroupText(std::ostream& out, const GroupRows& rows, const std::vector<
     // The stored names need no rewriting: the table's million rows stream through untouched.
     const bool rename = wording.language != kStoredNamesLanguage;
     std::string label; // each row's label made into this text
-    auto labelOf = [&](std::uint32_t i) {
-        rows.labelInto(i, label);
+    auto named = [&] {
         if (rename) label = wording.names(label);
     };
-    // The labels of the first table kept for the second, where they take little memory: making a label again
-    // costs more than printing it (the largest calculations make them again instead).
-    const bool keep = order.size() <= kKeptLabelRows;
+    // The labels of every row made once, in the order stored, where they take little memory: stepping from one
+    // row's elements to the next costs less than working out each row's from its place, and both tables copy
+    // them in their order (the largest calculations make each label from its place in each table instead).
+    const bool keep = rows.size() <= kKeptLabelRows;
     std::string kept;
     std::vector<std::uint32_t> keptEnds;
-    if (keep) keptEnds.reserve(order.size());
-    for (std::uint32_t i : order) {
-        labelOf(i);
-        if (keep) {
-            if (kept.empty()) kept.reserve(order.size() * (label.size() + 1));
+    if (keep) {
+        keptEnds.reserve(rows.size());
+        GroupRows::Maker maker(rows);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            maker.labelInto(i, label);
+            named();
+            if (kept.empty()) kept.reserve(rows.size() * (label.size() + 1));
             kept += label;
             keptEnds.push_back(static_cast<std::uint32_t>(kept.size()));
         }
-        writer << std::string_view(label) << '\t';
+    }
+    auto labelOf = [&](std::uint32_t i) -> std::string_view {
+        if (keep) {
+            const std::uint32_t begin = i ? keptEnds[i - 1] : 0;
+            return std::string_view(kept).substr(begin, keptEnds[i] - begin);
+        }
+        rows.labelInto(i, label);
+        named();
+        return label;
+    };
+    for (std::uint32_t i : order) {
+        writer << labelOf(i) << '\t';
         // As the omission grid shows it: a group never drawn has no minimum.
         if (const int min = rows.min(i); min == OmissionSummary::kNoMinimum)
             writer << kNeverHitText;
@@ -216,15 +229,8 @@ void printGroupText(std::ostream& out, const GroupRows& rows, const std::vector<
         writer << '\t' << rows.max(i) << '\t' << rows.last(i) << '\n';
     }
     writer << "\n" << caption(header[0]) << kStatisticsColumns;
-    for (std::size_t place = 0; place < order.size(); ++place) {
-        const std::uint32_t i = order[place];
-        if (keep) {
-            const std::uint32_t begin = place ? keptEnds[place - 1] : 0;
-            writer << std::string_view(kept).substr(begin, keptEnds[place] - begin) << '\t';
-        } else {
-            labelOf(i);
-            writer << std::string_view(label) << '\t';
-        }
+    for (std::uint32_t i : order) {
+        writer << labelOf(i) << '\t';
         const OmissionStatistics s = rows.statistics(i);
         writer << s.hitsInRange << '\t';
         writer.figure(s.average);

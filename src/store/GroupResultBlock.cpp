@@ -3,6 +3,11 @@
 
 namespace quorvel {
 
+void GroupResultBlock::reserve(std::size_t rows, std::size_t labelBytes) {
+    m_contents.reserve(rows * labelBytes);
+    m_columns.reserve(rows);
+}
+
 void GroupResultBlock::add(const GroupRow& row) {
     m_contents += row.content;
     m_columns.push_back(Columns{static_cast<std::uint32_t>(m_contents.size()), row.min, row.max, row.last});

@@ -20,6 +20,8 @@ class GroupResultBlock {
     // Rows per block of a write (its figures are one blob): fewer where the write is cut smaller.
     static constexpr std::size_t kRows = 8192;
 
+    // Room for `rows` rows of labels of about `labelBytes` characters, made before they are added.
+    void reserve(std::size_t rows, std::size_t labelBytes);
     void add(const GroupRow& row);
 
     std::size_t rows() const { return m_columns.size(); }
