@@ -36,6 +36,20 @@ GroupRequest numbers(std::vector<int> boxes, int k) {
     return request;
 }
 
+// A workspace of its own holding three draws of 2013.
+struct ThreeDraws {
+    test::TempFolder folder;
+    MemorySettingsStore settings;
+    FixedClock clock{2014};
+    Workspace workspace{folder / "data", settings, clock};
+
+    ThreeDraws() {
+        workspace.history().importHistoryFile(folder.write("h.txt", "2013001 01 02 03 04 05 06 07\r\n"
+                                                                    "2013002 05 06 07 08 09 10 11\r\n"
+                                                                    "2013003 02 04 06 08 10 12 14\r\n"));
+    }
+};
+
 // Every insert into YL fails, as a store that cannot be written would.
 void failWritesOfYL(const std::filesystem::path& store) {
     SQLite::Database db(store.string(), SQLite::OPEN_READWRITE);
@@ -93,13 +107,8 @@ TEST(GroupResultWriter, TheNextCallerSeesTheNewRowsOrIsToldTheyWereNotStored) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        test::TempFolder folder;
-        MemorySettingsStore settings;
-        FixedClock clock(2014);
-        Workspace workspace(folder / "data", settings, clock);
-        workspace.history().importHistoryFile(folder.write("h.txt", "2013001 01 02 03 04 05 06 07\r\n"
-                                                                    "2013002 05 06 07 08 09 10 11\r\n"
-                                                                    "2013003 02 04 06 08 10 12 14\r\n"));
+        ThreeDraws three;
+        Workspace& workspace = three.workspace;
         const Figures before =
             figuresOf(*workspace.analyses().groupCalculation(EngineKind::Memory, numbers({1, 2, 3, 4, 5, 6}, 2)).rows);
         workspace.analyses().finishGroupResults();
@@ -139,13 +148,8 @@ TEST(GroupResultWriter, TheNextCallerSeesTheNewRowsOrIsToldTheyWereNotStored) {
 // Rows made ready to store by the callers (two threads here, beside the writing one) are stored once each, whole
 // and in order: every group of 3 of the 49 numbers, three blocks of the write, reads back with all its figures.
 TEST(GroupResultWriter, RowsMadeAheadByTheCallersAreStoredWholeAndInOrder) {
-    test::TempFolder folder;
-    MemorySettingsStore settings;
-    FixedClock clock(2014);
-    Workspace workspace(folder / "data", settings, clock);
-    workspace.history().importHistoryFile(folder.write("h.txt", "2013001 01 02 03 04 05 06 07\r\n"
-                                                                "2013002 05 06 07 08 09 10 11\r\n"
-                                                                "2013003 02 04 06 08 10 12 14\r\n"));
+    ThreeDraws three;
+    Workspace& workspace = three.workspace;
     std::vector<int> all(49);
     for (int i = 0; i < 49; ++i)
         all[static_cast<std::size_t>(i)] = i + 1;
