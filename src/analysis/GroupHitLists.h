@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "analysis/HugePageAllocator.h"
+#include "platform/HugePageAllocator.h"
 
 #include <cstdint>
 #include <span>

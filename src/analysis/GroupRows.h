@@ -2,8 +2,8 @@
 #pragma once
 
 #include "analysis/CombinationRank.h"
-#include "analysis/HugePageAllocator.h"
 #include "model/GroupRow.h"
+#include "platform/HugePageAllocator.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -82,7 +82,7 @@ class MemoryEngine : public OmissionEngine {
 
     HistoryStore& m_store;
     std::uint64_t m_loadedVersion = 0;
-    std::vector<DrawRecord> m_records;
+    DrawRecords m_records;
     unsigned m_loadedKinds = 0; // the kinds whose fields m_records holds, bit k for kind k
     HistoryTimeline m_timeline;
     // Draws per (kind, cut, code, occurrence), flat; built at load for every item that occurs.

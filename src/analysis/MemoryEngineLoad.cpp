@@ -106,7 +106,7 @@ void MemoryEngine::load(unsigned kinds) {
 void MemoryEngine::requireKind(AttributeKind kind) {
     if (m_loadedKinds & kindBit(kind)) return;
     const RecordFields fields = RecordFields::ofKind(kind);
-    const std::vector<DrawRecord> read = m_store.records(fields);
+    const DrawRecords read = m_store.records(fields);
     // Another program's change since the load would mix two states of the history: load it again whole.
     bool same = m_store.historyVersion() == m_loadedVersion && read.size() == m_records.size();
     for (std::size_t i = 0; same && i < read.size(); ++i)

@@ -14,7 +14,7 @@ namespace quorvel {
 
 #if defined(__linux__)
 
-void* reserveLargeBlock(std::size_t bytes) {
+void* reserveLargeBlock(std::size_t bytes, std::size_t hugeBytes) {
     // A mapping of its own, aligned to 2 MB (the parts around the aligned range are given back at once), so that
     // releasing it returns the memory to the system at once.
     const std::size_t page = kLargeBlockAlignment;
@@ -26,7 +26,7 @@ void* reserveLargeBlock(std::size_t bytes) {
     if (aligned + bytes < base + bytes + page)
         ::munmap(reinterpret_cast<void*>(aligned + bytes), base + bytes + page - aligned - bytes);
 #if defined(MADV_HUGEPAGE)
-    ::madvise(reinterpret_cast<void*>(aligned), bytes, MADV_HUGEPAGE); // only advice: ordinary pages else
+    if (hugeBytes > 0) ::madvise(reinterpret_cast<void*>(aligned), hugeBytes, MADV_HUGEPAGE); // ordinary pages else
 #endif
     return reinterpret_cast<void*>(aligned);
 }
@@ -37,7 +37,7 @@ void releaseLargeBlock(void* block, std::size_t bytes) noexcept { ::munmap(block
 
 // The C runtime's heap takes blocks this large straight from the system's virtual memory and gives them back when
 // they are freed.
-void* reserveLargeBlock(std::size_t bytes) {
+void* reserveLargeBlock(std::size_t bytes, std::size_t) {
     void* block = ::_aligned_malloc(bytes, kLargeBlockAlignment);
     if (!block) throw std::bad_alloc();
     return block;
@@ -47,7 +47,9 @@ void releaseLargeBlock(void* block, std::size_t) noexcept { ::_aligned_free(bloc
 
 #else
 
-void* reserveLargeBlock(std::size_t bytes) { return ::operator new (bytes, std::align_val_t{kLargeBlockAlignment}); }
+void* reserveLargeBlock(std::size_t bytes, std::size_t) {
+    return ::operator new (bytes, std::align_val_t{kLargeBlockAlignment});
+}
 
 void releaseLargeBlock(void* block, std::size_t) noexcept {
     ::operator delete (block, std::align_val_t{kLargeBlockAlignment});

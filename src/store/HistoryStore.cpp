@@ -33,7 +33,8 @@ class StatementRow final : public StoreRow {
 };
 
 // Whether rows are in issue order with no IDX twice.
-template <typename Row> bool strictlyInIssueOrder(const std::vector<Row>& rows) {
+template <typename Rows> bool strictlyInIssueOrder(const Rows& rows) {
+    using Row = typename Rows::value_type;
     return std::adjacent_find(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.idx >= b.idx; }) ==
            rows.end();
 }
@@ -167,11 +168,12 @@ std::optional<DrawRecord> HistoryStore::selectOne(const std::string& tail, std::
 
 std::vector<DrawRecord> HistoryStore::readAll() const { return select("ORDER BY IDX"); }
 
-template <typename Row, typename ReadRow>
-std::vector<Row> HistoryStore::inIssueOrder(const std::string& columns, ReadRow readRow) const {
+template <typename Rows, typename ReadRow>
+Rows HistoryStore::inIssueOrder(const std::string& columns, ReadRow readRow) const {
+    using Row = typename Rows::value_type;
     auto read = [&](const char* order) {
         auto query = prepared("SELECT " + columns + " FROM Lishi" + order);
-        std::vector<Row> rows;
+        Rows rows;
         rows.reserve(static_cast<std::size_t>(count()));
         const ConnectionHeld held(*m_db);
         while (query.step())
@@ -182,7 +184,7 @@ std::vector<Row> HistoryStore::inIssueOrder(const std::string& columns, ReadRow 
         // Named in no order, the rows come from the numbers index where it holds every column asked for (its small
         // pages, in IDX order), else from the table in its own order, which is rarely out of issue order; either
         // is faster than the table read through the IDX index, which looks up every row.
-        std::vector<Row> rows = read("");
+        Rows rows = read("");
         if (strictlyInIssueOrder(rows)) return rows;
         auto byIdx = [](const Row& a, const Row& b) { return a.idx < b.idx; };
         std::sort(rows.begin(), rows.end(), byIdx);
@@ -194,9 +196,9 @@ std::vector<Row> HistoryStore::inIssueOrder(const std::string& columns, ReadRow 
     });
 }
 
-std::vector<DrawRecord> HistoryStore::records(const RecordFields& fields) const {
+DrawRecords HistoryStore::records(const RecordFields& fields) const {
     const RecordReader reader(fields);
-    return inIssueOrder<DrawRecord>(
+    return inIssueOrder<DrawRecords>(
         recordSelectList(fields),
         [&reader](const PreparedStatements::Use& row, DrawRecord& record) { reader.into(row, record); });
 }
@@ -227,13 +229,13 @@ std::vector<Draw> HistoryStore::draws() const {
 }
 
 std::vector<ListedDraw> HistoryStore::listedDraws() const {
-    return inIssueOrder<ListedDraw>("IDX, SQQH, L1A, L2A, L3A, L4A, L5A, L6A, L7A",
-                                    [](const PreparedStatements::Use& row, ListedDraw& draw) {
-                                        draw.idx = row.integer(0);
-                                        draw.issue = row.integer(1);
-                                        for (int p = 0; p < 7; ++p)
-                                            draw.numbers[static_cast<std::size_t>(p)] = row.integer(p + 2);
-                                    });
+    return inIssueOrder<std::vector<ListedDraw>>("IDX, SQQH, L1A, L2A, L3A, L4A, L5A, L6A, L7A",
+                                                 [](const PreparedStatements::Use& row, ListedDraw& draw) {
+                                                     draw.idx = row.integer(0);
+                                                     draw.issue = row.integer(1);
+                                                     for (int p = 0; p < 7; ++p)
+                                                         draw.numbers[static_cast<std::size_t>(p)] = row.integer(p + 2);
+                                                 });
 }
 
 std::uint64_t HistoryStore::historyVersion() const {

@@ -22,7 +22,8 @@ template <typename T> struct HugePageAllocator {
     T* allocate(std::size_t n) {
         const std::size_t bytes = n * sizeof(T);
         if (bytes < kPage) return static_cast<T*>(::operator new(bytes));
-        return static_cast<T*>(reserveLargeBlock(rounded(bytes)));
+        // Only the whole huge pages the array fills are huge: its last part page would be backed whole.
+        return static_cast<T*>(reserveLargeBlock(rounded(bytes), bytes / kPage * kPage));
     }
 
     void deallocate(T* memory, std::size_t n) noexcept {
