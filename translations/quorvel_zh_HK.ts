@@ -2370,6 +2370,10 @@
         <source>半波大小</source>
         <translation>半波大小</translation>
     </message>
+    <message>
+        <source>the store took %1 of the %2 rows of a block of the group results</source>
+        <translation>分組結果的一個區塊共 %2 行，只存入了 %1 行</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::AnalysisController</name>

@@ -160,6 +160,13 @@ void GroupResultStore::append(const GroupResultBlock& block) {
         sqlite3_reset(insert);
         sqlite3_clear_bindings(insert);
         if (code != SQLITE_DONE) throw SQLite::Exception(sqlite3_db_handle(insert), code);
+        // A block the statement could not read would store nothing without an error: never pass that silently.
+        if (const auto stored = sqlite3_changes64(sqlite3_db_handle(insert));
+            stored != static_cast<sqlite3_int64>(block.rows()))
+            throw StoreError(StoreErrorKind::Failed, {}, m_store.file(), "a block of group rows was not read whole",
+                             Message::core(QT_TRANSLATE_NOOP("Core", "the store took %1 of the %2 rows of a block of "
+                                                                     "the group results"),
+                                           static_cast<long long>(stored), block.rows()));
     });
     // SQLite gives each row the rowid after the largest: the block's rows have consecutive rowids from firstRow.
     const std::int64_t firstRow = m_nextRow;
