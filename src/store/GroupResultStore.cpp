@@ -126,25 +126,13 @@ void GroupResultStore::storeFigures(const GroupResultBlock& block, std::int64_t 
     insert.exec();
 }
 
-void GroupResultStore::append(const std::vector<GroupRow>& rows,
-                              const std::function<void(long done, long total)>& written) {
-    append(
-        rows.size(), [&rows](std::size_t index, GroupRow& row) { row = rows[index]; }, written);
-}
-
-void GroupResultStore::append(std::size_t count, const RowSource& rowAt,
-                              const std::function<void(long done, long total)>& written) {
-    GroupRow row; // each row made into this one, its label text reused
-    for (std::size_t done = 0; done < count;) {
-        if (written) written(static_cast<long>(done), static_cast<long>(count));
-        const std::size_t size = std::min(GroupResultBlock::kRows, count - done);
+void GroupResultStore::append(const std::vector<GroupRow>& rows) {
+    for (std::size_t done = 0; done < rows.size(); done += GroupResultBlock::kRows) {
+        const std::size_t end = std::min(done + GroupResultBlock::kRows, rows.size());
         GroupResultBlock block;
-        for (std::size_t i = 0; i < size; ++i) {
-            rowAt(done + i, row);
-            block.add(row);
-        }
+        for (std::size_t i = done; i < end; ++i)
+            block.add(rows[i]);
         append(block);
-        done += size;
     }
 }
 

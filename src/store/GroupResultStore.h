@@ -7,7 +7,6 @@
 #include "store/HistoryStore.h"
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,13 +37,8 @@ class GroupResultStore {
 
     // Empties YL and the figures and rules kept beside it (and drops the earlier versions' table of figures).
     void clear();
-    // Writes row `index` into `row`, reusing the text `row` holds.
-    using RowSource = std::function<void(std::size_t index, GroupRow& row)>;
-    // Appends `count` rows taken from `rowAt`, made into blocks of GroupResultBlock::kRows rows; `written` hears
-    // the rows written so far before each block.
-    void append(std::size_t count, const RowSource& rowAt,
-                const std::function<void(long done, long total)>& written = {});
-    void append(const std::vector<GroupRow>& rows, const std::function<void(long done, long total)>& written = {});
+    // Appends rows kept whole, in blocks of GroupResultBlock::kRows rows.
+    void append(const std::vector<GroupRow>& rows);
     // Appends the rows of a block through statements that each insert a chunk of them, then their figures.
     void append(const GroupResultBlock& block);
     void setRules(const std::string& rules);
