@@ -14,6 +14,7 @@
 #include "store/SqliteFailure.h"
 #include "store/StoreConnection.h"
 #include "store/StoreIdentity.h"
+#include "store/WritebackVfs.h"
 
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
@@ -69,7 +70,8 @@ bool nonEmptyFile(const std::filesystem::path& file) {
 
 void HistoryStore::connect() {
     m_statements.clear();
-    m_db = std::make_unique<SQLite::Database>(pathText(m_file), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    m_db = std::make_unique<SQLite::Database>(pathText(m_file).c_str(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE, 0,
+                                              writebackVfsName());
     // Until the log is known to be this store's, closing must not copy it into the file.
     sqlite3_db_config(m_db->getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     m_db->setBusyTimeout(kBusyTimeoutMs);
