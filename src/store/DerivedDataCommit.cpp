@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "store/DerivedDataCommit.h"
 
+#include "store/HistoryStore.h"
 #include "store/StoreConnection.h"
 
 #include <SQLiteCpp/Database.h>
@@ -51,7 +52,13 @@ DerivedDataCommit::~DerivedDataCommit() {
 
 void DerivedDataCommit::checkpoint() {
     if (sqlite3_get_autocommit(m_db.getHandle()) == 0) return; // a transaction is still open
-    sqlite3_wal_checkpoint_v2(m_db.getHandle(), nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+    // With no other reader of the log, it is copied whole and its file cut to nothing here, so that closing the
+    // store later only deletes an empty file (freeing a large one takes milliseconds). With readers (or another
+    // program writing) it does not wait: it copies what it can, as a passive checkpoint does.
+    sqlite3* db = m_db.getHandle();
+    sqlite3_busy_timeout(db, 0);
+    sqlite3_wal_checkpoint_v2(db, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
+    sqlite3_busy_timeout(db, HistoryStore::kBusyTimeoutMs);
 }
 
 } // namespace quorvel

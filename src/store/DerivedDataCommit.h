@@ -28,9 +28,11 @@ class DerivedDataCommit {
     DerivedDataCommit(const DerivedDataCommit&) = delete;
     DerivedDataCommit& operator=(const DerivedDataCommit&) = delete;
 
-    // Copies the committed transaction from the log into the store file now (SQLite's passive checkpoint, with
-    // the syncs the store's settings ask for), on this thread, rather than leaving it to the program that closes
-    // the store last. Nothing is raised: what cannot be copied now is copied later.
+    // Copies the committed transaction from the log into the store file now (with the syncs the store's settings
+    // ask for), on this thread, rather than leaving it to the program that closes the store last, and empties the
+    // log's file when nothing else reads from it. It never waits for another connection: with one reading or
+    // writing, it copies what it can (SQLite's passive checkpoint). Nothing is raised: what cannot be copied now
+    // is copied later.
     void checkpoint();
 
     // The largest write whose pages are kept in memory.

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -249,6 +250,31 @@ TEST_F(HistoryStoreTest, OnlyATransactionOfDerivedDataCommitsWithoutWaitingForTh
         holdingDraws.commit();
     }
     EXPECT_EQ(settings(), found);
+}
+
+TEST_F(HistoryStoreTest, ADerivedWriteEmptiesTheLogWhenAloneAndNeverWaitsForAReader) {
+    store.append({record(2013001, {1, 2, 3, 4, 5, 6, 7})});
+    const std::filesystem::path log = folder / "quorvel.db-wal";
+    auto deriveAndCheckpoint = [this] {
+        DerivedDataCommit derived(store);
+        Savepoint transaction(store);
+        store.executeJet("INSERT INTO [YL] ([content]) VALUES ('01 02')");
+        transaction.commit();
+        const auto begun = std::chrono::steady_clock::now();
+        derived.checkpoint();
+        return std::chrono::steady_clock::now() - begun;
+    };
+    {
+        SQLite::Database reader((folder / "quorvel.db").string(), SQLite::OPEN_READONLY);
+        reader.exec("BEGIN");
+        reader.execAndGet("SELECT COUNT(*) FROM Lishi");
+        EXPECT_LT(deriveAndCheckpoint(), std::chrono::seconds(2)) << "it waited for the reader";
+        EXPECT_GT(std::filesystem::file_size(log), 0u) << "the reader still reads from the log";
+        reader.exec("COMMIT");
+    }
+    deriveAndCheckpoint();
+    EXPECT_EQ(std::filesystem::file_size(log), 0u);
+    EXPECT_EQ(storeConnection(store).execAndGet("SELECT COUNT(*) FROM YL").getInt(), 2);
 }
 
 TEST_F(HistoryStoreTest, AReaderAndAWriterOfAnotherProgramBothSucceed) {
