@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace quorvel {
 
@@ -23,10 +24,17 @@ void GroupRows::labelInto(std::size_t row, std::string& into) const {
 }
 
 void GroupRows::labelOf(std::uint64_t elements, std::string& into) const {
-    into.clear();
+    // Sized once, then filled: a label is made for every row, often more than once.
+    std::size_t length = 0;
+    for (std::uint64_t bits = elements; bits; bits &= bits - 1)
+        length += m_labels[static_cast<std::size_t>(std::countr_zero(bits))].size() + 1;
+    into.resize(length ? length - 1 : 0);
+    char* at = into.data();
     for (std::uint64_t bits = elements; bits; bits &= bits - 1) {
-        if (!into.empty()) into.push_back(' ');
-        into.append(m_labels[static_cast<std::size_t>(std::countr_zero(bits))]);
+        if (at != into.data()) *at++ = ' ';
+        const std::string& label = m_labels[static_cast<std::size_t>(std::countr_zero(bits))];
+        std::memcpy(at, label.data(), label.size());
+        at += label.size();
     }
 }
 

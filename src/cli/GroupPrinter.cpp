@@ -2,6 +2,7 @@
 #include "cli/GroupPrinter.h"
 
 #include "analysis/ResultCells.h"
+#include "model/Prefetch.h"
 
 #include <nlohmann/json.hpp>
 
@@ -51,6 +52,53 @@ class NumberTexts {
     std::vector<Entry> m_entries = std::vector<Entry>(std::size_t{1} << kSlotBits);
 };
 
+// The labels of a calculation's rows, made once in the order stored and kept in slots of one width, each slot led
+// by its label's length: a row's label is found from its place alone and copied as a whole slot. Both tables of
+// the text copy them in their own order; stepping from one row's elements to the next costs less than working
+// out each row's label from its place. Nothing is kept (kept() false) for more than kMostRows rows, nor for
+// labels longer than a wide slot holds: each label is then made from its place when written.
+class KeptLabels {
+  public:
+    static constexpr std::size_t kNarrow = 16;
+    static constexpr std::size_t kWide = 32;
+    static constexpr std::size_t kMostRows = 500000; // 16 MB of slots at most
+
+    // `name` rewrites a label as the text shows it.
+    template <typename Name> KeptLabels(const GroupRows& rows, Name name) {
+        if (rows.size() > kMostRows) return;
+        for (const std::size_t width : {kNarrow, kWide})
+            if (fill(rows, name, width)) return;
+        m_slots.clear();
+    }
+
+    bool kept() const { return m_width != 0; }
+    std::size_t width() const { return m_width; }
+    const char* slot(std::size_t row) const { return m_slots.data() + row * m_width; }
+
+  private:
+    template <typename Name> bool fill(const GroupRows& rows, Name name, std::size_t width) {
+        m_slots.assign(rows.size() * width, '\0');
+        GroupRows::Maker maker(rows);
+        std::string label;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            maker.labelInto(i, label);
+            name(label);
+            if (label.size() >= width) return false;
+            char* slot = m_slots.data() + i * width;
+            slot[0] = static_cast<char>(label.size());
+            std::memcpy(slot + 1, label.data(), label.size());
+        }
+        m_width = width;
+        return true;
+    }
+
+    std::vector<char> m_slots;
+    std::size_t m_width = 0;
+};
+
+// How many places ahead in the order of the rows written their labels and figures are asked for.
+constexpr std::size_t kAhead = 16;
+
 // Text gathered in one buffer and handed to the stream in blocks: each piece is copied straight into the buffer
 // (a group table writes millions of small pieces).
 class BlockWriter {
@@ -72,6 +120,27 @@ class BlockWriter {
         m_at += text.size();
         return *this;
     }
+    // A text of NumberTexts: the buffer it lies in holds kLongest characters, so a short one is copied as a fixed
+    // kShortCopy characters (a copy of fixed size needs no loop), and the text written ends at its length.
+    void numberText(std::string_view text) {
+        static_assert(kShortCopy <= NumberTexts::kLongest);
+        if (text.size() > kShortCopy || room() < kShortCopy) {
+            *this << text;
+            return;
+        }
+        std::memcpy(m_at, text.data(), kShortCopy);
+        m_at += text.size();
+    }
+    // A label kept in a slot of KeptLabels: the whole slot is copied (a copy of fixed size needs no loop), and
+    // the text written ends at the label's length.
+    void slot(const char* slot, std::size_t width) {
+        if (room() < width) flush();
+        if (width == KeptLabels::kNarrow)
+            std::memcpy(m_at, slot + 1, KeptLabels::kNarrow - 1);
+        else
+            std::memcpy(m_at, slot + 1, KeptLabels::kWide - 1);
+        m_at += static_cast<unsigned char>(slot[0]);
+    }
     BlockWriter& operator<<(char c) {
         if (room() == 0) flush();
         *m_at++ = c;
@@ -88,9 +157,9 @@ class BlockWriter {
             *this << "null";
             return;
         }
-        *this << m_json.text(value, [](double number, char* into) {
+        numberText(m_json.text(value, [](double number, char* into) {
             return nlohmann::detail::to_chars(into, into + NumberTexts::kLongest, number) - into;
-        });
+        }));
     }
     template <typename Value> void jsonOptional(const std::optional<Value>& value) {
         if (!value)
@@ -106,9 +175,9 @@ class BlockWriter {
             *this << "-";
             return;
         }
-        *this << m_figures.text(static_cast<double>(*value), [](double number, char* into) {
+        numberText(m_figures.text(static_cast<double>(*value), [](double number, char* into) {
             return std::to_chars(into, into + NumberTexts::kLongest, number, std::chars_format::general, 6).ptr - into;
-        });
+        }));
     }
     // A JSON string; text that needs no escape is copied as it is.
     void jsonString(const std::string& text) {
@@ -131,6 +200,7 @@ class BlockWriter {
   private:
     static constexpr std::size_t kBlock = 1 << 20;
     static constexpr std::size_t kLongestInt = 12; // "-2147483648"
+    static constexpr std::size_t kShortCopy = 16;
     std::size_t room() const { return static_cast<std::size_t>(m_buffer.get() + kBlock - m_at); }
 
     std::ostream& m_out;
@@ -139,9 +209,6 @@ class BlockWriter {
     NumberTexts m_json;    // as JSON writes them
     NumberTexts m_figures; // as the table shows them
 };
-
-// At most this many rows have their labels made ahead of the two tables of the text (8 MB or so of labels).
-constexpr std::size_t kKeptLabelRows = 500000;
 
 // The columns of the fuller figures after the group's caption, under their JSON names.
 constexpr std::string_view kStatisticsColumns =
@@ -189,38 +256,33 @@ void printGroupText(std::ostream& out, const GroupRows& rows, const std::vector<
            << caption(header[3]) << "\n";
     // The stored names need no rewriting: the table's million rows stream through untouched.
     const bool rename = wording.language != kStoredNamesLanguage;
-    std::string label; // each row's label made into this text
-    auto named = [&] {
+    auto name = [&](std::string& label) {
         if (rename) label = wording.names(label);
     };
-    // The labels of every row made once, in the order stored, where they take little memory: stepping from one
-    // row's elements to the next costs less than working out each row's from its place, and both tables copy
-    // them in their order (the largest calculations make each label from its place in each table instead).
-    const bool keep = rows.size() <= kKeptLabelRows;
-    std::string kept;
-    std::vector<std::uint32_t> keptEnds;
-    if (keep) {
-        keptEnds.reserve(rows.size());
-        GroupRows::Maker maker(rows);
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            maker.labelInto(i, label);
-            named();
-            if (kept.empty()) kept.reserve(rows.size() * (label.size() + 1));
-            kept += label;
-            keptEnds.push_back(static_cast<std::uint32_t>(kept.size()));
-        }
-    }
-    auto labelOf = [&](std::uint32_t i) -> std::string_view {
-        if (keep) {
-            const std::uint32_t begin = i ? keptEnds[i - 1] : 0;
-            return std::string_view(kept).substr(begin, keptEnds[i] - begin);
+    const KeptLabels kept(rows, name);
+    std::string label; // a label not kept, made into this text
+    // The sort spreads the rows through memory: the label and figures of the row kAhead places on are asked for
+    // while this one is written.
+    auto ahead = [&](std::size_t at) {
+        if (at + kAhead >= order.size()) return;
+        const std::uint32_t soon = order[at + kAhead];
+        rows.prefetch(soon);
+        if (kept.kept()) prefetchForRead(kept.slot(soon));
+    };
+    auto writeLabel = [&](std::uint32_t i) {
+        if (kept.kept()) {
+            writer.slot(kept.slot(i), kept.width());
+            return;
         }
         rows.labelInto(i, label);
-        named();
-        return label;
+        name(label);
+        writer << label;
     };
-    for (std::uint32_t i : order) {
-        writer << labelOf(i) << '\t';
+    for (std::size_t at = 0; at < order.size(); ++at) {
+        ahead(at);
+        const std::uint32_t i = order[at];
+        writeLabel(i);
+        writer << '\t';
         // As the omission grid shows it: a group never drawn has no minimum.
         if (const int min = rows.min(i); min == OmissionSummary::kNoMinimum)
             writer << kNeverHitText;
@@ -229,8 +291,11 @@ void printGroupText(std::ostream& out, const GroupRows& rows, const std::vector<
         writer << '\t' << rows.max(i) << '\t' << rows.last(i) << '\n';
     }
     writer << "\n" << caption(header[0]) << kStatisticsColumns;
-    for (std::uint32_t i : order) {
-        writer << labelOf(i) << '\t';
+    for (std::size_t at = 0; at < order.size(); ++at) {
+        ahead(at);
+        const std::uint32_t i = order[at];
+        writeLabel(i);
+        writer << '\t';
         const OmissionStatistics s = rows.statistics(i);
         writer << s.hitsInRange << '\t';
         writer.figure(s.average);

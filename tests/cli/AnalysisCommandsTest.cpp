@@ -79,6 +79,29 @@ TEST_F(AnalysisCommandsTest, PartialSearchLabelEndsWithThePartSize) {
     EXPECT_EQ(partial.json().contains("never_hit"), partial.json()["min"] == 32767);
 }
 
+TEST_F(AnalysisCommandsTest, GroupLabelsPrintWholeInBothTablesWhateverTheirLength) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string language;
+        std::string label;
+    };
+    for (const Case& c : std::vector<Case>{
+             {{"group", "--size", "4", "--boxes", "1..9"}, "en", "01 02 03 04"},
+             {{"group", "--kind", "zodiac", "--size", "6", "--boxes", "1..12"}, "zh_HK", "鼠 牛 虎 兔 龍 蛇"},
+             {{"group", "--kind", "half-wave-parity", "--size", "6", "--boxes", "1..6"},
+              "zh_HK",
+              "紅單 紅雙 藍單 藍雙 綠單 綠雙"},
+         }) {
+        const auto printed = cli.run(c.arguments, c.language);
+        ASSERT_EQ(printed.code, 0) << printed.err;
+        std::size_t lines = 0;
+        for (std::size_t at = printed.out.find("\n" + c.label + "\t"); at != std::string::npos;
+             at = printed.out.find("\n" + c.label + "\t", at + 1))
+            ++lines;
+        EXPECT_EQ(lines, 2u) << c.label;
+    }
+}
+
 TEST_F(AnalysisCommandsTest, GroupRowsNotesAndLimits) {
     auto group =
         cli.run({"group", "--kind", "number", "--size", "1", "--boxes", "49,5,17", "--sort", "label", "--json"});
